@@ -1,0 +1,65 @@
+#include "model/checks.h"
+
+namespace rc {
+namespace {
+
+void Fail(DesignData& data, int row) {
+  data.InputError = kTrue;
+  data.ErrorRow = static_cast<std::uint8_t>(row);
+}
+
+// Returns the row of the first failed rule, or kNoErrorRow.
+int FirstEquilibriumFault(const DesignData& d) {
+  const auto& x = d.EqX;
+  const auto& y = d.EqY;
+  for (int i = 0; i <= 7; ++i) {
+    if (!(x[i] >= 0 && y[i] >= 0 && x[i] <= 1 && y[i] <= 1)) return i;
+  }
+  for (int i = 1; i <= 6; ++i) {
+    if (!(y[i] > x[i])) return i;
+  }
+  for (int i = 1; i <= 7; ++i) {
+    if (!(y[i] > y[i - 1] && x[i] > x[i - 1])) return i;
+  }
+  for (int n = kParamXW; n <= kParamXP; ++n) {
+    const float v = d.ParamValue[n];
+    if (!(v > 0 && v < 1)) return n - 8;
+  }
+  const float xw = d.ParamValue[kParamXW];
+  const float xf = d.ParamValue[kParamXF];
+  const float xp = d.ParamValue[kParamXP];
+  if (!(x[7] == y[7] && xp < x[7])) return 8;
+  if (!(x[0] < xw)) return 0;
+  if (!(xw < x[1])) return 1;
+  if (!(x[6] < xp)) return 7;
+  if (!(xw <= xf && xf <= xp)) return 9;
+  return kNoErrorRow;
+}
+
+bool WithinLimits(const DesignData& d, int n) {
+  const float v = d.ParamValue[n];
+  return d.ParamMin[n] <= v && v <= d.ParamMax[n];
+}
+
+}  // namespace
+
+void CheckEquilibriumData(DesignData& data) {
+  data.InputError = kFalse;
+  data.ErrorRow = kNoErrorRow;
+  if (const int row = FirstEquilibriumFault(data); row != kNoErrorRow) Fail(data, row);
+}
+
+void CheckParameterLimits(DesignData& data) {
+  data.InputError = kFalse;
+  data.ErrorRow = kNoErrorRow;
+  const float r = data.ParamValue[19];
+  if (!(data.ParamMin[19] < r && r <= data.ParamMax[19])) return Fail(data, 2);
+  for (int n = 20; n <= 31; ++n) {
+    if (!WithinLimits(data, n)) return Fail(data, n - 17);
+  }
+  for (int n = 33; n <= 40; ++n) {
+    if (!WithinLimits(data, n)) return Fail(data, n - 18);
+  }
+}
+
+}  // namespace rc

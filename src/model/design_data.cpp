@@ -1,0 +1,91 @@
+#include "model/design_data.h"
+
+#include <stdexcept>
+
+namespace rc {
+namespace {
+
+struct ParameterRow {
+  int number;
+  const char16_t* caption;
+  float min;
+  float max;
+};
+
+// Captions as shown and printed; limits as 32-bit float constants.
+constexpr ParameterRow kParameters[] = {
+    {16, u"Концентрация низкокипящего компонента в куб. ост-ке, мольн.доли", 0, 0},
+    {17, u"Концентрация низкокипящего компонента в питании, мольн.доли", 0, 0},
+    {18, u"Концентрация низкокипящего компонента в дистиллате, мольн.доли", 0, 0},
+    {19, u"Флегмовое число, безразм.", 0.0f, 200.0f},
+    {20, u"Расход питания, Кг/с", 0.01f, 100.0f},
+    {21, u"Мольная масса компонента (НК), Кг/Кмоль", 2.0f, 250.0f},
+    {22, u"Мольная масса компонента (ВК), Кг/Кмоль", 2.0f, 250.0f},
+    {23, u"Вязкость жидкости (НК), СП", 0.0001f, 10.0f},
+    {24, u"Вязкость жидкости (ВК), СП", 0.0001f, 10.0f},
+    {25, u"Вязкость пара (НК), СП", 0.0001f, 0.1f},
+    {26, u"Вязкость пара (ВК), СП", 0.0001f, 0.1f},
+    {27, u"Коэффициент диффузии в паре, см^2/c", 0.01f, 1.0f},  // Latin c
+    {28, u"Плотность жидкости (НК), Кг/м^3", 300.0f, 2000.0f},
+    {29, u"Плотность жидкости (ВК), Кг/м^3", 300.0f, 2000.0f},
+    {30, u"Коэффициент диффузии в жидкости, см^2/с", 0.000001f, 0.0001f},  // Cyrillic с
+    {31, u"Средняя температура в колонне, Кельвины", 273.0f, 500.0f},
+    {32, u"Тип тарелки, безразмерн.", 0.0f, 1.0f},
+    {33, u"Диаметр колонны, м", 0.05f, 12.0f},
+    {34, u"Отношение площади тарелки к площади колонны, безразмерн.", 0.3f, 1.0f},
+    {35, u"Число потоков, шт.", 1.0f, 10.0f},
+    {36, u"Высота перелива (для провальн. тарелок-эквивал.диам.прорезей),м", 0.0f, 0.3f},
+    {37, u"Отношение площади для прохода пара к площади тарелки, безразм.", 0.01f, 0.6f},
+    {38, u"Число псевдосекций полного перемешивания, шт.", 1.0f, 500.0f},
+    {39, u"Межтарелочный унос жидкости, Кмоль жидк./Кмоль пара", 0.0f, 10.0f},
+    {40, u"Байпас, безразм.", 0.0f, 1.0f},
+};
+
+constexpr std::size_t kCaptionWidth = 64;
+
+const ParameterRow& Row(int n) {
+  if (n < 16 || n > 40) throw std::out_of_range("parameter number");
+  return kParameters[n - 16];
+}
+
+}  // namespace
+
+std::u16string ParameterCaption(int n) {
+  std::u16string caption = Row(n).caption;
+  if (n != kParamTrayTypeSlot && caption.size() < kCaptionWidth) {
+    caption.append(kCaptionWidth - caption.size(), u' ');
+  }
+  return caption;
+}
+
+float ParameterMin(int n) { return Row(n).min; }
+float ParameterMax(int n) { return Row(n).max; }
+
+void PrepareForEntry(DesignData& data) {
+  data.TrayType = kTrayTypeNotChosen;
+  data.ShownResult = kShownNothing;
+  for (int n = 19; n <= 40; ++n) {
+    data.ParamMin[n] = ParameterMin(n);
+    data.ParamMax[n] = ParameterMax(n);
+  }
+  for (int n = 16; n <= 40; ++n) data.ParamCaption[n] = ParameterCaption(n);
+  data.FeedTray = kFeedTrayNotFound;
+}
+
+bool AreaRatioIsOne(const DesignData& data) { return data.ParamValue[kParamAreaRatio] == 1.0f; }
+
+TrayKind KindOfTrays(const DesignData& data) {
+  if (data.TrayType == kBubbleCapTrays) return TrayKind::BubbleCap;
+  return AreaRatioIsOne(data) ? TrayKind::DualFlow : TrayKind::SieveOrValve;
+}
+
+std::u16string TrayKindText(TrayKind kind) {
+  switch (kind) {
+    case TrayKind::BubbleCap: return u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
+    case TrayKind::DualFlow: return u"ТАРЕЛКИ ПРОВАЛЬНЫЕ";
+    case TrayKind::SieveOrValve: return u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ";
+  }
+  return {};
+}
+
+}  // namespace rc

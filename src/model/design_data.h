@@ -1,0 +1,114 @@
+#pragma once
+// The one design data set of a run: the student's name, the 25 input parameters
+// (numbered 16..40), the eight equilibrium points, the tray type, the flags the input
+// checks set, and the results of the two calculations.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/numbered.h"
+
+namespace rc {
+
+// Boolean flags are 16-bit integers: 0 for false, -1 for true.
+using Flag = std::int16_t;
+inline constexpr Flag kTrue = -1;
+inline constexpr Flag kFalse = 0;
+
+inline constexpr std::uint8_t kNoErrorRow = 55;   // ErrorRow when no check failed
+inline constexpr std::int16_t kFeedTrayNotFound = 200;
+inline constexpr int kMaxTrays = 120;
+inline constexpr int kTrayArraySize = 131;         // TrayX, TrayY hold positions 0..130
+
+// TrayType values.
+inline constexpr std::int32_t kBubbleCapTrays = 0;
+inline constexpr std::int32_t kTraysWithoutCaps = 1;
+inline constexpr std::int32_t kTrayTypeNotChosen = 2;
+
+// ShownResult values.
+inline constexpr std::int32_t kShownKineticLine = 0;
+inline constexpr std::int32_t kShownTrayByTray = 1;
+inline constexpr std::int32_t kShownNothing = 2;
+
+// Parameter numbers with a meaning of their own in the program's texts.
+inline constexpr int kParamXW = 16;
+inline constexpr int kParamXF = 17;
+inline constexpr int kParamXP = 18;
+inline constexpr int kParamTrayTypeSlot = 32;   // caption only; never asked nor checked
+inline constexpr int kParamAreaRatio = 34;      // exactly 1 on trays without caps: dual-flow
+
+// The eight characteristics of one tray (see the tray model), each a 32-bit float.
+struct TrayResult {
+  float ClearLiquidHeight = 0;  // [m]
+  float VapourContent = 0;      // [-] volume fraction of vapour in the froth
+  float VapourCoef = 0;         // [kmol/(s m^2)]
+  float LiquidCoef = 0;         // [kmol/(s m^2)]
+  float OverallCoef = 0;        // [kmol/(s m^2)] referred to the vapour
+  float NOY = 0;                // [-] vapour-phase transfer units
+  float EY = 0;                 // [-] local Murphree efficiency
+  float EMY = 0;                // [-] tray Murphree efficiency
+};
+
+// Kinetic line results; positions 1..6 hold the inner equilibrium points, 0 is unused.
+struct KineticPointArrays {
+  using Column = std::array<float, 7>;
+  Column Slope{}, OperatingY{};
+  Column ClearLiquidHeight{}, VapourContent{}, VapourCoef{}, LiquidCoef{};
+  Column OverallCoef{}, NOY{}, EY{}, EMY{};
+  Column KineticY{};
+};
+
+// The three trays the tray-by-tray calculation records: row 1 first, 2 feed, 3 last.
+struct RecordedTrayRows {
+  using Column = std::array<float, 7>;
+  std::array<std::int16_t, 4> TrayNo{};
+  Column ClearLiquidHeight{}, VapourContent{}, VapourCoef{}, LiquidCoef{};
+  Column OverallCoef{}, NOY{}, EY{}, EMY{};
+  Column LiquidX{}, VapourY{};
+};
+
+struct DesignData {
+  std::u16string StudentName;
+
+  Numbered<std::u16string, 16, 40> ParamCaption;
+  Numbered<std::u16string, 16, 40> ParamText;
+  Numbered<float, 16, 40> ParamValue;
+  Numbered<float, 19, 40> ParamMin;
+  Numbered<float, 19, 40> ParamMax;
+
+  std::array<std::u16string, 8> EqXText, EqYText;
+  std::array<float, 8> EqX{}, EqY{};
+
+  std::int32_t TrayType = 0;
+  std::int32_t ShownResult = 0;
+  Flag InputError = kFalse;
+  std::uint8_t ErrorRow = 0;
+  std::int16_t FeedTray = 0;
+
+  KineticPointArrays KineticPoints;
+
+  std::array<float, kTrayArraySize> TrayX{}, TrayY{};
+  TrayResult CurrentTray;
+  RecordedTrayRows RecordedTrays;
+  std::int16_t TrayTableRow = 0;
+};
+
+// The caption of parameter n exactly as stored: blank-padded to 64 characters
+// (parameter 32: its 24 characters, unpadded).
+std::u16string ParameterCaption(int n);
+// Inclusive limits of parameters 19..40 as 32-bit floats (parameter 19's lower bound
+// is applied exclusively by the check).
+float ParameterMin(int n);
+float ParameterMax(int n);
+
+// Start of every data entry: TrayType and ShownResult to "none", captions and limits
+// filled, FeedTray to "not found".
+void PrepareForEntry(DesignData& data);
+
+// The tray kind follows from TrayType and the exact value of parameter 34.
+enum class TrayKind { BubbleCap, DualFlow, SieveOrValve };
+TrayKind KindOfTrays(const DesignData& data);
+bool AreaRatioIsOne(const DesignData& data);  // parameter 34 == 1.0f exactly
+std::u16string TrayKindText(TrayKind kind);   // "ТАРЕЛКИ КОЛПАЧКОВЫЕ" and so on
+
+}  // namespace rc

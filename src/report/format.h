@@ -1,0 +1,24 @@
+#pragma once
+// Fixed-width text helpers: every table lines up because every number is rendered into
+// a field of a fixed number of characters in a fixed-pitch font.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rc {
+
+// count blanks.
+std::u16string Spaces(std::uint8_t count);
+
+// The blanks that bring text to width characters; the empty text when the text is
+// already that long or longer (the text then simply runs on).
+std::u16string PadWidth(std::u16string_view text, std::uint8_t width);
+
+// value with exactly `decimals` digits after the separator (halves rounded away from
+// zero, from the value's shortest decimal form), at least one digit before it, never in
+// exponent notation, right-aligned in a field of width characters. A text that fills
+// or overflows the field is returned whole.
+std::u16string FormatFixed(float value, std::uint8_t width, std::uint8_t decimals,
+                           char16_t decimalSeparator = u'.');
+
+}  // namespace rc

@@ -1,0 +1,75 @@
+#include "report/surface.h"
+
+#include <cmath>
+
+namespace rc {
+
+void Surface::Add(DrawOp op) {
+  pages_.back().ops.push_back(std::move(op));
+  ++revision_;
+}
+
+void Surface::Print(const std::u16string& text) {
+  if (pageHeight_ > 0 && CurrentY + lineHeight_ > pageHeight_ && CurrentY > 0) {
+    const double x = CurrentX;
+    NewPage();
+    CurrentX = x;
+  }
+  if (!text.empty()) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.x1 = CurrentX;
+    op.y1 = CurrentY;
+    op.colour = ForeColor;
+    op.bold = FontBold;
+    op.text = text;
+    Add(std::move(op));
+  }
+  CurrentX = 0;
+  CurrentY += lineHeight_;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
+  Add(DrawOp{DrawOp::Kind::Line, x1, y1, x2, y2, colour, false, {}});
+}
+
+void Surface::Box(double x1, double y1, double x2, double y2, Colour colour) {
+  Add(DrawOp{DrawOp::Kind::Box, x1, y1, x2, y2, colour, false, {}});
+}
+
+void Surface::FilledBox(double x1, double y1, double x2, double y2, Colour colour) {
+  Add(DrawOp{DrawOp::Kind::FilledBox, x1, y1, x2, y2, colour, false, {}});
+}
+
+void Surface::Cls() {
+  pages_.assign(1, Page{});
+  CurrentX = 0;
+  CurrentY = 0;
+  ++revision_;
+}
+
+void Surface::NewPage() {
+  pages_.push_back(Page{});
+  CurrentX = 0;
+  CurrentY = 0;
+  ++revision_;
+}
+
+std::vector<std::u16string> Surface::Texts() const {
+  std::vector<std::u16string> texts;
+  for (const Page& page : pages_) {
+    for (const DrawOp& op : page.ops) {
+      if (op.kind == DrawOp::Kind::Text) texts.push_back(op.text);
+    }
+  }
+  return texts;
+}
+
+std::int16_t RoundTwips(double value) {
+  const double rounded = std::nearbyint(value);  // default mode: halves to even
+  if (!(rounded >= -32768.0)) return -32768;
+  if (rounded > 32767.0) return 32767;
+  return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace rc

@@ -1,0 +1,62 @@
+#pragma once
+// The services the windows ask of the windowing toolkit. The windows themselves are
+// plain objects (window.h); a toolkit shows them, feeds their events back and answers
+// these calls. The real one lives in src/qt, a recording one in tests/support.
+#include <cstdint>
+#include <string>
+
+#include "report/surface.h"
+
+namespace rc {
+
+struct FontSpec {
+  std::u16string name = u"MS Sans Serif";
+  double sizePt = 8.25;
+  bool bold = false;
+};
+
+struct CalendarDate {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+};
+
+// A finished printer document: its pages and the font it was printed in.
+struct PrintedDocument {
+  FontSpec font;
+  std::vector<Page> pages;
+};
+
+inline constexpr std::uint32_t kRussianLayout = 0x04190419;
+inline constexpr std::uint32_t kEnglishUsLayout = 0x04090409;
+
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  // Modal one-line prompt with OK and Cancel, its top-left corner at x, y [twips].
+  // Returns the typed text; the empty text on Cancel.
+  virtual std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
+                                  const std::u16string& defaultText, int x, int y) = 0;
+  virtual void Beep() = 0;
+  // Makes a keyboard layout current (kRussianLayout, kEnglishUsLayout).
+  virtual void ActivateKeyboardLayout(std::uint32_t layout) = 0;
+
+  // Regional settings and the clock.
+  virtual std::u16string ShortDateText() = 0;  // e.g. "07.12.2026" or "12/7/2026"
+  virtual std::u16string TimeText() = 0;       // e.g. "10:15:30"
+  virtual CalendarDate Today() = 0;
+  virtual char16_t DecimalSeparator() = 0;
+
+  // Height of one text line in the font [twips].
+  virtual double LineHeightTwips(const FontSpec& font) = 0;
+  // The printer: the height of its printable page [twips], and the end of a document,
+  // which sends its pages.
+  virtual double PrinterPageHeightTwips() = 0;
+  virtual void PrintDocument(const PrintedDocument& document) = 0;
+
+  // Closes every window and ends the program.
+  virtual void End() = 0;
+};
+
+}  // namespace rc

@@ -1,0 +1,97 @@
+#pragma once
+// A window of the program as a plain object: its place and size in twips, caption,
+// colours, font, controls and drawing surface. The window classes (form1.h ...) give
+// it its behaviour; a toolkit mirrors it on the screen.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "report/surface.h"
+#include "ui/toolkit.h"
+
+namespace rc {
+
+class Application;
+
+enum class ControlKind { Button, Label, List };
+
+struct Control {
+  std::string name;  // "Command1", "Label2", "List1"
+  ControlKind kind = ControlKind::Button;
+  std::u16string caption;
+  int left = 0, top = 0, width = 0, height = 0;  // [twips]
+  Colour backColor = Rgb(192, 192, 192);
+  Colour foreColor = kBlack;
+  FontSpec font;
+  bool visible = true;
+  bool enabled = true;
+  bool tabStop = true;
+  int tabIndex = 0;
+  bool centred = false;      // labels: text centred
+
+  // Lists: the rows and the row last clicked (0-based, -1 for none).
+  std::vector<std::u16string> items;
+  int listIndex = -1;
+  void AddItem(const std::u16string& row) { items.push_back(row); }
+  void AddItem(const std::u16string& row, int index);
+  void RemoveItem(int index);
+  void Clear() { items.clear(); listIndex = -1; }
+
+  // Buttons are clicked; a list is clicked on a row after listIndex has been set.
+  std::function<void()> onClick;
+};
+
+class Window {
+ public:
+  Window(Application& app, std::string name);
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // The load event, run once when the window is created.
+  virtual void Load() {}
+
+  const std::string& Name() const { return name_; }
+  // A number no other window instance of the run shares: a window loaded afresh is a
+  // new window to the toolkit.
+  std::uint64_t Serial() const { return serial_; }
+
+  std::u16string caption;
+  int left = 0, top = 0, width = 12000, height = 9000;  // [twips]; height of the client area
+  Colour backColor = Rgb(192, 192, 192);
+  FontSpec font;  // the window's own font, used by Print
+  bool visible = false;
+
+  void Show() { visible = true; }
+  void Hide() { visible = false; }
+
+  Control& Add(std::string name, ControlKind kind);
+  Control& control(const std::string& name);
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+  // Keyboard focus: the control asked for last, and a counter that changes with every
+  // request so a toolkit can tell a new request from an old one.
+  void SetFocus(Control& c);
+  const std::string& FocusName() const { return focus_; }
+  std::uint64_t FocusRequest() const { return focusRequest_; }
+
+  // The drawing surface with its pen; Print uses the window font's line height.
+  Surface& surface() { return surface_; }
+  const Surface& surface() const { return surface_; }
+  void SetFont(const FontSpec& f);
+
+  Application& app() { return app_; }
+
+ private:
+  Application& app_;
+  std::string name_;
+  std::uint64_t serial_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::string focus_;
+  std::uint64_t focusRequest_ = 0;
+  Surface surface_;
+};
+
+}  // namespace rc

@@ -1,0 +1,59 @@
+#pragma once
+// A toolkit that shows nothing: prompts are answered from a script, and every prompt,
+// beep, layout switch, printed document and the end of the program are recorded.
+#include <deque>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit.h"
+
+namespace rc {
+
+// Lets GoogleTest print the program's 16-bit texts readably.
+void PrintTo(const std::u16string& text, std::ostream* os);
+
+struct PromptRecord {
+  std::u16string prompt, title, defaultText;
+  int x = 0, y = 0;
+  std::u16string answer;
+};
+
+class RecordingToolkit : public Toolkit {
+ public:
+  // Answers for the coming prompts, in order. A prompt with no answer left gets the
+  // empty text (as Cancel does) and is counted in unansweredPrompts.
+  void Answer(std::initializer_list<std::u16string> answers);
+  void Answer(const std::u16string& answer) { answers.push_back(answer); }
+
+  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
+                          const std::u16string& defaultText, int x, int y) override;
+  void Beep() override { ++beeps; }
+  void ActivateKeyboardLayout(std::uint32_t layout) override { layouts.push_back(layout); }
+  std::u16string ShortDateText() override { return shortDate; }
+  std::u16string TimeText() override { return time; }
+  CalendarDate Today() override { return today; }
+  char16_t DecimalSeparator() override { return decimalSeparator; }
+  double LineHeightTwips(const FontSpec&) override { return lineHeight; }
+  double PrinterPageHeightTwips() override { return pageHeight; }
+  void PrintDocument(const PrintedDocument& document) override { printed.push_back(document); }
+  void End() override { ended = true; }
+
+  std::deque<std::u16string> answers;
+  std::vector<PromptRecord> prompts;
+  int unansweredPrompts = 0;
+  int beeps = 0;
+  std::vector<std::uint32_t> layouts;
+  std::vector<PrintedDocument> printed;
+  bool ended = false;
+
+  std::u16string shortDate = u"07.12.2026";
+  std::u16string time = u"10:15:30";
+  CalendarDate today{2026, 12, 7};
+  char16_t decimalSeparator = u'.';
+  double lineHeight = 195;
+  double pageHeight = 15840;  // 11 inches
+};
+
+}  // namespace rc
