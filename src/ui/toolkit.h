@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "report/date_text.h"
 #include "report/surface.h"
 
 namespace rc {
@@ -13,12 +14,6 @@ struct FontSpec {
   std::u16string name = u"MS Sans Serif";
   double sizePt = 8.25;
   bool bold = false;
-};
-
-struct CalendarDate {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
 };
 
 // A finished printer document: its pages and the font it was printed in.

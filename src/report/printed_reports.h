@@ -1,0 +1,28 @@
+#pragma once
+// The two printed reports. Both begin with the report frame: the header with the
+// student's name and the date, the bold title and every input the calculation used.
+// They draw on a printer surface (pages, pen, black lines); the caller ends the document.
+#include <string>
+
+#include "model/design_data.h"
+#include "report/surface.h"
+
+namespace rc {
+
+// The printer font the reports ask for.
+inline constexpr char16_t kReportFontName[] = u"Courier New Cyr";
+
+// The 42 frame lines. dateTime is the text of DateTimeText.
+void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16string& title,
+                      const std::u16string& dateTime);
+
+// The kinetic line report: frame, then the three tables from y 7850, boxed and ruled.
+void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16string& dateTime,
+                        char16_t decimalSeparator);
+
+// The tray-by-tray report: frame, then the first, feed and last tray blocks. Uses
+// TrayTableRow as its block counter and leaves it at 4.
+void PrintTrayReport(Surface& printer, DesignData& data, const std::u16string& dateTime,
+                     char16_t decimalSeparator);
+
+}  // namespace rc
