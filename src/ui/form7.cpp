@@ -8,7 +8,6 @@ Form7::Form7(Application& app) : Window(app, "Form7") {}
 void Form7::Load() { caption = u"РЕЗУЛЬТАТЫ РАСЧЕТА"; }
 void Form7::RunKineticLine() {}
 void Form7::RunTrayByTray() {}
-void Form7::PrintResult() {}
 
 void OpenResultsMenu(Application& app) {
   app.UnloadAllForms();
