@@ -32,3 +32,45 @@ TEST(NormalizeNumberText, EmptyIsZeroAndFirstCommaBecomesPoint) {
 
 }  // namespace
 }  // namespace rc
+
+#include <random>
+
+namespace rc {
+namespace {
+
+// Thousands of random texts, long and short, of digits, signs, separators, exponent
+// letters, blanks, control characters and Cyrillic: reading never crashes (the suite
+// also runs under the address and undefined-behaviour sanitizers) and gives a float
+// that is finite, or infinite only for an overflowing exponent.
+TEST(ReadNumber, SurvivesRandomTexts) {
+  const std::u16string alphabet = u"0123456789+-.,eEdD \t\n\rабвЖ\x01\x7f\uFFFFx";
+  std::mt19937 rng(12345);
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  std::uniform_int_distribution<int> length(0, 40);
+  for (int k = 0; k < 20000; ++k) {
+    std::u16string text;
+    const int n = k % 1000 == 0 ? 100000 : length(rng);
+    for (int i = 0; i < n; ++i) text.push_back(alphabet[pick(rng)]);
+    const float v = ReadNumber(text);
+    EXPECT_FALSE(std::isnan(v));
+    const std::u16string normal = NormalizeNumberText(text);
+    EXPECT_FALSE(normal.empty());
+  }
+}
+
+TEST(ReadNumber, HugeTextsReadWithoutTrouble) {
+  EXPECT_TRUE(std::isinf(ReadNumber(std::u16string(100000, u'9'))));
+  EXPECT_EQ(ReadNumber(u"0." + std::u16string(100000, u'0') + u"1"), 0.0f);
+  EXPECT_EQ(ReadNumber(std::u16string(100000, u'-')), 0.0f);
+}
+
+TEST(IsOutsideUnitRange, AcceptsZeroToOneInclusive) {
+  EXPECT_FALSE(IsOutsideUnitRange(0.0f));
+  EXPECT_FALSE(IsOutsideUnitRange(1.0f));
+  EXPECT_TRUE(IsOutsideUnitRange(1.0001f));
+  EXPECT_TRUE(IsOutsideUnitRange(-0.1f));
+  EXPECT_TRUE(IsOutsideUnitRange(ReadNumber(u"1e999")));
+}
+
+}  // namespace
+}  // namespace rc

@@ -1,0 +1,68 @@
+#include "report/surface.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_toolkit.h"
+
+namespace rc {
+namespace {
+
+TEST(Surface, PrintDrawsAtThePenAndMovesToTheNextLine) {
+  Surface s;
+  s.SetLineHeight(195);
+  s.CurrentX = 1500;
+  s.CurrentY = 100;
+  s.FontBold = true;
+  s.ForeColor = kRed;
+  s.Print(u"ПЕРВАЯ");
+  EXPECT_EQ(s.CurrentX, 0);
+  EXPECT_EQ(s.CurrentY, 295);
+  s.Print();  // an empty line draws nothing but still moves the pen
+  EXPECT_EQ(s.CurrentY, 490);
+  ASSERT_EQ(s.Ops().size(), 1u);
+  const DrawOp& op = s.Ops()[0];
+  EXPECT_EQ(op.text, u"ПЕРВАЯ");
+  EXPECT_EQ(op.x1, 1500);
+  EXPECT_EQ(op.y1, 100);
+  EXPECT_TRUE(op.bold);
+  EXPECT_EQ(op.colour, kRed);
+}
+
+TEST(Surface, ClsErasesAndResetsThePen) {
+  Surface s;
+  s.Line(0, 0, 10, 10, kBlue);
+  s.CurrentX = 5;
+  s.CurrentY = 7;
+  const auto before = s.Revision();
+  s.Cls();
+  EXPECT_TRUE(s.Ops().empty());
+  EXPECT_EQ(s.CurrentX, 0);
+  EXPECT_EQ(s.CurrentY, 0);
+  EXPECT_NE(s.Revision(), before);
+}
+
+TEST(Surface, PrinterTextPastThePageBottomContinuesOnANewPage) {
+  Surface s;
+  s.SetLineHeight(200);
+  s.SetPageHeight(1000);
+  for (int i = 0; i < 7; ++i) {
+    s.CurrentX = 1000;
+    s.Print(u"строка");
+  }
+  ASSERT_EQ(s.Pages().size(), 2u);
+  EXPECT_EQ(s.Pages()[0].ops.size(), 5u);
+  EXPECT_EQ(s.Pages()[1].ops[0].y1, 0);
+  EXPECT_EQ(s.Pages()[1].ops[0].x1, 1000);  // the pen's x survives the page break
+  EXPECT_EQ(s.Texts().size(), 7u);
+}
+
+TEST(RoundTwips, RoundsHalvesToEvenAndSaturates) {
+  EXPECT_EQ(RoundTwips(1474.5), 1474);
+  EXPECT_EQ(RoundTwips(1475.5), 1476);
+  EXPECT_EQ(RoundTwips(-0.5), 0);
+  EXPECT_EQ(RoundTwips(1e9), 32767);
+  EXPECT_EQ(RoundTwips(-1e9), -32768);
+}
+
+}  // namespace
+}  // namespace rc
