@@ -118,10 +118,14 @@ TEST(PrintButton, PrintsAgainEachTimeItIsPressed) {
             u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
 }
 
-// The kinetic line table as DrawKineticTable draws it on a window like Form7.
-std::vector<DrawOp> KineticTableOps(const Form7& form, const DesignData& data) {
+// The kinetic line table as DrawKineticTable draws it on a window like Form7 whose pen
+// stands where Form7's stood.
+std::vector<DrawOp> KineticTableOps(const Form7& form, const DesignData& data, double penX,
+                                    double penY) {
   Surface reference;
   reference.SetLineHeight(form.surface().LineHeight());
+  reference.CurrentX = penX;
+  reference.CurrentY = penY;
   DrawKineticTable(reference, data, form.width, u'.');
   return reference.Ops();
 }
@@ -137,10 +141,12 @@ TEST(PrintButton, ShowsTheResultsWindowAndRedrawsTheKineticTableAfterTheKineticR
   f.form.surface().CurrentX = 500;
   f.form.surface().Print(u"прежнее");  // whatever covers the window stays under the table
   const std::vector<DrawOp> before = f.form.surface().Ops();
+  const double penX = f.form.surface().CurrentX;
+  const double penY = f.form.surface().CurrentY;
 
   f.Print(kShownKineticLine);
   EXPECT_TRUE(f.form.visible);
-  const std::vector<DrawOp> table = KineticTableOps(f.form, f.app.data());
+  const std::vector<DrawOp> table = KineticTableOps(f.form, f.app.data(), penX, penY);
   const std::vector<DrawOp>& after = f.form.surface().Ops();
   ASSERT_EQ(after.size(), before.size() + table.size());
   for (std::size_t i = 0; i < before.size(); ++i) EXPECT_TRUE(SameOp(after[i], before[i])) << i;
