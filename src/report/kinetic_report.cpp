@@ -1,5 +1,7 @@
 // The printed kinetic line report: the frame, then the screen's three tables, each line
 // three blanks further right, boxed and ruled in black from a fixed height.
+#include <algorithm>
+
 #include "report/printed_reports.h"
 #include "report/printed_report_lines.h"
 #include "report/screen_tables.h"
@@ -7,8 +9,8 @@
 namespace rc {
 namespace {
 
-constexpr double kTablesTop = 7850;  // [twips] the tables start here whatever the frame used
-constexpr double kBoxTop = 7800;     // [twips]
+constexpr double kTablesTop = 7850;    // [twips] where the tables start below a frame in 8 pt
+constexpr double kBoxAboveTables = 50;  // [twips] the box starts this far above the first line
 
 void PrintRows(Surface& printer, const DesignData& data, int table, char16_t decimalSeparator) {
   for (int i = 1; i <= 6; ++i) {
@@ -23,8 +25,13 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
   PrintReportFrame(printer, data, u"                              РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ",
                    dateTime);
 
+  // The tables stand at a fixed height under the frame; only a printer font so large
+  // that the frame reaches down there moves them, and their box, below the frame.
+  const double tablesTop = std::max(kTablesTop, printer.CurrentY + kBoxAboveTables);
+  const double boxTop = tablesTop - kBoxAboveTables;
+
   // Table 1: hydraulics and phase mass-transfer coefficients.
-  printer.CurrentY = kTablesTop;
+  printer.CurrentY = tablesTop;
   PrintTableLine(printer,
                  u"   N УРОВЕНЬ СВЕТЛОЙ ПАРОСОДЕРЖАНИЕ КОЭФ-Т МАССООТДАЧИ В КОЭФ-Т МАССООТДАЧИ В");
   PrintTableLine(printer,
@@ -70,9 +77,9 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
   const double yG = RoundTwips(printer.CurrentY + 50);
 
   // The box round all three tables and the column lines of each.
-  printer.Box(kReportBoxLeft, kBoxTop, kReportBoxRight, yG, kBlack);
-  for (double x : {1950.0, 3500.0}) ReportColumnLine(printer, x, kBoxTop, yD);
-  for (double x : {5000.0, 6870.0}) ReportColumnLine(printer, x, kBoxTop, yB);
+  printer.Box(kReportBoxLeft, boxTop, kReportBoxRight, yG, kBlack);
+  for (double x : {1950.0, 3500.0}) ReportColumnLine(printer, x, boxTop, yD);
+  for (double x : {5000.0, 6870.0}) ReportColumnLine(printer, x, boxTop, yB);
   for (double x : {1950.0, 3400.0, 5300.0, 7000.0}) ReportColumnLine(printer, x, yE, yG);
   for (double x : {5300.0, 7200.0}) ReportColumnLine(printer, x, yB, yD);
 }

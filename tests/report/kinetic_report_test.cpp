@@ -140,6 +140,22 @@ TEST(PrintKineticReport, RulesBoxAndColumnLinesAreBlackAndRoundedHalvesToEven) {
   }
 }
 
+TEST(PrintKineticReport, TablesMoveBelowAFrameThatReachesTheirHeight) {
+  // 42 frame lines of 195 twips end at 8190, below the tables' usual top of 7850.
+  Surface printer;
+  printer.SetLineHeight(195);
+  PrintKineticReport(printer, KineticData(), kDate, u'.');
+  const std::vector<DrawOp> texts = OpsOfKind(printer, true);
+  ASSERT_GT(texts.size(), static_cast<std::size_t>(kFrameTexts));
+  EXPECT_EQ(texts[kFrameTexts - 1].y1, 41 * 195);
+  EXPECT_EQ(texts[kFrameTexts].y1, 8240);
+  const std::vector<DrawOp> lines = OpsOfKind(printer, false);
+  ASSERT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[6].kind, DrawOp::Kind::Box);
+  EXPECT_EQ(lines[6].y1, 8190);
+  for (std::size_t i = 7; i <= 10; ++i) EXPECT_EQ(lines[i].y1, 8190) << i;
+}
+
 // The rows as the screen table writes them, built here from the number fields.
 std::u16string ExpectedRow(const DesignData& d, int table, int i, char16_t sep) {
   const KineticPointArrays& k = d.KineticPoints;
