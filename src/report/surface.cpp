@@ -10,7 +10,7 @@ void Surface::Add(DrawOp op) {
 }
 
 void Surface::Print(const std::u16string& text) {
-  if (pageHeight_ > 0 && CurrentY + lineHeight_ > pageHeight_ && CurrentY > 0) {
+  if (!text.empty() && pageHeight_ > 0 && CurrentY + lineHeight_ > pageHeight_ && CurrentY > 0) {
     const double x = CurrentX;
     NewPage();
     CurrentX = x;

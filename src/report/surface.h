@@ -36,6 +36,7 @@ class Surface {
   double LineHeight() const { return lineHeight_; }
   // Height of a printer page [twips]; 0 for a window, which never breaks into pages.
   void SetPageHeight(double twips) { pageHeight_ = twips; }
+  double PageHeight() const { return pageHeight_; }
 
   double CurrentX = 0;
   double CurrentY = 0;
@@ -43,7 +44,8 @@ class Surface {
   Colour ForeColor = kBlack;
 
   // Draws text at the pen, then moves the pen to the start of the next line. On a
-  // printer a line that would pass the bottom of the page goes to the top of a new one.
+  // printer a line of text that would pass the bottom of the page goes to the top of a
+  // new one; empty lines only move the pen, so they never start a page of their own.
   void Print(const std::u16string& text = {});
   void Line(double x1, double y1, double x2, double y2, Colour colour);
   void Box(double x1, double y1, double x2, double y2, Colour colour);

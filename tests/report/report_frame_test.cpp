@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/text.h"
+#include "report/printed_reports.h"
+#include "support/recording_toolkit.h"
+
+namespace rc {
+namespace {
+
+constexpr double kLine = 180;  // [twips] printer line height in these tests
+const std::u16string kDate = u" 07 декабря 2026г.        10:15:30";  // 34 characters
+const std::u16string kTitle = u"   ЗАГОЛОВОК";
+
+DesignData FrameData() {
+  DesignData data;
+  PrepareForEntry(data);
+  data.StudentName = u"Иванов Ив-21";
+  for (int i = 0; i < 8; ++i) {
+    data.EqXText[i] = u"0." + DecimalText(i + 1);
+    data.EqYText[i] = u"0." + DecimalText(i + 2);
+  }
+  for (int n = 16; n <= 40; ++n) data.ParamText[n] = DecimalText(n) + u".5";
+  data.TrayType = kBubbleCapTrays;
+  return data;
+}
+
+Surface Printer() {
+  Surface printer;
+  printer.SetLineHeight(kLine);
+  return printer;
+}
+
+// The texts drawn, with the line each stands on (y / line height).
+struct PlacedText {
+  int line;
+  double x;
+  bool bold;
+  std::u16string text;
+};
+
+std::vector<PlacedText> Placed(const Surface& s) {
+  std::vector<PlacedText> placed;
+  for (const DrawOp& op : s.Ops()) {
+    EXPECT_EQ(op.kind, DrawOp::Kind::Text);
+    placed.push_back({static_cast<int>(op.y1 / kLine), op.x1, op.bold, op.text});
+  }
+  return placed;
+}
+
+TEST(PrintReportFrame, Takes42LinesWithTextsInTheirPlaces) {
+  const DesignData data = FrameData();
+  Surface printer = Printer();
+  PrintReportFrame(printer, data, kTitle, kDate);
+
+  EXPECT_EQ(printer.CurrentY, 42 * kLine);
+  EXPECT_EQ(printer.CurrentX, 0);
+  ASSERT_EQ(printer.Pages().size(), 1u);
+  const std::vector<PlacedText> placed = Placed(printer);
+  ASSERT_EQ(placed.size(), 36u);  // 42 lines, six of them empty
+
+  // Header, title and the input data heading, at the left edge.
+  EXPECT_EQ(placed[0].line, 3);
+  EXPECT_EQ(placed[0].x, 0);
+  EXPECT_EQ(placed[0].text, std::u16string(25, u' ') + u"Иванов Ив-21" + std::u16string(28, u' ') +
+                                kDate + std::u16string(26, u' '));
+  EXPECT_EQ(placed[1].line, 5);
+  EXPECT_EQ(placed[1].text, kTitle);
+  EXPECT_EQ(placed[2].line, 7);
+  EXPECT_EQ(placed[2].text, u"                                         ИСХОДНЫЕ    ДАННЫЕ");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(placed[i].x, 0) << i;
+
+  // Only the title is bold.
+  for (std::size_t i = 0; i < placed.size(); ++i) EXPECT_EQ(placed[i].bold, i == 1) << i;
+
+  // The input data lines stand on lines 9..41, indented to x 1000.
+  for (std::size_t i = 3; i < placed.size(); ++i) {
+    EXPECT_EQ(placed[i].line, static_cast<int>(i) + 6) << i;
+    EXPECT_EQ(placed[i].x, 1000) << i;
+  }
+  EXPECT_EQ(placed[3].text,
+            u"       X[0] /мольн.д/ =0.1" + std::u16string(27, u' ') + u"Y[0] /мольн.д/ =0.2");
+  EXPECT_EQ(placed[10].text,
+            u"       X[7] /мольн.д/ =0.8" + std::u16string(27, u' ') + u"Y[7] /мольн.д/ =0.9");
+}
+
+TEST(PrintReportFrame, ListsParametersWithCaptionsExceptTheTrayTypeSlot) {
+  const DesignData data = FrameData();
+  Surface printer = Printer();
+  PrintReportFrame(printer, data, kTitle, kDate);
+  const std::vector<PlacedText> placed = Placed(printer);
+
+  std::vector<int> expectedOrder = {16, 17, 18};
+  for (int n = 19; n <= 40; ++n) {
+    if (n != 32) expectedOrder.push_back(n);
+  }
+  // Lines 11..13 then, after the tray kind on line 14, lines 15..35.
+  std::size_t at = 11;
+  for (int n : expectedOrder) {
+    if (at == 14) ++at;
+    ASSERT_LT(at, placed.size());
+    EXPECT_EQ(placed[at].text,
+              u"       " + data.ParamCaption[n] + u"    " + DecimalText(n) + u".5")
+        << "parameter " << n;
+    ++at;
+  }
+  EXPECT_EQ(at, placed.size());
+  // The captions are stored 64 characters wide: the typed text starts at column 75.
+  EXPECT_EQ(placed[11].text.substr(75), u"16.5");
+}
+
+TEST(PrintReportFrame, TrayKindLineTestsTrayTypeFirst) {
+  struct Case {
+    std::int32_t trayType;
+    float area;
+    std::u16string expected;
+  };
+  const Case cases[] = {
+      {kBubbleCapTrays, 1.0f, u"                                    ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
+      {kTraysWithoutCaps, 1.0f, u"                                    ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
+      {kTraysWithoutCaps, 0.9999f, u"                              ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
+  };
+  for (const Case& c : cases) {
+    DesignData data = FrameData();
+    data.TrayType = c.trayType;
+    data.ParamValue[kParamAreaRatio] = c.area;
+    Surface printer = Printer();
+    PrintReportFrame(printer, data, kTitle, kDate);
+    const std::vector<PlacedText> placed = Placed(printer);
+    ASSERT_EQ(placed.size(), 36u);
+    EXPECT_EQ(placed[14].line, 20);
+    EXPECT_EQ(placed[14].text, c.expected) << c.trayType << " " << c.area;
+  }
+}
+
+TEST(PrintReportFrame, NameOfFortyCharactersIsFollowedDirectlyByTheDate) {
+  const std::u16string forty(40, u'Щ');
+  const std::u16string longer = forty + u"ЖЖЖЖЖ";
+  for (const std::u16string& name : {forty, longer}) {
+    DesignData data = FrameData();
+    data.StudentName = name;
+    Surface printer = Printer();
+    PrintReportFrame(printer, data, kTitle, kDate);
+    EXPECT_EQ(Placed(printer)[0].text,
+              std::u16string(25, u' ') + name + kDate + std::u16string(26, u' '))
+        << name.size();
+  }
+}
+
+TEST(PrintReportFrame, PrintsEquilibriumTextsAsTyped) {
+  DesignData data = FrameData();
+  data.EqXText[2] = u"???";
+  data.EqYText[2] = u"???";
+  data.EqXText[5] = std::u16string(33, u'7');  // longer than its column: the Y part runs on
+  Surface printer = Printer();
+  PrintReportFrame(printer, data, kTitle, kDate);
+  const std::vector<PlacedText> placed = Placed(printer);
+  EXPECT_EQ(placed[5].text,
+            u"       X[2] /мольн.д/ =???" + std::u16string(27, u' ') + u"Y[2] /мольн.д/ =???");
+  EXPECT_EQ(placed[8].text,
+            u"       X[5] /мольн.д/ =" + std::u16string(33, u'7') + u"Y[5] /мольн.д/ =0.7");
+}
+
+}  // namespace
+}  // namespace rc

@@ -1,0 +1,166 @@
+// The print button of the results menu.
+#include <gtest/gtest.h>
+
+#include "report/printed_reports.h"
+#include "report/screen_tables.h"
+#include "support/recording_toolkit.h"
+#include "ui/application.h"
+#include "ui/form7.h"
+
+namespace rc {
+namespace {
+
+// Notes the print button's state at the moment the document is sent.
+class PrinterWatch : public RecordingToolkit {
+ public:
+  void PrintDocument(const PrintedDocument& document) override {
+    RecordingToolkit::PrintDocument(document);
+    if (watched != nullptr) {
+      const Control& button = watched->control("Command5");
+      buttonVisibleWhilePrinting.push_back(button.visible);
+      buttonEnabledWhilePrinting.push_back(button.enabled);
+    }
+  }
+  Window* watched = nullptr;
+  std::vector<bool> buttonVisibleWhilePrinting, buttonEnabledWhilePrinting;
+};
+
+bool HasControl(Window& w, const std::string& name) {
+  for (const auto& c : w.Controls()) {
+    if (c->name == name) return true;
+  }
+  return false;
+}
+
+struct Fixture {
+  Fixture() : app(toolkit) {
+    toolkit.lineHeight = 180;
+    DesignData& data = app.data();
+    PrepareForEntry(data);
+    data.StudentName = u"Орлова";
+    data.RecordedTrays.TrayNo = {0, 1, 7, 23};
+    for (int i = 1; i <= 6; ++i) data.KineticPoints.KineticY[i] = 0.1f * static_cast<float>(i);
+    if (!HasControl(form, "Command5")) form.Add("Command5", ControlKind::Button);
+    toolkit.watched = &form;
+  }
+  void Print(std::int32_t shown) {
+    app.data().ShownResult = shown;
+    app.Dispatch([this] { form.PrintResult(); });
+  }
+  Control& button() { return form.control("Command5"); }
+
+  PrinterWatch toolkit;
+  Application app;
+  Form7& form = app.Form<Form7>();
+};
+
+TEST(PrintButton, PrintsTheKineticReportWithTheButtonHiddenMeanwhile) {
+  Fixture f;
+  f.Print(kShownKineticLine);
+  ASSERT_EQ(f.toolkit.printed.size(), 1u);
+  const PrintedDocument& doc = f.toolkit.printed[0];
+  EXPECT_EQ(doc.font.name, u"Courier New Cyr");
+  EXPECT_EQ(doc.font.sizePt, 8.0);
+  ASSERT_EQ(doc.pages.size(), 1u);
+  ASSERT_GT(doc.pages[0].ops.size(), 1u);
+  EXPECT_EQ(doc.pages[0].ops[1].text,
+            u"                              РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
+  // The header carries the date from the regional settings and the clock.
+  EXPECT_NE(doc.pages[0].ops[0].text.find(u" 07 декабря 2026г.        10:15:30"),
+            std::u16string::npos);
+
+  EXPECT_EQ(f.toolkit.buttonVisibleWhilePrinting, std::vector<bool>{false});
+  EXPECT_EQ(f.toolkit.buttonEnabledWhilePrinting, std::vector<bool>{false});
+  EXPECT_TRUE(f.button().visible);
+  EXPECT_TRUE(f.button().enabled);
+}
+
+TEST(PrintButton, PrintsTheTrayReportForTheTrayByTrayResult) {
+  Fixture f;
+  f.toolkit.shortDate = u"3/1/2027";
+  f.toolkit.time = u"9:05:00 AM";
+  f.Print(kShownTrayByTray);
+  ASSERT_EQ(f.toolkit.printed.size(), 1u);
+  const PrintedDocument& doc = f.toolkit.printed[0];
+  EXPECT_EQ(doc.font.name, u"Courier New Cyr");
+  std::vector<std::u16string> texts;
+  for (const Page& page : doc.pages) {
+    for (const DrawOp& op : page.ops) texts.push_back(op.text);
+  }
+  ASSERT_GT(texts.size(), 2u);
+  EXPECT_NE(texts[0].find(u" 1 марта 2027г.        9:05:00 AM"), std::u16string::npos);
+  EXPECT_EQ(texts[1], u"                           ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
+  EXPECT_EQ(f.app.data().TrayTableRow, 4);
+  EXPECT_EQ(f.toolkit.buttonVisibleWhilePrinting, std::vector<bool>{false});
+  EXPECT_TRUE(f.button().visible);
+  EXPECT_TRUE(f.button().enabled);
+}
+
+TEST(PrintButton, PrintsNothingWhenNoCalculationRan) {
+  Fixture f;
+  f.button().visible = false;  // as the menu opens
+  const std::size_t opsBefore = f.form.surface().Ops().size();
+  f.Print(kShownNothing);
+  EXPECT_TRUE(f.toolkit.printed.empty());
+  EXPECT_EQ(f.form.surface().Ops().size(), opsBefore);
+  EXPECT_TRUE(f.button().visible);
+  EXPECT_TRUE(f.button().enabled);
+}
+
+TEST(PrintButton, PrintsAgainEachTimeItIsPressed) {
+  Fixture f;
+  f.Print(kShownKineticLine);
+  f.Print(kShownTrayByTray);
+  ASSERT_EQ(f.toolkit.printed.size(), 2u);
+  EXPECT_EQ(f.toolkit.printed[0].pages[0].ops[1].text.substr(30),
+            u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
+  EXPECT_EQ(f.toolkit.printed[1].pages[0].ops[1].text.substr(27),
+            u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
+}
+
+// The kinetic line table as DrawKineticTable draws it on a window like Form7 whose pen
+// stands where Form7's stood.
+std::vector<DrawOp> KineticTableOps(const Form7& form, const DesignData& data, double penX,
+                                    double penY) {
+  Surface reference;
+  reference.SetLineHeight(form.surface().LineHeight());
+  reference.CurrentX = penX;
+  reference.CurrentY = penY;
+  DrawKineticTable(reference, data, form.width, u'.');
+  return reference.Ops();
+}
+
+bool SameOp(const DrawOp& a, const DrawOp& b) {
+  return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+         a.colour == b.colour && a.bold == b.bold && a.text == b.text;
+}
+
+TEST(PrintButton, ShowsTheResultsWindowAndRedrawsTheKineticTableAfterTheKineticReport) {
+  Fixture f;
+  f.form.Hide();
+  f.form.surface().CurrentX = 500;
+  f.form.surface().Print(u"прежнее");  // whatever covers the window stays under the table
+  const std::vector<DrawOp> before = f.form.surface().Ops();
+  const double penX = f.form.surface().CurrentX;
+  const double penY = f.form.surface().CurrentY;
+
+  f.Print(kShownKineticLine);
+  EXPECT_TRUE(f.form.visible);
+  const std::vector<DrawOp> table = KineticTableOps(f.form, f.app.data(), penX, penY);
+  const std::vector<DrawOp>& after = f.form.surface().Ops();
+  ASSERT_EQ(after.size(), before.size() + table.size());
+  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_TRUE(SameOp(after[i], before[i])) << i;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    EXPECT_TRUE(SameOp(after[before.size() + i], table[i])) << i;
+  }
+}
+
+TEST(PrintButton, DoesNotRedrawTheWindowAfterTheTrayReport) {
+  Fixture f;
+  const std::size_t opsBefore = f.form.surface().Ops().size();
+  f.Print(kShownTrayByTray);
+  EXPECT_EQ(f.form.surface().Ops().size(), opsBefore);
+}
+
+}  // namespace
+}  // namespace rc
