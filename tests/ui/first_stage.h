@@ -2,9 +2,11 @@
 // Scripted first entry stages for the window tests: the student's answers to the name
 // prompt, the 16 equilibrium prompts and XW, XF, XP.
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "support/list_watching_toolkit.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/application.h"
@@ -36,24 +38,6 @@ inline void RunFirstStage(RecordingToolkit& tk, Application& app, const FirstSta
   StartProgram(app);
   Click(app, "Form1", "Command2");
 }
-
-// A toolkit that also notes the rows of Form3's list each time a prompt opens, as the
-// student sees them while typing.
-class ListWatchingToolkit : public RecordingToolkit {
- public:
-  Application* app = nullptr;
-  std::vector<std::vector<std::u16string>> listAtPrompt;
-
-  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
-                          const std::u16string& defaultText, int x, int y) override {
-    std::vector<std::u16string> rows;
-    if (app != nullptr) {
-      if (Window* w = FindWindow(*app, "Form3")) rows = w->control("List1").items;
-    }
-    listAtPrompt.push_back(rows);
-    return RecordingToolkit::InputBox(prompt, title, defaultText, x, y);
-  }
-};
 
 inline Window& Form(Application& app, const std::string& name) {
   Window* w = FindWindow(app, name);
