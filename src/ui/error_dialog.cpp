@@ -1,20 +1,142 @@
 #include "ui/error_dialog.h"
 
+#include <cmath>
+
 #include "ui/application.h"
 
 namespace rc {
+namespace {
+
+constexpr char16_t kCaption[] = u"Внимание !";
+constexpr char16_t kErrorText[] = u"Ошибка в исходной информации.";
+constexpr char16_t kQuestion[] = u"Изменяете исходную информацию?";
+constexpr char16_t kYes[] = u"Да";
+constexpr char16_t kNo[] = u"Нет";
+constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
+
+// Where the owner's instruction label goes on Form5 when it returns to correction mode.
+constexpr int kForm5InstructionTop = 6000;
+
+const FontSpec kDialogFont{u"Courier", 9.75, false};
+
+int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+void HideIfPresent(Window& w, const char* name) {
+  for (const auto& c : w.Controls()) {
+    if (c->name == name) c->visible = false;
+  }
+}
+
+}  // namespace
 
 ErrorDialog::ErrorDialog(Application& app, std::string name, int dialogTop)
     : Window(app, std::move(name)), dialogTop_(dialogTop) {}
 
+void ErrorDialog::Load() {
+  caption = kCaption;
+  width = kWidth;
+  height = kHeight;
+  SetFont(kDialogFont);
+
+  Control& label1 = Add("Label1", ControlKind::Label);
+  label1.caption = kErrorText;
+  label1.font = FontSpec{u"Courier", 9.75, true};
+  label1.foreColor = kRed;
+  label1.backColor = backColor;
+  label1.centred = true;
+  label1.width = 4000;
+  label1.height = 255;
+
+  Control& label2 = Add("Label2", ControlKind::Label);
+  label2.caption = kQuestion;
+  label2.font = kDialogFont;
+  label2.backColor = backColor;
+  label2.centred = true;
+  label2.width = 4000;
+  label2.height = 255;
+
+  Control& yes = Add("Command1", ControlKind::Button);
+  yes.caption = kYes;
+  yes.width = 1215;
+  yes.height = 495;
+  yes.onClick = [this] { Yes(); };
+
+  Control& no = Add("Command2", ControlKind::Button);
+  no.caption = kNo;
+  no.width = 1215;
+  no.height = 495;
+  no.onClick = [this] { No(); };
+}
+
 void ErrorDialog::Open(Window& owner) {
   owner_ = &owner;
   top = dialogTop_;
-  caption = u"Внимание !";
+  left = RoundHalfEven((owner.width - kWidth) / 2.0);
+  width = kWidth;
+  height = kHeight;
+
+  Control& yes = control("Command1");
+  Control& no = control("Command2");
+  Control& label1 = control("Label1");
+  Control& label2 = control("Label2");
+  yes.tabStop = true;
+  const int gap = RoundHalfEven((width - yes.width - no.width) / 3.0);
+  label1.left = RoundHalfEven((width - label1.width) / 2.0);
+  label2.left = RoundHalfEven((width - label2.width) / 2.0);
+  yes.left = gap;
+  no.left = yes.left + yes.width + gap;
+  label1.top = 180;
+  label2.top = 480;
+  yes.top = 850;
+  no.top = yes.top;
   Show();
+  SetFocus(yes);
 }
 
-void ErrorDialog::Yes() {}
-void ErrorDialog::No() {}
+Window* ErrorDialog::LoadedOwner() {
+  for (Window* w : app().LoadedWindows()) {
+    if (w == owner_) return w;
+  }
+  return nullptr;
+}
+
+// Back to the owner's correction mode: the list as it was, the instruction shown, no
+// button until a row is clicked.
+void ErrorDialog::Yes() {
+  Window* owner = LoadedOwner();
+  if (owner != nullptr) {
+    owner->surface().Cls();
+    owner->caption = kCorrectionCaption;
+    owner->Show();
+    for (const auto& c : owner->Controls()) {
+      if (c->name == "List1") {
+        c->enabled = true;
+        c->visible = true;
+      }
+    }
+    for (const char* name : {"Label2", "Command1", "Command2", "Command3", "Label1"}) {
+      HideIfPresent(*owner, name);
+    }
+    for (const auto& c : owner->Controls()) {
+      if (c->name != "Label3") continue;
+      if (owner->Name() == "Form5") c->top = kForm5InstructionTop;
+      c->visible = true;
+    }
+  }
+  Hide();
+  app().Unload(*this);
+  if (owner != nullptr) owner->Show();
+}
+
+// The end of the program: the faulty data are given up.
+void ErrorDialog::No() {
+  Window* owner = LoadedOwner();
+  app().Unload(*this);
+  if (owner != nullptr) app().Unload(*owner);
+  Hide();
+  if (owner != nullptr) owner->Hide();
+  app().UnloadAllForms();
+  app().End();
+}
 
 }  // namespace rc

@@ -11,12 +11,20 @@ namespace rc {
 class ErrorDialog : public Window {
  public:
   ErrorDialog(Application& app, std::string name, int dialogTop);
+  // Creates the labels and buttons.
+  void Load() override;
   // Lays the dialog out over its owner and shows it (the dialog's load).
   void Open(Window& owner);
+
+  // Design width and height of every dialog [twips].
+  static constexpr int kWidth = 4800;
+  static constexpr int kHeight = 1800;
 
  private:
   void Yes();
   void No();
+  // The owner if it is still loaded, else nullptr.
+  Window* LoadedOwner();
   int dialogTop_;
   Window* owner_ = nullptr;
 };

@@ -1,15 +1,121 @@
 #include "ui/form1.h"
 
-namespace rc {
+#include <cmath>
 
-Form1::Form1(Application& app) : Window(app, "Form1") {}
+#include "ui/application.h"
+#include "ui/entry.h"
+#include "ui/form2.h"
+
+namespace rc {
+namespace {
+
+constexpr char16_t kCaption[] = u"НАЧАЛО РАБОТЫ С ПРОГРАММОЙ";
+constexpr char16_t kTitle[] =
+    u"\rПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН \rИ РАСЧЁТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ";
+constexpr char16_t kRules[] = u"ПРАВИЛА ВВОДА РАВНОВЕСНОЙ ЛИНИИ";
+constexpr char16_t kEntry[] = u"ВВОД ИСХОДНОЙ ИНФОРМАЦИИ";
+constexpr char16_t kEnd[] = u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ";
+constexpr char16_t kCredit[] = u"Кафедра ПАХТ";
+
+constexpr int kButtonTop = 6000;
+constexpr int kButtonWidth = 2415;
+constexpr int kButtonHeight = 615;
+
+// Rounds to a whole number of twips, halves to even.
+int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+Form1::Form1(Application& app) : Window(app, "Form1") {
+  Control& title = Add("Label1", ControlKind::Label);
+  title.caption = kTitle;
+  title.font = FontSpec{u"Arial", 12, true};
+  title.centred = true;
+  title.backColor = Rgb(192, 64, 0);
+  title.foreColor = Rgb(128, 255, 128);
+  title.width = 7695;
+  title.height = 1215;
+
+  const struct {
+    const char* name;
+    const char16_t* caption;
+    Colour colour;
+    int tabIndex;
+  } buttons[] = {{"Command1", kRules, Rgb(255, 255, 0), 0},
+                 {"Command2", kEntry, Rgb(0, 255, 0), 2},
+                 {"Command3", kEnd, Rgb(255, 128, 128), 1}};
+  for (const auto& b : buttons) {
+    Control& c = Add(b.name, ControlKind::Button);
+    c.caption = b.caption;
+    c.backColor = b.colour;
+    c.width = kButtonWidth;
+    c.height = kButtonHeight;
+    c.tabIndex = b.tabIndex;
+  }
+  control("Command1").onClick = [this] { OpenRules(); };
+  control("Command2").onClick = [&app] { StartDataEntry(app); };
+  control("Command3").onClick = [&app] { app.End(); };
+
+  Control& credit = Add("Label2", ControlKind::Label);
+  credit.caption = kCredit;
+  credit.font = FontSpec{u"Arial", 14.25, false};
+  credit.centred = true;
+  credit.backColor = Rgb(255, 0, 0);
+  credit.foreColor = Rgb(192, 255, 255);
+  credit.width = 2895;
+  credit.height = 375;
+}
 
 void Form1::Load() {
   top = 500;
   left = 500;
   width = 12000;
   height = 9000;
-  caption = u"НАЧАЛО РАБОТЫ С ПРОГРАММОЙ";
+  PaintGradient();
+  LayOut();
+}
+
+// Blue fading out from left to right: one filled box per pixel column, each from its
+// column to the right edge, so every box paints over the one before it.
+void Form1::PaintGradient() {
+  const int w = width / kTwipsPerPixel;   // client width [pixels]
+  const int h = height / kTwipsPerPixel;  // client height [pixels]
+  if (w <= 0) return;
+  Surface& s = surface();
+  for (int i = 0; i <= w; ++i) {
+    const auto blue = static_cast<unsigned>(255 - (i * 255) / w);
+    s.FilledBox(i * kTwipsPerPixel, 0, w * kTwipsPerPixel, (h + 150) * kTwipsPerPixel,
+                Rgb(150, 50, blue));
+  }
+}
+
+// The three buttons are spread over the window width with four equal gaps.
+void Form1::LayOut() {
+  caption = kCaption;
+  Control& title = control("Label1");
+  title.top = 200;
+  title.left = RoundHalfEven(width / 2.0 - title.width / 2.0);
+
+  Control& rules = control("Command1");
+  Control& entry = control("Command2");
+  Control& end = control("Command3");
+  for (Control* c : {&rules, &entry, &end}) c->top = kButtonTop;
+  const int gap = RoundHalfEven(width / 4.0 - (entry.width + end.width + rules.width) / 4.0);
+  rules.left = gap;
+  entry.left = rules.width + rules.left + gap;
+  end.left = entry.width + entry.left + gap;
+
+  Control& credit = control("Label2");
+  credit.left = RoundHalfEven(end.left + end.width / 2.0 - credit.width / 2.0);
+  credit.top = rules.top + rules.height + 200;
+}
+
+void Form1::OpenRules() {
+  Application& a = app();
+  Hide();
+  a.Unload(*this);
+  a.UnloadAllForms();
+  a.Form<Form2>().Show();
 }
 
 }  // namespace rc

@@ -1,5 +1,6 @@
 #pragma once
-// The start screen.
+// The start screen: the program's title over a colour gradient and three buttons (the
+// rules screen, the start of data entry, the end of the program).
 #include "ui/window.h"
 
 namespace rc {
@@ -8,6 +9,17 @@ class Form1 : public Window {
  public:
   explicit Form1(Application& app);
   void Load() override;
+
+  // Screen pixels per twip at 96 dots per inch: the gradient is drawn in pixels.
+  static constexpr int kTwipsPerPixel = 15;
+
+  // Places the title, the buttons (four equal gaps from their actual widths) and the
+  // credit line; run by the load event.
+  void LayOut();
+
+ private:
+  void PaintGradient();
+  void OpenRules();  // Command1
 };
 
 }  // namespace rc

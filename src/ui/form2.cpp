@@ -1,0 +1,114 @@
+#include "ui/form2.h"
+
+#include <cmath>
+
+#include "ui/application.h"
+#include "ui/form1.h"
+
+namespace rc {
+namespace {
+
+constexpr char16_t kCaption[] = u"Правила построения равновесной зависимости";
+constexpr char16_t kContinue[] = u"ПРОДОЛЖЕНИЕ РАБОТЫ";
+
+// The lines of the rules, blanks included ("выполняетcя" is written with a Latin c).
+constexpr const char16_t* kRuleLines[] = {
+    u"",
+    u"                           ПОСТРОЕНИЕ РАВНОВЕСНОЙ ЗАВИСИМОСТИ",
+    u"",
+    u"          Равновесная зависимость задается в виде восьми пар чисел X*[i]-Y*[i],по",
+    u"          которым выполняетcя ее кусочно-линейная аппрокисмация. При этом:",
+    u"",
+    u"          1. Все концентрации должны быть в мольных долях, т.е.",
+    u"                          X*[i] < 1.0 и Y*[i] < 1.0 (для i = 0,1,2,...,6)",
+    u"          2. Концентрация НК в паре должна быть больше, чем в жидкости, т.е.",
+    u"                          Y*[i] > X*[i] (для i=1,2,...,6) ",
+    u"          3. Равновесная зависимость должна монотонно возрастать,т.е.",
+    u"                          X*[i+1] > X*[i] и Y*[i+1] > Y[i]",
+    u"          4. Для расчета единиц переноса Mx равновесная линия должна быть",
+    u"             определена во всем интервале изменения концентраций [YW;YP]:",
+    u"                          Y*[0] < YW и Y*[7] > YP",
+    u"          5. Для расчета кинетической линии все точки равновесной зависимости,",
+    u"             кроме нулевой и последней, должны быть расположены над рабочим ",
+    u"             диапазоном изменения коцентраций [XW;XP], т.е.",
+    u"                          X*[1] >= XW и X*[6] <= XP",
+};
+
+constexpr Colour kShadow = Rgb(255, 128, 0);
+constexpr int kShadowThickness = 100;
+constexpr int kShadowOffset = 50;
+
+int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+std::u16string Form2::RulesText() {
+  std::u16string text;
+  for (const char16_t* line : kRuleLines) {
+    text += u'\r';
+    text += line;
+  }
+  return text;
+}
+
+Form2::Form2(Application& app) : Window(app, "Form2") {
+  backColor = Rgb(255, 255, 0);
+
+  Control& panel = Add("Label1", ControlKind::Label);
+  panel.backColor = Rgb(0, 255, 255);
+  panel.foreColor = Rgb(0, 0, 192);
+  panel.font = FontSpec{u"Courier New", 9, false};
+
+  Control& right = Add("Label2", ControlKind::Label);
+  right.backColor = kShadow;
+  Control& bottom = Add("Label3", ControlKind::Label);
+  bottom.backColor = kShadow;
+
+  Control& button = Add("Command1", ControlKind::Button);
+  button.caption = kContinue;
+  button.backColor = Rgb(0, 255, 0);
+  button.font = FontSpec{u"MS Sans Serif", 8.25, true};
+  button.width = 4095;
+  button.height = 375;
+  button.onClick = [this] { Continue(); };
+}
+
+void Form2::Load() {
+  width = 12000;
+  height = 8000;
+  caption = kCaption;
+
+  Control& panel = control("Label1");
+  panel.top = 480;
+  panel.width = 10000;
+  panel.height = 5000;
+  panel.left = RoundHalfEven(width / 2.0 - panel.width / 2.0);
+  panel.caption = RulesText();
+
+  Control& right = control("Label2");
+  right.top = panel.top + kShadowOffset;
+  right.left = panel.left + panel.width;
+  right.width = kShadowThickness;
+  right.height = panel.height;
+
+  Control& bottom = control("Label3");
+  bottom.top = panel.top + panel.height;
+  bottom.left = panel.left + kShadowOffset;
+  bottom.width = panel.width + kShadowOffset;
+  bottom.height = kShadowThickness;
+
+  Control& button = control("Command1");
+  button.top = bottom.top + bottom.height + 300;
+  button.left = RoundHalfEven(width / 2.0 - button.width / 2.0);
+}
+
+// Back to a freshly loaded start screen; this window stays loaded, hidden, until the
+// next window change closes it.
+void Form2::Continue() {
+  Application& a = app();
+  Hide();
+  a.UnloadAllForms();
+  a.Form<Form1>().Show();
+}
+
+}  // namespace rc

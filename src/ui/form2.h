@@ -1,0 +1,22 @@
+#pragma once
+// The rules screen: the five rules the equilibrium points must obey, on a cyan panel
+// with an orange drop shadow, and a button back to the start screen.
+#include <string>
+
+#include "ui/window.h"
+
+namespace rc {
+
+class Form2 : public Window {
+ public:
+  explicit Form2(Application& app);
+  void Load() override;
+
+  // The panel's text: every line preceded by a carriage return (character 13).
+  static std::u16string RulesText();
+
+ private:
+  void Continue();  // Command1
+};
+
+}  // namespace rc

@@ -1,0 +1,114 @@
+// The two input checks, rule by rule: each case breaks one rule of otherwise sound data
+// and expects the row the check names.
+#include "model/checks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/number_text.h"
+
+namespace rc {
+namespace {
+
+// Sound first-stage data: X*[0] = Y*[0] = 0, X*[7] = Y*[7] = 1, both increasing,
+// Y* above X* inside, X*[0] < XW < X*[1], X*[6] < XP < 1, XW <= XF <= XP.
+DesignData SoundEquilibrium() {
+  DesignData d;
+  PrepareForEntry(d);
+  d.EqX = {0, 0.1f, 0.2f, 0.3f, 0.5f, 0.7f, 0.9f, 1};
+  d.EqY = {0, 0.25f, 0.4f, 0.5f, 0.7f, 0.85f, 0.95f, 1};
+  d.ParamValue[16] = 0.05f;
+  d.ParamValue[17] = 0.4f;
+  d.ParamValue[18] = 0.95f;
+  return d;
+}
+
+// Sound second-stage data: every parameter at the middle of its limits.
+DesignData SoundParameters() {
+  DesignData d;
+  PrepareForEntry(d);
+  for (int n = 19; n <= 40; ++n) d.ParamValue[n] = (d.ParamMin[n] + d.ParamMax[n]) / 2;
+  return d;
+}
+
+struct Case {
+  const char* rule;
+  std::function<void(DesignData&)> spoil;
+  int errorRow;
+};
+
+void Expect(DesignData (*sound)(), void (*check)(DesignData&), const Case& c) {
+  DesignData d = sound();
+  c.spoil(d);
+  check(d);
+  EXPECT_EQ(d.InputError, c.errorRow == 55 ? kFalse : kTrue) << c.rule;
+  EXPECT_EQ(d.ErrorRow, c.errorRow) << c.rule;
+}
+
+TEST(CheckEquilibriumData, EachRuleFailsWithItsOwnRow) {
+  const Case cases[] = {
+      {"sound data", [](DesignData&) {}, 55},
+      {"X* below 0", [](DesignData& d) { d.EqX[0] = -0.01f; }, 0},
+      {"Y* above 1", [](DesignData& d) { d.EqY[5] = 1.01f; }, 5},
+      {"X* infinite", [](DesignData& d) { d.EqX[6] = ReadNumber(u"1e999"); }, 6},
+      {"Y* equal to X*", [](DesignData& d) { d.EqY[3] = d.EqX[3]; }, 3},
+      {"Y* below X* in pair 6", [](DesignData& d) { d.EqY[6] = 0.8f; d.EqY[5] = 0.75f; }, 6},
+      {"Y* not increasing", [](DesignData& d) { d.EqY[4] = 0.5f; }, 4},
+      {"equal X*: the later point", [](DesignData& d) { d.EqX[5] = d.EqX[4]; }, 5},
+      {"XW of 0", [](DesignData& d) { d.ParamValue[16] = 0; }, 8},
+      {"XF of 1", [](DesignData& d) { d.ParamValue[17] = 1; }, 9},
+      {"XP of 0", [](DesignData& d) { d.ParamValue[18] = 0; }, 10},
+      {"X*[7] not Y*[7]", [](DesignData& d) { d.EqX[7] = 0.99f; }, 8},
+      {"XP not below X*[7]", [](DesignData& d) { d.EqX[7] = d.EqY[7] = 0.96f; d.ParamValue[18] = 0.97f; }, 8},
+      {"XW not above X*[0]", [](DesignData& d) { d.EqX[0] = d.EqY[0] = 0.05f; }, 0},
+      {"XW not below X*[1]", [](DesignData& d) { d.ParamValue[16] = 0.1f; }, 1},
+      {"XP not above X*[6]", [](DesignData& d) { d.EqX[6] = 0.95f; d.EqY[6] = 0.97f; d.ParamValue[18] = 0.9f; }, 7},
+      {"XF above XP", [](DesignData& d) { d.ParamValue[17] = 0.97f; }, 9},
+      {"XF below XW", [](DesignData& d) { d.ParamValue[17] = 0.04f; }, 9},
+      {"XF equal to XW allowed", [](DesignData& d) { d.ParamValue[17] = d.ParamValue[16]; }, 55},
+      {"XF equal to XP allowed", [](DesignData& d) { d.ParamValue[17] = d.ParamValue[18]; }, 55},
+      // The first rule that fails decides, whatever fails later.
+      {"range before order", [](DesignData& d) { d.EqY[2] = 2; d.ParamValue[16] = 0; }, 2},
+  };
+  for (const Case& c : cases) Expect(SoundEquilibrium, CheckEquilibriumData, c);
+}
+
+TEST(CheckEquilibriumData, ZeroAndOneAreWithinRangeOfThePoints) {
+  DesignData d = SoundEquilibrium();
+  CheckEquilibriumData(d);
+  EXPECT_EQ(d.ErrorRow, 55);
+  d.InputError = kTrue;
+  d.ErrorRow = 3;
+  CheckEquilibriumData(d);  // a fresh check overwrites an earlier verdict
+  EXPECT_EQ(d.InputError, kFalse);
+  EXPECT_EQ(d.ErrorRow, 55);
+}
+
+TEST(CheckParameterLimits, EachParameterFailsWithItsOwnRow) {
+  std::vector<Case> cases = {
+      {"sound data", [](DesignData&) {}, 55},
+      {"reflux ratio 0", [](DesignData& d) { d.ParamValue[19] = 0; }, 2},
+      {"reflux ratio 200", [](DesignData& d) { d.ParamValue[19] = 200; }, 55},
+      {"reflux ratio above 200", [](DesignData& d) { d.ParamValue[19] = 200.01f; }, 2},
+      {"column diameter 12", [](DesignData& d) { d.ParamValue[33] = 12; }, 55},
+      {"column diameter 12.5", [](DesignData& d) { d.ParamValue[33] = 12.5f; }, 15},
+      {"liquid diffusion 0.0001", [](DesignData& d) { d.ParamValue[30] = ReadNumber(u"0.0001"); }, 55},
+      {"liquid diffusion 0.00011", [](DesignData& d) { d.ParamValue[30] = ReadNumber(u"0.00011"); }, 13},
+      {"feed rate typed 0.01", [](DesignData& d) { d.ParamValue[20] = ReadNumber(u"0.01"); }, 55},
+      {"parameter 32 not examined", [](DesignData& d) { d.ParamValue[32] = -5; }, 55},
+      {"compositions not examined", [](DesignData& d) { d.ParamValue[16] = 7; }, 55},
+      {"first failure decides", [](DesignData& d) { d.ParamValue[25] = 1; d.ParamValue[22] = 1; }, 5},
+  };
+  // Every limit, broken on either side, names its own row.
+  for (int n = 20; n <= 40; ++n) {
+    if (n == 32) continue;
+    const int row = n <= 31 ? n - 17 : n - 18;
+    cases.push_back({"below the minimum", [n](DesignData& d) { d.ParamValue[n] = d.ParamMin[n] - 0.5f * (d.ParamMin[n] + 1e-7f); }, row});
+    cases.push_back({"above the maximum", [n](DesignData& d) { d.ParamValue[n] = d.ParamMax[n] * 1.5f; }, row});
+  }
+  for (const Case& c : cases) Expect(SoundParameters, CheckParameterLimits, c);
+}
+
+}  // namespace
+}  // namespace rc

@@ -1,0 +1,73 @@
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace rc::ui_test {
+namespace {
+
+// The control if the student could click it now, else nullptr (with a test failure).
+Control* Clickable(Application& app, const std::string& window, const std::string& name) {
+  Window* w = FindWindow(app, window);
+  if (w == nullptr) {
+    ADD_FAILURE() << window << " is not loaded";
+    return nullptr;
+  }
+  if (!w->visible) {
+    ADD_FAILURE() << window << " is not shown";
+    return nullptr;
+  }
+  for (const auto& c : w->Controls()) {
+    if (c->name != name) continue;
+    if (!c->visible || !c->enabled) {
+      ADD_FAILURE() << window << "." << name << " is hidden or disabled";
+      return nullptr;
+    }
+    return c.get();
+  }
+  ADD_FAILURE() << window << " has no control " << name;
+  return nullptr;
+}
+
+}  // namespace
+
+Window* FindWindow(Application& app, const std::string& name) {
+  for (Window* w : app.LoadedWindows()) {
+    if (w->Name() == name) return w;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> LoadedNames(Application& app) {
+  std::vector<std::string> names;
+  for (Window* w : app.LoadedWindows()) names.push_back(w->Name());
+  return names;
+}
+
+std::vector<std::string> VisibleNames(Application& app) {
+  std::vector<std::string> names;
+  for (Window* w : app.LoadedWindows()) {
+    if (w->visible) names.push_back(w->Name());
+  }
+  return names;
+}
+
+void Click(Application& app, const std::string& window, const std::string& control) {
+  Control* c = Clickable(app, window, control);
+  if (c == nullptr || !c->onClick) return;
+  app.Dispatch([c] { c->onClick(); });
+}
+
+void ClickRow(Application& app, const std::string& window, int row, const std::string& list) {
+  Control* c = Clickable(app, window, list);
+  if (c == nullptr) return;
+  if (row < 0 || row >= static_cast<int>(c->items.size())) {
+    ADD_FAILURE() << window << "." << list << " has no row " << row;
+    return;
+  }
+  app.Dispatch([c, row] {
+    c->listIndex = row;
+    if (c->onClick) c->onClick();
+  });
+}
+
+}  // namespace rc::ui_test

@@ -1,0 +1,26 @@
+#pragma once
+// Drives the windows the way a student does: clicks on buttons and list rows, each as
+// one user event through Application::Dispatch. A click on a window that is not loaded
+// or not shown, or on a control that is hidden or disabled, is a test failure (the
+// student could not have made it) and does nothing.
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+
+namespace rc::ui_test {
+
+// The loaded window of that name ("Form3"), or nullptr.
+Window* FindWindow(Application& app, const std::string& name);
+// The names of the loaded windows, in load order.
+std::vector<std::string> LoadedNames(Application& app);
+// The names of the loaded windows that are shown.
+std::vector<std::string> VisibleNames(Application& app);
+
+// Clicks a button (or a label) of a shown window.
+void Click(Application& app, const std::string& window, const std::string& control);
+// Clicks row `row` (0-based) of a list of a shown window.
+void ClickRow(Application& app, const std::string& window, int row,
+              const std::string& list = "List1");
+
+}  // namespace rc::ui_test

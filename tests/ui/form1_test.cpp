@@ -1,0 +1,133 @@
+// The start screen: gradient, layout, and where its three buttons lead.
+#include "ui/form1.h"
+
+#include <gtest/gtest.h>
+
+#include "first_stage.h"
+
+namespace rc {
+namespace {
+
+using ui_test::Form;
+
+TEST(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  Window& f1 = Form(app, "Form1");
+
+  EXPECT_TRUE(f1.visible);
+  EXPECT_EQ(f1.caption, u"НАЧАЛО РАБОТЫ С ПРОГРАММОЙ");
+  EXPECT_EQ(f1.top, 500);
+  EXPECT_EQ(f1.left, 500);
+  EXPECT_EQ(f1.width, 12000);
+  EXPECT_EQ(f1.height, 9000);
+
+  const Control& title = f1.control("Label1");
+  EXPECT_EQ(title.caption, u"\rПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН \r"
+                           u"И РАСЧЁТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
+  EXPECT_EQ(title.top, 200);
+  EXPECT_EQ(title.left, 2152);  // 6000 - 3847.5, half to even
+
+  const struct {
+    const char* name;
+    int left;
+    Colour colour;
+    int tabIndex;
+  } buttons[] = {{"Command1", 1189, Rgb(255, 255, 0), 0},
+                 {"Command2", 4793, Rgb(0, 255, 0), 2},
+                 {"Command3", 8397, Rgb(255, 128, 128), 1}};
+  for (const auto& b : buttons) {
+    const Control& c = f1.control(b.name);
+    EXPECT_EQ(c.left, b.left) << b.name;
+    EXPECT_EQ(c.top, 6000) << b.name;
+    EXPECT_EQ(c.width, 2415) << b.name;
+    EXPECT_EQ(c.height, 615) << b.name;
+    EXPECT_EQ(c.backColor, b.colour) << b.name;
+    EXPECT_EQ(c.tabIndex, b.tabIndex) << b.name;
+  }
+
+  const Control& credit = f1.control("Label2");
+  EXPECT_FALSE(credit.caption.empty());
+  EXPECT_EQ(credit.caption.find(u'\r'), std::u16string::npos);
+  EXPECT_EQ(credit.left, 8157);  // centred under Command3
+  EXPECT_EQ(credit.top, 6815);
+}
+
+TEST(Form1, ButtonGapsFollowTheActualWidths) {
+  RecordingToolkit tk;
+  Application app(tk);
+  auto& f1 = app.Form<Form1>();
+  f1.control("Command1").width = 3000;
+  f1.control("Command2").width = 1000;
+  f1.control("Command3").width = 2002;
+  f1.LayOut();
+  // g = 3000 - 6002 / 4 = 1499.5, rounded half to even: 1500.
+  EXPECT_EQ(f1.control("Command1").left, 1500);
+  EXPECT_EQ(f1.control("Command2").left, 6000);   // 3000 + 1500 + 1500
+  EXPECT_EQ(f1.control("Command3").left, 8500);   // 1000 + 6000 + 1500
+  EXPECT_EQ(f1.control("Label2").left, 8054);     // 8500 + 1001 - 1447.5, half to even
+}
+
+TEST(Form1, GradientRunsFromBlueToPurpleOneBoxPerPixelColumn) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  const auto& ops = Form(app, "Form1").surface().Ops();
+
+  ASSERT_EQ(ops.size(), 801u);  // columns 0..800 of an 800-pixel-wide client area
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    const DrawOp& op = ops[i];
+    ASSERT_EQ(op.kind, DrawOp::Kind::FilledBox);
+    EXPECT_EQ(op.x1, 15.0 * static_cast<double>(i));
+    EXPECT_EQ(op.y1, 0);
+    EXPECT_EQ(op.x2, 12000);
+    EXPECT_EQ(op.y2, (600 + 150) * 15);
+    EXPECT_EQ(op.colour & 0xFFFF, Rgb(150, 50, 0));
+  }
+  EXPECT_EQ(ops.front().colour, Rgb(150, 50, 255));
+  EXPECT_EQ(ops[400].colour, Rgb(150, 50, 128));  // 255 - 127 (127.5 truncated)
+  EXPECT_EQ(ops[799].colour, Rgb(150, 50, 1));     // 255 - 254
+  EXPECT_EQ(ops.back().colour, Rgb(150, 50, 0));
+}
+
+TEST(Form1, EndButtonEndsTheProgramAtOnce) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  ui_test::Click(app, "Form1", "Command3");
+  EXPECT_TRUE(tk.ended);
+  EXPECT_TRUE(app.Ended());
+  EXPECT_TRUE(app.LoadedWindows().empty());
+  EXPECT_TRUE(tk.prompts.empty());
+}
+
+TEST(Form1, RulesAndBackAnyNumberOfTimes) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  std::uint64_t previousStart = Form(app, "Form1").Serial();
+  std::u16string firstRules;
+  for (int trip = 0; trip < 2; ++trip) {
+    ui_test::Click(app, "Form1", "Command1");
+    EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form2"});
+    EXPECT_EQ(ui_test::FindWindow(app, "Form1"), nullptr);
+    Window& rules = Form(app, "Form2");
+    if (trip == 0) firstRules = rules.control("Label1").caption;
+    EXPECT_EQ(rules.control("Label1").caption, firstRules);
+    EXPECT_EQ(rules.control("Command1").top, 5880);
+
+    ui_test::Click(app, "Form2", "Command1");
+    EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form1"});
+    Window& start = Form(app, "Form1");
+    // A fresh start screen, painted and laid out again.
+    EXPECT_NE(start.Serial(), previousStart);
+    previousStart = start.Serial();
+    EXPECT_EQ(start.surface().Ops().size(), 801u);
+    EXPECT_EQ(start.control("Command3").left, 8397);
+  }
+  EXPECT_FALSE(firstRules.empty());
+}
+
+}  // namespace
+}  // namespace rc

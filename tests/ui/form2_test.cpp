@@ -1,0 +1,98 @@
+// The rules screen: its text, its panel with the drop shadow, and the way back.
+#include "ui/form2.h"
+
+#include <gtest/gtest.h>
+
+#include "first_stage.h"
+
+namespace rc {
+namespace {
+
+std::vector<std::u16string> Lines(const std::u16string& text) {
+  std::vector<std::u16string> lines;
+  std::size_t start = 0;
+  for (std::size_t cr; (cr = text.find(u'\r', start)) != std::u16string::npos; start = cr + 1) {
+    lines.push_back(text.substr(start, cr - start));
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+TEST(Form2, RulesTextIsNineteenLinesEachAfterACarriageReturn) {
+  const std::u16string text = Form2::RulesText();
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.front(), u'\r');
+  EXPECT_NE(text.back(), u'\r');
+  EXPECT_EQ(text.find(u'\n'), std::u16string::npos);
+
+  const auto lines = Lines(text);
+  ASSERT_EQ(lines.size(), 20u);  // the empty text before the first carriage return, then 19
+  EXPECT_EQ(lines[0], u"");
+  EXPECT_EQ(lines[1], u"");
+  EXPECT_EQ(lines[2], std::u16string(27, u' ') + u"ПОСТРОЕНИЕ РАВНОВЕСНОЙ ЗАВИСИМОСТИ");
+  EXPECT_EQ(lines[3], u"");
+  EXPECT_EQ(lines[6], u"");
+  EXPECT_EQ(lines[10], std::u16string(26, u' ') + u"Y*[i] > X*[i] (для i=1,2,...,6) ");
+  EXPECT_EQ(lines[17], std::u16string(13, u' ') +
+                           u"кроме нулевой и последней, должны быть расположены над рабочим ");
+  EXPECT_EQ(lines[19], std::u16string(26, u' ') + u"X*[1] >= XW и X*[6] <= XP");
+
+  // "выполняетcя" is written with a Latin c.
+  const auto at = lines[5].find(u"выполняет");
+  ASSERT_NE(at, std::u16string::npos);
+  EXPECT_EQ(lines[5][at + 9], u'c');
+  EXPECT_EQ(lines[5][at + 10], u'я');
+}
+
+TEST(Form2, PanelWithOrangeShadowAndTheContinueButton) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  ui_test::Click(app, "Form1", "Command1");
+  Window& f2 = ui_test::Form(app, "Form2");
+
+  EXPECT_EQ(f2.caption, u"Правила построения равновесной зависимости");
+  EXPECT_EQ(f2.width, 12000);
+  EXPECT_EQ(f2.height, 8000);
+  EXPECT_EQ(f2.backColor, Rgb(255, 255, 0));
+
+  const Control& panel = f2.control("Label1");
+  EXPECT_EQ(panel.caption, Form2::RulesText());
+  EXPECT_EQ(panel.backColor, Rgb(0, 255, 255));
+  EXPECT_EQ(panel.foreColor, Rgb(0, 0, 192));
+  EXPECT_EQ(panel.font.name, u"Courier New");
+  struct Box {
+    const char* name;
+    int left, top, width, height;
+  };
+  const Box boxes[] = {{"Label1", 1000, 480, 10000, 5000},
+                       {"Label2", 11000, 530, 100, 5000},
+                       {"Label3", 1050, 5480, 10050, 100},
+                       {"Command1", 3952, 5880, 4095, 375}};
+  for (const Box& b : boxes) {
+    const Control& c = f2.control(b.name);
+    EXPECT_EQ(c.left, b.left) << b.name;
+    EXPECT_EQ(c.top, b.top) << b.name;
+    EXPECT_EQ(c.width, b.width) << b.name;
+    EXPECT_EQ(c.height, b.height) << b.name;
+  }
+  EXPECT_EQ(f2.control("Label2").backColor, Rgb(255, 128, 0));
+  EXPECT_EQ(f2.control("Label3").backColor, Rgb(255, 128, 0));
+  EXPECT_EQ(f2.control("Command1").caption, u"ПРОДОЛЖЕНИЕ РАБОТЫ");
+  EXPECT_TRUE(f2.control("Command1").font.bold);
+}
+
+TEST(Form2, ContinueHidesTheRulesAndShowsAFreshStartScreen) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  ui_test::Click(app, "Form1", "Command1");
+  ui_test::Click(app, "Form2", "Command1");
+
+  EXPECT_EQ(ui_test::LoadedNames(app), (std::vector<std::string>{"Form2", "Form1"}));
+  EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form1"});
+  EXPECT_FALSE(tk.ended);
+}
+
+}  // namespace
+}  // namespace rc
