@@ -5,6 +5,7 @@
 // non-positive number, square root of a negative one, overflow, a non-finite operand)
 // so the calculation can refuse the data instead of storing NaN or infinity.
 #include <cmath>
+#include <limits>
 
 namespace rc {
 
@@ -32,12 +33,12 @@ class Guard {
 
   // A value stored as a 32-bit float; a fault when it is not finite in 32 bits.
   float Store(double a) {
-    const float stored = static_cast<float>(a);
-    if (!std::isfinite(stored)) {
+    // Checked before the conversion: a double beyond the float range does not convert.
+    if (!(std::fabs(a) <= std::numeric_limits<float>::max())) {
       Fail();
       return 0.0f;
     }
-    return stored;
+    return static_cast<float>(a);
   }
 
   double Finite(double a) {

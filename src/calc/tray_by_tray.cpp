@@ -38,7 +38,6 @@ void ForgetEarlierRun(DesignData& data) {
   data.TrayTableRow = 1;
   data.FeedTray = kFeedTrayNotFound;
   data.CurrentTray = TrayResult{};
-  data.RecordedTrays.TrayNo[kFeedRow] = 0;
   RecordTray(data, kFeedRow, 0, 0.0f, 0.0f);
 }
 

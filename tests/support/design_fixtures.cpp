@@ -1,4 +1,4 @@
-#include "support/design_fixtures.h"
+#include "design_fixtures.h"
 
 #include <utility>
 
