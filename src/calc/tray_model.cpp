@@ -3,6 +3,13 @@
 #include <cmath>
 
 namespace rc {
+namespace {
+
+constexpr double kWeirLengthPerDiameter = 0.7;  // [m/m] weir length per column diameter
+constexpr double kSecondsPerHour = 3600.0;      // [s/h]
+constexpr double kPascalSecondsPerCentipoise = 0.001;  // [Pa s/cP]
+
+}  // namespace
 
 ColumnParameters ColumnParameters::From(const DesignData& d) {
   ColumnParameters c{};
@@ -125,20 +132,18 @@ double ClearLiquidHeightBubbleCap(Guard& g, double hw, double w, double sqrtRhoY
   constexpr double kWeirCoef = 0.19;      // [-]
   constexpr double kVapourCoef = 0.0135;  // [m / (m/s sqrt(kg/m^3))]
   constexpr double kLiquidCoef = 2.46;    // [s/m]
-  constexpr double kWeirLengthPerDiameter = 0.7;
   return kBase + kWeirCoef * hw - kVapourCoef * w * sqrtRhoY +
          kLiquidCoef * g.Div(lv, kWeirLengthPerDiameter * D * n);
 }
 
 double ClearLiquidHeightSieve(Guard& g, double lv, double D, double n, double hw, double w,
                               double mux) {
-  constexpr double kSecondsPerHour = 3600.0;
-  constexpr double kWeirLengthPerDiameter = 0.7;
   constexpr double kCoef = 0.127;
   // q: liquid flow per metre of weir. [m^3/(m h)]
   const double q = kSecondsPerHour * g.Div(lv, kWeirLengthPerDiameter * D * n);
-  const double viscosityFactor = 1 - 0.31 * g.Exp(-0.11 * mux);
-  return kCoef * g.Pow(q, 0.21) * g.Pow(hw, 0.56) * g.Pow(w, 0.05 - 4.6 * hw) * viscosityFactor;
+  const double viscosityFactor = 1 - 0.31 * g.Exp(-0.11 * mux);  // [-]
+  const double velocityExponent = 0.05 - 4.6 * hw;               // [-]
+  return kCoef * g.Pow(q, 0.21) * g.Pow(hw, 0.56) * g.Pow(w, velocityExponent) * viscosityFactor;
 }
 
 double VapourContentDualFlow(Guard& g, double F0, double fr) {
@@ -167,8 +172,9 @@ double LiquidCoefWithoutCaps(Guard& g, const ColumnParameters& c, double hcl, do
 }
 
 double BubbleCapLiquidTerm(Guard& g, const ColumnParameters& c, double lv, Variant variant) {
+  // 105.12 / 0.7 = 150.17: the kinetic line's term is 0.11 % above the tray-by-tray one.
   if (variant == Variant::TrayByTray) return g.Div(150.0 * lv, c.n * c.D);
-  return g.Div(105.12 * lv, 0.7 * c.D * c.n);
+  return g.Div(105.12 * lv, kWeirLengthPerDiameter * c.D * c.n);
 }
 
 double VapourCoefBubbleCap(Guard& g, const ColumnParameters& c, double w, double sqrtRhoY,
@@ -177,7 +183,7 @@ double VapourCoefBubbleCap(Guard& g, const ColumnParameters& c, double w, double
   const double wf = g.Div(w, c.f);  // [m/s] velocity over the tray area
   return 0.01 * normalVolumeRatio * wf *
          (0.776 + 4.63 * c.hw - 0.238 * wf * sqrtRhoY + liquidTerm) * sqrtRhoY *
-         g.Sqrt(g.Div(c.Dy, 0.001 * muy));
+         g.Sqrt(g.Div(c.Dy, kPascalSecondsPerCentipoise * muy));
 }
 
 double LiquidCoefBubbleCap(Guard& g, const ColumnParameters& c, double hcl, double vm) {
