@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "support/design_fixtures.h"
 
@@ -167,6 +168,27 @@ TEST(LiquidVolumePerFeedMass, IsTheMolarVolumeOverTheFeedMolarMass) {
   const double feedMolarMass = 0.56 * 92.14 + 0.44 * 78.11;
   EXPECT_NEAR(LiquidVolumePerFeedMass(c, 0.0), 92.14 / 790 / feedMolarMass, 1e-8);
   EXPECT_NEAR(LiquidVolumePerFeedMass(c, 1.0), 78.11 / 815 / feedMolarMass, 1e-8);
+}
+
+}  // namespace
+}  // namespace rc
+
+namespace rc {
+namespace {
+
+TEST(ClearLiquidHeight, DualFlowHeightIsTestedOnlyOnTheKineticLine) {
+  DesignData d = BenzeneTolueneDualFlow();
+  d.ParamValue[36] = std::numeric_limits<float>::denorm_min();  // slots: the height
+  d.ParamValue[37] = 1e30f;                                     // rounds to 0 m
+  const TrayEvaluation kinetic =
+      EvaluateTray(d, {0.25, 0.32, 1.35, Section::AboveFeed, Variant::KineticLine});
+  EXPECT_EQ(kinetic.status, TrayStatus::HeightNotPositive);
+  EXPECT_EQ(kinetic.result.ClearLiquidHeight, 0.0f);
+  // Tray by tray the evaluation goes on, and fails only where it divides by the height's
+  // consequences (no vapour coefficient).
+  const TrayEvaluation trays =
+      EvaluateTray(d, {0.25, 0.32, 1.35, Section::AboveFeed, Variant::TrayByTray});
+  EXPECT_EQ(trays.status, TrayStatus::ArithmeticFault);
 }
 
 }  // namespace
