@@ -54,7 +54,7 @@ TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
   Guard g;
 
   const EquilibriumParabolas eq = FitEquilibriumParabolas(g, data);
-  double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate below the feed, 0 above
+  const double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate
   if (g.faulted()) return RefuseInput(data);
   Section section = Section::BelowFeed;
 
@@ -72,7 +72,6 @@ TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
       data.FeedTray = static_cast<std::int16_t>(i - 1);
       trayX[i] = above;
       section = Section::AboveFeed;
-      fbar = 0;
       RecordTray(data, kFeedRow, i - 1, trayX[i - 1], trayY[i - 1]);
       continue;  // the same tray again, with the liquid above the feed
     }
