@@ -1,0 +1,60 @@
+// Timing of the tray model and the two calculations on the benzene-toluene columns.
+#include <benchmark/benchmark.h>
+
+#include "calc/calculations.h"
+#include "calc/tray_model.h"
+// The design data fixtures of the tests, built into this program as well.
+#include "../tests/support/design_fixtures.cpp"
+
+namespace rc {
+namespace {
+
+void BM_EvaluateTray(benchmark::State& state) {
+  const DesignData data = state.range(0) == 0   ? BenzeneTolueneBubbleCap()
+                          : state.range(0) == 1 ? BenzeneTolueneSieve()
+                                                : BenzeneTolueneDualFlow();
+  const ColumnParameters column = ColumnParameters::From(data);
+  TrayConditions at{0.25, 0.32, 1.35, Section::BelowFeed, Variant::TrayByTray};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(at);
+    benchmark::DoNotOptimize(EvaluateTray(column, at));
+  }
+}
+BENCHMARK(BM_EvaluateTray)->ArgName("kind")->Arg(0)->Arg(1)->Arg(2);
+
+void BM_KineticLine(benchmark::State& state) {
+  DesignData data = BenzeneTolueneBubbleCap();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeKineticLine(data));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_KineticLine);
+
+// A sieve column whose large bypass needs 101 trays.
+void BM_TrayByTrayHundredTrays(benchmark::State& state) {
+  DesignData data = BenzeneTolueneSieve();
+  SetParameter(data, 40, u"0.88");
+  int trays = 0;
+  for (auto _ : state) {
+    const TrayByTrayOutcome out = ComputeTrayByTray(data);
+    trays = out.totalTrays;
+    benchmark::ClobberMemory();
+  }
+  state.counters["trays"] = trays;
+}
+BENCHMARK(BM_TrayByTrayHundredTrays)->Unit(benchmark::kMicrosecond);
+
+void BM_TrayByTrayFixture(benchmark::State& state) {
+  DesignData data = BenzeneTolueneBubbleCap();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeTrayByTray(data));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_TrayByTrayFixture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace rc
+
+BENCHMARK_MAIN();

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "calc/calculations.h"
+#include "calc/tray_model.h"
+#include "support/design_fixtures.h"
+#include "result_checks.h"
+
+namespace rc {
+namespace {
+
+struct KineticExpectation {
+  const char* name;
+  DesignData (*fixture)();
+  // Point 1, from a separate re-implementation of the model written from the formulas.
+  float clearLiquidHeight, vapourContent, emy, kineticY;
+};
+
+class KineticLineOnFixtures : public testing::TestWithParam<KineticExpectation> {};
+
+TEST_P(KineticLineOnFixtures, CompletesWithPhysicallySensibleResults) {
+  const KineticExpectation& x = GetParam();
+  DesignData d = x.fixture();
+  ASSERT_FALSE(ComputeKineticLine(d).has_value());
+  EXPECT_EQ(d.InputError, kFalse);
+  const KineticPointArrays& k = d.KineticPoints;
+  EXPECT_NEAR(k.ClearLiquidHeight[1], x.clearLiquidHeight, 1e-6);
+  EXPECT_NEAR(k.VapourContent[1], x.vapourContent, 1e-5);
+  EXPECT_NEAR(k.EMY[1], x.emy, 1e-5);
+  EXPECT_NEAR(k.KineticY[1], x.kineticY, 1e-5);
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_GT(k.Slope[i], 0) << i;
+    EXPECT_GT(k.EY[i], 0) << i;
+    EXPECT_LE(k.EY[i], 1) << i;
+    EXPECT_GT(k.EMY[i], 0) << i;
+    EXPECT_LE(k.EMY[i], 1) << i;
+    EXPECT_GT(k.VapourContent[i], 0) << i;
+    EXPECT_LT(k.VapourContent[i], 1) << i;
+    // The kinetic line lies between the operating line and the equilibrium curve.
+    EXPECT_GT(k.KineticY[i], k.OperatingY[i]) << i;
+    EXPECT_LT(k.KineticY[i], d.EqY[i]) << i;
+    // Both operating lines pass through (XW, XW) and (XP, XP) and meet above the feed
+    // composition, so the operating vapour lies between the diagonal and the curve.
+    EXPECT_GT(k.OperatingY[i], d.EqX[i]) << i;
+  }
+  EXPECT_TRUE(AllResultsFinite(d));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BenzeneToluene, KineticLineOnFixtures,
+    testing::Values(
+        KineticExpectation{"BubbleCap", BenzeneTolueneBubbleCap, 0.0516497f, 0.426871f, 0.871202f,
+                           0.198674f},
+        KineticExpectation{"Sieve", BenzeneTolueneSieve, 0.028855f, 0.639187f, 0.68254f,
+                           0.181351f},
+        KineticExpectation{"DualFlow", BenzeneTolueneDualFlow, 0.0248868f, 0.748995f, 0.863652f,
+                           0.197981f}),
+    [](const testing::TestParamInfo<KineticExpectation>& info) { return info.param.name; });
+
+TEST(KineticLine, OperatingLineBelowAndAboveTheFeed) {
+  DesignData d = BenzeneTolueneSieve();
+  ASSERT_FALSE(ComputeKineticLine(d).has_value());
+  const double R = 2.5, xw = 0.05, xp = 0.95, fbar = (0.95 - 0.05) / (0.44 - 0.05);
+  for (int i = 1; i <= 6; ++i) {
+    const double x = d.EqX[i];
+    const double expected = x <= 0.44 ? (fbar + R) * (x - xw) / (R + 1) + xw
+                                      : xp - (xp - x) * R / (R + 1);
+    EXPECT_NEAR(d.KineticPoints.OperatingY[i], expected, 1e-6) << i;
+  }
+}
+
+TEST(KineticLine, CollinearNeighboursGiveTheSlopeOfTheirLine) {
+  DesignData d = BenzeneTolueneSieve();
+  // Points 2, 3, 4 on y = 0.25 + 0.5 x, all exactly representable.
+  SetEquilibriumPoint(d, 2, u"0.25", u"0.375");
+  SetEquilibriumPoint(d, 3, u"0.5", u"0.5");
+  SetEquilibriumPoint(d, 4, u"0.75", u"0.625");
+  SetEquilibriumPoint(d, 5, u"0.8", u"0.8");
+  ComputeKineticLine(d);
+  EXPECT_EQ(d.KineticPoints.Slope[3], 0.5f);
+}
+
+TEST(KineticLine, ParabolaSlopeIsItsDerivativeAtTheMiddlePoint) {
+  DesignData d = BenzeneTolueneSieve();
+  // Points 0, 1, 2 on y = x (2 - x): slope 2 - 2 x at x = 0.25 is 1.5.
+  SetEquilibriumPoint(d, 1, u"0.25", u"0.4375");
+  SetEquilibriumPoint(d, 2, u"0.5", u"0.75");
+  ComputeKineticLine(d);
+  EXPECT_FLOAT_EQ(d.KineticPoints.Slope[1], 1.5f);
+}
+
+TEST(KineticLine, PointExactlyAtTheFeedCompositionBelongsBelowTheFeed) {
+  DesignData d = BenzeneTolueneBubbleCap();
+  SetParameter(d, kParamXF, u"0.4");  // X*[3]
+  ASSERT_EQ(d.ParamValue[kParamXF], d.EqX[3]);
+  ASSERT_FALSE(ComputeKineticLine(d).has_value());
+  const KineticPointArrays& k = d.KineticPoints;
+  auto at = [&](Section s) {
+    return EvaluateTray(d, {d.EqX[3], k.OperatingY[3], k.Slope[3], s, Variant::KineticLine});
+  };
+  EXPECT_EQ(k.EMY[3], at(Section::BelowFeed).result.EMY);
+  EXPECT_EQ(k.ClearLiquidHeight[3], at(Section::BelowFeed).result.ClearLiquidHeight);
+  EXPECT_NE(k.ClearLiquidHeight[3], at(Section::AboveFeed).result.ClearLiquidHeight);
+}
+
+TEST(KineticLine, RefusesDataThatCannotGiveFiniteResults) {
+  struct Case {
+    const char* what;
+    DesignData data;
+  };
+  auto with = [](DesignData d, int n, const char16_t* text) {
+    SetParameter(d, n, text);
+    return d;
+  };
+  DesignData flat = BenzeneTolueneSieve();  // a parabola with its vertex at point 2
+  SetEquilibriumPoint(flat, 1, u"0.25", u"0.5");
+  SetEquilibriumPoint(flat, 2, u"0.5", u"0.75");
+  SetEquilibriumPoint(flat, 3, u"0.75", u"0.5");
+  DesignData equalX = BenzeneTolueneSieve();
+  SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
+  const Case cases[] = {
+      {"bypass 1, sieve", with(BenzeneTolueneSieve(), 40, u"1")},
+      {"bypass 1, bubble-cap", with(BenzeneTolueneBubbleCap(), 40, u"1")},
+      {"XW = XF", with(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
+      {"weir 0, dual-flow", with(BenzeneTolueneDualFlow(), 36, u"0")},
+      {"weir 0, sieve", with(BenzeneTolueneSieve(), 36, u"0")},
+      {"zero slope", flat},
+      {"equal X*", equalX},
+      {"narrow bubble-cap column", with(BenzeneTolueneBubbleCap(), 33, u"0.3")},
+      {"reflux 0", with(BenzeneTolueneSieve(), 19, u"0")},
+  };
+  for (const Case& c : cases) {
+    DesignData d = c.data;
+    const std::optional<Refusal> refusal = ComputeKineticLine(d);
+    ASSERT_TRUE(refusal.has_value()) << c.what;
+    EXPECT_EQ(refusal->message, kInputErrorMessage) << c.what;
+    EXPECT_TRUE(refusal->hideKineticButton) << c.what;
+    EXPECT_EQ(d.InputError, kTrue) << c.what;
+    EXPECT_TRUE(AllResultsFinite(d)) << c.what;
+  }
+}
+
+TEST(KineticLine, RefusalKeepsThePointsBeforeTheFailingOne) {
+  DesignData d = BenzeneTolueneBubbleCap();
+  SetParameter(d, 36, u"0");    // no weir and a narrow column: the clear liquid stays
+  SetParameter(d, 33, u"0.7");  // on the tray only below the feed, with the feed liquid
+  ASSERT_TRUE(ComputeKineticLine(d).has_value());
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_GT(d.KineticPoints.ClearLiquidHeight[i], 0) << i;
+    EXPECT_GT(d.KineticPoints.KineticY[i], d.KineticPoints.OperatingY[i]) << i;
+  }
+  for (int i = 4; i <= 6; ++i) {
+    EXPECT_EQ(d.KineticPoints.ClearLiquidHeight[i], 0) << i;
+    EXPECT_EQ(d.KineticPoints.KineticY[i], 0) << i;
+  }
+}
+
+}  // namespace
+}  // namespace rc

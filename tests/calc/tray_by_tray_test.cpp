@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calc/calculations.h"
+#include "calc/equilibrium_fit.h"
+#include "calc/tray_model.h"
+#include "support/design_fixtures.h"
+#include "result_checks.h"
+
+namespace rc {
+namespace {
+
+struct ColumnExpectation {
+  const char* name;
+  DesignData (*fixture)();
+  // From a separate re-implementation of the model written from the formulas.
+  int totalTrays, feedTray;
+  float topVapour;
+};
+
+class TrayByTrayOnFixtures : public testing::TestWithParam<ColumnExpectation> {};
+
+double StrippingLine(double x) {  // benzene-toluene fixtures: XW 0.05, XF 0.44, XP 0.95, R 2.5
+  const double fbar = 0.9 / 0.39;
+  return (fbar + 2.5) * (x - 0.05) / 3.5 + 0.05;
+}
+double RectifyingLine(double x) { return 0.95 - (0.95 - x) * 2.5 / 3.5; }
+
+TEST_P(TrayByTrayOnFixtures, ReachesTheTopWithTheFeedTrayFound) {
+  const ColumnExpectation& x = GetParam();
+  DesignData d = x.fixture();
+  const TrayByTrayOutcome out = ComputeTrayByTray(d);
+  ASSERT_FALSE(out.refusal.has_value());
+  EXPECT_EQ(out.totalTrays, x.totalTrays);
+  EXPECT_EQ(d.FeedTray, x.feedTray);
+  EXPECT_NEAR(d.TrayY[out.totalTrays], x.topVapour, 1e-5);
+  EXPECT_EQ(d.TrayTableRow, 1);
+  EXPECT_EQ(d.InputError, kFalse);
+  EXPECT_TRUE(AllResultsFinite(d));
+}
+
+TEST_P(TrayByTrayOnFixtures, TraysStayOnTheOperatingLinesOfTheirSections) {
+  DesignData d = GetParam().fixture();
+  const int total = ComputeTrayByTray(d).totalTrays;
+  const int feed = d.FeedTray;
+  // Vapour leaving tray i and liquid arriving from tray i + 1 obey the section's balance.
+  for (int i = 1; i < total; ++i) {
+    const double line = i < feed ? StrippingLine(d.TrayX[i + 1]) : RectifyingLine(d.TrayX[i + 1]);
+    EXPECT_NEAR(d.TrayY[i], line, 2e-5) << i;
+  }
+  for (int i = 1; i <= total; ++i) {
+    EXPECT_LT(d.TrayX[i], d.TrayY[i]) << i;
+    if (i > 1) {
+      EXPECT_GT(d.TrayX[i], d.TrayX[i - 1]) << i;
+    }
+  }
+  EXPECT_LE(d.TrayX[feed], 0.44f);
+  EXPECT_LT(d.TrayY[total - 1], 0.95f);
+  EXPECT_GE(d.TrayY[total], 0.95f);
+}
+
+// Plate-to-plate stepping on the exact curve y* = 2.4 x / (1 + 1.4 x) with the
+// operating lines and one mean tray efficiency.
+int McCabeThieleTrays(double emy) {
+  double x = 0.05, y = 0.05;
+  bool above = false;
+  for (int n = 1; n < 500; ++n) {
+    y += emy * (2.4 * x / (1 + 1.4 * x) - y);
+    if (y >= 0.95) return n;
+    const double fbar = 0.9 / 0.39;
+    x = (y - 0.05) * 3.5 / (fbar + 2.5) + 0.05;
+    if (above || x > 0.44) {
+      above = true;
+      x = 0.95 - (0.95 - y) * 3.5 / 2.5;
+    }
+  }
+  return 500;
+}
+
+TEST_P(TrayByTrayOnFixtures, TrayCountAgreesWithMcCabeThieleAtTheMeanEfficiency) {
+  DesignData d = GetParam().fixture();
+  const int total = ComputeTrayByTray(d).totalTrays;
+  const RecordedTrayRows& r = d.RecordedTrays;
+  const double meanEmy = (r.EMY[1] + r.EMY[2] + r.EMY[3]) / 3;
+  for (int row = 1; row <= 3; ++row) {
+    EXPECT_GT(r.EMY[row], 0);
+    EXPECT_LE(r.EMY[row], 1);
+  }
+  EXPECT_NEAR(total, McCabeThieleTrays(meanEmy), 1);
+}
+
+TEST_P(TrayByTrayOnFixtures, RecordsFirstFeedAndLastTray) {
+  DesignData d = GetParam().fixture();
+  const int total = ComputeTrayByTray(d).totalTrays;
+  const RecordedTrayRows& r = d.RecordedTrays;
+  const int feed = d.FeedTray;
+  EXPECT_EQ(r.TrayNo[1], 1);
+  EXPECT_EQ(r.LiquidX[1], d.ParamValue[kParamXW]);
+  EXPECT_EQ(r.VapourY[1], d.TrayY[1]);
+  EXPECT_EQ(r.TrayNo[2], feed);
+  EXPECT_EQ(r.LiquidX[2], d.TrayX[feed]);
+  EXPECT_EQ(r.VapourY[2], d.TrayY[feed]);
+  EXPECT_EQ(r.TrayNo[3], total);
+  EXPECT_EQ(r.LiquidX[3], d.TrayX[total]);
+  EXPECT_EQ(r.VapourY[3], d.TrayY[total]);
+  EXPECT_EQ(r.EMY[3], d.CurrentTray.EMY);
+  EXPECT_EQ(r.NOY[3], d.CurrentTray.NOY);
+
+  // Row 2 holds the feed tray's own results: the tray model below the feed at its liquid.
+  Guard g;
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, d);
+  const int k = EquilibriumParabolas::SegmentOf(d, d.TrayX[feed]);
+  const TrayEvaluation feedTray = EvaluateTray(
+      d, {d.TrayX[feed], d.TrayY[feed - 1], eq.Slope(k, d.TrayX[feed]), Section::BelowFeed,
+          Variant::TrayByTray});
+  EXPECT_EQ(r.EMY[2], feedTray.result.EMY);
+  EXPECT_EQ(r.ClearLiquidHeight[2], feedTray.result.ClearLiquidHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BenzeneToluene, TrayByTrayOnFixtures,
+    testing::Values(ColumnExpectation{"BubbleCap", BenzeneTolueneBubbleCap, 15, 7, 0.967774f},
+                    ColumnExpectation{"Sieve", BenzeneTolueneSieve, 18, 9, 0.957788f},
+                    ColumnExpectation{"DualFlow", BenzeneTolueneDualFlow, 13, 7, 0.952937f}),
+    [](const testing::TestParamInfo<ColumnExpectation>& info) { return info.param.name; });
+
+TEST(EquilibriumParabolas, LiquidAtAPointUsesTheParabolaEndingThere) {
+  const DesignData d = BenzeneTolueneSieve();
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, d.EqX[k]), k);
+    EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, std::nextafter(d.EqX[k], 2.0f)), k + 1);
+  }
+  EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, -0.5f), 1);
+  EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, 0.99f), 6);
+  Guard g;
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, d);
+  for (int k = 1; k <= 6; ++k) {  // each parabola passes through its three points
+    for (int j = k - 1; j <= k + 1; ++j) EXPECT_NEAR(eq.Value(k, d.EqX[j]), d.EqY[j], 2e-6);
+  }
+  EXPECT_FALSE(g.faulted());
+}
+
+TEST(TrayByTray, FirstTrayReachingTheTopIsFirstAndLastWithNoFeedTray) {
+  DesignData d = BenzeneTolueneSieve();
+  ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());  // an earlier run found a feed tray
+  ASSERT_NE(d.FeedTray, kFeedTrayNotFound);
+  SetParameter(d, kParamXF, u"0.06");
+  SetParameter(d, kParamXP, u"0.08");
+  const TrayByTrayOutcome out = ComputeTrayByTray(d);
+  ASSERT_FALSE(out.refusal.has_value());
+  EXPECT_EQ(out.totalTrays, 1);
+  const RecordedTrayRows& r = d.RecordedTrays;
+  EXPECT_EQ(r.TrayNo[1], 1);
+  EXPECT_EQ(r.TrayNo[3], 1);
+  EXPECT_EQ(r.EMY[1], r.EMY[3]);
+  EXPECT_EQ(r.VapourY[1], r.VapourY[3]);
+  EXPECT_EQ(d.FeedTray, kFeedTrayNotFound);
+  EXPECT_EQ(r.TrayNo[2], 0);
+  EXPECT_EQ(r.EMY[2], 0);
+  EXPECT_EQ(r.LiquidX[2], 0);
+}
+
+TEST(TrayByTray, TopReachedBelowTheFeedLeavesNoStaleFeedTray) {
+  DesignData d = BenzeneTolueneBubbleCap();
+  ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());
+  ASSERT_EQ(d.FeedTray, 7);
+  SetParameter(d, kParamXF, u"0.95");  // the feed at the top: no liquid is richer
+  const TrayByTrayOutcome out = ComputeTrayByTray(d);
+  ASSERT_FALSE(out.refusal.has_value());
+  EXPECT_GT(out.totalTrays, 5);
+  EXPECT_EQ(d.FeedTray, kFeedTrayNotFound);
+  const RecordedTrayRows& r = d.RecordedTrays;
+  EXPECT_EQ(r.TrayNo[2], 0);
+  for (const auto* column : {&r.ClearLiquidHeight, &r.VapourContent, &r.VapourCoef, &r.LiquidCoef,
+                             &r.OverallCoef, &r.NOY, &r.EY, &r.EMY, &r.LiquidX, &r.VapourY}) {
+    EXPECT_EQ((*column)[2], 0);
+  }
+  EXPECT_EQ(r.TrayNo[3], out.totalTrays);
+}
+
+// Bypass fractions of the sieve column between which the tray count passes 120.
+struct Boundary {
+  float accepted, refused;
+};
+Boundary FindTrayLimit() {
+  float lo = 0.02f, hi = 0.999f;
+  auto refused = [](float bypass) {
+    DesignData d = BenzeneTolueneSieve();
+    d.ParamValue[40] = bypass;
+    return ComputeTrayByTray(d).refusal.has_value();
+  };
+  EXPECT_FALSE(refused(lo));
+  EXPECT_TRUE(refused(hi));
+  for (;;) {
+    const float mid = lo + (hi - lo) / 2;
+    if (mid <= lo || mid >= hi) return {lo, hi};
+    (refused(mid) ? hi : lo) = mid;
+  }
+}
+
+TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused) {
+  const Boundary b = FindTrayLimit();
+  DesignData accepted = BenzeneTolueneSieve();
+  accepted.ParamValue[40] = b.accepted;
+  const TrayByTrayOutcome ok = ComputeTrayByTray(accepted);
+  ASSERT_FALSE(ok.refusal.has_value());
+  EXPECT_EQ(ok.totalTrays, 120);
+  EXPECT_GE(accepted.TrayY[120], 0.95f);
+  EXPECT_EQ(accepted.RecordedTrays.TrayNo[3], 120);
+
+  DesignData refused = BenzeneTolueneSieve();
+  refused.ParamValue[40] = b.refused;
+  const TrayByTrayOutcome no = ComputeTrayByTray(refused);
+  ASSERT_TRUE(no.refusal.has_value());
+  EXPECT_EQ(no.refusal->message, kTooManyTraysMessage);
+  EXPECT_FALSE(no.refusal->hideKineticButton);
+  EXPECT_EQ(refused.InputError, kTrue);
+  EXPECT_LT(refused.TrayY[120], 0.95f);
+  // The liquid of tray 121 is computed before the refusal: rectifying balance, V/L = 1 + 1/R.
+  const double expected =
+      refused.TrayX[120] + (1 + 1 / 2.5) * (double{refused.TrayY[120]} - refused.TrayY[119]);
+  EXPECT_NEAR(refused.TrayX[121], expected, 1e-6);
+  EXPECT_EQ(refused.TrayY[121], 0.0f);
+  EXPECT_TRUE(AllResultsFinite(refused));
+}
+
+TEST(TrayByTray, RefusesDataThatCannotGiveFiniteResults) {
+  struct Case {
+    const char* what;
+    DesignData data;
+  };
+  auto with = [](DesignData d, int n, const char16_t* text) {
+    SetParameter(d, n, text);
+    return d;
+  };
+  DesignData equalX = BenzeneTolueneSieve();
+  SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
+  const Case cases[] = {
+      {"bypass 1, sieve", with(BenzeneTolueneSieve(), 40, u"1")},
+      {"bypass 1, dual-flow", with(BenzeneTolueneDualFlow(), 40, u"1")},
+      {"XW = XF", with(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
+      {"weir 0, dual-flow", with(BenzeneTolueneDualFlow(), 36, u"0")},
+      {"weir 0, sieve", with(BenzeneTolueneSieve(), 36, u"0")},
+      {"equal X*", equalX},
+      {"narrow bubble-cap column", with(BenzeneTolueneBubbleCap(), 33, u"0.3")},
+  };
+  for (const Case& c : cases) {
+    DesignData d = c.data;
+    const TrayByTrayOutcome out = ComputeTrayByTray(d);
+    ASSERT_TRUE(out.refusal.has_value()) << c.what;
+    EXPECT_EQ(out.refusal->message, kInputErrorMessage) << c.what;
+    EXPECT_TRUE(out.refusal->hideKineticButton) << c.what;
+    EXPECT_EQ(d.InputError, kTrue) << c.what;
+    EXPECT_EQ(d.TrayTableRow, 1) << c.what;
+    EXPECT_TRUE(AllResultsFinite(d)) << c.what;
+  }
+}
+
+TEST(TraySummaryText, NumbersFollowOneBlankOrTheirMinusSign) {
+  EXPECT_EQ(TraySummaryText(15, 7),
+            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  15       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  7");
+  EXPECT_EQ(TraySummaryText(1, 200),
+            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  1       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  200");
+  EXPECT_EQ(TraySummaryText(120, -1),
+            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  120       НОМЕР ТАРЕЛКИ ПИТАНИЯ = -1");
+}
+
+}  // namespace
+}  // namespace rc

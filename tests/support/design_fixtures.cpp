@@ -1,0 +1,112 @@
+#include "design_fixtures.h"
+
+#include <utility>
+
+#include "model/checks.h"
+#include "model/number_text.h"
+
+namespace rc {
+namespace {
+
+struct Typed {
+  int number;
+  const char16_t* text;
+};
+
+// Benzene (light) - toluene (heavy) at about 1 atm: y* = 2.4 x / (1 + 1.4 x), four decimals.
+constexpr std::pair<const char16_t*, const char16_t*> kBenzeneTolueneEquilibrium[8] = {
+    {u"0", u"0"},         {u"0.1", u"0.2105"},  {u"0.25", u"0.4444"}, {u"0.4", u"0.6154"},
+    {u"0.55", u"0.7458"}, {u"0.7", u"0.8485"},  {u"0.85", u"0.9315"}, {u"1", u"1"},
+};
+
+// Compositions, loads and physical properties shared by the three columns.
+constexpr Typed kBenzeneTolueneProcess[] = {
+    {16, u"0.05"},    // XW
+    {17, u"0.44"},    // XF
+    {18, u"0.95"},    // XP
+    {19, u"2.5"},     // reflux ratio (about 1.8 times the minimum)
+    {20, u"2"},       // feed, kg/s
+    {21, u"78.11"},   // benzene, kg/kmol
+    {22, u"92.14"},   // toluene, kg/kmol
+    {23, u"0.31"},    // liquid viscosity of benzene near 90 C, cP
+    {24, u"0.28"},    // liquid viscosity of toluene, cP
+    {25, u"0.0095"},  // vapour viscosity of benzene, cP
+    {26, u"0.009"},   // vapour viscosity of toluene, cP
+    {27, u"0.05"},    // vapour diffusivity, cm^2/s
+    {28, u"815"},     // liquid density of benzene, kg/m^3
+    {29, u"790"},     // liquid density of toluene, kg/m^3
+    {30, u"0.00005"}, // liquid diffusivity, cm^2/s
+    {31, u"368"},     // mean column temperature, K
+};
+
+DesignData BenzeneToluene(std::int32_t trayType, std::initializer_list<Typed> column) {
+  DesignData data;
+  PrepareForEntry(data);
+  data.StudentName = u"Иванов Иван Х-31";
+  for (int i = 0; i < 8; ++i) {
+    SetEquilibriumPoint(data, i, kBenzeneTolueneEquilibrium[i].first,
+                        kBenzeneTolueneEquilibrium[i].second);
+  }
+  for (const Typed& p : kBenzeneTolueneProcess) SetParameter(data, p.number, p.text);
+  for (const Typed& p : column) SetParameter(data, p.number, p.text);
+  data.TrayType = trayType;
+  CheckEquilibriumData(data);
+  if (data.InputError == kFalse) CheckParameterLimits(data);
+  return data;
+}
+
+}  // namespace
+
+void SetParameter(DesignData& data, int n, const std::u16string& text) {
+  data.ParamText[n] = NormalizeNumberText(text);
+  data.ParamValue[n] = ReadNumber(data.ParamText[n]);
+}
+
+void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,
+                         const std::u16string& y) {
+  data.EqXText[static_cast<std::size_t>(i)] = NormalizeNumberText(x);
+  data.EqYText[static_cast<std::size_t>(i)] = NormalizeNumberText(y);
+  data.EqX[static_cast<std::size_t>(i)] = ReadNumber(data.EqXText[static_cast<std::size_t>(i)]);
+  data.EqY[static_cast<std::size_t>(i)] = ReadNumber(data.EqYText[static_cast<std::size_t>(i)]);
+}
+
+DesignData BenzeneTolueneBubbleCap() {
+  return BenzeneToluene(kBubbleCapTrays, {
+                                             {33, u"1.6"},   // column diameter, m
+                                             {34, u"0.8"},   // tray area / column area
+                                             {35, u"1"},     // liquid flow paths
+                                             {36, u"0.05"},  // weir height, m
+                                             {37, u"0.1"},   // slot area / tray area
+                                             {38, u"2"},     // pseudo-sections
+                                             {39, u"0.05"},  // entrainment
+                                             {40, u"0.05"},  // bypass
+                                         });
+}
+
+DesignData BenzeneTolueneSieve() {
+  return BenzeneToluene(kTraysWithoutCaps, {
+                                               {33, u"1.2"},
+                                               {34, u"0.8"},
+                                               {35, u"1"},
+                                               {36, u"0.04"},
+                                               {37, u"0.12"},  // hole area / tray area
+                                               {38, u"4"},
+                                               {39, u"0.03"},
+                                               {40, u"0.02"},
+                                           });
+}
+
+DesignData BenzeneTolueneDualFlow() {
+  return BenzeneToluene(kTraysWithoutCaps, {
+                                               {33, u"1.2"},
+                                               {34, u"1"},      // dual-flow: whole area
+                                               {35, u"1"},
+                                               {36, u"0.008"},  // slot equivalent diameter, m
+                                               {37, u"0.2"},    // slot area / tray area
+                                               {38, u"3"},
+                                               {39, u"0.02"},
+                                               {40, u"0"},
+                                           });
+}
+
+}  // namespace rc

@@ -1,0 +1,23 @@
+#pragma once
+// Complete, checked design data sets for tests: a benzene-toluene column at atmospheric
+// pressure with each of the three tray kinds. Every text is filled as the student would
+// have typed it and every number is read from its text; captions and limits are those
+// of a fresh data entry. Both calculations complete on each set with a feed tray found.
+#include <string>
+
+#include "model/design_data.h"
+
+namespace rc {
+
+// Relative volatility 2.4; XW 0.05, XF 0.44, XP 0.95; reflux ratio 2.5; 2 kg/s feed.
+DesignData BenzeneTolueneBubbleCap();   // TrayType 0, diameter 1.6 m, weir 0.05 m
+DesignData BenzeneTolueneSieve();       // TrayType 1, parameter 34 = 0.8, weir 0.04 m
+DesignData BenzeneTolueneDualFlow();    // TrayType 1, parameter 34 = 1, slots 0.008 m
+
+// Sets parameter n (16..40) as typed: its text and the number read from it.
+void SetParameter(DesignData& data, int n, const std::u16string& text);
+// Sets equilibrium point i (0..7) as typed.
+void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,
+                         const std::u16string& y);
+
+}  // namespace rc
