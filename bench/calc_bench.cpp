@@ -4,7 +4,7 @@
 #include "calc/calculations.h"
 #include "calc/tray_model.h"
 // The design data fixtures of the tests, built into this program as well.
-#include "../tests/support/design_fixtures.cpp"
+#include "support/design_fixtures.h"
 
 namespace rc {
 namespace {

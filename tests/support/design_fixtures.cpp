@@ -1,4 +1,4 @@
-#include "design_fixtures.h"
+#include "support/design_fixtures.h"
 
 #include <utility>
 
