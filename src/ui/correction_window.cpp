@@ -110,10 +110,4 @@ int ParameterOfLimitCode(int code) {
   return 0;
 }
 
-int TrayParameterIndex(int n) {
-  if (n >= 19 && n <= 31) return n - 19;
-  if (n >= 33 && n <= 40) return n - 20;
-  return -1;
-}
-
 }  // namespace rc

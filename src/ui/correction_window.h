@@ -56,7 +56,5 @@ inline constexpr int kTrayParameterCount = 21;
 int TrayParameterAt(int index);
 // The parameter a CheckParameterLimits error code (2..22) names; 0 for any other code.
 int ParameterOfLimitCode(int code);
-// The index 0..20 of a parameter in the listed order, -1 for one not listed.
-int TrayParameterIndex(int n);
 
 }  // namespace rc
