@@ -1,0 +1,113 @@
+#include "ui/correction_window.h"
+
+#include <cmath>
+
+#include "model/number_text.h"
+
+namespace rc {
+namespace {
+
+constexpr int kButtonWidth = 4000;   // [twips]
+constexpr int kButtonHeight = 495;   // [twips]
+constexpr int kListWidth = 10000;    // [twips] 80 characters of 120 twips and a scroll bar
+constexpr int kMarkerWidth = 10000;  // [twips]
+constexpr int kMarkerHeight = 200;   // [twips]
+
+}  // namespace
+
+void AddCorrectionControls(Window& window) {
+  window.SetFont(FontSpec{u"Courier", 9.75});
+
+  Control& list = window.Add("List1", ControlKind::List);
+  list.font = FontSpec{u"Courier", 9.75};
+  list.backColor = kListBack;
+  list.foreColor = kListText;
+  list.width = kListWidth;
+  list.height = 4400;
+
+  for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
+    Control& button = window.Add(name, ControlKind::Button);
+    button.width = kButtonWidth;
+    button.height = kButtonHeight;
+  }
+
+  Control& heading = window.Add("Label1", ControlKind::Label);
+  heading.font = FontSpec{u"Courier", 12, true};
+  heading.backColor = kYellow;
+  heading.width = 6600;
+  heading.height = 375;
+  heading.centred = true;
+
+  Control& marker = window.Add("Label2", ControlKind::Label);
+  marker.font = FontSpec{u"Courier", 9.75};
+  marker.foreColor = kRed;
+  marker.backColor = kListBack;
+  marker.width = kMarkerWidth;
+  marker.height = kMarkerHeight;
+  marker.visible = false;
+
+  Control& instruction = window.Add("Label3", ControlKind::Label);
+  instruction.font = FontSpec{u"Times New Roman", 12, true};
+  instruction.foreColor = kInstructionText;
+  instruction.backColor = kInstructionBack;
+  instruction.caption = kInstructionCaption;
+  instruction.width = 3735;
+  instruction.height = 1215;
+  instruction.centred = true;
+}
+
+void CentreHorizontally(const Window& window, Control& control) {
+  control.left = window.width / 2 - control.width / 2;
+}
+
+void PlaceSideBySide(const Window& window, Control& first, Control& second) {
+  const int gap = static_cast<int>(
+      std::lround((window.width - first.width - second.width) / 3.0));
+  first.left = gap;
+  second.left = first.left + first.width + gap;
+}
+
+void ColourByVerdict(Control& button, bool faulty) { button.backColor = faulty ? kRed : kGreen; }
+
+void ReplaceRow(Control& list, int row, const std::u16string& text) {
+  list.RemoveItem(row);
+  list.AddItem(text, row);
+}
+
+void PrintAt(Window& window, int x, int y, const std::u16string& text) {
+  Surface& s = window.surface();
+  s.CurrentX = x;
+  s.CurrentY = y;
+  s.Print(text);
+}
+
+void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
+              int x, int y, std::u16string& text, float& value) {
+  text = NormalizeNumberText(app.toolkit().InputBox(prompt, title, u"", x, y));
+  value = ReadNumber(text);
+}
+
+void AskUnitValue(Application& app, const std::u16string& prompt,
+                  const std::u16string& title, int x, int y, std::u16string& text,
+                  float& value) {
+  AskValue(app, prompt, title, x, y, text, value);
+  if (IsOutsideUnitRange(value)) {
+    app.toolkit().Beep();
+    text = kRejectedText;
+    value = 0;
+  }
+}
+
+std::u16string ParameterTitle(const DesignData& data, int n) {
+  return u" Ввод " + data.ParamCaption[n];
+}
+
+int TrayParameterAt(int index) { return index <= 12 ? index + 19 : index + 20; }
+
+int ParameterOfLimitCode(int code) {
+  if (code >= 2 && code <= 14) return code + 17;
+  if (code >= 15 && code <= 22) return code + 18;
+  return 0;
+}
+
+}  // namespace rc

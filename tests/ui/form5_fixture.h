@@ -1,0 +1,102 @@
+#pragma once
+// A sound design data set and a few clicks, for the tests of the tray-type window
+// (Form5) and the full correction window (Form9).
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/design_data.h"
+#include "model/number_text.h"
+#include "model/text.h"
+#include "support/recording_toolkit.h"
+#include "ui/application.h"
+#include "ui/window.h"
+
+namespace rc::tray_test {
+
+// Texts typed for parameters 19..31, 33..40 in their listed order, all within limits.
+inline std::vector<std::u16string> SoundParameterTexts() {
+  return {u"2",    u"1",   u"78",   u"92",  u"0.5", u"0.5", u"0.01",
+          u"0.01", u"0.1", u"800",  u"850", u"0.00005", u"350",
+          u"1",    u"0.83", u"1",   u"0.05", u"0.1", u"5",  u"0.1", u"0.1"};
+}
+
+inline int ListedParameter(int index) { return index <= 12 ? index + 19 : index + 20; }
+
+// Eight increasing points from 0,0 to 1,1 above the diagonal, XW 0.05, XF 0.4, XP 0.95,
+// and the 21 parameters within their limits.
+inline void FillSoundData(DesignData& data, std::int32_t trayType) {
+  PrepareForEntry(data);
+  const char16_t* xs[] = {u"0", u"0.1", u"0.2", u"0.3", u"0.5", u"0.7", u"0.9", u"1"};
+  const char16_t* ys[] = {u"0", u"0.25", u"0.4", u"0.5", u"0.65", u"0.8", u"0.95", u"1"};
+  for (std::size_t i = 0; i < 8; ++i) {
+    data.EqXText[i] = xs[i];
+    data.EqYText[i] = ys[i];
+    data.EqX[i] = ReadNumber(xs[i]);
+    data.EqY[i] = ReadNumber(ys[i]);
+  }
+  const std::pair<int, const char16_t*> compositions[] = {{16, u"0.05"}, {17, u"0.4"}, {18, u"0.95"}};
+  for (const auto& [n, text] : compositions) {
+    data.ParamText[n] = text;
+    data.ParamValue[n] = ReadNumber(text);
+  }
+  const auto texts = SoundParameterTexts();
+  for (int index = 0; index < 21; ++index) {
+    const int n = ListedParameter(index);
+    data.ParamText[n] = texts[static_cast<std::size_t>(index)];
+    data.ParamValue[n] = ReadNumber(data.ParamText[n]);
+  }
+  data.TrayType = trayType;
+}
+
+// The recording toolkit that can also look at the windows while a prompt is open.
+class WatchingToolkit : public RecordingToolkit {
+ public:
+  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
+                          const std::u16string& defaultText, int x, int y) override {
+    if (onPrompt) onPrompt();
+    return RecordingToolkit::InputBox(prompt, title, defaultText, x, y);
+  }
+  std::function<void()> onPrompt;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WatchingToolkit kit;
+  Application app{kit};
+
+  void Click(Window& w, const std::string& name) {
+    app.Dispatch([&] { w.control(name).onClick(); });
+  }
+  void ClickRow(Window& w, int row) {
+    app.Dispatch([&] {
+      Control& list = w.control("List1");
+      list.listIndex = row;
+      list.onClick();
+    });
+  }
+  // The texts drawn on a window with the top-left corner of each.
+  struct Drawn {
+    std::u16string text;
+    double x, y;
+  };
+  static std::vector<Drawn> DrawnTexts(const Window& w) {
+    std::vector<Drawn> drawn;
+    for (const DrawOp& op : w.surface().Ops()) {
+      if (op.kind == DrawOp::Kind::Text) drawn.push_back({op.text, op.x1, op.y1});
+    }
+    return drawn;
+  }
+  static bool DrewAt(const Window& w, const std::u16string& text, double x, double y) {
+    for (const Drawn& d : DrawnTexts(w)) {
+      if (d.text == text && d.x == x && d.y == y) return true;
+    }
+    return false;
+  }
+};
+
+inline std::u16string Blanks(std::size_t n) { return std::u16string(n, u' '); }
+
+}  // namespace rc::tray_test
