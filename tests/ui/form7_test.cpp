@@ -5,12 +5,19 @@
 #include <tuple>
 
 #include "calc/calculations.h"
+#include "model/text.h"
 #include "report/screen_tables.h"
 #include "support/recording_toolkit.h"
 #include "ui/application.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
 #include "ui/form9.h"
+
+// Complete design data sets come with the calculation engine's test support.
+#if __has_include("support/design_fixtures.h")
+#include "support/design_fixtures.h"
+#define RC_HAVE_DESIGN_FIXTURES 1
+#endif
 
 namespace rc {
 namespace {
@@ -226,6 +233,70 @@ TEST_F(Form7Menu, EndAndChangeButtons) {
   EXPECT_TRUE(app.Ended());
   EXPECT_TRUE(toolkit.ended);
 }
+
+// Whole calculations through the buttons, on complete design data sets (left out where
+// the data sets are not available).
+#ifdef RC_HAVE_DESIGN_FIXTURES
+
+struct CompletedCalculations : MenuFixture {
+  Form7& OpenWith(const DesignData& data) {
+    app.data() = data;
+    return Open();
+  }
+};
+
+TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
+  Form7& f = OpenWith(BenzeneTolueneSieve());
+  Click(app, f, "Command2");
+  ASSERT_EQ(app.data().InputError, kFalse);
+  Surface expected;
+  DrawKineticTable(expected, app.data(), 12000, u'.');
+  EXPECT_EQ(f.surface().Texts(), expected.Texts());
+  EXPECT_EQ(f.surface().Texts().at(1), u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
+  EXPECT_EQ(toolkit.beeps, 0);
+  for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
+    EXPECT_TRUE(Visible(f, button)) << button;
+  }
+}
+
+TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary) {
+  Form7& f = OpenWith(BenzeneTolueneBubbleCap());
+  Click(app, f, "Command3");
+  const DesignData& data = app.data();
+  ASSERT_EQ(data.InputError, kFalse);
+  const int total = data.RecordedTrays.TrayNo[3];
+  const auto texts = f.surface().Texts();
+  ASSERT_EQ(texts.size(), 1u + 9 + 9 + 1);
+  EXPECT_EQ(texts[1], u"НОМЕР ТАРЕЛКИ - 1");
+  EXPECT_EQ(texts[5], TrayFirstRow(RecordedTrayResult(data.RecordedTrays, 1), u'.'));
+  EXPECT_EQ(texts[9], TraySecondRow(RecordedTrayResult(data.RecordedTrays, 1),
+                                    data.RecordedTrays.LiquidX[1], data.RecordedTrays.VapourY[1], u'.'));
+  EXPECT_EQ(texts[10], u"НОМЕР ТАРЕЛКИ - " + DecimalText(total));
+  EXPECT_EQ(texts[14], TrayFirstRow(RecordedTrayResult(data.RecordedTrays, 3), u'.'));
+  const DrawOp& summary = f.surface().Ops().back();
+  EXPECT_EQ(summary.text, TraySummaryText(total, data.FeedTray));
+  EXPECT_NE(summary.text.find(u"НОМЕР ТАРЕЛКИ ПИТАНИЯ"), std::u16string::npos);
+  EXPECT_EQ(std::make_tuple(summary.x1, summary.y1, summary.bold, summary.colour),
+            std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
+  EXPECT_EQ(data.TrayTableRow, 3);
+  EXPECT_TRUE(Visible(f, "Command5"));
+}
+
+TEST_F(CompletedCalculations, RefusalAfterACompletedRunTakesPrintingAwayUntilTheNextCompletion) {
+  Form7& f = OpenWith(BenzeneTolueneDualFlow());
+  Click(app, f, "Command2");
+  ASSERT_TRUE(Visible(f, "Command5"));
+  const DesignData sound = app.data();
+  app.data().ParamValue[kParamXF] = app.data().ParamValue[kParamXW];  // no feed section
+  Click(app, f, "Command2");
+  EXPECT_EQ(app.data().InputError, kTrue);
+  EXPECT_FALSE(Visible(f, "Command5"));
+  app.data() = sound;
+  f.RunKineticLine();  // as the correction window re-runs it
+  EXPECT_EQ(app.data().InputError, kFalse);
+  EXPECT_TRUE(Visible(f, "Command5"));
+}
+#endif
 
 }  // namespace
 }  // namespace rc
