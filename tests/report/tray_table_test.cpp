@@ -122,23 +122,6 @@ TEST(TrayTable, AValueTooWideForItsFieldShiftsTheRestOfItsRow) {
   EXPECT_EQ(row.size(), 71u);
 }
 
-TEST(TrayTable, RecordedRowGivesBackTheEightStoredValues) {
-  RecordedTrayRows rows;
-  rows.ClearLiquidHeight[3] = 1;
-  rows.VapourContent[3] = 2;
-  rows.VapourCoef[3] = 3;
-  rows.LiquidCoef[3] = 4;
-  rows.OverallCoef[3] = 5;
-  rows.NOY[3] = 6;
-  rows.EY[3] = 7;
-  rows.EMY[3] = 8;
-  const TrayResult t = RecordedTrayResult(rows, 3);
-  EXPECT_EQ(std::vector<float>({t.ClearLiquidHeight, t.VapourContent, t.VapourCoef, t.LiquidCoef,
-                                t.OverallCoef, t.NOY, t.EY, t.EMY}),
-            std::vector<float>({1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(RecordedTrayResult(rows, 1).EMY, 0);
-}
-
 TEST(TrayTable, BlockIsCentredWithHalvesRoundedToEven) {
   EXPECT_EQ(CentredLeft(12000, 9000), 1500);
   EXPECT_EQ(CentredLeft(12001, 9000), 1500);  // 1500.5

@@ -211,17 +211,6 @@ TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSu
   EXPECT_TRUE(Visible(f, "Command5"));
 }
 
-TEST_F(Form7Menu, SingleTrayColumnShowsTrayOneTwice) {
-  Form7& f = Open();
-  app.data().CurrentTray.EMY = 0.5f;
-  app.data().RecordedTrays.EMY[1] = 0.5f;
-  f.ShowTrayResults(1);
-  const auto texts = f.surface().Texts();
-  EXPECT_EQ(texts[1], u"НОМЕР ТАРЕЛКИ - 1");
-  EXPECT_EQ(texts[11], u"НОМЕР ТАРЕЛКИ - 1");
-  EXPECT_EQ(texts[9], texts[19]);
-}
-
 TEST_F(Form7Menu, EndAndChangeButtons) {
   Form7& f = Open();
   Click(app, f, "Command4");
