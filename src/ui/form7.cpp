@@ -1,17 +1,167 @@
 #include "ui/form7.h"
 
+#include <array>
+
+#include "calc/calculations.h"
+#include "report/screen_tables.h"
 #include "ui/application.h"
+#include "ui/form5.h"
+#include "ui/form9.h"
 
 namespace rc {
+namespace {
+
+constexpr int kButtonHeight = 495;    // [twips]
+constexpr int kFirstButtonTop = 7320;
+constexpr int kButtonGap = 100;
+constexpr int kSummaryLineWidth = 9000;
+constexpr Colour kRefusalColour = Rgb(255, 0, 0);
+constexpr Colour kTextBlue = Rgb(0, 0, 255);
+
+struct ButtonDesign {
+  const char* name;
+  const char16_t* caption;
+  int width;  // [twips]
+  Colour background;
+};
+
+// Top to bottom, the order in which the buttons are stacked.
+constexpr std::array<ButtonDesign, 5> kButtons{{
+    {"Command2", u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", 4815, Rgb(192, 192, 255)},
+    {"Command3", u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ", 5775, Rgb(255, 128, 255)},
+    {"Command5", u"ПЕЧАТЬ РЕЗУЛЬТАТА", 3135, Rgb(192, 192, 0)},
+    {"Command4", u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, Rgb(0, 255, 0)},
+    {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
+}};
+
+}  // namespace
 
 Form7::Form7(Application& app) : Window(app, "Form7") {}
-void Form7::Load() { caption = u"РЕЗУЛЬТАТЫ РАСЧЕТА"; }
-void Form7::RunKineticLine() {}
-void Form7::RunTrayByTray() {}
+
+void Form7::Load() {
+  left = 100;
+  top = 100;
+  width = 12000;
+  height = 10395;  // the client area; the last button ends at 10195
+  caption = u"РЕЗУЛЬТАТЫ РАСЧЕТА";
+  backColor = Rgb(255, 255, 0);
+  surface().ForeColor = Rgb(0, 0, 192);
+  // A fixed-pitch font small enough for the three kinetic tables to fit in their panel.
+  SetFont(FontSpec{u"Courier", 9.75});
+
+  // Added in tab order: Command1 .. Command5 take tab indexes 0 .. 4.
+  for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
+    Add(name, ControlKind::Button);
+  }
+  int buttonTop = kFirstButtonTop;
+  for (const ButtonDesign& design : kButtons) {
+    Control& button = control(design.name);
+    button.caption = design.caption;
+    button.width = design.width;
+    button.height = kButtonHeight;
+    button.backColor = design.background;
+    button.font = FontSpec{u"MS Sans Serif", 8.25};
+    button.top = buttonTop;
+    button.left = RoundTwips(width / 2.0 - design.width / 2.0);
+    buttonTop += kButtonHeight + kButtonGap;
+  }
+
+  DesignData& data = app().data();
+  control("Command2").onClick = [this, &data] {
+    RunKineticLine();
+    if (data.InputError != kFalse) control("Command3").visible = false;
+  };
+  control("Command3").onClick = [this, &data] {
+    RunTrayByTray();
+    if (data.InputError != kFalse) control("Command2").visible = false;
+  };
+  control("Command5").onClick = [this] { PrintResult(); };
+  control("Command4").onClick = [this] { OpenFullCorrection(app()); };
+  control("Command1").onClick = [this] { app().End(); };
+}
+
+void Form7::RunKineticLine() {
+  DesignData& data = app().data();
+  data.InputError = kFalse;
+  data.ShownResult = kShownKineticLine;
+  surface().Cls();
+  if (const std::optional<Refusal> refusal = ComputeKineticLine(data)) {
+    ShowCalculationRefusal(*refusal);
+    return;
+  }
+  ShowKineticResults();
+}
+
+void Form7::RunTrayByTray() {
+  DesignData& data = app().data();
+  data.ShownResult = kShownTrayByTray;
+  data.InputError = kFalse;
+  surface().Cls();
+  const TrayByTrayOutcome outcome = ComputeTrayByTray(data);
+  if (outcome.refusal) {
+    ShowCalculationRefusal(*outcome.refusal);
+    return;
+  }
+  ShowTrayResults(outcome.totalTrays);
+}
+
+void Form7::ShowKineticResults() {
+  DrawKineticTable(surface(), app().data(), width, app().toolkit().DecimalSeparator());
+  control("Command5").visible = true;
+}
+
+void Form7::ShowTrayResults(int totalTrays) {
+  DesignData& data = app().data();
+  const char16_t separator = app().toolkit().DecimalSeparator();
+  Surface& s = surface();
+
+  // The table shows tray 1 as it was computed, then the top tray; CurrentTray holds the
+  // top tray, so tray 1 is taken from its recorded row and the top tray put back after.
+  const TrayResult topTray = data.CurrentTray;
+  data.TrayTableRow = 1;
+  data.CurrentTray = RecordedTrayResult(data.RecordedTrays, 1);
+  DrawTrayTable(s, data, 1, width, separator);
+  data.CurrentTray = topTray;
+  DrawTrayTable(s, data, totalTrays, width, separator);
+
+  s.CurrentX = CentredLeft(width, kSummaryLineWidth);
+  s.CurrentY = s.CurrentY + 100;
+  s.FontBold = true;
+  s.ForeColor = kRefusalColour;
+  s.Print(TraySummaryText(totalTrays, data.FeedTray));
+  s.ForeColor = kTextBlue;
+  s.FontBold = false;
+
+  control("Command5").visible = true;
+}
+
+void Form7::ShowCalculationRefusal(const Refusal& refusal) {
+  Show();
+  Surface& s = surface();
+  s.Cls();
+  app().toolkit().Beep();
+  s.ForeColor = kRefusalColour;
+  s.FontBold = true;
+  s.CurrentX = 3500;
+  s.CurrentY = 3500;
+  s.Print(refusal.message);
+  s.FontBold = false;
+  s.ForeColor = kTextBlue;
+  if (refusal.hideKineticButton) control("Command2").visible = false;
+  control("Command5").visible = false;
+  app().data().InputError = kTrue;
+}
 
 void OpenResultsMenu(Application& app) {
+  if (Form5* entry = app.FindForm<Form5>()) app.Unload(*entry);
   app.UnloadAllForms();
-  app.Form<Form7>().Show();
+  Form7& menu = app.Form<Form7>();
+  // UnloadAllForms keeps the window loaded last; the results menu is to be alone.
+  for (Window* other : app.LoadedWindows()) {
+    if (other != &menu) app.Unload(*other);
+  }
+  menu.Show();
+  menu.control("Command5").visible = false;
 }
 
 }  // namespace rc

@@ -1,6 +1,7 @@
 #pragma once
 // The results menu: five buttons under the drawing area where the calculations' tables
 // appear.
+#include "calc/refusal.h"
 #include "ui/window.h"
 
 namespace rc {
@@ -11,10 +12,22 @@ class Form7 : public Window {
   void Load() override;
 
   // The buttons' actions, also used by the full correction window to re-run the
-  // calculation last shown.
+  // calculation last shown. Each runs its calculation and shows its table or its
+  // refusal; hiding the other calculation's button after a refusal is the menu
+  // button's own business (see Load).
   void RunKineticLine();   // Command2
   void RunTrayByTray();    // Command3
   void PrintResult();      // Command5
+
+  // What a completed calculation shows: its table over the present drawing, and the
+  // print button. ShowTrayResults draws tray 1 (from row 1 of RecordedTrays) and the
+  // top tray totalTrays (from CurrentTray), then the summary line.
+  void ShowKineticResults();
+  void ShowTrayResults(int totalTrays);
+  // The one way a calculation refuses the data: only its message, bold red at
+  // 3500, 3500; InputError set; the print button hidden, so no report can mix results
+  // of the refused data with those of an earlier run.
+  void ShowCalculationRefusal(const Refusal& refusal);
 };
 
 // Closes every other window, shows the results menu with its print button hidden.

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "report/screen_tables.h"
+#include "support/recording_toolkit.h"
+
+namespace rc {
+namespace {
+
+using Kind = DrawOp::Kind;
+using Rect = std::tuple<Kind, double, double, double, double, Colour>;
+
+DesignData TrayData() {
+  DesignData data;
+  data.TrayTableRow = 1;
+  data.CurrentTray = TrayResult{0.0456f, 0.789f, 0.1234f, 2.5f, 0.0987f, 1.25f, 0.7135f, 0.65f};
+  data.TrayX[1] = 0.1f;
+  data.TrayY[1] = 0.2f;
+  data.TrayX[12] = 0.55f;
+  data.TrayY[12] = 0.975f;
+  return data;
+}
+
+std::vector<Rect> Geometry(const Surface& s) {
+  std::vector<Rect> shapes;
+  for (const DrawOp& op : s.Ops()) {
+    if (op.kind != Kind::Text) shapes.emplace_back(op.kind, op.x1, op.y1, op.x2, op.y2, op.colour);
+  }
+  return shapes;
+}
+
+// The rules, frames, panels and column lines of one block, dy twips down.
+std::vector<Rect> ExpectedBlock(double dy) {
+  const Colour blue = 0xFF0000, pink = 0xFF80FF;
+  auto line = [&](double x1, double y1, double x2, double y2) {
+    return Rect{Kind::Line, x1, y1 + dy, x2, y2 + dy, blue};
+  };
+  return {
+      {Kind::FilledBox, 1500, 500 + dy, 10500, 1950 + dy, pink},
+      {Kind::Box, 1501, 501 + dy, 10499, 1949 + dy, blue},
+      line(1500, 900, 10500, 900),
+      line(1500, 1650, 10500, 1650),
+      line(3300, 900, 3300, 1950),
+      line(5100, 900, 5100, 1950),
+      line(6700, 900, 6700, 1950),
+      line(8700, 900, 8700, 1950),
+      {Kind::FilledBox, 1500, 2150 + dy, 10500, 3200 + dy, pink},
+      {Kind::Box, 1501, 2151 + dy, 10499, 3199 + dy, blue},
+      line(1500, 2900, 10500, 2900),
+      line(1500, 3200, 10500, 3200),
+      line(3300, 2150, 3300, 3200),
+      line(4800, 2150, 4800, 3200),
+      line(6900, 2150, 6900, 3200),
+      line(8700, 2900, 8700, 3200),
+  };
+}
+
+TEST(TrayTable, TwoBlocksStackThreeThousandTwipsApartAndAdvanceTheRowCounter) {
+  DesignData data = TrayData();
+  Surface s;
+  DrawTrayTable(s, data, 1, 12000, u'.');
+  EXPECT_EQ(data.TrayTableRow, 2);
+  DrawTrayTable(s, data, 12, 12000, u'.');
+  EXPECT_EQ(data.TrayTableRow, 3);
+
+  std::vector<Rect> expected = ExpectedBlock(0);
+  const std::vector<Rect> second = ExpectedBlock(3000);
+  expected.insert(expected.end(), second.begin(), second.end());
+  EXPECT_EQ(Geometry(s), expected);
+}
+
+TEST(TrayTable, TextsStandAtFixedPlacesWhateverTheLineHeight) {
+  DesignData data = TrayData();
+  Surface s;
+  s.SetLineHeight(300);
+  DrawTrayTable(s, data, 1, 12000, u'.');
+  DrawTrayTable(s, data, 12, 12000, u'.');
+  std::vector<std::tuple<double, double, std::u16string, bool>> texts;
+  for (const DrawOp& op : s.Ops()) {
+    if (op.kind == Kind::Text) texts.emplace_back(op.x1, op.y1, op.text, op.bold);
+  }
+  ASSERT_EQ(texts.size(), 1u + 2 * 9);
+  EXPECT_EQ(texts[0], std::make_tuple(3000.0, 100.0, std::u16string(u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН"), true));
+  EXPECT_EQ(texts[1], std::make_tuple(5000.0, 600.0, std::u16string(u"НОМЕР ТАРЕЛКИ - 1"), false));
+  // The second block: no title, label for tray 12, everything 3000 lower.
+  EXPECT_EQ(texts[10], std::make_tuple(5000.0, 3600.0, std::u16string(u"НОМЕР ТАРЕЛКИ - 12"), false));
+  const double ys[] = {600, 1000, 1200, 1400, 1750, 2250, 2450, 2650, 3000};
+  for (int block = 0; block < 2; ++block) {
+    for (int k = 1; k < 9; ++k) {
+      const auto& [x, y, text, bold] = texts[1 + 9 * block + k];
+      EXPECT_EQ(x, 1500) << block << "/" << k;
+      EXPECT_EQ(y, ys[k] + 3000 * block) << block << "/" << k;
+      EXPECT_FALSE(bold);
+    }
+  }
+  EXPECT_EQ(std::get<2>(texts[7]),
+            u"РЕНОСА В ПАРЕ,  ФЕКТИВНОСТЬ,   ТАРЕЛКИ, ЕМУ    ЛИНИИ (КОНЦ-ИИ \u201A В ФАЗАХ НА");
+}
+
+TEST(TrayTable, RowsHoldTheCurrentTrayAndTheCompositionsOfTrayT) {
+  DesignData data = TrayData();
+  Surface s;
+  DrawTrayTable(s, data, 12, 12000, u'.');
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 9u);  // no title for a tray other than 1
+  EXPECT_EQ(texts[4], u"    0.0456" u"     " u"    0.7890" u"     " u"    0.1234" u"      " u"   2.5000"
+                      u"     " u"    0.0987");
+  EXPECT_EQ(texts[8], u"   1.2500" u"     " u"    0.7135" u"     " u"    0.6500" u"     " u"    0.5500"
+                      u"      " u"   0.9750");
+  EXPECT_EQ(TraySecondRow(data.CurrentTray, 0.1f, 0.2f, u','),
+            u"   1,2500" u"     " u"    0,7135" u"     " u"    0,6500" u"     " u"    0,1000" u"      "
+            u"   0,2000");
+}
+
+TEST(TrayTable, AValueTooWideForItsFieldShiftsTheRestOfItsRow) {
+  TrayResult tray{0.0456f, 0.789f, 0.1234f, 12345.5f, 0.0987f};
+  const std::u16string row = TrayFirstRow(tray, u'.');
+  EXPECT_EQ(row, u"    0.0456" u"     " u"    0.7890" u"     " u"    0.1234" u"      " u"12345.5000" u"     "
+                 u"    0.0987");
+  EXPECT_EQ(row.size(), 71u);
+}
+
+TEST(TrayTable, BlockIsCentredWithHalvesRoundedToEven) {
+  EXPECT_EQ(CentredLeft(12000, 9000), 1500);
+  EXPECT_EQ(CentredLeft(12001, 9000), 1500);  // 1500.5
+  EXPECT_EQ(CentredLeft(12003, 9000), 1502);  // 1501.5
+  DesignData data = TrayData();
+  Surface s;
+  DrawTrayTable(s, data, 1, 12003, u'.');
+  EXPECT_EQ(s.Ops().at(1).x1, 1502);  // the first panel
+}
+
+}  // namespace
+}  // namespace rc
