@@ -126,6 +126,7 @@ std::vector<DrawOp> KineticTableOps(const Form7& form, const DesignData& data, d
   reference.SetLineHeight(form.surface().LineHeight());
   reference.CurrentX = penX;
   reference.CurrentY = penY;
+  reference.ForeColor = form.surface().ForeColor;
   DrawKineticTable(reference, data, form.width, u'.');
   return reference.Ops();
 }
