@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/number_text.h"
+#include "ui/fault_display.h"
 
 namespace rc {
 namespace {
@@ -10,23 +10,22 @@ namespace {
 constexpr int kButtonWidth = 4000;   // [twips]
 constexpr int kButtonHeight = 495;   // [twips]
 constexpr int kListWidth = 10000;    // [twips] 80 characters of 120 twips and a scroll bar
-constexpr int kMarkerWidth = 10000;  // [twips]
-constexpr int kMarkerHeight = 200;   // [twips]
 
 }  // namespace
 
-void AddCorrectionControls(Window& window) {
-  window.SetFont(FontSpec{u"Courier", 9.75});
+void AddCorrectionControls(Window& window, int buttons) {
+  const FontSpec windowFont{u"Courier", 9.75};
+  window.SetFont(windowFont);
 
   Control& list = window.Add("List1", ControlKind::List);
-  list.font = FontSpec{u"Courier", 9.75};
+  list.font = windowFont;
   list.backColor = kListBack;
   list.foreColor = kListText;
   list.width = kListWidth;
   list.height = 4400;
 
-  for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
-    Control& button = window.Add(name, ControlKind::Button);
+  for (int k = 1; k <= buttons; ++k) {
+    Control& button = window.Add("Command" + std::to_string(k), ControlKind::Button);
     button.width = kButtonWidth;
     button.height = kButtonHeight;
   }
@@ -39,7 +38,7 @@ void AddCorrectionControls(Window& window) {
   heading.centred = true;
 
   Control& marker = window.Add("Label2", ControlKind::Label);
-  marker.font = FontSpec{u"Courier", 9.75};
+  marker.font = windowFont;
   marker.foreColor = kRed;
   marker.backColor = kListBack;
   marker.width = kMarkerWidth;
@@ -81,25 +80,18 @@ void PrintAt(Window& window, int x, int y, const std::u16string& text) {
   s.Print(text);
 }
 
-void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
-              int x, int y, std::u16string& text, float& value) {
-  text = NormalizeNumberText(app.toolkit().InputBox(prompt, title, u"", x, y));
-  value = ReadNumber(text);
-}
-
-void AskUnitValue(Application& app, const std::u16string& prompt,
-                  const std::u16string& title, int x, int y, std::u16string& text,
-                  float& value) {
-  AskValue(app, prompt, title, x, y, text, value);
-  if (IsOutsideUnitRange(value)) {
-    app.toolkit().Beep();
-    text = kRejectedText;
-    value = 0;
+void EnterCorrectionMode(Window& window) {
+  window.surface().Cls();
+  window.caption = kCorrectionCaption;
+  window.Show();
+  if (Control* list = window.FindControl("List1")) {
+    list->enabled = true;
+    list->visible = true;
   }
-}
-
-std::u16string ParameterTitle(const DesignData& data, int n) {
-  return u" Ввод " + data.ParamCaption[n];
+  for (const char* name : {"Label2", "Command1", "Command2", "Command3", "Label1"}) {
+    if (Control* c = window.FindControl(name)) c->visible = false;
+  }
+  if (Control* instruction = window.FindControl("Label3")) instruction->visible = true;
 }
 
 int TrayParameterAt(int index) { return index <= 12 ? index + 19 : index + 20; }

@@ -1,7 +1,8 @@
 #pragma once
-// What the list windows of the second stage (Form5) and of the full correction (Form9)
-// share: their controls and look, the prompts that re-ask one value, and the numbering
-// of parameters 19..31, 33..40 in their lists and in the limit check's error codes.
+// What the list windows of the first stage (Form3), the second stage (Form5) and the
+// full correction (Form9) share: their controls and look, correction mode, and the
+// numbering of parameters 19..31, 33..40 in their lists and in the limit check's error
+// codes. The prompts are in prompts.h, the fault display in fault_display.h.
 #include <string>
 
 #include "ui/application.h"
@@ -20,10 +21,12 @@ inline constexpr char16_t kInstructionCaption[] =
     u"щёлкните левой кнопкой";
 inline constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
 
-// Adds List1, Command1..Command5 and Label1..Label3 with the look of the correction
-// lists: the window and the list in Courier 9.75 pt, green list with navy text, the
-// marker Label2 red on green, the instruction Label3 in purple on light cyan.
-void AddCorrectionControls(Window& window);
+// Adds List1, Command1..Command<buttons> and Label1..Label3 with the look of the
+// correction lists: the window and the list in Courier 9.75 pt, green list with navy
+// text, the heading Label1 in Courier 12 pt bold on yellow, the marker Label2 red on
+// green, the instruction Label3 in purple on light cyan. Each window sets its own
+// captions, places and the heading's size.
+void AddCorrectionControls(Window& window, int buttons = 5);
 
 // Left edge that centres the control on the window.
 void CentreHorizontally(const Window& window, Control& control);
@@ -39,17 +42,11 @@ void ReplaceRow(Control& list, int row, const std::u16string& text);
 // Prints one line of text at a pen position.
 void PrintAt(Window& window, int x, int y, const std::u16string& text);
 
-// Asks for a value with the modal prompt and stores the tidied text and its number.
-void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
-              int x, int y, std::u16string& text, float& value);
-// The same for a composition or an equilibrium value: one outside 0..1 is refused with
-// a beep, its text becoming "???" and its number 0.
-void AskUnitValue(Application& app, const std::u16string& prompt,
-                  const std::u16string& title, int x, int y, std::u16string& text,
-                  float& value);
-
-// The prompt and title with which a parameter 19..40 is asked.
-std::u16string ParameterTitle(const DesignData& data, int n);
+// Correction mode of a list window: the window cleared and shown with the caption
+// "Коррекция исходной информации", the list enabled and shown, the marker, the heading
+// and the buttons Command1..Command3 hidden, the instruction Label3 shown. Controls the
+// window lacks are passed over.
+void EnterCorrectionMode(Window& window);
 
 // Parameters 19..31, 33..40 in the order they are listed: index 0..20.
 inline constexpr int kTrayParameterCount = 21;

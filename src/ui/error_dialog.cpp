@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ui/application.h"
+#include "ui/correction_window.h"
 
 namespace rc {
 namespace {
@@ -12,7 +13,6 @@ constexpr char16_t kErrorText[] = u"Ошибка в исходной инфор�
 constexpr char16_t kQuestion[] = u"Изменяете исходную информацию?";
 constexpr char16_t kYes[] = u"Да";
 constexpr char16_t kNo[] = u"Нет";
-constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
 
 // Where the owner's instruction label goes on Form5 when it returns to correction mode.
 constexpr int kForm5InstructionTop = 6000;
@@ -20,12 +20,6 @@ constexpr int kForm5InstructionTop = 6000;
 const FontSpec kDialogFont{u"Courier", 9.75, false};
 
 int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-void HideIfPresent(Window& w, const char* name) {
-  for (const auto& c : w.Controls()) {
-    if (c->name == name) c->visible = false;
-  }
-}
 
 }  // namespace
 
@@ -105,23 +99,11 @@ Window* ErrorDialog::LoadedOwner() {
 void ErrorDialog::Yes() {
   Window* owner = LoadedOwner();
   if (owner != nullptr) {
-    owner->surface().Cls();
-    owner->caption = kCorrectionCaption;
-    owner->Show();
-    for (const auto& c : owner->Controls()) {
-      if (c->name == "List1") {
-        c->enabled = true;
-        c->visible = true;
-      }
+    if (Control* instruction = owner->FindControl("Label3");
+        instruction != nullptr && owner->Name() == "Form5") {
+      instruction->top = kForm5InstructionTop;
     }
-    for (const char* name : {"Label2", "Command1", "Command2", "Command3", "Label1"}) {
-      HideIfPresent(*owner, name);
-    }
-    for (const auto& c : owner->Controls()) {
-      if (c->name != "Label3") continue;
-      if (owner->Name() == "Form5") c->top = kForm5InstructionTop;
-      c->visible = true;
-    }
+    EnterCorrectionMode(*owner);
   }
   Hide();
   app().Unload(*this);

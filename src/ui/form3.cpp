@@ -1,14 +1,13 @@
 #include "ui/form3.h"
 
-#include <cmath>
-
 #include "model/checks.h"
 #include "model/equilibrium.h"
 #include "ui/application.h"
-#include "ui/entry.h"
+#include "ui/correction_window.h"
 #include "ui/error_dialog.h"
 #include "ui/fault_display.h"
 #include "ui/form5.h"
+#include "ui/prompts.h"
 #include "ui/row_texts.h"
 
 namespace rc {
@@ -17,25 +16,13 @@ namespace {
 constexpr char16_t kEntryCaption[] = u"Ввод равновесной зависимости";
 constexpr char16_t kEntryHeading[] = u"ВВЕДИТЕ РАВНОВЕСНЫЕ ДАННЫЕ (Концентрации в мольных долях)";
 constexpr char16_t kFaultCaption[] = u"Контроль равновесной зависимости";
-constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
 constexpr char16_t kAccept[] = u"НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ";
 constexpr char16_t kCorrect[] = u"ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ";
 constexpr char16_t kEndOfCorrections[] = u"КОНЕЦ ИСПРАВЛЕНИЙ";
 constexpr char16_t kListHeading[] = u"КООРДИНАТЫ ТОЧЕК РАВНОВЕСНОЙ ЗАВИСИМОСТИ";
-constexpr char16_t kInstruction[] =
-    u" Подведите указатель мыши к   строке, информацию которой   Вы будете исправлять и  "
-    u"щёлкните левой кнопкой";
-// Prompt titles of a single composition correction (rows 8, 9, 10).
-constexpr const char16_t* kCompositionTitles[] = {u"Ввод XW", u"Ввод XF", u"Ввод FP"};
-
-const FontSpec kWindowFont{u"Courier", 9.75, false};
-
 // Layout [twips].
 constexpr int kListTop = 1000;
-constexpr int kListWidth = 10000;
 constexpr int kListHeight = 2340;
-constexpr int kButtonWidth = 4000;
-constexpr int kButtonHeight = 495;
 constexpr int kHeadingX = 1500;
 constexpr int kHeadingY = 500;
 // Prompts of a correction.
@@ -43,18 +30,6 @@ constexpr int kPointPromptY = 1695;         // + 195·i
 constexpr int kCompositionsPromptY = 1400;  // + 195·row, after a point correction
 constexpr int kCompositionPromptY[] = {3300, 3500, 3700};
 constexpr int kPromptStep = 195;
-constexpr int kPromptX = 1000;
-constexpr int kPromptYX = 4000;
-
-int Centred(int windowWidth, int controlWidth) {
-  return static_cast<int>(std::nearbyint(windowWidth / 2.0 - controlWidth / 2.0));
-}
-
-// The text of list row `row` (0..10) from the design data.
-std::u16string RowText(const DesignData& d, int row) {
-  return row < Form3::kFirstCompositionRow ? EquilibriumRowText(d, row)
-                                           : ParameterRowText(d, row + 8);
-}
 
 }  // namespace
 
@@ -65,16 +40,12 @@ void Form3::Load() {
   top = 0;
   width = 12000;
   height = 10000;
-  SetFont(kWindowFont);
+  AddCorrectionControls(*this, 3);
 
-  Control& list = Add("List1", ControlKind::List);
-  list.font = kWindowFont;
-  list.backColor = kGreen;
-  list.foreColor = 0x800000;
+  Control& list = control("List1");
   list.top = kListTop;
-  list.width = kListWidth;
   list.height = kListHeight;
-  list.left = Centred(width, list.width);
+  CentreHorizontally(*this, list);
   list.onClick = [this] { RowClick(); };
 
   const struct {
@@ -84,43 +55,27 @@ void Form3::Load() {
   } buttons[] = {{"Command1", kAccept, 3600}, {"Command2", kCorrect, 4200},
                  {"Command3", kEndOfCorrections, 4800}};
   for (const auto& b : buttons) {
-    Control& c = Add(b.name, ControlKind::Button);
+    Control& c = control(b.name);
     c.caption = b.caption;
-    c.width = kButtonWidth;
-    c.height = kButtonHeight;
     c.top = b.top;
-    c.left = Centred(width, c.width);
+    CentreHorizontally(*this, c);
   }
   control("Command1").onClick = [this] { Accept(); };
   control("Command2").onClick = [this] { EnterCorrectionMode(); };
   control("Command3").onClick = [this] { EndOfCorrections(); };
 
-  Control& heading = Add("Label1", ControlKind::Label);
+  Control& heading = control("Label1");
   heading.caption = kListHeading;
-  heading.font = FontSpec{u"Courier", 12, true};
-  heading.backColor = 0x00FFFF;
   heading.foreColor = 0x000028;
   heading.top = 600;
   heading.width = 6000;
   heading.height = 300;
-  heading.left = Centred(width, heading.width);
-  heading.centred = true;
+  CentreHorizontally(*this, heading);
 
-  Control& marker = Add("Label2", ControlKind::Label);
-  marker.font = kWindowFont;
-  marker.foreColor = kRed;
-  marker.backColor = kGreen;
-  marker.visible = false;
-
-  Control& instruction = Add("Label3", ControlKind::Label);
-  instruction.caption = kInstruction;
-  instruction.font = FontSpec{u"Times New Roman", 12, true};
-  instruction.foreColor = 0xC000C0;
-  instruction.backColor = 0xFFFFC0;
+  Control& instruction = control("Label3");
   instruction.top = 3600;
   instruction.width = 4000;
-  instruction.height = 1215;
-  instruction.left = Centred(width, instruction.width);
+  CentreHorizontally(*this, instruction);
   instruction.visible = false;
 }
 
@@ -176,19 +131,14 @@ void Form3::RowClick() {
   CheckEquilibriumData(d);
   Control& end = control("Command3");
   end.visible = true;
-  end.backColor = d.InputError != kFalse ? kRed : kGreen;
+  ColourByVerdict(end, d.InputError != kFalse);
   control("List1").tabStop = false;
 }
 
 // A point is asked again, the points re-sorted, and XW, XF, XP asked again after it.
 void Form3::CorrectPoint(int i) {
   DesignData& d = app().data();
-  const auto k = static_cast<std::size_t>(i);
-  const int y = kPointPromptY + kPromptStep * i;
-  AskComposition(app(), d.EqXText[k], d.EqX[k], EquilibriumXPrompt(i), kEquilibriumXTitle,
-                 kPromptX, y);
-  AskComposition(app(), d.EqYText[k], d.EqY[k], EquilibriumYPrompt(i), kEquilibriumYTitle,
-                 kPromptYX, y);
+  AskEquilibriumPair(app(), i, kPointPromptY + kPromptStep * i);
   SortEquilibriumPoints(d);
 
   Control& list = control("List1");
@@ -196,8 +146,7 @@ void Form3::CorrectPoint(int i) {
   for (int p = 0; p < kFirstCompositionRow; ++p) list.AddItem(EquilibriumRowText(d, p));
   for (int n = kParamXW; n <= kParamXP; ++n) {
     const int row = n - 8;
-    AskComposition(app(), d.ParamText[n], d.ParamValue[n], d.ParamCaption[n],
-                   CompositionTitle(d, n), kPromptX, kCompositionsPromptY + kPromptStep * row);
+    AskComposition(app(), n, ParameterTitle(d, n), kCompositionsPromptY + kPromptStep * row);
     list.AddItem(ParameterRowText(d, n));
   }
 }
@@ -207,11 +156,8 @@ void Form3::CorrectComposition(int row) {
   DesignData& d = app().data();
   const int n = row + 8;
   const int which = row - kFirstCompositionRow;
-  AskComposition(app(), d.ParamText[n], d.ParamValue[n], d.ParamCaption[n],
-                 kCompositionTitles[which], kPromptX, kCompositionPromptY[which]);
-  Control& list = control("List1");
-  list.RemoveItem(row);
-  list.AddItem(ParameterRowText(d, n), row);
+  AskComposition(app(), n, kCompositionCorrectionTitles[which], kCompositionPromptY[which]);
+  ReplaceRow(control("List1"), row, ParameterRowText(d, n));
 }
 
 // Accepting acts on the verdict of the last check; faulty data cannot pass.
@@ -238,23 +184,14 @@ void Form3::ShowInputFault() {
   const DesignData& d = app().data();
   FaultRows fault;
   fault.caption = kFaultCaption;
-  for (int row = 0; row < kRows; ++row) fault.rows.push_back(RowText(d, row));
+  for (int row = 0; row < kRows; ++row) fault.rows.push_back(FirstStageRowText(d, row));
   fault.markedRow = d.ErrorRow < kRows ? d.ErrorRow : -1;
   DisplayInputFault(*this, fault);
   app().Form<Form4>().Open(*this);
 }
 
 void Form3::EnterCorrectionMode() {
-  surface().Cls();
-  caption = kCorrectionCaption;
-  Show();
-  Control& list = control("List1");
-  list.enabled = true;
-  list.visible = true;
-  for (const char* name : {"Label2", "Command1", "Command2", "Command3", "Label1"}) {
-    control(name).visible = false;
-  }
-  control("Label3").visible = true;
+  rc::EnterCorrectionMode(*this);
   if (Form4* dialog = app().FindForm<Form4>()) {
     dialog->Hide();
     app().Unload(*dialog);

@@ -4,7 +4,9 @@
 #include "ui/application.h"
 #include "ui/correction_window.h"
 #include "ui/error_dialog.h"
+#include "ui/fault_display.h"
 #include "ui/form7.h"
+#include "ui/prompts.h"
 #include "ui/row_texts.h"
 #include "ui/tray_class_header.h"
 
@@ -16,10 +18,7 @@ constexpr int kListHeight = 4400;     // [twips]
 constexpr int kEntryPromptY = 1100;   // [twips] prompt of list row r at + 195 r
 constexpr int kCorrectPromptY = 1295; // [twips]
 constexpr int kFaultRowsY = 1210;     // [twips] printed row r at + 195 r
-constexpr int kFaultMarkerY = 1200;   // [twips] marker over row r at + 195 r
 constexpr int kRowStep = 195;         // [twips]
-constexpr int kLeftMargin = 530;      // [twips]
-constexpr int kPromptX = 1000;        // [twips]
 
 int RowOfIndex(int index) { return index + 1; }
 
@@ -113,8 +112,7 @@ void Form5::EnterTrayData() {
   for (int index = 0; index < kTrayParameterCount; ++index) {
     const int n = TrayParameterAt(index);
     const int row = RowOfIndex(index);
-    AskValue(app(), data.ParamCaption[n], ParameterTitle(data, n), kPromptX,
-             kEntryPromptY + kRowStep * row, data.ParamText[n], data.ParamValue[n]);
+    AskParameter(app(), n, kEntryPromptY + kRowStep * row);
     if (n == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
       ReplaceRow(list, 0, TrayClassHeader(data, HeaderOccasion::AreaRatioEntered));
     }
@@ -133,18 +131,8 @@ void Form5::EnterTrayData() {
 }
 
 void Form5::EnterCorrectionMode() {
-  surface().Cls();
-  caption = kCorrectionCaption;
-  Show();
-  Control& list = control("List1");
-  list.enabled = true;
-  list.visible = true;
-  for (const char* name : {"Label2", "Command1", "Command2", "Command3", "Label1"}) {
-    control(name).visible = false;
-  }
-  Control& instruction = control("Label3");
-  instruction.top = 6000;
-  instruction.visible = true;
+  control("Label3").top = 6000;
+  rc::EnterCorrectionMode(*this);
 }
 
 void Form5::RowClicked() {
@@ -164,8 +152,7 @@ void Form5::RowClicked() {
   }
 
   const int n = TrayParameterAt(row - 1);
-  AskValue(app(), data.ParamCaption[n], ParameterTitle(data, n), kPromptX,
-           kCorrectPromptY + kRowStep * row, data.ParamText[n], data.ParamValue[n]);
+  AskParameter(app(), n, kCorrectPromptY + kRowStep * row);
   if (n == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
     ReplaceRow(list, 0, TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));
   }
@@ -189,34 +176,18 @@ void Form5::Accept(bool endOfCorrections) {
 }
 
 void Form5::ShowInputFault(bool endOfCorrections) {
-  DesignData& data = app().data();
-  app().toolkit().Beep();
-  surface().Cls();
-  caption = u"Контроль исходной информации";
-
-  PrintAt(*this, kLeftMargin, kFaultRowsY, TrayClassHeader(data, HeaderOccasion::Form5FaultDisplay));
+  const DesignData& data = app().data();
+  FaultRows fault;
+  fault.caption = u"Контроль исходной информации";
+  fault.firstY = kFaultRowsY;
+  fault.rows.push_back(TrayClassHeader(data, HeaderOccasion::Form5FaultDisplay));
   for (int index = 0; index < kTrayParameterCount; ++index) {
-    const int row = RowOfIndex(index);
-    PrintAt(*this, kLeftMargin, kFaultRowsY + kRowStep * row,
-            ParameterRowText(data, TrayParameterAt(index)));
+    fault.rows.push_back(ParameterRowText(data, TrayParameterAt(index)));
   }
-
-  // The dialog's buttons are the only way on: the class buttons go as well.
-  for (const char* name : {"List1", "Command1", "Command2", "Command4", "Command5"}) {
-    control(name).visible = false;
-  }
+  // Error code c names the parameter in list row c - 1.
+  if (ParameterOfLimitCode(data.ErrorRow) != 0) fault.markedRow = data.ErrorRow - 1;
+  DisplayInputFault(*this, fault);
   if (endOfCorrections) control("Command3").visible = false;
-
-  const int n = ParameterOfLimitCode(data.ErrorRow);
-  if (n != 0) {
-    Control& marker = control("Label2");
-    marker.caption = ParameterRowText(data, n);
-    marker.left = kLeftMargin;
-    marker.top = kFaultMarkerY + kRowStep * (data.ErrorRow - 1);
-    marker.height = 200;
-    marker.width = 10000;
-    marker.visible = true;
-  }
   app().Form<Form6>().Open(*this);
 }
 

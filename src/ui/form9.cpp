@@ -2,11 +2,12 @@
 
 #include "model/checks.h"
 #include "model/equilibrium.h"
-#include "model/text.h"
 #include "ui/application.h"
 #include "ui/correction_window.h"
 #include "ui/error_dialog.h"
+#include "ui/fault_display.h"
 #include "ui/form7.h"
+#include "ui/prompts.h"
 #include "ui/row_texts.h"
 #include "ui/tray_class_header.h"
 
@@ -20,9 +21,7 @@ constexpr int kListHeight = 6630;    // [twips]
 constexpr int kPromptY = 1195;       // [twips] prompt of list row r at + 195 r
 constexpr int kFaultRowsY = 610;     // [twips] printed row r and its marker at + 195 r
 constexpr int kRowStep = 195;        // [twips]
-constexpr int kLeftMargin = 530;     // [twips]
-constexpr int kPromptX = 1000;       // [twips]
-constexpr int kPromptYX = 4000;      // [twips] the Y* prompt of a pair
+constexpr int kCompositionPromptY[] = {2750, 2750, 3130};  // [twips] XW, XF, XP
 
 // Parameter rows 12..32 hold parameters 19..31, 33..40.
 int ParameterOfRow(int row) { return TrayParameterAt(row - kFirstParameterRow); }
@@ -92,8 +91,7 @@ void OpenFullCorrection(Application& app) {
 
 std::u16string Form9::RowText(int row) {
   const DesignData& data = app().data();
-  if (row <= 7) return EquilibriumRowText(data, row);
-  if (row <= 10) return ParameterRowText(data, row + 8);
+  if (row <= 10) return FirstStageRowText(data, row);
   if (row == kHeaderRow) return TrayClassHeader(data, HeaderOccasion::FullList);
   return ParameterRowText(data, ParameterOfRow(row));
 }
@@ -113,21 +111,12 @@ void Form9::RowClicked() {
   control("Command3").visible = false;
 
   if (row <= 7) {
-    const auto i = static_cast<std::size_t>(row);
-    const std::u16string index = DecimalText(row);
-    const int y = kPromptY + kRowStep * row;
-    AskUnitValue(app(), u" X [ " + index + u" ] /мольн.д/ = ", u"ВВОД X РАВНОВЕСНОГО ", kPromptX,
-                 y, data.EqXText[i], data.EqX[i]);
-    AskUnitValue(app(), u" Y [ " + index + u" ] /мольн.д/  = ", u"ВВОД Y РАВНОВЕСНОГО",
-                 kPromptYX, y, data.EqYText[i], data.EqY[i]);
+    AskEquilibriumPair(app(), row, kPromptY + kRowStep * row);
     SortEquilibriumPoints(data);
     FillList();
   } else if (row <= 10) {
     const int n = row + 8;
-    const char16_t* titles[] = {u"Ввод XW", u"Ввод XF", u"Ввод FP"};
-    const int ys[] = {2750, 2750, 3130};
-    AskUnitValue(app(), data.ParamCaption[n], titles[row - 8], kPromptX, ys[row - 8],
-                 data.ParamText[n], data.ParamValue[n]);
+    AskComposition(app(), n, kCompositionCorrectionTitles[row - 8], kCompositionPromptY[row - 8]);
     ReplaceRow(list, row, ParameterRowText(data, n));
   } else if (row == kHeaderRow) {
     // The class buttons; the choice asks for nothing and runs no check.
@@ -142,8 +131,7 @@ void Form9::RowClicked() {
     return;
   } else {
     const int n = ParameterOfRow(row);
-    AskValue(app(), data.ParamCaption[n], ParameterTitle(data, n), kPromptX,
-             kPromptY + kRowStep * row, data.ParamText[n], data.ParamValue[n]);
+    AskParameter(app(), n, kPromptY + kRowStep * row);
     ReplaceRow(list, row, ParameterRowText(data, n));
     if (n == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
       ReplaceRow(list, kHeaderRow, TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));
@@ -188,48 +176,28 @@ void Form9::EndOfCorrections() {
   }
 }
 
-void Form9::ShowMarker(const std::u16string& text, int markerTop) {
-  Control& marker = control("Label2");
-  marker.caption = text;
-  marker.left = kLeftMargin;
-  marker.top = markerTop;
-  marker.height = 200;
-  marker.width = 10000;
-  marker.visible = true;
+// Both fault displays print all 33 rows with the marker level with its row; the caption
+// stays. Only the display of a limit fault clears the window first.
+void Form9::ShowFault(int markedRow, bool clearFirst) {
+  FaultRows fault;
+  fault.clearFirst = clearFirst;
+  fault.firstY = kFaultRowsY;
+  fault.markerAboveRow = 0;
+  for (int row = 0; row < kRowCount; ++row) fault.rows.push_back(RowText(row));
+  fault.markedRow = markedRow;
+  DisplayInputFault(*this, fault);
+  control("Command3").visible = false;
+  app().Form<Form10>().Open(*this);
 }
 
 void Form9::ShowEquilibriumFault() {
   const int code = app().data().ErrorRow;
-  app().toolkit().Beep();
-  for (int row = 0; row <= 10; ++row) {
-    PrintAt(*this, kLeftMargin, kFaultRowsY + kRowStep * row, RowText(row));
-  }
-  // The dialog's buttons are the only way on: the class buttons go as well.
-  for (const char* name : {"List1", "Command1", "Command2", "Command3", "Command4", "Command5"}) {
-    control(name).visible = false;
-  }
-  if (code <= 10) ShowMarker(RowText(code), kFaultRowsY + kRowStep * code);
-  for (int row = kHeaderRow; row < kRowCount; ++row) {
-    PrintAt(*this, kLeftMargin, kFaultRowsY + kRowStep * row, RowText(row));
-  }
-  app().Form<Form10>().Open(*this);
+  ShowFault(code >= 0 && code <= 10 ? code : -1, false);
 }
 
 void Form9::ShowLimitFault() {
   const int code = app().data().ErrorRow;
-  surface().Cls();
-  for (const char* name : {"Command3", "List1", "Command4", "Command5"}) {
-    control(name).visible = false;
-  }
-  app().toolkit().Beep();
-  for (int row = 0; row < kRowCount; ++row) {
-    PrintAt(*this, kLeftMargin, kFaultRowsY + kRowStep * row, RowText(row));
-  }
-  if (const int n = ParameterOfLimitCode(code); n != 0) {
-    ShowMarker(ParameterRowText(app().data(), n),
-               kFaultRowsY + kRowStep * RowOfLimitCode(code));
-  }
-  app().Form<Form10>().Open(*this);
+  ShowFault(ParameterOfLimitCode(code) != 0 ? RowOfLimitCode(code) : -1, true);
 }
 
 }  // namespace rc

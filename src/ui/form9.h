@@ -23,7 +23,7 @@ class Form9 : public Window {
   void EndOfCorrections();             // Command3
   void ShowEquilibriumFault();
   void ShowLimitFault();
-  void ShowMarker(const std::u16string& text, int top);
+  void ShowFault(int markedRow, bool clearFirst);
 };
 
 // The results menu's change button: closes any earlier Form9 and the other windows,

@@ -35,10 +35,15 @@ Control& Window::Add(std::string name, ControlKind kind) {
   return *controls_.back();
 }
 
-Control& Window::control(const std::string& name) {
+Control* Window::FindControl(const std::string& name) {
   for (auto& c : controls_) {
-    if (c->name == name) return *c;
+    if (c->name == name) return c.get();
   }
+  return nullptr;
+}
+
+Control& Window::control(const std::string& name) {
+  if (Control* c = FindControl(name)) return *c;
   throw std::out_of_range("no control " + name + " on " + name_);
 }
 

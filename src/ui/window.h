@@ -69,6 +69,8 @@ class Window {
 
   Control& Add(std::string name, ControlKind kind);
   Control& control(const std::string& name);
+  // The control of that name, or nullptr when the window has none.
+  Control* FindControl(const std::string& name);
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
   // Keyboard focus: the control asked for last, and a counter that changes with every

@@ -103,7 +103,9 @@ TEST_F(Form9Test, CompositionRowsAskOneValueAndRefuseValuesOutsideZeroToOne) {
     const auto& after = f.control("List1").items;
     EXPECT_EQ(after[static_cast<std::size_t>(c.row)], ParameterRowText(run.data(), n));
     for (std::size_t r = 0; r < after.size(); ++r) {
-      if (static_cast<int>(r) != c.row) EXPECT_EQ(after[r], before[r]) << r;
+      if (static_cast<int>(r) != c.row) {
+        EXPECT_EQ(after[r], before[r]) << r;
+      }
     }
     EXPECT_TRUE(f.control("Command3").visible);
     EXPECT_EQ(f.control("Command3").backColor, kRed);

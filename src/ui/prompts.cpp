@@ -1,0 +1,76 @@
+#include "ui/prompts.h"
+
+#include "model/number_text.h"
+#include "model/text.h"
+
+namespace rc {
+namespace {
+
+constexpr int kPromptX = 1000;   // [twips] X*, compositions and parameters
+constexpr int kPromptYX = 4000;  // [twips] Y*
+
+}  // namespace
+
+std::u16string EquilibriumXPrompt(int i) { return u" X [ " + DecimalText(i) + u" ] /мольн.д/ = "; }
+std::u16string EquilibriumYPrompt(int i) { return u" Y [ " + DecimalText(i) + u" ] /мольн.д/  = "; }
+
+std::u16string ParameterTitle(const DesignData& data, int n) {
+  return u" Ввод " + data.ParamCaption[n];
+}
+
+std::u16string AskNumberText(Application& app, const std::u16string& prompt,
+                             const std::u16string& title, int x, int y) {
+  return NormalizeNumberText(app.toolkit().InputBox(prompt, title, u"", x, y));
+}
+
+void ApplyRejectionRule(Application& app, std::u16string& text, float& value) {
+  value = ReadNumber(text);
+  if (IsOutsideUnitRange(value)) {
+    app.toolkit().Beep();
+    text = kRejectedText;
+    value = 0;
+  }
+}
+
+void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
+              int x, int y, std::u16string& text, float& value) {
+  text = AskNumberText(app, prompt, title, x, y);
+  value = ReadNumber(text);
+}
+
+void AskUnitValue(Application& app, const std::u16string& prompt,
+                  const std::u16string& title, int x, int y, std::u16string& text,
+                  float& value) {
+  text = AskNumberText(app, prompt, title, x, y);
+  ApplyRejectionRule(app, text, value);
+}
+
+void AskEquilibriumX(Application& app, int i, int y) {
+  DesignData& d = app.data();
+  const auto k = static_cast<std::size_t>(i);
+  AskUnitValue(app, EquilibriumXPrompt(i), kEquilibriumXTitle, kPromptX, y, d.EqXText[k], d.EqX[k]);
+}
+
+void AskEquilibriumY(Application& app, int i, int y) {
+  DesignData& d = app.data();
+  const auto k = static_cast<std::size_t>(i);
+  AskUnitValue(app, EquilibriumYPrompt(i), kEquilibriumYTitle, kPromptYX, y, d.EqYText[k], d.EqY[k]);
+}
+
+void AskEquilibriumPair(Application& app, int i, int y) {
+  AskEquilibriumX(app, i, y);
+  AskEquilibriumY(app, i, y);
+}
+
+void AskComposition(Application& app, int n, const std::u16string& title, int y) {
+  DesignData& d = app.data();
+  AskUnitValue(app, d.ParamCaption[n], title, kPromptX, y, d.ParamText[n], d.ParamValue[n]);
+}
+
+void AskParameter(Application& app, int n, int y) {
+  DesignData& d = app.data();
+  AskValue(app, d.ParamCaption[n], ParameterTitle(d, n), kPromptX, y, d.ParamText[n],
+           d.ParamValue[n]);
+}
+
+}  // namespace rc

@@ -1,0 +1,50 @@
+#pragma once
+// The modal prompts with which entry and every correction window ask for a value: the
+// equilibrium points, the compositions XW, XF, XP (refused outside 0..1) and the
+// parameters 19..40 (taken as typed; only the limit check judges them).
+#include <string>
+
+#include "ui/application.h"
+
+namespace rc {
+
+// The texts of the equilibrium prompts.
+std::u16string EquilibriumXPrompt(int i);  // " X [ i ] /мольн.д/ = "
+std::u16string EquilibriumYPrompt(int i);  // " Y [ i ] /мольн.д/  = "
+inline constexpr char16_t kEquilibriumXTitle[] = u"ВВОД X РАВНОВЕСНОГО ";
+inline constexpr char16_t kEquilibriumYTitle[] = u"ВВОД Y РАВНОВЕСНОГО";
+// The title with which a parameter (16..40) is asked in entry: " Ввод " + its caption.
+std::u16string ParameterTitle(const DesignData& data, int n);
+// The titles with which one of XW, XF, XP alone is asked again in a correction list.
+inline constexpr const char16_t* kCompositionCorrectionTitles[] = {u"Ввод XW", u"Ввод XF",
+                                                                   u"Ввод FP"};
+
+// Asks with the modal prompt (no default text) and returns the answer normalised: an
+// empty answer (Cancel) becomes "0", the first comma a point.
+std::u16string AskNumberText(Application& app, const std::u16string& prompt,
+                             const std::u16string& title, int x, int y);
+
+// The 0..1 rule for compositions and equilibrium values: reads the number from the
+// text; a number above 1 or not at least 0 sounds the beep and becomes "???" and 0.
+void ApplyRejectionRule(Application& app, std::u16string& text, float& value);
+
+// AskNumberText into text and the number read from it, with no range check.
+void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
+              int x, int y, std::u16string& text, float& value);
+// AskNumberText followed by the reading and the rejection rule, into text and value.
+void AskUnitValue(Application& app, const std::u16string& prompt,
+                  const std::u16string& title, int x, int y, std::u16string& text,
+                  float& value);
+
+// Equilibrium point i: X* asked at x 1000, Y* at x 4000, both at height y and under
+// the rejection rule.
+void AskEquilibriumX(Application& app, int i, int y);
+void AskEquilibriumY(Application& app, int i, int y);
+void AskEquilibriumPair(Application& app, int i, int y);
+// Composition n (16..18) under its caption at x 1000, with the rejection rule.
+void AskComposition(Application& app, int n, const std::u16string& title, int y);
+// Parameter n (19..40) under its caption with the title " Ввод " + caption at x 1000,
+// taken as typed.
+void AskParameter(Application& app, int n, int y);
+
+}  // namespace rc
