@@ -14,6 +14,10 @@ constexpr int kListWidth = 10000;    // [twips] 80 characters of 120 twips and a
 }  // namespace
 
 void AddCorrectionControls(Window& window, int buttons) {
+  window.left = 0;
+  window.top = 0;
+  window.width = 12000;
+  window.height = 10000;
   const FontSpec windowFont{u"Courier", 9.75};
   window.SetFont(windowFont);
 

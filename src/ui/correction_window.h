@@ -21,7 +21,7 @@ inline constexpr char16_t kInstructionCaption[] =
     u"щёлкните левой кнопкой";
 inline constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
 
-// Adds List1, Command1..Command<buttons> and Label1..Label3 with the look of the
+// Places the window at 0, 0 with size 12000 x 10000 and adds List1, Command1..Command<buttons> and Label1..Label3 with the look of the
 // correction lists: the window and the list in Courier 9.75 pt, green list with navy
 // text, the heading Label1 in Courier 12 pt bold on yellow, the marker Label2 red on
 // green, the instruction Label3 in purple on light cyan. Each window sets its own

@@ -36,10 +36,6 @@ constexpr int kPromptStep = 195;
 Form3::Form3(Application& app) : Window(app, "Form3") {}
 
 void Form3::Load() {
-  left = 0;
-  top = 0;
-  width = 12000;
-  height = 10000;
   AddCorrectionControls(*this, 3);
 
   Control& list = control("List1");

@@ -27,10 +27,6 @@ int RowOfIndex(int index) { return index + 1; }
 Form5::Form5(Application& app) : Window(app, "Form5") {}
 
 void Form5::Load() {
-  left = 0;
-  top = 0;
-  width = 12000;
-  height = 10000;
   caption = u"Продолжение ввода исходной информации";
   AddCorrectionControls(*this);
 

@@ -32,10 +32,6 @@ int RowOfLimitCode(int code) { return code + 10; }
 Form9::Form9(Application& app) : Window(app, "Form9") {}
 
 void Form9::Load() {
-  left = 0;
-  top = 0;
-  width = 12000;
-  height = 10000;
   caption = kCorrectionCaption;
   AddCorrectionControls(*this);
 

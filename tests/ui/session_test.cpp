@@ -1,0 +1,210 @@
+// Whole student sessions through the windows, typed as a student types them: from the
+// start screen to the results menu for each benzene-toluene column, both calculations
+// and their reports, and round trips through the full correction window. The results
+// shown and printed are compared with the calculations and reports run directly on the
+// same data.
+#include <gtest/gtest.h>
+
+#include "calc/calculations.h"
+#include "report/date_text.h"
+#include "report/printed_reports.h"
+#include "support/design_fixtures.h"
+#include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
+#include "ui/application.h"
+#include "ui/correction_window.h"
+#include "ui/program.h"
+
+namespace rc::ui_test {
+namespace {
+
+struct Column {
+  const char* name;
+  DesignData (*make)();
+};
+const Column kColumns[] = {{"BubbleCap", BenzeneTolueneBubbleCap},
+                           {"Sieve", BenzeneTolueneSieve},
+                           {"DualFlow", BenzeneTolueneDualFlow}};
+void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
+
+std::vector<std::u16string> DocumentTexts(const std::vector<Page>& pages) {
+  std::vector<std::u16string> texts;
+  for (const Page& page : pages) {
+    for (const DrawOp& op : page.ops) {
+      if (op.kind == DrawOp::Kind::Text) texts.push_back(op.text);
+    }
+  }
+  return texts;
+}
+
+bool Contains(const std::vector<std::u16string>& texts, const std::u16string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class StudentSession : public ::testing::TestWithParam<Column> {
+ protected:
+  RecordingToolkit kit;
+  Application app{kit};
+  DesignData typed = GetParam().make();
+
+  // From the start screen to the results menu, every prompt answered with the data
+  // set's own texts, each stage accepted as soon as it is listed.
+  void TypeToResultsMenu() {
+    kit.Answer(typed.StudentName);
+    for (std::size_t i = 0; i < 8; ++i) {
+      kit.Answer(typed.EqXText[i]);
+      kit.Answer(typed.EqYText[i]);
+    }
+    for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
+    StartProgram(app);
+    Click(app, "Form1", "Command2");
+    Click(app, "Form3", "Command1");
+    for (int index = 0; index < kTrayParameterCount; ++index) {
+      kit.Answer(typed.ParamText[TrayParameterAt(index)]);
+    }
+    Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
+    Click(app, "Form5", "Command1");
+  }
+
+  Window& Shown(const std::string& name) {
+    Window* w = FindWindow(app, name);
+    if (w == nullptr || !w->visible) throw std::runtime_error(name + " is not shown");
+    return *w;
+  }
+  bool ButtonShown(const std::string& button) { return Shown("Form7").control(button).visible; }
+  // The last text the results menu drew: the summary line after a tray-by-tray table.
+  DrawOp LastDrawn() {
+    const auto& ops = Shown("Form7").surface().Ops();
+    return ops.empty() ? DrawOp{} : ops.back();
+  }
+
+  // The report printing gives after the calculation has run directly on `data`.
+  std::vector<std::u16string> ExpectedReport(DesignData data, bool kinetic) {
+    Surface printer;
+    printer.SetLineHeight(kit.lineHeight);
+    printer.SetPageHeight(kit.pageHeight);
+    const std::u16string dateTime = DateTimeText(kit.shortDate, kit.time, kit.today);
+    if (kinetic) {
+      EXPECT_FALSE(ComputeKineticLine(data).has_value());
+      PrintKineticReport(printer, data, dateTime, u'.');
+    } else {
+      EXPECT_FALSE(ComputeTrayByTray(data).refusal.has_value());
+      PrintTrayReport(printer, data, dateTime, u'.');
+    }
+    return DocumentTexts(printer.Pages());
+  }
+
+  // The print button: one more document, which is returned as its texts.
+  std::vector<std::u16string> PrintNow() {
+    const std::size_t before = kit.printed.size();
+    Click(app, "Form7", "Command5");
+    if (kit.printed.size() != before + 1) {
+      ADD_FAILURE() << "nothing printed";
+      return {};
+    }
+    return DocumentTexts(kit.printed.back().pages);
+  }
+
+  // The tray-by-tray table's last line as the results menu shows it for `data`.
+  static std::u16string ExpectedSummary(DesignData data) {
+    const TrayByTrayOutcome outcome = ComputeTrayByTray(data);
+    EXPECT_FALSE(outcome.refusal.has_value());
+    return TraySummaryText(outcome.totalTrays, data.FeedTray);
+  }
+  static KineticPointArrays::Column ExpectedKineticLine(DesignData data) {
+    EXPECT_FALSE(ComputeKineticLine(data).has_value());
+    return data.KineticPoints.KineticY;
+  }
+};
+
+TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
+  TypeToResultsMenu();
+  EXPECT_EQ(kit.prompts.size(), 1u + 16u + 3u + 21u);
+  EXPECT_EQ(kit.unansweredPrompts, 0);
+  EXPECT_EQ(kit.beeps, 0);
+  ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form7"});
+  EXPECT_FALSE(ButtonShown("Command5"));
+
+  // The windows stored exactly what was typed.
+  const DesignData& data = app.data();
+  EXPECT_EQ(data.TrayType, typed.TrayType);
+  EXPECT_EQ(data.EqXText, typed.EqXText);
+  EXPECT_EQ(data.EqYText, typed.EqYText);
+  EXPECT_EQ(data.EqX, typed.EqX);
+  EXPECT_EQ(data.EqY, typed.EqY);
+  for (int n = kParamXW; n <= 40; ++n) {
+    if (n == kParamTrayTypeSlot) continue;
+    EXPECT_EQ(data.ParamText[n], typed.ParamText[n]) << n;
+    EXPECT_EQ(data.ParamValue[n], typed.ParamValue[n]) << n;
+  }
+
+  Click(app, "Form7", "Command2");
+  EXPECT_EQ(data.KineticPoints.KineticY, ExpectedKineticLine(typed));
+  EXPECT_TRUE(ButtonShown("Command3"));  // a completed calculation hides nothing
+  EXPECT_TRUE(ButtonShown("Command5"));
+  const auto kineticReport = PrintNow();
+  EXPECT_EQ(kineticReport, ExpectedReport(typed, true));
+  ASSERT_GT(kineticReport.size(), 1u);
+  EXPECT_NE(kineticReport[1].find(u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ"), std::u16string::npos);
+
+  Click(app, "Form7", "Command3");
+  const DrawOp summary = LastDrawn();
+  EXPECT_EQ(summary.text, ExpectedSummary(typed));
+  EXPECT_NE(summary.text.find(u"НОМЕР ТАРЕЛКИ ПИТАНИЯ"), std::u16string::npos);
+  EXPECT_TRUE(summary.bold);
+  EXPECT_TRUE(ButtonShown("Command2"));
+  EXPECT_TRUE(ButtonShown("Command5"));
+  const auto trayReport = PrintNow();
+  EXPECT_EQ(trayReport, ExpectedReport(typed, false));
+  EXPECT_TRUE(Contains(trayReport, u"       " + typed.ParamCaption[19] + u"    2.5"));
+}
+
+TEST_P(StudentSession, CorrectionsFromTheResultsMenuRecomputeAndReprintWithTheNewData) {
+  TypeToResultsMenu();
+  Click(app, "Form7", "Command3");
+  DesignData expected = typed;
+
+  // Round 1 redoes the tray-by-tray calculation; round 2, after the kinetic line has
+  // been shown, redoes the kinetic line.
+  struct Round {
+    std::u16string reflux, pairX, pairY;
+    bool kinetic;
+  };
+  const Round rounds[] = {{u"3", u"0.55", u"0.76", false}, {u"4,5", u"0.55", u"0.7458", true}};
+  for (const Round& round : rounds) {
+    SCOPED_TRACE(round.kinetic ? "kinetic line" : "tray by tray");
+    if (round.kinetic) Click(app, "Form7", "Command2");
+    const std::vector<std::u16string> shownBefore = Shown("Form7").surface().Texts();
+
+    Click(app, "Form7", "Command4");
+    ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form9"});
+    kit.Answer(round.reflux);
+    ClickRow(app, "Form9", 12);  // parameter 19, the reflux ratio
+    kit.Answer({round.pairX, round.pairY});
+    ClickRow(app, "Form9", 4);   // equilibrium point 4 keeps its place
+    EXPECT_EQ(Shown("Form9").control("Command3").backColor, kGreen);
+    Click(app, "Form9", "Command3");
+    EXPECT_EQ(kit.unansweredPrompts, 0);
+
+    SetParameter(expected, 19, round.reflux);
+    SetEquilibriumPoint(expected, 4, round.pairX, round.pairY);
+    ASSERT_NE(FindWindow(app, "Form9"), nullptr);  // left open behind the results
+    Window& menu = Shown("Form7");
+    EXPECT_NE(menu.surface().Texts(), shownBefore);
+    if (round.kinetic) {
+      EXPECT_EQ(app.data().KineticPoints.KineticY, ExpectedKineticLine(expected));
+    } else {
+      EXPECT_EQ(LastDrawn().text, ExpectedSummary(expected));
+    }
+    const auto report = PrintNow();
+    EXPECT_EQ(report, ExpectedReport(expected, round.kinetic));
+    EXPECT_TRUE(Contains(report, u"       " + typed.ParamCaption[19] + u"    " +
+                                     expected.ParamText[19]));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BenzeneToluene, StudentSession, ::testing::ValuesIn(kColumns),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace rc::ui_test
