@@ -62,21 +62,25 @@ class WatchingToolkit : public RecordingToolkit {
   std::function<void()> onPrompt;
 };
 
+// Clicks as user events, also on controls a student could not reach at that moment.
+inline void ClickOn(Application& app, Window& w, const std::string& name) {
+  app.Dispatch([&] { w.control(name).onClick(); });
+}
+inline void ClickRowOn(Application& app, Window& w, int row) {
+  app.Dispatch([&] {
+    Control& list = w.control("List1");
+    list.listIndex = row;
+    list.onClick();
+  });
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   WatchingToolkit kit;
   Application app{kit};
 
-  void Click(Window& w, const std::string& name) {
-    app.Dispatch([&] { w.control(name).onClick(); });
-  }
-  void ClickRow(Window& w, int row) {
-    app.Dispatch([&] {
-      Control& list = w.control("List1");
-      list.listIndex = row;
-      list.onClick();
-    });
-  }
+  void Click(Window& w, const std::string& name) { ClickOn(app, w, name); }
+  void ClickRow(Window& w, int row) { ClickRowOn(app, w, row); }
   // The texts drawn on a window with the top-left corner of each.
   struct Drawn {
     std::u16string text;

@@ -10,14 +10,16 @@
 namespace rc::tray_test {
 namespace {
 
+Form5& AskTypeOn(Application& run) {
+  run.Dispatch([&] { AskTrayType(run); });
+  return run.Form<Form5>();
+}
+
 class Form5Test : public WindowTest {
  protected:
   void SetUp() override { FillSoundData(app.data(), kTrayTypeNotChosen); }
 
-  Form5& AskType() {
-    app.Dispatch([&] { AskTrayType(app); });
-    return app.Form<Form5>();
-  }
+  Form5& AskType() { return AskTypeOn(app); }
   // Asks the tray type, answers it with the button and the 21 parameters with texts.
   Form5& EnterWith(const char* button, std::vector<std::u16string> texts) {
     Form5& f = AskType();
@@ -132,14 +134,13 @@ TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {
     WatchingToolkit toolkit;
     Application run(toolkit);
     FillSoundData(run.data(), kTrayTypeNotChosen);
-    run.Dispatch([&] { AskTrayType(run); });
-    Form5& f = run.Form<Form5>();
+    Form5& f = AskTypeOn(run);
     std::u16string headerAtFirstPrompt;
     toolkit.onPrompt = [&] {
       if (toolkit.prompts.empty()) headerAtFirstPrompt = f.control("List1").items.at(0);
     };
     for (const auto& t : WithParameter(34, c.areaRatio)) toolkit.Answer(t);
-    run.Dispatch([&] { f.control(c.button).onClick(); });
+    ClickOn(run, f, c.button);
     EXPECT_EQ(headerAtFirstPrompt, c.atStart);
     EXPECT_EQ(f.control("List1").items.at(0), c.atEnd);
     EXPECT_EQ(f.control("List1").items.size(), 22u);
@@ -209,16 +210,12 @@ TEST_F(Form5Test, CorrectingParameter34RewritesTheHeaderOnlyOnTraysWithoutCaps) 
   WatchingToolkit toolkit;
   Application run(toolkit);
   FillSoundData(run.data(), kTrayTypeNotChosen);
-  run.Dispatch([&] { AskTrayType(run); });
-  Form5& f = run.Form<Form5>();
+  Form5& f = AskTypeOn(run);
   for (const auto& t : WithParameter(34, u"1")) toolkit.Answer(t);
-  run.Dispatch([&] { f.control("Command4").onClick(); });
-  run.Dispatch([&] { f.control("Command2").onClick(); });
+  ClickOn(run, f, "Command4");
+  ClickOn(run, f, "Command2");
   toolkit.Answer(u"0.5");
-  run.Dispatch([&] {
-    f.control("List1").listIndex = 15;
-    f.control("List1").onClick();
-  });
+  ClickRowOn(run, f, 15);
   EXPECT_EQ(run.data().ParamText[34], u"0.5");
   EXPECT_EQ(f.control("List1").items[0], Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
 }
@@ -265,14 +262,13 @@ TEST_F(Form5Test, AcceptingFaultyDataShowsTheFaultyRowAndForm6) {
     WatchingToolkit toolkit;
     Application run(toolkit);
     FillSoundData(run.data(), kTrayTypeNotChosen);
-    run.Dispatch([&] { AskTrayType(run); });
-    Form5& f = run.Form<Form5>();
+    Form5& f = AskTypeOn(run);
     auto texts = WithParameter(34, c.areaRatio);
     texts[13] = u"12.5";  // parameter 33, error code 15
     for (const auto& t : texts) toolkit.Answer(t);
-    run.Dispatch([&] { f.control(c.button).onClick(); });
+    ClickOn(run, f, c.button);
     ASSERT_EQ(run.data().ErrorRow, 15);
-    run.Dispatch([&] { f.control("Command1").onClick(); });
+    ClickOn(run, f, "Command1");
 
     EXPECT_EQ(toolkit.beeps, 1);
     EXPECT_EQ(f.caption, u"Контроль исходной информации");
@@ -305,11 +301,10 @@ TEST_F(Form5Test, MarkerFollowsTheErrorCodeOnBothSidesOfTheSkippedParameter32) {
     WatchingToolkit toolkit;
     Application run(toolkit);
     FillSoundData(run.data(), kTrayTypeNotChosen);
-    run.Dispatch([&] { AskTrayType(run); });
-    Form5& f = run.Form<Form5>();
+    Form5& f = AskTypeOn(run);
     for (const auto& t : WithParameter(n, u"-1")) toolkit.Answer(t);
-    run.Dispatch([&] { f.control("Command4").onClick(); });
-    run.Dispatch([&] { f.control("Command1").onClick(); });
+    ClickOn(run, f, "Command4");
+    ClickOn(run, f, "Command1");
     EXPECT_EQ(f.control("Label2").top, 1200 + 195 * row) << n;
     EXPECT_EQ(f.control("Label2").caption, ParameterRowText(run.data(), n)) << n;
   }
@@ -332,20 +327,16 @@ TEST_F(Form5Test, SoundDataOpenTheResultsMenuAndCloseThisWindow) {
     WatchingToolkit toolkit;
     Application run(toolkit);
     FillSoundData(run.data(), kTrayTypeNotChosen);
-    run.Dispatch([&] { AskTrayType(run); });
-    Form5& f = run.Form<Form5>();
+    Form5& f = AskTypeOn(run);
     for (const auto& t : SoundParameterTexts()) toolkit.Answer(t);
-    run.Dispatch([&] { f.control("Command5").onClick(); });
+    ClickOn(run, f, "Command5");
     if (std::string(button) == "Command3") {
-      run.Dispatch([&] { f.control("Command2").onClick(); });
+      ClickOn(run, f, "Command2");
       toolkit.Answer(u"3");
-      run.Dispatch([&] {
-        f.control("List1").listIndex = 1;
-        f.control("List1").onClick();
-      });
+      ClickRowOn(run, f, 1);
       ASSERT_EQ(f.control("Command3").backColor, kGreen);
     }
-    run.Dispatch([&] { f.control(button).onClick(); });
+    ClickOn(run, f, button);
     EXPECT_EQ(toolkit.beeps, 0);
     EXPECT_EQ(run.FindForm<Form5>(), nullptr);
     EXPECT_EQ(run.FindForm<Form6>(), nullptr);

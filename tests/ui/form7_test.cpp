@@ -13,11 +13,7 @@
 #include "ui/form5.h"
 #include "ui/form9.h"
 
-// Complete design data sets come with the calculation engine's test support.
-#if __has_include("support/design_fixtures.h")
 #include "support/design_fixtures.h"
-#define RC_HAVE_DESIGN_FIXTURES 1
-#endif
 
 namespace rc {
 namespace {
@@ -200,12 +196,11 @@ TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSu
   const Surface& s = f.surface();
   const std::u16string summary = TraySummaryText(9, 4);
   EXPECT_EQ(s.CurrentY, 6000 + 195 + 100 + 195);
-  if (!summary.empty()) {
-    const DrawOp& line = s.Ops().back();
-    EXPECT_EQ(line.text, summary);
-    EXPECT_EQ(std::make_tuple(line.x1, line.y1, line.bold, line.colour),
-              std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
-  }
+  ASSERT_FALSE(summary.empty());
+  const DrawOp& line = s.Ops().back();
+  EXPECT_EQ(line.text, summary);
+  EXPECT_EQ(std::make_tuple(line.x1, line.y1, line.bold, line.colour),
+            std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
   EXPECT_FALSE(s.FontBold);
   EXPECT_EQ(s.ForeColor, Rgb(0, 0, 255));
   EXPECT_TRUE(Visible(f, "Command5"));
@@ -223,9 +218,7 @@ TEST_F(Form7Menu, EndAndChangeButtons) {
   EXPECT_TRUE(toolkit.ended);
 }
 
-// Whole calculations through the buttons, on complete design data sets (left out where
-// the data sets are not available).
-#ifdef RC_HAVE_DESIGN_FIXTURES
+// Whole calculations through the buttons, on complete design data sets.
 
 struct CompletedCalculations : MenuFixture {
   Form7& OpenWith(const DesignData& data) {
@@ -285,7 +278,6 @@ TEST_F(CompletedCalculations, RefusalAfterACompletedRunTakesPrintingAwayUntilThe
   EXPECT_EQ(app.data().InputError, kFalse);
   EXPECT_TRUE(Visible(f, "Command5"));
 }
-#endif
 
 }  // namespace
 }  // namespace rc

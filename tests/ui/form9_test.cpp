@@ -10,6 +10,11 @@
 namespace rc::tray_test {
 namespace {
 
+Form9& OpenOn(Application& run) {
+  run.Dispatch([&] { OpenFullCorrection(run); });
+  return run.Form<Form9>();
+}
+
 class Form9Test : public WindowTest {
  protected:
   // A sound data set as the results menu holds it, then the change button.
@@ -20,8 +25,7 @@ class Form9Test : public WindowTest {
     data.ParamText[34] = areaRatio;
     data.ParamValue[34] = ReadNumber(areaRatio);
     data.ShownResult = shownResult;
-    app.Dispatch([&] { OpenFullCorrection(app); });
-    return app.Form<Form9>();
+    return OpenOn(app);
   }
   std::vector<std::u16string> Rows(Form9& f) { return f.control("List1").items; }
 };
@@ -83,14 +87,10 @@ TEST_F(Form9Test, CompositionRowsAskOneValueAndRefuseValuesOutsideZeroToOne) {
     WatchingToolkit toolkit;
     Application run(toolkit);
     FillSoundData(run.data(), kBubbleCapTrays);
-    run.Dispatch([&] { OpenFullCorrection(run); });
-    Form9& f = run.Form<Form9>();
+    Form9& f = OpenOn(run);
     const auto before = f.control("List1").items;
     toolkit.Answer(u"1.5");
-    run.Dispatch([&] {
-      f.control("List1").listIndex = c.row;
-      f.control("List1").onClick();
-    });
+    ClickRowOn(run, f, c.row);
     const int n = c.row + 8;
     ASSERT_EQ(toolkit.prompts.size(), 1u);
     EXPECT_EQ(toolkit.prompts[0].prompt, run.data().ParamCaption[n]);
@@ -291,10 +291,9 @@ TEST_F(Form9Test, LimitFaultIsShownOverAllRowsWithTheMarkerOnTheParameter) {
     FillSoundData(run.data(), kBubbleCapTrays);
     run.data().ParamText[n] = u"-5";
     run.data().ParamValue[n] = -5;
-    run.Dispatch([&] { OpenFullCorrection(run); });
-    Form9& f = run.Form<Form9>();
+    Form9& f = OpenOn(run);
     run.Dispatch([&] { f.surface().Print(u"left over"); });
-    run.Dispatch([&] { f.control("Command3").onClick(); });
+    ClickOn(run, f, "Command3");
     EXPECT_EQ(toolkit.beeps, 1);
     const auto drawn = DrawnTexts(f);
     ASSERT_EQ(drawn.size(), 33u);  // the window was cleared first
@@ -332,15 +331,11 @@ TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
     Application run(toolkit);
     FillSoundData(run.data(), kTraysWithoutCaps);
     run.data().ShownResult = shown;
-    run.Dispatch([&] { OpenFullCorrection(run); });
-    Form9& f = run.Form<Form9>();
+    Form9& f = OpenOn(run);
     toolkit.Answer(u"3");
-    run.Dispatch([&] {
-      f.control("List1").listIndex = 12;
-      f.control("List1").onClick();
-    });
+    ClickRowOn(run, f, 12);
     ASSERT_EQ(f.control("Command3").backColor, kGreen);
-    run.Dispatch([&] { f.control("Command3").onClick(); });
+    ClickOn(run, f, "Command3");
 
     EXPECT_EQ(toolkit.beeps, 0);
     EXPECT_EQ(run.FindForm<Form10>(), nullptr);
