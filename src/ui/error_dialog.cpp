@@ -1,7 +1,5 @@
 #include "ui/error_dialog.h"
 
-#include <cmath>
-
 #include "ui/application.h"
 #include "ui/correction_window.h"
 
@@ -19,7 +17,6 @@ constexpr int kForm5InstructionTop = 6000;
 
 const FontSpec kDialogFont{u"Courier", 9.75, false};
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
@@ -65,7 +62,7 @@ void ErrorDialog::Load() {
 void ErrorDialog::Open(Window& owner) {
   owner_ = &owner;
   top = dialogTop_;
-  left = RoundHalfEven((owner.width - kWidth) / 2.0);
+  left = RoundTwips((owner.width - kWidth) / 2.0);
   width = kWidth;
   height = kHeight;
 
@@ -74,11 +71,9 @@ void ErrorDialog::Open(Window& owner) {
   Control& label1 = control("Label1");
   Control& label2 = control("Label2");
   yes.tabStop = true;
-  const int gap = RoundHalfEven((width - yes.width - no.width) / 3.0);
-  label1.left = RoundHalfEven((width - label1.width) / 2.0);
-  label2.left = RoundHalfEven((width - label2.width) / 2.0);
-  yes.left = gap;
-  no.left = yes.left + yes.width + gap;
+  label1.left = RoundTwips((width - label1.width) / 2.0);
+  label2.left = RoundTwips((width - label2.width) / 2.0);
+  PlaceSideBySide(*this, yes, no);
   label1.top = 180;
   label2.top = 480;
   yes.top = 850;

@@ -1,7 +1,5 @@
 #include "ui/form1.h"
 
-#include <cmath>
-
 #include "ui/application.h"
 #include "ui/entry.h"
 #include "ui/form2.h"
@@ -22,7 +20,6 @@ constexpr int kButtonWidth = 2415;
 constexpr int kButtonHeight = 615;
 
 // Rounds to a whole number of twips, halves to even.
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
@@ -94,19 +91,19 @@ void Form1::LayOut() {
   caption = kCaption;
   Control& title = control("Label1");
   title.top = 200;
-  title.left = RoundHalfEven(width / 2.0 - title.width / 2.0);
+  title.left = RoundTwips(width / 2.0 - title.width / 2.0);
 
   Control& rules = control("Command1");
   Control& entry = control("Command2");
   Control& end = control("Command3");
   for (Control* c : {&rules, &entry, &end}) c->top = kButtonTop;
-  const int gap = RoundHalfEven(width / 4.0 - (entry.width + end.width + rules.width) / 4.0);
+  const int gap = RoundTwips(width / 4.0 - (entry.width + end.width + rules.width) / 4.0);
   rules.left = gap;
   entry.left = rules.width + rules.left + gap;
   end.left = entry.width + entry.left + gap;
 
   Control& credit = control("Label2");
-  credit.left = RoundHalfEven(end.left + end.width / 2.0 - credit.width / 2.0);
+  credit.left = RoundTwips(end.left + end.width / 2.0 - credit.width / 2.0);
   credit.top = rules.top + rules.height + 200;
 }
 

@@ -1,7 +1,5 @@
 #include "ui/form2.h"
 
-#include <cmath>
-
 #include "ui/application.h"
 #include "ui/form1.h"
 
@@ -38,7 +36,6 @@ constexpr Colour kShadow = Rgb(255, 128, 0);
 constexpr int kShadowThickness = 100;
 constexpr int kShadowOffset = 50;
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
@@ -82,7 +79,7 @@ void Form2::Load() {
   panel.top = 480;
   panel.width = 10000;
   panel.height = 5000;
-  panel.left = RoundHalfEven(width / 2.0 - panel.width / 2.0);
+  panel.left = RoundTwips(width / 2.0 - panel.width / 2.0);
   panel.caption = RulesText();
 
   Control& right = control("Label2");
@@ -99,7 +96,7 @@ void Form2::Load() {
 
   Control& button = control("Command1");
   button.top = bottom.top + bottom.height + 300;
-  button.left = RoundHalfEven(width / 2.0 - button.width / 2.0);
+  button.left = RoundTwips(width / 2.0 - button.width / 2.0);
 }
 
 // Back to a freshly loaded start screen; this window stays loaded, hidden, until the
