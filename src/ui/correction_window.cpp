@@ -72,6 +72,22 @@ void PlaceSideBySide(const Window& window, Control& first, Control& second) {
 
 void ColourByVerdict(Control& button, bool faulty) { button.backColor = faulty ? kRed : kGreen; }
 
+void ShowReviewButtons(Window& window, bool faulty) {
+  Control& accept = window.control("Command1");
+  Control& change = window.control("Command2");
+  accept.visible = true;
+  change.visible = true;
+  change.backColor = kGreen;
+  ColourByVerdict(accept, faulty);
+  window.SetFocus(faulty ? change : accept);
+}
+
+void ShowEndButton(Window& window, bool faulty) {
+  Control& end = window.control("Command3");
+  end.visible = true;
+  ColourByVerdict(end, faulty);
+}
+
 void ReplaceRow(Control& list, int row, const std::u16string& text) {
   list.RemoveItem(row);
   list.AddItem(text, row);

@@ -36,6 +36,13 @@ void PlaceSideBySide(const Window& window, Control& first, Control& second);
 // Colours a verdict button: red for faulty data, green for sound data.
 void ColourByVerdict(Control& button, bool faulty);
 
+// The review state after entry: the accept button Command1 and the change button
+// Command2 shown, Command2 green; Command1 red with the focus on Command2 for faulty
+// data, else green with the focus on itself.
+void ShowReviewButtons(Window& window, bool faulty);
+// After a row has been corrected: the end button Command3 shown, coloured by the check.
+void ShowEndButton(Window& window, bool faulty);
+
 // Replaces one list row in place.
 void ReplaceRow(Control& list, int row, const std::u16string& text);
 

@@ -96,20 +96,7 @@ void Form3::BeginEntry() {
   list.height = kListHeight;
 }
 
-void Form3::ShowReview() {
-  Control& accept = control("Command1");
-  Control& correct = control("Command2");
-  accept.visible = true;
-  correct.visible = true;
-  correct.backColor = kGreen;
-  if (app().data().InputError != kFalse) {
-    accept.backColor = kRed;
-    SetFocus(correct);
-  } else {
-    accept.backColor = kGreen;
-    SetFocus(accept);
-  }
-}
+void Form3::ShowReview() { ShowReviewButtons(*this, app().data().InputError != kFalse); }
 
 void Form3::RowClick() {
   const int row = control("List1").listIndex;
@@ -125,9 +112,7 @@ void Form3::RowClick() {
 
   DesignData& d = app().data();
   CheckEquilibriumData(d);
-  Control& end = control("Command3");
-  end.visible = true;
-  ColourByVerdict(end, d.InputError != kFalse);
+  ShowEndButton(*this, d.InputError != kFalse);
   control("List1").tabStop = false;
 }
 

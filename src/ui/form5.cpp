@@ -115,15 +115,8 @@ void Form5::EnterTrayData() {
     list.AddItem(ParameterRowText(data, n));
   }
 
-  Control& accept = control("Command1");
-  Control& change = control("Command2");
-  accept.visible = true;
-  change.visible = true;
   CheckParameterLimits(data);
-  change.backColor = kGreen;
-  const bool faulty = data.InputError != kFalse;
-  ColourByVerdict(accept, faulty);
-  SetFocus(faulty ? change : accept);
+  ShowReviewButtons(*this, data.InputError != kFalse);
 }
 
 void Form5::EnterCorrectionMode() {
@@ -155,9 +148,7 @@ void Form5::RowClicked() {
   ReplaceRow(list, row, ParameterRowText(data, n));
 
   CheckParameterLimits(data);
-  Control& done = control("Command3");
-  done.visible = true;
-  ColourByVerdict(done, data.InputError != kFalse);
+  ShowEndButton(*this, data.InputError != kFalse);
   list.tabStop = false;
 }
 

@@ -134,11 +134,9 @@ void Form9::RowClicked() {
     }
   }
 
-  Control& done = control("Command3");
-  done.visible = true;
   CheckEquilibriumData(data);
   if (data.InputError == kFalse) CheckParameterLimits(data);
-  ColourByVerdict(done, data.InputError != kFalse);
+  ShowEndButton(*this, data.InputError != kFalse);
 }
 
 void Form9::ChooseTrayType(int trayType) {
