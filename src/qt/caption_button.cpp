@@ -14,10 +14,13 @@ void CaptionButton::SetColours(Colour back, Colour fore) {
   if (back == back_ && fore == fore_) return;
   back_ = back;
   fore_ = fore;
-  const QString bg = ToQColor(back).name();
-  setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                               "QPushButton:pressed { border-style: inset; }")
-                    .arg(bg));
+  const QColor bg = ToQColor(back);
+  const QString light = bg.lighter(160).name(), dark = bg.darker(180).name();
+  // A raised border in shades of the background; pressed, it is sunken.
+  setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px solid;"
+                               " border-color: %2 %3 %3 %2; }"
+                               "QPushButton:pressed { border-color: %3 %2 %2 %3; }")
+                    .arg(bg.name(), light, dark));
   update();
 }
 
