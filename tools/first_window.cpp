@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QWidget>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
+#include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 #include "ui/program.h"
 
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], "--png") == 0) png = argv[i + 1];
   }
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
-    std::fputs("first-window: no display; use xvfb-run or QT_QPA_PLATFORM=offscreen\n", stderr);
+  if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
+    std::fputs(rc::NoDisplayMessage("first-window", reason).c_str(), stderr);
     return 2;
   }
   QApplication qapp(argc, argv);
