@@ -22,6 +22,11 @@
 #include "qt/window_mirror.h"
 
 namespace rc {
+namespace {
+
+constexpr int kPromptMinWidthPx = 360;  // room for a surname and group
+
+}  // namespace
 
 QtToolkit::QtToolkit() = default;
 
@@ -89,6 +94,10 @@ std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16s
   dialog.setWindowTitle(QString::fromStdU16String(title));
   dialog.setLabelText(QString::fromStdU16String(prompt));
   dialog.setTextValue(QString::fromStdU16String(defaultText));
+  dialog.setOkButtonText(QStringLiteral("ОК"));
+  dialog.setCancelButtonText(QStringLiteral("Отмена"));
+  // The dialog's layout fixes its size from its contents: widen the text field.
+  if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMinimumWidth(kPromptMinWidthPx);
   dialog.move(static_cast<int>(std::lround(x / kTwipsPerPixel)),
               static_cast<int>(std::lround(y / kTwipsPerPixel)));
 
