@@ -227,6 +227,36 @@ QListWidget* QtToolkit::ListFor(const Window& window, const std::string& control
   return qobject_cast<QListWidget*>(ControlWidget(window, control));
 }
 
+Window* QtToolkit::LoadedWindow(const std::string& name) const {
+  if (!app_) return nullptr;
+  for (Window* w : app_->LoadedWindows()) {
+    if (w->Name() == name) return w;
+  }
+  return nullptr;
+}
+
+bool QtToolkit::SaveScreenshot(const Window& window, const QString& pngPath) const {
+  const QImage image = Grab(window);
+  return !image.isNull() && image.save(pngPath, "PNG");
+}
+
+bool QtToolkit::ClickButton(const Window& window, const std::string& control) {
+  QAbstractButton* button = ButtonFor(window, control);
+  if (!button || !button->isVisibleTo(button->window()) || !button->isEnabled()) return false;
+  button->click();
+  return true;
+}
+
+bool QtToolkit::ClickListRow(const Window& window, const std::string& control, int row) {
+  QListWidget* list = ListFor(window, control);
+  if (!list || !list->isVisibleTo(list->window()) || !list->isEnabled()) return false;
+  QListWidgetItem* item = list->item(row);
+  if (!item) return false;
+  list->setCurrentItem(item);
+  emit list->itemClicked(item);
+  return true;
+}
+
 QImage QtToolkit::Grab(const Window& window) const {
   WindowMirror* mirror = MirrorFor(window);
   if (!mirror || !mirror->isVisible()) return {};

@@ -63,8 +63,15 @@ class QtToolkit : public Toolkit {
   QAbstractButton* ButtonFor(const Window& window, const std::string& control) const;
   QLabel* LabelFor(const Window& window, const std::string& control) const;
   QListWidget* ListFor(const Window& window, const std::string& control) const;
+  // The loaded window of that name ("Form7"), or nullptr.
+  Window* LoadedWindow(const std::string& name) const;
   // The window as it is on the screen (client area). Null image if it is not shown.
   QImage Grab(const Window& window) const;
+  bool SaveScreenshot(const Window& window, const QString& pngPath) const;
+  // Clicks through the real widgets, as a mouse click would; false if the control is
+  // not there, hidden or disabled (or the row does not exist).
+  bool ClickButton(const Window& window, const std::string& control);
+  bool ClickListRow(const Window& window, const std::string& control, int row);
   int MirrorCount() const { return static_cast<int>(mirrors_.size()); }
 
   // Answers for the coming prompts: the text is typed into the real dialog and OK

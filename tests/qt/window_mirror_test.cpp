@@ -203,6 +203,23 @@ TEST(QtWindows, ListRowsAreOneCellLineApartAndEightPixelsPerCharacter) {
   EXPECT_NEAR(metrics.horizontalAdvance(QString(68, QLatin1Char('0'))), 68 * 8, 0.5);
 }
 
+TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  Window* found = s.toolkit.LoadedWindow("TestForm");
+  ASSERT_NE(found, nullptr);
+  TestForm& form = static_cast<TestForm&>(*found);
+  EXPECT_TRUE(s.toolkit.ClickListRow(form, "List1", 1));
+  EXPECT_FALSE(s.toolkit.ClickListRow(form, "List1", 9));
+  EXPECT_TRUE(s.toolkit.ClickButton(form, "Command1"));  // disables Command2
+  EXPECT_FALSE(s.toolkit.ClickButton(form, "Command2"));
+  EXPECT_FALSE(s.toolkit.ClickButton(form, "Command9"));
+  EXPECT_EQ(form.clicks, 1);
+  EXPECT_EQ(form.clickedRows, std::vector<int>{1});
+  EXPECT_TRUE(s.toolkit.SaveScreenshot(form, QStringLiteral("qt_test_window_clicked.png")));
+}
+
 TEST(QtWindows, AnUnloadedWindowDisappears) {
   QtSession s;
   s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
