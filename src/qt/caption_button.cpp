@@ -1,5 +1,6 @@
 #include "qt/caption_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -42,6 +43,15 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     painter.setPen(dotted);
     painter.drawRect(rect().adjusted(4, 4, -5, -5));
   }
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      event->modifiers() == Qt::NoModifier) {
+    animateClick();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 }  // namespace rc

@@ -17,6 +17,8 @@ class CaptionButton : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Enter presses the focused button, as the space bar does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   Colour back_ = 0xFFFFFFFF, fore_ = 0xFFFFFFFF;

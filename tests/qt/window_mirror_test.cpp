@@ -220,6 +220,17 @@ TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
   EXPECT_TRUE(s.toolkit.SaveScreenshot(form, QStringLiteral("qt_test_window_clicked.png")));
 }
 
+TEST(QtWindows, EnterOnAFocusedButtonClicksIt) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QAbstractButton* button = s.toolkit.ButtonFor(form, "Command1");
+  QTest::keyClick(button, Qt::Key_Return);
+  // The press is shown briefly before the click comes.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.clicks == 1; }, 5000));
+}
+
 TEST(QtWindows, AnUnloadedWindowDisappears) {
   QtSession s;
   s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
