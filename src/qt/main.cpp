@@ -1,12 +1,22 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 #include "ui/program.h"
 
 int main(int argc, char** argv) {
+  if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
+    std::fputs(rc::NoDisplayMessage("rectification", reason).c_str(), stderr);
+    return 2;
+  }
   QApplication qapp(argc, argv);
+  // The program ends by its own end buttons (or when its last window is closed).
+  QApplication::setQuitOnLastWindowClosed(false);
   rc::QtToolkit toolkit;
   rc::Application app(toolkit);
+  toolkit.Attach(app);
   rc::StartProgram(app);
+  toolkit.Sync();
   return QApplication::exec();
 }

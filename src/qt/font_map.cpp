@@ -1,0 +1,81 @@
+#include "qt/font_map.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "report/printed_reports.h"
+
+namespace rc {
+namespace {
+
+const QString kMono = QStringLiteral("Liberation Mono");
+const QString kSans = QStringLiteral("Liberation Sans");
+const QString kSerif = QStringLiteral("Liberation Serif");
+const QString kFallback = QStringLiteral("DejaVu Sans");
+
+QFont Family(const QString& family) {
+  QFont font(family);
+  font.setStyleHint(family == kMono ? QFont::TypeWriter : QFont::AnyStyle);
+  font.setKerning(false);
+  return font;
+}
+
+}  // namespace
+
+QString FamilyFor(const std::u16string& name) {
+  const QString n = QString::fromStdU16String(name).trimmed().toLower();
+  if (n == u"courier" || n == u"courier new" || n == u"courier new cyr" || n == u"fixedsys" ||
+      n == u"liberation mono")
+    return kMono;
+  if (n == u"ms sans serif" || n == u"arial" || n == u"arial cyr" || n == u"liberation sans")
+    return kSans;
+  if (n == u"times new roman" || n == u"times new roman cyr" || n == u"liberation serif")
+    return kSerif;
+  return kFallback;
+}
+
+bool IsFixedPitchName(const std::u16string& name) { return FamilyFor(name) == kMono; }
+
+bool IsPrinterFontName(const std::u16string& name) { return name == kReportFontName; }
+
+bool UsesCellFont(const FontSpec& spec) {
+  return IsFixedPitchName(spec.name) && !IsPrinterFontName(spec.name) && spec.sizePt <= 10.0;
+}
+
+QFont ScreenFont(const FontSpec& spec) {
+  QFont font = Family(FamilyFor(spec.name));
+  font.setBold(spec.bold);
+  if (UsesCellFont(spec)) {
+    font.setPixelSize(kCellPixelSize);
+    // Widen the natural advance (about 7 px at 11 px) to the 8 px cell.
+    const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kCellAdvancePx - advance);
+    return font;
+  }
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.sizePt * 96.0 / 72.0))));
+  return font;
+}
+
+QFont PrinterFont(const FontSpec& spec) {
+  QFont font = Family(FamilyFor(spec.name));
+  font.setBold(spec.bold);
+  font.setPointSizeF(IsPrinterFontName(spec.name) ? kPrinterFontPt : spec.sizePt);
+  return font;
+}
+
+double FontLineHeightTwips(const FontSpec& spec) {
+  if (UsesCellFont(spec)) return kCellLineHeightTwips;
+  if (IsPrinterFontName(spec.name)) {
+    // Measured at a large pixel size, where hinting no longer rounds, then scaled to
+    // the point size (1 pt = 20 twips).
+    constexpr int kProbePx = 1000;
+    QFont probe = Family(FamilyFor(spec.name));
+    probe.setBold(spec.bold);
+    probe.setPixelSize(kProbePx);
+    const double ratio = QFontMetricsF(probe).height() / kProbePx;
+    return ratio * kPrinterFontPt * 20.0;
+  }
+  return QFontMetricsF(ScreenFont(spec)).height() * kTwipsPerPixel;
+}
+
+}  // namespace rc

@@ -1,0 +1,269 @@
+#include "qt/window_mirror.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+#include "qt/caption_button.h"
+#include "qt/font_map.h"
+#include "qt/qt_toolkit.h"
+#include "qt/surface_painter.h"
+
+namespace rc {
+namespace {
+
+int Px(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+QRect PixelRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), std::max(0, Px(width)), std::max(0, Px(height)));
+}
+
+// Character 13 breaks a caption's line; a 13 followed by 10 is one break.
+QString CaptionText(const std::u16string& caption) {
+  QString text = QString::fromStdU16String(caption);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+bool SameFont(const FontSpec& a, const FontSpec& b) {
+  return a.name == b.name && a.sizePt == b.sizePt && a.bold == b.bold;
+}
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
+  QPalette palette = widget.palette();
+  const QColor wanted = ToQColor(colour);
+  if (palette.color(role) == wanted) return;
+  palette.setColor(role, wanted);
+  widget.setPalette(palette);
+}
+
+}  // namespace
+
+WindowMirror::WindowMirror(QtToolkit& toolkit, Window& window)
+    : QWidget(nullptr), toolkit_(toolkit), window_(&window), serial_(window.Serial()) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setAutoFillBackground(true);
+  setObjectName(QString::fromStdString(window.Name()));
+}
+
+QWidget* WindowMirror::ControlWidget(const std::string& name) const {
+  const auto it = views_.find(name);
+  return it == views_.end() ? nullptr : it->second.widget;
+}
+
+bool WindowMirror::Sync(Window& window) {
+  window_ = &window;
+  const QString title = QString::fromStdU16String(window.caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  const QRect client = PixelRect(window.left, window.top, window.width, window.height);
+  if (pos() != client.topLeft()) move(client.topLeft());
+  if (size() != client.size()) resize(client.size());
+  if (backColor_ != window.backColor) {
+    backColor_ = window.backColor;
+    SetColour(*this, QPalette::Window, backColor_);
+  }
+
+  for (const auto& control : window.Controls()) {
+    ControlView& view = views_[control->name];
+    if (!view.widget) view.widget = Create(*control);
+    SyncControl(*control, view);
+  }
+  SyncTabOrder(window);
+
+  if (window.surface().Revision() != revision_) {
+    revision_ = window.surface().Revision();
+    update();
+  }
+
+  bool appeared = false;
+  if (window.visible && !isVisible()) {
+    show();
+    // The offscreen platform keeps no stacking order and says so on every raise.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+      raise();
+      activateWindow();
+    }
+    appeared = true;
+  } else if (!window.visible && isVisible()) {
+    hide();
+  }
+
+  if (window.FocusRequest() != focusRequest_) {
+    focusRequest_ = window.FocusRequest();
+    if (QWidget* target = ControlWidget(window.FocusName())) target->setFocus(Qt::OtherFocusReason);
+  }
+  return appeared;
+}
+
+QWidget* WindowMirror::Create(const Control& control) {
+  QWidget* widget = nullptr;
+  const std::string name = control.name;
+  QPointer<WindowMirror> self(this);
+  switch (control.kind) {
+    case ControlKind::Button: {
+      auto* button = new CaptionButton(this);
+      connect(button, &QPushButton::clicked, this, [self, name] {
+        if (self) self->ClickButton(name);
+      });
+      widget = button;
+      break;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(this);
+      label->setTextFormat(Qt::PlainText);
+      label->setWordWrap(true);
+      label->setAutoFillBackground(true);
+      label->setFocusPolicy(Qt::NoFocus);
+      widget = label;
+      break;
+    }
+    case ControlKind::List: {
+      auto* list = new QListWidget(this);
+      list->setSelectionMode(QAbstractItemView::SingleSelection);
+      list->setUniformItemSizes(true);
+      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+      connect(list, &QListWidget::itemClicked, this, [self, name, list](QListWidgetItem* item) {
+        if (self) self->ClickList(name, list->row(item));
+      });
+      widget = list;
+      break;
+    }
+  }
+  widget->setObjectName(QString::fromStdString(name));
+  return widget;
+}
+
+void WindowMirror::SyncControl(const Control& control, ControlView& view) {
+  QWidget& widget = *view.widget;
+  const QRect place = PixelRect(control.left, control.top, control.width, control.height);
+  if (widget.geometry() != place) widget.setGeometry(place);
+  if (!view.fontSet || !SameFont(view.font, control.font)) {
+    view.font = control.font;
+    view.fontSet = true;
+    widget.setFont(ScreenFont(control.font));
+  }
+  switch (control.kind) {
+    case ControlKind::Button:
+      SyncButton(control, static_cast<CaptionButton&>(widget));
+      break;
+    case ControlKind::Label:
+      SyncLabel(control, static_cast<QLabel&>(widget));
+      break;
+    case ControlKind::List:
+      SyncList(control, view, static_cast<QListWidget&>(widget));
+      break;
+  }
+  if (widget.isEnabled() != control.enabled) widget.setEnabled(control.enabled);
+  if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
+}
+
+void WindowMirror::SyncButton(const Control& control, CaptionButton& button) {
+  const QString caption = QString::fromStdU16String(control.caption);
+  if (button.text() != caption) {
+    button.setText(caption);
+    button.update();
+  }
+  button.SetColours(control.backColor, control.foreColor);
+  const Qt::FocusPolicy policy = control.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+  if (button.focusPolicy() != policy) button.setFocusPolicy(policy);
+}
+
+void WindowMirror::SyncLabel(const Control& control, QLabel& label) {
+  const QString caption = CaptionText(control.caption);
+  if (label.text() != caption) label.setText(caption);
+  const Qt::Alignment alignment =
+      (control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+  if (label.alignment() != alignment) label.setAlignment(alignment);
+  SetColour(label, QPalette::Window, control.backColor);
+  SetColour(label, QPalette::WindowText, control.foreColor);
+}
+
+void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidget& list) {
+  SetColour(list, QPalette::Base, control.backColor);
+  SetColour(list, QPalette::Text, control.foreColor);
+  const QSignalBlocker block(list);
+  if (view.items != control.items) {
+    // Rows are mostly appended during entry: keep the ones that are unchanged.
+    std::size_t same = 0;
+    while (same < view.items.size() && same < control.items.size() &&
+           view.items[same] == control.items[same])
+      ++same;
+    while (list.count() > static_cast<int>(same)) delete list.takeItem(list.count() - 1);
+    for (std::size_t i = same; i < control.items.size(); ++i)
+      list.addItem(QString::fromStdU16String(control.items[i]));
+    view.items = control.items;
+    if (!control.items.empty()) list.scrollToItem(list.item(list.count() - 1));
+  }
+  const int wanted = control.listIndex >= 0 && control.listIndex < list.count() ? control.listIndex : -1;
+  if (list.currentRow() != wanted) {
+    if (wanted < 0) {
+      list.clearSelection();
+      list.setCurrentRow(-1);
+    } else {
+      list.setCurrentRow(wanted);
+    }
+  }
+  const Qt::FocusPolicy policy = control.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+  if (list.focusPolicy() != policy) list.setFocusPolicy(policy);
+}
+
+void WindowMirror::SyncTabOrder(const Window& window) {
+  std::vector<const Control*> order;
+  for (const auto& c : window.Controls()) {
+    if (c->kind != ControlKind::Label) order.push_back(c.get());
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  QWidget* previous = nullptr;
+  for (const Control* c : order) {
+    QWidget* widget = ControlWidget(c->name);
+    if (!c->tabStop || !widget) continue;
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+void WindowMirror::ClickButton(const std::string& name) {
+  if (!window_) return;
+  std::function<void()> handler;
+  for (const auto& c : window_->Controls()) {
+    if (c->name == name) handler = c->onClick;
+  }
+  toolkit_.RunEvent([handler] {
+    if (handler) handler();
+  });
+}
+
+void WindowMirror::ClickList(const std::string& name, int row) {
+  if (!window_ || row < 0) return;
+  Control* list = nullptr;
+  for (const auto& c : window_->Controls()) {
+    if (c->name == name) list = c.get();
+  }
+  if (!list) return;
+  std::function<void()> handler = list->onClick;
+  toolkit_.RunEvent([list, row, handler] {
+    list->listIndex = row;
+    if (handler) handler();
+  });
+}
+
+void WindowMirror::paintEvent(QPaintEvent*) {
+  if (!window_) return;
+  QPainter painter(this);
+  ReplayOps(painter, window_->surface().Ops(), ScreenFont(window_->font), 1.0 / kTwipsPerPixel);
+}
+
+void WindowMirror::closeEvent(QCloseEvent* event) {
+  // The window stays until the program has unloaded it.
+  event->ignore();
+  if (window_) toolkit_.WindowClosedByUser(serial_);
+}
+
+}  // namespace rc

@@ -1,0 +1,65 @@
+#pragma once
+// One program window on the screen: a top-level widget that mirrors a ui Window (place,
+// size, caption, background, controls, drawing) and sends its clicks back to the
+// toolkit. 15 twips make one pixel.
+#include <QWidget>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/window.h"
+
+class QLabel;
+class QListWidget;
+
+namespace rc {
+
+class CaptionButton;
+class QtToolkit;
+
+class WindowMirror : public QWidget {
+  Q_OBJECT
+ public:
+  WindowMirror(QtToolkit& toolkit, Window& window);
+
+  std::uint64_t Serial() const { return serial_; }
+  // Brings the widget and its controls in line with the window. Returns true when the
+  // window has just become visible.
+  bool Sync(Window& window);
+  // The window has gone: nothing of it may be touched any more.
+  void Detach() { window_ = nullptr; }
+
+  QWidget* ControlWidget(const std::string& name) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct ControlView {
+    QWidget* widget = nullptr;
+    std::vector<std::u16string> items;  // list rows as last shown
+    FontSpec font;
+    bool fontSet = false;
+  };
+
+  QWidget* Create(const Control& control);
+  void SyncControl(const Control& control, ControlView& view);
+  void SyncButton(const Control& control, CaptionButton& button);
+  void SyncLabel(const Control& control, QLabel& label);
+  void SyncList(const Control& control, ControlView& view, QListWidget& list);
+  void SyncTabOrder(const Window& window);
+  void ClickButton(const std::string& name);
+  void ClickList(const std::string& name, int row);
+
+  QtToolkit& toolkit_;
+  Window* window_;
+  std::uint64_t serial_;
+  std::map<std::string, ControlView> views_;
+  std::uint64_t revision_ = ~0ull;
+  std::uint64_t focusRequest_ = 0;
+  Colour backColor_ = 0xFFFFFFFF;
+};
+
+}  // namespace rc

@@ -1,0 +1,45 @@
+#pragma once
+// One QApplication for the Qt tests (offscreen platform), and a program session with
+// the real toolkit attached.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <QString>
+
+#include "qt/qt_toolkit.h"
+#include "ui/application.h"
+
+namespace rc::testing {
+
+inline QApplication& TestApp() {
+  static int argc = 1;
+  static char name[] = "test_qt";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    auto* a = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return a;
+  }();
+  return *app;
+}
+
+struct QtSession {
+  QtSession() : app(toolkit) {
+    TestApp();
+    toolkit.Attach(app);
+  }
+  ~QtSession() { Flush(); }
+  // Deletes the widgets of unloaded windows, as the event loop would.
+  static void Flush() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+  QtToolkit toolkit;
+  Application app;
+};
+
+// Saves a grabbed window where the test runs, for a look at it.
+inline void SavePng(const QImage& image, const QString& name) { image.save(name + ".png"); }
+
+}  // namespace rc::testing

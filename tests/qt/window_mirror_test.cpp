@@ -1,0 +1,275 @@
+// The real widgets follow the windows: place, size, colours, drawing, state after
+// events, list clicks, unloading, focus.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+
+#include "qt/font_map.h"
+#include "qt_session.h"
+#include "ui/form1.h"
+#include "ui/program.h"
+
+namespace rc {
+namespace {
+
+using testing::QtSession;
+
+class TestForm : public Window {
+ public:
+  explicit TestForm(Application& app) : Window(app, "TestForm") {}
+  void Load() override {
+    caption = u"ПРОВЕРКА ОКНА";
+    left = 300;
+    top = 450;
+    width = 6000;   // 400 px
+    height = 4500;  // 300 px
+    backColor = Rgb(255, 255, 0);
+    SetFont({u"Courier", 9.75, false});
+
+    Control& go = Add("Command1", ControlKind::Button);
+    go.caption = u"ВВОД ИСХОДНОЙ ИНФОРМАЦИИ";
+    go.left = 150;
+    go.top = 3000;
+    go.width = 2400;
+    go.height = 600;
+    go.backColor = Rgb(255, 0, 0);
+    go.onClick = [this] { Go(); };
+
+    Control& other = Add("Command2", ControlKind::Button);
+    other.caption = u"ДРУГАЯ";
+    other.left = 3000;
+    other.top = 3000;
+    other.width = 1500;
+    other.height = 600;
+    other.backColor = Rgb(0, 255, 0);
+    other.onClick = [this] { this->app().Unload(*this); };
+
+    Control& label = Add("Label1", ControlKind::Label);
+    label.caption = u"\rПЕРВАЯ СТРОКА\rВТОРАЯ";
+    label.left = 3000;
+    label.top = 150;
+    label.width = 2700;
+    label.height = 900;
+    label.backColor = Rgb(0, 255, 255);
+    label.foreColor = Rgb(0, 0, 192);
+    label.centred = true;
+
+    Control& list = Add("List1", ControlKind::List);
+    list.left = 3000;
+    list.top = 1200;
+    list.width = 2700;
+    list.height = 1500;
+    list.backColor = kGreen;
+    list.foreColor = 0x800000;
+    list.font = {u"Courier", 9.75, false};
+    for (const char16_t* row : {u"X*[1]= 0.1", u"X*[2]= 0.2", u"X*[3]= 0.3", u"X*[4]= 0.4"})
+      list.AddItem(row);
+    list.onClick = [this] { clickedRows.push_back(control("List1").listIndex); };
+
+    surface().FilledBox(150, 150, 1500, 1500, Rgb(0, 0, 255));
+    surface().Box(1650, 150, 2700, 1500, kRed);
+    surface().CurrentX = 150;
+    surface().CurrentY = 1650;
+    surface().Print(u"Текст пера");
+  }
+  void Go() {
+    ++clicks;
+    control("Command2").enabled = false;
+    control("Label1").caption = u"НАЖАТО";
+    control("List1").AddItem(u"X*[5]= 0.5");
+    surface().FilledBox(150, 150, 1500, 1500, Rgb(0, 128, 0));
+    SetFocus(control("List1"));
+  }
+  int clicks = 0;
+  std::vector<int> clickedRows;
+};
+
+QColor Pixel(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+
+TEST(QtWindows, FirstWindowOfTheProgramIsShownWithItsSizeAndCaption) {
+  QtSession s;
+  StartProgram(s.app);
+  s.toolkit.Sync();
+  Form1* form = s.app.FindForm<Form1>();
+  ASSERT_NE(form, nullptr);
+  QWidget* widget = s.toolkit.WidgetFor(*form);
+  ASSERT_NE(widget, nullptr);
+  EXPECT_TRUE(widget->isVisible());
+  EXPECT_EQ(widget->windowTitle(), QStringLiteral("НАЧАЛО РАБОТЫ С ПРОГРАММОЙ"));
+  const QImage image = s.toolkit.Grab(*form);
+  testing::SavePng(image, "qt_form1");
+  EXPECT_EQ(image.size(), QSize(800, 600));
+  EXPECT_EQ(widget->pos(), QPoint(33, 33));  // 500 twips
+}
+
+TEST(QtWindows, PlaceSizeColoursAndDrawingFollowTheWindow) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QWidget* widget = s.toolkit.WidgetFor(form);
+  ASSERT_NE(widget, nullptr);
+  EXPECT_EQ(widget->pos(), QPoint(20, 30));
+  EXPECT_EQ(widget->size(), QSize(400, 300));
+  EXPECT_EQ(widget->windowTitle(), QStringLiteral("ПРОВЕРКА ОКНА"));
+
+  QAbstractButton* button = s.toolkit.ButtonFor(form, "Command1");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->geometry(), QRect(10, 200, 160, 40));
+  QLabel* label = s.toolkit.LabelFor(form, "Label1");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), QStringLiteral("\nПЕРВАЯ СТРОКА\nВТОРАЯ"));
+  EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
+  QListWidget* list = s.toolkit.ListFor(form, "List1");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->count(), 4);
+  EXPECT_EQ(list->font().family(), QStringLiteral("Liberation Mono"));
+
+  const QImage image = s.toolkit.Grab(form);
+  testing::SavePng(image, "qt_test_window");
+  struct Sample {
+    const char* what;
+    QPoint at;
+    QColor colour;
+  };
+  for (const Sample& sample : {
+           Sample{"window background", {390, 290}, QColor(255, 255, 0)},
+           Sample{"filled box", {50, 50}, QColor(0, 0, 255)},
+           Sample{"box outline", {110, 60}, QColor(255, 0, 0)},
+           Sample{"box inside", {140, 60}, QColor(255, 255, 0)},
+           Sample{"red button", {10 + 6, 200 + 6}, QColor(255, 0, 0)},
+           Sample{"green button", {200 + 6, 200 + 6}, QColor(0, 255, 0)},
+           Sample{"label background", {200 + 4, 10 + 55}, QColor(0, 255, 255)},
+           Sample{"list background", {200 + 170, 80 + 90}, QColor(0, 255, 0)},
+       }) {
+    EXPECT_EQ(Pixel(image, sample.at.x(), sample.at.y()), sample.colour) << sample.what;
+  }
+  // The pen text is drawn in black from its top-left corner at (10, 110).
+  bool dark = false;
+  for (int x = 10; x < 100 && !dark; ++x)
+    for (int y = 110; y < 123 && !dark; ++y) dark = Pixel(image, x, y).lightness() < 100;
+  EXPECT_TRUE(dark);
+}
+
+TEST(QtWindows, AClickRunsTheHandlerAndTheWidgetsFollowTheModel) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QAbstractButton* button = s.toolkit.ButtonFor(form, "Command1");
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(form.clicks, 1);
+  EXPECT_FALSE(s.toolkit.ButtonFor(form, "Command2")->isEnabled());
+  EXPECT_EQ(s.toolkit.LabelFor(form, "Label1")->text(), QStringLiteral("НАЖАТО"));
+  EXPECT_EQ(s.toolkit.ListFor(form, "List1")->count(), 5);
+  EXPECT_EQ(s.toolkit.WidgetFor(form)->focusWidget(), s.toolkit.ListFor(form, "List1"));
+  const QImage image = s.toolkit.Grab(form);
+  EXPECT_EQ(Pixel(image, 50, 50), QColor(0, 128, 0));  // the box drawn by the click
+
+  s.app.Dispatch([&] { form.control("Command1").visible = false; });
+  s.toolkit.Sync();
+  EXPECT_TRUE(button->isHidden());
+  s.app.Dispatch([&] { form.Hide(); });
+  s.toolkit.Sync();
+  EXPECT_FALSE(s.toolkit.WidgetFor(form)->isVisible());
+}
+
+TEST(QtWindows, AListClickSetsTheRowBeforeTheHandlerRuns) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QListWidget* list = s.toolkit.ListFor(form, "List1");
+  for (int row : {2, 0, 3}) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+  }
+  EXPECT_EQ(form.clickedRows, (std::vector<int>{2, 0, 3}));
+  EXPECT_EQ(form.control("List1").listIndex, 3);
+}
+
+TEST(QtWindows, ListRowsAreOneCellLineApartAndEightPixelsPerCharacter) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  QListWidget* list = s.toolkit.ListFor(*s.app.FindForm<TestForm>(), "List1");
+  EXPECT_LE(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(),
+            14);
+  const QFontMetricsF metrics(list->font());
+  EXPECT_NEAR(metrics.horizontalAdvance(QString(68, QLatin1Char('0'))), 68 * 8, 0.5);
+}
+
+TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  Window* found = s.toolkit.LoadedWindow("TestForm");
+  ASSERT_NE(found, nullptr);
+  TestForm& form = static_cast<TestForm&>(*found);
+  EXPECT_TRUE(s.toolkit.ClickListRow(form, "List1", 1));
+  EXPECT_FALSE(s.toolkit.ClickListRow(form, "List1", 9));
+  EXPECT_TRUE(s.toolkit.ClickButton(form, "Command1"));  // disables Command2
+  EXPECT_FALSE(s.toolkit.ClickButton(form, "Command2"));
+  EXPECT_FALSE(s.toolkit.ClickButton(form, "Command9"));
+  EXPECT_EQ(form.clicks, 1);
+  EXPECT_EQ(form.clickedRows, std::vector<int>{1});
+  EXPECT_TRUE(s.toolkit.SaveScreenshot(form, QStringLiteral("qt_test_window_clicked.png")));
+}
+
+TEST(QtWindows, EnterOnAFocusedButtonClicksIt) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QAbstractButton* button = s.toolkit.ButtonFor(form, "Command1");
+  QTest::keyClick(button, Qt::Key_Return);
+  // The press is shown briefly before the click comes.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.clicks == 1; }, 5000));
+}
+
+TEST(QtWindows, AnUnloadedWindowDisappears) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QPointer<QWidget> widget = s.toolkit.WidgetFor(form);
+  QTest::mouseClick(s.toolkit.ButtonFor(form, "Command2"), Qt::LeftButton);
+  EXPECT_EQ(s.app.FindForm<TestForm>(), nullptr);
+  EXPECT_EQ(s.toolkit.MirrorCount(), 0);
+  QtSession::Flush();
+  EXPECT_TRUE(widget.isNull());
+}
+
+TEST(QtWindows, AWindowLoadedAfreshIsANewWidget) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  QPointer<QWidget> first = s.toolkit.WidgetFor(*s.app.FindForm<TestForm>());
+  s.app.Dispatch([&] {
+    s.app.Unload(*s.app.FindForm<TestForm>());
+    s.app.Form<TestForm>().Show();
+  });
+  s.toolkit.Sync();
+  QWidget* second = s.toolkit.WidgetFor(*s.app.FindForm<TestForm>());
+  EXPECT_NE(second, first.data());
+  EXPECT_TRUE(second->isVisible());
+  EXPECT_EQ(s.toolkit.MirrorCount(), 1);
+}
+
+TEST(QtWindows, EndClosesEveryWindow) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  QPointer<QWidget> widget = s.toolkit.WidgetFor(*s.app.FindForm<TestForm>());
+  s.app.End();
+  EXPECT_EQ(s.toolkit.MirrorCount(), 0);
+  QtSession::Flush();
+  EXPECT_TRUE(widget.isNull());
+}
+
+}  // namespace
+}  // namespace rc
