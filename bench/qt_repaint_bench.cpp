@@ -1,0 +1,63 @@
+// From the click on a calculation button of the results menu to the finished repaint of
+// the results window on the screen (Qt's offscreen platform): the calculation, the table
+// drawn on the window's surface, the widgets brought in line and a synchronous repaint.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QWidget>
+
+#include "qt/qt_toolkit.h"
+#include "support/design_fixtures.h"
+#include "ui/application.h"
+#include "ui/form7.h"
+
+namespace rc {
+namespace {
+
+QApplication& BenchApp() {
+  static int argc = 1;
+  static char name[] = "qt_repaint_bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto* a = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return a;
+  }();
+  return *app;
+}
+
+// state.range(0): the button, 2 the kinetic line, 3 tray by tray.
+void BM_ClickToRepaintedResults(benchmark::State& state) {
+  BenchApp();
+  QtToolkit toolkit;
+  Application app(toolkit);
+  toolkit.Attach(app);
+  app.data() = BenzeneTolueneSieve();
+  app.Dispatch([&app] { OpenResultsMenu(app); });
+  Window* menu = toolkit.LoadedWindow("Form7");
+  QWidget* window = menu ? toolkit.WidgetFor(*menu) : nullptr;
+  const std::string button = "Command" + std::to_string(state.range(0));
+  if (!window || !toolkit.ButtonFor(*menu, button)) {
+    state.SkipWithError("the results menu is not on the screen");
+    return;
+  }
+  QApplication::processEvents();
+  for (auto _ : state) {
+    toolkit.ClickButton(*menu, button);
+    window->repaint();
+  }
+  if (app.data().InputError != kFalse) state.SkipWithError("the calculation refused the data");
+}
+BENCHMARK(BM_ClickToRepaintedResults)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace rc
+
+BENCHMARK_MAIN();

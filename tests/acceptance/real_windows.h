@@ -1,0 +1,136 @@
+#pragma once
+// What a student does and sees at the real windows: mouse clicks through QTest on the
+// widgets the toolkit shows, the colours as painted, the texts of printed PDFs, and
+// screenshots of every step when RC_ACCEPTANCE_SHOTS names a folder.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QProcess>
+#include <QString>
+#include <QTest>
+#include <map>
+#include <string>
+
+#include "qt/qt_toolkit.h"
+#include "ui/application.h"
+
+namespace rc::acceptance {
+
+inline QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// The colour that covers most of the image: a button's or a window's background.
+inline QColor DominantColour(const QImage& image) {
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y) | 0xFF000000u];
+  }
+  QRgb best = 0;
+  int most = -1;
+  for (const auto& [rgb, count] : counts) {
+    if (count > most) best = rgb, most = count;
+  }
+  return QColor::fromRgb(best);
+}
+
+inline QColor Painted(QWidget* widget) {
+  return widget ? DominantColour(widget->grab().toImage()) : QColor();
+}
+
+// The text of a PDF as pdftotext lays it out, every run of blanks made one blank.
+inline QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(20000)) return {};
+  return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+class Student {
+ public:
+  Student(QtToolkit& toolkit, Application& app, QString shotPrefix)
+      : toolkit_(toolkit), app_(app), shotPrefix_(std::move(shotPrefix)) {}
+
+  // The loaded window of that name, shown on the screen; nullptr (and a failure) if not.
+  Window* Shown(const std::string& name) {
+    Window* w = toolkit_.LoadedWindow(name);
+    QWidget* widget = w ? toolkit_.WidgetFor(*w) : nullptr;
+    if (!widget || !widget->isVisible()) {
+      ADD_FAILURE() << name << " is not on the screen";
+      return nullptr;
+    }
+    return w;
+  }
+
+  QAbstractButton* Button(const std::string& window, const std::string& control) {
+    Window* w = Shown(window);
+    return w ? toolkit_.ButtonFor(*w, control) : nullptr;
+  }
+  QListWidget* List(const std::string& window) {
+    Window* w = Shown(window);
+    return w ? toolkit_.ListFor(*w, "List1") : nullptr;
+  }
+  bool Visible(const std::string& window, const std::string& control) {
+    Window* w = Shown(window);
+    QWidget* c = w ? toolkit_.ControlWidget(*w, control) : nullptr;
+    return c && c->isVisible();
+  }
+
+  // A left click on the button, as the mouse gives it.
+  void Click(const std::string& window, const std::string& control) {
+    QAbstractButton* button = Button(window, control);
+    if (!button || !button->isVisible() || !button->isEnabled()) {
+      ADD_FAILURE() << window << "." << control << " cannot be clicked";
+      return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+  // A left click in the middle of list row `row`, scrolled into view first.
+  void ClickRow(const std::string& window, int row) {
+    QListWidget* list = List(window);
+    QListWidgetItem* item = list ? list->item(row) : nullptr;
+    if (!item || !list->isVisible() || !list->isEnabled()) {
+      ADD_FAILURE() << window << " row " << row << " cannot be clicked";
+      return;
+    }
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+  }
+
+  void Type(std::initializer_list<std::u16string> answers) {
+    for (const auto& a : answers) toolkit_.QueuePromptAnswer(a);
+  }
+
+  std::vector<std::u16string> Rows(const std::string& window) {
+    std::vector<std::u16string> rows;
+    if (QListWidget* list = List(window)) {
+      for (int i = 0; i < list->count(); ++i) rows.push_back(list->item(i)->text().toStdU16String());
+    }
+    return rows;
+  }
+
+  // Saves the window as it is on the screen, numbered in the order of the steps.
+  void Shot(const std::string& window, const char* step) {
+    static const QString folder = qEnvironmentVariable("RC_ACCEPTANCE_SHOTS");
+    if (folder.isEmpty()) return;
+    Window* w = toolkit_.LoadedWindow(window);
+    if (!w) return;
+    QDir().mkpath(folder);
+    const QString name = QStringLiteral("%1-%2-%3-%4.png")
+                             .arg(shotPrefix_)
+                             .arg(++shots_, 2, 10, QLatin1Char('0'))
+                             .arg(QString::fromStdString(window), QString::fromLatin1(step));
+    toolkit_.SaveScreenshot(*w, QDir(folder).filePath(name));
+  }
+
+ private:
+  QtToolkit& toolkit_;
+  Application& app_;
+  QString shotPrefix_;
+  int shots_ = 0;
+};
+
+}  // namespace rc::acceptance
