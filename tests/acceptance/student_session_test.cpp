@@ -50,7 +50,11 @@ class RealWindows : public ::testing::TestWithParam<Column> {
 
   void SetUp() override {
     ASSERT_TRUE(pdfDir.isValid());
-    s.toolkit.SetPdfOutput(pdfDir.filePath(QStringLiteral("report.pdf")));
+    // The reports are kept beside the screenshots when those are asked for.
+    const QString shots = qEnvironmentVariable("RC_ACCEPTANCE_SHOTS");
+    const QDir folder(shots.isEmpty() ? pdfDir.path() : shots);
+    QDir().mkpath(folder.path());
+    s.toolkit.SetPdfOutput(folder.filePath(QString::fromLatin1(GetParam().name) + QStringLiteral("-report.pdf")));
   }
 
   QString Title(const std::string& window) {
