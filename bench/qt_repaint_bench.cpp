@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QWidget>
 
 #include "qt/qt_toolkit.h"
@@ -28,6 +29,18 @@ QApplication& BenchApp() {
   return *app;
 }
 
+// Counts the paint events of one widget: the loop must really repaint the window.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
 // state.range(0): the button, 2 the kinetic line, 3 tray by tray.
 void BM_ClickToRepaintedResults(benchmark::State& state) {
   BenchApp();
@@ -35,7 +48,7 @@ void BM_ClickToRepaintedResults(benchmark::State& state) {
   Application app(toolkit);
   toolkit.Attach(app);
   app.data() = BenzeneTolueneSieve();
-  app.Dispatch([&app] { OpenResultsMenu(app); });
+  toolkit.RunEvent([&app] { OpenResultsMenu(app); });
   Window* menu = toolkit.LoadedWindow("Form7");
   QWidget* window = menu ? toolkit.WidgetFor(*menu) : nullptr;
   const std::string button = "Command" + std::to_string(state.range(0));
@@ -44,11 +57,16 @@ void BM_ClickToRepaintedResults(benchmark::State& state) {
     return;
   }
   QApplication::processEvents();
+  PaintCounter counter;
+  window->installEventFilter(&counter);
   for (auto _ : state) {
     toolkit.ClickButton(*menu, button);
     window->repaint();
   }
+  window->removeEventFilter(&counter);
   if (app.data().InputError != kFalse) state.SkipWithError("the calculation refused the data");
+  if (counter.paints < state.iterations()) state.SkipWithError("the window was not repainted");
+  state.counters["drawn_texts"] = static_cast<double>(menu->surface().Texts().size());
 }
 BENCHMARK(BM_ClickToRepaintedResults)
     ->Arg(2)
