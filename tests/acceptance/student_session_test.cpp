@@ -16,6 +16,8 @@
 #include "real_windows.h"
 #include "report/screen_tables.h"
 #include "support/design_fixtures.h"
+#include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
 #include "ui/correction_window.h"
 #include "ui/program.h"
 #include "ui/row_texts.h"
@@ -39,6 +41,28 @@ const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kYellow(255, 255, 0);
 
 bool Has(const std::vector<std::u16string>& texts, const std::u16string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// The results window's texts after the tray-by-tray calculation when the same data are
+// typed straight through, without the real toolkit.
+std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t separator) {
+  RecordingToolkit kit;
+  kit.decimalSeparator = separator;
+  Application app(kit);
+  kit.Answer(typed.StudentName);
+  for (std::size_t i = 0; i < 8; ++i) kit.Answer({typed.EqXText[i], typed.EqYText[i]});
+  for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
+  StartProgram(app);
+  ui_test::Click(app, "Form1", "Command2");
+  ui_test::Click(app, "Form3", "Command1");
+  for (int n = 19; n <= 40; ++n) {
+    if (n != kParamTrayTypeSlot) kit.Answer(typed.ParamText[n]);
+  }
+  ui_test::Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
+  ui_test::Click(app, "Form5", "Command1");
+  ui_test::Click(app, "Form7", "Command3");
+  Window* menu = ui_test::FindWindow(app, "Form7");
+  return menu ? menu->surface().Texts() : std::vector<std::u16string>{};
 }
 
 class RealWindows : public ::testing::TestWithParam<Column> {
@@ -276,6 +300,7 @@ void RealWindows::BothCalculationsPrinted() {
   ASSERT_FALSE(trayTexts.empty());
   EXPECT_EQ(trayTexts.back(), TraySummaryText(outcome.totalTrays, trays.FeedTray));
   EXPECT_TRUE(Has(trayTexts, TrayFirstRow(RecordedTrayResult(trays.RecordedTrays, 1), sep)));
+  EXPECT_EQ(trayTexts, RecordedTrayTable(typed, sep));
   EXPECT_TRUE(student.Visible("Form7", "Command2"));
   student.Shot("Form7", "tray-by-tray");
   student.Click("Form7", "Command5");
