@@ -91,7 +91,7 @@ bool FirstStage(Walk& w, const Variant& variant) {
   s.toolkit.beforePrompt = [&](const std::u16string&) {
     ++prompt;
     // The list as it grows: half a pair, four pairs, the compositions coming.
-    if (prompt == 4 || prompt == 10 || prompt == 19) {
+    if (prompt == 5 || prompt == 10 || prompt == 19) {
       w.Shot("Form3", QStringLiteral("entry-prompt-%1").arg(prompt));
     }
   };
