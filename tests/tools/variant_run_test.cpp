@@ -189,6 +189,30 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
   EXPECT_FALSE(run.files.contains(QStringLiteral("report-kinetic.pdf")));
 }
 
+TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  Variant variant;
+  ASSERT_FALSE(ParseVariant("trays = no-caps\n", variant));
+  const VariantRunResult result = RunVariantSession(variant, dir.path());
+  EXPECT_EQ(result.status, kVariantRunDone) << result.message;
+  QFile transcript(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")));
+  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
+  // Every value reads 0: point 1 does not lie above the diagonal.
+  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3 ErrorRow 1\n"));
+}
+
+TEST(VariantRunFile, AFolderThatCannotBeMadeIsAFailure) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString file = dir.filePath(QStringLiteral("a-file"));
+  QFile(file).open(QIODevice::WriteOnly);
+  const VariantRunResult result =
+      RunVariantFile(kVariants + "/bubble-cap.txt", file + QStringLiteral("/out"));
+  EXPECT_EQ(result.status, kVariantRunFailed);
+  EXPECT_NE(result.message.find("a-file/out"), std::string::npos) << result.message;
+}
+
 TEST(VariantRunFile, ABadVariantFileGivesStatusTwoAndWritesNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

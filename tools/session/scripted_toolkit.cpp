@@ -1,5 +1,7 @@
 #include "session/scripted_toolkit.h"
 
+#include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,6 +45,12 @@ std::u16string ScriptedToolkit::InputBox(const std::u16string& prompt, const std
   }
   Sync();
   if (beforePrompt) beforePrompt(prompt);
+  if (whilePromptOpen) {
+    // Queued ahead of the typed answer, so it runs first inside the dialog's own loop.
+    QTimer::singleShot(0, [this] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) whilePromptOpen(dialog);
+    });
+  }
   QueuePromptAnswer(script_.front());
   script_.pop_front();
   return QtToolkit::InputBox(prompt, title, defaultText, x, y);

@@ -29,6 +29,9 @@ class ScriptedToolkit : public QtToolkit {
   // Called while each scripted prompt is about to open, the windows already brought
   // in line with the program: the moment to take a picture of a growing list.
   std::function<void(const std::u16string& prompt)> beforePrompt;
+  // Called once each scripted prompt's dialog is open on the screen, before the answer
+  // is typed into it, with the dialog.
+  std::function<void(QWidget* dialog)> whilePromptOpen;
 
   // Every document printed, as the program drew it.
   const std::vector<PrintedDocument>& Printed() const { return printed_; }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -65,20 +66,33 @@ bool StudentSession::Screenshot(const std::string& window, const QString& pngPat
 
 bool StudentSession::ScreenshotWithDialog(const std::string& window, const std::string& dialog,
                                           const QString& pngPath) const {
-  const Window* w = Loaded(window);
   const Window* d = Loaded(dialog);
-  if (!w || !d) return false;
+  return d && ScreenshotWithWidget(window, toolkit.WidgetFor(*d), pngPath);
+}
+
+bool StudentSession::ScreenshotWithWidget(const std::string& window, QWidget* over,
+                                          const QString& pngPath) const {
+  const Window* w = Loaded(window);
+  QWidget* under = w ? toolkit.WidgetFor(*w) : nullptr;
+  if (!under || !over) return false;
   QImage image = toolkit.Grab(*w);
-  const QImage over = toolkit.Grab(*d);
-  QWidget* under = toolkit.WidgetFor(*w);
-  QWidget* top = toolkit.WidgetFor(*d);
-  if (image.isNull() || over.isNull() || !under || !top) return false;
-  // Both grabs are client areas; place the dialog by where the two stand on the screen.
-  const QPoint offset = top->mapToGlobal(QPoint(0, 0)) - under->mapToGlobal(QPoint(0, 0));
+  const QImage top = over->grab().toImage();
+  if (image.isNull() || top.isNull()) return false;
+  // Both grabs are client areas; place the one over the other by where they stand on
+  // the screen, and give it the outline and title bar a client area has not.
+  const QPoint offset = over->mapToGlobal(QPoint(0, 0)) - under->mapToGlobal(QPoint(0, 0));
   QPainter painter(&image);
-  painter.drawImage(offset, over);
+  painter.drawImage(offset, top);
   painter.setPen(Qt::black);
-  painter.drawRect(QRect(offset, over.size()).adjusted(0, 0, -1, -1));
+  painter.drawRect(QRect(offset, top.size()).adjusted(0, 0, -1, -1));
+  const QString title = over->windowTitle();
+  if (!title.isEmpty()) {
+    const int height = painter.fontMetrics().height() + 6;
+    const QRect bar(offset.x(), offset.y() - height, top.width(), height);
+    painter.fillRect(bar, QColor(0, 0, 128));
+    painter.setPen(Qt::white);
+    painter.drawText(bar.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
+  }
   painter.end();
   return image.save(pngPath, "PNG");
 }

@@ -2,6 +2,7 @@
 // One run of the program, from its start screen, driven through its real Qt windows as
 // a student would: buttons and list rows clicked, prompts answered from a variant.
 #include <QString>
+#include <QWidget>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ class StudentSession {
   bool Screenshot(const std::string& window, const QString& pngPath) const;
   // The loaded window with its dialog painted over it where the dialog stands.
   bool ScreenshotWithDialog(const std::string& window, const std::string& dialog,
+                            const QString& pngPath) const;
+  // The loaded window with a widget of its own (an open prompt) painted over it.
+  bool ScreenshotWithWidget(const std::string& window, QWidget* over,
                             const QString& pngPath) const;
 
   ScriptedToolkit toolkit;

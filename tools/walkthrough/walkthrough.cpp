@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QWidget>
 
 #include "session/student_session.h"
 
@@ -20,6 +21,9 @@ class Walk {
   bool ShotWithDialog(const std::string& window, const std::string& dialog,
                       const QString& label) {
     return Keep(session_.ScreenshotWithDialog(window, dialog, NextPath(label)), label);
+  }
+  bool ShotWithPrompt(const std::string& window, QWidget* prompt, const QString& label) {
+    return Keep(session_.ScreenshotWithWidget(window, prompt, NextPath(label)), label);
   }
   bool Click(const std::string& window, const std::string& control) {
     if (session_.ClickButton(window, control) == StudentSession::Click::Done) return true;
@@ -88,15 +92,16 @@ bool FirstStage(Walk& w, const Variant& variant) {
   answers[answers.size() - 3] = u"0";  // XW: accepted as typed, refused by the check
   s.toolkit.Script(answers);
   int prompt = 0;
-  s.toolkit.beforePrompt = [&](const std::u16string&) {
-    ++prompt;
+  s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
+  s.toolkit.whilePromptOpen = [&](QWidget* dialog) {
     // The list as it grows: half a pair, four pairs, the compositions coming.
     if (prompt == 5 || prompt == 10 || prompt == 19) {
-      w.Shot("Form3", QStringLiteral("entry-prompt-%1").arg(prompt));
+      w.ShotWithPrompt("Form3", dialog, QStringLiteral("entry-prompt-%1").arg(prompt));
     }
   };
   const bool entered = w.Click("Form1", "Command2");
   s.toolkit.beforePrompt = nullptr;
+  s.toolkit.whilePromptOpen = nullptr;
   if (!entered || !w.Shot("Form3", QStringLiteral("entry-review-faulty"))) return false;
   if (!w.Click("Form3", "Command1")) return false;
   if (!s.Loaded("Form4")) return w.Fail("typing XW as 0 did not give a faulty acceptance");
@@ -119,11 +124,15 @@ bool SecondStage(Walk& w, const Variant& variant) {
   if (!w.Shot("Form5", QStringLiteral("tray-type-question"))) return false;
   s.toolkit.Script(AnswersFor(variant, ParameterKeys()));
   int prompt = 0;
-  s.toolkit.beforePrompt = [&](const std::u16string&) {
-    if (++prompt == 12) w.Shot("Form5", QStringLiteral("parameters-prompt-%1").arg(prompt));
+  s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
+  s.toolkit.whilePromptOpen = [&](QWidget* dialog) {
+    if (prompt == 12) {
+      w.ShotWithPrompt("Form5", dialog, QStringLiteral("parameters-prompt-%1").arg(prompt));
+    }
   };
   const bool entered = w.Click("Form5", variant.bubbleCap ? "Command4" : "Command5");
   s.toolkit.beforePrompt = nullptr;
+  s.toolkit.whilePromptOpen = nullptr;
   if (!entered || !w.Shot("Form5", QStringLiteral("parameters-review")) ||
       !w.Click("Form5", "Command1")) {
     return false;
