@@ -1,9 +1,8 @@
 #include "session/student_session.h"
 
-#include <QAbstractButton>
+#include <QColor>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
