@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -52,6 +53,22 @@ TEST(Walkthrough, PicturesEveryWindowStateAndReportPageOfTheBuiltInVariant) {
   // The report page is printed black on white.
   const QImage page(Picture(result.pictures, QStringLiteral("report-kinetic-1")));
   EXPECT_EQ(page.pixelColor(2, 2), QColor(255, 255, 255));
+}
+
+TEST(Walkthrough, ARefusedCalculationIsPicturedAndWhatItHidesIsLeftAlone) {
+  QFile file(QStringLiteral(RC_VARIANTS_DIR "/refusing.txt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  Variant variant;
+  ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const WalkthroughResult result = RunWalkthrough(variant, dir.path());
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_FALSE(Picture(result.pictures, QStringLiteral("kinetic-line-table")).isEmpty());
+  // The refusal hid printing and the tray-by-tray button.
+  EXPECT_TRUE(Picture(result.pictures, QStringLiteral("report-kinetic-1")).isEmpty());
+  EXPECT_TRUE(Picture(result.pictures, QStringLiteral("tray-by-tray-table")).isEmpty());
+  EXPECT_FALSE(Picture(result.pictures, QStringLiteral("results-after-correction")).isEmpty());
 }
 
 TEST(Walkthrough, AVariantThatCannotBeAcceptedIsAFailureWithItsReason) {

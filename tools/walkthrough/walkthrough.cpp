@@ -140,16 +140,35 @@ bool SecondStage(Walk& w, const Variant& variant) {
   return s.Loaded("Form7") || w.Fail("the variant's parameters were not accepted");
 }
 
+// One calculation on the results menu, pictured, and its report printed. A button
+// hidden by an earlier refusal is left alone, as the student would have to.
+bool Calculation(Walk& w, const char* button, const QString& table, const QString& report) {
+  StudentSession& s = w.session();
+  switch (s.ClickButton("Form7", button)) {
+    case StudentSession::Click::Hidden:
+      return true;
+    case StudentSession::Click::Failed:
+      return w.Fail(std::string("cannot click Form7.") + button);
+    case StudentSession::Click::Done:
+      break;
+  }
+  if (!w.Shot("Form7", table)) return false;
+  Window* form7 = s.Loaded("Form7");
+  const Control* print = form7 ? form7->FindControl("Command5") : nullptr;
+  // A refused calculation leaves nothing to print.
+  return !print || !print->visible || w.Print(report);
+}
+
 // Both calculations with their reports, then the full correction of one parameter and
 // the recomputation.
 bool Results(Walk& w, const Variant& variant) {
   StudentSession& s = w.session();
-  if (!w.Shot("Form7", QStringLiteral("results-menu")) || !w.Click("Form7", "Command2") ||
-      !w.Shot("Form7", QStringLiteral("kinetic-line-table")) ||
-      !w.Print(QStringLiteral("report-kinetic")) || !w.Click("Form7", "Command3") ||
-      !w.Shot("Form7", QStringLiteral("tray-by-tray-table")) ||
-      !w.Print(QStringLiteral("report-tray-by-tray")) || !w.Click("Form7", "Command4") ||
-      !w.Shot("Form9", QStringLiteral("full-correction"))) {
+  if (!w.Shot("Form7", QStringLiteral("results-menu")) ||
+      !Calculation(w, "Command2", QStringLiteral("kinetic-line-table"),
+                   QStringLiteral("report-kinetic")) ||
+      !Calculation(w, "Command3", QStringLiteral("tray-by-tray-table"),
+                   QStringLiteral("report-tray-by-tray")) ||
+      !w.Click("Form7", "Command4") || !w.Shot("Form9", QStringLiteral("full-correction"))) {
     return false;
   }
   s.toolkit.Script(AnswersFor(variant, {"p19"}));
