@@ -39,14 +39,7 @@ std::optional<Refusal> ComputeKineticLine(DesignData& data) {
         EvaluateTray(c, {x, operatingY, k.Slope[i], section, Variant::KineticLine});
     if (tray.status != TrayStatus::Done) return RefuseInput(data);
     const TrayResult& r = tray.result;
-    k.ClearLiquidHeight[i] = r.ClearLiquidHeight;
-    k.VapourContent[i] = r.VapourContent;
-    k.VapourCoef[i] = r.VapourCoef;
-    k.LiquidCoef[i] = r.LiquidCoef;
-    k.OverallCoef[i] = r.OverallCoef;
-    k.NOY[i] = r.NOY;
-    k.EY[i] = r.EY;
-    k.EMY[i] = r.EMY;
+    StoreTrayResult(k, i, r);
 
     const float kineticY =
         g.Store(static_cast<double>(operatingY) +

@@ -17,16 +17,8 @@ TrayByTrayOutcome RefuseInput(DesignData& data) { return Refuse(data, kInputErro
 
 void RecordTray(DesignData& data, int row, int tray, float liquidX, float vapourY) {
   RecordedTrayRows& rec = data.RecordedTrays;
-  const TrayResult& r = data.CurrentTray;
   rec.TrayNo[row] = static_cast<std::int16_t>(tray);
-  rec.ClearLiquidHeight[row] = r.ClearLiquidHeight;
-  rec.VapourContent[row] = r.VapourContent;
-  rec.VapourCoef[row] = r.VapourCoef;
-  rec.LiquidCoef[row] = r.LiquidCoef;
-  rec.OverallCoef[row] = r.OverallCoef;
-  rec.NOY[row] = r.NOY;
-  rec.EY[row] = r.EY;
-  rec.EMY[row] = r.EMY;
+  StoreTrayResult(rec, row, data.CurrentTray);
   rec.LiquidX[row] = liquidX;
   rec.VapourY[row] = vapourY;
 }

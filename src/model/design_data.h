@@ -67,6 +67,29 @@ struct RecordedTrayRows {
   Column LiquidX{}, VapourY{};
 };
 
+// Copies the eight tray characteristics into position i of a set of result columns
+// (KineticPoints or RecordedTrays), and back out of it.
+template <class Columns>
+void StoreTrayResult(Columns& c, int i, const TrayResult& r) {
+  const auto at = static_cast<std::size_t>(i);
+  c.ClearLiquidHeight.at(at) = r.ClearLiquidHeight;
+  c.VapourContent.at(at) = r.VapourContent;
+  c.VapourCoef.at(at) = r.VapourCoef;
+  c.LiquidCoef.at(at) = r.LiquidCoef;
+  c.OverallCoef.at(at) = r.OverallCoef;
+  c.NOY.at(at) = r.NOY;
+  c.EY.at(at) = r.EY;
+  c.EMY.at(at) = r.EMY;
+}
+
+template <class Columns>
+TrayResult TrayResultAt(const Columns& c, int i) {
+  const auto at = static_cast<std::size_t>(i);
+  return TrayResult{c.ClearLiquidHeight.at(at), c.VapourContent.at(at), c.VapourCoef.at(at),
+                    c.LiquidCoef.at(at),        c.OverallCoef.at(at),   c.NOY.at(at),
+                    c.EY.at(at),                c.EMY.at(at)};
+}
+
 struct DesignData {
   std::u16string StudentName;
 

@@ -38,44 +38,44 @@ bool IsFixedPitchName(const std::u16string& name) { return FamilyFor(name) == kM
 
 bool IsPrinterFontName(const std::u16string& name) { return name == kReportFontName; }
 
-bool UsesCellFont(const FontSpec& spec) {
-  return IsFixedPitchName(spec.name) && !IsPrinterFontName(spec.name) && spec.sizePt <= 10.0;
+bool UsesCellFont(const FontSpec& wanted) {
+  return IsFixedPitchName(wanted.name) && !IsPrinterFontName(wanted.name) && wanted.sizePt <= 10.0;
 }
 
-QFont ScreenFont(const FontSpec& spec) {
-  QFont font = Family(FamilyFor(spec.name));
-  font.setBold(spec.bold);
-  if (UsesCellFont(spec)) {
+QFont ScreenFont(const FontSpec& wanted) {
+  QFont font = Family(FamilyFor(wanted.name));
+  font.setBold(wanted.bold);
+  if (UsesCellFont(wanted)) {
     font.setPixelSize(kCellPixelSize);
     // Widen the natural advance (about 7 px at 11 px) to the 8 px cell.
     const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
     font.setLetterSpacing(QFont::AbsoluteSpacing, kCellAdvancePx - advance);
     return font;
   }
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.sizePt * 96.0 / 72.0))));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.sizePt * 96.0 / 72.0))));
   return font;
 }
 
-QFont PrinterFont(const FontSpec& spec) {
-  QFont font = Family(FamilyFor(spec.name));
-  font.setBold(spec.bold);
-  font.setPointSizeF(IsPrinterFontName(spec.name) ? kPrinterFontPt : spec.sizePt);
+QFont PrinterFont(const FontSpec& wanted) {
+  QFont font = Family(FamilyFor(wanted.name));
+  font.setBold(wanted.bold);
+  font.setPointSizeF(IsPrinterFontName(wanted.name) ? kPrinterFontPt : wanted.sizePt);
   return font;
 }
 
-double FontLineHeightTwips(const FontSpec& spec) {
-  if (UsesCellFont(spec)) return kCellLineHeightTwips;
-  if (IsPrinterFontName(spec.name)) {
+double FontLineHeightTwips(const FontSpec& wanted) {
+  if (UsesCellFont(wanted)) return kCellLineHeightTwips;
+  if (IsPrinterFontName(wanted.name)) {
     // Measured at a large pixel size, where hinting no longer rounds, then scaled to
     // the point size (1 pt = 20 twips).
     constexpr int kProbePx = 1000;
-    QFont probe = Family(FamilyFor(spec.name));
-    probe.setBold(spec.bold);
+    QFont probe = Family(FamilyFor(wanted.name));
+    probe.setBold(wanted.bold);
     probe.setPixelSize(kProbePx);
     const double ratio = QFontMetricsF(probe).height() / kProbePx;
     return ratio * kPrinterFontPt * 20.0;
   }
-  return QFontMetricsF(ScreenFont(spec)).height() * kTwipsPerPixel;
+  return QFontMetricsF(ScreenFont(wanted)).height() * kTwipsPerPixel;
 }
 
 }  // namespace rc

@@ -31,15 +31,15 @@ bool IsFixedPitchName(const std::u16string& name);
 // The printer font of the reports ("Courier New Cyr").
 bool IsPrinterFontName(const std::u16string& name);
 // Whether a window font is drawn in the cell font.
-bool UsesCellFont(const FontSpec& spec);
+bool UsesCellFont(const FontSpec& wanted);
 
 // The font for a window, a control or text drawn on a window, sized in pixels at 96 dpi.
-QFont ScreenFont(const FontSpec& spec);
+QFont ScreenFont(const FontSpec& wanted);
 // The font for a printed document, sized in points (the printer resolves it).
-QFont PrinterFont(const FontSpec& spec);
+QFont PrinterFont(const FontSpec& wanted);
 
 // Height of one text line [twips]: 195 for the cell font, the printer font's line
 // spacing at its point size, otherwise the screen font's line spacing.
-double FontLineHeightTwips(const FontSpec& spec);
+double FontLineHeightTwips(const FontSpec& wanted);
 
 }  // namespace rc

@@ -9,7 +9,11 @@
 namespace rc {
 namespace {
 
-int Px(double twips, double scale) { return static_cast<int>(std::lround(twips * scale)); }
+// Device pixels, kept within a range QRect and QRegion handle.
+int Px(double twips, double scale) {
+  constexpr double kLimit = 1e6;
+  return static_cast<int>(std::lround(std::clamp(twips * scale, -kLimit, kLimit)));
+}
 
 // A filled box covers its corners inclusively, as a box drawn from pixel i to pixel W
 // covers both columns.
@@ -32,10 +36,6 @@ std::vector<QRegion> VisibleFills(const std::vector<DrawOp>& ops, double scale) 
     covered += box;
   }
   return visible;
-}
-
-QString DisplayText(const std::u16string& text) {
-  return QString::fromStdU16String(text);
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ void ReplayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QFont& f
         painter.setFont(f);
         painter.setPen(colour);
         const QFontMetricsF metrics(f, painter.device());
-        painter.drawText(QPointF(op.x1 * s, op.y1 * s + metrics.ascent()), DisplayText(op.text));
+        painter.drawText(QPointF(op.x1 * s, op.y1 * s + metrics.ascent()), QString::fromStdU16String(op.text));
         break;
       }
       case DrawOp::Kind::Line:

@@ -84,10 +84,7 @@ std::u16string TraySecondRow(const TrayResult& tray, float liquidX, float vapour
 }
 
 TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row) {
-  return TrayResult{At(rows.ClearLiquidHeight, row), At(rows.VapourContent, row),
-                    At(rows.VapourCoef, row),        At(rows.LiquidCoef, row),
-                    At(rows.OverallCoef, row),       At(rows.NOY, row),
-                    At(rows.EY, row),                At(rows.EMY, row)};
+  return TrayResultAt(rows, row);
 }
 
 std::int16_t CentredLeft(int windowWidth, int blockWidth) {

@@ -33,14 +33,14 @@ TEST(QtFonts, NamesFromTheWindowsMapToInstalledFaces) {
 
 TEST(QtFonts, TheCellFontFitsTheResultTables) {
   testing::TestApp();
-  for (const FontSpec& spec : {FontSpec{u"Courier", 9.75, false}, FontSpec{u"Courier", 9.75, true},
+  for (const FontSpec& wanted : {FontSpec{u"Courier", 9.75, false}, FontSpec{u"Courier", 9.75, true},
                                FontSpec{u"Courier New", 9, false}}) {
-    const QFontMetricsF metrics(ScreenFont(spec));
+    const QFontMetricsF metrics(ScreenFont(wanted));
     EXPECT_LE(metrics.height(), 13.0);
     // 68 characters in 544 px (8160 twips), each character 8 px (120 twips).
     EXPECT_NEAR(metrics.horizontalAdvance(QString(68, QLatin1Char('8'))), 544.0, 0.5);
     EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("ЖЖЖЖ")), 32.0, 0.5);
-    EXPECT_EQ(FontLineHeightTwips(spec), 195.0);
+    EXPECT_EQ(FontLineHeightTwips(wanted), 195.0);
   }
 }
 

@@ -122,8 +122,8 @@ TEST(QtPrinting, DocumentsGoToNumberedPdfFilesWithTheirCyrillicText) {
   s.toolkit.PrintDocument(TwoPageReport());
   ASSERT_EQ(s.toolkit.WrittenPdfs(),
             (QStringList{path, dir.filePath(QStringLiteral("report-2.pdf"))}));
-  QFile::remove(QStringLiteral("qt_report.pdf"));
-  QFile::copy(path, QStringLiteral("qt_report.pdf"));
+  QFile::remove(testing::OutputPath(QStringLiteral("qt_report.pdf")));
+  QFile::copy(path, testing::OutputPath(QStringLiteral("qt_report.pdf")));
   const QString text = PdfText(path);
   EXPECT_TRUE(text.contains(QStringLiteral("ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Вторая страница отчёта")));

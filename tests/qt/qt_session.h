@@ -39,7 +39,12 @@ struct QtSession {
   Application app;
 };
 
-// Saves a grabbed window where the test runs, for a look at it.
-inline void SavePng(const QImage& image, const QString& name) { image.save(name + ".png"); }
+// Where the tests leave pictures and documents for a look: beside the test program.
+inline QString OutputPath(const QString& fileName) {
+  return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+}
+inline void SavePng(const QImage& image, const QString& name) {
+  image.save(OutputPath(name + QStringLiteral(".png")));
+}
 
 }  // namespace rc::testing

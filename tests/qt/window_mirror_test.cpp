@@ -217,7 +217,7 @@ TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
   EXPECT_FALSE(s.toolkit.ClickButton(form, "Command9"));
   EXPECT_EQ(form.clicks, 1);
   EXPECT_EQ(form.clickedRows, std::vector<int>{1});
-  EXPECT_TRUE(s.toolkit.SaveScreenshot(form, QStringLiteral("qt_test_window_clicked.png")));
+  EXPECT_TRUE(s.toolkit.SaveScreenshot(form, testing::OutputPath(QStringLiteral("qt_test_window_clicked.png"))));
 }
 
 TEST(QtWindows, EnterOnAFocusedButtonClicksIt) {

@@ -1,0 +1,72 @@
+// Replaying drawing operations: skipping the hidden parts of filled boxes changes
+// nothing on the screen, and boxes cover their corners.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "qt/font_map.h"
+#include "qt/surface_painter.h"
+#include "qt_session.h"
+
+namespace rc {
+namespace {
+
+QImage Replay(const std::vector<DrawOp>& ops) {
+  QImage image(200, 150, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  ReplayOps(painter, ops, ScreenFont({u"Courier", 9.75, false}), 1.0 / 15);
+  return image;
+}
+
+// The same boxes painted one over the other in full.
+QImage PaintedInFull(const std::vector<DrawOp>& ops) {
+  QImage image(200, 150, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  for (const DrawOp& op : ops) {
+    const QRect r(QPoint(static_cast<int>(op.x1 / 15), static_cast<int>(op.y1 / 15)),
+                  QPoint(static_cast<int>(op.x2 / 15), static_cast<int>(op.y2 / 15)));
+    if (op.kind == DrawOp::Kind::FilledBox) painter.fillRect(r, ToQColor(op.colour));
+    if (op.kind == DrawOp::Kind::Line) {
+      painter.setPen(ToQColor(op.colour));
+      painter.drawLine(r.topLeft(), r.bottomRight());
+    }
+  }
+  return image;
+}
+
+TEST(SurfacePainter, AGradientOfOverlappingBoxesLooksAsIfEveryBoxWerePainted) {
+  testing::TestApp();
+  Surface surface;
+  const int width = 200, height = 150;
+  for (int i = 0; i <= width; ++i)
+    surface.FilledBox(i * 15, 0, width * 15, (height + 10) * 15,
+                      Rgb(150, 50, 255 - (i * 255) / width));
+  surface.Line(0, 750, 3000, 750, kRed);                 // a line between the boxes
+  surface.FilledBox(600, 300, 1500, 1200, Rgb(0, 255, 0));  // a box over a part of them
+  surface.FilledBox(900, 600, 1200, 900, Rgb(0, 0, 0));     // and one inside that
+  const QImage replayed = Replay(surface.Ops());
+  EXPECT_EQ(replayed, PaintedInFull(surface.Ops()));
+  EXPECT_EQ(QColor(replayed.pixel(0, 0)), QColor(150, 50, 255));
+  EXPECT_EQ(QColor(replayed.pixel(199, 0)), QColor(150, 50, 2));  // box 199 of 200
+  EXPECT_EQ(QColor(replayed.pixel(70, 50)), QColor(0, 0, 0));
+}
+
+TEST(SurfacePainter, BoxesAndFilledBoxesCoverBothCorners) {
+  testing::TestApp();
+  Surface surface;
+  surface.FilledBox(150, 150, 300, 300, kBlue);  // pixels 10..20
+  surface.Box(600, 600, 900, 900, kRed);         // outline on pixels 40 and 60
+  const QImage image = Replay(surface.Ops());
+  EXPECT_EQ(QColor(image.pixel(10, 10)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(image.pixel(20, 20)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(image.pixel(21, 21)), QColor(Qt::white));
+  EXPECT_EQ(QColor(image.pixel(40, 50)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(image.pixel(60, 50)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(image.pixel(50, 50)), QColor(Qt::white));
+}
+
+}  // namespace
+}  // namespace rc

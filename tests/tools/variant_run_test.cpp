@@ -1,0 +1,248 @@
+// The variant runner played in-process on the example variants: the transcript's
+// sections and key lines, the files it writes, and bad variant files.
+#include "variant_run/variant_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <map>
+
+#include "model/text.h"
+#include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
+#include "ui/application.h"
+#include "ui/program.h"
+
+namespace rc {
+namespace {
+
+const std::string kVariants = RC_VARIANTS_DIR;
+
+struct PlayedVariant {
+  VariantRunResult result;
+  std::vector<std::string> lines;  // transcript.txt
+  QStringList files;
+  std::map<QString, qint64> sizes;
+};
+
+// Each example variant is played once for the whole suite.
+class VariantRun : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { dir_ = new QTemporaryDir; }
+  static void TearDownTestSuite() {
+    delete dir_;
+    dir_ = nullptr;
+    runs_.clear();
+  }
+  static const PlayedVariant& Play(const std::string& name) {
+    auto it = runs_.find(name);
+    if (it != runs_.end()) return it->second;
+    PlayedVariant run;
+    const QString out = dir_->filePath(QString::fromStdString(name));
+    run.result = RunVariantFile(kVariants + "/" + name + ".txt", out);
+    QFile transcript(QDir(out).filePath(QStringLiteral("transcript.txt")));
+    if (transcript.open(QIODevice::ReadOnly)) {
+      for (const QByteArray& line : transcript.readAll().split('\n')) {
+        run.lines.push_back(line.toStdString());
+      }
+      if (!run.lines.empty() && run.lines.back().empty()) run.lines.pop_back();
+    }
+    for (const QFileInfo& f : QDir(out).entryInfoList(QDir::Files, QDir::Name)) {
+      run.files.append(f.fileName());
+      run.sizes[f.fileName()] = f.size();
+    }
+    return runs_.emplace(name, std::move(run)).first->second;
+  }
+  // The lines of one section, without its heading.
+  static std::vector<std::string> Section(const PlayedVariant& run, const std::string& heading) {
+    std::vector<std::string> lines;
+    auto it = std::find(run.lines.begin(), run.lines.end(), heading);
+    if (it == run.lines.end()) return lines;
+    for (++it; it != run.lines.end() && it->rfind("== ", 0) != 0; ++it) lines.push_back(*it);
+    return lines;
+  }
+  static std::vector<std::string> Headings(const PlayedVariant& run) {
+    std::vector<std::string> headings;
+    for (const std::string& line : run.lines) {
+      if (line.rfind("== ", 0) == 0) headings.push_back(line);
+    }
+    return headings;
+  }
+  static bool Contains(const std::vector<std::string>& lines, const std::string& text) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(text) != std::string::npos; });
+  }
+
+  static QTemporaryDir* dir_;
+  static std::map<std::string, PlayedVariant> runs_;
+};
+QTemporaryDir* VariantRun::dir_ = nullptr;
+std::map<std::string, PlayedVariant> VariantRun::runs_;
+
+const std::vector<std::string> kAllSections = {"== kinetic", "== report kinetic",
+                                               "== tray-by-tray", "== report tray-by-tray"};
+
+TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) {
+  struct Case {
+    const char* variant;
+    const char* name;      // as the report frame writes it, in proper case
+    const char* trayKind;  // a text of the report naming the tray kind
+  };
+  const Case cases[] = {
+      {"bubble-cap", "Иванов Иван Х-31", "КОЛПАЧКОВЫЕ"},
+      {"sieve", "Петрова Анна Х-32", "СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
+      {"dual-flow", "Сидоров Пётр Х-33", "ПРОВАЛЬНЫЕ"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.variant);
+    const PlayedVariant& run = Play(c.variant);
+    EXPECT_EQ(run.result.status, kVariantRunDone) << run.result.message;
+    EXPECT_EQ(Headings(run), kAllSections);
+    const auto kinetic = Section(run, "== kinetic");
+    const auto trays = Section(run, "== tray-by-tray");
+    const auto kineticReport = Section(run, "== report kinetic");
+    const auto trayReport = Section(run, "== report tray-by-tray");
+    EXPECT_GT(kinetic.size(), 6u);
+    EXPECT_FALSE(Contains(kinetic, "(hidden)"));
+    EXPECT_TRUE(Contains(trays, "ОБЩЕЕ ЧИСЛО ТАРЕЛОК")) << "no summary line";
+    // Numbers are written with a point, whatever the machine's regional settings.
+    EXPECT_TRUE(Contains(kinetic, "0.")) << "no decimal point in the kinetic table";
+    for (const auto* report : {&kineticReport, &trayReport}) {
+      EXPECT_TRUE(Contains(*report, c.name));
+      EXPECT_TRUE(Contains(*report, c.trayKind));
+    }
+    // The report prints the rows of the table the window shows, set in by three blanks.
+    for (const std::string& row : kinetic) {
+      if (!row.empty() && row[0] >= '1' && row[0] <= '6') {
+        EXPECT_TRUE(Contains(kineticReport, "   " + row)) << row;
+      }
+    }
+    for (const char* file : {"transcript.txt", "form7-kinetic.png", "form7-tray-by-tray.png",
+                             "report-kinetic.pdf", "report-tray-by-tray.pdf"}) {
+      EXPECT_TRUE(run.files.contains(QString::fromLatin1(file))) << file;
+      EXPECT_GT(run.sizes.count(QString::fromLatin1(file)) ? run.sizes.at(QString::fromLatin1(file)) : 0, 1000)
+          << file;
+    }
+  }
+}
+
+TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
+  const PlayedVariant& run = Play("bubble-cap");
+  Variant variant;
+  QFile file(QString::fromStdString(kVariants + "/bubble-cap.txt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
+
+  for (const auto& [button, heading] : {std::pair{"Command2", "== kinetic"},
+                                        std::pair{"Command3", "== tray-by-tray"}}) {
+    RecordingToolkit toolkit;
+    Application app(toolkit);
+    StartProgram(app);
+    for (const std::string& key : FirstStageKeys()) toolkit.Answer(variant.Answer(key));
+    ui_test::Click(app, "Form1", "Command2");
+    ui_test::Click(app, "Form3", "Command1");
+    for (const std::string& key : ParameterKeys()) toolkit.Answer(variant.Answer(key));
+    ui_test::Click(app, "Form5", "Command4");
+    ui_test::Click(app, "Form5", "Command1");
+    ui_test::Click(app, "Form7", button);
+    Window* form7 = ui_test::FindWindow(app, "Form7");
+    ASSERT_NE(form7, nullptr);
+    std::vector<std::string> expected;
+    for (const std::u16string& text : form7->surface().Texts()) expected.push_back(ToUtf8(text));
+    EXPECT_EQ(Section(run, heading), expected) << heading;
+  }
+}
+
+TEST_F(VariantRun, FaultyDataStopTheSessionWithTheFaultAndTheMarkedRow) {
+  struct Case {
+    const char* variant;
+    const char* fault;
+    const char* markedRow;  // a part of the row the fault display marks
+  };
+  const Case cases[] = {
+      {"faulty", "== fault Form3 ErrorRow 3", "Y[3] /мольн.д/ =0.35"},
+      {"faulty-limits", "== fault Form5 ErrorRow 2", "Флегмовое число"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.variant);
+    const PlayedVariant& run = Play(c.variant);
+    EXPECT_EQ(run.result.status, kVariantRunDone) << run.result.message;
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0], c.fault);
+    EXPECT_NE(run.lines[1].find(c.markedRow), std::string::npos) << run.lines[1];
+    EXPECT_EQ(run.files, QStringList{QStringLiteral("transcript.txt")});
+  }
+}
+
+TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
+  const PlayedVariant& run = Play("refusing");
+  EXPECT_EQ(run.result.status, kVariantRunDone) << run.result.message;
+  EXPECT_EQ(Headings(run), kAllSections);
+  EXPECT_EQ(Section(run, "== kinetic"), std::vector<std::string>{"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !"});
+  EXPECT_EQ(Section(run, "== report kinetic"), std::vector<std::string>{"(hidden)"});
+  EXPECT_EQ(Section(run, "== tray-by-tray"), std::vector<std::string>{"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !"});
+  EXPECT_EQ(Section(run, "== report tray-by-tray"), std::vector<std::string>{"(hidden)"});
+  EXPECT_FALSE(run.files.contains(QStringLiteral("report-kinetic.pdf")));
+}
+
+TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  Variant variant;
+  ASSERT_FALSE(ParseVariant("trays = no-caps\n", variant));
+  const VariantRunResult result = RunVariantSession(variant, dir.path());
+  EXPECT_EQ(result.status, kVariantRunDone) << result.message;
+  QFile transcript(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")));
+  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
+  // Every value reads 0: point 1 does not lie above the diagonal.
+  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3 ErrorRow 1\n"));
+}
+
+TEST(VariantRunFile, AFolderThatCannotBeMadeIsAFailure) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString file = dir.filePath(QStringLiteral("a-file"));
+  QFile(file).open(QIODevice::WriteOnly);
+  const VariantRunResult result =
+      RunVariantFile(kVariants + "/bubble-cap.txt", file + QStringLiteral("/out"));
+  EXPECT_EQ(result.status, kVariantRunFailed);
+  EXPECT_NE(result.message.find("a-file/out"), std::string::npos) << result.message;
+}
+
+TEST(VariantRunFile, ABadVariantFileGivesStatusTwoAndWritesNothing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  struct Case {
+    const char* what;
+    const char* text;  // nullptr: the file does not exist
+  };
+  const Case cases[] = {
+      {"unknown key", "name = a\nx8 = 0.5\ntrays = bubble-cap\n"},
+      {"line without =", "name = a\nx0 0.5\ntrays = bubble-cap\n"},
+      {"no tray kind", "name = a\nx0 = 0.5\n"},
+      {"bad tray kind", "trays = sieve\n"},
+      {"missing file", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString path = dir.filePath(QStringLiteral("variant.txt"));
+    QFile::remove(path);
+    if (c.text) {
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(c.text);
+    }
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const VariantRunResult result = RunVariantFile(path.toStdString(), out);
+    EXPECT_EQ(result.status, kVariantFileError);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_FALSE(QFileInfo::exists(out));
+  }
+}
+
+}  // namespace
+}  // namespace rc

@@ -1,0 +1,55 @@
+#pragma once
+// The real Qt toolkit with a script of prompt answers and a record of what was printed:
+// a tool plays a student's session through the program's own windows with it.
+#include <QApplication>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "qt/qt_toolkit.h"
+
+namespace rc {
+
+// The one QApplication of a tool or test run. Without a platform chosen it uses Qt's
+// offscreen platform, so no display is needed.
+QApplication& OffscreenApplication();
+
+class ScriptedToolkit : public QtToolkit {
+ public:
+  // The answers for the coming prompts, in order; std::nullopt presses Cancel.
+  void Script(const std::vector<std::optional<std::u16string>>& answers);
+  // Answers still waiting for their prompt.
+  std::size_t PendingAnswers() const { return script_.size(); }
+  // Prompts that came when the script was empty: answered empty without a dialog, so a
+  // session never waits for a user who is not there.
+  int UnscriptedPrompts() const { return unscripted_; }
+
+  // Called while each scripted prompt is about to open, the windows already brought
+  // in line with the program: the moment to take a picture of a growing list.
+  std::function<void(const std::u16string& prompt)> beforePrompt;
+  // Called once each scripted prompt's dialog is open on the screen, before the answer
+  // is typed into it, with the dialog.
+  std::function<void(QWidget* dialog)> whilePromptOpen;
+
+  // Every document printed, as the program drew it.
+  const std::vector<PrintedDocument>& Printed() const { return printed_; }
+
+  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
+                          const std::u16string& defaultText, int x, int y) override;
+  void PrintDocument(const PrintedDocument& document) override;
+  // Numbers in tables and reports are written with a point, whatever the machine's
+  // regional settings say, so that every run of a variant reads the same.
+  char16_t DecimalSeparator() override { return u'.'; }
+
+ private:
+  std::deque<std::optional<std::u16string>> script_;
+  std::vector<PrintedDocument> printed_;
+  int unscripted_ = 0;
+};
+
+// Every text of a printed document, page after page, in drawing order.
+std::vector<std::u16string> PrintedTexts(const PrintedDocument& document);
+
+}  // namespace rc

@@ -1,0 +1,67 @@
+#pragma once
+// One run of the program, from its start screen, driven through its real Qt windows as
+// a student would: buttons and list rows clicked, prompts answered from a variant.
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "session/scripted_toolkit.h"
+#include "ui/application.h"
+#include "variant_run/variant_file.h"
+
+namespace rc {
+
+using Answers = std::vector<std::optional<std::u16string>>;
+
+// What a student types for the keys given: the variant's text, or Cancel for a key the
+// variant leaves out.
+Answers AnswersFor(const Variant& variant, const std::vector<std::string>& keys);
+
+class StudentSession {
+ public:
+  // Opens the start screen.
+  StudentSession();
+  ~StudentSession();
+  StudentSession(const StudentSession&) = delete;
+  StudentSession& operator=(const StudentSession&) = delete;
+
+  enum class Click { Done, Hidden, Failed };
+  // Clicks a button of a loaded window. Hidden: the button is not on the screen now,
+  // so the student cannot click it. Failed: no such window or button, or it did not
+  // take the click.
+  Click ClickButton(const std::string& window, const std::string& control);
+  bool ClickRow(const std::string& window, const std::string& control, int row);
+
+  Window* Loaded(const std::string& name) const { return toolkit.LoadedWindow(name); }
+  // Saves the window as shown; false if it is not shown or the file cannot be written.
+  bool Screenshot(const std::string& window, const QString& pngPath) const;
+  // The loaded window with its dialog painted over it where the dialog stands.
+  bool ScreenshotWithDialog(const std::string& window, const std::string& dialog,
+                            const QString& pngPath) const;
+  // The loaded window with a widget of its own (an open prompt) painted over it.
+  bool ScreenshotWithWidget(const std::string& window, QWidget* over,
+                            const QString& pngPath) const;
+
+  ScriptedToolkit toolkit;
+  Application app;
+
+ private:
+  // Lets go of the widgets of windows unloaded by the last click, as the event loop would.
+  static void Flush();
+};
+
+// A session that has reached the results menu, stopped on a fault, or failed.
+struct EntryOutcome {
+  enum class Stage { ResultsMenu, Fault, Failed } stage = Stage::Failed;
+  std::u16string faultLine;  // "== fault Form3 ErrorRow 8"
+  std::u16string faultRow;   // the row marked on the fault display
+  std::string error;         // what went wrong, for Failed
+};
+
+// Plays a variant from the start screen to the results menu: name, the eight pairs and
+// XW, XF, XP; acceptance; the tray type and the 21 parameters; acceptance.
+EntryOutcome EnterVariant(StudentSession& session, const Variant& variant);
+
+}  // namespace rc

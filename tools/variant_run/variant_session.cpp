@@ -1,0 +1,156 @@
+#include "variant_run/variant_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <fstream>
+#include <sstream>
+
+#include "model/text.h"
+#include "session/student_session.h"
+#include "ui/window.h"
+
+namespace rc {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+// One calculation with its report, on the results menu of a session that has reached
+// it: the calculation's button, the window's texts and picture, then the print button
+// and the report's texts and PDF.
+struct Step {
+  const char* button;       // the calculation's button on Form7
+  const char16_t* section;  // "kinetic"
+  const char* fileStem;     // "kinetic"
+};
+
+bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
+             std::string& error) {
+  transcript.push_back(std::u16string(u"== ") + step.section);
+  switch (s.ClickButton("Form7", step.button)) {
+    case StudentSession::Click::Hidden:
+      transcript.push_back(u"(hidden)");
+      break;
+    case StudentSession::Click::Failed:
+      error = std::string("the results menu did not take the click on ") + step.button;
+      return false;
+    case StudentSession::Click::Done: {
+      Window* form7 = s.Loaded("Form7");
+      if (!form7) {
+        error = "the results menu closed during the calculation";
+        return false;
+      }
+      const Lines texts = form7->surface().Texts();
+      transcript.insert(transcript.end(), texts.begin(), texts.end());
+      const QString png = out.filePath(QStringLiteral("form7-%1.png").arg(step.fileStem));
+      if (!s.Screenshot("Form7", png)) {
+        error = "cannot save " + png.toStdString();
+        return false;
+      }
+      break;
+    }
+  }
+
+  transcript.push_back(std::u16string(u"== report ") + step.section);
+  const QString pdf = out.filePath(QStringLiteral("report-%1.pdf").arg(step.fileStem));
+  s.toolkit.SetPdfOutput(pdf);
+  const std::size_t printedBefore = s.toolkit.Printed().size();
+  switch (s.ClickButton("Form7", "Command5")) {
+    case StudentSession::Click::Hidden:
+      transcript.push_back(u"(hidden)");
+      return true;
+    case StudentSession::Click::Failed:
+      error = "the results menu did not take the click on its print button";
+      return false;
+    case StudentSession::Click::Done:
+      break;
+  }
+  if (s.toolkit.Printed().size() != printedBefore + 1 || s.toolkit.WrittenPdfs().isEmpty()) {
+    error = "the report was not printed to " + pdf.toStdString();
+    return false;
+  }
+  const Lines texts = PrintedTexts(s.toolkit.Printed().back());
+  transcript.insert(transcript.end(), texts.begin(), texts.end());
+  return true;
+}
+
+bool WriteTranscript(const QDir& out, const Lines& transcript) {
+  QFile file(out.filePath(QStringLiteral("transcript.txt")));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  std::string text;
+  for (const std::u16string& line : transcript) text += ToUtf8(line) + "\n";
+  return file.write(text.data(), static_cast<qint64>(text.size())) ==
+         static_cast<qint64>(text.size());
+}
+
+// One session up to the results menu, then the step. False on a failure; a fault ends
+// the transcript with its line and the marked row.
+bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Lines& transcript,
+                 bool& stopped, std::string& error) {
+  StudentSession session;
+  const EntryOutcome entry = EnterVariant(session, variant);
+  switch (entry.stage) {
+    case EntryOutcome::Stage::Failed:
+      error = entry.error;
+      return false;
+    case EntryOutcome::Stage::Fault:
+      transcript.push_back(entry.faultLine);
+      if (!entry.faultRow.empty()) transcript.push_back(entry.faultRow);
+      stopped = true;
+      return true;
+    case EntryOutcome::Stage::ResultsMenu:
+      return RunStep(session, step, out, transcript, error);
+  }
+  return false;
+}
+
+}  // namespace
+
+VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir) {
+  OffscreenApplication();
+  VariantRunResult result;
+  if (!QDir().mkpath(outDir)) {
+    result.message = "cannot create the folder " + outDir.toStdString();
+    return result;
+  }
+  const QDir out(outDir);
+  // A refused calculation hides the other one's button, so each calculation gets a
+  // session of its own from a fresh start with the same answers.
+  static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic"},
+                                    {"Command3", u"tray-by-tray", "tray-by-tray"}};
+  Lines transcript;
+  bool stopped = false;
+  bool ok = true;
+  for (const Step& step : kSteps) {
+    ok = PlaySession(variant, step, out, transcript, stopped, result.message);
+    if (!ok || stopped) break;
+  }
+  if (!WriteTranscript(out, transcript)) {
+    result.message = "cannot write " + out.filePath(QStringLiteral("transcript.txt")).toStdString();
+    return result;
+  }
+  if (ok) result.status = kVariantRunDone;
+  return result;
+}
+
+VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir) {
+  VariantRunResult result;
+  std::ifstream in(variantPath, std::ios::binary);
+  std::ostringstream text;
+  if (in) text << in.rdbuf();
+  if (!in) {
+    result.status = kVariantFileError;
+    result.message = variantPath + ": cannot be read";
+    return result;
+  }
+  Variant variant;
+  if (const auto bad = ParseVariant(text.str(), variant)) {
+    result.status = kVariantFileError;
+    result.message = variantPath + (bad->line > 0 ? ":" + std::to_string(bad->line) : "") +
+                     ": " + bad->message;
+    return result;
+  }
+  return RunVariantSession(variant, outDir);
+}
+
+}  // namespace rc

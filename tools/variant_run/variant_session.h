@@ -1,0 +1,33 @@
+#pragma once
+// A whole student session for one variant, played through the program's real windows,
+// with what the student sees written to a folder:
+//   transcript.txt           the texts of every calculation and printed report
+//   form7-kinetic.png        the results window after the kinetic line calculation
+//   form7-tray-by-tray.png   the results window after the tray-by-tray calculation
+//   report-kinetic.pdf, report-tray-by-tray.pdf   the two printed reports
+#include <QString>
+#include <string>
+
+#include "variant_run/variant_file.h"
+
+namespace rc {
+
+// Exit statuses of variant-run.
+inline constexpr int kVariantRunDone = 0;     // ran to its end, or stopped on a fault
+inline constexpr int kVariantRunFailed = 1;   // anything else went wrong
+inline constexpr int kVariantFileError = 2;   // the variant file cannot be used
+
+struct VariantRunResult {
+  int status = kVariantRunFailed;
+  std::string message;  // for the user: what went wrong
+};
+
+// Plays the variant; outDir is created if need be. Needs the QApplication
+// (OffscreenApplication).
+VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir);
+
+// The command: reads and checks the variant file first (status 2 and nothing written
+// when it is bad), then plays it.
+VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir);
+
+}  // namespace rc

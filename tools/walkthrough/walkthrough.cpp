@@ -1,0 +1,197 @@
+#include "walkthrough/walkthrough.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QWidget>
+
+#include "session/student_session.h"
+
+namespace rc {
+namespace {
+
+class Walk {
+ public:
+  Walk(const QString& outDir) : out_(outDir) {}
+
+  // Saves the window as it is now under the next number.
+  bool Shot(const std::string& window, const QString& label) {
+    return Keep(session_.Screenshot(window, NextPath(label)), label);
+  }
+  bool ShotWithDialog(const std::string& window, const std::string& dialog,
+                      const QString& label) {
+    return Keep(session_.ScreenshotWithDialog(window, dialog, NextPath(label)), label);
+  }
+  bool ShotWithPrompt(const std::string& window, QWidget* prompt, const QString& label) {
+    return Keep(session_.ScreenshotWithWidget(window, prompt, NextPath(label)), label);
+  }
+  bool Click(const std::string& window, const std::string& control) {
+    if (session_.ClickButton(window, control) == StudentSession::Click::Done) return true;
+    return Fail("cannot click " + window + "." + control);
+  }
+  bool Row(const std::string& window, int row) {
+    return session_.ClickRow(window, "List1", row) ||
+           Fail("cannot click row " + std::to_string(row) + " of " + window);
+  }
+  // Prints the result shown on the results menu to OUT-DIR/<stem>.pdf and turns its
+  // pages into pictures.
+  bool Print(const QString& stem) {
+    const QString pdf = out_.filePath(stem + QStringLiteral(".pdf"));
+    session_.toolkit.SetPdfOutput(pdf);
+    if (!Click("Form7", "Command5")) return false;
+    if (session_.toolkit.WrittenPdfs().isEmpty()) return Fail("no PDF written for " + stem.toStdString());
+    const QString prefix = out_.filePath(QStringLiteral("%1-%2").arg(++count_, 2, 10, QLatin1Char('0')).arg(stem));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                QStringLiteral("80"), pdf, prefix});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0) {
+      return Fail("pdftoppm could not turn " + pdf.toStdString() + " into pictures");
+    }
+    const QFileInfo info(prefix);
+    const QStringList pages = QDir(info.path()).entryList(
+        {info.fileName() + QStringLiteral("-*.png")}, QDir::Files, QDir::Name);
+    if (pages.isEmpty()) return Fail("no page pictures for " + pdf.toStdString());
+    for (const QString& page : pages) result_.pictures.append(out_.filePath(page));
+    return true;
+  }
+  bool Fail(const std::string& message) {
+    if (result_.message.empty()) result_.message = message;
+    return false;
+  }
+
+  StudentSession& session() { return session_; }
+  WalkthroughResult& result() { return result_; }
+
+ private:
+  QString NextPath(const QString& label) {
+    return out_.filePath(QStringLiteral("%1-%2.png").arg(++count_, 2, 10, QLatin1Char('0')).arg(label));
+  }
+  bool Keep(bool saved, const QString& label) {
+    if (!saved) return Fail("cannot take the picture " + label.toStdString());
+    result_.pictures.append(out_.filePath(
+        QStringLiteral("%1-%2.png").arg(count_, 2, 10, QLatin1Char('0')).arg(label)));
+    return true;
+  }
+
+  QDir out_;
+  StudentSession session_;
+  WalkthroughResult result_;
+  int count_ = 0;
+};
+
+// Start screen, rules screen and back; the first stage typed with XW 0; the faulty
+// acceptance, its dialog, correction of XW and the end of corrections.
+bool FirstStage(Walk& w, const Variant& variant) {
+  StudentSession& s = w.session();
+  if (!w.Shot("Form1", QStringLiteral("start-screen")) || !w.Click("Form1", "Command1") ||
+      !w.Shot("Form2", QStringLiteral("rules-screen")) || !w.Click("Form2", "Command1") ||
+      !w.Shot("Form1", QStringLiteral("start-screen-again"))) {
+    return false;
+  }
+  Answers answers = AnswersFor(variant, FirstStageKeys());
+  answers[answers.size() - 3] = u"0";  // XW: accepted as typed, refused by the check
+  s.toolkit.Script(answers);
+  int prompt = 0;
+  s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
+  s.toolkit.whilePromptOpen = [&](QWidget* dialog) {
+    // The list as it grows: half a pair, four pairs, the compositions coming.
+    if (prompt == 5 || prompt == 10 || prompt == 19) {
+      w.ShotWithPrompt("Form3", dialog, QStringLiteral("entry-prompt-%1").arg(prompt));
+    }
+  };
+  const bool entered = w.Click("Form1", "Command2");
+  s.toolkit.beforePrompt = nullptr;
+  s.toolkit.whilePromptOpen = nullptr;
+  if (!entered || !w.Shot("Form3", QStringLiteral("entry-review-faulty"))) return false;
+  if (!w.Click("Form3", "Command1")) return false;
+  if (!s.Loaded("Form4")) return w.Fail("typing XW as 0 did not give a faulty acceptance");
+  if (!w.ShotWithDialog("Form3", "Form4", QStringLiteral("fault-display-with-dialog")) ||
+      !w.Shot("Form4", QStringLiteral("error-dialog")) || !w.Click("Form4", "Command1") ||
+      !w.Shot("Form3", QStringLiteral("correction-mode"))) {
+    return false;
+  }
+  s.toolkit.Script(AnswersFor(variant, {"xw"}));
+  if (!w.Row("Form3", 8) || !w.Shot("Form3", QStringLiteral("corrected")) ||
+      !w.Click("Form3", "Command3")) {
+    return false;
+  }
+  return s.Loaded("Form5") || w.Fail("the corrected first stage was not accepted");
+}
+
+// The tray-type question, the 21 parameters and their acceptance.
+bool SecondStage(Walk& w, const Variant& variant) {
+  StudentSession& s = w.session();
+  if (!w.Shot("Form5", QStringLiteral("tray-type-question"))) return false;
+  s.toolkit.Script(AnswersFor(variant, ParameterKeys()));
+  int prompt = 0;
+  s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
+  s.toolkit.whilePromptOpen = [&](QWidget* dialog) {
+    if (prompt == 12) {
+      w.ShotWithPrompt("Form5", dialog, QStringLiteral("parameters-prompt-%1").arg(prompt));
+    }
+  };
+  const bool entered = w.Click("Form5", variant.bubbleCap ? "Command4" : "Command5");
+  s.toolkit.beforePrompt = nullptr;
+  s.toolkit.whilePromptOpen = nullptr;
+  if (!entered || !w.Shot("Form5", QStringLiteral("parameters-review")) ||
+      !w.Click("Form5", "Command1")) {
+    return false;
+  }
+  return s.Loaded("Form7") || w.Fail("the variant's parameters were not accepted");
+}
+
+// One calculation on the results menu, pictured, and its report printed. A button
+// hidden by an earlier refusal is left alone, as the student would have to.
+bool Calculation(Walk& w, const char* button, const QString& table, const QString& report) {
+  StudentSession& s = w.session();
+  switch (s.ClickButton("Form7", button)) {
+    case StudentSession::Click::Hidden:
+      return true;
+    case StudentSession::Click::Failed:
+      return w.Fail(std::string("cannot click Form7.") + button);
+    case StudentSession::Click::Done:
+      break;
+  }
+  if (!w.Shot("Form7", table)) return false;
+  Window* form7 = s.Loaded("Form7");
+  const Control* print = form7 ? form7->FindControl("Command5") : nullptr;
+  // A refused calculation leaves nothing to print.
+  return !print || !print->visible || w.Print(report);
+}
+
+// Both calculations with their reports, then the full correction of one parameter and
+// the recomputation.
+bool Results(Walk& w, const Variant& variant) {
+  StudentSession& s = w.session();
+  if (!w.Shot("Form7", QStringLiteral("results-menu")) ||
+      !Calculation(w, "Command2", QStringLiteral("kinetic-line-table"),
+                   QStringLiteral("report-kinetic")) ||
+      !Calculation(w, "Command3", QStringLiteral("tray-by-tray-table"),
+                   QStringLiteral("report-tray-by-tray")) ||
+      !w.Click("Form7", "Command4") || !w.Shot("Form9", QStringLiteral("full-correction"))) {
+    return false;
+  }
+  s.toolkit.Script(AnswersFor(variant, {"p19"}));
+  if (!w.Row("Form9", 12) || !w.Shot("Form9", QStringLiteral("full-correction-row-asked")) ||
+      !w.Click("Form9", "Command3")) {
+    return false;
+  }
+  return w.Shot("Form7", QStringLiteral("results-after-correction"));
+}
+
+}  // namespace
+
+WalkthroughResult RunWalkthrough(const Variant& variant, const QString& outDir) {
+  OffscreenApplication();
+  if (!QDir().mkpath(outDir)) {
+    WalkthroughResult failed;
+    failed.message = "cannot create the folder " + outDir.toStdString();
+    return failed;
+  }
+  Walk walk(outDir);
+  walk.result().ok = FirstStage(walk, variant) && SecondStage(walk, variant) &&
+                     Results(walk, variant);
+  return walk.result();
+}
+
+}  // namespace rc
