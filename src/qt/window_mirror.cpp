@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
@@ -131,6 +132,7 @@ QWidget* WindowMirror::Create(const Control& control) {
       connect(list, &QListWidget::itemClicked, this, [self, name, list](QListWidgetItem* item) {
         if (self) self->ClickList(name, list->row(item));
       });
+      list->installEventFilter(this);
       widget = list;
       break;
     }
@@ -238,6 +240,18 @@ void WindowMirror::ClickButton(const std::string& name) {
   toolkit_.RunEvent([handler] {
     if (handler) handler();
   });
+}
+
+bool WindowMirror::eventFilter(QObject* watched, QEvent* event) {
+  auto* list = qobject_cast<QListWidget*>(watched);
+  if (list && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list->currentRow() >= 0) {
+      ClickList(list->objectName().toStdString(), list->currentRow());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void WindowMirror::ClickList(const std::string& name, int row) {

@@ -35,6 +35,8 @@ class WindowMirror : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Enter on a list's current row acts as a click on that row, for the keyboard user.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct ControlView {

@@ -192,6 +192,19 @@ TEST(QtWindows, AListClickSetsTheRowBeforeTheHandlerRuns) {
   EXPECT_EQ(form.control("List1").listIndex, 3);
 }
 
+TEST(QtWindows, EnterOnAListRowActsAsItsClick) {
+  QtSession s;
+  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
+  s.toolkit.Sync();
+  TestForm& form = *s.app.FindForm<TestForm>();
+  QListWidget* list = s.toolkit.ListFor(form, "List1");
+  list->setCurrentRow(2);
+  QTest::keyClick(list, Qt::Key_Down);  // moving the selection asks nothing
+  EXPECT_TRUE(form.clickedRows.empty());
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(form.clickedRows, std::vector<int>{3});
+}
+
 TEST(QtWindows, ListRowsAreOneCellLineApartAndEightPixelsPerCharacter) {
   QtSession s;
   s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
