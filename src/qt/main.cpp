@@ -3,6 +3,7 @@
 
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
+#include "qt/russian_texts.h"
 #include "ui/program.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
+  rc::InstallRussianQtTexts(qapp);
   // The program ends by its own end buttons (or when its last window is closed).
   QApplication::setQuitOnLastWindowClosed(false);
   rc::QtToolkit toolkit;
