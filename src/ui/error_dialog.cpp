@@ -17,7 +17,6 @@ constexpr int kForm5InstructionTop = 6000;
 
 const FontSpec kDialogFont{u"Courier", 9.75, false};
 
-
 }  // namespace
 
 ErrorDialog::ErrorDialog(Application& app, std::string name, int dialogTop)
@@ -29,22 +28,21 @@ void ErrorDialog::Load() {
   height = kHeight;
   SetFont(kDialogFont);
 
-  Control& label1 = Add("Label1", ControlKind::Label);
-  label1.caption = kErrorText;
-  label1.font = FontSpec{u"Courier", 9.75, true};
-  label1.foreColor = kRed;
-  label1.backColor = backColor;
-  label1.centred = true;
-  label1.width = 4000;
-  label1.height = 255;
-
-  Control& label2 = Add("Label2", ControlKind::Label);
-  label2.caption = kQuestion;
-  label2.font = kDialogFont;
-  label2.backColor = backColor;
-  label2.centred = true;
-  label2.width = 4000;
-  label2.height = 255;
+  // The two centred lines of text: the error in bold red, the question below it.
+  auto addText = [this](const char* name, const char16_t* text) -> Control& {
+    Control& label = Add(name, ControlKind::Label);
+    label.caption = text;
+    label.font = kDialogFont;
+    label.backColor = backColor;
+    label.centred = true;
+    label.width = 4000;
+    label.height = 255;
+    return label;
+  };
+  Control& error = addText("Label1", kErrorText);
+  error.font.bold = true;
+  error.foreColor = kRed;
+  addText("Label2", kQuestion);
 
   Control& yes = Add("Command1", ControlKind::Button);
   yes.caption = kYes;

@@ -19,8 +19,6 @@ constexpr int kButtonTop = 6000;
 constexpr int kButtonWidth = 2415;
 constexpr int kButtonHeight = 615;
 
-// Rounds to a whole number of twips, halves to even.
-
 }  // namespace
 
 Form1::Form1(Application& app) : Window(app, "Form1") {

@@ -107,10 +107,6 @@ TEST(KineticLine, RefusesDataThatCannotGiveFiniteResults) {
     const char* what;
     DesignData data;
   };
-  auto with = [](DesignData d, int n, const char16_t* text) {
-    SetParameter(d, n, text);
-    return d;
-  };
   DesignData flat = BenzeneTolueneSieve();  // a parabola with its vertex at point 2
   SetEquilibriumPoint(flat, 1, u"0.25", u"0.5");
   SetEquilibriumPoint(flat, 2, u"0.5", u"0.75");
@@ -118,15 +114,15 @@ TEST(KineticLine, RefusesDataThatCannotGiveFiniteResults) {
   DesignData equalX = BenzeneTolueneSieve();
   SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
   const Case cases[] = {
-      {"bypass 1, sieve", with(BenzeneTolueneSieve(), 40, u"1")},
-      {"bypass 1, bubble-cap", with(BenzeneTolueneBubbleCap(), 40, u"1")},
-      {"XW = XF", with(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
-      {"weir 0, dual-flow", with(BenzeneTolueneDualFlow(), 36, u"0")},
-      {"weir 0, sieve", with(BenzeneTolueneSieve(), 36, u"0")},
+      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), 40, u"1")},
+      {"bypass 1, bubble-cap", WithParameter(BenzeneTolueneBubbleCap(), 40, u"1")},
+      {"XW = XF", WithParameter(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
+      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 36, u"0")},
+      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), 36, u"0")},
       {"zero slope", flat},
       {"equal X*", equalX},
-      {"narrow bubble-cap column", with(BenzeneTolueneBubbleCap(), 33, u"0.3")},
-      {"reflux 0", with(BenzeneTolueneSieve(), 19, u"0")},
+      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), 33, u"0.3")},
+      {"reflux 0", WithParameter(BenzeneTolueneSieve(), 19, u"0")},
   };
   for (const Case& c : cases) {
     DesignData d = c.data;

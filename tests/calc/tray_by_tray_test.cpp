@@ -230,20 +230,16 @@ TEST(TrayByTray, RefusesDataThatCannotGiveFiniteResults) {
     const char* what;
     DesignData data;
   };
-  auto with = [](DesignData d, int n, const char16_t* text) {
-    SetParameter(d, n, text);
-    return d;
-  };
   DesignData equalX = BenzeneTolueneSieve();
   SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
   const Case cases[] = {
-      {"bypass 1, sieve", with(BenzeneTolueneSieve(), 40, u"1")},
-      {"bypass 1, dual-flow", with(BenzeneTolueneDualFlow(), 40, u"1")},
-      {"XW = XF", with(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
-      {"weir 0, dual-flow", with(BenzeneTolueneDualFlow(), 36, u"0")},
-      {"weir 0, sieve", with(BenzeneTolueneSieve(), 36, u"0")},
+      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), 40, u"1")},
+      {"bypass 1, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 40, u"1")},
+      {"XW = XF", WithParameter(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
+      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 36, u"0")},
+      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), 36, u"0")},
       {"equal X*", equalX},
-      {"narrow bubble-cap column", with(BenzeneTolueneBubbleCap(), 33, u"0.3")},
+      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), 33, u"0.3")},
   };
   for (const Case& c : cases) {
     DesignData d = c.data;

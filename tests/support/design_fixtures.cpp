@@ -109,4 +109,9 @@ DesignData BenzeneTolueneDualFlow() {
                                            });
 }
 
+DesignData WithParameter(DesignData data, int n, const std::u16string& text) {
+  SetParameter(data, n, text);
+  return data;
+}
+
 }  // namespace rc

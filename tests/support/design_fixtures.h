@@ -16,6 +16,8 @@ DesignData BenzeneTolueneDualFlow();    // TrayType 1, parameter 34 = 1, slots 0
 
 // Sets parameter n (16..40) as typed: its text and the number read from it.
 void SetParameter(DesignData& data, int n, const std::u16string& text);
+// A copy of data with parameter n typed as text.
+DesignData WithParameter(DesignData data, int n, const std::u16string& text);
 // Sets equilibrium point i (0..7) as typed.
 void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,
                          const std::u16string& y);
