@@ -73,15 +73,10 @@ void QtToolkit::WindowClosedByUser(std::uint64_t serial) {
   if (!app_ || app_->Ended()) return;
   for (Window* w : app_->LoadedWindows()) {
     if (w->Serial() == serial) {
-      RunEvent([this, w] { app_->Unload(*w); });
-      break;
+      RunEvent([w] { w->CloseByUser(); });
+      return;
     }
   }
-  if (app_->Ended()) return;
-  for (const Window* w : app_->LoadedWindows()) {
-    if (w->visible) return;
-  }
-  app_->End();
 }
 
 std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16string& title,
@@ -166,6 +161,10 @@ char16_t QtToolkit::DecimalSeparator() {
 double QtToolkit::LineHeightTwips(const FontSpec& font) { return FontLineHeightTwips(font); }
 
 double QtToolkit::PrinterPageHeightTwips() { return PrintablePageHeightTwips(); }
+
+double QtToolkit::PrinterPageWidthTwips() { return PrintablePageWidthTwips(); }
+
+double QtToolkit::CharWidthTwips(const FontSpec& font) { return FontCharWidthTwips(font); }
 
 QString QtToolkit::NextPdfPath() const {
   if (writtenPdfs_.isEmpty()) return pdfPath_;

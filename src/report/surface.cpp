@@ -10,6 +10,30 @@ void Surface::Add(DrawOp op) {
 }
 
 void Surface::Print(const std::u16string& text) {
+  const double left = CurrentX;
+  std::u16string rest = text;
+  for (;;) {
+    const std::size_t fits = FittingLength(rest);
+    if (fits >= rest.size()) break;
+    PrintLine(rest.substr(0, fits));
+    rest.erase(0, fits);
+    CurrentX = left;
+  }
+  PrintLine(rest);
+}
+
+std::size_t Surface::FittingLength(const std::u16string& text) const {
+  if (pageWidth_ <= 0 || charWidth_ <= 0) return text.size();
+  const double room = (pageWidth_ - CurrentX) / charWidth_;
+  // At least one character a line, however little room is left.
+  std::size_t fits = room >= 1 ? static_cast<std::size_t>(room) : 1;
+  if (fits >= text.size()) return text.size();
+  // A character of two UTF-16 units stays whole.
+  if (fits > 1 && text[fits] >= 0xDC00 && text[fits] <= 0xDFFF) --fits;
+  return fits;
+}
+
+void Surface::PrintLine(const std::u16string& text) {
   if (!text.empty() && pageHeight_ > 0 && CurrentY + lineHeight_ > pageHeight_ && CurrentY > 0) {
     const double x = CurrentX;
     NewPage();

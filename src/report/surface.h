@@ -37,6 +37,12 @@ class Surface {
   // Height of a printer page [twips]; 0 for a window, which never breaks into pages.
   void SetPageHeight(double twips) { pageHeight_ = twips; }
   double PageHeight() const { return pageHeight_; }
+  // Width of a printer page [twips] and the advance of one character of its fixed-pitch
+  // font [twips]; 0 for a window, whose lines are never broken.
+  void SetPageWidth(double twips, double charWidth) {
+    pageWidth_ = twips;
+    charWidth_ = charWidth;
+  }
 
   double CurrentX = 0;
   double CurrentY = 0;
@@ -46,6 +52,8 @@ class Surface {
   // Draws text at the pen, then moves the pen to the start of the next line. On a
   // printer a line of text that would pass the bottom of the page goes to the top of a
   // new one; empty lines only move the pen, so they never start a page of their own.
+  // A line too long for the page's width goes on in the next line from the same left
+  // edge, so no character is lost beyond the paper.
   void Print(const std::u16string& text = {});
   void Line(double x1, double y1, double x2, double y2, Colour colour);
   void Box(double x1, double y1, double x2, double y2, Colour colour);
@@ -63,10 +71,16 @@ class Surface {
 
  private:
   void Add(DrawOp op);
+  // Draws one line that fits the page at the pen and moves the pen down.
+  void PrintLine(const std::u16string& text);
+  // How many characters of text fit between the pen and the right edge of the page.
+  std::size_t FittingLength(const std::u16string& text) const;
 
   std::vector<Page> pages_{Page{}};
   double lineHeight_ = 195;
   double pageHeight_ = 0;
+  double pageWidth_ = 0;
+  double charWidth_ = 0;
   std::uint64_t revision_ = 0;
 };
 

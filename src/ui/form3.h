@@ -2,6 +2,7 @@
 // The first-stage list window: the entry of the equilibrium points and XW, XF, XP runs
 // on it (entry.h), then the student accepts the data or corrects them row by row.
 #include "ui/window.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc {
 
@@ -9,6 +10,8 @@ class Form3 : public Window {
  public:
   explicit Form3(Application& app);
   void Load() override;
+  // The typed data would be lost: the student is asked first.
+  void CloseByUser() override { AskBeforeEnding(*this); }
 
   // The window as the entry stage begins: caption, heading printed, the empty list
   // shown, every button and label hidden.

@@ -1,6 +1,7 @@
 #pragma once
 // The tray-type question and the second entry stage (parameters 19..31, 33..40).
 #include "ui/window.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc {
 
@@ -9,6 +10,8 @@ class Form5 : public Window {
  public:
   explicit Form5(Application& app);
   void Load() override;
+  // The typed data would be lost: the student is asked first.
+  void CloseByUser() override { AskBeforeEnding(*this); }
 
   // Asks for the 21 parameters one after another, lists and checks them, and leaves
   // the window in review with the accept and change buttons.

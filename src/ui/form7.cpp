@@ -78,6 +78,9 @@ void Form7::Load() {
   control("Command5").onClick = [this] { PrintResult(); };
   control("Command4").onClick = [this] { OpenFullCorrection(app()); };
   control("Command1").onClick = [this] { app().End(); };
+  // A reflex Enter starts the kinetic line, not the end of the program (the first tab
+  // stop).
+  SetFocus(control("Command2"));
 }
 
 void Form7::RunKineticLine() {

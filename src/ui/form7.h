@@ -3,6 +3,7 @@
 // appear.
 #include "calc/refusal.h"
 #include "ui/window.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc {
 
@@ -10,6 +11,8 @@ class Form7 : public Window {
  public:
   explicit Form7(Application& app);
   void Load() override;
+  // The typed data would be lost: the student is asked first.
+  void CloseByUser() override { AskBeforeEnding(*this); }
 
   // The buttons' actions, also used by the full correction window to re-run the
   // calculation last shown. Each runs its calculation and shows its table or its

@@ -39,6 +39,7 @@ void Form7::PrintResult() {
     Surface printer;
     printer.SetLineHeight(toolkit.LineHeightTwips(font));
     printer.SetPageHeight(toolkit.PrinterPageHeightTwips());
+    printer.SetPageWidth(toolkit.PrinterPageWidthTwips(), toolkit.CharWidthTwips(font));
     const std::u16string dateTime =
         DateTimeText(toolkit.ShortDateText(), toolkit.TimeText(), toolkit.Today());
     const char16_t separator = toolkit.DecimalSeparator();

@@ -98,11 +98,16 @@ void Form9::FillList() {
   for (int row = 0; row < kRowCount; ++row) list.AddItem(RowText(row));
 }
 
+void Form9::CloseResultsBehind() {
+  if (Form7* menu = app().FindForm<Form7>()) app().Unload(*menu);
+}
+
 void Form9::RowClicked() {
   DesignData& data = app().data();
   Control& list = control("List1");
   const int row = list.listIndex;
   if (row < 0 || row >= kRowCount) return;
+  CloseResultsBehind();
   control("Label3").visible = false;
   control("Command3").visible = false;
 
@@ -140,6 +145,7 @@ void Form9::RowClicked() {
 }
 
 void Form9::ChooseTrayType(int trayType) {
+  CloseResultsBehind();
   app().data().TrayType = trayType;
   ReplaceRow(control("List1"), kHeaderRow, RowText(kHeaderRow));
   control("Command3").visible = true;
