@@ -24,10 +24,14 @@ void Surface::Print(const std::u16string& text) {
 
 std::size_t Surface::FittingLength(const std::u16string& text) const {
   if (pageWidth_ <= 0 || charWidth_ <= 0) return text.size();
+  // Blanks past the edge show nothing: a line whose last visible character fits stays
+  // whole.
+  const std::size_t lastCharacter = text.find_last_not_of(u' ');
+  if (lastCharacter == std::u16string::npos) return text.size();
   const double room = (pageWidth_ - CurrentX) / charWidth_;
   // At least one character a line, however little room is left.
   std::size_t fits = room >= 1 ? static_cast<std::size_t>(room) : 1;
-  if (fits >= text.size()) return text.size();
+  if (fits > lastCharacter) return text.size();
   // A character of two UTF-16 units stays whole.
   if (fits > 1 && text[fits] >= 0xDC00 && text[fits] <= 0xDFFF) --fits;
   return fits;

@@ -78,6 +78,12 @@ TEST(Surface, PrinterLineTooWideForThePageContinuesOnTheNextLine) {
   EXPECT_EQ(last.y1, 0);
   EXPECT_EQ(s.CurrentX, 0);
   EXPECT_EQ(s.CurrentY, 200);
+
+  // Blanks past the edge hide nothing: such a line is drawn whole, on one line.
+  s.CurrentX = 1000;
+  s.Print(u"0123456789" + std::u16string(20, u' '));
+  EXPECT_EQ(s.Texts().back().size(), 30u);
+  EXPECT_EQ(s.CurrentY, 400);
 }
 
 TEST(RoundTwips, RoundsHalvesToEvenAndSaturates) {
