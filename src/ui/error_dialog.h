@@ -9,17 +9,20 @@
 
 namespace rc {
 
+class ListWindow;
+
 class ErrorDialog : public YesNoDialog {
  public:
   ErrorDialog(Application& app, std::string name, int dialogTop);
   // Lays the dialog out over its owner and shows it (the dialog's load).
-  void Open(Window& owner);
+  void Open(ListWindow& owner);
   void CloseByUser() override { Yes(); }
 
  private:
   void Yes() override;
   void No() override;
   int dialogTop_;
+  ListWindow* owner_ = nullptr;
 };
 
 class Form4 : public ErrorDialog {

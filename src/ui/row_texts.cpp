@@ -19,8 +19,4 @@ std::u16string ParameterRowText(const DesignData& data, int n) {
   return u"   " + data.ParamCaption[n] + u"    " + data.ParamText[n];
 }
 
-std::u16string FirstStageRowText(const DesignData& data, int row) {
-  return row < 8 ? EquilibriumRowText(data, row) : ParameterRowText(data, row + 8);
-}
-
 }  // namespace rc

@@ -13,8 +13,4 @@ std::u16string EquilibriumRowXHalf(const DesignData& data, int i);
 // "   " + caption (64 characters) + "    " + text.
 std::u16string ParameterRowText(const DesignData& data, int n);
 
-// Row 0..10 of the first-stage data as every correction list shows them: the eight
-// equilibrium points, then XW, XF, XP.
-std::u16string FirstStageRowText(const DesignData& data, int row);
-
 }  // namespace rc

@@ -1,7 +1,7 @@
 #include "ui/yes_no_dialog.h"
 
 #include "ui/application.h"
-#include "ui/correction_window.h"
+#include "ui/list_window.h"
 
 namespace rc {
 namespace {
@@ -18,15 +18,41 @@ constexpr int kStatementTop = 180;    // [twips]
 constexpr int kQuestionTop = 480;     // [twips]
 constexpr int kButtonTop = 850;       // [twips]
 
+
+Control& DialogText(Window& dialog, const char* name, std::u16string text) {
+  Control& label = dialog.Add(name, ControlKind::Label);
+  label.caption = std::move(text);
+  label.font = kDialogFont;
+  label.backColor = dialog.backColor;
+  label.centred = true;
+  label.width = kLabelWidth;
+  label.height = kLabelHeight;
+  return label;
+}
+
+Control& DialogButton(Window& dialog, const char* name, const char16_t* caption) {
+  Control& button = dialog.Add(name, ControlKind::Button);
+  button.caption = caption;
+  button.width = kButtonWidth;
+  button.height = kButtonHeight;
+  return button;
+}
+
 }  // namespace
 
 YesNoDialog::YesNoDialog(Application& app, std::string name, std::u16string caption,
-                         std::u16string statement, std::u16string question)
+                         std::u16string statementText, std::u16string questionText)
     : Window(app, std::move(name)),
-      caption_(std::move(caption)),
-      statement_(std::move(statement)),
-      question_(std::move(question)) {
+      statement(DialogText(*this, "Label1", std::move(statementText))),
+      question(DialogText(*this, "Label2", std::move(questionText))),
+      yesButton(DialogButton(*this, "Command1", kYes)),
+      noButton(DialogButton(*this, "Command2", kNo)),
+      caption_(std::move(caption)) {
   escapeCloses = true;
+  statement.font.bold = true;
+  statement.foreColor = kRed;
+  yesButton.onClick = [this] { Yes(); };
+  noButton.onClick = [this] { No(); };
 }
 
 void YesNoDialog::Load() {
@@ -34,34 +60,6 @@ void YesNoDialog::Load() {
   width = kWidth;
   height = kHeight;
   SetFont(kDialogFont);
-
-  // The two centred lines of text: the statement in bold red, the question below it.
-  auto addText = [this](const char* name, const std::u16string& text) -> Control& {
-    Control& label = Add(name, ControlKind::Label);
-    label.caption = text;
-    label.font = kDialogFont;
-    label.backColor = backColor;
-    label.centred = true;
-    label.width = kLabelWidth;
-    label.height = kLabelHeight;
-    return label;
-  };
-  Control& statement = addText("Label1", statement_);
-  statement.font.bold = true;
-  statement.foreColor = kRed;
-  addText("Label2", question_);
-
-  Control& yes = Add("Command1", ControlKind::Button);
-  yes.caption = kYes;
-  yes.width = kButtonWidth;
-  yes.height = kButtonHeight;
-  yes.onClick = [this] { Yes(); };
-
-  Control& no = Add("Command2", ControlKind::Button);
-  no.caption = kNo;
-  no.width = kButtonWidth;
-  no.height = kButtonHeight;
-  no.onClick = [this] { No(); };
 }
 
 void YesNoDialog::OpenOver(Window& owner, int dialogTop, bool focusOnYes) {
@@ -71,20 +69,16 @@ void YesNoDialog::OpenOver(Window& owner, int dialogTop, bool focusOnYes) {
   width = kWidth;
   height = kHeight;
 
-  Control& yes = control("Command1");
-  Control& no = control("Command2");
-  Control& statement = control("Label1");
-  Control& question = control("Label2");
-  yes.tabStop = true;
+  yesButton.tabStop = true;
   statement.left = RoundTwips((width - statement.width) / 2.0);
   question.left = RoundTwips((width - question.width) / 2.0);
-  PlaceSideBySide(*this, yes, no);
+  PlaceSideBySide(*this, yesButton, noButton);
   statement.top = kStatementTop;
   question.top = kQuestionTop;
-  yes.top = kButtonTop;
-  no.top = yes.top;
+  yesButton.top = kButtonTop;
+  noButton.top = yesButton.top;
   Show();
-  SetFocus(focusOnYes ? yes : no);
+  SetFocus(focusOnYes ? yesButton : noButton);
 }
 
 Window* YesNoDialog::LoadedOwner() {

@@ -12,7 +12,6 @@ class YesNoDialog : public Window {
  public:
   YesNoDialog(Application& app, std::string name, std::u16string caption,
               std::u16string statement, std::u16string question);
-  // Creates the labels and buttons.
   void Load() override;
 
   // Design width and height of the dialog [twips].
@@ -20,6 +19,11 @@ class YesNoDialog : public Window {
   static constexpr int kHeight = 1800;
 
  protected:
+  Control& statement;  // Label1, bold red
+  Control& question;   // Label2
+  Control& yesButton;  // Command1 "Да"
+  Control& noButton;   // Command2 "Нет"
+
   // Lays the dialog out at the given top, centred across its owner, shows it and puts
   // the focus on "Да" or on "Нет".
   void OpenOver(Window& owner, int dialogTop, bool focusOnYes);
@@ -30,7 +34,7 @@ class YesNoDialog : public Window {
   virtual void No() = 0;
 
  private:
-  std::u16string caption_, statement_, question_;
+  std::u16string caption_;
   Window* owner_ = nullptr;
 };
 

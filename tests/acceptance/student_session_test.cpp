@@ -18,7 +18,7 @@
 #include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/correction_window.h"
+#include "ui/list_window.h"
 #include "ui/program.h"
 #include "ui/row_texts.h"
 
