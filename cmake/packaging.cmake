@@ -2,8 +2,13 @@
 # AppStream metainfo, copyright, change log, manual page) and describes its Debian
 # package, made by CPack's DEB generator: `bash scripts/package`.
 include(GNUInstallDirs)
+# Installing needs only the program and its files, not every test and benchmark:
+# scripts/package builds just those before it makes the package.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
-set(RC_APP_ID rectification)
+# The AppStream component id must be a reverse domain name; the menu entry and the icon
+# keep the program's own name.
+set(RC_APP_ID org.example.rectification CACHE STRING "AppStream component id (reverse domain name)")
 set(RC_RELEASE_DATE 2026-12-08 CACHE STRING "Date of this release, for the AppStream metainfo")
 set(RC_SCREENSHOT_URL "https://example.org/rectification/start-screen.png" CACHE STRING
     "Where the start-screen picture (docs/screenshots/start-screen.png) is published")
