@@ -1,7 +1,10 @@
 #include "qt/keyboard_layout.h"
 
 #include <xcb/xcb.h>
+// The XKB header names a member "explicit", a C++ keyword: rename it while it is read.
+#define explicit xkb_explicit
 #include <xcb/xkb.h>
+#undef explicit
 
 #include <QGuiApplication>
 #include <cstdlib>
