@@ -41,7 +41,7 @@ install(FILES ${RC_GENERATED_DIR}/${RC_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${RC_GENERATED_DIR}/rectification.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${RC_PACKAGING_DIR}/copyright ${RC_GENERATED_DIR}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/rectification)  # named for the package
 
 # The Debian package: rectification_<version>_amd64.deb.
 set(CPACK_GENERATOR DEB)
@@ -50,11 +50,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "teaching program for the design of a tray rectification column")
 set(CPACK_PACKAGE_DESCRIPTION
-    "An interactive teaching program for the design calculation of a tray distillation
-(rectification) column separating a two-component mixture. The student types the
-vapour-liquid equilibrium curve, the compositions and the column parameters; the
-program checks them, computes the kinetic line of rectification or the column tray by
-tray, shows the results as tables and prints them as a report. Its texts are in Russian.")
+    "An interactive teaching program for the design calculation of a tray
+distillation (rectification) column separating a two-component mixture.
+The student types the vapour-liquid equilibrium curve, the compositions
+and the column parameters; the program checks them, computes the kinetic
+line of rectification or the column tray by tray, shows the results as
+tables and prints them as a report. Its texts are in Russian.")
 set(CPACK_PACKAGE_CONTACT ${RC_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
