@@ -133,7 +133,10 @@ void QtToolkit::Beep() {
   QApplication::beep();
 }
 
-void QtToolkit::ActivateKeyboardLayout(std::uint32_t layout) { layouts_.Activate(layout); }
+void QtToolkit::ActivateKeyboardLayout(std::uint32_t layout) {
+  layouts_.Activate(layout);
+  SwitchKeyboardLayout(layout);
+}
 
 std::u16string QtToolkit::ShortDateText() {
   const QLocale locale = QLocale::system();
