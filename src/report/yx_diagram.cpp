@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "calc/equilibrium_fit.h"
 #include "model/text.h"
