@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "calc/reflux_sweep.h"
 #include "model/text.h"
+#include "report/reflux_texts.h"
 #include "session/student_session.h"
 #include "ui/window.h"
 
@@ -22,7 +24,17 @@ struct Step {
   const char* button;       // the calculation's button on Form7
   const char16_t* section;  // "kinetic"
   const char* fileStem;     // "kinetic"
+  bool refluxStudy;         // followed by the reflux study on the same data
 };
+
+// "== reflux sweep": one row per reflux ratio, then the optimum's k.
+void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
+  transcript.push_back(u"== reflux sweep");
+  const RefluxSweep sweep = SweepRefluxRatio(data);
+  for (const RefluxPoint& point : sweep.points) transcript.push_back(RefluxSweepRow(point));
+  transcript.push_back(u"optimum k = " +
+                       (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
+}
 
 bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
              std::string& error) {
@@ -99,7 +111,9 @@ bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Line
       stopped = true;
       return true;
     case EntryOutcome::Stage::ResultsMenu:
-      return RunStep(session, step, out, transcript, error);
+      if (!RunStep(session, step, out, transcript, error)) return false;
+      if (step.refluxStudy) AppendRefluxSweep(session.app.data(), transcript);
+      return true;
   }
   return false;
 }
@@ -116,8 +130,8 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   const QDir out(outDir);
   // A refused calculation hides the other one's button, so each calculation gets a
   // session of its own from a fresh start with the same answers.
-  static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic"},
-                                    {"Command3", u"tray-by-tray", "tray-by-tray"}};
+  static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic", false},
+                                    {"Command3", u"tray-by-tray", "tray-by-tray", true}};
   Lines transcript;
   bool stopped = false;
   bool ok = true;
