@@ -3,6 +3,20 @@
 #include <cmath>
 
 namespace rc {
+namespace {
+
+DrawOp Op(DrawOp::Kind kind, double x1, double y1, double x2, double y2, Colour colour) {
+  DrawOp op;
+  op.kind = kind;
+  op.x1 = x1;
+  op.y1 = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+  op.colour = colour;
+  return op;
+}
+
+}  // namespace
 
 void Surface::Add(DrawOp op) {
   pages_.back().ops.push_back(std::move(op));
@@ -30,15 +44,45 @@ void Surface::Print(const std::u16string& text) {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
-  Add(DrawOp{DrawOp::Kind::Line, x1, y1, x2, y2, colour, false, {}});
+  Add(Op(DrawOp::Kind::Line, x1, y1, x2, y2, colour));
 }
 
 void Surface::Box(double x1, double y1, double x2, double y2, Colour colour) {
-  Add(DrawOp{DrawOp::Kind::Box, x1, y1, x2, y2, colour, false, {}});
+  Add(Op(DrawOp::Kind::Box, x1, y1, x2, y2, colour));
 }
 
 void Surface::FilledBox(double x1, double y1, double x2, double y2, Colour colour) {
-  Add(DrawOp{DrawOp::Kind::FilledBox, x1, y1, x2, y2, colour, false, {}});
+  Add(Op(DrawOp::Kind::FilledBox, x1, y1, x2, y2, colour));
+}
+
+void Surface::Polyline(std::vector<TwipPoint> points, Colour colour, double widthTwips,
+                       bool dashed) {
+  DrawOp op = Op(DrawOp::Kind::Polyline, 0, 0, 0, 0, colour);
+  op.points = std::move(points);
+  op.width = widthTwips;
+  op.dashed = dashed;
+  Add(std::move(op));
+}
+
+void Surface::Marker(double x, double y, double sizeTwips, Colour colour, MarkerShape shape) {
+  DrawOp op = Op(DrawOp::Kind::Marker, x, y, sizeTwips, 0, colour);
+  op.marker = shape;
+  Add(std::move(op));
+}
+
+void Surface::TextAt(double x, double y, const std::u16string& text, Colour colour,
+                     TextAnchor anchor, bool upright) {
+  if (text.empty()) return;
+  DrawOp op = Op(DrawOp::Kind::Text, x, y, 0, 0, colour);
+  op.bold = FontBold;
+  op.text = text;
+  op.anchor = anchor;
+  op.upright = upright;
+  Add(std::move(op));
+}
+
+void Surface::ClipTo(double x1, double y1, double x2, double y2) {
+  Add(Op(DrawOp::Kind::Clip, x1, y1, x2, y2, kBlack));
 }
 
 void Surface::Cls() {

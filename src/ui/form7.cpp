@@ -5,6 +5,7 @@
 #include "calc/calculations.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
+#include "ui/form11.h"
 #include "ui/form5.h"
 #include "ui/form9.h"
 
@@ -33,6 +34,11 @@ constexpr std::array<ButtonDesign, 5> kButtons{{
     {"Command4", u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, Rgb(0, 255, 0)},
     {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
 }};
+
+// The diagram button stands in the right margin, level with the first button.
+constexpr int kDiagramButtonWidth = 2400;   // [twips]
+constexpr int kDiagramButtonLeft = 9243;    // centred between 8887 and 12000
+constexpr Colour kDiagramButtonColour = Rgb(128, 255, 255);
 
 }  // namespace
 
@@ -78,6 +84,16 @@ void Form7::Load() {
   control("Command5").onClick = [this] { PrintResult(); };
   control("Command4").onClick = [this] { OpenFullCorrection(app()); };
   control("Command1").onClick = [this] { app().End(); };
+
+  Control& diagram = Add("Command6", ControlKind::Button);
+  diagram.caption = u"ДИАГРАММА Y–X";
+  diagram.width = kDiagramButtonWidth;
+  diagram.height = kButtonHeight;
+  diagram.left = kDiagramButtonLeft;
+  diagram.top = kFirstButtonTop;
+  diagram.backColor = kDiagramButtonColour;
+  diagram.font = FontSpec{u"MS Sans Serif", 8.25};
+  diagram.onClick = [this] { OpenDiagramWindow(app()); };
 }
 
 void Form7::RunKineticLine() {
@@ -85,11 +101,14 @@ void Form7::RunKineticLine() {
   data.InputError = kFalse;
   data.ShownResult = kShownKineticLine;
   surface().Cls();
-  if (const std::optional<Refusal> refusal = ComputeKineticLine(data)) {
+  const std::optional<Refusal> refusal = ComputeKineticLine(data);
+  calculations.kineticLine.Note(data, refusal);
+  if (refusal) {
     ShowCalculationRefusal(*refusal);
-    return;
+  } else {
+    ShowKineticResults();
   }
-  ShowKineticResults();
+  RefreshDiagramWindow(app());
 }
 
 void Form7::RunTrayByTray() {
@@ -98,11 +117,13 @@ void Form7::RunTrayByTray() {
   data.InputError = kFalse;
   surface().Cls();
   const TrayByTrayOutcome outcome = ComputeTrayByTray(data);
+  calculations.trayByTray.Note(data, outcome.refusal);
   if (outcome.refusal) {
     ShowCalculationRefusal(*outcome.refusal);
-    return;
+  } else {
+    ShowTrayResults(outcome.totalTrays);
   }
-  ShowTrayResults(outcome.totalTrays);
+  RefreshDiagramWindow(app());
 }
 
 void Form7::ShowKineticResults() {

@@ -2,6 +2,7 @@
 // The results menu: five buttons under the drawing area where the calculations' tables
 // appear.
 #include "calc/refusal.h"
+#include "ui/calculation_log.h"
 #include "ui/window.h"
 
 namespace rc {
@@ -28,6 +29,9 @@ class Form7 : public Window {
   // 3500, 3500; InputError set; the print button hidden, so no report can mix results
   // of the refused data with those of an earlier run.
   void ShowCalculationRefusal(const Refusal& refusal);
+
+  // What the calculations run in this window gave, for the diagram window.
+  CalculationLog calculations;
 };
 
 // Closes every other window, shows the results menu with its print button hidden.

@@ -83,9 +83,9 @@ class VariantRun : public ::testing::Test {
 QTemporaryDir* VariantRun::dir_ = nullptr;
 std::map<std::string, PlayedVariant> VariantRun::runs_;
 
-const std::vector<std::string> kAllSections = {"== kinetic", "== report kinetic",
-                                               "== tray-by-tray", "== report tray-by-tray",
-                                               "== reflux sweep"};
+const std::vector<std::string> kAllSections = {"== kinetic",      "== report kinetic",
+                                               "== tray-by-tray", "== tray profile",
+                                               "== report tray-by-tray", "== reflux sweep"};
 
 // The reflux study's rows: 71 reflux ratios, then "optimum k = K". Checks the columns
 // of every row and returns the k of the smallest N*(R+1), -1 when none completed.
