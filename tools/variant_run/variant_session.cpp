@@ -38,6 +38,21 @@ void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
                        (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
 }
 
+// The diagram window's reflux study: its picture, then back to the y–x diagram.
+bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
+  const QString png = out.filePath(QStringLiteral("reflux.png"));
+  if (s.ClickButton("Form11", "Command4") != StudentSession::Click::Done ||
+      !s.Screenshot("Form11", png)) {
+    error = "cannot save " + png.toStdString();
+    return false;
+  }
+  if (s.ClickButton("Form11", "Command3") != StudentSession::Click::Done) {
+    error = "the diagram window did not return to the y–x diagram";
+    return false;
+  }
+  return true;
+}
+
 // The diagram window opened from the results menu after a calculation: its picture;
 // after the tray-by-tray calculation the tray profile, one line per tray, and the
 // diagram printed to diagram.pdf. The window is closed again afterwards.
@@ -67,6 +82,7 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
       return false;
     }
   }
+  if (step.refluxStudy && !RefluxPicture(s, out, error)) return false;
   if (s.ClickButton("Form11", "Command2") != StudentSession::Click::Done || s.Loaded("Form11")) {
     error = "the diagram window did not close";
     return false;
