@@ -16,7 +16,8 @@ using Points = std::vector<std::pair<double, double>>;
 
 constexpr double kCurveWidth = 30;      // [twips]
 constexpr double kPointSize = 80;       // [twips] a completed point
-constexpr double kMarkSize = 150;       // [twips] optimum, own R, refused points
+constexpr double kMarkSize = 150;       // [twips] optimum, own R
+constexpr double kRefusedSize = 110;    // [twips] a refused point on the axis
 constexpr double kLabelGap = 60;        // [twips]
 constexpr std::uint8_t kNameWidth = 40; // as in the reports' header line
 
@@ -109,8 +110,8 @@ void RefusedMarks(Surface& s, const PlotFrame& f, const RefluxSweep& sweep) {
     const bool tooMany = o == Outcome::TooManyTrays;
     const Colour colour = tooMany ? kRefluxTooManyColour : kRefluxRefusedColour;
     for (int j = k; j <= last; ++j) {
-      f.Mark(s, At(sweep, j).reflux, axisY, colour, tooMany ? MarkerShape::Diamond : MarkerShape::Square,
-             kMarkSize);
+      f.Mark(s, At(sweep, j).reflux, axisY, colour,
+             tooMany ? MarkerShape::Diamond : MarkerShape::Square, kRefusedSize);
     }
     const double from = f.X(At(sweep, k).reflux), to = f.X(At(sweep, last).reflux);
     const TwipRect& a = f.Area();
@@ -119,7 +120,7 @@ void RefusedMarks(Surface& s, const PlotFrame& f, const RefluxSweep& sweep) {
                               : middle > a.right - a.Width() / 8 ? TextAnchor::End
                                                                  : TextAnchor::Centre;
     const double x = anchor == TextAnchor::Start ? from : anchor == TextAnchor::End ? to : middle;
-    const double y = a.bottom - kMarkSize - (1 + run % 2) * s.LineHeight();
+    const double y = a.bottom - kRefusedSize - (1 + run % 2) * s.LineHeight();
     s.TextAt(x, y, tooMany ? u"> 120" : u"ОШИБКА", colour, anchor);
     ++run;
     k = last + 1;

@@ -38,12 +38,21 @@ void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
                        (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
 }
 
-// The diagram window's reflux study: its picture, then back to the y–x diagram.
+// The diagram window's reflux study: its picture and its printed page, then back to
+// the y–x diagram.
 bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
   const QString png = out.filePath(QStringLiteral("reflux.png"));
   if (s.ClickButton("Form11", "Command4") != StudentSession::Click::Done ||
       !s.Screenshot("Form11", png)) {
     error = "cannot save " + png.toStdString();
+    return false;
+  }
+  const QString pdf = out.filePath(QStringLiteral("reflux.pdf"));
+  s.toolkit.SetPdfOutput(pdf);
+  const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
+  if (s.ClickButton("Form11", "Command1") != StudentSession::Click::Done ||
+      s.toolkit.WrittenPdfs().size() != written + 1) {
+    error = "the reflux study was not printed to " + pdf.toStdString();
     return false;
   }
   if (s.ClickButton("Form11", "Command3") != StudentSession::Click::Done) {
