@@ -159,7 +159,8 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
       }
     }
     for (const char* file : {"transcript.txt", "form7-kinetic.png", "form7-tray-by-tray.png",
-                             "report-kinetic.pdf", "report-tray-by-tray.pdf"}) {
+                             "report-kinetic.pdf", "report-tray-by-tray.pdf", "reflux.png",
+                             "reflux.pdf"}) {
       EXPECT_TRUE(run.files.contains(QString::fromLatin1(file))) << file;
       EXPECT_GT(run.sizes.count(QString::fromLatin1(file)) ? run.sizes.at(QString::fromLatin1(file)) : 0, 1000)
           << file;
