@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "calc/equilibrium_fit.h"
 #include "model/text.h"
@@ -63,8 +64,8 @@ void DrawOperatingLines(Surface& s, const DesignData& data, const PlotFrame& f) 
     if (!std::isfinite(x)) continue;
     // Under the diagonal, where no line of the diagram runs; XP keeps inside the area.
     const bool left = x > 0.8;
-    s.TextAt(f.X(x) + (left ? -kLabelGap : kLabelGap), f.Y(x) + kLabelGap, name, kMarkColour,
-             left ? TextAnchor::End : TextAnchor::Start);
+    s.TextAt(f.X(x) + (left ? -kLabelGap : kLabelGap), f.Y(x) + (left ? 3 : 1) * kLabelGap, name,
+             kMarkColour, left ? TextAnchor::End : TextAnchor::Start);
   }
 }
 
@@ -105,7 +106,8 @@ void DrawStaircase(Surface& s, const DesignData& data, const PlotFrame& f) {
 
   const double line = s.LineHeight();
   for (int i = 1; i <= n; ++i) {
-    if (n > kEveryTrayUpTo && i % 5 != 0 && i != feed) continue;
+    // Beyond 30 trays every fifth, and the feed tray, which the neighbouring fifths give room.
+    if (n > kEveryTrayUpTo && i != feed && (i % 5 != 0 || (feed > 0 && std::abs(i - feed) < 3))) continue;
     s.TextAt(f.X(x[i]) - kLabelGap / 2, f.Y(y[i]) - line, DecimalText(i),
              i == feed ? kFeedTrayColour : kStaircaseColour, TextAnchor::End);
   }

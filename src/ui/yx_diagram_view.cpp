@@ -7,7 +7,7 @@
 namespace rc {
 namespace {
 
-constexpr double kPlotLeft = 1000, kPlotTop = 450, kPlotSide = 6900;  // [twips]
+constexpr double kPlotLeft = 1050, kPlotTop = 450, kPlotSide = 6900;  // [twips] whole pixels
 constexpr double kUnderPlot = 650;     // [twips] tick labels and the x title
 constexpr int kTableLeft = 8300;       // [twips]
 constexpr int kTableWidth = 6700;      // [twips] 53 characters and the scroll bar

@@ -158,9 +158,21 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
         EXPECT_TRUE(Contains(kineticReport, "   " + row)) << row;
       }
     }
+    // The tray profile: one line per tray, numbered from 1, the feed tray marked once.
+    const auto profile = Section(run, "== tray profile");
+    EXPECT_TRUE(Contains(trays, "ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  " + std::to_string(profile.size()) + " "));
+    int feedRows = 0;
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+      const std::string& row = profile[i];
+      EXPECT_EQ(std::stoi(row.substr(0, 4)), static_cast<int>(i + 1)) << row;
+      const bool feed = row.size() == 66 && row.substr(64) == " *";
+      feedRows += feed;
+      EXPECT_TRUE(feed || row.size() == 64) << row;
+    }
+    EXPECT_EQ(feedRows, 1);
     for (const char* file : {"transcript.txt", "form7-kinetic.png", "form7-tray-by-tray.png",
-                             "report-kinetic.pdf", "report-tray-by-tray.pdf", "reflux.png",
-                             "reflux.pdf"}) {
+                             "report-kinetic.pdf", "report-tray-by-tray.pdf", "diagram-kinetic.png",
+                             "diagram-tray-by-tray.png", "diagram.pdf", "reflux.png", "reflux.pdf"}) {
       EXPECT_TRUE(run.files.contains(QString::fromLatin1(file))) << file;
       EXPECT_GT(run.sizes.count(QString::fromLatin1(file)) ? run.sizes.at(QString::fromLatin1(file)) : 0, 1000)
           << file;
@@ -223,6 +235,7 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
   EXPECT_EQ(Section(run, "== kinetic"), std::vector<std::string>{"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !"});
   EXPECT_EQ(Section(run, "== report kinetic"), std::vector<std::string>{"(hidden)"});
   EXPECT_EQ(Section(run, "== tray-by-tray"), std::vector<std::string>{"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !"});
+  EXPECT_TRUE(Section(run, "== tray profile").empty());  // no tray of a refused calculation
   EXPECT_EQ(Section(run, "== report tray-by-tray"), std::vector<std::string>{"(hidden)"});
   EXPECT_FALSE(run.files.contains(QStringLiteral("report-kinetic.pdf")));
   const auto sweep = Section(run, "== reflux sweep");
