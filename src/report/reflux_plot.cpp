@@ -131,9 +131,12 @@ std::vector<LegendEntry> Legend(const RefluxSweep& sweep) {
   std::vector<LegendEntry> entries{
       {u"N, число реальных тарелок", kRefluxTraysColour, true, false, true},
       {u"N·(R+1)", kRefluxVolumeColour, true, false, true},
-      {u"R опт: наименьшее N·(R+1)", kRefluxOptimumColour, true, true, true, MarkerShape::Diamond},
-      {u"ваше R", kRefluxOwnColour, true, true, true, MarkerShape::Square},
   };
+  if (sweep.optimum) {
+    entries.push_back({u"R опт: наименьшее N·(R+1)", kRefluxOptimumColour, true, true, true,
+                       MarkerShape::Diamond});
+  }
+  entries.push_back({u"ваше R", kRefluxOwnColour, true, true, true, MarkerShape::Square});
   const auto any = [&](Outcome o) {
     return std::any_of(sweep.points.begin(), sweep.points.end(),
                        [o](const RefluxPoint& p) { return p.outcome == o; });
@@ -161,7 +164,9 @@ void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool vol
   const auto valueOf = [volume](const RefluxPoint& p) {
     return volume ? p.traysTimesRefluxPlusOne : static_cast<float>(p.trays);
   };
-  if (Completed(own)) f.Mark(s, own.reflux, valueOf(own), kRefluxOwnColour, MarkerShape::Square, kMarkSize);
+  if (Completed(own)) {
+    f.Mark(s, own.reflux, valueOf(own), kRefluxOwnColour, MarkerShape::Square, kMarkSize);
+  }
   if (best) {
     f.Mark(s, best->reflux, valueOf(*best), kRefluxOptimumColour, MarkerShape::Diamond, kMarkSize);
   }
@@ -180,7 +185,8 @@ void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool vol
 double LargestOfCompleted(const RefluxSweep& sweep, bool volume) {
   double largest = 0;
   for (const RefluxPoint& p : sweep.points) {
-    if (Completed(p)) largest = std::max<double>(largest, volume ? p.traysTimesRefluxPlusOne : p.trays);
+    if (!Completed(p)) continue;
+    largest = std::max<double>(largest, volume ? p.traysTimesRefluxPlusOne : p.trays);
   }
   return largest;
 }

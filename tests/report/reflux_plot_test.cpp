@@ -53,7 +53,8 @@ TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
                              MarkerShape::Circle));
         break;
       case Outcome::TooManyTrays:
-        EXPECT_TRUE(MarkedAt(s, x, layout.trays.bottom, kRefluxTooManyColour, MarkerShape::Diamond));
+        EXPECT_TRUE(
+            MarkedAt(s, x, layout.trays.bottom, kRefluxTooManyColour, MarkerShape::Diamond));
         break;
       case Outcome::Refused:
         EXPECT_TRUE(MarkedAt(s, x, layout.trays.bottom, kRefluxRefusedColour, MarkerShape::Square));

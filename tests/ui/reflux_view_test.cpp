@@ -86,9 +86,10 @@ TEST_F(RefluxViewTest, PrintsOnOnePageWithTheHeaderInVectorOperations) {
   EXPECT_TRUE(HasText(texts, RefluxSummaryLine(SweepRefluxRatio(app.data()))));
   // A curve per plot and a marker per completed point in each.
   const RefluxSweep sweep = SweepRefluxRatio(app.data());
-  const auto completed = std::count_if(sweep.points.begin(), sweep.points.end(), [](const RefluxPoint& p) {
-    return p.outcome == RefluxPoint::Outcome::Completed;
-  });
+  const auto completed =
+      std::count_if(sweep.points.begin(), sweep.points.end(), [](const RefluxPoint& p) {
+        return p.outcome == RefluxPoint::Outcome::Completed;
+      });
   EXPECT_GE(paths, 2);
   EXPECT_GE(markers, 2 * completed);
 }
