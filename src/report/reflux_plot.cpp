@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "report/format.h"
+#include "report/diagram_report.h"
 #include "report/reflux_texts.h"
 #include "report/yx_diagram.h"
 
@@ -19,7 +19,6 @@ constexpr double kPointSize = 80;       // [twips] a completed point
 constexpr double kMarkSize = 150;       // [twips] optimum, own R
 constexpr double kRefusedSize = 110;    // [twips] a refused point on the axis
 constexpr double kLabelGap = 60;        // [twips]
-constexpr std::uint8_t kNameWidth = 40; // as in the reports' header line
 
 // Print layout [twips]: as the diagram's page.
 constexpr double kPageLeft = 1500, kPageRight = 9300;
@@ -217,13 +216,7 @@ void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayo
 void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
                       const RefluxSweep& sweep, const std::u16string& dateTime,
                       char16_t separator) {
-  for (int i = 0; i < 3; ++i) printer.Print();
-  printer.Print(Spaces(25) + studentName + PadWidth(studentName, kNameWidth) + dateTime);
-  printer.Print();
-  printer.FontBold = true;
-  printer.CurrentX = kPageLeft;
-  printer.Print(kRefluxStudyTitle);
-  printer.FontBold = false;
+  PrintDiagramPageHeader(printer, studentName, dateTime, kRefluxStudyTitle, kPageLeft);
 
   const double line = printer.LineHeight();
   RefluxStudyLayout layout;
