@@ -46,8 +46,15 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
     printer.FontBold = true;
     PrintLine(printer, kTableLeft, kTrayProfileTitle);
     printer.FontBold = false;
-    PrintLine(printer, kTableLeft, TrayProfileHeading(kTrayWidth, kFieldWidth));
+    const std::u16string heading = TrayProfileHeading(kTrayWidth, kFieldWidth);
+    PrintLine(printer, kTableLeft, heading);
     for (int i = 1; i <= data.TrayProfile.Count; ++i) {
+      // A row that would pass the bottom of the page starts a new one under the headings.
+      const double page = printer.PageHeight();
+      if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
+        printer.NewPage();
+        PrintLine(printer, kTableLeft, heading);
+      }
       PrintLine(printer, kTableLeft, TrayProfileRow(data, i, kTrayWidth, kFieldWidth, decimalSeparator));
     }
   }
