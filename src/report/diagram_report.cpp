@@ -21,14 +21,19 @@ void PrintLine(Surface& printer, double x, const std::u16string& text) {
 
 }  // namespace
 
-TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
-                        const std::u16string& dateTime, char16_t decimalSeparator) {
+void PrintDiagramPageHeader(Surface& printer, const std::u16string& studentName,
+                            const std::u16string& dateTime, const std::u16string& title, double x) {
   for (int i = 0; i < 3; ++i) printer.Print();
-  printer.Print(Spaces(25) + data.StudentName + PadWidth(data.StudentName, kNameWidth) + dateTime);
+  printer.Print(Spaces(25) + studentName + PadWidth(studentName, kNameWidth) + dateTime);
   printer.Print();
   printer.FontBold = true;
-  PrintLine(printer, kPlotLeft, kDiagramReportTitle);
+  PrintLine(printer, x, title);
   printer.FontBold = false;
+}
+
+TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
+                        const std::u16string& dateTime, char16_t decimalSeparator) {
+  PrintDiagramPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle, kPlotLeft);
 
   const double top = printer.CurrentY + kPlotTopGap;
   const TwipRect area{kPlotLeft, top, kPlotLeft + kPlotSide, top + kPlotSide};

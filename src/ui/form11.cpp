@@ -4,6 +4,7 @@
 #include "report/printed_reports.h"
 #include "ui/application.h"
 #include "ui/form7.h"
+#include "ui/reflux_view.h"
 #include "ui/yx_diagram_view.h"
 
 namespace rc {
@@ -59,6 +60,7 @@ void Form11::Load() {
 
   // The views, in the order of their buttons.
   AddView(std::make_unique<YXDiagramView>());
+  AddView(std::make_unique<RefluxStudyView>());
   PlaceViewButtons();
   ShowView(0);
 }
