@@ -1,9 +1,8 @@
 #include "ui/form11.h"
 
-#include "report/date_text.h"
-#include "report/printed_reports.h"
 #include "ui/application.h"
 #include "ui/form7.h"
+#include "ui/printer_page.h"
 #include "ui/reflux_view.h"
 #include "ui/yx_diagram_view.h"
 
@@ -15,7 +14,6 @@ constexpr int kWindowHeight = 9750;   // [twips] client area
 constexpr int kButtonWidth = 2900;    // [twips]
 constexpr int kButtonGap = 150;       // [twips]
 constexpr int kFirstButtonLeft = 1000;
-constexpr double kReportFontSizePt = 8.0;  // as the results menu's reports
 constexpr Colour kPrintColour = Rgb(192, 192, 0);
 constexpr Colour kCloseColour = Rgb(255, 128, 128);
 constexpr Colour kViewColour = Rgb(128, 255, 255);
@@ -115,14 +113,9 @@ void Form11::PrintView() {
   Control& print = control("Command1");
   print.enabled = false;  // the document cannot be asked for twice
   Toolkit& toolkit = app().toolkit();
-  const FontSpec font{kReportFontName, kReportFontSizePt};
-  Surface printer;
-  printer.SetLineHeight(toolkit.LineHeightTwips(font));
-  printer.SetPageHeight(toolkit.PrinterPageHeightTwips());
-  const std::u16string dateTime =
-      DateTimeText(toolkit.ShortDateText(), toolkit.TimeText(), toolkit.Today());
-  views_[shown_]->Print(*this, printer, dateTime);
-  toolkit.PrintDocument(PrintedDocument{font, printer.Pages()});
+  Surface printer = PrinterSurface(toolkit);
+  views_[shown_]->Print(*this, printer, PrintedDateTime(toolkit));
+  toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   print.enabled = true;
 }
 
