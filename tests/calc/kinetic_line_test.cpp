@@ -95,7 +95,7 @@ TEST(KineticLine, PointExactlyAtTheFeedCompositionBelongsBelowTheFeed) {
   ASSERT_FALSE(ComputeKineticLine(d).has_value());
   const KineticPointArrays& k = d.KineticPoints;
   auto at = [&](Section s) {
-    return EvaluateTray(d, {d.EqX[3], k.OperatingY[3], k.Slope[3], s, Variant::KineticLine});
+    return EvaluateTray(d, {d.EqX[3], k.OperatingY[3], k.Slope[3], s, Calculation::KineticLine});
   };
   EXPECT_EQ(k.EMY[3], at(Section::BelowFeed).result.EMY);
   EXPECT_EQ(k.ClearLiquidHeight[3], at(Section::BelowFeed).result.ClearLiquidHeight);

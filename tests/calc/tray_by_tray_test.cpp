@@ -113,7 +113,7 @@ TEST_P(TrayByTrayOnFixtures, RecordsFirstFeedAndLastTray) {
   const int k = EquilibriumParabolas::SegmentOf(d, d.TrayX[feed]);
   const TrayEvaluation feedTray = EvaluateTray(
       d, {d.TrayX[feed], d.TrayY[feed - 1], eq.Slope(k, d.TrayX[feed]), Section::BelowFeed,
-          Variant::TrayByTray});
+          Calculation::TrayByTray});
   EXPECT_EQ(r.EMY[2], feedTray.result.EMY);
   EXPECT_EQ(r.ClearLiquidHeight[2], feedTray.result.ClearLiquidHeight);
 }
