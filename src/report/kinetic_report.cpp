@@ -2,9 +2,10 @@
 // three blanks further right, boxed and ruled in black from a fixed height.
 #include <algorithm>
 
+#include "report/format.h"
 #include "report/printed_reports.h"
 #include "report/printed_report_lines.h"
-#include "report/screen_tables.h"
+#include "report/table_texts.h"
 
 namespace rc {
 namespace {
@@ -14,7 +15,7 @@ constexpr double kBoxAboveTables = 50;  // [twips] the box starts this far above
 
 void PrintRows(Surface& printer, const DesignData& data, int table, char16_t decimalSeparator) {
   for (int i = 1; i <= 6; ++i) {
-    PrintTableLine(printer, u"   " + KineticTableRow(data, table, i, decimalSeparator));
+    PrintShifted(printer, KineticTableRow(data, table, i, decimalSeparator));
   }
 }
 
@@ -22,8 +23,7 @@ void PrintRows(Surface& printer, const DesignData& data, int table, char16_t dec
 
 void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16string& dateTime,
                         char16_t decimalSeparator) {
-  PrintReportFrame(printer, data, u"                              РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ",
-                   dateTime);
+  PrintReportFrame(printer, data, Spaces(30) + kKineticTitle, dateTime);
 
   // The tables stand at a fixed height under the frame; only a printer font so large
   // that the frame reaches down there moves them, and their box, below the frame.
@@ -32,10 +32,7 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
 
   // Table 1: hydraulics and phase mass-transfer coefficients.
   printer.CurrentY = tablesTop;
-  PrintTableLine(printer,
-                 u"   N УРОВЕНЬ СВЕТЛОЙ ПАРОСОДЕРЖАНИЕ КОЭФ-Т МАССООТДАЧИ В КОЭФ-Т МАССООТДАЧИ В");
-  PrintTableLine(printer,
-                 u"       ЖИДКОСТИ, М                   ПАРЕ, КМОЛЬ/С*М^2   ЖИД-ТИ, КМОЛЬ/C*М^2");
+  for (const char16_t* line : kKineticTable1Header) PrintShifted(printer, line);
   const double yA = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yA);
   printer.CurrentY += 100;
@@ -45,12 +42,7 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
 
   // Table 2: overall coefficient and efficiencies.
   printer.CurrentY = yB + 50;
-  PrintTableLine(printer,
-                 u"       КОЭФФИЦИЕНТ   ЧИСЛО ЕДИНИЦ ПЕ-      ЛОКАЛЬНАЯ          ЭФФЕКТИВНОСТЬ");
-  PrintTableLine(printer,
-                 u"   N  МАССОПЕРЕДАЧИ  РЕНОСА В ПАРОВОЙ   ЭФФЕКТИВНОСТЬ ПО       ТАРЕЛКИ ПО");
-  PrintTableLine(printer,
-                 u"      КМОЛЬ/(С*М^2)    ФАЗЕ, (NOY)         МЭРФРИ, (EY)       МЭРФРИ, (EMY)");
+  for (const char16_t* line : kKineticTable2Header) PrintShifted(printer, line);
   const double yC = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yC);
   printer.CurrentY += 100;
@@ -60,16 +52,11 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
 
   // Table 3: compositions.
   printer.CurrentY = yD + 50;
-  PrintTableLine(printer, u"              СОДЕРЖАНИЕ НИЗКОКИПЯЩЕГО КОМПОНЕНТА В МОЛЬНЫХ ДОЛЯХ:");
+  PrintTableLine(printer, kKineticTable3Caption);  // as on the screen, not shifted
   const double yE = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yE);
   printer.CurrentY = yE + 50;
-  PrintTableLine(printer,
-                 u"       В ЖИДКОСТИ,    РАВНОВЕСНОЕ  В        В ПАРЕ,         В ПАРЕ НА ВЫХОДЕ");
-  PrintTableLine(printer,
-                 u"   N   ПОКИДАЮЩЕЙ    ПАРЕ С ЖИДКОСТЬЮ     ПОСТУПАЮЩЕМ         С ТАРЕЛКИ НА");
-  PrintTableLine(printer,
-                 u"         ТАРЕЛКУ     НА ВЫХ.С ТАРЕЛКИ      НА ТАРЕЛКУ      КИНЕТИЧЕСКОЙ ЛИНИИ ");
+  for (const char16_t* line : kKineticTable3Header) PrintShifted(printer, line);
   const double yF = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yF);
   printer.CurrentY = yF + 50;

@@ -14,9 +14,6 @@ namespace {
 constexpr int kButtonHeight = 495;    // [twips]
 constexpr int kFirstButtonTop = 7320;
 constexpr int kButtonGap = 100;
-constexpr int kSummaryLineWidth = 9000;
-constexpr Colour kRefusalColour = Rgb(255, 0, 0);
-constexpr Colour kTextBlue = Rgb(0, 0, 255);
 
 struct ButtonDesign {
   const char* name;
@@ -33,6 +30,11 @@ constexpr std::array<ButtonDesign, 5> kButtons{{
     {"Command4", u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, Rgb(0, 255, 0)},
     {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
 }};
+
+// Position t of TrayX or TrayY; 0 outside 0..130.
+float TrayValueAt(const std::array<float, kTrayArraySize>& values, int t) {
+  return t >= 0 && t < kTrayArraySize ? values[static_cast<std::size_t>(t)] : 0.0f;
+}
 
 }  // namespace
 
@@ -115,22 +117,16 @@ void Form7::ShowTrayResults(int totalTrays) {
   const char16_t separator = app().toolkit().DecimalSeparator();
   Surface& s = surface();
 
-  // The table shows tray 1 as it was computed, then the top tray; CurrentTray holds the
-  // top tray, so tray 1 is taken from its recorded row and the top tray put back after.
-  const TrayResult topTray = data.CurrentTray;
+  // Tray 1 as it was computed (its recorded row), then the top tray, which the
+  // calculation left in CurrentTray.
+  const TrayBlock trays[] = {
+      {1, RecordedTrayResult(data.RecordedTrays, 1), TrayValueAt(data.TrayX, 1),
+       TrayValueAt(data.TrayY, 1)},
+      {totalTrays, data.CurrentTray, TrayValueAt(data.TrayX, totalTrays),
+       TrayValueAt(data.TrayY, totalTrays)}};
   data.TrayTableRow = 1;
-  data.CurrentTray = RecordedTrayResult(data.RecordedTrays, 1);
-  DrawTrayTable(s, data, 1, width, separator);
-  data.CurrentTray = topTray;
-  DrawTrayTable(s, data, totalTrays, width, separator);
-
-  s.CurrentX = CentredLeft(width, kSummaryLineWidth);
-  s.CurrentY = s.CurrentY + 100;
-  s.FontBold = true;
-  s.ForeColor = kRefusalColour;
-  s.Print(TraySummaryText(totalTrays, data.FeedTray));
-  s.ForeColor = kTextBlue;
-  s.FontBold = false;
+  for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, data.TrayTableRow++, width, separator);
+  DrawTraySummary(s, totalTrays, data.FeedTray, width);
 
   control("Command5").visible = true;
 }
@@ -140,13 +136,13 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   Surface& s = surface();
   s.Cls();
   app().toolkit().Beep();
-  s.ForeColor = kRefusalColour;
+  s.ForeColor = kRed;
   s.FontBold = true;
   s.CurrentX = 3500;
   s.CurrentY = 3500;
   s.Print(refusal.message);
   s.FontBold = false;
-  s.ForeColor = kTextBlue;
+  s.ForeColor = kBlue;
   if (refusal.hideKineticButton) control("Command2").visible = false;
   control("Command5").visible = false;
   app().data().InputError = kTrue;

@@ -28,6 +28,9 @@ class Form7 : public Window {
   // 3500, 3500; InputError set; the print button hidden, so no report can mix results
   // of the refused data with those of an earlier run.
   void ShowCalculationRefusal(const Refusal& refusal);
+
+ private:
+  void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled
 };
 
 // Closes every other window, shows the results menu with its print button hidden.

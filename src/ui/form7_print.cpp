@@ -11,25 +11,17 @@ namespace {
 
 constexpr double kReportFontSizePt = 8.0;  // keeps the 42 frame lines above the kinetic tables
 
-Control* FindControl(Window& window, const std::string& name) {
-  for (const auto& c : window.Controls()) {
-    if (c->name == name) return c.get();
-  }
-  return nullptr;
-}
-
-void SetPrintButton(Window& window, bool on) {
-  if (Control* button = FindControl(window, "Command5")) {
-    button->visible = on;
-    button->enabled = on;
-  }
-}
-
 }  // namespace
+
+void Form7::SetPrintButton(bool on) {
+  Control& button = control("Command5");
+  button.visible = on;
+  button.enabled = on;
+}
 
 void Form7::PrintResult() {
   // Hidden and disabled while printing, so the report cannot be asked for twice.
-  SetPrintButton(*this, false);
+  SetPrintButton(false);
 
   Toolkit& toolkit = app().toolkit();
   DesignData& data = app().data();
@@ -56,7 +48,7 @@ void Form7::PrintResult() {
     }
   }
 
-  SetPrintButton(*this, true);
+  SetPrintButton(true);
 }
 
 }  // namespace rc

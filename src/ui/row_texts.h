@@ -1,17 +1,12 @@
 #pragma once
-// The list-row texts of the entry and correction windows.
+// The list-row texts of the entry and correction windows: the input data lines (shared
+// with the printed report frame) and the rows of the first-stage lists.
 #include <string>
 
 #include "model/design_data.h"
+#include "report/input_rows.h"
 
 namespace rc {
-
-// "   X[i] /мольн.д/ =" + X text padded to 30 + "Y[i] /мольн.д/ =" + Y text.
-std::u16string EquilibriumRowText(const DesignData& data, int i);
-// The X half alone, listed while Y is being asked.
-std::u16string EquilibriumRowXHalf(const DesignData& data, int i);
-// "   " + caption (64 characters) + "    " + text.
-std::u16string ParameterRowText(const DesignData& data, int n);
 
 // Row 0..10 of the first-stage data as every correction list shows them: the eight
 // equilibrium points, then XW, XF, XP.

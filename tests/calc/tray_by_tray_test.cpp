@@ -253,14 +253,5 @@ TEST(TrayByTray, RefusesDataThatCannotGiveFiniteResults) {
   }
 }
 
-TEST(TraySummaryText, NumbersFollowOneBlankOrTheirMinusSign) {
-  EXPECT_EQ(TraySummaryText(15, 7),
-            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  15       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  7");
-  EXPECT_EQ(TraySummaryText(1, 200),
-            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  1       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  200");
-  EXPECT_EQ(TraySummaryText(120, -1),
-            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  120       НОМЕР ТАРЕЛКИ ПИТАНИЯ = -1");
-}
-
 }  // namespace
 }  // namespace rc

@@ -1,0 +1,99 @@
+#include "report/table_texts.h"
+
+#include <initializer_list>
+
+#include "model/text.h"
+#include "report/format.h"
+
+namespace rc {
+namespace {
+
+// One number of a table row: the blanks before it, then the value in its field.
+struct RowField {
+  float value;
+  std::uint8_t blanksBefore;
+  std::uint8_t width;
+  std::uint8_t decimals;
+};
+
+std::u16string JoinFields(std::initializer_list<RowField> fields, char16_t separator) {
+  std::u16string row;
+  for (const RowField& f : fields) {
+    row += Spaces(f.blanksBefore);
+    row += FormatFixed(f.value, f.width, f.decimals, separator);
+  }
+  return row;
+}
+
+// Position i of a result column; 0 outside it, so a stray index draws a zero instead of
+// reading past the array.
+template <std::size_t N>
+float At(const std::array<float, N>& column, int i) {
+  return i >= 0 && static_cast<std::size_t>(i) < N ? column[static_cast<std::size_t>(i)] : 0.0f;
+}
+
+// A number with one blank before it; a negative one carries its minus sign there instead.
+std::u16string SignedField(int value) {
+  return value < 0 ? DecimalText(value) : u" " + DecimalText(value);
+}
+
+}  // namespace
+
+std::u16string TrayKindLine(TrayKind kind) {
+  // The longer sieve/valve text starts further left.
+  return Spaces(kind == TrayKind::SieveOrValve ? 22 : 28) + TrayKindText(kind);
+}
+
+std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_t sep) {
+  const KineticPointArrays& k = data.KineticPoints;
+  std::u16string row = DecimalText(i) + u" ";
+  switch (table) {
+    case 1:
+      return row + JoinFields({{At(k.ClearLiquidHeight, i), 0, 10, 4},
+                               {At(k.VapourContent, i), 6, 10, 3},
+                               {At(k.VapourCoef, i), 5, 13, 4},
+                               {At(k.LiquidCoef, i), 8, 13, 4}},
+                              sep);
+    case 2:
+      return row + JoinFields({{At(k.OverallCoef, i), 0, 10, 4},
+                               {At(k.NOY, i), 6, 11, 3},
+                               {At(k.EY, i), 6, 14, 3},
+                               {At(k.EMY, i), 7, 12, 3}},
+                              sep);
+    case 3:
+      return row + JoinFields({{At(data.EqX, i), 0, 10, 4},
+                               {At(data.EqY, i), 6, 11, 4},
+                               {At(k.OperatingY, i), 6, 14, 4},
+                               {At(k.KineticY, i), 7, 12, 4}},
+                              sep);
+    default:
+      return {};
+  }
+}
+
+std::u16string TrayFirstRow(const TrayResult& tray, char16_t sep) {
+  return JoinFields({{tray.ClearLiquidHeight, 0, 10, 4},
+                     {tray.VapourContent, 5, 10, 4},
+                     {tray.VapourCoef, 5, 10, 4},
+                     {tray.LiquidCoef, 6, 9, 4},
+                     {tray.OverallCoef, 5, 10, 4}},
+                    sep);
+}
+
+std::u16string TraySecondRow(const TrayResult& tray, float liquidX, float vapourY, char16_t sep) {
+  return JoinFields({{tray.NOY, 0, 9, 4},
+                     {tray.EY, 5, 10, 4},
+                     {tray.EMY, 5, 10, 4},
+                     {liquidX, 5, 10, 4},
+                     {vapourY, 6, 9, 4}},
+                    sep);
+}
+
+std::u16string TrayLabel(int trayNo) { return u"НОМЕР ТАРЕЛКИ - " + DecimalText(trayNo); }
+
+std::u16string TraySummaryText(int totalTrays, int feedTray) {
+  return u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   = " + SignedField(totalTrays) +
+         u"       НОМЕР ТАРЕЛКИ ПИТАНИЯ = " + SignedField(feedTray);
+}
+
+}  // namespace rc
