@@ -1,6 +1,7 @@
 // The printed kinetic line report: the frame, then the screen's three tables, each line
 // three blanks further right, boxed and ruled in black from a fixed height.
 #include <algorithm>
+#include <span>
 
 #include "report/format.h"
 #include "report/printed_reports.h"
@@ -19,6 +20,20 @@ void PrintRows(Surface& printer, const DesignData& data, int table, char16_t dec
   }
 }
 
+// Tables 1 and 2: the header lines from top, a rule under them, the six rows 100 twips
+// lower and a rule 100 under the last; returns the y of that closing rule.
+double PrintRuledTable(Surface& printer, double top, std::span<const char16_t* const> header,
+                       const DesignData& data, int table, char16_t decimalSeparator) {
+  printer.CurrentY = top;
+  for (const char16_t* line : header) PrintShifted(printer, line);
+  ReportRule(printer, RoundTwips(printer.CurrentY + 50));
+  printer.CurrentY += 100;  // not rounded
+  PrintRows(printer, data, table, decimalSeparator);
+  const double bottom = RoundTwips(printer.CurrentY + 100);
+  ReportRule(printer, bottom);
+  return bottom;
+}
+
 }  // namespace
 
 void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16string& dateTime,
@@ -30,25 +45,10 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
   const double tablesTop = std::max(kTablesTop, printer.CurrentY + kBoxAboveTables);
   const double boxTop = tablesTop - kBoxAboveTables;
 
-  // Table 1: hydraulics and phase mass-transfer coefficients.
-  printer.CurrentY = tablesTop;
-  for (const char16_t* line : kKineticTable1Header) PrintShifted(printer, line);
-  const double yA = RoundTwips(printer.CurrentY + 50);
-  ReportRule(printer, yA);
-  printer.CurrentY += 100;
-  PrintRows(printer, data, 1, decimalSeparator);
-  const double yB = RoundTwips(printer.CurrentY + 100);
-  ReportRule(printer, yB);
-
-  // Table 2: overall coefficient and efficiencies.
-  printer.CurrentY = yB + 50;
-  for (const char16_t* line : kKineticTable2Header) PrintShifted(printer, line);
-  const double yC = RoundTwips(printer.CurrentY + 50);
-  ReportRule(printer, yC);
-  printer.CurrentY += 100;
-  PrintRows(printer, data, 2, decimalSeparator);
-  const double yD = RoundTwips(printer.CurrentY + 100);
-  ReportRule(printer, yD);
+  // Table 1: hydraulics and phase mass-transfer coefficients; table 2: overall
+  // coefficient and efficiencies.
+  const double yB = PrintRuledTable(printer, tablesTop, kKineticTable1Header, data, 1, decimalSeparator);
+  const double yD = PrintRuledTable(printer, yB + 50, kKineticTable2Header, data, 2, decimalSeparator);
 
   // Table 3: compositions.
   printer.CurrentY = yD + 50;

@@ -11,7 +11,8 @@ namespace {
 struct KineticExpectation {
   const char* name;
   DesignData (*fixture)();
-  // Point 1, from a separate re-implementation of the model written from the formulas.
+  // Point 1, from a separate implementation written from the formulas:
+  // tests/calc/reference_model.py prints them.
   float clearLiquidHeight, vapourContent, emy, kineticY;
 };
 

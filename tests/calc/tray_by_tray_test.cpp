@@ -14,7 +14,8 @@ namespace {
 struct ColumnExpectation {
   const char* name;
   DesignData (*fixture)();
-  // From a separate re-implementation of the model written from the formulas.
+  // From a separate implementation written from the formulas:
+  // tests/calc/reference_model.py prints them.
   int totalTrays, feedTray;
   float topVapour;
 };
