@@ -67,13 +67,13 @@ double FontLineHeightTwips(const FontSpec& wanted) {
   if (UsesCellFont(wanted)) return kCellLineHeightTwips;
   if (IsPrinterFontName(wanted.name)) {
     // Measured at a large pixel size, where hinting no longer rounds, then scaled to
-    // the point size (1 pt = 20 twips).
+    // the point size.
     constexpr int kProbePx = 1000;
     QFont probe = Family(FamilyFor(wanted.name));
     probe.setBold(wanted.bold);
     probe.setPixelSize(kProbePx);
     const double ratio = QFontMetricsF(probe).height() / kProbePx;
-    return ratio * kPrinterFontPt * 20.0;
+    return ratio * kPrinterFontPt * kTwipsPerPoint;
   }
   return QFontMetricsF(ScreenFont(wanted)).height() * kTwipsPerPixel;
 }
