@@ -52,28 +52,25 @@ void ClickBenchmark(benchmark::State& state, const char* button) {
 void BM_KineticLineButton(benchmark::State& state) { ClickBenchmark(state, "Command2"); }
 void BM_TrayByTrayButton(benchmark::State& state) { ClickBenchmark(state, "Command3"); }
 
-void BM_DrawKineticResults(benchmark::State& state) {
-  SilentToolkit toolkit;
-  Application app(toolkit);
-  WithResults(app.data());
-  Form7& menu = app.Form<Form7>();
-  for (auto _ : state) {
-    menu.surface().Cls();
-    menu.ShowKineticResults();
-    benchmark::DoNotOptimize(menu.surface().Ops().size());
-  }
-}
-
-void BM_DrawTrayResults(benchmark::State& state) {
+// Drawing a completed calculation's results again on a cleared surface.
+template <class Draw>
+void DrawBenchmark(benchmark::State& state, Draw draw) {
   SilentToolkit toolkit;
   Application app(toolkit);
   const int totalTrays = WithResults(app.data());
   Form7& menu = app.Form<Form7>();
   for (auto _ : state) {
     menu.surface().Cls();
-    menu.ShowTrayResults(totalTrays);
+    draw(menu, totalTrays);
     benchmark::DoNotOptimize(menu.surface().Ops().size());
   }
+}
+
+void BM_DrawKineticResults(benchmark::State& state) {
+  DrawBenchmark(state, [](Form7& menu, int) { menu.ShowKineticResults(); });
+}
+void BM_DrawTrayResults(benchmark::State& state) {
+  DrawBenchmark(state, [](Form7& menu, int totalTrays) { menu.ShowTrayResults(totalTrays); });
 }
 
 BENCHMARK(BM_KineticLineButton);

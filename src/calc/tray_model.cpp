@@ -47,38 +47,14 @@ constexpr double kBubbleCapLiquidWeirCoef = 68.0;    // [1/m]
 }  // namespace
 
 ColumnParameters ColumnParameters::From(const DesignData& d) {
-  ColumnParameters c{};
   auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
-  c.XW = v(16);
-  c.XF = v(17);
-  c.XP = v(18);
-  c.R = v(19);
-  c.F = v(20);
-  c.MA = v(21);
-  c.MB = v(22);
-  c.muxA = v(23);
-  c.muxB = v(24);
-  c.muyA = v(25);
-  c.muyB = v(26);
-  c.Dy = v(27);
-  c.rhoA = v(28);
-  c.rhoB = v(29);
-  c.Dx = v(30);
-  c.T = v(31);
-  c.D = v(33);
-  c.f = v(34);
-  c.n = v(35);
-  c.hw = v(36);
-  c.F0 = v(37);
-  c.S = v(38);
-  c.e = v(39);
-  c.theta = v(40);
-  if (AreaRatioIsOne(d)) {
-    c.hydraulics = Hydraulics::DualFlow;
-  } else {
+  // The members in the order of their parameter numbers, 16..31 and 33..40.
+  ColumnParameters c{v(16), v(17), v(18), v(19), v(20), v(21), v(22), v(23), v(24), v(25), v(26),
+                     v(27), v(28), v(29), v(30), v(31), v(33), v(34), v(35), v(36), v(37), v(38),
+                     v(39), v(40), Hydraulics::DualFlow, d.TrayType == kTraysWithoutCaps};
+  if (!AreaRatioIsOne(d)) {
     c.hydraulics = d.TrayType == kBubbleCapTrays ? Hydraulics::BubbleCap : Hydraulics::SieveOrValve;
   }
-  c.withoutCaps = d.TrayType == kTraysWithoutCaps;
   return c;
 }
 

@@ -56,38 +56,33 @@ float ReadNumber(std::u16string_view text) {
   auto skip = [&] {
     while (i < text.size() && Ignored(text[i])) ++i;
   };
+  // A sign, if one stands next; a run of digits, blanks between them ignored.
+  auto sign = [&](std::string& into) {
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) into.push_back(static_cast<char>(text[i++]));
+  };
+  auto digits = [&](std::string& into) {
+    bool any = false;
+    for (skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
+      into.push_back(static_cast<char>(text[i]));
+      any = true;
+    }
+    return any;
+  };
   skip();
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-    number.push_back(static_cast<char>(text[i]));
-    ++i;
-  }
-  bool mantissaDigits = false;
-  for (skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
-    number.push_back(static_cast<char>(text[i]));
-    mantissaDigits = true;
-  }
+  sign(number);
+  bool mantissaDigits = digits(number);
   if (i < text.size() && text[i] == u'.') {
     number.push_back('.');
-    for (++i, skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
-      number.push_back(static_cast<char>(text[i]));
-      mantissaDigits = true;
-    }
+    ++i;
+    mantissaDigits = digits(number) || mantissaDigits;
   }
   if (!mantissaDigits) return 0.0f;
   if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
     std::string exponent = "e";
     ++i;
     skip();
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-      exponent.push_back(static_cast<char>(text[i]));
-      ++i;
-    }
-    bool exponentDigits = false;
-    for (skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
-      exponent.push_back(static_cast<char>(text[i]));
-      exponentDigits = true;
-    }
-    if (exponentDigits) number += exponent;
+    sign(exponent);
+    if (digits(exponent)) number += exponent;
   }
   return static_cast<float>(ParseGathered(number));
 }
