@@ -16,20 +16,17 @@ bool Digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 // decimal exponent of its first significant digit is positive. digits holds no sign.
 bool BeyondDoubleRange(std::string_view digits) {
   const std::size_t e = std::min(digits.find('e'), digits.size());
+  std::string_view text = digits.substr(std::min(e + 1, digits.size()));  // the exponent
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   long long exponent = 0;
-  if (e < digits.size()) {
-    std::string_view text = digits.substr(e + 1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (std::from_chars(text.data(), text.data() + text.size(), exponent).ec != std::errc{}) {
-      return text.empty() || text.front() != '-';  // more than 18 exponent digits decide alone
-    }
+  if (std::from_chars(text.data(), text.data() + text.size(), exponent).ec ==
+      std::errc::result_out_of_range) {
+    return text.front() != '-';  // more than 18 exponent digits decide alone
   }
   const std::string_view mantissa = digits.substr(0, e);
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const std::size_t first = mantissa.find_first_of("123456789");
-  const long long lead = first < point ? static_cast<long long>(point - first)
-                                       : -static_cast<long long>(first - point - 1);
-  return exponent + lead > 0;
+  const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+  const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+  return exponent + point - first + (first > point ? 1 : 0) > 0;
 }
 
 // The gathered number (an optional sign, digits with at most one point, an optional

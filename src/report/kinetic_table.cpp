@@ -53,18 +53,24 @@ class KineticTableDrawing {
     for (int i = 1; i <= 6; ++i) PrintAt(x0_ + 50, KineticTableRow(data_, table, i, sep_));
   }
 
+  // Tables 1 and 2 under their header lines: a rule, the six rows 100 lower, a rule 100
+  // under the last and the column lines from top down to it; returns the closing rule's y.
+  int RowsUnderHeader(int table, const std::array<int, 4>& columns, int top) {
+    Rule(PenY(50));
+    s_.CurrentY += 100;  // not rounded
+    Rows(table);
+    const int bottom = PenY(100);
+    Rule(bottom);
+    ColumnLines(columns, top, bottom);
+    return bottom;
+  }
+
   int DrawTable1() {
     const int yA = PenY(50);
     Rule(yA);
     s_.CurrentY = yA + 50;
     for (const char16_t* line : kKineticTable1Header) PrintAt(x0_ + 50, line);
-    Rule(PenY(50));
-    s_.CurrentY += 100;  // not rounded
-    Rows(1);
-    const int yC = PenY(100);
-    Rule(yC);
-    ColumnLines(kTable1Columns, yA, yC);
-    return yC;
+    return RowsUnderHeader(1, kTable1Columns, yA);
   }
 
   int DrawTable2(int yC) {
@@ -73,13 +79,7 @@ class KineticTableDrawing {
     PrintAt(x0_, kKineticTable2Header[0]);
     PrintAt(x0_ + 50, kKineticTable2Header[1]);
     PrintAt(x0_, kKineticTable2Header[2]);
-    Rule(PenY(50));
-    s_.CurrentY += 100;
-    Rows(2);
-    const int yE = PenY(100);
-    Rule(yE);
-    ColumnLines(kTable23Columns, yC, yE);
-    return yE;
+    return RowsUnderHeader(2, kTable23Columns, yC);
   }
 
   void DrawTable3(int yE) {

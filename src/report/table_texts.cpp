@@ -25,13 +25,6 @@ std::u16string JoinFields(std::initializer_list<RowField> fields, char16_t separ
   return row;
 }
 
-// Position i of a result column; 0 outside it, so a stray index draws a zero instead of
-// reading past the array.
-template <std::size_t N>
-float At(const std::array<float, N>& column, int i) {
-  return i >= 0 && static_cast<std::size_t>(i) < N ? column[static_cast<std::size_t>(i)] : 0.0f;
-}
-
 // A number with one blank before it; a negative one carries its minus sign there instead.
 std::u16string SignedField(int value) {
   return value < 0 ? DecimalText(value) : u" " + DecimalText(value);
@@ -49,22 +42,22 @@ std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_
   std::u16string row = DecimalText(i) + u" ";
   switch (table) {
     case 1:
-      return row + JoinFields({{At(k.ClearLiquidHeight, i), 0, 10, 4},
-                               {At(k.VapourContent, i), 6, 10, 3},
-                               {At(k.VapourCoef, i), 5, 13, 4},
-                               {At(k.LiquidCoef, i), 8, 13, 4}},
+      return row + JoinFields({{ValueAt(k.ClearLiquidHeight, i), 0, 10, 4},
+                               {ValueAt(k.VapourContent, i), 6, 10, 3},
+                               {ValueAt(k.VapourCoef, i), 5, 13, 4},
+                               {ValueAt(k.LiquidCoef, i), 8, 13, 4}},
                               sep);
     case 2:
-      return row + JoinFields({{At(k.OverallCoef, i), 0, 10, 4},
-                               {At(k.NOY, i), 6, 11, 3},
-                               {At(k.EY, i), 6, 14, 3},
-                               {At(k.EMY, i), 7, 12, 3}},
+      return row + JoinFields({{ValueAt(k.OverallCoef, i), 0, 10, 4},
+                               {ValueAt(k.NOY, i), 6, 11, 3},
+                               {ValueAt(k.EY, i), 6, 14, 3},
+                               {ValueAt(k.EMY, i), 7, 12, 3}},
                               sep);
     case 3:
-      return row + JoinFields({{At(data.EqX, i), 0, 10, 4},
-                               {At(data.EqY, i), 6, 11, 4},
-                               {At(k.OperatingY, i), 6, 14, 4},
-                               {At(k.KineticY, i), 7, 12, 4}},
+      return row + JoinFields({{ValueAt(data.EqX, i), 0, 10, 4},
+                               {ValueAt(data.EqY, i), 6, 11, 4},
+                               {ValueAt(k.OperatingY, i), 6, 14, 4},
+                               {ValueAt(k.KineticY, i), 7, 12, 4}},
                               sep);
     default:
       return {};

@@ -31,11 +31,6 @@ constexpr std::array<ButtonDesign, 5> kButtons{{
     {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
 }};
 
-// Position t of TrayX or TrayY; 0 outside 0..130.
-float TrayValueAt(const std::array<float, kTrayArraySize>& values, int t) {
-  return t >= 0 && t < kTrayArraySize ? values[static_cast<std::size_t>(t)] : 0.0f;
-}
-
 }  // namespace
 
 Form7::Form7(Application& app) : Window(app, "Form7") {}
@@ -120,10 +115,10 @@ void Form7::ShowTrayResults(int totalTrays) {
   // Tray 1 as it was computed (its recorded row), then the top tray, which the
   // calculation left in CurrentTray.
   const TrayBlock trays[] = {
-      {1, RecordedTrayResult(data.RecordedTrays, 1), TrayValueAt(data.TrayX, 1),
-       TrayValueAt(data.TrayY, 1)},
-      {totalTrays, data.CurrentTray, TrayValueAt(data.TrayX, totalTrays),
-       TrayValueAt(data.TrayY, totalTrays)}};
+      {1, RecordedTrayResult(data.RecordedTrays, 1), ValueAt(data.TrayX, 1),
+       ValueAt(data.TrayY, 1)},
+      {totalTrays, data.CurrentTray, ValueAt(data.TrayX, totalTrays),
+       ValueAt(data.TrayY, totalTrays)}};
   data.TrayTableRow = 1;
   for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, data.TrayTableRow++, width, separator);
   DrawTraySummary(s, totalTrays, data.FeedTray, width);
