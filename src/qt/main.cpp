@@ -4,7 +4,6 @@
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 #include "qt/russian_texts.h"
-#include "ui/program.h"
 
 int main(int argc, char** argv) {
   if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
@@ -15,10 +14,5 @@ int main(int argc, char** argv) {
   rc::InstallRussianQtTexts(qapp);
   // The program ends by its own end buttons (or when its last window is closed).
   QApplication::setQuitOnLastWindowClosed(false);
-  rc::QtToolkit toolkit;
-  rc::Application app(toolkit);
-  toolkit.Attach(app);
-  rc::StartProgram(app);
-  toolkit.Sync();
-  return QApplication::exec();
+  return rc::RunProgram();
 }

@@ -4,11 +4,8 @@
 #include "report/format.h"
 
 namespace rc {
-namespace {
 
-constexpr std::uint8_t kEquilibriumTextWidth = 30;
-
-}  // namespace
+constexpr std::uint8_t kEquilibriumTextWidth = 30;  // the Y half starts after it
 
 std::u16string EquilibriumRowXHalf(const DesignData& data, int i, std::uint8_t lead) {
   return Spaces(lead) + u"X[" + DecimalText(i) + u"] /мольн.д/ =" +

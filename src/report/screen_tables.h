@@ -37,10 +37,14 @@ void DrawTrayTable(Surface& surface, const TrayBlock& tray, int blockRow, int wi
 void DrawTraySummary(Surface& surface, int totalTrays, int feedTray, int windowWidth);
 
 // The eight characteristics stored in row 1..3 of RecordedTrays.
-TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row);
+inline TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row) {
+  return TrayResultAt(rows, row);
+}
 
 // Left edge of a centred block of blockWidth twips in a window windowWidth wide,
 // rounded halves to even as a 16-bit integer.
-std::int16_t CentredLeft(int windowWidth, int blockWidth);
+inline std::int16_t CentredLeft(int windowWidth, int blockWidth) {
+  return RoundTwips(windowWidth / 2.0 - blockWidth / 2.0);
+}
 
 }  // namespace rc

@@ -3,13 +3,10 @@
 #include <string>
 
 namespace rc {
-namespace {
 
 constexpr int kBlockWidth = 9000;        // [twips], centred in the window
 constexpr int kBlockSpacing = 3000;      // [twips] from one tray block to the next
 constexpr int kSummaryLineWidth = 9000;  // [twips] the results line is centred over it
-
-}  // namespace
 
 void DrawTrayTable(Surface& s, const TrayBlock& tray, int blockRow, int windowWidth, char16_t sep) {
   const int x0 = CentredLeft(windowWidth, kBlockWidth);
