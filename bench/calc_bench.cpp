@@ -15,7 +15,7 @@ void BM_EvaluateTray(benchmark::State& state) {
                           : state.range(0) == 1 ? BenzeneTolueneSieve()
                                                 : BenzeneTolueneDualFlow();
   const ColumnParameters column = ColumnParameters::From(data);
-  TrayConditions at{0.25, 0.32, 1.35, Section::BelowFeed, Variant::TrayByTray};
+  TrayConditions at{0.25, 0.32, 1.35, Section::BelowFeed, Calculation::TrayByTray};
   for (auto _ : state) {
     benchmark::DoNotOptimize(at);
     benchmark::DoNotOptimize(EvaluateTray(column, at));

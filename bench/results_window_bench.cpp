@@ -2,8 +2,8 @@
 // its surface (model level: no Qt repaint). A silent toolkit stands in for the screen.
 #include <benchmark/benchmark.h>
 
-#include <array>
-
+#include "calc/calculations.h"
+#include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form7.h"
 
@@ -30,51 +30,18 @@ class SilentToolkit : public Toolkit {
   void End() override {}
 };
 
-// A bubble-cap column for a benzene-toluene-like mixture.
-void FillDesignData(DesignData& data) {
-  data.TrayType = kBubbleCapTrays;
-  const std::array<float, 8> x{0.0f, 0.1f, 0.2f, 0.4f, 0.6f, 0.8f, 0.9f, 1.0f};
-  const std::array<float, 8> y{0.0f, 0.21f, 0.38f, 0.62f, 0.79f, 0.91f, 0.96f, 1.0f};
-  data.EqX = x;
-  data.EqY = y;
-  const float params[] = {0.02f, 0.35f, 0.95f,             // XW, XF, XP
-                          2.5f,  2.0f,  78.0f,  92.0f,     // R, F, MA, MB
-                          0.3f,  0.32f, 0.009f, 0.0095f,   // liquid and vapour viscosities
-                          0.05f, 810.0f, 800.0f, 4e-5f,    // Dy, densities, Dx
-                          370.0f, 0.0f, 1.2f, 0.8f,        // T, (tray type slot), D, f
-                          1.0f,  0.04f, 0.12f, 3.0f,       // n, hw, F0, S
-                          0.05f, 0.05f};                   // e, theta
-  for (int n = 16; n <= 40; ++n) data.ParamValue[n] = params[n - 16];
-}
-
-// Results as a completed calculation leaves them, for the drawing-only cases.
-void FillResults(DesignData& data) {
-  for (int i = 1; i <= 6; ++i) {
-    auto& k = data.KineticPoints;
-    k.ClearLiquidHeight[i] = 0.05f + 0.001f * i;
-    k.VapourContent[i] = 0.6f;
-    k.VapourCoef[i] = 0.0123f * i;
-    k.LiquidCoef[i] = 0.45f * i;
-    k.OverallCoef[i] = 0.0098f;
-    k.NOY[i] = 1.5f;
-    k.EY[i] = 0.77f;
-    k.EMY[i] = 0.71f;
-    k.OperatingY[i] = 0.1f * i;
-    k.KineticY[i] = 0.12f * i;
-  }
-  data.CurrentTray = TrayResult{0.06f, 0.6f, 0.05f, 0.4f, 0.01f, 1.4f, 0.75f, 0.7f};
-  data.RecordedTrays.EMY[1] = 0.68f;
-  data.TrayX[1] = 0.02f;
-  data.TrayY[1] = 0.05f;
-  data.TrayX[17] = 0.91f;
-  data.TrayY[17] = 0.955f;
-  data.FeedTray = 8;
+// The bubble-cap column of the tests with both calculations' results, for the
+// drawing-only cases; the number of its top tray.
+int WithResults(DesignData& data) {
+  data = BenzeneTolueneBubbleCap();
+  ComputeKineticLine(data);
+  return ComputeTrayByTray(data).totalTrays;
 }
 
 void ClickBenchmark(benchmark::State& state, const char* button) {
   SilentToolkit toolkit;
   Application app(toolkit);
-  FillDesignData(app.data());
+  app.data() = BenzeneTolueneBubbleCap();
   OpenResultsMenu(app);
   Form7& menu = app.Form<Form7>();
   for (auto _ : state) {
@@ -87,28 +54,25 @@ void ClickBenchmark(benchmark::State& state, const char* button) {
 void BM_KineticLineButton(benchmark::State& state) { ClickBenchmark(state, "Command2"); }
 void BM_TrayByTrayButton(benchmark::State& state) { ClickBenchmark(state, "Command3"); }
 
-void BM_DrawKineticResults(benchmark::State& state) {
+// Drawing a completed calculation's results again on a cleared surface.
+template <class Draw>
+void DrawBenchmark(benchmark::State& state, Draw draw) {
   SilentToolkit toolkit;
   Application app(toolkit);
-  FillResults(app.data());
+  const int totalTrays = WithResults(app.data());
   Form7& menu = app.Form<Form7>();
   for (auto _ : state) {
     menu.surface().Cls();
-    menu.ShowKineticResults();
+    draw(menu, totalTrays);
     benchmark::DoNotOptimize(menu.surface().Ops().size());
   }
 }
 
+void BM_DrawKineticResults(benchmark::State& state) {
+  DrawBenchmark(state, [](Form7& menu, int) { menu.ShowKineticResults(); });
+}
 void BM_DrawTrayResults(benchmark::State& state) {
-  SilentToolkit toolkit;
-  Application app(toolkit);
-  FillResults(app.data());
-  Form7& menu = app.Form<Form7>();
-  for (auto _ : state) {
-    menu.surface().Cls();
-    menu.ShowTrayResults(17);
-    benchmark::DoNotOptimize(menu.surface().Ops().size());
-  }
+  DrawBenchmark(state, [](Form7& menu, int totalTrays) { menu.ShowTrayResults(totalTrays); });
 }
 
 BENCHMARK(BM_KineticLineButton);

@@ -8,7 +8,6 @@
 
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
-#include "ui/program.h"
 
 namespace {
 
@@ -57,10 +56,5 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   FirstPaint watcher(png);
   qapp.installEventFilter(&watcher);
-  rc::QtToolkit toolkit;
-  rc::Application app(toolkit);
-  toolkit.Attach(app);
-  rc::StartProgram(app);
-  toolkit.Sync();
-  return QApplication::exec();
+  return rc::RunProgram();
 }

@@ -3,7 +3,6 @@
 // in it and return a refusal when the data cannot give finite results. Drawing is the
 // results window's business.
 #include <optional>
-#include <string>
 
 #include "calc/refusal.h"
 #include "model/design_data.h"
@@ -21,9 +20,5 @@ struct TrayByTrayOutcome {
 // Steps the column upwards from the bottom tray; fills TrayX, TrayY, CurrentTray (the
 // last tray), RecordedTrays, FeedTray, and sets TrayTableRow to 1.
 TrayByTrayOutcome ComputeTrayByTray(DesignData& data);
-
-// "  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   = " total "       НОМЕР ТАРЕЛКИ ПИТАНИЯ = " feed, each number
-// with one blank before it.
-std::u16string TraySummaryText(int totalTrays, int feedTray);
 
 }  // namespace rc

@@ -36,7 +36,7 @@ std::optional<Refusal> ComputeKineticLine(DesignData& data) {
     k.OperatingY[i] = operatingY;
 
     const TrayEvaluation tray =
-        EvaluateTray(c, {x, operatingY, k.Slope[i], section, Variant::KineticLine});
+        EvaluateTray(c, {x, operatingY, k.Slope[i], section, Calculation::KineticLine});
     if (tray.status != TrayStatus::Done) return RefuseInput(data);
     const TrayResult& r = tray.result;
     StoreTrayResult(k, i, r);

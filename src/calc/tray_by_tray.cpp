@@ -74,7 +74,7 @@ TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
     if (g.faulted()) return RefuseInput(data);
 
     const TrayEvaluation tray =
-        EvaluateTray(c, {trayX[i], trayY[i - 1], m, section, Variant::TrayByTray});
+        EvaluateTray(c, {trayX[i], trayY[i - 1], m, section, Calculation::TrayByTray});
     if (tray.status != TrayStatus::Done) return RefuseInput(data);
     data.CurrentTray = tray.result;
 

@@ -21,8 +21,9 @@ inline constexpr double kNormalTemperatureQuarterPi = 214.305;  // [K] 273 * 0.7
 
 // Below the feed is the stripping section, above it the rectifying section.
 enum class Section { BelowFeed, AboveFeed };
-// The two calculations differ in the bubble-cap liquid term and in the bypass factor.
-enum class Variant { KineticLine, TrayByTray };
+// Which calculation evaluates the tray: the two differ in the bubble-cap liquid term, in
+// the bypass factor and in how they form V/L.
+enum class Calculation { KineticLine, TrayByTray };
 // Correlations for the hydraulics (clear-liquid height, vapour content).
 enum class Hydraulics { DualFlow, BubbleCap, SieveOrValve };
 
@@ -58,7 +59,7 @@ struct TrayConditions {
   double y;        // [-] light component in the vapour entering from below
   double m;        // [-] slope dy*/dx of the equilibrium curve at x
   Section section;
-  Variant variant;
+  Calculation calculation;
 };
 
 enum class TrayStatus { Done, HeightNotPositive, ArithmeticFault };
@@ -69,7 +70,7 @@ struct TrayEvaluation {
 };
 
 // Evaluates the tray. Refuses with HeightNotPositive when the clear-liquid height is not
-// positive (on dual-flow hydraulics only in the kinetic-line variant), and with
+// positive (on dual-flow hydraulics only in the kinetic line calculation), and with
 // ArithmeticFault when any formula divides by zero, takes the logarithm of a
 // non-positive number, overflows or gives a value that is not finite.
 TrayEvaluation EvaluateTray(const ColumnParameters& column, const TrayConditions& at);
@@ -114,7 +115,8 @@ double VapourCoefWithoutCaps(Guard& g, const ColumnParameters& c, double hcl, do
                              double eps, double muy, double mux);
 double LiquidCoefWithoutCaps(Guard& g, const ColumnParameters& c, double hcl, double lv,
                              double eps, double muy, double mux, double vm);
-double BubbleCapLiquidTerm(Guard& g, const ColumnParameters& c, double lv, Variant variant);  // G [-]
+double BubbleCapLiquidTerm(Guard& g, const ColumnParameters& c, double lv,
+                           Calculation calculation);            // G [-]
 double VapourCoefBubbleCap(Guard& g, const ColumnParameters& c, double w, double sqrtRhoY,
                            double liquidTerm, double muy);
 double LiquidCoefBubbleCap(Guard& g, const ColumnParameters& c, double hcl, double vm);
@@ -123,12 +125,14 @@ double LiquidCoefBubbleCap(Guard& g, const ColumnParameters& c, double hcl, doub
 double OverallCoef(Guard& g, double m, double betaX, double betaY);     // Ky [kmol/(s m^2)]
 double TransferUnits(Guard& g, const ColumnParameters& c, double ky, double w);  // NOY [-]
 double LocalEfficiency(Guard& g, double noy);                           // EY [-]
+// entrainedPerLiquid is (V/L) e: the liquid entrained upwards per liquid flowing down.
 // a of the pseudo-section model: a0 * (1 - theta) tray by tray, a0 / (1 - theta) on the
 // kinetic line, a0 = (lambda EY + (V/L) e) / ((V/L) e + 1). [-]
-double EfficiencyTermA(Guard& g, double lambda, double ey, double vle, double theta,
-                       Variant variant);
+double EfficiencyTermA(Guard& g, double lambda, double ey, double entrainedPerLiquid,
+                       double theta, Calculation calculation);
 double PseudoSectionEfficiency(Guard& g, double ey, double a, double S);  // E1 [-]
 double BypassEfficiency(Guard& g, double e1, double lambda, double theta);  // E2 [-]
-double EntrainmentEfficiency(Guard& g, double e2, double vle, double theta);  // EMY [-]
+double EntrainmentEfficiency(Guard& g, double e2, double entrainedPerLiquid,
+                             double theta);                     // EMY [-]
 
 }  // namespace rc

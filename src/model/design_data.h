@@ -67,6 +67,13 @@ struct RecordedTrayRows {
   Column LiquidX{}, VapourY{};
 };
 
+// Position i of a result array (TrayX, a KineticPoints column, EqX ...); 0 outside it, so
+// that a stray index shows a zero instead of reading past the array.
+template <std::size_t N>
+float ValueAt(const std::array<float, N>& values, int i) {
+  return i >= 0 && static_cast<std::size_t>(i) < N ? values[static_cast<std::size_t>(i)] : 0.0f;
+}
+
 // Copies the eight tray characteristics into position i of a set of result columns
 // (KineticPoints or RecordedTrays), and back out of it.
 template <class Columns>

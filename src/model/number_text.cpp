@@ -1,8 +1,10 @@
 #include "model/number_text.h"
 
-#include <clocale>
-#include <cstdlib>
-#include <locale.h>
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <string_view>
+#include <system_error>
 
 namespace rc {
 namespace {
@@ -10,10 +12,35 @@ namespace {
 bool Ignored(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 bool Digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// strtod in the "C" locale, whatever locale the program runs under.
-double ParseC(const std::string& text) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtod_l(text.c_str(), nullptr, cLocale);
+// Whether a number that does not fit a double is too large rather than too small: the
+// decimal exponent of its first significant digit is positive. digits holds no sign.
+bool BeyondDoubleRange(std::string_view digits) {
+  const std::size_t e = std::min(digits.find('e'), digits.size());
+  std::string_view text = digits.substr(std::min(e + 1, digits.size()));  // the exponent
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  long long exponent = 0;
+  if (std::from_chars(text.data(), text.data() + text.size(), exponent).ec ==
+      std::errc::result_out_of_range) {
+    return text.front() != '-';  // more than 18 exponent digits decide alone
+  }
+  const std::string_view mantissa = digits.substr(0, e);
+  const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+  const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+  return exponent + point - first + (first > point ? 1 : 0) > 0;
+}
+
+// The gathered number (an optional sign, digits with at most one point, an optional
+// exponent) read with a point whatever locale the program runs under; out of range it
+// reads as infinity when too large and as zero when too small, with its sign.
+double ParseGathered(std::string_view number) {
+  const bool negative = !number.empty() && number.front() == '-';
+  if (!number.empty() && (negative || number.front() == '+')) number.remove_prefix(1);
+  double value = 0;
+  if (std::from_chars(number.data(), number.data() + number.size(), value).ec ==
+      std::errc::result_out_of_range) {
+    value = BeyondDoubleRange(number) ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return negative ? -value : value;
 }
 
 }  // namespace
@@ -26,40 +53,35 @@ float ReadNumber(std::u16string_view text) {
   auto skip = [&] {
     while (i < text.size() && Ignored(text[i])) ++i;
   };
+  // A sign, if one stands next; a run of digits, blanks between them ignored.
+  auto sign = [&](std::string& into) {
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) into.push_back(static_cast<char>(text[i++]));
+  };
+  auto digits = [&](std::string& into) {
+    bool any = false;
+    for (skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
+      into.push_back(static_cast<char>(text[i]));
+      any = true;
+    }
+    return any;
+  };
   skip();
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-    number.push_back(static_cast<char>(text[i]));
-    ++i;
-  }
-  bool mantissaDigits = false;
-  for (skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
-    number.push_back(static_cast<char>(text[i]));
-    mantissaDigits = true;
-  }
+  sign(number);
+  bool mantissaDigits = digits(number);
   if (i < text.size() && text[i] == u'.') {
     number.push_back('.');
-    for (++i, skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
-      number.push_back(static_cast<char>(text[i]));
-      mantissaDigits = true;
-    }
+    ++i;
+    mantissaDigits = digits(number) || mantissaDigits;
   }
   if (!mantissaDigits) return 0.0f;
   if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
     std::string exponent = "e";
     ++i;
     skip();
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-      exponent.push_back(static_cast<char>(text[i]));
-      ++i;
-    }
-    bool exponentDigits = false;
-    for (skip(); i < text.size() && Digit(text[i]); ++i, skip()) {
-      exponent.push_back(static_cast<char>(text[i]));
-      exponentDigits = true;
-    }
-    if (exponentDigits) number += exponent;
+    sign(exponent);
+    if (digits(exponent)) number += exponent;
   }
-  return static_cast<float>(ParseC(number));
+  return static_cast<float>(ParseGathered(number));
 }
 
 std::u16string NormalizeNumberText(std::u16string_view text) {

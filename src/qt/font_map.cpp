@@ -72,7 +72,7 @@ double PrinterTwips(const FontSpec& wanted, double (*measure)(const QFontMetrics
   QFont probe = Family(FamilyFor(wanted.name));
   probe.setBold(wanted.bold);
   probe.setPixelSize(kProbePx);
-  return measure(QFontMetricsF(probe)) / kProbePx * kPrinterFontPt * 20.0;
+  return measure(QFontMetricsF(probe)) / kProbePx * kPrinterFontPt * kTwipsPerPoint;
 }
 
 double Height(const QFontMetricsF& metrics) { return metrics.height(); }

@@ -14,7 +14,6 @@
 
 namespace rc {
 
-inline constexpr double kTwipsPerPixel = 15.0;         // at 96 dpi
 inline constexpr int kCellAdvancePx = 8;               // 120 twips
 inline constexpr int kCellPixelSize = 11;              // Liberation Mono 11 px: 13 px lines
 inline constexpr double kCellLineHeightTwips = 195.0;  // 13 px

@@ -5,7 +5,6 @@
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 #include "qt/russian_texts.h"
-#include "ui/program.h"
 
 int main(int argc, char** argv) {
   // --version and --help answer without a display, before Qt is started.
@@ -21,10 +20,5 @@ int main(int argc, char** argv) {
   rc::InstallRussianQtTexts(qapp);
   // The program ends by its own end buttons (or when its last window is closed).
   QApplication::setQuitOnLastWindowClosed(false);
-  rc::QtToolkit toolkit;
-  rc::Application app(toolkit);
-  toolkit.Attach(app);
-  rc::StartProgram(app);
-  toolkit.Sync();
-  return QApplication::exec();
+  return rc::RunProgram();
 }

@@ -24,7 +24,7 @@ QPageLayout ReportLayout() {
 }  // namespace
 
 double PrintablePageHeightTwips() {
-  return ReportLayout().paintRect(QPageLayout::Inch).height() * 1440.0;
+  return ReportLayout().paintRect(QPageLayout::Inch).height() * kTwipsPerInch;
 }
 
 double PrintablePageWidthTwips() {
@@ -34,7 +34,7 @@ double PrintablePageWidthTwips() {
 bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document) {
   QPainter painter(&device);
   if (!painter.isActive()) return false;
-  const double pixelsPerTwip = device.logicalDpiY() / 1440.0;
+  const double pixelsPerTwip = device.logicalDpiY() / kTwipsPerInch;
   const QFont font = PrinterFont(document.font);
   bool first = true;
   for (const Page& page : document.pages) {

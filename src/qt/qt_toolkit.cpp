@@ -20,6 +20,7 @@
 #include "qt/font_map.h"
 #include "qt/printing.h"
 #include "qt/window_mirror.h"
+#include "ui/program.h"
 
 namespace rc {
 namespace {
@@ -263,6 +264,15 @@ QImage QtToolkit::Grab(const Window& window) const {
   WindowMirror* mirror = MirrorFor(window);
   if (!mirror || !mirror->isVisible()) return {};
   return mirror->grab().toImage();
+}
+
+int RunProgram() {
+  QtToolkit toolkit;
+  Application app(toolkit);
+  toolkit.Attach(app);
+  StartProgram(app);
+  toolkit.Sync();
+  return QApplication::exec();
 }
 
 }  // namespace rc

@@ -109,4 +109,8 @@ class QtToolkit : public Toolkit {
   int beeps_ = 0;
 };
 
+// The program on the real toolkit: the start screen, then Qt's event loop until the
+// program ends; returns the loop's exit code.
+int RunProgram();
+
 }  // namespace rc

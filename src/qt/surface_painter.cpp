@@ -123,7 +123,7 @@ void ReplayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QFont& f
   QFont plain = font, bold = font;
   plain.setBold(false);
   bold.setBold(true);
-  const double penWidth = std::max(1.0, 15.0 * s);
+  const double penWidth = std::max(1.0, kTwipsPerPixel * s);
   for (std::size_t i = 0; i < ops.size(); ++i) {
     const DrawOp& op = ops[i];
     const QColor colour = ToQColor(op.colour);

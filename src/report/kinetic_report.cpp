@@ -1,10 +1,12 @@
 // The printed kinetic line report: the frame, then the screen's three tables, each line
 // three blanks further right, boxed and ruled in black from a fixed height.
 #include <algorithm>
+#include <span>
 
+#include "report/format.h"
 #include "report/printed_reports.h"
 #include "report/printed_report_lines.h"
-#include "report/screen_tables.h"
+#include "report/table_texts.h"
 
 namespace rc {
 namespace {
@@ -14,62 +16,47 @@ constexpr double kBoxAboveTables = 50;  // [twips] the box starts this far above
 
 void PrintRows(Surface& printer, const DesignData& data, int table, char16_t decimalSeparator) {
   for (int i = 1; i <= 6; ++i) {
-    PrintTableLine(printer, u"   " + KineticTableRow(data, table, i, decimalSeparator));
+    PrintShifted(printer, KineticTableRow(data, table, i, decimalSeparator));
   }
+}
+
+// Tables 1 and 2: the header lines from top, a rule under them, the six rows 100 twips
+// lower and a rule 100 under the last; returns the y of that closing rule.
+double PrintRuledTable(Surface& printer, double top, std::span<const char16_t* const> header,
+                       const DesignData& data, int table, char16_t decimalSeparator) {
+  printer.CurrentY = top;
+  for (const char16_t* line : header) PrintShifted(printer, line);
+  ReportRule(printer, RoundTwips(printer.CurrentY + 50));
+  printer.CurrentY += 100;  // not rounded
+  PrintRows(printer, data, table, decimalSeparator);
+  const double bottom = RoundTwips(printer.CurrentY + 100);
+  ReportRule(printer, bottom);
+  return bottom;
 }
 
 }  // namespace
 
 void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16string& dateTime,
                         char16_t decimalSeparator) {
-  PrintReportFrame(printer, data, u"                              РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ",
-                   dateTime);
+  PrintReportFrame(printer, data, Spaces(30) + kKineticTitle, dateTime);
 
   // The tables stand at a fixed height under the frame; only a printer font so large
   // that the frame reaches down there moves them, and their box, below the frame.
   const double tablesTop = std::max(kTablesTop, printer.CurrentY + kBoxAboveTables);
   const double boxTop = tablesTop - kBoxAboveTables;
 
-  // Table 1: hydraulics and phase mass-transfer coefficients.
-  printer.CurrentY = tablesTop;
-  PrintTableLine(printer,
-                 u"   N УРОВЕНЬ СВЕТЛОЙ ПАРОСОДЕРЖАНИЕ КОЭФ-Т МАССООТДАЧИ В КОЭФ-Т МАССООТДАЧИ В");
-  PrintTableLine(printer,
-                 u"       ЖИДКОСТИ, М                   ПАРЕ, КМОЛЬ/С*М^2   ЖИД-ТИ, КМОЛЬ/C*М^2");
-  const double yA = RoundTwips(printer.CurrentY + 50);
-  ReportRule(printer, yA);
-  printer.CurrentY += 100;
-  PrintRows(printer, data, 1, decimalSeparator);
-  const double yB = RoundTwips(printer.CurrentY + 100);
-  ReportRule(printer, yB);
-
-  // Table 2: overall coefficient and efficiencies.
-  printer.CurrentY = yB + 50;
-  PrintTableLine(printer,
-                 u"       КОЭФФИЦИЕНТ   ЧИСЛО ЕДИНИЦ ПЕ-      ЛОКАЛЬНАЯ          ЭФФЕКТИВНОСТЬ");
-  PrintTableLine(printer,
-                 u"   N  МАССОПЕРЕДАЧИ  РЕНОСА В ПАРОВОЙ   ЭФФЕКТИВНОСТЬ ПО       ТАРЕЛКИ ПО");
-  PrintTableLine(printer,
-                 u"      КМОЛЬ/(С*М^2)    ФАЗЕ, (NOY)         МЭРФРИ, (EY)       МЭРФРИ, (EMY)");
-  const double yC = RoundTwips(printer.CurrentY + 50);
-  ReportRule(printer, yC);
-  printer.CurrentY += 100;
-  PrintRows(printer, data, 2, decimalSeparator);
-  const double yD = RoundTwips(printer.CurrentY + 100);
-  ReportRule(printer, yD);
+  // Table 1: hydraulics and phase mass-transfer coefficients; table 2: overall
+  // coefficient and efficiencies.
+  const double yB = PrintRuledTable(printer, tablesTop, kKineticTable1Header, data, 1, decimalSeparator);
+  const double yD = PrintRuledTable(printer, yB + 50, kKineticTable2Header, data, 2, decimalSeparator);
 
   // Table 3: compositions.
   printer.CurrentY = yD + 50;
-  PrintTableLine(printer, u"              СОДЕРЖАНИЕ НИЗКОКИПЯЩЕГО КОМПОНЕНТА В МОЛЬНЫХ ДОЛЯХ:");
+  PrintTableLine(printer, kKineticTable3Caption);  // as on the screen, not shifted
   const double yE = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yE);
   printer.CurrentY = yE + 50;
-  PrintTableLine(printer,
-                 u"       В ЖИДКОСТИ,    РАВНОВЕСНОЕ  В        В ПАРЕ,         В ПАРЕ НА ВЫХОДЕ");
-  PrintTableLine(printer,
-                 u"   N   ПОКИДАЮЩЕЙ    ПАРЕ С ЖИДКОСТЬЮ     ПОСТУПАЮЩЕМ         С ТАРЕЛКИ НА");
-  PrintTableLine(printer,
-                 u"         ТАРЕЛКУ     НА ВЫХ.С ТАРЕЛКИ      НА ТАРЕЛКУ      КИНЕТИЧЕСКОЙ ЛИНИИ ");
+  for (const char16_t* line : kKineticTable3Header) PrintShifted(printer, line);
   const double yF = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yF);
   printer.CurrentY = yF + 50;

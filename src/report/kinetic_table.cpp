@@ -9,34 +9,9 @@ constexpr int kPanelWidth = 9050;  // [twips], centred in the window
 constexpr int kPanelTop = 545;
 constexpr int kPanelBottom = 7025;
 
-constexpr char16_t kTitle[] = u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ";
-constexpr char16_t kBubbleCapHeading[] = u"                            ТАРЕЛКИ КОЛПАЧКОВЫЕ";
-constexpr char16_t kDualFlowHeading[] = u"                            ТАРЕЛКИ ПРОВАЛЬНЫЕ";
-constexpr char16_t kSieveOrValveHeading[] = u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ";
-
-// Table 1: hydraulics and phase coefficients (the second line's last unit has a Latin C).
-constexpr char16_t kTable1Header1[] = u"N УРОВЕНЬ СВЕТЛОЙ ПАРОСОДЕРЖАНИЕ КОЭФ-Т МАССООТДАЧИ В КОЭФ-Т МАССООТДАЧИ В";
-constexpr char16_t kTable1Header2[] = u"    ЖИДКОСТИ, М                   ПАРЕ, КМОЛЬ/С*М^2   ЖИД-ТИ, КМОЛЬ/C*М^2";
-// Table 2: overall coefficient and efficiencies.
-constexpr char16_t kTable2Header1[] = u"    КОЭФФИЦИЕНТ   ЧИСЛО ЕДИНИЦ ПЕ-      ЛОКАЛЬНАЯ          ЭФФЕКТИВНОСТЬ";
-constexpr char16_t kTable2Header2[] = u"N  МАССОПЕРЕДАЧИ  РЕНОСА В ПАРОВОЙ   ЭФФЕКТИВНОСТЬ ПО       ТАРЕЛКИ ПО";
-constexpr char16_t kTable2Header3[] = u"   КМОЛЬ/(С*М^2)    ФАЗЕ, (NOY)         МЭРФРИ, (EY)       МЭРФРИ, (EMY)";
-// Table 3: compositions.
-constexpr char16_t kTable3Caption[] = u"              СОДЕРЖАНИЕ НИЗКОКИПЯЩЕГО КОМПОНЕНТА В МОЛЬНЫХ ДОЛЯХ:";
-constexpr char16_t kTable3Header1[] = u"    В ЖИДКОСТИ,    РАВНОВЕСНОЕ  В        В ПАРЕ,         В ПАРЕ НА ВЫХОДЕ";
-constexpr char16_t kTable3Header2[] = u"N   ПОКИДАЮЩЕЙ    ПАРЕ С ЖИДКОСТЬЮ     ПОСТУПАЮЩЕМ         С ТАРЕЛКИ НА";
-constexpr char16_t kTable3Header3[] = u"      ТАРЕЛКУ     НА ВЫХ.С ТАРЕЛКИ      НА ТАРЕЛКУ      КИНЕТИЧЕСКОЙ ЛИНИИ ";
-
 // Column lines of each table, as offsets from the panel's left edge [twips].
 constexpr std::array<int, 4> kTable1Columns{250, 2150, 3950, 6500};
 constexpr std::array<int, 4> kTable23Columns{250, 2150, 4230, 6700};
-
-// The tray-kind line tests TrayType first: any TrayType other than bubble-cap counts as
-// trays without caps, whose kind parameter 34 then decides.
-const char16_t* TrayKindHeading(const DesignData& data) {
-  if (data.TrayType == kBubbleCapTrays) return kBubbleCapHeading;
-  return AreaRatioIsOne(data) ? kDualFlowHeading : kSieveOrValveHeading;
-}
 
 class KineticTableDrawing {
  public:
@@ -48,7 +23,7 @@ class KineticTableDrawing {
     s_.CurrentX = x0_ + 1900;
     s_.CurrentY = 200;
     s_.FontBold = true;
-    s_.Print(kTitle);
+    s_.Print(kKineticTitle);
     s_.FontBold = false;
 
     s_.FilledBox(x0_, kPanelTop, x1_, kPanelBottom, kKineticPanelColour);
@@ -56,7 +31,7 @@ class KineticTableDrawing {
 
     s_.CurrentX = x0_;
     s_.CurrentY = 600;
-    s_.Print(TrayKindHeading(data_));
+    s_.Print(TrayKindLine(KindOfTrays(data_)));
 
     const int yC = DrawTable1();
     const int yE = DrawTable2(yC);
@@ -78,44 +53,42 @@ class KineticTableDrawing {
     for (int i = 1; i <= 6; ++i) PrintAt(x0_ + 50, KineticTableRow(data_, table, i, sep_));
   }
 
+  // Tables 1 and 2 under their header lines: a rule, the six rows 100 lower, a rule 100
+  // under the last and the column lines from top down to it; returns the closing rule's y.
+  int RowsUnderHeader(int table, const std::array<int, 4>& columns, int top) {
+    Rule(PenY(50));
+    s_.CurrentY += 100;  // not rounded
+    Rows(table);
+    const int bottom = PenY(100);
+    Rule(bottom);
+    ColumnLines(columns, top, bottom);
+    return bottom;
+  }
+
   int DrawTable1() {
     const int yA = PenY(50);
     Rule(yA);
     s_.CurrentY = yA + 50;
-    PrintAt(x0_ + 50, kTable1Header1);
-    PrintAt(x0_ + 50, kTable1Header2);
-    Rule(PenY(50));
-    s_.CurrentY += 100;  // not rounded
-    Rows(1);
-    const int yC = PenY(100);
-    Rule(yC);
-    ColumnLines(kTable1Columns, yA, yC);
-    return yC;
+    for (const char16_t* line : kKineticTable1Header) PrintAt(x0_ + 50, line);
+    return RowsUnderHeader(1, kTable1Columns, yA);
   }
 
   int DrawTable2(int yC) {
     s_.CurrentY = yC + 50;
-    PrintAt(x0_, kTable2Header1);
-    PrintAt(x0_ + 50, kTable2Header2);
-    PrintAt(x0_, kTable2Header3);
-    Rule(PenY(50));
-    s_.CurrentY += 100;
-    Rows(2);
-    const int yE = PenY(100);
-    Rule(yE);
-    ColumnLines(kTable23Columns, yC, yE);
-    return yE;
+    // The first and third header lines start at the panel's edge, the second 50 further.
+    PrintAt(x0_, kKineticTable2Header[0]);
+    PrintAt(x0_ + 50, kKineticTable2Header[1]);
+    PrintAt(x0_, kKineticTable2Header[2]);
+    return RowsUnderHeader(2, kTable23Columns, yC);
   }
 
   void DrawTable3(int yE) {
     s_.CurrentY = yE + 50;
-    PrintAt(x0_ + 50, kTable3Caption);
+    PrintAt(x0_ + 50, kKineticTable3Caption);
     const int yF = PenY(50);
     Rule(yF);
     s_.CurrentY = yF + 50;
-    PrintAt(x0_ + 50, kTable3Header1);
-    PrintAt(x0_ + 50, kTable3Header2);
-    PrintAt(x0_ + 50, kTable3Header3);
+    for (const char16_t* line : kKineticTable3Header) PrintAt(x0_ + 50, line);
     const int yG = PenY(50);
     Rule(yG);
     s_.CurrentY = yG + 50;

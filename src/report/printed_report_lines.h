@@ -2,6 +2,7 @@
 // Drawing helpers shared by the two printed reports: everything on paper is black, and
 // a rule spans the width of the tables' box.
 #include "report/surface.h"
+#include "report/table_texts.h"
 
 namespace rc {
 
@@ -21,6 +22,11 @@ inline void ReportColumnLine(Surface& printer, double x, double yFrom, double yT
 inline void PrintTableLine(Surface& printer, const std::u16string& text) {
   printer.CurrentX = kReportTextLeft;
   printer.Print(text);
+}
+
+// Prints a line of the screen tables as the reports show it: three blanks further right.
+inline void PrintShifted(Surface& printer, const std::u16string& screenLine) {
+  PrintTableLine(printer, kPrintedShift + screenLine);
 }
 
 }  // namespace rc

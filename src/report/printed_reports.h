@@ -6,6 +6,7 @@
 
 #include "model/design_data.h"
 #include "report/surface.h"
+#include "report/table_texts.h"  // the screen tables' texts, which the reports print too
 
 namespace rc {
 

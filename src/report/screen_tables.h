@@ -4,39 +4,47 @@
 
 #include "model/design_data.h"
 #include "report/surface.h"
+#include "report/table_texts.h"
 
 namespace rc {
 
 // Rules, frames and column lines of both tables.
-inline constexpr Colour kTableRuleColour = kBlue;             // 0xFF0000
-inline constexpr Colour kKineticPanelColour = Rgb(192, 192, 255);  // 0xFFC0C0, light blue
-inline constexpr Colour kTrayPanelColour = Rgb(255, 128, 255);     // 0xFF80FF, pink
+inline constexpr Colour kTableRuleColour = kBlue;
+inline constexpr Colour kKineticPanelColour = Rgb(192, 192, 255);  // light blue
+inline constexpr Colour kTrayPanelColour = Rgb(255, 128, 255);     // pink
 
 // The kinetic line title, panel, tray-kind line and three ruled tables, drawn over
 // whatever the surface holds. windowWidth is the results window's Width [twips].
 void DrawKineticTable(Surface& surface, const DesignData& data, int windowWidth,
                       char16_t decimalSeparator);
 
-// One tray block (two panels) of the tray-by-tray table for tray t, from CurrentTray,
-// TrayX[t], TrayY[t], placed by TrayTableRow, which it advances; for t = 1 the title too.
-void DrawTrayTable(Surface& surface, DesignData& data, int t, int windowWidth,
+// What one block of the tray-by-tray table shows: the tray's number, its results and
+// the compositions of the liquid and the vapour leaving it.
+struct TrayBlock {
+  int trayNo;
+  TrayResult result;
+  float liquidX;  // [-]
+  float vapourY;  // [-]
+};
+
+// One tray block (two panels) of the tray-by-tray table, blockRow - 1 blocks of 3000
+// twips below the first (the caller counts the blocks); for tray 1 the title too.
+void DrawTrayTable(Surface& surface, const TrayBlock& tray, int blockRow, int windowWidth,
                    char16_t decimalSeparator);
 
-// The rows of the kinetic line tables (table 1..3, point i = 1..6), shared by the
-// screen and the printed report.
-std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_t decimalSeparator);
-
-// The two data rows of a tray block, shared by the screen and the printed report:
-// hcl, vapour content, the three coefficients; then NOY, EY, EMY, liquid x, vapour y.
-std::u16string TrayFirstRow(const TrayResult& tray, char16_t decimalSeparator);
-std::u16string TraySecondRow(const TrayResult& tray, float liquidX, float vapourY,
-                             char16_t decimalSeparator);
+// The results line under the tray-by-tray table, bold red, 100 twips below the pen and
+// centred over 9000 twips; the pen is left blue and regular.
+void DrawTraySummary(Surface& surface, int totalTrays, int feedTray, int windowWidth);
 
 // The eight characteristics stored in row 1..3 of RecordedTrays.
-TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row);
+inline TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row) {
+  return TrayResultAt(rows, row);
+}
 
 // Left edge of a centred block of blockWidth twips in a window windowWidth wide,
 // rounded halves to even as a 16-bit integer.
-std::int16_t CentredLeft(int windowWidth, int blockWidth);
+inline std::int16_t CentredLeft(int windowWidth, int blockWidth) {
+  return RoundTwips(windowWidth / 2.0 - blockWidth / 2.0);
+}
 
 }  // namespace rc

@@ -8,13 +8,18 @@
 
 namespace rc {
 
+// Twips: 1440 to the inch and 20 to the point; a pixel of a 96-dpi screen is 15.
+inline constexpr double kTwipsPerInch = 1440.0;
+inline constexpr double kTwipsPerPoint = 20.0;
+inline constexpr double kTwipsPerPixel = 15.0;
+
 // 24-bit colour, red in the low byte, blue in the high byte.
 using Colour = std::uint32_t;
 constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
-inline constexpr Colour kBlack = 0x000000;
-inline constexpr Colour kRed = 0x0000FF;    // 255
-inline constexpr Colour kGreen = 0x00FF00;  // 65280
-inline constexpr Colour kBlue = 0xFF0000;   // blue 255
+inline constexpr Colour kBlack = Rgb(0, 0, 0);
+inline constexpr Colour kRed = Rgb(255, 0, 0);    // 255
+inline constexpr Colour kGreen = Rgb(0, 255, 0);  // 65280
+inline constexpr Colour kBlue = Rgb(0, 0, 255);   // 0xFF0000
 
 // A point of a polyline [twips].
 struct TwipPoint {

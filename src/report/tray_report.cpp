@@ -1,9 +1,9 @@
 // The printed tray-by-tray report: the frame, then one block of two boxed tables for each
 // recorded tray (first, feed, last), each placed from the pen right after the one before.
-#include "model/text.h"
 #include "report/format.h"
 #include "report/printed_report_lines.h"
 #include "report/printed_reports.h"
+#include "report/screen_tables.h"
 
 namespace rc {
 namespace {
@@ -24,46 +24,24 @@ void KeepBlockOnOnePage(Surface& printer) {
   }
 }
 
-std::u16string TrayLine(const RecordedTrayRows& trays, int k) {
-  std::u16string line = u"НОМЕР ТАРЕЛКИ - " + DecimalText(trays.TrayNo[k]);
-  if (k == 2) line += u" (ТАРЕЛКА ПИТАНИЯ)";
-  if (k == 3) line += u" (ПОСЛЕДНЯЯ ТАРЕЛКА)";
-  return line;
-}
-
-std::u16string FirstRow(const RecordedTrayRows& t, int k, char16_t sep) {
-  return Spaces(3) + FormatFixed(t.ClearLiquidHeight[k], 10, 4, sep) + Spaces(5) +
-         FormatFixed(t.VapourContent[k], 10, 4, sep) + Spaces(5) +
-         FormatFixed(t.VapourCoef[k], 10, 4, sep) + Spaces(6) +
-         FormatFixed(t.LiquidCoef[k], 9, 4, sep) + Spaces(5) +
-         FormatFixed(t.OverallCoef[k], 10, 4, sep);
-}
-
-std::u16string SecondRow(const RecordedTrayRows& t, int k, char16_t sep) {
-  return Spaces(4) + FormatFixed(t.NOY[k], 9, 4, sep) + Spaces(5) +
-         FormatFixed(t.EY[k], 10, 4, sep) + Spaces(5) + FormatFixed(t.EMY[k], 10, 4, sep) +
-         Spaces(5) + FormatFixed(t.LiquidX[k], 10, 4, sep) + Spaces(6) +
-         FormatFixed(t.VapourY[k], 9, 4, sep);
-}
-
-void PrintTrayBlock(Surface& printer, const RecordedTrayRows& trays, int k, char16_t sep) {
+// Block k (1 first, 2 feed, 3 last tray): the tray line, then the screen block's two
+// tables with their extra leading blanks.
+void PrintTrayBlock(Surface& printer, const TrayBlock& tray, int k, char16_t sep) {
   KeepBlockOnOnePage(printer);
 
   // The tray line; the feed and last trays carry a mark, so they start further left.
   printer.CurrentX = k == 1 ? 4500 : 3700;
-  printer.Print(TrayLine(trays, k));
+  std::u16string line = TrayLabel(tray.trayNo);
+  if (k == 2) line += u" (ТАРЕЛКА ПИТАНИЯ)";
+  if (k == 3) line += u" (ПОСЛЕДНЯЯ ТАРЕЛКА)";
+  printer.Print(line);
   const double yT = RoundTwips(printer.CurrentY - 200);
   const double yU = RoundTwips(printer.CurrentY + 5);
 
   // First table: hydraulics and mass-transfer coefficients.
-  PrintTableLine(printer,
-                 u"   УРОВЕНЬ СВЕТ-    ПАРОСОДЕР-   КОЭФ.МАССООТ-  КОЭФ. МАССООТ- КОЭФ. МАССОПЕ-");
-  PrintTableLine(printer,
-                 u"    ЛОЙ ЖИД-СТИ       ЖАНИЕ       ДАЧИ В ПАРЕ,   ДАЧИ В Ж-ТИ,    РЕДАЧИ, КУ");
-  PrintTableLine(printer,
-                 u"          М                       КМОЛЬ/С*М^2    КМОЛЬ/С*М^2    КМОЛЬ/С*М^2");
+  for (const char16_t* heading : kTrayFirstHeader) PrintShifted(printer, heading);
   const double yH = RoundTwips(printer.CurrentY + 15);
-  PrintTableLine(printer, FirstRow(trays, k, sep));
+  PrintShifted(printer, TrayFirstRow(tray.result, sep));
   const double yR = RoundTwips(printer.CurrentY + 30);
   ReportRule(printer, yU);
   ReportRule(printer, yH);
@@ -72,16 +50,13 @@ void PrintTrayBlock(Surface& printer, const RecordedTrayRows& trays, int k, char
   printer.Print();
 
   // Second table: transfer units, efficiencies and the point of the kinetic line.
-  PrintTableLine(printer,
-                 u"   ЧИСЛО ЕД-Ц ПЕ- ЛОКАЛЬНАЯ ЭФ-  ЭФФЕКТИВНОСТЬ    КООРДИНАТЫ ТОЧЕК КИНЕТИЧ.");
+  PrintShifted(printer, kTraySecondHeader[0]);
   const double yT2 = RoundTwips(printer.CurrentY - 200);
-  PrintTableLine(printer,
-                 u"   РЕНОСА В ПАРЕ,  ФЕКТИВНОСТЬ,   ТАРЕЛКИ, ЕМУ    ЛИНИИ (КОНЦ-ИИ ‚ В ФАЗАХ НА");
-  PrintTableLine(printer,
-                 u"         NOY             EY       (КАЖУЩАЯСЯ)   ВЫХОДЕ С ТАРЕЛКИ), МОЛЬН.ДОЛИ");
-  printer.CurrentX = kReportTextLeft;
+  PrintShifted(printer, kTraySecondHeader[1]);
+  PrintShifted(printer, kTraySecondHeader[2]);
   const double yH2 = RoundTwips(printer.CurrentY + 15);
-  printer.Print(SecondRow(trays, k, sep));
+  // One blank more than the first row.
+  PrintShifted(printer, u" " + TraySecondRow(tray.result, tray.liquidX, tray.vapourY, sep));
   const double yR2 = RoundTwips(printer.CurrentY + 30);
   printer.Box(kReportBoxLeft, yT2, kReportBoxRight, yR2, kBlack);
   ReportRule(printer, yH2);
@@ -95,14 +70,15 @@ void PrintTrayBlock(Surface& printer, const RecordedTrayRows& trays, int k, char
 
 void PrintTrayReport(Surface& printer, DesignData& data, const std::u16string& dateTime,
                      char16_t decimalSeparator) {
-  PrintReportFrame(
-      printer, data,
-      u"                           ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ", dateTime);
+  PrintReportFrame(printer, data, Spaces(27) + kTrayByTrayTitle + u" ", dateTime);
   printer.Print();
   printer.Print();
   // TrayTableRow counts the blocks and, as a finished counting loop does, is left at 4.
+  const RecordedTrayRows& rows = data.RecordedTrays;
   for (data.TrayTableRow = 1; data.TrayTableRow <= 3; ++data.TrayTableRow) {
-    PrintTrayBlock(printer, data.RecordedTrays, data.TrayTableRow, decimalSeparator);
+    const int k = data.TrayTableRow;
+    const TrayBlock tray{rows.TrayNo[k], RecordedTrayResult(rows, k), rows.LiquidX[k], rows.VapourY[k]};
+    PrintTrayBlock(printer, tray, k, decimalSeparator);
   }
 }
 

@@ -6,7 +6,7 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/prompts.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc {
 namespace {

@@ -73,8 +73,8 @@ void Form1::Load() {
 // Blue fading out from left to right: one filled box per pixel column, each from its
 // column to the right edge, so every box paints over the one before it.
 void Form1::PaintGradient() {
-  const int w = width / kTwipsPerPixel;   // client width [pixels]
-  const int h = height / kTwipsPerPixel;  // client height [pixels]
+  const int w = static_cast<int>(width / kTwipsPerPixel);   // client width [pixels]
+  const int h = static_cast<int>(height / kTwipsPerPixel);  // client height [pixels]
   if (w <= 0) return;
   Surface& s = surface();
   for (int i = 0; i <= w; ++i) {
@@ -107,8 +107,7 @@ void Form1::LayOut() {
 
 void Form1::OpenRules() {
   Application& a = app();
-  Hide();
-  a.Unload(*this);
+  a.Unload(*this);  // hides it
   a.UnloadAllForms();
   a.Form<Form2>().Show();
 }

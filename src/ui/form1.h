@@ -10,9 +10,6 @@ class Form1 : public Window {
   explicit Form1(Application& app);
   void Load() override;
 
-  // Screen pixels per twip at 96 dots per inch: the gradient is drawn in pixels.
-  static constexpr int kTwipsPerPixel = 15;
-
   // Places the title, the buttons (four equal gaps from their actual widths) and the
   // credit line; run by the load event.
   void LayOut();

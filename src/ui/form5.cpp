@@ -4,7 +4,7 @@
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
 #include "ui/prompts.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc {
 namespace {

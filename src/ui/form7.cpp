@@ -15,9 +15,6 @@ namespace {
 constexpr int kButtonHeight = 495;    // [twips]
 constexpr int kFirstButtonTop = 7320;
 constexpr int kButtonGap = 100;
-constexpr int kSummaryLineWidth = 9000;
-constexpr Colour kRefusalColour = Rgb(255, 0, 0);
-constexpr Colour kTextBlue = Rgb(0, 0, 255);
 
 struct ButtonDesign {
   const char* name;
@@ -139,22 +136,16 @@ void Form7::ShowTrayResults(int totalTrays) {
   const char16_t separator = app().toolkit().DecimalSeparator();
   Surface& s = surface();
 
-  // The table shows tray 1 as it was computed, then the top tray; CurrentTray holds the
-  // top tray, so tray 1 is taken from its recorded row and the top tray put back after.
-  const TrayResult topTray = data.CurrentTray;
+  // Tray 1 as it was computed (its recorded row), then the top tray, which the
+  // calculation left in CurrentTray.
+  const TrayBlock trays[] = {
+      {1, RecordedTrayResult(data.RecordedTrays, 1), ValueAt(data.TrayX, 1),
+       ValueAt(data.TrayY, 1)},
+      {totalTrays, data.CurrentTray, ValueAt(data.TrayX, totalTrays),
+       ValueAt(data.TrayY, totalTrays)}};
   data.TrayTableRow = 1;
-  data.CurrentTray = RecordedTrayResult(data.RecordedTrays, 1);
-  DrawTrayTable(s, data, 1, width, separator);
-  data.CurrentTray = topTray;
-  DrawTrayTable(s, data, totalTrays, width, separator);
-
-  s.CurrentX = CentredLeft(width, kSummaryLineWidth);
-  s.CurrentY = s.CurrentY + 100;
-  s.FontBold = true;
-  s.ForeColor = kRefusalColour;
-  s.Print(TraySummaryText(totalTrays, data.FeedTray));
-  s.ForeColor = kTextBlue;
-  s.FontBold = false;
+  for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, data.TrayTableRow++, width, separator);
+  DrawTraySummary(s, totalTrays, data.FeedTray, width);
 
   control("Command5").visible = true;
 }
@@ -164,13 +155,13 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   Surface& s = surface();
   s.Cls();
   app().toolkit().Beep();
-  s.ForeColor = kRefusalColour;
+  s.ForeColor = kRed;
   s.FontBold = true;
   s.CurrentX = 3500;
   s.CurrentY = 3500;
   s.Print(refusal.message);
   s.FontBold = false;
-  s.ForeColor = kTextBlue;
+  s.ForeColor = kBlue;
   if (refusal.hideKineticButton) control("Command2").visible = false;
   control("Command5").visible = false;
   app().data().InputError = kTrue;

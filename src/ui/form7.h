@@ -35,6 +35,9 @@ class Form7 : public Window {
 
   // What the calculations run in this window gave, for the diagram window.
   CalculationLog calculations;
+
+ private:
+  void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled
 };
 
 // Closes every other window, shows the results menu with its print button hidden.

@@ -7,27 +7,16 @@
 #include "ui/printer_page.h"
 
 namespace rc {
-namespace {
 
-Control* FindControl(Window& window, const std::string& name) {
-  for (const auto& c : window.Controls()) {
-    if (c->name == name) return c.get();
-  }
-  return nullptr;
+void Form7::SetPrintButton(bool on) {
+  Control& button = control("Command5");
+  button.visible = on;
+  button.enabled = on;
 }
-
-void SetPrintButton(Window& window, bool on) {
-  if (Control* button = FindControl(window, "Command5")) {
-    button->visible = on;
-    button->enabled = on;
-  }
-}
-
-}  // namespace
 
 void Form7::PrintResult() {
   // Hidden and disabled while printing, so the report cannot be asked for twice.
-  SetPrintButton(*this, false);
+  SetPrintButton(false);
 
   Toolkit& toolkit = app().toolkit();
   DesignData& data = app().data();
@@ -50,7 +39,7 @@ void Form7::PrintResult() {
     }
   }
 
-  SetPrintButton(*this, true);
+  SetPrintButton(true);
 }
 
 }  // namespace rc

@@ -4,7 +4,7 @@
 
 #include "model/equilibrium.h"
 #include "ui/prompts.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc {
 namespace {

@@ -20,7 +20,7 @@
 #include "support/ui_driver.h"
 #include "ui/list_window.h"
 #include "ui/program.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc::acceptance {
 namespace {

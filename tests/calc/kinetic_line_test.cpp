@@ -11,7 +11,8 @@ namespace {
 struct KineticExpectation {
   const char* name;
   DesignData (*fixture)();
-  // Point 1, from a separate re-implementation of the model written from the formulas.
+  // Point 1, from a separate implementation written from the formulas:
+  // tests/calc/reference_model.py prints them.
   float clearLiquidHeight, vapourContent, emy, kineticY;
 };
 
@@ -95,7 +96,7 @@ TEST(KineticLine, PointExactlyAtTheFeedCompositionBelongsBelowTheFeed) {
   ASSERT_FALSE(ComputeKineticLine(d).has_value());
   const KineticPointArrays& k = d.KineticPoints;
   auto at = [&](Section s) {
-    return EvaluateTray(d, {d.EqX[3], k.OperatingY[3], k.Slope[3], s, Variant::KineticLine});
+    return EvaluateTray(d, {d.EqX[3], k.OperatingY[3], k.Slope[3], s, Calculation::KineticLine});
   };
   EXPECT_EQ(k.EMY[3], at(Section::BelowFeed).result.EMY);
   EXPECT_EQ(k.ClearLiquidHeight[3], at(Section::BelowFeed).result.ClearLiquidHeight);

@@ -14,7 +14,8 @@ namespace {
 struct ColumnExpectation {
   const char* name;
   DesignData (*fixture)();
-  // From a separate re-implementation of the model written from the formulas.
+  // From a separate implementation written from the formulas:
+  // tests/calc/reference_model.py prints them.
   int totalTrays, feedTray;
   float topVapour;
 };
@@ -113,7 +114,7 @@ TEST_P(TrayByTrayOnFixtures, RecordsFirstFeedAndLastTray) {
   const int k = EquilibriumParabolas::SegmentOf(d, d.TrayX[feed]);
   const TrayEvaluation feedTray = EvaluateTray(
       d, {d.TrayX[feed], d.TrayY[feed - 1], eq.Slope(k, d.TrayX[feed]), Section::BelowFeed,
-          Variant::TrayByTray});
+          Calculation::TrayByTray});
   EXPECT_EQ(r.EMY[2], feedTray.result.EMY);
   EXPECT_EQ(r.ClearLiquidHeight[2], feedTray.result.ClearLiquidHeight);
 }
@@ -251,15 +252,6 @@ TEST(TrayByTray, RefusesDataThatCannotGiveFiniteResults) {
     EXPECT_EQ(d.TrayTableRow, 1) << c.what;
     EXPECT_TRUE(AllResultsFinite(d)) << c.what;
   }
-}
-
-TEST(TraySummaryText, NumbersFollowOneBlankOrTheirMinusSign) {
-  EXPECT_EQ(TraySummaryText(15, 7),
-            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  15       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  7");
-  EXPECT_EQ(TraySummaryText(1, 200),
-            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  1       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  200");
-  EXPECT_EQ(TraySummaryText(120, -1),
-            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  120       НОМЕР ТАРЕЛКИ ПИТАНИЯ = -1");
 }
 
 }  // namespace

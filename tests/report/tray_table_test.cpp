@@ -12,16 +12,9 @@ namespace {
 using Kind = DrawOp::Kind;
 using Rect = std::tuple<Kind, double, double, double, double, Colour>;
 
-DesignData TrayData() {
-  DesignData data;
-  data.TrayTableRow = 1;
-  data.CurrentTray = TrayResult{0.0456f, 0.789f, 0.1234f, 2.5f, 0.0987f, 1.25f, 0.7135f, 0.65f};
-  data.TrayX[1] = 0.1f;
-  data.TrayY[1] = 0.2f;
-  data.TrayX[12] = 0.55f;
-  data.TrayY[12] = 0.975f;
-  return data;
-}
+constexpr TrayResult kTray{0.0456f, 0.789f, 0.1234f, 2.5f, 0.0987f, 1.25f, 0.7135f, 0.65f};
+constexpr TrayBlock kFirstTray{1, kTray, 0.1f, 0.2f};
+constexpr TrayBlock kTray12{12, kTray, 0.55f, 0.975f};
 
 std::vector<Rect> Geometry(const Surface& s) {
   std::vector<Rect> shapes;
@@ -57,13 +50,11 @@ std::vector<Rect> ExpectedBlock(double dy) {
   };
 }
 
-TEST(TrayTable, TwoBlocksStackThreeThousandTwipsApartAndAdvanceTheRowCounter) {
-  DesignData data = TrayData();
+// The results window counts the blocks in TrayTableRow (see the results window's tests).
+TEST(TrayTable, TwoBlocksStackThreeThousandTwipsApart) {
   Surface s;
-  DrawTrayTable(s, data, 1, 12000, u'.');
-  EXPECT_EQ(data.TrayTableRow, 2);
-  DrawTrayTable(s, data, 12, 12000, u'.');
-  EXPECT_EQ(data.TrayTableRow, 3);
+  DrawTrayTable(s, kFirstTray, 1, 12000, u'.');
+  DrawTrayTable(s, kTray12, 2, 12000, u'.');
 
   std::vector<Rect> expected = ExpectedBlock(0);
   const std::vector<Rect> second = ExpectedBlock(3000);
@@ -72,11 +63,10 @@ TEST(TrayTable, TwoBlocksStackThreeThousandTwipsApartAndAdvanceTheRowCounter) {
 }
 
 TEST(TrayTable, TextsStandAtFixedPlacesWhateverTheLineHeight) {
-  DesignData data = TrayData();
   Surface s;
   s.SetLineHeight(300);
-  DrawTrayTable(s, data, 1, 12000, u'.');
-  DrawTrayTable(s, data, 12, 12000, u'.');
+  DrawTrayTable(s, kFirstTray, 1, 12000, u'.');
+  DrawTrayTable(s, kTray12, 2, 12000, u'.');
   std::vector<std::tuple<double, double, std::u16string, bool>> texts;
   for (const DrawOp& op : s.Ops()) {
     if (op.kind == Kind::Text) texts.emplace_back(op.x1, op.y1, op.text, op.bold);
@@ -99,17 +89,16 @@ TEST(TrayTable, TextsStandAtFixedPlacesWhateverTheLineHeight) {
             u"РЕНОСА В ПАРЕ,  ФЕКТИВНОСТЬ,   ТАРЕЛКИ, ЕМУ    ЛИНИИ (КОНЦ-ИИ \u201A В ФАЗАХ НА");
 }
 
-TEST(TrayTable, RowsHoldTheCurrentTrayAndTheCompositionsOfTrayT) {
-  DesignData data = TrayData();
+TEST(TrayTable, RowsHoldTheTraysResultsAndItsCompositions) {
   Surface s;
-  DrawTrayTable(s, data, 12, 12000, u'.');
+  DrawTrayTable(s, kTray12, 1, 12000, u'.');
   const auto texts = s.Texts();
   ASSERT_EQ(texts.size(), 9u);  // no title for a tray other than 1
   EXPECT_EQ(texts[4], u"    0.0456" u"     " u"    0.7890" u"     " u"    0.1234" u"      " u"   2.5000"
                       u"     " u"    0.0987");
   EXPECT_EQ(texts[8], u"   1.2500" u"     " u"    0.7135" u"     " u"    0.6500" u"     " u"    0.5500"
                       u"      " u"   0.9750");
-  EXPECT_EQ(TraySecondRow(data.CurrentTray, 0.1f, 0.2f, u','),
+  EXPECT_EQ(TraySecondRow(kTray, 0.1f, 0.2f, u','),
             u"   1,2500" u"     " u"    0,7135" u"     " u"    0,6500" u"     " u"    0,1000" u"      "
             u"   0,2000");
 }
@@ -126,11 +115,20 @@ TEST(TrayTable, BlockIsCentredWithHalvesRoundedToEven) {
   EXPECT_EQ(CentredLeft(12000, 9000), 1500);
   EXPECT_EQ(CentredLeft(12001, 9000), 1500);  // 1500.5
   EXPECT_EQ(CentredLeft(12003, 9000), 1502);  // 1501.5
-  DesignData data = TrayData();
   Surface s;
-  DrawTrayTable(s, data, 1, 12003, u'.');
+  DrawTrayTable(s, kFirstTray, 1, 12003, u'.');
   EXPECT_EQ(s.Ops().at(1).x1, 1502);  // the first panel
 }
+
+TEST(TraySummaryText, NumbersFollowOneBlankOrTheirMinusSign) {
+  EXPECT_EQ(TraySummaryText(15, 7),
+            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  15       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  7");
+  EXPECT_EQ(TraySummaryText(1, 200),
+            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  1       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  200");
+  EXPECT_EQ(TraySummaryText(120, -1),
+            u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  120       НОМЕР ТАРЕЛКИ ПИТАНИЯ = -1");
+}
+
 
 }  // namespace
 }  // namespace rc

@@ -1,4 +1,4 @@
-#include "report/screen_tables.h"
+#include "report/table_texts.h"
 
 #include <initializer_list>
 
@@ -25,40 +25,39 @@ std::u16string JoinFields(std::initializer_list<RowField> fields, char16_t separ
   return row;
 }
 
-// Position i of a 7-element result column; 0 outside 0..6, so a stray index draws a
-// zero instead of reading past the array.
-float At(const std::array<float, 7>& column, int i) {
-  return i >= 0 && i < 7 ? column[static_cast<std::size_t>(i)] : 0.0f;
+// A number with one blank before it; a negative one carries its minus sign there instead.
+std::u16string SignedField(int value) {
+  return value < 0 ? DecimalText(value) : u" " + DecimalText(value);
 }
-
-float At(const std::array<float, 8>& column, int i) {
-  return i >= 0 && i < 8 ? column[static_cast<std::size_t>(i)] : 0.0f;
-}
-
 
 }  // namespace
+
+std::u16string TrayKindLine(TrayKind kind) {
+  // The longer sieve/valve text starts further left.
+  return Spaces(kind == TrayKind::SieveOrValve ? 22 : 28) + TrayKindText(kind);
+}
 
 std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_t sep) {
   const KineticPointArrays& k = data.KineticPoints;
   std::u16string row = DecimalText(i) + u" ";
   switch (table) {
     case 1:
-      return row + JoinFields({{At(k.ClearLiquidHeight, i), 0, 10, 4},
-                               {At(k.VapourContent, i), 6, 10, 3},
-                               {At(k.VapourCoef, i), 5, 13, 4},
-                               {At(k.LiquidCoef, i), 8, 13, 4}},
+      return row + JoinFields({{ValueAt(k.ClearLiquidHeight, i), 0, 10, 4},
+                               {ValueAt(k.VapourContent, i), 6, 10, 3},
+                               {ValueAt(k.VapourCoef, i), 5, 13, 4},
+                               {ValueAt(k.LiquidCoef, i), 8, 13, 4}},
                               sep);
     case 2:
-      return row + JoinFields({{At(k.OverallCoef, i), 0, 10, 4},
-                               {At(k.NOY, i), 6, 11, 3},
-                               {At(k.EY, i), 6, 14, 3},
-                               {At(k.EMY, i), 7, 12, 3}},
+      return row + JoinFields({{ValueAt(k.OverallCoef, i), 0, 10, 4},
+                               {ValueAt(k.NOY, i), 6, 11, 3},
+                               {ValueAt(k.EY, i), 6, 14, 3},
+                               {ValueAt(k.EMY, i), 7, 12, 3}},
                               sep);
     case 3:
-      return row + JoinFields({{At(data.EqX, i), 0, 10, 4},
-                               {At(data.EqY, i), 6, 11, 4},
-                               {At(k.OperatingY, i), 6, 14, 4},
-                               {At(k.KineticY, i), 7, 12, 4}},
+      return row + JoinFields({{ValueAt(data.EqX, i), 0, 10, 4},
+                               {ValueAt(data.EqY, i), 6, 11, 4},
+                               {ValueAt(k.OperatingY, i), 6, 14, 4},
+                               {ValueAt(k.KineticY, i), 7, 12, 4}},
                               sep);
     default:
       return {};
@@ -83,12 +82,11 @@ std::u16string TraySecondRow(const TrayResult& tray, float liquidX, float vapour
                     sep);
 }
 
-TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row) {
-  return TrayResultAt(rows, row);
-}
+std::u16string TrayLabel(int trayNo) { return u"НОМЕР ТАРЕЛКИ - " + DecimalText(trayNo); }
 
-std::int16_t CentredLeft(int windowWidth, int blockWidth) {
-  return RoundTwips(windowWidth / 2.0 - blockWidth / 2.0);
+std::u16string TraySummaryText(int totalTrays, int feedTray) {
+  return u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   = " + SignedField(totalTrays) +
+         u"       НОМЕР ТАРЕЛКИ ПИТАНИЯ = " + SignedField(feedTray);
 }
 
 }  // namespace rc

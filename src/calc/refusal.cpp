@@ -1,1 +1,0 @@
-#include "calc/refusal.h"
