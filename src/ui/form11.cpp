@@ -38,7 +38,11 @@ Control& AddButton(Window& w, const std::string& name, const std::u16string& cap
 
 }  // namespace
 
-Form11::Form11(Application& app) : Window(app, "Form11") {}
+Form11::Form11(Application& app)
+    : Window(app, "Form11"),
+      printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ ДИАГРАММЫ", kPrintColour, kFirstButtonLeft)),
+      closeButton(AddButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kCloseColour,
+                            kFirstButtonLeft + kButtonWidth + kButtonGap)) {}
 
 void Form11::Load() {
   left = 400;
@@ -50,11 +54,8 @@ void Form11::Load() {
   surface().ForeColor = Rgb(0, 0, 192);
   SetFont(FontSpec{u"Courier", 9.75});
 
-  AddButton(*this, "Command1", u"ПЕЧАТЬ ДИАГРАММЫ", kPrintColour, kFirstButtonLeft).onClick = [this] {
-    PrintView();
-  };
-  AddButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kCloseColour, kFirstButtonLeft + kButtonWidth + kButtonGap)
-      .onClick = [this] { app().Unload(*this); };
+  printButton.onClick = [this] { PrintView(); };
+  closeButton.onClick = [this] { app().Unload(*this); };
 
   // The views, in the order of their buttons.
   AddView(std::make_unique<YXDiagramView>());
@@ -67,6 +68,7 @@ void Form11::AddView(std::unique_ptr<DiagramView> view) {
   const std::size_t index = views_.size();
   Control& button = AddButton(*this, ViewButtonName(index), view->Caption(), kViewColour, 0);
   button.onClick = [this, index] { ShowView(index); };
+  viewButtons_.push_back(&button);
   view->Build(*this);
   views_.push_back(std::move(view));
 }
@@ -75,7 +77,7 @@ void Form11::PlaceViewButtons() {
   // After print and close, left to right; one view alone needs no button.
   int x = kFirstButtonLeft + 2 * (kButtonWidth + kButtonGap);
   for (std::size_t i = 0; i < views_.size(); ++i) {
-    Control& button = control(ViewButtonName(i));
+    Control& button = *viewButtons_[i];
     button.left = x;
     button.visible = views_.size() > 1;
     x += kButtonWidth + kButtonGap;
@@ -86,7 +88,7 @@ void Form11::ShowView(std::size_t index) {
   if (index >= views_.size()) return;
   views_[shown_]->Hide(*this);
   shown_ = index;
-  for (std::size_t i = 0; i < views_.size(); ++i) control(ViewButtonName(i)).enabled = i != shown_;
+  for (std::size_t i = 0; i < views_.size(); ++i) viewButtons_[i]->enabled = i != shown_;
   Refresh();
 }
 
@@ -110,13 +112,12 @@ YXDiagramContent Form11::Content() {
 }
 
 void Form11::PrintView() {
-  Control& print = control("Command1");
-  print.enabled = false;  // the document cannot be asked for twice
+  printButton.enabled = false;  // the document cannot be asked for twice
   Toolkit& toolkit = app().toolkit();
   Surface printer = PrinterSurface(toolkit);
   views_[shown_]->Print(*this, printer, PrintedDateTime(toolkit));
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
-  print.enabled = true;
+  printButton.enabled = true;
 }
 
 void OpenDiagramWindow(Application& app) {

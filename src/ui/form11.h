@@ -58,6 +58,9 @@ class Form11 : public Window {
   void AddView(std::unique_ptr<DiagramView> view);
   void PlaceViewButtons();
 
+  Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
+  Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
+  std::vector<Control*> viewButtons_;  // Command3 onwards, one per view
   std::vector<std::unique_ptr<DiagramView>> views_;
   std::size_t shown_ = 0;
 };

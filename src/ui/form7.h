@@ -36,6 +36,13 @@ class Form7 : public Window {
   // What the calculations run in this window gave, for the diagram window.
   CalculationLog calculations;
 
+  Control& endButton;          // Command1 "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ"
+  Control& kineticLineButton;  // Command2
+  Control& trayByTrayButton;   // Command3
+  Control& changeButton;       // Command4 "ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ"
+  Control& printButton;        // Command5 "ПЕЧАТЬ РЕЗУЛЬТАТА"
+  Control& diagramButton;      // Command6 "ДИАГРАММА Y–X"
+
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled
 };

@@ -9,9 +9,8 @@
 namespace rc {
 
 void Form7::SetPrintButton(bool on) {
-  Control& button = control("Command5");
-  button.visible = on;
-  button.enabled = on;
+  printButton.visible = on;
+  printButton.enabled = on;
 }
 
 void Form7::PrintResult() {

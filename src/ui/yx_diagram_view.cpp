@@ -14,7 +14,6 @@ constexpr int kTableWidth = 6700;      // [twips] 53 characters and the scroll b
 constexpr int kTextInset = 45;         // [twips] where a list row's text starts
 constexpr std::uint8_t kTrayWidth = 3, kFieldWidth = 8;
 constexpr char16_t kNoProfile[] = u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ НЕ ВЫПОЛНЕН";
-const char* const kControls[] = {"Label1", "Label2", "List1"};
 
 }  // namespace
 
@@ -24,13 +23,13 @@ TwipRect YXDiagramView::PlotArea() {
 
 void YXDiagramView::Build(Form11& window) {
   const FontSpec tableFont{u"Courier", 9.75};
-  Control& title = window.Add("Label1", ControlKind::Label);
+  Control& title = *(title_ = &window.Add("Label1", ControlKind::Label));
   title.caption = kTrayProfileTitle;
   title.left = kTableLeft + kTextInset;
   title.top = 300;
   title.width = kTableWidth - kTextInset;
   title.height = 240;
-  Control& heading = window.Add("Label2", ControlKind::Label);
+  Control& heading = *(heading_ = &window.Add("Label2", ControlKind::Label));
   heading.caption = TrayProfileHeading(kTrayWidth, kFieldWidth);
   heading.left = kTableLeft + kTextInset;
   heading.top = 560;
@@ -42,7 +41,7 @@ void YXDiagramView::Build(Form11& window) {
     label->foreColor = Rgb(0, 0, 192);
   }
   title.font.bold = true;
-  Control& list = window.Add("List1", ControlKind::List);
+  Control& list = *(list_ = &window.Add("List1", ControlKind::List));
   list.left = kTableLeft;
   list.top = 850;
   list.width = kTableWidth;
@@ -50,7 +49,11 @@ void YXDiagramView::Build(Form11& window) {
   list.font = tableFont;
   list.backColor = Rgb(255, 255, 255);
   list.foreColor = Rgb(0, 0, 192);
-  for (const char* name : kControls) window.control(name).visible = false;
+  SetVisible(false);
+}
+
+void YXDiagramView::SetVisible(bool visible) {
+  for (Control* c : {title_, heading_, list_}) c->visible = visible;
 }
 
 void YXDiagramView::Show(Form11& window) {
@@ -61,7 +64,7 @@ void YXDiagramView::Show(Form11& window) {
   DrawYXDiagram(window.surface(), data, content, YXDiagramFrame(area), area.bottom + kUnderPlot,
                 separator);
 
-  Control& list = window.control("List1");
+  Control& list = *list_;
   list.Clear();
   if (content.trays && data.TrayProfile.Count > 0) {
     for (int i = 1; i <= data.TrayProfile.Count; ++i) {
@@ -70,12 +73,10 @@ void YXDiagramView::Show(Form11& window) {
   } else {
     list.AddItem(kNoProfile);
   }
-  for (const char* name : kControls) window.control(name).visible = true;
+  SetVisible(true);
 }
 
-void YXDiagramView::Hide(Form11& window) {
-  for (const char* name : kControls) window.control(name).visible = false;
-}
+void YXDiagramView::Hide(Form11&) { SetVisible(false); }
 
 void YXDiagramView::Print(Form11& window, Surface& printer, const std::u16string& dateTime) {
   PrintYXDiagram(printer, window.app().data(), window.Content(), dateTime,

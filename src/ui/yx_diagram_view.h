@@ -16,6 +16,12 @@ class YXDiagramView : public DiagramView {
   void Show(Form11& window) override;
   void Hide(Form11& window) override;
   void Print(Form11& window, Surface& printer, const std::u16string& dateTime) override;
+
+ private:
+  void SetVisible(bool visible);
+  Control* title_ = nullptr;    // Label1, the profile's title
+  Control* heading_ = nullptr;  // Label2, its column headings
+  Control* list_ = nullptr;     // List1, one row per tray
 };
 
 }  // namespace rc
