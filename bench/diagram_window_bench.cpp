@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "qt/qt_toolkit.h"
+#include "qt/automation/qt_automation.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -63,7 +63,7 @@ class PaintCounter : public QObject {
 };
 
 struct DiagramSession {
-  QtToolkit toolkit;
+  QtAutomation toolkit;
   Application app{toolkit};
   DiagramSession() {
     BenchApp();

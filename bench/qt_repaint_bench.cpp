@@ -8,7 +8,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "qt/qt_toolkit.h"
+#include "qt/automation/qt_automation.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -45,7 +45,7 @@ class PaintCounter : public QObject {
 // state.range(0): the button, 2 the kinetic line, 3 tray by tray.
 void BM_ClickToRepaintedResults(benchmark::State& state) {
   BenchApp();
-  QtToolkit toolkit;
+  QtAutomation toolkit;
   Application app(toolkit);
   toolkit.Attach(app);
   app.data() = BenzeneTolueneSieve();
@@ -82,7 +82,7 @@ BENCHMARK(BM_ClickToRepaintedResults)
 // column, 1 a narrow one, many of whose ratios run to the 120-tray limit.
 void BM_RefluxStudyToRepaintedWindow(benchmark::State& state) {
   BenchApp();
-  QtToolkit toolkit;
+  QtAutomation toolkit;
   Application app(toolkit);
   toolkit.Attach(app);
   app.data() = BenzeneTolueneBubbleCap();

@@ -4,30 +4,16 @@
 
 #include "calc/calculations.h"
 #include "support/design_fixtures.h"
+#include "support/recording_toolkit.h"
 #include "ui/application.h"
 #include "ui/form7.h"
 
 namespace rc {
 namespace {
 
-class SilentToolkit : public Toolkit {
- public:
-  std::u16string InputBox(const std::u16string&, const std::u16string&, const std::u16string&, int,
-                          int) override {
-    return {};
-  }
-  void Beep() override {}
-  void ActivateKeyboardLayout(std::uint32_t) override {}
-  std::u16string ShortDateText() override { return u"07.12.2026"; }
-  std::u16string TimeText() override { return u"10:15:30"; }
-  CalendarDate Today() override { return {2026, 12, 7}; }
-  char16_t DecimalSeparator() override { return u','; }
-  double LineHeightTwips(const FontSpec&) override { return 195; }
-  double CharWidthTwips(const FontSpec&) override { return 120; }
-  double PrinterPageHeightTwips() override { return 15840; }
-  double PrinterPageWidthTwips() override { return 0; }
-  void PrintDocument(const PrintedDocument&) override {}
-  void End() override {}
+// The toolkit of the window tests, with the decimal comma of Russian settings.
+struct SilentToolkit : RecordingToolkit {
+  SilentToolkit() { decimalSeparator = u','; }
 };
 
 // The bubble-cap column of the tests with both calculations' results, for the

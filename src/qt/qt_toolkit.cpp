@@ -1,23 +1,16 @@
 #include "qt/qt_toolkit.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
-#include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
-#include <QPointer>
-#include <QPushButton>
 #include <QTime>
-#include <QTimer>
 #include <cmath>
 #include <set>
 
 #include "qt/font_map.h"
+#include "qt/keyboard_layout.h"
 #include "qt/printing.h"
 #include "qt/window_mirror.h"
 #include "ui/program.h"
@@ -97,47 +90,15 @@ std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16s
   dialog.move(static_cast<int>(std::lround(x / kTwipsPerPixel)),
               static_cast<int>(std::lround(y / kTwipsPerPixel)));
 
-  PromptSeen seen{prompt, title, defaultText, x, y, {}, {}};
-  if (!answers_.empty()) {
-    const std::optional<std::u16string> answer = answers_.front();
-    answers_.pop_front();
-    QPointer<QInputDialog> target(&dialog);
-    QTimer::singleShot(0, &dialog, [target, answer] {
-      if (!target) return;
-      auto* box = target->findChild<QDialogButtonBox*>();
-      if (answer) {
-        if (auto* edit = target->findChild<QLineEdit*>()) {
-          edit->clear();
-          edit->insert(QString::fromStdU16String(*answer));
-        }
-      }
-      QAbstractButton* button =
-          box ? box->button(answer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel) : nullptr;
-      if (button) {
-        button->click();
-      } else if (answer) {
-        target->accept();
-      } else {
-        target->reject();
-      }
-    });
-  }
+  PromptOpening(dialog);
   const bool accepted = dialog.exec() == QDialog::Accepted;
-  seen.position = dialog.pos();
-  seen.answer = accepted ? dialog.textValue().toStdU16String() : std::u16string{};
-  prompts_.push_back(seen);
-  return seen.answer;
+  PromptClosed(dialog);
+  return accepted ? dialog.textValue().toStdU16String() : std::u16string{};
 }
 
-void QtToolkit::Beep() {
-  ++beeps_;
-  QApplication::beep();
-}
+void QtToolkit::Beep() { QApplication::beep(); }
 
-void QtToolkit::ActivateKeyboardLayout(std::uint32_t layout) {
-  layouts_.Activate(layout);
-  SwitchKeyboardLayout(layout);
-}
+void QtToolkit::ActivateKeyboardLayout(std::uint32_t layout) { SwitchKeyboardLayout(layout); }
 
 std::u16string QtToolkit::ShortDateText() {
   const QLocale locale = QLocale::system();
@@ -170,26 +131,9 @@ double QtToolkit::PrinterPageWidthTwips() { return PrintablePageWidthTwips(); }
 
 double QtToolkit::CharWidthTwips(const FontSpec& font) { return FontCharWidthTwips(font); }
 
-QString QtToolkit::NextPdfPath() const {
-  if (writtenPdfs_.isEmpty()) return pdfPath_;
-  const QFileInfo info(pdfPath_);
-  const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
-  return QStringLiteral("%1-%2.pdf").arg(stem).arg(writtenPdfs_.size() + 1);
-}
-
 void QtToolkit::PrintDocument(const PrintedDocument& document) {
   Sync();
-  if (!pdfPath_.isEmpty()) {
-    const QString path = NextPdfPath();
-    if (WritePdf(document, path)) writtenPdfs_.append(path);
-    return;
-  }
   PreviewDocument(document, QApplication::activeWindow());
-}
-
-void QtToolkit::SetPdfOutput(const QString& path) {
-  pdfPath_ = path;
-  writtenPdfs_.clear();
 }
 
 void QtToolkit::End() {
@@ -202,68 +146,9 @@ void QtToolkit::End() {
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-void QtToolkit::QueuePromptAnswer(std::optional<std::u16string> answer) {
-  answers_.push_back(std::move(answer));
-}
-
 WindowMirror* QtToolkit::MirrorFor(const Window& window) const {
   const auto it = mirrors_.find(window.Serial());
   return it == mirrors_.end() ? nullptr : it->second;
-}
-
-QWidget* QtToolkit::WidgetFor(const Window& window) const { return MirrorFor(window); }
-
-QWidget* QtToolkit::ControlWidget(const Window& window, const std::string& control) const {
-  WindowMirror* mirror = MirrorFor(window);
-  return mirror ? mirror->ControlWidget(control) : nullptr;
-}
-
-QAbstractButton* QtToolkit::ButtonFor(const Window& window, const std::string& control) const {
-  return qobject_cast<QAbstractButton*>(ControlWidget(window, control));
-}
-
-QLabel* QtToolkit::LabelFor(const Window& window, const std::string& control) const {
-  return qobject_cast<QLabel*>(ControlWidget(window, control));
-}
-
-QListWidget* QtToolkit::ListFor(const Window& window, const std::string& control) const {
-  return qobject_cast<QListWidget*>(ControlWidget(window, control));
-}
-
-Window* QtToolkit::LoadedWindow(const std::string& name) const {
-  if (!app_) return nullptr;
-  for (Window* w : app_->LoadedWindows()) {
-    if (w->Name() == name) return w;
-  }
-  return nullptr;
-}
-
-bool QtToolkit::SaveScreenshot(const Window& window, const QString& pngPath) const {
-  const QImage image = Grab(window);
-  return !image.isNull() && image.save(pngPath, "PNG");
-}
-
-bool QtToolkit::ClickButton(const Window& window, const std::string& control) {
-  QAbstractButton* button = ButtonFor(window, control);
-  if (!button || !button->isVisibleTo(button->window()) || !button->isEnabled()) return false;
-  button->click();
-  return true;
-}
-
-bool QtToolkit::ClickListRow(const Window& window, const std::string& control, int row) {
-  QListWidget* list = ListFor(window, control);
-  if (!list || !list->isVisibleTo(list->window()) || !list->isEnabled()) return false;
-  QListWidgetItem* item = list->item(row);
-  if (!item) return false;
-  list->setCurrentItem(item);
-  emit list->itemClicked(item);
-  return true;
-}
-
-QImage QtToolkit::Grab(const Window& window) const {
-  WindowMirror* mirror = MirrorFor(window);
-  if (!mirror || !mirror->isVisible()) return {};
-  return mirror->grab().toImage();
 }
 
 int RunProgram() {

@@ -15,7 +15,7 @@
 #include <map>
 #include <string>
 
-#include "qt/qt_toolkit.h"
+#include "qt/automation/qt_automation.h"
 #include "ui/application.h"
 
 namespace rc::acceptance {
@@ -50,7 +50,7 @@ inline QString PdfText(const QString& path) {
 
 class Student {
  public:
-  Student(QtToolkit& toolkit, Application& app, QString shotPrefix)
+  Student(QtAutomation& toolkit, Application& app, QString shotPrefix)
       : toolkit_(toolkit), app_(app), shotPrefix_(std::move(shotPrefix)) {}
 
   // The loaded window of that name, shown on the screen; nullptr (and a failure) if not.
@@ -127,7 +127,7 @@ class Student {
   }
 
  private:
-  QtToolkit& toolkit_;
+  QtAutomation& toolkit_;
   Application& app_;
   QString shotPrefix_;
   int shots_ = 0;

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-#include "qt/qt_toolkit.h"
+#include "qt/automation/qt_automation.h"
 #include "ui/application.h"
 
 namespace rc::testing {
@@ -35,7 +35,7 @@ struct QtSession {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
   }
-  QtToolkit toolkit;
+  QtAutomation toolkit;
   Application app;
 };
 

@@ -53,12 +53,12 @@ std::u16string ScriptedToolkit::InputBox(const std::u16string& prompt, const std
   }
   QueuePromptAnswer(script_.front());
   script_.pop_front();
-  return QtToolkit::InputBox(prompt, title, defaultText, x, y);
+  return QtAutomation::InputBox(prompt, title, defaultText, x, y);
 }
 
 void ScriptedToolkit::PrintDocument(const PrintedDocument& document) {
   printed_.push_back(document);
-  QtToolkit::PrintDocument(document);
+  QtAutomation::PrintDocument(document);
 }
 
 std::vector<std::u16string> PrintedTexts(const PrintedDocument& document) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "qt/qt_toolkit.h"
+#include "qt/automation/qt_automation.h"
 
 namespace rc {
 
@@ -16,7 +16,7 @@ namespace rc {
 // offscreen platform, so no display is needed.
 QApplication& OffscreenApplication();
 
-class ScriptedToolkit : public QtToolkit {
+class ScriptedToolkit : public QtAutomation {
  public:
   // The answers for the coming prompts, in order; std::nullopt presses Cancel.
   void Script(const std::vector<std::optional<std::u16string>>& answers);

@@ -1,0 +1,148 @@
+#include "qt/automation/qt_automation.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "qt/printing.h"
+#include "qt/window_mirror.h"
+
+namespace rc {
+
+QWidget* QtAutomation::WidgetFor(const Window& window) const { return MirrorFor(window); }
+
+QWidget* QtAutomation::ControlWidget(const Window& window, const std::string& control) const {
+  WindowMirror* mirror = MirrorFor(window);
+  return mirror ? mirror->ControlWidget(control) : nullptr;
+}
+
+QAbstractButton* QtAutomation::ButtonFor(const Window& window, const std::string& control) const {
+  return qobject_cast<QAbstractButton*>(ControlWidget(window, control));
+}
+
+QLabel* QtAutomation::LabelFor(const Window& window, const std::string& control) const {
+  return qobject_cast<QLabel*>(ControlWidget(window, control));
+}
+
+QListWidget* QtAutomation::ListFor(const Window& window, const std::string& control) const {
+  return qobject_cast<QListWidget*>(ControlWidget(window, control));
+}
+
+Window* QtAutomation::LoadedWindow(const std::string& name) const {
+  if (!AttachedApplication()) return nullptr;
+  for (Window* w : AttachedApplication()->LoadedWindows()) {
+    if (w->Name() == name) return w;
+  }
+  return nullptr;
+}
+
+QImage QtAutomation::Grab(const Window& window) const {
+  WindowMirror* mirror = MirrorFor(window);
+  if (!mirror || !mirror->isVisible()) return {};
+  return mirror->grab().toImage();
+}
+
+bool QtAutomation::SaveScreenshot(const Window& window, const QString& pngPath) const {
+  const QImage image = Grab(window);
+  return !image.isNull() && image.save(pngPath, "PNG");
+}
+
+bool QtAutomation::ClickButton(const Window& window, const std::string& control) {
+  QAbstractButton* button = ButtonFor(window, control);
+  if (!button || !button->isVisibleTo(button->window()) || !button->isEnabled()) return false;
+  button->click();
+  return true;
+}
+
+bool QtAutomation::ClickListRow(const Window& window, const std::string& control, int row) {
+  QListWidget* list = ListFor(window, control);
+  if (!list || !list->isVisibleTo(list->window()) || !list->isEnabled()) return false;
+  QListWidgetItem* item = list->item(row);
+  if (!item) return false;
+  list->setCurrentItem(item);
+  emit list->itemClicked(item);
+  return true;
+}
+
+void QtAutomation::QueuePromptAnswer(std::optional<std::u16string> answer) {
+  answers_.push_back(std::move(answer));
+}
+
+std::u16string QtAutomation::InputBox(const std::u16string& prompt, const std::u16string& title,
+                                      const std::u16string& defaultText, int x, int y) {
+  PromptSeen seen{prompt, title, defaultText, x, y, {}, {}};
+  seen.answer = QtToolkit::InputBox(prompt, title, defaultText, x, y);
+  seen.position = lastPromptPosition_;
+  prompts_.push_back(seen);
+  return seen.answer;
+}
+
+// A queued answer is typed into the open dialog and OK pressed (Cancel for none).
+void QtAutomation::PromptOpening(QInputDialog& dialog) {
+  if (answers_.empty()) return;
+  const std::optional<std::u16string> answer = answers_.front();
+  answers_.pop_front();
+  QPointer<QInputDialog> target(&dialog);
+  QTimer::singleShot(0, &dialog, [target, answer] {
+    if (!target) return;
+    auto* box = target->findChild<QDialogButtonBox*>();
+    if (answer) {
+      if (auto* edit = target->findChild<QLineEdit*>()) {
+        edit->clear();
+        edit->insert(QString::fromStdU16String(*answer));
+      }
+    }
+    QAbstractButton* button =
+        box ? box->button(answer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel) : nullptr;
+    if (button) {
+      button->click();
+    } else if (answer) {
+      target->accept();
+    } else {
+      target->reject();
+    }
+  });
+}
+
+void QtAutomation::PromptClosed(const QInputDialog& dialog) { lastPromptPosition_ = dialog.pos(); }
+
+void QtAutomation::Beep() {
+  ++beeps_;
+  QtToolkit::Beep();
+}
+
+void QtAutomation::ActivateKeyboardLayout(std::uint32_t layout) {
+  layouts_.Activate(layout);
+  QtToolkit::ActivateKeyboardLayout(layout);
+}
+
+QString QtAutomation::NextPdfPath() const {
+  if (writtenPdfs_.isEmpty()) return pdfPath_;
+  const QFileInfo info(pdfPath_);
+  const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+  return QStringLiteral("%1-%2.pdf").arg(stem).arg(writtenPdfs_.size() + 1);
+}
+
+void QtAutomation::PrintDocument(const PrintedDocument& document) {
+  if (pdfPath_.isEmpty()) {
+    QtToolkit::PrintDocument(document);
+    return;
+  }
+  Sync();
+  const QString path = NextPdfPath();
+  if (WritePdf(document, path)) writtenPdfs_.append(path);
+}
+
+void QtAutomation::SetPdfOutput(const QString& path) {
+  pdfPath_ = path;
+  writtenPdfs_.clear();
+}
+
+}  // namespace rc

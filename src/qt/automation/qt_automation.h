@@ -1,0 +1,85 @@
+#pragma once
+// The real toolkit as the tests and the teachers' tools drive it: the widgets of a
+// window, clicks through them, prompt answers given in advance, pictures of the
+// windows, printing straight to PDF, and a record of beeps, prompts and keyboard
+// layouts. The program itself runs on the plain QtToolkit.
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "qt/keyboard_layout.h"
+#include "qt/qt_toolkit.h"
+
+class QAbstractButton;
+class QLabel;
+class QListWidget;
+class QWidget;
+
+namespace rc {
+
+class QtAutomation : public QtToolkit {
+ public:
+  QWidget* WidgetFor(const Window& window) const;
+  QWidget* ControlWidget(const Window& window, const std::string& control) const;
+  QAbstractButton* ButtonFor(const Window& window, const std::string& control) const;
+  QLabel* LabelFor(const Window& window, const std::string& control) const;
+  QListWidget* ListFor(const Window& window, const std::string& control) const;
+  // The loaded window of that name ("Form7"), or nullptr.
+  Window* LoadedWindow(const std::string& name) const;
+  // The window as it is on the screen (client area). Null image if it is not shown.
+  QImage Grab(const Window& window) const;
+  bool SaveScreenshot(const Window& window, const QString& pngPath) const;
+  // Clicks through the real widgets, as a mouse click would; false if the control is
+  // not there, hidden or disabled (or the row does not exist).
+  bool ClickButton(const Window& window, const std::string& control);
+  bool ClickListRow(const Window& window, const std::string& control, int row);
+  int MirrorCount() const { return QtToolkit::MirrorCount(); }
+
+  // Answers for the coming prompts: the text is typed into the real dialog and OK
+  // pressed; std::nullopt presses Cancel. Prompts beyond the queue wait for the user.
+  void QueuePromptAnswer(std::optional<std::u16string> answer);
+  struct PromptSeen {
+    std::u16string prompt, title, defaultText;
+    int x = 0, y = 0;  // [twips]
+    QPoint position;   // where the dialog stood [px]
+    std::u16string answer;
+  };
+  const std::vector<PromptSeen>& Prompts() const { return prompts_; }
+
+  // Documents are written to PDF files instead of opening the preview: the first to
+  // path, further ones to path with -2, -3 ... before ".pdf". Empty path: preview again.
+  void SetPdfOutput(const QString& path);
+  const QStringList& WrittenPdfs() const { return writtenPdfs_; }
+
+  const KeyboardLayoutRecord& KeyboardLayouts() const { return layouts_; }
+  int Beeps() const { return beeps_; }
+
+  // Toolkit
+  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
+                          const std::u16string& defaultText, int x, int y) override;
+  void Beep() override;
+  void ActivateKeyboardLayout(std::uint32_t layout) override;
+  void PrintDocument(const PrintedDocument& document) override;
+
+ protected:
+  void PromptOpening(QInputDialog& dialog) override;
+  void PromptClosed(const QInputDialog& dialog) override;
+
+ private:
+  QString NextPdfPath() const;
+
+  std::deque<std::optional<std::u16string>> answers_;
+  std::vector<PromptSeen> prompts_;
+  QPoint lastPromptPosition_;
+  QString pdfPath_;
+  QStringList writtenPdfs_;
+  KeyboardLayoutRecord layouts_;
+  int beeps_ = 0;
+};
+
+}  // namespace rc
