@@ -169,7 +169,9 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   app().data().InputError = kTrue;
 }
 
-void OpenResultsMenu(Application& app) {
+void OpenResultsMenu(Application& app) { Form7::OpenAlone(app); }
+
+void Form7::OpenAlone(Application& app) {
   if (Form5* entry = app.FindForm<Form5>()) app.Unload(*entry);
   app.UnloadAllForms();
   Form7& menu = app.Form<Form7>();

@@ -33,6 +33,9 @@ class Form7 : public Window {
   // of the refused data with those of an earlier run.
   void ShowCalculationRefusal(const Refusal& refusal);
 
+  // Closes every other window, shows the results menu with its print button hidden.
+  static void OpenAlone(Application& app);
+
   // What the calculations run in this window gave, for the diagram window.
   CalculationLog calculations;
 
@@ -47,7 +50,7 @@ class Form7 : public Window {
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled
 };
 
-// Closes every other window, shows the results menu with its print button hidden.
+// The accepted second stage opens the results menu (Form7::OpenAlone).
 void OpenResultsMenu(Application& app);
 
 }  // namespace rc
