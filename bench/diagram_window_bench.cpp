@@ -20,18 +20,6 @@
 namespace rc {
 namespace {
 
-QApplication& BenchApp() {
-  static int argc = 1;
-  static char name[] = "diagram_window_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* a = new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return a;
-  }();
-  return *app;
-}
 
 // The bubble-cap column of the fixtures separating a mixture of relative volatility 1.2
 // at reflux ratio 10.835: the calculation accepts it with exactly 120 trays.
@@ -66,7 +54,7 @@ struct DiagramSession {
   QtAutomation toolkit;
   Application app{toolkit};
   DiagramSession() {
-    BenchApp();
+    OffscreenApplication();
     toolkit.Attach(app);
     app.data() = ColumnOf120Trays();
     toolkit.RunEvent([this] { OpenResultsMenu(app); });

@@ -17,18 +17,6 @@
 namespace rc {
 namespace {
 
-QApplication& BenchApp() {
-  static int argc = 1;
-  static char name[] = "qt_repaint_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* a = new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return a;
-  }();
-  return *app;
-}
 
 // Counts the paint events of one widget: the loop must really repaint the window.
 class PaintCounter : public QObject {
@@ -44,7 +32,7 @@ class PaintCounter : public QObject {
 
 // state.range(0): the button, 2 the kinetic line, 3 tray by tray.
 void BM_ClickToRepaintedResults(benchmark::State& state) {
-  BenchApp();
+  OffscreenApplication();
   QtAutomation toolkit;
   Application app(toolkit);
   toolkit.Attach(app);
@@ -81,7 +69,7 @@ BENCHMARK(BM_ClickToRepaintedResults)
 // widgets brought in line and a synchronous repaint. state.range(0): 0 the bubble-cap
 // column, 1 a narrow one, many of whose ratios run to the 120-tray limit.
 void BM_RefluxStudyToRepaintedWindow(benchmark::State& state) {
-  BenchApp();
+  OffscreenApplication();
   QtAutomation toolkit;
   Application app(toolkit);
   toolkit.Attach(app);

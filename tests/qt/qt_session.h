@@ -12,17 +12,8 @@
 
 namespace rc::testing {
 
-inline QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    auto* a = new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return a;
-  }();
-  return *app;
-}
+// The one QApplication of the Qt tests.
+inline QApplication& TestApp() { return OffscreenApplication(); }
 
 struct QtSession {
   QtSession() : app(toolkit) {

@@ -12,10 +12,6 @@
 
 namespace rc {
 
-// The one QApplication of a tool or test run. Without a platform chosen it uses Qt's
-// offscreen platform, so no display is needed.
-QApplication& OffscreenApplication();
-
 class ScriptedToolkit : public QtAutomation {
  public:
   // The answers for the coming prompts, in order; std::nullopt presses Cancel.

@@ -89,7 +89,7 @@ bool FirstStage(Walk& w, const Variant& variant) {
     return false;
   }
   Answers answers = AnswersFor(variant, FirstStageKeys());
-  answers[answers.size() - 3] = u"0";  // XW: accepted as typed, refused by the check
+  answers[answers.size() - 3].emplace(1, u'0');  // XW "0": accepted as typed, refused by the check
   s.toolkit.Script(answers);
   int prompt = 0;
   s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };

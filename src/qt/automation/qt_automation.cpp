@@ -1,6 +1,7 @@
 #include "qt/automation/qt_automation.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -11,10 +12,39 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "qt/printing.h"
 #include "qt/window_mirror.h"
 
 namespace rc {
+namespace {
+
+// The offscreen platform warns on every dialog that it cannot pass on size hints; that
+// says nothing about the session, so it is left out of the tool's output.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+  std::fputs(qPrintable(qFormatLogMessage(type, context, message)), stderr);
+  std::fputc('\n', stderr);
+}
+
+}  // namespace
+
+QApplication& OffscreenApplication() {
+  static int argc = 1;
+  static char name[] = "rectification-automation";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(QuietMessages);
+    QApplication* existing = qobject_cast<QApplication*>(QCoreApplication::instance());
+    QApplication* a = existing ? existing : new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return a;
+  }();
+  return *app;
+}
 
 QWidget* QtAutomation::WidgetFor(const Window& window) const { return MirrorFor(window); }
 

@@ -16,11 +16,16 @@
 #include "qt/qt_toolkit.h"
 
 class QAbstractButton;
+class QApplication;
 class QLabel;
 class QListWidget;
 class QWidget;
 
 namespace rc {
+
+// The one QApplication of a test, tool or benchmark run. Without a platform chosen it
+// uses Qt's offscreen platform, so no display is needed.
+QApplication& OffscreenApplication();
 
 class QtAutomation : public QtToolkit {
  public:
