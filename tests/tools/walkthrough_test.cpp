@@ -36,7 +36,7 @@ TEST(Walkthrough, PicturesEveryWindowStateAndReportPageOfTheBuiltInVariant) {
                           "corrected", "tray-type-question", "parameters-review",
                           "results-menu", "kinetic-line-table", "diagram-kinetic",
                           "report-kinetic-1", "tray-by-tray-table", "diagram-tray-by-tray",
-                          "report-tray-by-tray-1", "full-correction",
+                          "report-tray-by-tray-1", "reflux-study", "full-correction",
                           "results-after-correction", "diagram-after-correction"};
   for (const char* state : states) {
     const QString path = Picture(result.pictures, QString::fromLatin1(state));

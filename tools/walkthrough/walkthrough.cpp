@@ -145,6 +145,14 @@ bool Diagram(Walk& w, const QString& label) {
   return w.Click("Form7", "Command6") && w.Shot("Form11", label) && w.Click("Form11", "Command2");
 }
 
+// The diagram window's reflux study of the present data, pictured; back to the y–x
+// diagram, which the window shows when it is opened next.
+bool RefluxStudy(Walk& w) {
+  return w.Click("Form7", "Command6") && w.Click("Form11", "Command4") &&
+         w.Shot("Form11", QStringLiteral("reflux-study")) && w.Click("Form11", "Command3") &&
+         w.Click("Form11", "Command2");
+}
+
 // One calculation on the results menu, pictured with its diagram, and its report
 // printed. A button hidden by an earlier refusal is left alone, as the student would
 // have to.
@@ -175,7 +183,7 @@ bool Results(Walk& w, const Variant& variant) {
                    QStringLiteral("diagram-kinetic"), QStringLiteral("report-kinetic")) ||
       !Calculation(w, "Command3", QStringLiteral("tray-by-tray-table"),
                    QStringLiteral("diagram-tray-by-tray"), QStringLiteral("report-tray-by-tray")) ||
-      !w.Click("Form7", "Command4") || !w.Shot("Form9", QStringLiteral("full-correction"))) {
+      !RefluxStudy(w) || !w.Click("Form7", "Command4") || !w.Shot("Form9", QStringLiteral("full-correction"))) {
     return false;
   }
   s.toolkit.Script(AnswersFor(variant, {"p19"}));
