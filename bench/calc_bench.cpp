@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/calculations.h"
+#include "calc/reflux_sweep.h"
 #include "calc/tray_model.h"
 // The design data fixtures of the tests, built into this program as well.
 #include "support/design_fixtures.h"
@@ -53,6 +54,19 @@ void BM_TrayByTrayFixture(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TrayByTrayFixture)->Unit(benchmark::kMicrosecond);
+
+// The reflux study: 71 tray-by-tray runs from half to four times the student's ratio.
+void BM_RefluxSweep(benchmark::State& state) {
+  const DesignData data = state.range(0) == 0 ? BenzeneTolueneBubbleCap()
+                          : state.range(0) == 1
+                              ? BenzeneTolueneSieve()
+                              : WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SweepRefluxRatio(data));
+  }
+}
+// kind 2: a narrow bubble-cap column, many of whose points run to the 120-tray limit.
+BENCHMARK(BM_RefluxSweep)->ArgName("kind")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace rc

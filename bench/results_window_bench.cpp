@@ -23,7 +23,9 @@ class SilentToolkit : public Toolkit {
   CalendarDate Today() override { return {2026, 12, 7}; }
   char16_t DecimalSeparator() override { return u','; }
   double LineHeightTwips(const FontSpec&) override { return 195; }
+  double CharWidthTwips(const FontSpec&) override { return 120; }
   double PrinterPageHeightTwips() override { return 15840; }
+  double PrinterPageWidthTwips() override { return 0; }
   void PrintDocument(const PrintedDocument&) override {}
   void End() override {}
 };

@@ -30,6 +30,8 @@ void ForgetEarlierRun(DesignData& data) {
   data.TrayTableRow = 1;
   data.FeedTray = kFeedTrayNotFound;
   data.CurrentTray = TrayResult{};
+  data.TrayProfile.Count = 0;
+  data.TrayProfile.FeedTray = 0;
   RecordTray(data, kFeedRow, 0, 0.0f, 0.0f);
 }
 
@@ -62,6 +64,7 @@ TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
       const float above = g.Store(g.Div((fbar + c.R) * trayX[i] - fbar * xf, c.R));
       if (g.faulted()) return RefuseInput(data);
       data.FeedTray = static_cast<std::int16_t>(i - 1);
+      data.TrayProfile.FeedTray = data.FeedTray;
       trayX[i] = above;
       section = Section::AboveFeed;
       RecordTray(data, kFeedRow, i - 1, trayX[i - 1], trayY[i - 1]);
@@ -76,9 +79,12 @@ TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
     data.CurrentTray = tray.result;
 
     const double yIn = trayY[i - 1];
-    const float yOut = g.Store(yIn + tray.result.EMY * (eq.Value(k, trayX[i]) - yIn));
+    const double yStar = eq.Value(k, trayX[i]);  // [-] equilibrium vapour of the tray's liquid
+    const float yOut = g.Store(yIn + tray.result.EMY * (yStar - yIn));
     if (g.faulted()) return RefuseInput(data);
     trayY[i] = yOut;
+    data.TrayProfile.Tray[i] = tray.result;
+    data.TrayProfile.EquilibriumY[i] = static_cast<float>(yStar);
     const double enrichment = static_cast<double>(trayY[i]) - trayY[i - 1];  // [-]
 
     if (i == 1) RecordTray(data, 1, 1, trayX[1], trayY[1]);
@@ -92,6 +98,7 @@ TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
   }
 
   RecordTray(data, 3, i, trayX[i], trayY[i]);
+  data.TrayProfile.Count = static_cast<std::int16_t>(i);
   return {std::nullopt, i};
 }
 

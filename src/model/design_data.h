@@ -97,6 +97,16 @@ TrayResult TrayResultAt(const Columns& c, int i) {
                     c.EY.at(at),                c.EMY.at(at)};
 }
 
+// Every tray of the last completed tray-by-tray calculation, tray i at position i
+// (1..Count), beside its liquid TrayX[i], the vapour entering TrayY[i - 1] and the vapour
+// leaving TrayY[i].
+struct TrayProfileRows {
+  std::array<TrayResult, kTrayArraySize> Tray{};    // the tray model's eight results
+  std::array<float, kTrayArraySize> EquilibriumY{};  // [-] y* of the tray's parabola at TrayX[i]
+  std::int16_t Count = 0;     // trays of the completed run; 0 before one and after a refusal
+  std::int16_t FeedTray = 0;  // the feed tray found by that run; 0 when none was found
+};
+
 struct DesignData {
   std::u16string StudentName;
 
@@ -121,6 +131,7 @@ struct DesignData {
   TrayResult CurrentTray;
   RecordedTrayRows RecordedTrays;
   std::int16_t TrayTableRow = 0;
+  TrayProfileRows TrayProfile;
 };
 
 // The caption of parameter n exactly as stored: blank-padded to 64 characters

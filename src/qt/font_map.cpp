@@ -63,19 +63,33 @@ QFont PrinterFont(const FontSpec& wanted) {
   return font;
 }
 
+namespace {
+
+// The printer font's metrics at its point size [twips]: measured at a large pixel size,
+// where hinting no longer rounds, then scaled to the point size (1 pt = 20 twips).
+double PrinterTwips(const FontSpec& wanted, double (*measure)(const QFontMetricsF&)) {
+  constexpr int kProbePx = 1000;
+  QFont probe = Family(FamilyFor(wanted.name));
+  probe.setBold(wanted.bold);
+  probe.setPixelSize(kProbePx);
+  return measure(QFontMetricsF(probe)) / kProbePx * kPrinterFontPt * kTwipsPerPoint;
+}
+
+double Height(const QFontMetricsF& metrics) { return metrics.height(); }
+double Advance(const QFontMetricsF& metrics) { return metrics.horizontalAdvance(QLatin1Char('0')); }
+
+}  // namespace
+
 double FontLineHeightTwips(const FontSpec& wanted) {
   if (UsesCellFont(wanted)) return kCellLineHeightTwips;
-  if (IsPrinterFontName(wanted.name)) {
-    // Measured at a large pixel size, where hinting no longer rounds, then scaled to
-    // the point size.
-    constexpr int kProbePx = 1000;
-    QFont probe = Family(FamilyFor(wanted.name));
-    probe.setBold(wanted.bold);
-    probe.setPixelSize(kProbePx);
-    const double ratio = QFontMetricsF(probe).height() / kProbePx;
-    return ratio * kPrinterFontPt * kTwipsPerPoint;
-  }
+  if (IsPrinterFontName(wanted.name)) return PrinterTwips(wanted, Height);
   return QFontMetricsF(ScreenFont(wanted)).height() * kTwipsPerPixel;
+}
+
+double FontCharWidthTwips(const FontSpec& wanted) {
+  if (UsesCellFont(wanted)) return kCellAdvancePx * kTwipsPerPixel;
+  if (IsPrinterFontName(wanted.name)) return PrinterTwips(wanted, Advance);
+  return QFontMetricsF(ScreenFont(wanted)).horizontalAdvance(QLatin1Char('0')) * kTwipsPerPixel;
 }
 
 }  // namespace rc

@@ -40,5 +40,7 @@ QFont PrinterFont(const FontSpec& wanted);
 // Height of one text line [twips]: 195 for the cell font, the printer font's line
 // spacing at its point size, otherwise the screen font's line spacing.
 double FontLineHeightTwips(const FontSpec& wanted);
+// Advance of one character of a fixed-pitch font [twips], measured as the line height is.
+double FontCharWidthTwips(const FontSpec& wanted);
 
 }  // namespace rc

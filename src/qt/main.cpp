@@ -1,11 +1,17 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "qt/command_line.h"
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 #include "qt/russian_texts.h"
 
 int main(int argc, char** argv) {
+  // --version and --help answer without a display, before Qt is started.
+  if (const auto answer = rc::CommandLineAnswer(argc, argv, RC_VERSION)) {
+    std::fputs(answer->c_str(), stdout);
+    return 0;
+  }
   if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
     std::fputs(rc::NoDisplayMessage("rectification", reason).c_str(), stderr);
     return 2;

@@ -27,6 +27,10 @@ double PrintablePageHeightTwips() {
   return ReportLayout().paintRect(QPageLayout::Inch).height() * kTwipsPerInch;
 }
 
+double PrintablePageWidthTwips() {
+  return ReportLayout().paintRect(QPageLayout::Inch).width() * 1440.0;
+}
+
 bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document) {
   QPainter painter(&device);
   if (!painter.isActive()) return false;

@@ -13,6 +13,8 @@ namespace rc {
 
 // Height of the printable area of the page [twips].
 double PrintablePageHeightTwips();
+// Width of the printable area of the page [twips].
+double PrintablePageWidthTwips();
 // Draws every page of the document on a printer or PDF writer set up by PreparePage.
 bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document);
 // Writes the document to a PDF file without asking anything. False if it cannot be written.

@@ -74,15 +74,10 @@ void QtToolkit::WindowClosedByUser(std::uint64_t serial) {
   if (!app_ || app_->Ended()) return;
   for (Window* w : app_->LoadedWindows()) {
     if (w->Serial() == serial) {
-      RunEvent([this, w] { app_->Unload(*w); });
-      break;
+      RunEvent([w] { w->CloseByUser(); });
+      return;
     }
   }
-  if (app_->Ended()) return;
-  for (const Window* w : app_->LoadedWindows()) {
-    if (w->visible) return;
-  }
-  app_->End();
 }
 
 std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16string& title,
@@ -139,7 +134,10 @@ void QtToolkit::Beep() {
   QApplication::beep();
 }
 
-void QtToolkit::ActivateKeyboardLayout(std::uint32_t layout) { layouts_.Activate(layout); }
+void QtToolkit::ActivateKeyboardLayout(std::uint32_t layout) {
+  layouts_.Activate(layout);
+  SwitchKeyboardLayout(layout);
+}
 
 std::u16string QtToolkit::ShortDateText() {
   const QLocale locale = QLocale::system();
@@ -167,6 +165,10 @@ char16_t QtToolkit::DecimalSeparator() {
 double QtToolkit::LineHeightTwips(const FontSpec& font) { return FontLineHeightTwips(font); }
 
 double QtToolkit::PrinterPageHeightTwips() { return PrintablePageHeightTwips(); }
+
+double QtToolkit::PrinterPageWidthTwips() { return PrintablePageWidthTwips(); }
+
+double QtToolkit::CharWidthTwips(const FontSpec& font) { return FontCharWidthTwips(font); }
 
 QString QtToolkit::NextPdfPath() const {
   if (writtenPdfs_.isEmpty()) return pdfPath_;

@@ -38,8 +38,8 @@ class QtToolkit : public Toolkit {
   void Sync();
   // Runs one user event through the program, then syncs.
   void RunEvent(const std::function<void()>& event);
-  // The student closed a window with its title bar: it is unloaded, and the program
-  // ends when no window is left on the screen.
+  // The student closed a window with its title bar (or Escape on a dialog): the window
+  // decides what follows (Window::CloseByUser).
   void WindowClosedByUser(std::uint64_t serial);
 
   // Toolkit
@@ -53,6 +53,8 @@ class QtToolkit : public Toolkit {
   char16_t DecimalSeparator() override;
   double LineHeightTwips(const FontSpec& font) override;
   double PrinterPageHeightTwips() override;
+  double PrinterPageWidthTwips() override;
+  double CharWidthTwips(const FontSpec& font) override;
   void PrintDocument(const PrintedDocument& document) override;
   void End() override;
 

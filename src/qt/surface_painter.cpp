@@ -23,19 +23,90 @@ QRect FilledRect(const DrawOp& op, double scale) {
   return QRect(QPoint(x1, y1), QPoint(x2, y2));
 }
 
+bool LiftsClip(const DrawOp& op) { return op.x2 <= op.x1 || op.y2 <= op.y1; }
+
 // The part of each filled box that no later filled box paints over. A background
 // gradient is hundreds of boxes each covering the rest of the window; painting only
 // what stays visible keeps a repaint cheap. Empty for operations that are not boxes.
+// A box drawn under a clip may cover less than its rectangle, so it hides nothing.
 std::vector<QRegion> VisibleFills(const std::vector<DrawOp>& ops, double scale) {
+  std::vector<bool> clipped(ops.size());
+  bool clip = false;
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].kind == DrawOp::Kind::Clip) clip = !LiftsClip(ops[i]);
+    clipped[i] = clip;
+  }
   std::vector<QRegion> visible(ops.size());
   QRegion covered;
   for (std::size_t i = ops.size(); i-- > 0;) {
     if (ops[i].kind != DrawOp::Kind::FilledBox) continue;
     const QRegion box(FilledRect(ops[i], scale));
     visible[i] = box.subtracted(covered);
-    covered += box;
+    if (!clipped[i]) covered += box;
   }
   return visible;
+}
+
+// Device coordinates of a twip position, kept finite and within what a painter takes.
+QPointF DevicePoint(double x, double y, double scale) {
+  constexpr double kLimit = 1e6;
+  const auto at = [&](double v) { return std::isfinite(v) ? std::clamp(v * scale, -kLimit, kLimit) : 0.0; };
+  return QPointF(at(x), at(y));
+}
+
+void DrawPolyline(QPainter& painter, const DrawOp& op, const QColor& colour, double scale,
+                  double onePixel) {
+  QPolygonF polygon;
+  polygon.reserve(static_cast<int>(op.points.size()));
+  for (const TwipPoint& p : op.points) polygon.append(DevicePoint(p.x, p.y, scale));
+  QPen pen(colour, std::max(onePixel, op.width * scale), op.dashed ? Qt::DashLine : Qt::SolidLine,
+           Qt::RoundCap, Qt::RoundJoin);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolyline(polygon);
+}
+
+void DrawMarker(QPainter& painter, const DrawOp& op, const QColor& colour, double scale) {
+  const QPointF c = DevicePoint(op.x1, op.y1, scale);
+  const double r = std::max(1.5, op.x2 * scale / 2);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  switch (op.marker) {
+    case MarkerShape::Circle:
+      painter.drawEllipse(c, r, r);
+      break;
+    case MarkerShape::Square:
+      painter.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+      break;
+    case MarkerShape::Diamond: {
+      const QPointF corners[] = {{c.x(), c.y() - r * 1.3}, {c.x() + r * 1.3, c.y()},
+                                 {c.x(), c.y() + r * 1.3}, {c.x() - r * 1.3, c.y()}};
+      painter.drawPolygon(corners, 4);
+      break;
+    }
+  }
+  painter.setBrush(Qt::NoBrush);
+}
+
+// Text placed by TextAt: moved along its run by its anchor; upright text turned a
+// quarter anticlockwise about its anchor point.
+void DrawAnchoredText(QPainter& painter, const DrawOp& op, const QFont& font, double scale) {
+  const QFontMetricsF metrics(font, painter.device());
+  const QString text = QString::fromStdU16String(op.text);
+  const double advance = metrics.horizontalAdvance(text);
+  const double shift = op.anchor == TextAnchor::Start    ? 0.0
+                       : op.anchor == TextAnchor::Centre ? -advance / 2
+                                                         : -advance;
+  const QPointF at = DevicePoint(op.x1, op.y1, scale);
+  if (!op.upright) {
+    painter.drawText(QPointF(at.x() + shift, at.y() + metrics.ascent()), text);
+    return;
+  }
+  painter.save();
+  painter.translate(at);
+  painter.rotate(-90);
+  painter.drawText(QPointF(shift, metrics.ascent()), text);
+  painter.restore();
 }
 
 }  // namespace
@@ -61,10 +132,31 @@ void ReplayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QFont& f
         const QFont& f = op.bold ? bold : plain;
         painter.setFont(f);
         painter.setPen(colour);
+        if (op.anchor != TextAnchor::Start || op.upright) {
+          DrawAnchoredText(painter, op, f, s);
+          break;
+        }
         const QFontMetricsF metrics(f, painter.device());
         painter.drawText(QPointF(op.x1 * s, op.y1 * s + metrics.ascent()), QString::fromStdU16String(op.text));
         break;
       }
+      case DrawOp::Kind::Polyline:
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        DrawPolyline(painter, op, colour, s, penWidth);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        break;
+      case DrawOp::Kind::Marker:
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        DrawMarker(painter, op, colour, s);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        break;
+      case DrawOp::Kind::Clip:
+        if (LiftsClip(op)) {
+          painter.setClipping(false);
+        } else {
+          painter.setClipRect(QRectF(DevicePoint(op.x1, op.y1, s), DevicePoint(op.x2, op.y2, s)));
+        }
+        break;
       case DrawOp::Kind::Line:
         painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(QPointF(op.x1 * s, op.y1 * s), QPointF(op.x2 * s, op.y2 * s));

@@ -49,6 +49,10 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
 WindowMirror::WindowMirror(QtToolkit& toolkit, Window& window)
     : QWidget(nullptr), toolkit_(toolkit), window_(&window), serial_(window.Serial()) {
   setAttribute(Qt::WA_DeleteOnClose, false);
+  // Every window keeps its designed size: no resize handle, no maximise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setAutoFillBackground(true);
   setObjectName(QString::fromStdString(window.Name()));
 }
@@ -64,7 +68,7 @@ bool WindowMirror::Sync(Window& window) {
   if (windowTitle() != title) setWindowTitle(title);
   const QRect client = PixelRect(window.left, window.top, window.width, window.height);
   if (pos() != client.topLeft()) move(client.topLeft());
-  if (size() != client.size()) resize(client.size());
+  if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
   if (backColor_ != window.backColor) {
     backColor_ = window.backColor;
     SetColour(*this, QPalette::Window, backColor_);
@@ -84,6 +88,8 @@ bool WindowMirror::Sync(Window& window) {
 
   bool appeared = false;
   if (window.visible && !isVisible()) {
+    const Qt::WindowModality modality = window.modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) setWindowModality(modality);
     show();
     // The offscreen platform keeps no stacking order and says so on every raise.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
@@ -99,7 +105,26 @@ bool WindowMirror::Sync(Window& window) {
     focusRequest_ = window.FocusRequest();
     if (QWidget* target = ControlWidget(window.FocusName())) target->setFocus(Qt::OtherFocusReason);
   }
+  MoveFocusOffHiddenControl();
   return appeared;
+}
+
+void WindowMirror::MoveFocusOffHiddenControl() {
+  QWidget* focused = focusWidget();
+  if (!focused || (focused->isVisibleTo(this) && focused->isEnabled())) return;
+  // To the next control that can take it, or to none: a key never reaches a control
+  // the student cannot see or use.
+  focusNextChild();
+  focused = focusWidget();
+  if (focused && (!focused->isVisibleTo(this) || !focused->isEnabled())) focused->clearFocus();
+}
+
+Control* WindowMirror::Usable(const std::string& name) const {
+  if (!window_) return nullptr;
+  for (const auto& c : window_->Controls()) {
+    if (c->name == name) return c->visible && c->enabled ? c.get() : nullptr;
+  }
+  return nullptr;
 }
 
 QWidget* WindowMirror::Create(const Control& control) {
@@ -127,7 +152,8 @@ QWidget* WindowMirror::Create(const Control& control) {
     case ControlKind::List: {
       auto* list = new QListWidget(this);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
-      list->setUniformItemSizes(true);
+      // Rows are shown whole: a row wider than the list scrolls sideways, never "…".
+      list->setTextElideMode(Qt::ElideNone);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
       connect(list, &QListWidget::itemClicked, this, [self, name, list](QListWidgetItem* item) {
         if (self) self->ClickList(name, list->row(item));
@@ -232,14 +258,20 @@ void WindowMirror::SyncTabOrder(const Window& window) {
 }
 
 void WindowMirror::ClickButton(const std::string& name) {
-  if (!window_) return;
-  std::function<void()> handler;
-  for (const auto& c : window_->Controls()) {
-    if (c->name == name) handler = c->onClick;
-  }
+  const Control* button = Usable(name);
+  if (!button) return;
+  std::function<void()> handler = button->onClick;
   toolkit_.RunEvent([handler] {
     if (handler) handler();
   });
+}
+
+void WindowMirror::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && window_ && window_->escapeCloses) {
+    toolkit_.WindowClosedByUser(serial_);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 bool WindowMirror::eventFilter(QObject* watched, QEvent* event) {
@@ -255,12 +287,8 @@ bool WindowMirror::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowMirror::ClickList(const std::string& name, int row) {
-  if (!window_ || row < 0) return;
-  Control* list = nullptr;
-  for (const auto& c : window_->Controls()) {
-    if (c->name == name) list = c.get();
-  }
-  if (!list) return;
+  Control* list = Usable(name);
+  if (!list || row < 0) return;
   std::function<void()> handler = list->onClick;
   toolkit_.RunEvent([list, row, handler] {
     list->listIndex = row;

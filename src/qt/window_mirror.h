@@ -35,6 +35,8 @@ class WindowMirror : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Escape closes a dialog as its title bar's close button does.
+  void keyPressEvent(QKeyEvent* event) override;
   // Enter on a list's current row acts as a click on that row, for the keyboard user.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -52,6 +54,11 @@ class WindowMirror : public QWidget {
   void SyncLabel(const Control& control, QLabel& label);
   void SyncList(const Control& control, ControlView& view, QListWidget& list);
   void SyncTabOrder(const Window& window);
+  // The focus leaves a control that has been hidden or disabled.
+  void MoveFocusOffHiddenControl();
+  // The window's control of that name when it is visible and enabled, else nullptr: a
+  // click or a key reaching a hidden or disabled control does nothing.
+  Control* Usable(const std::string& name) const;
   void ClickButton(const std::string& name);
   void ClickList(const std::string& name, int row);
 

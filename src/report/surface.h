@@ -21,13 +21,35 @@ inline constexpr Colour kRed = Rgb(255, 0, 0);    // 255
 inline constexpr Colour kGreen = Rgb(0, 255, 0);  // 65280
 inline constexpr Colour kBlue = Rgb(0, 0, 255);   // 0xFF0000
 
+// A point of a polyline [twips].
+struct TwipPoint {
+  double x = 0, y = 0;
+};
+
+enum class MarkerShape { Circle, Square, Diamond };
+// Where the text of TextAt stands against its x: its start, its middle or its end.
+enum class TextAnchor { Start, Centre, End };
+
 struct DrawOp {
-  enum class Kind { Text, Line, Box, FilledBox };
+  // Text, Line, Box, FilledBox: the pen operations of the tables and reports.
+  // Polyline: a path through points, width [twips] (0: one screen pixel), dashed or not.
+  // Marker: a filled shape centred at x1, y1, x2 across [twips].
+  // Clip: the operations that follow draw only inside the rectangle x1, y1 .. x2, y2;
+  // an empty rectangle (x2 <= x1) lifts the clip.
+  enum class Kind { Text, Line, Box, FilledBox, Polyline, Marker, Clip };
   Kind kind = Kind::Text;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // [twips]; text: its top-left corner at x1, y1
   Colour colour = kBlack;
   bool bold = false;
   std::u16string text;
+  // Text drawn by TextAt: anchored at x1 by its start, middle or end; upright text runs
+  // from the bottom up, its top at x1 and its anchor on y1.
+  TextAnchor anchor = TextAnchor::Start;
+  bool upright = false;
+  std::vector<TwipPoint> points;  // Polyline
+  double width = 0;               // Polyline [twips]
+  bool dashed = false;            // Polyline
+  MarkerShape marker = MarkerShape::Circle;
 };
 
 struct Page {
@@ -42,6 +64,12 @@ class Surface {
   // Height of a printer page [twips]; 0 for a window, which never breaks into pages.
   void SetPageHeight(double twips) { pageHeight_ = twips; }
   double PageHeight() const { return pageHeight_; }
+  // Width of a printer page [twips] and the advance of one character of its fixed-pitch
+  // font [twips]; 0 for a window, whose lines are never broken.
+  void SetPageWidth(double twips, double charWidth) {
+    pageWidth_ = twips;
+    charWidth_ = charWidth;
+  }
 
   double CurrentX = 0;
   double CurrentY = 0;
@@ -51,10 +79,21 @@ class Surface {
   // Draws text at the pen, then moves the pen to the start of the next line. On a
   // printer a line of text that would pass the bottom of the page goes to the top of a
   // new one; empty lines only move the pen, so they never start a page of their own.
+  // A line too long for the page's width goes on in the next line from the same left
+  // edge, so no character is lost beyond the paper.
   void Print(const std::u16string& text = {});
   void Line(double x1, double y1, double x2, double y2, Colour colour);
   void Box(double x1, double y1, double x2, double y2, Colour colour);
   void FilledBox(double x1, double y1, double x2, double y2, Colour colour);
+  // Drawing that leaves the pen alone: the plots' curves, markers and labels. Text
+  // goes in the current FontBold; TextAt never starts a new page.
+  void Polyline(std::vector<TwipPoint> points, Colour colour, double widthTwips = 0,
+                bool dashed = false);
+  void Marker(double x, double y, double sizeTwips, Colour colour, MarkerShape shape);
+  void TextAt(double x, double y, const std::u16string& text, Colour colour,
+              TextAnchor anchor = TextAnchor::Start, bool upright = false);
+  void ClipTo(double x1, double y1, double x2, double y2);
+  void NoClip() { ClipTo(0, 0, 0, 0); }
   // Erases the drawing; pen to 0, 0.
   void Cls();
   void NewPage();
@@ -68,10 +107,16 @@ class Surface {
 
  private:
   void Add(DrawOp op);
+  // Draws one line that fits the page at the pen and moves the pen down.
+  void PrintLine(const std::u16string& text);
+  // How many characters of text fit between the pen and the right edge of the page.
+  std::size_t FittingLength(const std::u16string& text) const;
 
   std::vector<Page> pages_{Page{}};
   double lineHeight_ = 195;
   double pageHeight_ = 0;
+  double pageWidth_ = 0;
+  double charWidth_ = 0;
   std::uint64_t revision_ = 0;
 };
 

@@ -6,7 +6,7 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/prompts.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc {
 namespace {
@@ -43,7 +43,7 @@ void EnterEquilibriumData(Application& app) {
   DesignData& d = app.data();
   Form3& form = app.Form<Form3>();
   form.BeginEntry();
-  Control& list = form.control("List1");
+  Control& list = form.list;
 
   for (int i = 0; i <= 7; ++i) {
     const int y = kPromptY + kPromptStep * i;

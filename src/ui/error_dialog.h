@@ -1,32 +1,28 @@
 #pragma once
 // The three identical "Внимание !" dialogs of the correction windows: Form4 (owner
 // Form3), Form6 (owner Form5) and Form10 (owner Form9). "Да" returns the owner to
-// correction mode; "Нет" ends the program.
+// correction mode; "Нет" ends the program. Closing the dialog any other way (its title
+// bar, Alt+F4, Escape) is taken as "Да": the owner's data are never given up unasked.
 #include <string>
 
-#include "ui/window.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc {
 
-class ErrorDialog : public Window {
+class ListWindow;
+
+class ErrorDialog : public YesNoDialog {
  public:
   ErrorDialog(Application& app, std::string name, int dialogTop);
-  // Creates the labels and buttons.
-  void Load() override;
   // Lays the dialog out over its owner and shows it (the dialog's load).
-  void Open(Window& owner);
-
-  // Design width and height of every dialog [twips].
-  static constexpr int kWidth = 4800;
-  static constexpr int kHeight = 1800;
+  void Open(ListWindow& owner);
+  void CloseByUser() override { Yes(); }
 
  private:
-  void Yes();
-  void No();
-  // The owner if it is still loaded, else nullptr.
-  Window* LoadedOwner();
+  void Yes() override;
+  void No() override;
   int dialogTop_;
-  Window* owner_ = nullptr;
+  ListWindow* owner_ = nullptr;
 };
 
 class Form4 : public ErrorDialog {

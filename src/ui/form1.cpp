@@ -21,8 +21,13 @@ constexpr int kButtonHeight = 615;
 
 }  // namespace
 
-Form1::Form1(Application& app) : Window(app, "Form1") {
-  Control& title = Add("Label1", ControlKind::Label);
+Form1::Form1(Application& app)
+    : Window(app, "Form1"),
+      title(Add("Label1", ControlKind::Label)),
+      rulesButton(Add("Command1", ControlKind::Button)),
+      entryButton(Add("Command2", ControlKind::Button)),
+      endButton(Add("Command3", ControlKind::Button)),
+      credit(Add("Label2", ControlKind::Label)) {
   title.caption = kTitle;
   title.font = FontSpec{u"Arial", 12, true};
   title.centred = true;
@@ -32,26 +37,24 @@ Form1::Form1(Application& app) : Window(app, "Form1") {
   title.height = 1215;
 
   const struct {
-    const char* name;
+    Control& button;
     const char16_t* caption;
     Colour colour;
     int tabIndex;
-  } buttons[] = {{"Command1", kRules, Rgb(255, 255, 0), 0},
-                 {"Command2", kEntry, Rgb(0, 255, 0), 2},
-                 {"Command3", kEnd, Rgb(255, 128, 128), 1}};
+  } buttons[] = {{rulesButton, kRules, Rgb(255, 255, 0), 0},
+                 {entryButton, kEntry, Rgb(0, 255, 0), 2},
+                 {endButton, kEnd, Rgb(255, 128, 128), 1}};
   for (const auto& b : buttons) {
-    Control& c = Add(b.name, ControlKind::Button);
-    c.caption = b.caption;
-    c.backColor = b.colour;
-    c.width = kButtonWidth;
-    c.height = kButtonHeight;
-    c.tabIndex = b.tabIndex;
+    b.button.caption = b.caption;
+    b.button.backColor = b.colour;
+    b.button.width = kButtonWidth;
+    b.button.height = kButtonHeight;
+    b.button.tabIndex = b.tabIndex;
   }
-  control("Command1").onClick = [this] { OpenRules(); };
-  control("Command2").onClick = [&app] { StartDataEntry(app); };
-  control("Command3").onClick = [&app] { app.End(); };
+  rulesButton.onClick = [this] { OpenRules(); };
+  entryButton.onClick = [&app] { StartDataEntry(app); };
+  endButton.onClick = [&app] { app.End(); };
 
-  Control& credit = Add("Label2", ControlKind::Label);
   credit.caption = kCredit;
   credit.font = FontSpec{u"Arial", 14.25, false};
   credit.centred = true;
@@ -87,20 +90,18 @@ void Form1::PaintGradient() {
 // The three buttons are spread over the window width with four equal gaps.
 void Form1::LayOut() {
   caption = kCaption;
-  Control& title = control("Label1");
   title.top = 200;
   title.left = RoundTwips(width / 2.0 - title.width / 2.0);
 
-  Control& rules = control("Command1");
-  Control& entry = control("Command2");
-  Control& end = control("Command3");
+  Control& rules = rulesButton;
+  Control& entry = entryButton;
+  Control& end = endButton;
   for (Control* c : {&rules, &entry, &end}) c->top = kButtonTop;
   const int gap = RoundTwips(width / 4.0 - (entry.width + end.width + rules.width) / 4.0);
   rules.left = gap;
   entry.left = rules.width + rules.left + gap;
   end.left = entry.width + entry.left + gap;
 
-  Control& credit = control("Label2");
   credit.left = RoundTwips(end.left + end.width / 2.0 - credit.width / 2.0);
   credit.top = rules.top + rules.height + 200;
 }

@@ -15,6 +15,13 @@ class Form1 : public Window {
   void LayOut();
 
  private:
+  // In the order the window carries them; the tab order is rules, end, entry.
+  Control& title;        // Label1
+  Control& rulesButton;  // Command1 "ПРАВИЛА ВВОДА РАВНОВЕСНОЙ ЛИНИИ"
+  Control& entryButton;  // Command2 "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"
+  Control& endButton;    // Command3 "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ"
+  Control& credit;       // Label2
+
   void PaintGradient();
   void OpenRules();  // Command1
 };

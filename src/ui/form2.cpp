@@ -48,26 +48,27 @@ std::u16string Form2::RulesText() {
   return text;
 }
 
-Form2::Form2(Application& app) : Window(app, "Form2") {
+Form2::Form2(Application& app)
+    : Window(app, "Form2"),
+      panel(Add("Label1", ControlKind::Label)),
+      rightShadow(Add("Label2", ControlKind::Label)),
+      bottomShadow(Add("Label3", ControlKind::Label)),
+      continueButton(Add("Command1", ControlKind::Button)) {
   backColor = Rgb(255, 255, 0);
 
-  Control& panel = Add("Label1", ControlKind::Label);
   panel.backColor = Rgb(0, 255, 255);
   panel.foreColor = Rgb(0, 0, 192);
   panel.font = FontSpec{u"Courier New", 9, false};
 
-  Control& right = Add("Label2", ControlKind::Label);
-  right.backColor = kShadow;
-  Control& bottom = Add("Label3", ControlKind::Label);
-  bottom.backColor = kShadow;
+  rightShadow.backColor = kShadow;
+  bottomShadow.backColor = kShadow;
 
-  Control& button = Add("Command1", ControlKind::Button);
-  button.caption = kContinue;
-  button.backColor = Rgb(0, 255, 0);
-  button.font = FontSpec{u"MS Sans Serif", 8.25, true};
-  button.width = 4095;
-  button.height = 375;
-  button.onClick = [this] { Continue(); };
+  continueButton.caption = kContinue;
+  continueButton.backColor = Rgb(0, 255, 0);
+  continueButton.font = FontSpec{u"MS Sans Serif", 8.25, true};
+  continueButton.width = 4095;
+  continueButton.height = 375;
+  continueButton.onClick = [this] { Continue(); };
 }
 
 void Form2::Load() {
@@ -75,28 +76,26 @@ void Form2::Load() {
   height = 8000;
   caption = kCaption;
 
-  Control& panel = control("Label1");
   panel.top = 480;
   panel.width = 10000;
   panel.height = 5000;
   panel.left = RoundTwips(width / 2.0 - panel.width / 2.0);
   panel.caption = RulesText();
 
-  Control& right = control("Label2");
+  Control& right = rightShadow;
   right.top = panel.top + kShadowOffset;
   right.left = panel.left + panel.width;
   right.width = kShadowThickness;
   right.height = panel.height;
 
-  Control& bottom = control("Label3");
+  Control& bottom = bottomShadow;
   bottom.top = panel.top + panel.height;
   bottom.left = panel.left + kShadowOffset;
   bottom.width = panel.width + kShadowOffset;
   bottom.height = kShadowThickness;
 
-  Control& button = control("Command1");
-  button.top = bottom.top + bottom.height + 300;
-  button.left = RoundTwips(width / 2.0 - button.width / 2.0);
+  continueButton.top = bottom.top + bottom.height + 300;
+  continueButton.left = RoundTwips(width / 2.0 - continueButton.width / 2.0);
 }
 
 // Back to a freshly loaded start screen; this window stays loaded, hidden, until the

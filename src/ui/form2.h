@@ -16,7 +16,12 @@ class Form2 : public Window {
   static std::u16string RulesText();
 
  private:
-  void Continue();  // Command1
+  Control& panel;           // Label1, the rules
+  Control& rightShadow;     // Label2
+  Control& bottomShadow;    // Label3
+  Control& continueButton;  // Command1 "ПРОДОЛЖЕНИЕ РАБОТЫ"
+
+  void Continue();
 };
 
 }  // namespace rc

@@ -1,11 +1,12 @@
 #pragma once
 // The first-stage list window: the entry of the equilibrium points and XW, XF, XP runs
 // on it (entry.h), then the student accepts the data or corrects them row by row.
-#include "ui/window.h"
+#include "ui/list_window.h"
 
 namespace rc {
 
-class Form3 : public Window {
+// List rows 0..7: the equilibrium points; rows 8..10: XW, XF, XP.
+class Form3 : public ListWindow {
  public:
   explicit Form3(Application& app);
   void Load() override;
@@ -20,19 +21,15 @@ class Form3 : public Window {
   // The faulty data printed on the window with the marker over the faulty row, and
   // the error dialog Form4 on top.
   void ShowInputFault();
-  // Correction mode: the list enabled, the instruction shown, no button.
-  void EnterCorrectionMode();
 
-  // List1 rows 0..7: the equilibrium points; rows 8..10: XW, XF, XP.
   static constexpr int kRows = 11;
-  static constexpr int kFirstCompositionRow = 8;
 
  private:
-  void RowClick();
+  void AfterPointsSorted() override;
+  void RunChecks() override;
   void Accept();            // Command1
   void EndOfCorrections();  // Command3
-  void CorrectPoint(int i);
-  void CorrectComposition(int row);
+  void Correct();           // Command2
 };
 
 }  // namespace rc

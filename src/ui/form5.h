@@ -1,23 +1,28 @@
 #pragma once
 // The tray-type question and the second entry stage (parameters 19..31, 33..40).
-#include "ui/window.h"
+#include "ui/list_window.h"
 
 namespace rc {
 
 // List rows: 0 the tray-class header, 1..21 the parameters 19..31 and 33..40.
-class Form5 : public Window {
+class Form5 : public ListWindow {
  public:
   explicit Form5(Application& app);
   void Load() override;
 
+  // Puts up the tray-type question: the heading and the two tray-class buttons alone.
+  void AskTrayType();
   // Asks for the 21 parameters one after another, lists and checks them, and leaves
   // the window in review with the accept and change buttons.
   void EnterTrayData();
 
+  void ReturnFromErrorDialog() override;
+
  private:
   void ChooseTrayType(int trayType);   // Command4, Command5
-  void EnterCorrectionMode();          // Command2
-  void RowClicked();                   // List1
+  void Correct();                      // Command2
+  void AfterPointsSorted() override {}
+  void RunChecks() override;
   void Accept(bool endOfCorrections);  // Command1, Command3
   void ShowInputFault(bool endOfCorrections);
 };

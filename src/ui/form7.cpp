@@ -1,10 +1,9 @@
 #include "ui/form7.h"
 
-#include <array>
-
 #include "calc/calculations.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
+#include "ui/form11.h"
 #include "ui/form5.h"
 #include "ui/form9.h"
 
@@ -16,24 +15,29 @@ constexpr int kFirstButtonTop = 7320;
 constexpr int kButtonGap = 100;
 
 struct ButtonDesign {
-  const char* name;
+  Control* button;
   const char16_t* caption;
   int width;  // [twips]
   Colour background;
 };
 
-// Top to bottom, the order in which the buttons are stacked.
-constexpr std::array<ButtonDesign, 5> kButtons{{
-    {"Command2", u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", 4815, Rgb(192, 192, 255)},
-    {"Command3", u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ", 5775, Rgb(255, 128, 255)},
-    {"Command5", u"ПЕЧАТЬ РЕЗУЛЬТАТА", 3135, Rgb(192, 192, 0)},
-    {"Command4", u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, Rgb(0, 255, 0)},
-    {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
-}};
+// The diagram button stands in the right margin, level with the first button.
+constexpr int kDiagramButtonWidth = 2400;   // [twips]
+constexpr int kDiagramButtonLeft = 9243;    // centred between 8887 and 12000
+constexpr Colour kDiagramButtonColour = Rgb(128, 255, 255);
+const FontSpec kButtonFont{u"MS Sans Serif", 8.25};
 
 }  // namespace
 
-Form7::Form7(Application& app) : Window(app, "Form7") {}
+Form7::Form7(Application& app)
+    : Window(app, "Form7"),
+      // Added in tab order: Command1 .. Command5 take tab indexes 0 .. 4.
+      endButton(Add("Command1", ControlKind::Button)),
+      kineticLineButton(Add("Command2", ControlKind::Button)),
+      trayByTrayButton(Add("Command3", ControlKind::Button)),
+      changeButton(Add("Command4", ControlKind::Button)),
+      printButton(Add("Command5", ControlKind::Button)),
+      diagramButton(Add("Command6", ControlKind::Button)) {}
 
 void Form7::Load() {
   left = 100;
@@ -46,35 +50,52 @@ void Form7::Load() {
   // A fixed-pitch font small enough for the three kinetic tables to fit in their panel.
   SetFont(FontSpec{u"Courier", 9.75});
 
-  // Added in tab order: Command1 .. Command5 take tab indexes 0 .. 4.
-  for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
-    Add(name, ControlKind::Button);
-  }
+  // Top to bottom, the order in which the buttons are stacked.
+  const ButtonDesign stack[] = {
+      {&kineticLineButton, u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", 4815, Rgb(192, 192, 255)},
+      {&trayByTrayButton, u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ", 5775,
+       Rgb(255, 128, 255)},
+      {&printButton, u"ПЕЧАТЬ РЕЗУЛЬТАТА", 3135, Rgb(192, 192, 0)},
+      {&changeButton, u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, Rgb(0, 255, 0)},
+      {&endButton, u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
+  };
   int buttonTop = kFirstButtonTop;
-  for (const ButtonDesign& design : kButtons) {
-    Control& button = control(design.name);
+  for (const ButtonDesign& design : stack) {
+    Control& button = *design.button;
     button.caption = design.caption;
     button.width = design.width;
     button.height = kButtonHeight;
     button.backColor = design.background;
-    button.font = FontSpec{u"MS Sans Serif", 8.25};
+    button.font = kButtonFont;
     button.top = buttonTop;
     button.left = RoundTwips(width / 2.0 - design.width / 2.0);
     buttonTop += kButtonHeight + kButtonGap;
   }
 
   DesignData& data = app().data();
-  control("Command2").onClick = [this, &data] {
+  kineticLineButton.onClick = [this, &data] {
     RunKineticLine();
-    if (data.InputError != kFalse) control("Command3").visible = false;
+    if (data.InputError != kFalse) trayByTrayButton.visible = false;
   };
-  control("Command3").onClick = [this, &data] {
+  trayByTrayButton.onClick = [this, &data] {
     RunTrayByTray();
-    if (data.InputError != kFalse) control("Command2").visible = false;
+    if (data.InputError != kFalse) kineticLineButton.visible = false;
   };
-  control("Command5").onClick = [this] { PrintResult(); };
-  control("Command4").onClick = [this] { OpenFullCorrection(app()); };
-  control("Command1").onClick = [this] { app().End(); };
+  printButton.onClick = [this] { PrintResult(); };
+  changeButton.onClick = [this] { OpenFullCorrection(app()); };
+  endButton.onClick = [this] { app().End(); };
+
+  diagramButton.caption = u"ДИАГРАММА Y–X";
+  diagramButton.width = kDiagramButtonWidth;
+  diagramButton.height = kButtonHeight;
+  diagramButton.left = kDiagramButtonLeft;
+  diagramButton.top = kFirstButtonTop;
+  diagramButton.backColor = kDiagramButtonColour;
+  diagramButton.font = kButtonFont;
+  diagramButton.onClick = [this] { OpenDiagramWindow(app()); };
+  // A reflex Enter starts the kinetic line, not the end of the program (the first tab
+  // stop).
+  SetFocus(kineticLineButton);
 }
 
 void Form7::RunKineticLine() {
@@ -82,11 +103,14 @@ void Form7::RunKineticLine() {
   data.InputError = kFalse;
   data.ShownResult = kShownKineticLine;
   surface().Cls();
-  if (const std::optional<Refusal> refusal = ComputeKineticLine(data)) {
+  const std::optional<Refusal> refusal = ComputeKineticLine(data);
+  calculations.kineticLine.Note(data, refusal);
+  if (refusal) {
     ShowCalculationRefusal(*refusal);
-    return;
+  } else {
+    ShowKineticResults();
   }
-  ShowKineticResults();
+  RefreshDiagramWindow(app());
 }
 
 void Form7::RunTrayByTray() {
@@ -95,16 +119,18 @@ void Form7::RunTrayByTray() {
   data.InputError = kFalse;
   surface().Cls();
   const TrayByTrayOutcome outcome = ComputeTrayByTray(data);
+  calculations.trayByTray.Note(data, outcome.refusal);
   if (outcome.refusal) {
     ShowCalculationRefusal(*outcome.refusal);
-    return;
+  } else {
+    ShowTrayResults(outcome.totalTrays);
   }
-  ShowTrayResults(outcome.totalTrays);
+  RefreshDiagramWindow(app());
 }
 
 void Form7::ShowKineticResults() {
   DrawKineticTable(surface(), app().data(), width, app().toolkit().DecimalSeparator());
-  control("Command5").visible = true;
+  printButton.visible = true;
 }
 
 void Form7::ShowTrayResults(int totalTrays) {
@@ -123,7 +149,7 @@ void Form7::ShowTrayResults(int totalTrays) {
   for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, data.TrayTableRow++, width, separator);
   DrawTraySummary(s, totalTrays, data.FeedTray, width);
 
-  control("Command5").visible = true;
+  printButton.visible = true;
 }
 
 void Form7::ShowCalculationRefusal(const Refusal& refusal) {
@@ -138,8 +164,8 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   s.Print(refusal.message);
   s.FontBold = false;
   s.ForeColor = kBlue;
-  if (refusal.hideKineticButton) control("Command2").visible = false;
-  control("Command5").visible = false;
+  if (refusal.hideKineticButton) kineticLineButton.visible = false;
+  printButton.visible = false;
   app().data().InputError = kTrue;
 }
 
@@ -152,7 +178,7 @@ void OpenResultsMenu(Application& app) {
     if (other != &menu) app.Unload(*other);
   }
   menu.Show();
-  menu.control("Command5").visible = false;
+  menu.printButton.visible = false;
 }
 
 }  // namespace rc

@@ -2,7 +2,9 @@
 // The results menu: five buttons under the drawing area where the calculations' tables
 // appear.
 #include "calc/refusal.h"
+#include "ui/calculation_log.h"
 #include "ui/window.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc {
 
@@ -10,6 +12,8 @@ class Form7 : public Window {
  public:
   explicit Form7(Application& app);
   void Load() override;
+  // The typed data would be lost: the student is asked first.
+  void CloseByUser() override { AskBeforeEnding(*this); }
 
   // The buttons' actions, also used by the full correction window to re-run the
   // calculation last shown. Each runs its calculation and shows its table or its
@@ -28,6 +32,16 @@ class Form7 : public Window {
   // 3500, 3500; InputError set; the print button hidden, so no report can mix results
   // of the refused data with those of an earlier run.
   void ShowCalculationRefusal(const Refusal& refusal);
+
+  // What the calculations run in this window gave, for the diagram window.
+  CalculationLog calculations;
+
+  Control& endButton;          // Command1 "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ"
+  Control& kineticLineButton;  // Command2
+  Control& trayByTrayButton;   // Command3
+  Control& changeButton;       // Command4 "ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ"
+  Control& printButton;        // Command5 "ПЕЧАТЬ РЕЗУЛЬТАТА"
+  Control& diagramButton;      // Command6 "ДИАГРАММА Y–X"
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled

@@ -1,162 +1,123 @@
 #include "ui/form9.h"
 
 #include "model/checks.h"
-#include "model/equilibrium.h"
-#include "ui/application.h"
-#include "ui/correction_window.h"
 #include "ui/error_dialog.h"
-#include "ui/fault_display.h"
+#include "ui/form11.h"
 #include "ui/form7.h"
-#include "ui/prompts.h"
-#include "ui/row_texts.h"
-#include "ui/tray_class_header.h"
 
 namespace rc {
 namespace {
 
-constexpr int kRowCount = 33;
-constexpr int kHeaderRow = 11;
-constexpr int kFirstParameterRow = 12;
 constexpr int kListHeight = 6630;    // [twips]
 constexpr int kPromptY = 1195;       // [twips] prompt of list row r at + 195 r
 constexpr int kFaultRowsY = 610;     // [twips] printed row r and its marker at + 195 r
 constexpr int kRowStep = 195;        // [twips]
 constexpr int kCompositionPromptY[] = {2750, 2750, 3130};  // [twips] XW, XF, XP
 
-// Parameter rows 12..32 hold parameters 19..31, 33..40.
-int ParameterOfRow(int row) { return TrayParameterAt(row - kFirstParameterRow); }
-int RowOfLimitCode(int code) { return code + 10; }
-
 }  // namespace
 
-Form9::Form9(Application& app) : Window(app, "Form9") {}
+Form9::Form9(Application& app) : ListWindow(app, "Form9", 5) {}
 
 void Form9::Load() {
-  caption = kCorrectionCaption;
-  AddCorrectionControls(*this);
+  for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPromptY + kRowStep * i));
+  for (int n = kParamXW; n <= kParamXP; ++n) {
+    rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
+  }
+  rows.push_back(ListRow::Header());
+  for (int index = 0; index < kTrayParameterCount; ++index) {
+    const int row = RowCount();
+    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kPromptY + kRowStep * row));
+  }
+  listLeavesTabOrderOnCorrection = false;
 
-  Control& list = control("List1");
+  caption = kCorrectionCaption;
   list.top = 500;
   list.height = kListHeight;
-  CentreHorizontally(*this, list);
+  CentreHorizontally(list);
 
-  Control& heading = control("Label1");
   heading.top = 600;
   heading.foreColor = 0x000028;
   heading.caption = u"КООРДИНАТЫ ТОЧЕК РАВНОВЕСНОЙ ЗАВИСИМОСТИ";
-  CentreHorizontally(*this, heading);
+  CentreHorizontally(heading);
 
   const int underList = list.top + list.height + 200;
-  control("Command3").caption = u"КОНЕЦ ИСПРАВЛЕНИЙ";
-  control("Command4").caption = u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
-  for (const char* name : {"Command1", "Command2", "Command3", "Label3"}) {
-    Control& c = control(name);
-    c.top = underList;
-    CentreHorizontally(*this, c);
+  endOfCorrectionsButton.caption = u"КОНЕЦ ИСПРАВЛЕНИЙ";
+  capsButton->caption = u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
+  for (Control* c : {&acceptButton, &correctButton, &endOfCorrectionsButton, &instruction}) {
+    c->top = underList;
+    CentreHorizontally(*c);
   }
-  control("Command4").top = 2900;
-  control("Command5").top = 2900;
-  PlaceSideBySide(*this, control("Command4"), control("Command5"));
+  capsButton->top = 2900;
+  noCapsButton->top = 2900;
+  PlaceSideBySide(*this, *capsButton, *noCapsButton);
 
-  control("Command3").onClick = [this] { EndOfCorrections(); };
-  control("Command4").onClick = [this] { ChooseTrayType(kBubbleCapTrays); };
-  control("Command5").onClick = [this] { ChooseTrayType(kTraysWithoutCaps); };
-  list.onClick = [this] { RowClicked(); };
+  endOfCorrectionsButton.onClick = [this] { EndOfCorrections(); };
+  capsButton->onClick = [this] { ChooseTrayType(kBubbleCapTrays); };
+  noCapsButton->onClick = [this] { ChooseTrayType(kTraysWithoutCaps); };
 }
 
-void OpenFullCorrection(Application& app) {
+void Form9::OpenForCorrection(Application& app) {
   if (Form9* earlier = app.FindForm<Form9>()) app.Unload(*earlier);
   Form9& form = app.Form<Form9>();
   // Every window loaded before the new Form9 closes, the results menu among them.
   app.UnloadAllForms();
 
-  form.control("Label1").visible = false;
-  form.control("Label2").visible = false;
-  form.control("Label3").visible = true;
-  for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
-    form.control(name).visible = false;
+  form.heading.visible = false;
+  form.faultMarker.visible = false;
+  form.instruction.visible = true;
+  for (Control* c : {&form.acceptButton, &form.correctButton, &form.endOfCorrectionsButton,
+                     form.capsButton, form.noCapsButton}) {
+    c->visible = false;
   }
-  Control& list = form.control("List1");
-  list.height = kListHeight;
-  const int underList = list.top + list.height + 200;
-  form.control("Command3").top = underList;
-  form.control("Label3").top = underList;
+  form.list.height = kListHeight;
+  const int underList = form.list.top + form.list.height + 200;
+  form.endOfCorrectionsButton.top = underList;
+  form.instruction.top = underList;
   form.FillList();
   form.Show();
 }
 
-std::u16string Form9::RowText(int row) {
-  const DesignData& data = app().data();
-  if (row <= 10) return FirstStageRowText(data, row);
-  if (row == kHeaderRow) return TrayClassHeader(data, HeaderOccasion::FullList);
-  return ParameterRowText(data, ParameterOfRow(row));
+void OpenFullCorrection(Application& app) { Form9::OpenForCorrection(app); }
+
+void Form9::BeforeRowCorrection() {
+  if (Form11* diagram = app().FindForm<Form11>()) app().Unload(*diagram);
+  if (Form7* menu = app().FindForm<Form7>()) app().Unload(*menu);
 }
 
-void Form9::FillList() {
-  Control& list = control("List1");
-  list.Clear();
-  for (int row = 0; row < kRowCount; ++row) list.AddItem(RowText(row));
+void Form9::OfferTrayClasses() {
+  // The class buttons; the choice asks for nothing and runs no check.
+  endOfCorrectionsButton.visible = false;
+  noCapsButton->caption = KindOfTrays(app().data()) == TrayKind::DualFlow
+                              ? u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"
+                              : u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ";
+  ListWindow::OfferTrayClasses();
 }
 
-void Form9::RowClicked() {
+void Form9::RunChecks() {
   DesignData& data = app().data();
-  Control& list = control("List1");
-  const int row = list.listIndex;
-  if (row < 0 || row >= kRowCount) return;
-  control("Label3").visible = false;
-  control("Command3").visible = false;
-
-  if (row <= 7) {
-    AskEquilibriumPair(app(), row, kPromptY + kRowStep * row);
-    SortEquilibriumPoints(data);
-    FillList();
-  } else if (row <= 10) {
-    const int n = row + 8;
-    AskComposition(app(), n, kCompositionCorrectionTitles[row - 8], kCompositionPromptY[row - 8]);
-    ReplaceRow(list, row, ParameterRowText(data, n));
-  } else if (row == kHeaderRow) {
-    // The class buttons; the choice asks for nothing and runs no check.
-    control("Command3").visible = false;
-    Control& caps = control("Command4");
-    Control& noCaps = control("Command5");
-    caps.visible = true;
-    noCaps.visible = true;
-    noCaps.caption = KindOfTrays(data) == TrayKind::DualFlow ? u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"
-                                                             : u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ";
-    SetFocus(data.TrayType != kBubbleCapTrays ? caps : noCaps);
-    return;
-  } else {
-    const int n = ParameterOfRow(row);
-    AskParameter(app(), n, kPromptY + kRowStep * row);
-    ReplaceRow(list, row, ParameterRowText(data, n));
-    if (n == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
-      ReplaceRow(list, kHeaderRow, TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));
-    }
-  }
-
   CheckEquilibriumData(data);
   if (data.InputError == kFalse) CheckParameterLimits(data);
-  ShowEndButton(*this, data.InputError != kFalse);
 }
 
 void Form9::ChooseTrayType(int trayType) {
+  BeforeRowCorrection();
   app().data().TrayType = trayType;
-  ReplaceRow(control("List1"), kHeaderRow, RowText(kHeaderRow));
-  control("Command3").visible = true;
-  control("Command4").visible = false;
-  control("Command5").visible = false;
+  ReplaceRow(HeaderRow(), RowText(HeaderRow(), HeaderOccasion::FullList));
+  endOfCorrectionsButton.visible = true;
+  capsButton->visible = false;
+  noCapsButton->visible = false;
 }
 
 void Form9::EndOfCorrections() {
   DesignData& data = app().data();
   CheckEquilibriumData(data);
   if (data.InputError != kFalse) {
-    ShowEquilibriumFault();
+    ShowFaultAt(RowOfFault(Check::Equilibrium, data.ErrorRow), false);
     return;
   }
   CheckParameterLimits(data);
   if (data.InputError != kFalse) {
-    ShowLimitFault();
+    ShowFaultAt(RowOfFault(Check::Limits, data.ErrorRow), true);
     return;
   }
   // Sound data: back to the results, with the calculation last shown redone on them.
@@ -172,26 +133,15 @@ void Form9::EndOfCorrections() {
 
 // Both fault displays print all 33 rows with the marker level with its row; the caption
 // stays. Only the display of a limit fault clears the window first.
-void Form9::ShowFault(int markedRow, bool clearFirst) {
-  FaultRows fault;
+void Form9::ShowFaultAt(int markedRow, bool clearFirst) {
+  FaultDisplay fault;
   fault.clearFirst = clearFirst;
   fault.firstY = kFaultRowsY;
   fault.markerAboveRow = 0;
-  for (int row = 0; row < kRowCount; ++row) fault.rows.push_back(RowText(row));
   fault.markedRow = markedRow;
-  DisplayInputFault(*this, fault);
-  control("Command3").visible = false;
+  ListWindow::ShowFault(fault);
+  endOfCorrectionsButton.visible = false;
   app().Form<Form10>().Open(*this);
-}
-
-void Form9::ShowEquilibriumFault() {
-  const int code = app().data().ErrorRow;
-  ShowFault(code >= 0 && code <= 10 ? code : -1, false);
-}
-
-void Form9::ShowLimitFault() {
-  const int code = app().data().ErrorRow;
-  ShowFault(ParameterOfLimitCode(code) != 0 ? RowOfLimitCode(code) : -1, true);
 }
 
 }  // namespace rc

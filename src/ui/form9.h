@@ -2,32 +2,38 @@
 // The full correction list opened from the results menu.
 #include <string>
 
-#include "ui/window.h"
+#include "ui/list_window.h"
 
 namespace rc {
 
 // List rows: 0..7 the equilibrium pairs, 8..10 XW, XF, XP, 11 the tray-class header,
 // 12..24 parameters 19..31, 25..32 parameters 33..40.
-class Form9 : public Window {
+class Form9 : public ListWindow {
  public:
   explicit Form9(Application& app);
   void Load() override;
 
-  // Clears the list and adds the 33 rows from the current data.
-  void FillList();
+  // The results menu's change button: closes any earlier Form9 and the other windows,
+  // fills a new Form9 with all current input data and shows it.
+  static void OpenForCorrection(Application& app);
 
  private:
-  std::u16string RowText(int row);
-  void RowClicked();                   // List1
+  void FillList() { ListWindow::FillList(HeaderOccasion::FullList); }
+  // This window stays behind the results menu after a sound end of corrections. A
+  // correction made here then takes the results menu and its diagram window away: their
+  // results and print buttons belong to the data as they were, and they come back only
+  // through a sound end of corrections, which runs the calculation again on the data as
+  // they are now.
+  void BeforeRowCorrection() override;
+  void AfterPointsSorted() override { FillList(); }
+  void OfferTrayClasses() override;
+  void RunChecks() override;
   void ChooseTrayType(int trayType);   // Command4, Command5
   void EndOfCorrections();             // Command3
-  void ShowEquilibriumFault();
-  void ShowLimitFault();
-  void ShowFault(int markedRow, bool clearFirst);
+  void ShowFaultAt(int markedRow, bool clearFirst);
 };
 
-// The results menu's change button: closes any earlier Form9 and the other windows,
-// fills Form9 with all current input data and shows it.
+// The results menu's change button (Form9::OpenForCorrection).
 void OpenFullCorrection(Application& app);
 
 }  // namespace rc

@@ -45,9 +45,12 @@ class Toolkit {
 
   // Height of one text line in the font [twips].
   virtual double LineHeightTwips(const FontSpec& font) = 0;
-  // The printer: the height of its printable page [twips], and the end of a document,
-  // which sends its pages.
+  // Advance of one character of a fixed-pitch font [twips].
+  virtual double CharWidthTwips(const FontSpec& font) = 0;
+  // The printer: the height and width of its printable page [twips], and the end of a
+  // document, which sends its pages.
   virtual double PrinterPageHeightTwips() = 0;
+  virtual double PrinterPageWidthTwips() = 0;
   virtual void PrintDocument(const PrintedDocument& document) = 0;
 
   // Closes every window and ends the program.

@@ -47,6 +47,14 @@ Control& Window::control(const std::string& name) {
   throw std::out_of_range("no control " + name + " on " + name_);
 }
 
+void Window::CloseByUser() {
+  app_.Unload(*this);
+  for (const Window* w : app_.LoadedWindows()) {
+    if (w->visible) return;
+  }
+  app_.End();
+}
+
 void Window::SetFocus(Control& c) {
   focus_ = c.name;
   ++focusRequest_;

@@ -63,6 +63,15 @@ class Window {
   Colour backColor = Rgb(192, 192, 192);
   FontSpec font;  // the window's own font, used by Print
   bool visible = false;
+  // While a modal window is on the screen no other window takes input.
+  bool modal = false;
+  // Escape closes the window as its title bar's close button does (the dialogs).
+  bool escapeCloses = false;
+
+  // The student closes the window from its title bar (or with Alt+F4, or Escape where
+  // escapeCloses). By default the window is unloaded, and the program ends when no
+  // window is left on the screen; windows holding typed data ask first.
+  virtual void CloseByUser();
 
   void Show() { visible = true; }
   void Hide() { visible = false; }

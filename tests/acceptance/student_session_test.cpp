@@ -18,9 +18,9 @@
 #include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/correction_window.h"
+#include "ui/list_window.h"
 #include "ui/program.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc::acceptance {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "qt/font_map.h"
 #include "qt/surface_painter.h"
@@ -66,6 +67,40 @@ TEST(SurfacePainter, BoxesAndFilledBoxesCoverBothCorners) {
   EXPECT_EQ(QColor(image.pixel(40, 50)), QColor(255, 0, 0));
   EXPECT_EQ(QColor(image.pixel(60, 50)), QColor(255, 0, 0));
   EXPECT_EQ(QColor(image.pixel(50, 50)), QColor(Qt::white));
+}
+
+// The plots' operations: a clip keeps a curve and a box inside it, and a box under a
+// clip hides nothing of what lies outside the clip; markers and anchored text are
+// placed where they are asked for.
+TEST(SurfacePainter, ClippedCurvesAndBoxesStayInsideAndMarkersAndTextWhereAsked) {
+  testing::TestApp();
+  Surface surface;
+  surface.FilledBox(0, 0, 3000, 2250, kBlue);
+  surface.ClipTo(300, 300, 1500, 1500);                 // pixels 20..100
+  surface.FilledBox(0, 0, 3000, 2250, kGreen);          // fills only the clip
+  surface.Polyline({{0, 750}, {3000, 750}}, kRed, 45);  // 3 px, crosses the clip
+  surface.NoClip();
+  surface.Marker(2250, 1800, 150, kBlack, MarkerShape::Square);  // 10 px at 150, 120
+  surface.TextAt(2700, 150, u"XP", kBlack, TextAnchor::End);     // ends at pixel 180
+  const QImage image = Replay(surface.Ops());
+  EXPECT_EQ(QColor(image.pixel(10, 10)), QColor(0, 0, 255));   // outside the clip
+  EXPECT_EQ(QColor(image.pixel(30, 30)), QColor(0, 255, 0));   // inside
+  EXPECT_EQ(QColor(image.pixel(60, 50)), QColor(255, 0, 0));   // the curve inside
+  EXPECT_EQ(QColor(image.pixel(150, 50)), QColor(0, 0, 255));  // and not beyond
+  EXPECT_EQ(QColor(image.pixel(150, 120)), QColor(0, 0, 0));
+  EXPECT_EQ(QColor(image.pixel(150, 130)), QColor(0, 0, 255));
+  int textLeft = 200, textRight = -1;
+  for (int y = 10; y < 24; ++y) {
+    for (int x = 100; x < 200; ++x) {
+      if (QColor(image.pixel(x, y)).blue() < 128) {
+        textLeft = std::min(textLeft, x);
+        textRight = std::max(textRight, x);
+      }
+    }
+  }
+  EXPECT_LE(textRight, 180);
+  EXPECT_GE(textRight, 176);
+  EXPECT_GE(textLeft, 180 - 2 * 8);  // two characters of the 8 px cell
 }
 
 }  // namespace

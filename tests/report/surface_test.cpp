@@ -56,6 +56,36 @@ TEST(Surface, PrinterTextPastThePageBottomContinuesOnANewPage) {
   EXPECT_EQ(s.Texts().size(), 7u);
 }
 
+// A line too long for the page goes on below from the same left edge, every character
+// kept in order, and the pieces still break onto a new page at the bottom.
+TEST(Surface, PrinterLineTooWideForThePageContinuesOnTheNextLine) {
+  Surface s;
+  s.SetLineHeight(200);
+  s.SetPageHeight(1000);
+  s.SetPageWidth(2000, 100);  // 10 characters from x 1000
+  s.CurrentY = 600;
+  s.CurrentX = 1000;
+  const std::u16string text = u"абвгдеёжзийклмнопрстуфхцчшщ";  // 27 characters
+  s.Print(text);
+  ASSERT_EQ(s.Pages().size(), 2u);
+  const std::vector<std::u16string> pieces = s.Texts();
+  ASSERT_EQ(pieces.size(), 3u);
+  EXPECT_EQ(pieces[0] + pieces[1] + pieces[2], text);
+  EXPECT_EQ(pieces[0].size(), 10u);
+  EXPECT_EQ(s.Pages()[0].ops[1].y1, 800);
+  const DrawOp& last = s.Pages()[1].ops[0];
+  EXPECT_EQ(last.x1, 1000);
+  EXPECT_EQ(last.y1, 0);
+  EXPECT_EQ(s.CurrentX, 0);
+  EXPECT_EQ(s.CurrentY, 200);
+
+  // Blanks past the edge hide nothing: such a line is drawn whole, on one line.
+  s.CurrentX = 1000;
+  s.Print(u"0123456789" + std::u16string(20, u' '));
+  EXPECT_EQ(s.Texts().back().size(), 30u);
+  EXPECT_EQ(s.CurrentY, 400);
+}
+
 TEST(RoundTwips, RoundsHalvesToEvenAndSaturates) {
   EXPECT_EQ(RoundTwips(1474.5), 1474);
   EXPECT_EQ(RoundTwips(1475.5), 1476);

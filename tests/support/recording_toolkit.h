@@ -36,7 +36,9 @@ class RecordingToolkit : public Toolkit {
   CalendarDate Today() override { return today; }
   char16_t DecimalSeparator() override { return decimalSeparator; }
   double LineHeightTwips(const FontSpec&) override { return lineHeight; }
+  double CharWidthTwips(const FontSpec&) override { return charWidth; }
   double PrinterPageHeightTwips() override { return pageHeight; }
+  double PrinterPageWidthTwips() override { return pageWidth; }
   void PrintDocument(const PrintedDocument& document) override { printed.push_back(document); }
   void End() override { ended = true; }
 
@@ -54,6 +56,8 @@ class RecordingToolkit : public Toolkit {
   char16_t decimalSeparator = u'.';
   double lineHeight = 195;
   double pageHeight = 15840;  // 11 inches
+  double pageWidth = 0;       // 0: printed lines are never broken
+  double charWidth = 120;
 };
 
 }  // namespace rc

@@ -83,8 +83,34 @@ class VariantRun : public ::testing::Test {
 QTemporaryDir* VariantRun::dir_ = nullptr;
 std::map<std::string, PlayedVariant> VariantRun::runs_;
 
-const std::vector<std::string> kAllSections = {"== kinetic", "== report kinetic",
-                                               "== tray-by-tray", "== report tray-by-tray"};
+const std::vector<std::string> kAllSections = {"== kinetic",      "== report kinetic",
+                                               "== tray-by-tray", "== tray profile",
+                                               "== report tray-by-tray", "== reflux sweep"};
+
+// The reflux study's rows: 71 reflux ratios, then "optimum k = K". Checks the columns
+// of every row and returns the k of the smallest N*(R+1), -1 when none completed.
+int SmallestVolumeOfTheSweep(const std::vector<std::string>& lines) {
+  EXPECT_EQ(lines.size(), 72u);
+  int best = -1;
+  double bestVolume = 0;
+  for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+    const std::string& row = lines[k];
+    EXPECT_EQ(row.size(), 34u) << row;
+    if (row.size() != 34u) continue;
+    const std::string trays = row.substr(10, 6);
+    if (trays == "  >120" || trays == " ERROR") {
+      EXPECT_EQ(row.substr(16), std::string(18, ' ')) << row;
+      continue;
+    }
+    const double volume = std::stod(row.substr(22));
+    EXPECT_NEAR(volume, std::stoi(trays) * (std::stod(row.substr(0, 10)) + 1), 0.01) << row;
+    if (best < 0 || volume < bestVolume) {
+      best = static_cast<int>(k);
+      bestVolume = volume;
+    }
+  }
+  return best;
+}
 
 TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) {
   struct Case {
@@ -109,6 +135,17 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
     EXPECT_GT(kinetic.size(), 6u);
     EXPECT_FALSE(Contains(kinetic, "(hidden)"));
     EXPECT_TRUE(Contains(trays, "ОБЩЕЕ ЧИСЛО ТАРЕЛОК")) << "no summary line";
+    // The reflux study's tenth ratio is the student's own: the column just computed.
+    const auto sweep = Section(run, "== reflux sweep");
+    const int optimum = SmallestVolumeOfTheSweep(sweep);
+    ASSERT_GE(optimum, 0);
+    EXPECT_EQ(sweep.back(), "optimum k = " + std::to_string(optimum));
+    const std::string own = sweep[10];
+    EXPECT_EQ(own.substr(0, 10), "    2.5000");
+    EXPECT_TRUE(Contains(trays, "ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  " + std::to_string(std::stoi(own.substr(10, 6))) +
+                                    "       НОМЕР ТАРЕЛКИ ПИТАНИЯ =  " +
+                                    std::to_string(std::stoi(own.substr(16, 6)))))
+        << own;
     // Numbers are written with a point, whatever the machine's regional settings.
     EXPECT_TRUE(Contains(kinetic, "0.")) << "no decimal point in the kinetic table";
     for (const auto* report : {&kineticReport, &trayReport}) {
@@ -121,8 +158,21 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
         EXPECT_TRUE(Contains(kineticReport, "   " + row)) << row;
       }
     }
+    // The tray profile: one line per tray, numbered from 1, the feed tray marked once.
+    const auto profile = Section(run, "== tray profile");
+    EXPECT_TRUE(Contains(trays, "ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  " + std::to_string(profile.size()) + " "));
+    int feedRows = 0;
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+      const std::string& row = profile[i];
+      EXPECT_EQ(std::stoi(row.substr(0, 4)), static_cast<int>(i + 1)) << row;
+      const bool feed = row.size() == 66 && row.substr(64) == " *";
+      feedRows += feed;
+      EXPECT_TRUE(feed || row.size() == 64) << row;
+    }
+    EXPECT_EQ(feedRows, 1);
     for (const char* file : {"transcript.txt", "form7-kinetic.png", "form7-tray-by-tray.png",
-                             "report-kinetic.pdf", "report-tray-by-tray.pdf"}) {
+                             "report-kinetic.pdf", "report-tray-by-tray.pdf", "diagram-kinetic.png",
+                             "diagram-tray-by-tray.png", "diagram.pdf", "reflux.png", "reflux.pdf"}) {
       EXPECT_TRUE(run.files.contains(QString::fromLatin1(file))) << file;
       EXPECT_GT(run.sizes.count(QString::fromLatin1(file)) ? run.sizes.at(QString::fromLatin1(file)) : 0, 1000)
           << file;
@@ -185,8 +235,15 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
   EXPECT_EQ(Section(run, "== kinetic"), std::vector<std::string>{"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !"});
   EXPECT_EQ(Section(run, "== report kinetic"), std::vector<std::string>{"(hidden)"});
   EXPECT_EQ(Section(run, "== tray-by-tray"), std::vector<std::string>{"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !"});
+  EXPECT_TRUE(Section(run, "== tray profile").empty());  // no tray of a refused calculation
   EXPECT_EQ(Section(run, "== report tray-by-tray"), std::vector<std::string>{"(hidden)"});
   EXPECT_FALSE(run.files.contains(QStringLiteral("report-kinetic.pdf")));
+  const auto sweep = Section(run, "== reflux sweep");
+  EXPECT_EQ(SmallestVolumeOfTheSweep(sweep), -1);
+  EXPECT_EQ(std::count_if(sweep.begin(), sweep.end(),
+                          [](const std::string& row) { return Contains({row}, " ERROR"); }),
+            71);
+  EXPECT_EQ(sweep.back(), "optimum k = none");
 }
 
 TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {

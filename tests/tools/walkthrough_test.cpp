@@ -34,9 +34,10 @@ TEST(Walkthrough, PicturesEveryWindowStateAndReportPageOfTheBuiltInVariant) {
                           "entry-prompt-5", "entry-prompt-19", "entry-review-faulty",
                           "fault-display-with-dialog", "error-dialog", "correction-mode",
                           "corrected", "tray-type-question", "parameters-review",
-                          "results-menu", "kinetic-line-table", "report-kinetic-1",
-                          "tray-by-tray-table", "report-tray-by-tray-1", "full-correction",
-                          "results-after-correction"};
+                          "results-menu", "kinetic-line-table", "diagram-kinetic",
+                          "report-kinetic-1", "tray-by-tray-table", "diagram-tray-by-tray",
+                          "report-tray-by-tray-1", "full-correction",
+                          "results-after-correction", "diagram-after-correction"};
   for (const char* state : states) {
     const QString path = Picture(result.pictures, QString::fromLatin1(state));
     ASSERT_FALSE(path.isEmpty()) << state;

@@ -1,43 +1,38 @@
-// The three "Внимание !" dialogs, opened over stand-in owners that carry the controls a
-// correction window has.
+// The three "Внимание !" dialogs, opened over correction windows in their fault display.
 #include "ui/error_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
+#include "ui/form5.h"
+#include "ui/form9.h"
 
 namespace rc {
 namespace {
 
-// A correction window as the dialogs see it, under the name of Form5 or Form9.
-template <const char* WindowName>
-class Owner : public Window {
- public:
-  explicit Owner(Application& app) : Window(app, WindowName) {
-    for (const char* c : {"Command1", "Command2", "Command3"}) Add(c, ControlKind::Button);
-    for (const char* c : {"Label1", "Label2", "Label3"}) Add(c, ControlKind::Label);
-    Add("List1", ControlKind::List).AddItem(u"row");
-  }
-  void Load() override {
-    width = 12000;
-    caption = u"Контроль исходной информации";
-    control("List1").visible = false;
-    control("List1").enabled = false;
-    control("Label3").visible = false;
-    control("Label3").top = 100;
-    surface().Print(u"printed row");
-    Show();
-  }
-};
-constexpr char kForm5[] = "Form5";
-constexpr char kForm9[] = "Form9";
-using OwnerForm5 = Owner<kForm5>;
-using OwnerForm9 = Owner<kForm9>;
+// A correction window in its fault display, as the dialogs find it: the list hidden
+// and disabled, the instruction hidden, the data printed on the window.
+template <class OwnerWindow>
+OwnerWindow& FaultyOwner(Application& app) {
+  OwnerWindow& owner = app.Form<OwnerWindow>();
+  owner.caption = u"Контроль исходной информации";
+  owner.list.Clear();
+  owner.list.AddItem(u"row");
+  owner.list.visible = false;
+  owner.list.enabled = false;
+  owner.instruction.visible = false;
+  owner.instruction.top = 100;
+  owner.surface().Print(u"printed row");
+  owner.Show();
+  return owner;
+}
+using OwnerForm5 = Form5;
+using OwnerForm9 = Form9;
 
 template <class Dialog, class OwnerWindow>
 Dialog& OpenOver(Application& app) {
-  OwnerWindow& owner = app.Form<OwnerWindow>();
+  OwnerWindow& owner = FaultyOwner<OwnerWindow>(app);
   Dialog& dialog = app.Form<Dialog>();
   dialog.Open(owner);
   return dialog;

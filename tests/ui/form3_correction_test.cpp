@@ -6,7 +6,7 @@
 
 #include "first_stage.h"
 #include "model/text.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc {
 namespace {

@@ -62,9 +62,11 @@ TEST_F(Form7Menu, ButtonsAreStackedCentredAndTabbedFromCommand1) {
       {"Command5", u"ПЕЧАТЬ РЕЗУЛЬТАТА", 4432, 8510, 3135, Rgb(192, 192, 0), 4},
       {"Command4", u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 3712, 9105, 4575, Rgb(0, 255, 0), 3},
       {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 4012, 9700, 3975, Rgb(255, 128, 128), 0},
+      // The diagram button, in the right margin beside the first button.
+      {"Command6", u"ДИАГРАММА Y–X", 9243, 7320, 2400, Rgb(128, 255, 255), 5},
   };
   Form7& f = app.Form<Form7>();
-  EXPECT_EQ(f.Controls().size(), 5u);
+  EXPECT_EQ(f.Controls().size(), 6u);
   for (const Expected& e : buttons) {
     const Control& c = f.control(e.name);
     SCOPED_TRACE(e.name);

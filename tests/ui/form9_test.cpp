@@ -5,7 +5,7 @@
 #include "form5_fixture.h"
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
-#include "ui/row_texts.h"
+#include "report/input_rows.h"
 
 namespace rc::tray_test {
 namespace {

@@ -12,7 +12,7 @@
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/application.h"
-#include "ui/correction_window.h"
+#include "ui/list_window.h"
 #include "ui/program.h"
 
 namespace rc::ui_test {

@@ -6,7 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "calc/reflux_sweep.h"
 #include "model/text.h"
+#include "report/reflux_texts.h"
+#include "report/tray_profile.h"
 #include "session/student_session.h"
 #include "ui/window.h"
 
@@ -22,7 +25,79 @@ struct Step {
   const char* button;       // the calculation's button on Form7
   const char16_t* section;  // "kinetic"
   const char* fileStem;     // "kinetic"
+  bool trayProfile;         // the tray profile and the diagram's PDF follow
+  bool refluxStudy;         // followed by the reflux study on the same data
 };
+
+// "== reflux sweep": one row per reflux ratio, then the optimum's k.
+void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
+  transcript.push_back(u"== reflux sweep");
+  const RefluxSweep sweep = SweepRefluxRatio(data);
+  for (const RefluxPoint& point : sweep.points) transcript.push_back(RefluxSweepRow(point));
+  transcript.push_back(u"optimum k = " +
+                       (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
+}
+
+// The diagram window's reflux study: its picture and its printed page, then back to
+// the y–x diagram.
+bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
+  const QString png = out.filePath(QStringLiteral("reflux.png"));
+  if (s.ClickButton("Form11", "Command4") != StudentSession::Click::Done ||
+      !s.Screenshot("Form11", png)) {
+    error = "cannot save " + png.toStdString();
+    return false;
+  }
+  const QString pdf = out.filePath(QStringLiteral("reflux.pdf"));
+  s.toolkit.SetPdfOutput(pdf);
+  const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
+  if (s.ClickButton("Form11", "Command1") != StudentSession::Click::Done ||
+      s.toolkit.WrittenPdfs().size() != written + 1) {
+    error = "the reflux study was not printed to " + pdf.toStdString();
+    return false;
+  }
+  if (s.ClickButton("Form11", "Command3") != StudentSession::Click::Done) {
+    error = "the diagram window did not return to the y–x diagram";
+    return false;
+  }
+  return true;
+}
+
+// The diagram window opened from the results menu after a calculation: its picture;
+// after the tray-by-tray calculation the tray profile, one line per tray, and the
+// diagram printed to diagram.pdf. The window is closed again afterwards.
+bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
+                      std::string& error) {
+  if (s.ClickButton("Form7", "Command6") != StudentSession::Click::Done || !s.Loaded("Form11")) {
+    error = "the diagram window did not open";
+    return false;
+  }
+  const QString png = out.filePath(QStringLiteral("diagram-%1.png").arg(step.fileStem));
+  if (!s.Screenshot("Form11", png)) {
+    error = "cannot save " + png.toStdString();
+    return false;
+  }
+  if (step.trayProfile) {
+    transcript.push_back(u"== tray profile");
+    const DesignData& data = s.app.data();
+    const char16_t separator = s.toolkit.DecimalSeparator();
+    for (int i = 1; i <= data.TrayProfile.Count; ++i) {
+      transcript.push_back(TrayProfileTranscriptRow(data, i, separator));
+    }
+    const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
+    s.toolkit.SetPdfOutput(pdf);
+    if (s.ClickButton("Form11", "Command1") != StudentSession::Click::Done ||
+        s.toolkit.WrittenPdfs().isEmpty()) {
+      error = "the diagram was not printed to " + pdf.toStdString();
+      return false;
+    }
+  }
+  if (step.refluxStudy && !RefluxPicture(s, out, error)) return false;
+  if (s.ClickButton("Form11", "Command2") != StudentSession::Click::Done || s.Loaded("Form11")) {
+    error = "the diagram window did not close";
+    return false;
+  }
+  return true;
+}
 
 bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
              std::string& error) {
@@ -47,6 +122,7 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
         error = "cannot save " + png.toStdString();
         return false;
       }
+      if (!DiagramAfterStep(s, step, out, transcript, error)) return false;
       break;
     }
   }
@@ -99,7 +175,9 @@ bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Line
       stopped = true;
       return true;
     case EntryOutcome::Stage::ResultsMenu:
-      return RunStep(session, step, out, transcript, error);
+      if (!RunStep(session, step, out, transcript, error)) return false;
+      if (step.refluxStudy) AppendRefluxSweep(session.app.data(), transcript);
+      return true;
   }
   return false;
 }
@@ -116,8 +194,8 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   const QDir out(outDir);
   // A refused calculation hides the other one's button, so each calculation gets a
   // session of its own from a fresh start with the same answers.
-  static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic"},
-                                    {"Command3", u"tray-by-tray", "tray-by-tray"}};
+  static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic", false, false},
+                                    {"Command3", u"tray-by-tray", "tray-by-tray", true, true}};
   Lines transcript;
   bool stopped = false;
   bool ok = true;

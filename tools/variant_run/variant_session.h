@@ -1,10 +1,19 @@
 #pragma once
 // A whole student session for one variant, played through the program's real windows,
 // with what the student sees written to a folder:
-//   transcript.txt           the texts of every calculation and printed report
+//   transcript.txt           the texts of every calculation and printed report, and the
+//                            reflux study on the data of the tray-by-tray calculation
+//   reflux.png, reflux.pdf   the diagram window's reflux study after that calculation,
+//                            and its printed page
 //   form7-kinetic.png        the results window after the kinetic line calculation
 //   form7-tray-by-tray.png   the results window after the tray-by-tray calculation
 //   report-kinetic.pdf, report-tray-by-tray.pdf   the two printed reports
+//   diagram-kinetic.png, diagram-tray-by-tray.png the diagram window after each calculation
+//   diagram.pdf              the diagram printed after the tray-by-tray calculation
+// The transcript's section "== tray profile" holds one line per tray of the tray-by-tray
+// calculation: the tray number in 4 characters, then liquid x, vapour entering, y*(x),
+// vapour leaving, EMY and clear-liquid height, each in 10 with 4 decimals; " *" on the
+// feed tray.
 #include <QString>
 #include <string>
 

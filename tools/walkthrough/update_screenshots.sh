@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Plays the walkthrough session and copies four of its pictures into docs/screenshots,
+# Plays the walkthrough session and copies five of its pictures into docs/screenshots,
 # where the README shows them. Needs a build (bash scripts/build build).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -12,4 +12,5 @@ cp "$out"/*-start-screen.png docs/screenshots/start-screen.png
 cp "$out"/*-kinetic-line-table.png docs/screenshots/kinetic-line-table.png
 cp "$out"/*-tray-by-tray-table.png docs/screenshots/tray-by-tray-table.png
 cp "$out"/*-report-tray-by-tray-1.png docs/screenshots/report-tray-by-tray.png
+cp "$out"/*-diagram-tray-by-tray.png docs/screenshots/diagram-tray-by-tray.png
 ls -l docs/screenshots

@@ -140,9 +140,16 @@ bool SecondStage(Walk& w, const Variant& variant) {
   return s.Loaded("Form7") || w.Fail("the variant's parameters were not accepted");
 }
 
-// One calculation on the results menu, pictured, and its report printed. A button
-// hidden by an earlier refusal is left alone, as the student would have to.
-bool Calculation(Walk& w, const char* button, const QString& table, const QString& report) {
+// The diagram window opened from the results menu, pictured and closed again.
+bool Diagram(Walk& w, const QString& label) {
+  return w.Click("Form7", "Command6") && w.Shot("Form11", label) && w.Click("Form11", "Command2");
+}
+
+// One calculation on the results menu, pictured with its diagram, and its report
+// printed. A button hidden by an earlier refusal is left alone, as the student would
+// have to.
+bool Calculation(Walk& w, const char* button, const QString& table, const QString& diagram,
+                 const QString& report) {
   StudentSession& s = w.session();
   switch (s.ClickButton("Form7", button)) {
     case StudentSession::Click::Hidden:
@@ -152,7 +159,7 @@ bool Calculation(Walk& w, const char* button, const QString& table, const QStrin
     case StudentSession::Click::Done:
       break;
   }
-  if (!w.Shot("Form7", table)) return false;
+  if (!w.Shot("Form7", table) || !Diagram(w, diagram)) return false;
   Window* form7 = s.Loaded("Form7");
   const Control* print = form7 ? form7->FindControl("Command5") : nullptr;
   // A refused calculation leaves nothing to print.
@@ -165,9 +172,9 @@ bool Results(Walk& w, const Variant& variant) {
   StudentSession& s = w.session();
   if (!w.Shot("Form7", QStringLiteral("results-menu")) ||
       !Calculation(w, "Command2", QStringLiteral("kinetic-line-table"),
-                   QStringLiteral("report-kinetic")) ||
+                   QStringLiteral("diagram-kinetic"), QStringLiteral("report-kinetic")) ||
       !Calculation(w, "Command3", QStringLiteral("tray-by-tray-table"),
-                   QStringLiteral("report-tray-by-tray")) ||
+                   QStringLiteral("diagram-tray-by-tray"), QStringLiteral("report-tray-by-tray")) ||
       !w.Click("Form7", "Command4") || !w.Shot("Form9", QStringLiteral("full-correction"))) {
     return false;
   }
@@ -176,7 +183,8 @@ bool Results(Walk& w, const Variant& variant) {
       !w.Click("Form9", "Command3")) {
     return false;
   }
-  return w.Shot("Form7", QStringLiteral("results-after-correction"));
+  return w.Shot("Form7", QStringLiteral("results-after-correction")) &&
+         Diagram(w, QStringLiteral("diagram-after-correction"));
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+#include "report/diagram_report.h"
+
+#include "report/format.h"
+#include "report/tray_profile.h"
+
+namespace rc {
+namespace {
+
+constexpr std::uint8_t kNameWidth = 40;          // as in the reports' header line
+constexpr double kPlotLeft = 1500;               // [twips]
+constexpr double kPlotSide = 7800;               // [twips] the unit square
+constexpr double kPlotTopGap = 250;              // [twips] under the title
+constexpr double kUnderPlot = 650;               // [twips] tick labels and the x title
+constexpr double kTableLeft = 1500;              // [twips] pen x of the profile lines
+constexpr std::uint8_t kTrayWidth = 4, kFieldWidth = 10;
+
+void PrintLine(Surface& printer, double x, const std::u16string& text) {
+  printer.CurrentX = x;
+  printer.Print(text);
+}
+
+}  // namespace
+
+void PrintDiagramPageHeader(Surface& printer, const std::u16string& studentName,
+                            const std::u16string& dateTime, const std::u16string& title, double x) {
+  for (int i = 0; i < 3; ++i) printer.Print();
+  printer.Print(Spaces(25) + studentName + PadWidth(studentName, kNameWidth) + dateTime);
+  printer.Print();
+  printer.FontBold = true;
+  PrintLine(printer, x, title);
+  printer.FontBold = false;
+}
+
+TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
+                        const std::u16string& dateTime, char16_t decimalSeparator) {
+  PrintDiagramPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle, kPlotLeft);
+
+  const double top = printer.CurrentY + kPlotTopGap;
+  const TwipRect area{kPlotLeft, top, kPlotLeft + kPlotSide, top + kPlotSide};
+  const double below = area.bottom + kUnderPlot;
+  DrawYXDiagram(printer, data, content, YXDiagramFrame(area), below, decimalSeparator);
+
+  const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0);
+  printer.CurrentY = below + (messages + 1) * printer.LineHeight();
+  if (content.trays && data.TrayProfile.Count > 0) {
+    printer.FontBold = true;
+    PrintLine(printer, kTableLeft, kTrayProfileTitle);
+    printer.FontBold = false;
+    const std::u16string heading = TrayProfileHeading(kTrayWidth, kFieldWidth);
+    PrintLine(printer, kTableLeft, heading);
+    for (int i = 1; i <= data.TrayProfile.Count; ++i) {
+      // A row that would pass the bottom of the page starts a new one under the headings.
+      const double page = printer.PageHeight();
+      if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
+        printer.NewPage();
+        PrintLine(printer, kTableLeft, heading);
+      }
+      PrintLine(printer, kTableLeft, TrayProfileRow(data, i, kTrayWidth, kFieldWidth, decimalSeparator));
+    }
+  }
+  return area;
+}
+
+}  // namespace rc

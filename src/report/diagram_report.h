@@ -1,0 +1,24 @@
+#pragma once
+// The y–x diagram on paper: the header line with the student's name and the date text,
+// the bold title, the diagram in vector operations, then the tray profile, which runs on
+// to further pages when it is long.
+#include <string>
+
+#include "report/yx_diagram.h"
+
+namespace rc {
+
+inline constexpr char16_t kDiagramReportTitle[] = u"ДИАГРАММА Y–X РЕКТИФИКАЦИОННОЙ КОЛОННЫ";
+
+// The top of a diagram's page: three blank lines, the student's name and the date text
+// (dateTime, from DateTimeText) as in the reports' header line, a blank line, and the
+// title in bold with its start at x.
+void PrintDiagramPageHeader(Surface& printer, const std::u16string& studentName,
+                            const std::u16string& dateTime, const std::u16string& title, double x);
+
+// dateTime is the text of DateTimeText. The plotting area of the diagram is returned
+// so that a reader of the page can find its points.
+TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
+                        const std::u16string& dateTime, char16_t decimalSeparator);
+
+}  // namespace rc

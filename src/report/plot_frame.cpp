@@ -1,0 +1,153 @@
+#include "report/plot_frame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "report/format.h"
+
+namespace rc {
+namespace {
+
+constexpr double kTickGap = 60;        // [twips] between the area and its tick labels
+constexpr double kTitleGap = 60;       // [twips] between the tick labels and a title
+constexpr double kLegendPad = 80;      // [twips] inside the legend's box
+constexpr double kLegendSample = 450;  // [twips] the short line before each text
+constexpr double kLegendInset = 100;   // [twips] from the area's corner
+constexpr double kCharPerLine = 0.62;  // a fixed-pitch character's width per line height
+
+// The values at which grid lines stand: min, min + step, ... up to max.
+std::vector<double> GridValues(const PlotAxis& axis) {
+  std::vector<double> values;
+  if (!(axis.step > 0) || !(axis.max > axis.min)) return values;
+  const double count = std::floor((axis.max - axis.min) / axis.step + 1e-9);
+  if (!(count < 1000)) return values;
+  for (int k = 0; k <= static_cast<int>(count); ++k) values.push_back(axis.min + k * axis.step);
+  return values;
+}
+
+double CharWidth(const Surface& s) { return kCharPerLine * s.LineHeight(); }
+
+}  // namespace
+
+PlotFrame::PlotFrame(TwipRect area, PlotAxis x, PlotAxis y)
+    : area_(area), x_(std::move(x)), y_(std::move(y)) {}
+
+double PlotFrame::X(double value) const {
+  return area_.left + (value - x_.min) / (x_.max - x_.min) * area_.Width();
+}
+
+double PlotFrame::Y(double value) const {
+  return area_.bottom - (value - y_.min) / (y_.max - y_.min) * area_.Height();
+}
+
+double PlotFrame::ValueOfX(double twips) const {
+  return x_.min + (twips - area_.left) / area_.Width() * (x_.max - x_.min);
+}
+
+double PlotFrame::ValueOfY(double twips) const {
+  return y_.min + (area_.bottom - twips) / area_.Height() * (y_.max - y_.min);
+}
+
+void PlotFrame::DrawFrame(Surface& s, char16_t decimalSeparator, Colour textColour) const {
+  const TwipRect& a = area_;
+  s.FilledBox(a.left, a.top, a.right, a.bottom, kPlotBackColour);
+  const double line = s.LineHeight();
+  std::size_t widestY = 0;
+  for (const double v : GridValues(x_)) {
+    const double x = X(v);
+    s.Line(x, a.top, x, a.bottom, kPlotGridColour);
+    s.TextAt(x, a.bottom + kTickGap, FormatFixed(static_cast<float>(v), 1, x_.decimals, decimalSeparator),
+             textColour, TextAnchor::Centre);
+  }
+  for (const double v : GridValues(y_)) {
+    const double y = Y(v);
+    s.Line(a.left, y, a.right, y, kPlotGridColour);
+    const std::u16string label = FormatFixed(static_cast<float>(v), 1, y_.decimals, decimalSeparator);
+    widestY = std::max(widestY, label.size());
+    s.TextAt(a.left - kTickGap, y - line / 2, label, textColour, TextAnchor::End);
+  }
+  s.Box(a.left, a.top, a.right, a.bottom, kPlotFrameColour);
+  s.TextAt((a.left + a.right) / 2, a.bottom + kTickGap + line + kTitleGap, x_.title, textColour,
+           TextAnchor::Centre);
+  const double yTitleLeft = a.left - kTickGap - static_cast<double>(widestY) * CharWidth(s) - kTitleGap - line;
+  s.TextAt(yTitleLeft, (a.top + a.bottom) / 2, y_.title, textColour, TextAnchor::Centre, true);
+}
+
+void PlotFrame::ClipToArea(Surface& s) const { s.ClipTo(area_.left, area_.top, area_.right, area_.bottom); }
+
+void PlotFrame::Curve(Surface& s, const std::vector<std::pair<double, double>>& points,
+                      Colour colour, double widthTwips, bool dashed) const {
+  std::vector<TwipPoint> mapped;
+  mapped.reserve(points.size());
+  for (const auto& [x, y] : points) {
+    if (std::isfinite(x) && std::isfinite(y)) mapped.push_back(At(x, y));
+  }
+  if (mapped.size() >= 2) s.Polyline(std::move(mapped), colour, widthTwips, dashed);
+}
+
+void PlotFrame::Mark(Surface& s, double x, double y, Colour colour, MarkerShape shape,
+                     double sizeTwips) const {
+  if (std::isfinite(x) && std::isfinite(y)) s.Marker(X(x), Y(y), sizeTwips, colour, shape);
+}
+
+void PlotFrame::DrawLegend(Surface& s, const std::vector<LegendEntry>& entries,
+                           Colour textColour) const {
+  if (entries.empty()) return;
+  const double line = s.LineHeight();
+  std::size_t longest = 0;
+  for (const LegendEntry& e : entries) longest = std::max(longest, e.text.size());
+  const double width = 2 * kLegendPad + kLegendSample + kLegendPad + static_cast<double>(longest) * CharWidth(s);
+  const double height = 2 * kLegendPad + static_cast<double>(entries.size()) * line;
+  const double right = area_.right - kLegendInset, bottom = area_.bottom - kLegendInset;
+  const double left = right - width, top = bottom - height;
+  s.FilledBox(left, top, right, bottom, kPlotBackColour);
+  s.Box(left, top, right, bottom, kPlotFrameColour);
+  double y = top + kLegendPad;
+  for (const LegendEntry& e : entries) {
+    const double middle = y + line / 2;
+    const double sampleLeft = left + kLegendPad, sampleRight = sampleLeft + kLegendSample;
+    if (e.line) s.Polyline({{sampleLeft, middle}, {sampleRight, middle}}, e.colour, 30, e.dashed);
+    if (e.marker) s.Marker((sampleLeft + sampleRight) / 2, middle, 105, e.colour, e.shape);
+    s.TextAt(sampleRight + kLegendPad, y, e.text, textColour);
+    y += line;
+  }
+}
+
+std::vector<std::pair<double, double>> SmoothCurve(const std::vector<std::pair<double, double>>& points,
+                                                   int per) {
+  const std::size_t n = points.size();
+  if (n < 3 || per < 1) return points;
+  std::vector<double> h(n - 1), d(n - 1), m(n);
+  for (std::size_t k = 0; k + 1 < n; ++k) {
+    h[k] = points[k + 1].first - points[k].first;
+    if (!(h[k] > 0)) return points;  // not strictly increasing in x: straight pieces
+    d[k] = (points[k + 1].second - points[k].second) / h[k];
+  }
+  // Fritsch-Carlson tangents: zero at a turning point, a weighted harmonic mean elsewhere.
+  m[0] = d[0];
+  m[n - 1] = d[n - 2];
+  for (std::size_t k = 1; k + 1 < n; ++k) {
+    if (d[k - 1] * d[k] <= 0) {
+      m[k] = 0;
+    } else {
+      const double w1 = 2 * h[k] + h[k - 1], w2 = h[k] + 2 * h[k - 1];
+      m[k] = (w1 + w2) / (w1 / d[k - 1] + w2 / d[k]);
+    }
+  }
+  std::vector<std::pair<double, double>> curve;
+  curve.reserve((n - 1) * static_cast<std::size_t>(per) + 1);
+  for (std::size_t k = 0; k + 1 < n; ++k) {
+    const auto [x0, y0] = points[k];
+    const double y1 = points[k + 1].second;
+    for (int j = 0; j < per; ++j) {
+      const double t = static_cast<double>(j) / per, t2 = t * t, t3 = t2 * t;
+      const double y = (2 * t3 - 3 * t2 + 1) * y0 + (t3 - 2 * t2 + t) * h[k] * m[k] +
+                       (-2 * t3 + 3 * t2) * y1 + (t3 - t2) * h[k] * m[k + 1];
+      curve.emplace_back(x0 + t * h[k], y);
+    }
+  }
+  curve.push_back(points.back());
+  return curve;
+}
+
+}  // namespace rc

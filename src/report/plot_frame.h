@@ -1,0 +1,85 @@
+#pragma once
+// A plot of y against x drawn on a Surface: a white area with a light grid, a frame,
+// tick labels and axis titles, and the mapping of data values to twips within it. The
+// y–x diagram is drawn in one; any other plot of one quantity against another can be.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "report/surface.h"
+
+namespace rc {
+
+struct PlotAxis {
+  double min = 0, max = 1;    // data range shown
+  double step = 0.1;          // grid and tick spacing
+  std::uint8_t decimals = 1;  // of the tick labels
+  std::u16string title;
+};
+
+// A rectangle [twips], y downwards.
+struct TwipRect {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  double Width() const { return right - left; }
+  double Height() const { return bottom - top; }
+};
+
+// One line of a legend: a short line, a marker, or both, and its text.
+struct LegendEntry {
+  std::u16string text;
+  Colour colour = kBlack;
+  bool line = true;
+  bool dashed = false;
+  bool marker = false;
+  MarkerShape shape = MarkerShape::Circle;
+};
+
+inline constexpr Colour kPlotGridColour = Rgb(215, 215, 215);
+inline constexpr Colour kPlotFrameColour = Rgb(0, 0, 0);
+inline constexpr Colour kPlotBackColour = Rgb(255, 255, 255);
+
+class PlotFrame {
+ public:
+  // area: the plotting area itself; labels and titles go outside it.
+  PlotFrame(TwipRect area, PlotAxis x, PlotAxis y);
+
+  const TwipRect& Area() const { return area_; }
+  const PlotAxis& XAxis() const { return x_; }
+  const PlotAxis& YAxis() const { return y_; }
+
+  // Data value to twips, and back.
+  double X(double value) const;
+  double Y(double value) const;
+  TwipPoint At(double x, double y) const { return {X(x), Y(y)}; }
+  double ValueOfX(double twips) const;
+  double ValueOfY(double twips) const;
+
+  // White area, the grid at every step, the frame, the tick labels below and to the
+  // left, the x title centred under the labels and the y title upright to their left.
+  void DrawFrame(Surface& s, char16_t decimalSeparator, Colour textColour) const;
+  // Lets the following operations draw only inside the area, and lifts that again.
+  void ClipToArea(Surface& s) const;
+
+  // A curve through data points; points that are not finite are left out.
+  void Curve(Surface& s, const std::vector<std::pair<double, double>>& points, Colour colour,
+             double widthTwips = 0, bool dashed = false) const;
+  void Mark(Surface& s, double x, double y, Colour colour, MarkerShape shape,
+            double sizeTwips) const;
+
+  // A boxed legend in the lower right corner of the area. Its width follows the longest
+  // text, taking a character as 0.62 of the line height (a fixed-pitch font's cell).
+  void DrawLegend(Surface& s, const std::vector<LegendEntry>& entries, Colour textColour) const;
+
+ private:
+  TwipRect area_;
+  PlotAxis x_, y_;
+};
+
+// y(x) of the monotone cubic through the points (sorted by x, at least two): smooth,
+// through every point, and never overshooting between two of them. Sampled at `per`
+// points between each pair, for drawing.
+std::vector<std::pair<double, double>> SmoothCurve(const std::vector<std::pair<double, double>>& points,
+                                                   int per = 16);
+
+}  // namespace rc

@@ -1,0 +1,235 @@
+#include "report/reflux_plot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "report/diagram_report.h"
+#include "report/reflux_texts.h"
+#include "report/yx_diagram.h"
+
+namespace rc {
+namespace {
+
+using Outcome = RefluxPoint::Outcome;
+using Points = std::vector<std::pair<double, double>>;
+
+constexpr double kCurveWidth = 30;      // [twips]
+constexpr double kPointSize = 80;       // [twips] a completed point
+constexpr double kMarkSize = 150;       // [twips] optimum, own R
+constexpr double kRefusedSize = 110;    // [twips] a refused point on the axis
+constexpr double kLabelGap = 60;        // [twips]
+
+// Print layout [twips]: as the diagram's page.
+constexpr double kPageLeft = 1500, kPageRight = 9300;
+constexpr double kPagePlotHeight = 3600, kPageTopGap = 250, kUnderPlot = 650;
+
+// A round grid step giving about `lines` grid lines over span: 1, 2 or 5 times a power
+// of ten.
+double RoundStep(double span, double lines) {
+  const double raw = span / lines;
+  if (!(raw > 0) || !std::isfinite(raw)) return 1;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  const double n = raw / magnitude;
+  return (n < 1.5 ? 1 : n < 3.5 ? 2 : n < 7.5 ? 5 : 10) * magnitude;
+}
+
+std::uint8_t DecimalsOf(double step) {
+  return step >= 1 ? 0 : static_cast<std::uint8_t>(std::ceil(-std::log10(step) - 1e-9));
+}
+
+// From 0 to the first grid line above the largest value (10 when there is none).
+PlotAxis CountAxis(double largest, std::u16string title) {
+  if (!(largest > 0)) largest = 10;
+  const double step = std::max(1.0, RoundStep(largest, 5));
+  return PlotAxis{0, (std::floor(largest / step) + 1) * step, step, 0, std::move(title)};
+}
+
+PlotAxis RefluxAxis(const RefluxSweep& sweep) {
+  const double lo = sweep.points.front().reflux, hi = sweep.points.back().reflux;
+  const double step = RoundStep(hi - lo, 8);
+  return PlotAxis{std::floor(lo / step) * step, std::ceil(hi / step) * step, step,
+                  DecimalsOf(step), u"R, флегмовое число"};
+}
+
+const RefluxPoint& At(const RefluxSweep& sweep, int k) {
+  return sweep.points[static_cast<std::size_t>(k)];
+}
+
+bool Completed(const RefluxPoint& p) { return p.outcome == Outcome::Completed; }
+
+// The completed points as curves, broken where the calculation refused.
+void CompletedCurves(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool volume,
+                     Colour colour) {
+  Points run;
+  auto flush = [&] {
+    f.Curve(s, run, colour, kCurveWidth);
+    run.clear();
+  };
+  for (const RefluxPoint& p : sweep.points) {
+    if (!Completed(p)) {
+      flush();
+      continue;
+    }
+    const double y = volume ? p.traysTimesRefluxPlusOne : p.trays;
+    run.emplace_back(p.reflux, y);
+    f.Mark(s, p.reflux, y, colour, MarkerShape::Circle, kPointSize);
+  }
+  flush();
+}
+
+// A dashed upright line over the whole area at R.
+void RefluxLine(Surface& s, const PlotFrame& f, double r, Colour colour) {
+  f.Curve(s, {{r, f.YAxis().min}, {r, f.YAxis().max}}, colour, 0, true);
+}
+
+// A text beside the upright line at R, `row` lines below the top of the area; to the
+// right of the line, or to its left in the right quarter of the area.
+void LabelBesideLine(Surface& s, const PlotFrame& f, double r, int row,
+                     const std::u16string& text, Colour colour) {
+  const double x = f.X(r);
+  const bool left = x > f.Area().left + 0.75 * f.Area().Width();
+  s.TextAt(x + (left ? -kLabelGap : kLabelGap), f.Area().top + kLabelGap + row * s.LineHeight(),
+           text, colour, left ? TextAnchor::End : TextAnchor::Start);
+}
+
+// The refused ratios as marks on the R axis, each run of them labelled with its reason
+// just above the axis; neighbouring runs take turns between two heights.
+void RefusedMarks(Surface& s, const PlotFrame& f, const RefluxSweep& sweep) {
+  const double axisY = f.YAxis().min;
+  int run = 0;
+  for (int k = 0; k < kRefluxSweepPoints;) {
+    const Outcome o = At(sweep, k).outcome;
+    if (o == Outcome::Completed) {
+      ++k;
+      continue;
+    }
+    int last = k;
+    while (last + 1 < kRefluxSweepPoints && At(sweep, last + 1).outcome == o) ++last;
+    const bool tooMany = o == Outcome::TooManyTrays;
+    const Colour colour = tooMany ? kRefluxTooManyColour : kRefluxRefusedColour;
+    for (int j = k; j <= last; ++j) {
+      f.Mark(s, At(sweep, j).reflux, axisY, colour,
+             tooMany ? MarkerShape::Diamond : MarkerShape::Square, kRefusedSize);
+    }
+    const double from = f.X(At(sweep, k).reflux), to = f.X(At(sweep, last).reflux);
+    const TwipRect& a = f.Area();
+    const double middle = (from + to) / 2;
+    const TextAnchor anchor = middle < a.left + a.Width() / 8    ? TextAnchor::Start
+                              : middle > a.right - a.Width() / 8 ? TextAnchor::End
+                                                                 : TextAnchor::Centre;
+    const double x = anchor == TextAnchor::Start ? from : anchor == TextAnchor::End ? to : middle;
+    const double y = a.bottom - kRefusedSize - (1 + run % 2) * s.LineHeight();
+    s.TextAt(x, y, tooMany ? u"> 120" : u"ОШИБКА", colour, anchor);
+    ++run;
+    k = last + 1;
+  }
+}
+
+std::vector<LegendEntry> Legend(const RefluxSweep& sweep) {
+  std::vector<LegendEntry> entries{
+      {u"N, число реальных тарелок", kRefluxTraysColour, true, false, true},
+      {u"N·(R+1)", kRefluxVolumeColour, true, false, true},
+  };
+  if (sweep.optimum) {
+    entries.push_back({u"R опт: наименьшее N·(R+1)", kRefluxOptimumColour, true, true, true,
+                       MarkerShape::Diamond});
+  }
+  entries.push_back({u"ваше R", kRefluxOwnColour, true, true, true, MarkerShape::Square});
+  const auto any = [&](Outcome o) {
+    return std::any_of(sweep.points.begin(), sweep.points.end(),
+                       [o](const RefluxPoint& p) { return p.outcome == o; });
+  };
+  if (any(Outcome::TooManyTrays)) {
+    entries.push_back({u"больше 120 тарелок", kRefluxTooManyColour, false, false, true,
+                       MarkerShape::Diamond});
+  }
+  if (any(Outcome::Refused)) {
+    entries.push_back({u"ошибка в исх. данных", kRefluxRefusedColour, false, false, true,
+                       MarkerShape::Square});
+  }
+  return entries;
+}
+
+void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool volume,
+              char16_t separator) {
+  f.DrawFrame(s, separator, kDiagramTextColour);
+  const RefluxPoint& own = At(sweep, kOwnRefluxPoint);
+  const RefluxPoint* best = sweep.optimum ? &At(sweep, *sweep.optimum) : nullptr;
+  f.ClipToArea(s);
+  if (best) RefluxLine(s, f, best->reflux, kRefluxOptimumColour);
+  RefluxLine(s, f, own.reflux, kRefluxOwnColour);
+  CompletedCurves(s, f, sweep, volume, volume ? kRefluxVolumeColour : kRefluxTraysColour);
+  const auto valueOf = [volume](const RefluxPoint& p) {
+    return volume ? p.traysTimesRefluxPlusOne : static_cast<float>(p.trays);
+  };
+  if (Completed(own)) {
+    f.Mark(s, own.reflux, valueOf(own), kRefluxOwnColour, MarkerShape::Square, kMarkSize);
+  }
+  if (best) {
+    f.Mark(s, best->reflux, valueOf(*best), kRefluxOptimumColour, MarkerShape::Diamond, kMarkSize);
+  }
+  s.NoClip();
+  if (!volume) {
+    RefusedMarks(s, f, sweep);
+    LabelBesideLine(s, f, own.reflux, 0, u"ваше R", kRefluxOwnColour);
+    if (best) LabelBesideLine(s, f, best->reflux, 1, u"R опт", kRefluxOptimumColour);
+  } else if (best) {
+    // "R опт" over the minimum itself.
+    s.TextAt(f.X(best->reflux), f.Y(best->traysTimesRefluxPlusOne) - kMarkSize - s.LineHeight(),
+             u"R опт", kRefluxOptimumColour, TextAnchor::Centre);
+  }
+}
+
+double LargestOfCompleted(const RefluxSweep& sweep, bool volume) {
+  double largest = 0;
+  for (const RefluxPoint& p : sweep.points) {
+    if (!Completed(p)) continue;
+    largest = std::max<double>(largest, volume ? p.traysTimesRefluxPlusOne : p.trays);
+  }
+  return largest;
+}
+
+}  // namespace
+
+PlotFrame RefluxTraysFrame(const RefluxSweep& sweep, const TwipRect& area) {
+  return PlotFrame(area, RefluxAxis(sweep), CountAxis(LargestOfCompleted(sweep, false), u"N"));
+}
+
+PlotFrame RefluxVolumeFrame(const RefluxSweep& sweep, const TwipRect& area) {
+  return PlotFrame(area, RefluxAxis(sweep), CountAxis(LargestOfCompleted(sweep, true), u"N·(R+1)"));
+}
+
+void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayout& layout,
+                     char16_t separator) {
+  DrawPlot(s, RefluxTraysFrame(sweep, layout.trays), sweep, false, separator);
+  DrawPlot(s, RefluxVolumeFrame(sweep, layout.volume), sweep, true, separator);
+  // The legend alone in its rectangle, in the way a plot places its own.
+  PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(sweep), kDiagramTextColour);
+  const bool bold = s.FontBold;
+  s.FontBold = true;
+  s.TextAt(layout.trays.left, layout.lineTop, RefluxSummaryLine(sweep, separator),
+           kDiagramMessageColour);
+  s.FontBold = bold;
+}
+
+void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
+                      const RefluxSweep& sweep, const std::u16string& dateTime,
+                      char16_t separator) {
+  PrintDiagramPageHeader(printer, studentName, dateTime, kRefluxStudyTitle, kPageLeft);
+
+  const double line = printer.LineHeight();
+  RefluxStudyLayout layout;
+  const double top = printer.CurrentY + kPageTopGap;
+  layout.trays = {kPageLeft, top, kPageRight, top + kPagePlotHeight};
+  const double volumeTop = layout.trays.bottom + kUnderPlot + kPageTopGap;
+  layout.volume = {kPageLeft, volumeTop, kPageRight, volumeTop + kPagePlotHeight};
+  layout.lineTop = layout.volume.bottom + kUnderPlot + line;
+  // Under the line, at the right: room for six legend lines and the box's margins.
+  const double legendTop = layout.lineTop + 2 * line;
+  layout.legend = {kPageLeft, legendTop, kPageRight, legendTop + 6 * line + 400};
+  DrawRefluxStudy(printer, sweep, layout, separator);
+  printer.CurrentY = layout.legend.bottom;
+}
+
+}  // namespace rc

@@ -1,0 +1,43 @@
+#pragma once
+// The reflux study drawn on a Surface (the diagram window's second view and its printed
+// page): the number of real trays N against the reflux ratio R, with the refused ratios
+// marked on the axis with their reason, and N*(R + 1) below it with its minimum marked
+// "R опт"; the student's own R marked in both; the line naming both under the plots.
+#include <string>
+
+#include "calc/reflux_sweep.h"
+#include "report/plot_frame.h"
+
+namespace rc {
+
+inline constexpr char16_t kRefluxStudyTitle[] = u"ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО";
+
+inline constexpr Colour kRefluxTraysColour = Rgb(0, 0, 255);
+inline constexpr Colour kRefluxVolumeColour = Rgb(150, 0, 150);
+inline constexpr Colour kRefluxOptimumColour = Rgb(0, 150, 0);
+inline constexpr Colour kRefluxOwnColour = Rgb(255, 128, 0);
+inline constexpr Colour kRefluxTooManyColour = Rgb(255, 0, 0);
+inline constexpr Colour kRefluxRefusedColour = Rgb(0, 0, 0);
+
+// Where the parts go [twips]: the two plotting areas, one above the other, the legend's
+// box (drawn in the lower right corner of its rectangle) and the top of the line.
+struct RefluxStudyLayout {
+  TwipRect trays, volume, legend;
+  double lineTop = 0;
+};
+
+// The frames of the two plots: R over the swept range on both; N from 0, N*(R + 1)
+// from 0, each up to a round value above its largest completed point.
+PlotFrame RefluxTraysFrame(const RefluxSweep& sweep, const TwipRect& area);
+PlotFrame RefluxVolumeFrame(const RefluxSweep& sweep, const TwipRect& area);
+
+void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayout& layout,
+                     char16_t decimalSeparator);
+
+// The printed page: the header line with the student's name and the date text
+// (dateTime, from DateTimeText), the bold title, the plots and the line. One page.
+void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
+                      const RefluxSweep& sweep, const std::u16string& dateTime,
+                      char16_t decimalSeparator);
+
+}  // namespace rc

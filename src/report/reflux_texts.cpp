@@ -1,0 +1,61 @@
+#include "report/reflux_texts.h"
+
+#include "model/text.h"
+#include "report/format.h"
+
+namespace rc {
+namespace {
+
+constexpr std::uint8_t kCountWidth = 6;
+constexpr std::uint8_t kVolumeWidth = 12;
+
+std::u16string RightAligned(const std::u16string& text, std::uint8_t width) {
+  return PadWidth(text, width) + text;
+}
+
+// N of one point as the line under the plot writes it: "N = 15", "N > 120", "N не найдено".
+std::u16string TraysText(const RefluxPoint& p) {
+  switch (p.outcome) {
+    case RefluxPoint::Outcome::Completed:
+      return u"N = " + DecimalText(p.trays);
+    case RefluxPoint::Outcome::TooManyTrays:
+      return u"N > 120";
+    case RefluxPoint::Outcome::Refused:
+      break;
+  }
+  return u"N не найдено";
+}
+
+}  // namespace
+
+std::u16string RefluxSweepRow(const RefluxPoint& p, char16_t sep) {
+  std::u16string row = FormatFixed(p.reflux, 10, 4, sep);
+  switch (p.outcome) {
+    case RefluxPoint::Outcome::Completed:
+      row += RightAligned(DecimalText(p.trays), kCountWidth);
+      row += p.feedTray ? RightAligned(DecimalText(*p.feedTray), kCountWidth) : Spaces(kCountWidth);
+      return row + FormatFixed(p.traysTimesRefluxPlusOne, kVolumeWidth, 2, sep);
+    case RefluxPoint::Outcome::TooManyTrays:
+      row += u"  >120";
+      break;
+    case RefluxPoint::Outcome::Refused:
+      row += u" ERROR";
+      break;
+  }
+  return row + Spaces(kCountWidth) + Spaces(kVolumeWidth);
+}
+
+std::u16string RefluxSummaryLine(const RefluxSweep& sweep, char16_t sep) {
+  std::u16string line;
+  if (sweep.optimum) {
+    const RefluxPoint& best = sweep.points[static_cast<std::size_t>(*sweep.optimum)];
+    line = u"R опт = " + FormatFixed(best.reflux, 0, 4, sep) + u", " + TraysText(best) +
+           u", N·(R+1) = " + FormatFixed(best.traysTimesRefluxPlusOne, 0, 2, sep);
+  } else {
+    line = u"R опт не найдено";
+  }
+  const RefluxPoint& own = sweep.points[kOwnRefluxPoint];
+  return line + u";  ваше R = " + FormatFixed(own.reflux, 0, 4, sep) + u", " + TraysText(own);
+}
+
+}  // namespace rc

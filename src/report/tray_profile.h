@@ -1,0 +1,25 @@
+#pragma once
+// The tray profile: one row for every tray of the last completed tray-by-tray
+// calculation, from the bottom tray up.
+#include <cstdint>
+#include <string>
+
+#include "model/design_data.h"
+
+namespace rc {
+
+// Tray i (1..TrayProfile.Count): its number right-aligned in trayWidth characters, then
+// liquid x, vapour entering, y*(x), vapour leaving, EMY and clear-liquid height, each
+// FormatFixed in fieldWidth with 4 decimals; " *" after the feed tray.
+std::u16string TrayProfileRow(const DesignData& data, int tray, std::uint8_t trayWidth,
+                              std::uint8_t fieldWidth, char16_t decimalSeparator);
+
+// The column headings over those rows, in the same widths.
+std::u16string TrayProfileHeading(std::uint8_t trayWidth, std::uint8_t fieldWidth);
+// The title over the headings.
+inline constexpr char16_t kTrayProfileTitle[] = u"ПРОФИЛЬ КОЛОННЫ ПО ТАРЕЛКАМ (* - ТАРЕЛКА ПИТАНИЯ)";
+
+// The rows as a teacher's script reads them: widths 4 and 10.
+std::u16string TrayProfileTranscriptRow(const DesignData& data, int tray, char16_t decimalSeparator);
+
+}  // namespace rc

@@ -1,0 +1,47 @@
+#pragma once
+// The y–x diagram of the column in mole fractions of the light component: diagonal,
+// the equilibrium curve as the tray-by-tray calculation steps against it (eight points,
+// six parabolas each over its own segment), the two operating lines with XW, XF, XP,
+// and, when the calculations have completed on these data, the kinetic line and the
+// staircase of the real trays. Drawn on a Surface: the window and the printed page.
+#include <string>
+#include <vector>
+
+#include "model/design_data.h"
+#include "report/plot_frame.h"
+
+namespace rc {
+
+// What of the results belongs in the diagram.
+struct YXDiagramContent {
+  bool kineticLine = false;  // KineticPoints hold a completed run on the present data
+  bool trays = false;        // TrayProfile holds a completed run on the present data
+  // The messages of the calculations that refused the present data.
+  std::vector<std::u16string> refusals;
+};
+
+inline constexpr Colour kDiagonalColour = Rgb(128, 128, 128);
+inline constexpr Colour kEquilibriumColour = Rgb(0, 150, 0);
+inline constexpr Colour kOperatingColour = Rgb(0, 0, 255);
+inline constexpr Colour kKineticColour = Rgb(255, 0, 0);
+inline constexpr Colour kStaircaseColour = Rgb(150, 0, 150);
+inline constexpr Colour kFeedTrayColour = Rgb(255, 128, 0);
+inline constexpr Colour kDiagramTextColour = Rgb(0, 0, 192);
+inline constexpr Colour kDiagramMessageColour = Rgb(255, 0, 0);
+
+// The unit square of compositions in the plotting area given.
+PlotFrame YXDiagramFrame(const TwipRect& area);
+
+// The vapour on the operating lines at liquid x: below the feed (x <= XF) the lower
+// line through (XW, XW), above it the upper line through (XP, XP). [-]
+double OperatingLineY(const DesignData& data, double x);
+
+// The diagram with its legend, and under the area (from belowY) the summary line of
+// the trays and the refusal messages, one line each, in bold red.
+void DrawYXDiagram(Surface& s, const DesignData& data, const YXDiagramContent& content,
+                   const PlotFrame& frame, double belowY, char16_t decimalSeparator);
+
+// "ОБЩЕЕ ЧИСЛО ТАРЕЛОК = N, ТАРЕЛКА ПИТАНИЯ = M", or "... ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА".
+std::u16string DiagramSummaryText(const TrayProfileRows& profile);
+
+}  // namespace rc

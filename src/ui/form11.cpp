@@ -1,0 +1,138 @@
+#include "ui/form11.h"
+
+#include "ui/application.h"
+#include "ui/form7.h"
+#include "ui/printer_page.h"
+#include "ui/reflux_view.h"
+#include "ui/yx_diagram_view.h"
+
+namespace rc {
+namespace {
+
+constexpr int kWindowWidth = 15150;   // [twips] the diagram and the profile side by side
+constexpr int kWindowHeight = 9750;   // [twips] client area
+constexpr int kButtonWidth = 2900;    // [twips]
+constexpr int kButtonGap = 150;       // [twips]
+constexpr int kFirstButtonLeft = 1000;
+constexpr Colour kPrintColour = Rgb(192, 192, 0);
+constexpr Colour kCloseColour = Rgb(255, 128, 128);
+constexpr Colour kViewColour = Rgb(128, 255, 255);
+constexpr int kViewButtonsFrom = 3;   // Command3 switches to view 0
+
+std::string ViewButtonName(std::size_t index) {
+  return "Command" + std::to_string(kViewButtonsFrom + static_cast<int>(index));
+}
+
+Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
+                   Colour colour, int left) {
+  Control& b = w.Add(name, ControlKind::Button);
+  b.caption = caption;
+  b.backColor = colour;
+  b.font = FontSpec{u"MS Sans Serif", 8.25};
+  b.left = left;
+  b.top = Form11::kButtonTop;
+  b.width = kButtonWidth;
+  b.height = Form11::kButtonHeight;
+  return b;
+}
+
+}  // namespace
+
+Form11::Form11(Application& app)
+    : Window(app, "Form11"),
+      printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ ДИАГРАММЫ", kPrintColour, kFirstButtonLeft)),
+      closeButton(AddButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kCloseColour,
+                            kFirstButtonLeft + kButtonWidth + kButtonGap)) {}
+
+void Form11::Load() {
+  left = 400;
+  top = 300;
+  width = kWindowWidth;
+  height = kWindowHeight;
+  caption = u"ДИАГРАММА Y–X";
+  backColor = Rgb(255, 255, 0);
+  surface().ForeColor = Rgb(0, 0, 192);
+  SetFont(FontSpec{u"Courier", 9.75});
+
+  printButton.onClick = [this] { PrintView(); };
+  closeButton.onClick = [this] { app().Unload(*this); };
+
+  // The views, in the order of their buttons.
+  AddView(std::make_unique<YXDiagramView>());
+  AddView(std::make_unique<RefluxStudyView>());
+  PlaceViewButtons();
+  ShowView(0);
+}
+
+void Form11::AddView(std::unique_ptr<DiagramView> view) {
+  const std::size_t index = views_.size();
+  Control& button = AddButton(*this, ViewButtonName(index), view->Caption(), kViewColour, 0);
+  button.onClick = [this, index] { ShowView(index); };
+  viewButtons_.push_back(&button);
+  view->Build(*this);
+  views_.push_back(std::move(view));
+}
+
+void Form11::PlaceViewButtons() {
+  // After print and close, left to right; one view alone needs no button.
+  int x = kFirstButtonLeft + 2 * (kButtonWidth + kButtonGap);
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    Control& button = *viewButtons_[i];
+    button.left = x;
+    button.visible = views_.size() > 1;
+    x += kButtonWidth + kButtonGap;
+  }
+}
+
+void Form11::ShowView(std::size_t index) {
+  if (index >= views_.size()) return;
+  views_[shown_]->Hide(*this);
+  shown_ = index;
+  for (std::size_t i = 0; i < views_.size(); ++i) viewButtons_[i]->enabled = i != shown_;
+  Refresh();
+}
+
+void Form11::Refresh() {
+  surface().Cls();
+  views_[shown_]->Show(*this);
+}
+
+YXDiagramContent Form11::Content() {
+  YXDiagramContent content;
+  const Form7* menu = app().FindForm<Form7>();
+  if (!menu) return content;
+  const DesignData& data = app().data();
+  const CalculationLog& log = menu->calculations;
+  content.kineticLine = log.kineticLine.CompletedOn(data);
+  content.trays = log.trayByTray.CompletedOn(data);
+  for (const CalculationRecord* r : {&log.kineticLine, &log.trayByTray}) {
+    if (r->RefusedOn(data)) content.refusals.push_back(r->refusal->message);
+  }
+  return content;
+}
+
+void Form11::PrintView() {
+  printButton.enabled = false;  // the document cannot be asked for twice
+  Toolkit& toolkit = app().toolkit();
+  Surface printer = PrinterSurface(toolkit);
+  views_[shown_]->Print(*this, printer, PrintedDateTime(toolkit));
+  toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
+  printButton.enabled = true;
+}
+
+void OpenDiagramWindow(Application& app) {
+  std::size_t view = 0;
+  if (Form11* open = app.FindForm<Form11>()) {
+    view = open->ShownView();
+    app.Unload(*open);
+  }
+  Form11& window = app.Form<Form11>();
+  window.ShowView(view);
+  window.Show();
+}
+
+void RefreshDiagramWindow(Application& app) {
+  if (Form11* open = app.FindForm<Form11>()) open->Refresh();
+}
+
+}  // namespace rc

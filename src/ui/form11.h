@@ -1,0 +1,74 @@
+#pragma once
+// The diagram window, opened from the results menu: one or more views of the present
+// data and results (the y–x diagram first), a button to switch to each view when there
+// is more than one, the print button and the close button. It follows the results: the
+// results menu has it redrawn after every calculation.
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "report/yx_diagram.h"
+#include "ui/window.h"
+
+namespace rc {
+
+class Form11;
+
+// One view of the diagram window. A view adds its own controls when the window loads;
+// only the controls of the view shown are visible.
+class DiagramView {
+ public:
+  virtual ~DiagramView() = default;
+  // The caption of the button that switches to the view.
+  virtual std::u16string Caption() const = 0;
+  // Once, when the window loads: adds the view's controls, hidden.
+  virtual void Build(Form11& window) = 0;
+  // Draws the view on the window's cleared surface and shows its controls.
+  virtual void Show(Form11& window) = 0;
+  // Hides the view's controls.
+  virtual void Hide(Form11& window) = 0;
+  // The view on paper, from the top of the first page.
+  virtual void Print(Form11& window, Surface& printer, const std::u16string& dateTime) = 0;
+};
+
+class Form11 : public Window {
+ public:
+  explicit Form11(Application& app);
+  void Load() override;
+
+  // Draws the view shown again from the present data and results.
+  void Refresh();
+  // Switches to view index (0: the y–x diagram) and draws it.
+  void ShowView(std::size_t index);
+  std::size_t ShownView() const { return shown_; }
+  std::size_t ViewCount() const { return views_.size(); }
+  // Prints the view shown through the program's printer (the print preview).
+  void PrintView();
+
+  // The results that belong on the diagram now: those of calculations the results menu
+  // ran on the data as they are, and the refusals among them.
+  YXDiagramContent Content();
+
+  // The bottom row: print and close, then one button per view.
+  static constexpr int kButtonTop = 9000;      // [twips]
+  static constexpr int kButtonHeight = 495;    // [twips]
+
+ private:
+  void AddView(std::unique_ptr<DiagramView> view);
+  void PlaceViewButtons();
+
+  Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
+  Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
+  std::vector<Control*> viewButtons_;  // Command3 onwards, one per view
+  std::vector<std::unique_ptr<DiagramView>> views_;
+  std::size_t shown_ = 0;
+};
+
+// The diagram button of the results menu: opens the window, or brings it to the front
+// (a window loaded afresh comes up on top) keeping the view shown.
+void OpenDiagramWindow(Application& app);
+// The results have changed: the window, when open, draws them.
+void RefreshDiagramWindow(Application& app);
+
+}  // namespace rc

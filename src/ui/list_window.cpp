@@ -1,0 +1,241 @@
+#include "ui/list_window.h"
+
+#include <cmath>
+
+#include "model/equilibrium.h"
+#include "ui/prompts.h"
+#include "report/input_rows.h"
+
+namespace rc {
+namespace {
+
+constexpr Colour kListBack = 0x00FF00;         // green
+constexpr Colour kListText = 0x800000;         // navy
+constexpr Colour kInstructionText = 0xC000C0;  // purple
+constexpr Colour kInstructionBack = 0xFFFFC0;  // light cyan
+constexpr Colour kYellow = 0x00FFFF;
+
+constexpr char16_t kInstructionCaption[] =
+    u" Подведите указатель мыши к   строке, информацию которой   Вы будете исправлять и  "
+    u"щёлкните левой кнопкой";
+
+constexpr int kButtonWidth = 4000;   // [twips]
+constexpr int kButtonHeight = 495;   // [twips]
+constexpr int kListWidth = 10000;    // [twips] 80 characters of 120 twips and a scroll bar
+constexpr int kFaultRowsX = 530;     // [twips] left of the printed rows and of the marker
+constexpr int kFaultRowStep = 195;   // [twips] between printed rows
+constexpr int kMarkerHeight = 200;   // [twips]
+constexpr int kMarkerWidth = 10000;  // [twips]
+
+const FontSpec kWindowFont{u"Courier", 9.75};
+
+Control& WithSize(Control& c, int width, int height) {
+  c.width = width;
+  c.height = height;
+  return c;
+}
+
+Control& AddButton(Window& window, int k) {
+  return WithSize(window.Add("Command" + std::to_string(k), ControlKind::Button), kButtonWidth,
+                  kButtonHeight);
+}
+
+}  // namespace
+
+int TrayParameterAt(int index) { return index <= 12 ? index + 19 : index + 20; }
+
+bool Names(const ListRow& row, Check check, int code) {
+  using Content = ListRow::Content;
+  if (check == Check::Equilibrium) {
+    if (row.content == Content::EquilibriumPair) return code >= 0 && code <= 7 && row.item == code;
+    return row.content == Content::Composition && code >= 8 && code <= 10 && row.item == code + 8;
+  }
+  if (row.content != Content::Parameter) return false;
+  if (code >= 2 && code <= 14) return row.item == code + 17;
+  if (code >= 15 && code <= 22) return row.item == code + 18;
+  return false;
+}
+
+void PlaceSideBySide(const Window& window, Control& first, Control& second) {
+  const int gap = static_cast<int>(
+      std::lround((window.width - first.width - second.width) / 3.0));
+  first.left = gap;
+  second.left = first.left + first.width + gap;
+}
+
+ListWindow::ListWindow(Application& app, std::string name, int buttons)
+    : Window(app, std::move(name)),
+      list(WithSize(Add("List1", ControlKind::List), kListWidth, 4400)),
+      acceptButton(AddButton(*this, 1)),
+      correctButton(AddButton(*this, 2)),
+      endOfCorrectionsButton(AddButton(*this, 3)),
+      capsButton(buttons >= 4 ? &AddButton(*this, 4) : nullptr),
+      noCapsButton(buttons >= 5 ? &AddButton(*this, 5) : nullptr),
+      heading(WithSize(Add("Label1", ControlKind::Label), 6600, 375)),
+      faultMarker(WithSize(Add("Label2", ControlKind::Label), kMarkerWidth, kMarkerHeight)),
+      instruction(WithSize(Add("Label3", ControlKind::Label), 3735, 1215)) {
+  left = 0;
+  top = 0;
+  width = 12000;
+  height = 10000;
+  SetFont(kWindowFont);
+
+  list.font = kWindowFont;
+  list.backColor = kListBack;
+  list.foreColor = kListText;
+  list.onClick = [this] { RowClicked(); };
+
+  heading.font = FontSpec{u"Courier", 12, true};
+  heading.backColor = kYellow;
+  heading.centred = true;
+
+  faultMarker.font = kWindowFont;
+  faultMarker.foreColor = kRed;
+  faultMarker.backColor = kListBack;
+  faultMarker.visible = false;
+
+  instruction.font = FontSpec{u"Times New Roman", 12, true};
+  instruction.foreColor = kInstructionText;
+  instruction.backColor = kInstructionBack;
+  instruction.caption = kInstructionCaption;
+  instruction.centred = true;
+}
+
+void ListWindow::EnterCorrectionMode() {
+  surface().Cls();
+  caption = kCorrectionCaption;
+  Show();
+  list.enabled = true;
+  list.visible = true;
+  for (Control* c : {&faultMarker, &acceptButton, &correctButton, &endOfCorrectionsButton, &heading}) {
+    c->visible = false;
+  }
+  instruction.visible = true;
+}
+
+void ListWindow::ReturnFromErrorDialog() { EnterCorrectionMode(); }
+
+int ListWindow::RowOfFault(Check check, int code) const {
+  for (int r = 0; r < RowCount(); ++r) {
+    if (Names(rows[static_cast<std::size_t>(r)], check, code)) return r;
+  }
+  return -1;
+}
+
+int ListWindow::HeaderRow() const {
+  for (int r = 0; r < RowCount(); ++r) {
+    if (rows[static_cast<std::size_t>(r)].content == ListRow::Content::TrayClassHeader) return r;
+  }
+  return -1;
+}
+
+std::u16string ListWindow::RowText(int row, HeaderOccasion header) {
+  const DesignData& data = app().data();
+  const ListRow& r = rows.at(static_cast<std::size_t>(row));
+  switch (r.content) {
+    case ListRow::Content::EquilibriumPair: return EquilibriumRowText(data, r.item);
+    case ListRow::Content::TrayClassHeader: return TrayClassHeader(data, header);
+    case ListRow::Content::Composition:
+    case ListRow::Content::Parameter: return ParameterRowText(data, r.item);
+  }
+  return {};
+}
+
+void ListWindow::FillList(HeaderOccasion header) {
+  list.Clear();
+  for (int r = 0; r < RowCount(); ++r) list.AddItem(RowText(r, header));
+}
+
+void ListWindow::ReplaceRow(int row, const std::u16string& text) {
+  list.RemoveItem(row);
+  list.AddItem(text, row);
+}
+
+void ListWindow::RowClicked() {
+  const int r = list.listIndex;
+  if (r < 0 || r >= RowCount()) return;
+  BeforeRowCorrection();
+  instruction.visible = false;
+  endOfCorrectionsButton.visible = false;
+
+  DesignData& data = app().data();
+  const ListRow row = rows[static_cast<std::size_t>(r)];
+  switch (row.content) {
+    case ListRow::Content::EquilibriumPair:
+      AskEquilibriumPair(app(), row.item, row.promptY);
+      SortEquilibriumPoints(data);
+      AfterPointsSorted();
+      break;
+    case ListRow::Content::Composition:
+      AskComposition(app(), row.item, kCompositionCorrectionTitles[row.item - kParamXW],
+                     row.promptY);
+      ReplaceRow(r, RowText(r, HeaderOccasion::FullList));
+      break;
+    case ListRow::Content::TrayClassHeader:
+      // The class buttons; the choice is the window's own business.
+      OfferTrayClasses();
+      return;
+    case ListRow::Content::Parameter:
+      AskParameter(app(), row.item, row.promptY);
+      ReplaceRow(r, RowText(r, HeaderOccasion::FullList));
+      if (row.item == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
+        ReplaceRow(HeaderRow(), TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));
+      }
+      break;
+  }
+
+  RunChecks();
+  ShowEndButton(data.InputError != kFalse);
+  if (listLeavesTabOrderOnCorrection) list.tabStop = false;
+}
+
+void ListWindow::OfferTrayClasses() {
+  if (!capsButton || !noCapsButton) return;
+  capsButton->visible = true;
+  noCapsButton->visible = true;
+  SetFocus(app().data().TrayType != kBubbleCapTrays ? *capsButton : *noCapsButton);
+}
+
+void ListWindow::ShowReviewButtons(bool faulty) {
+  acceptButton.visible = true;
+  correctButton.visible = true;
+  correctButton.backColor = kGreen;
+  acceptButton.backColor = faulty ? kRed : kGreen;
+  SetFocus(faulty ? correctButton : acceptButton);
+}
+
+void ListWindow::ShowEndButton(bool faulty) {
+  endOfCorrectionsButton.visible = true;
+  endOfCorrectionsButton.backColor = faulty ? kRed : kGreen;
+}
+
+void ListWindow::ShowFault(const FaultDisplay& fault) {
+  app().toolkit().Beep();
+  if (fault.clearFirst) surface().Cls();
+  if (!fault.caption.empty()) caption = fault.caption;
+  for (int r = 0; r < RowCount(); ++r) {
+    PrintAt(kFaultRowsX, fault.firstY + kFaultRowStep * r, RowText(r, fault.header));
+  }
+  // The dialog's buttons are to be the only way on.
+  for (Control* c : {&list, &acceptButton, &correctButton, capsButton, noCapsButton}) {
+    if (c) c->visible = false;
+  }
+
+  const bool marked = fault.markedRow >= 0 && fault.markedRow < RowCount();
+  faultMarker.visible = marked;
+  if (!marked) return;
+  faultMarker.caption = RowText(fault.markedRow, fault.header);
+  faultMarker.left = kFaultRowsX;
+  faultMarker.top = fault.firstY - fault.markerAboveRow + kFaultRowStep * fault.markedRow;
+  faultMarker.height = kMarkerHeight;
+  faultMarker.width = kMarkerWidth;
+}
+
+void ListWindow::PrintAt(int x, int y, const std::u16string& text) {
+  Surface& s = surface();
+  s.CurrentX = x;
+  s.CurrentY = y;
+  s.Print(text);
+}
+
+}  // namespace rc

@@ -1,0 +1,38 @@
+#include "ui/reflux_view.h"
+
+#include "ui/application.h"
+
+namespace rc {
+namespace {
+
+// [twips] on the diagram window, whose buttons start at Form11::kButtonTop.
+constexpr double kPlotLeft = 1100, kPlotRight = 10800;
+constexpr double kTraysTop = 350, kPlotHeight = 3350;
+constexpr double kUnderPlot = 650;  // tick labels and the R title
+constexpr double kPlotGap = 200;
+constexpr double kLegendLeft = 10900, kLegendRight = 15050;
+
+}  // namespace
+
+RefluxStudyLayout RefluxStudyView::Layout() {
+  RefluxStudyLayout l;
+  l.trays = {kPlotLeft, kTraysTop, kPlotRight, kTraysTop + kPlotHeight};
+  const double volumeTop = l.trays.bottom + kUnderPlot + kPlotGap;
+  l.volume = {kPlotLeft, volumeTop, kPlotRight, volumeTop + kPlotHeight};
+  l.legend = {kLegendLeft, l.trays.top, kLegendRight, l.volume.bottom};
+  l.lineTop = l.volume.bottom + kUnderPlot;
+  return l;
+}
+
+void RefluxStudyView::Show(Form11& window) {
+  const RefluxSweep sweep = SweepRefluxRatio(window.app().data());
+  DrawRefluxStudy(window.surface(), sweep, Layout(), window.app().toolkit().DecimalSeparator());
+}
+
+void RefluxStudyView::Print(Form11& window, Surface& printer, const std::u16string& dateTime) {
+  const DesignData& data = window.app().data();
+  PrintRefluxStudy(printer, data.StudentName, SweepRefluxRatio(data), dateTime,
+                   window.app().toolkit().DecimalSeparator());
+}
+
+}  // namespace rc

@@ -1,0 +1,86 @@
+#include "ui/yx_diagram_view.h"
+
+#include "report/diagram_report.h"
+#include "report/tray_profile.h"
+#include "ui/application.h"
+
+namespace rc {
+namespace {
+
+constexpr double kPlotLeft = 1050, kPlotTop = 450, kPlotSide = 6900;  // [twips] whole pixels
+constexpr double kUnderPlot = 650;     // [twips] tick labels and the x title
+constexpr int kTableLeft = 8300;       // [twips]
+constexpr int kTableWidth = 6700;      // [twips] 53 characters and the scroll bar
+constexpr int kTextInset = 45;         // [twips] where a list row's text starts
+constexpr std::uint8_t kTrayWidth = 3, kFieldWidth = 8;
+constexpr char16_t kNoProfile[] = u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ НЕ ВЫПОЛНЕН";
+
+}  // namespace
+
+TwipRect YXDiagramView::PlotArea() {
+  return TwipRect{kPlotLeft, kPlotTop, kPlotLeft + kPlotSide, kPlotTop + kPlotSide};
+}
+
+void YXDiagramView::Build(Form11& window) {
+  const FontSpec tableFont{u"Courier", 9.75};
+  Control& title = *(title_ = &window.Add("Label1", ControlKind::Label));
+  title.caption = kTrayProfileTitle;
+  title.left = kTableLeft + kTextInset;
+  title.top = 300;
+  title.width = kTableWidth - kTextInset;
+  title.height = 240;
+  Control& heading = *(heading_ = &window.Add("Label2", ControlKind::Label));
+  heading.caption = TrayProfileHeading(kTrayWidth, kFieldWidth);
+  heading.left = kTableLeft + kTextInset;
+  heading.top = 560;
+  heading.width = kTableWidth - kTextInset;
+  heading.height = 240;
+  for (Control* label : {&title, &heading}) {
+    label->font = tableFont;
+    label->backColor = window.backColor;
+    label->foreColor = Rgb(0, 0, 192);
+  }
+  title.font.bold = true;
+  Control& list = *(list_ = &window.Add("List1", ControlKind::List));
+  list.left = kTableLeft;
+  list.top = 850;
+  list.width = kTableWidth;
+  list.height = 7050;
+  list.font = tableFont;
+  list.backColor = Rgb(255, 255, 255);
+  list.foreColor = Rgb(0, 0, 192);
+  SetVisible(false);
+}
+
+void YXDiagramView::SetVisible(bool visible) {
+  for (Control* c : {title_, heading_, list_}) c->visible = visible;
+}
+
+void YXDiagramView::Show(Form11& window) {
+  const DesignData& data = window.app().data();
+  const char16_t separator = window.app().toolkit().DecimalSeparator();
+  const YXDiagramContent content = window.Content();
+  const TwipRect area = PlotArea();
+  DrawYXDiagram(window.surface(), data, content, YXDiagramFrame(area), area.bottom + kUnderPlot,
+                separator);
+
+  Control& list = *list_;
+  list.Clear();
+  if (content.trays && data.TrayProfile.Count > 0) {
+    for (int i = 1; i <= data.TrayProfile.Count; ++i) {
+      list.AddItem(TrayProfileRow(data, i, kTrayWidth, kFieldWidth, separator));
+    }
+  } else {
+    list.AddItem(kNoProfile);
+  }
+  SetVisible(true);
+}
+
+void YXDiagramView::Hide(Form11&) { SetVisible(false); }
+
+void YXDiagramView::Print(Form11& window, Surface& printer, const std::u16string& dateTime) {
+  PrintYXDiagram(printer, window.app().data(), window.Content(), dateTime,
+                 window.app().toolkit().DecimalSeparator());
+}
+
+}  // namespace rc

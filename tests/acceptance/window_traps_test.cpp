@@ -1,0 +1,258 @@
+// The ways a student at the real windows could lose what was typed or reach a result
+// with faulty data: each is tried as the student would (mouse, keys, the title bar's
+// close button) and must leave the data and a way on.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "model/design_data.h"
+#include "qt/qt_session.h"
+#include "report/date_text.h"
+#include "real_windows.h"
+#include "support/design_fixtures.h"
+#include "ui/program.h"
+
+namespace rc::acceptance {
+namespace {
+
+constexpr int kColumnDiameter = 33;
+
+class WindowTraps : public ::testing::Test {
+ protected:
+  testing::QtSession s;
+  Student student{s.toolkit, s.app, QStringLiteral("traps")};
+  DesignData typed = BenzeneTolueneBubbleCap();
+  QTemporaryDir pdfDir;
+
+  void SetUp() override {
+    ASSERT_TRUE(pdfDir.isValid());
+    s.toolkit.SetPdfOutput(pdfDir.filePath(QStringLiteral("report.pdf")));
+  }
+
+  QWidget* Widget(const std::string& window) {
+    Window* w = s.toolkit.LoadedWindow(window);
+    return w ? s.toolkit.WidgetFor(*w) : nullptr;
+  }
+  bool OnScreen(const std::string& window) {
+    QWidget* widget = Widget(window);
+    return widget && widget->isVisible();
+  }
+  QString Title(const std::string& window) {
+    QWidget* widget = Widget(window);
+    return widget ? widget->windowTitle() : QString();
+  }
+
+  // The name and the first-stage data typed, the list in review.
+  void ToReview() {
+    student.Type({typed.StudentName});
+    for (std::size_t i = 0; i < 8; ++i) student.Type({typed.EqXText[i], typed.EqYText[i]});
+    student.Type({typed.ParamText[16], typed.ParamText[17], typed.ParamText[18]});
+    StartProgram(s.app);
+    s.toolkit.Sync();
+    student.Click("Form1", "Command2");
+  }
+  // From the review: accepted, bubble-cap trays, the 21 parameters typed and accepted.
+  void ToResults() {
+    ToReview();
+    student.Click("Form3", "Command1");
+    for (int n = 19; n <= 40; ++n) {
+      if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
+    }
+    student.Click("Form5", "Command4");
+    student.Click("Form5", "Command1");
+    ASSERT_TRUE(OnScreen("Form7"));
+  }
+  // The first stage typed with Y[3] out of range, accepted: the fault display and Form4.
+  void ToFaultDisplay() {
+    typed.EqYText[3] = u"1,5";
+    ToReview();
+    student.Click("Form3", "Command1");
+    ASSERT_TRUE(OnScreen("Form4"));
+  }
+};
+
+// After a sound end of corrections the full correction list stays behind the results.
+// A correction made there takes the results away, so neither calculation nor print can
+// run on data no check has passed; only a sound end of corrections brings them back.
+TEST_F(WindowTraps, ACorrectionBehindTheResultsTakesTheResultsAway) {
+  ToResults();
+  student.Click("Form7", "Command3");
+  student.Click("Form7", "Command4");
+  student.Type({typed.ParamText[kColumnDiameter]});
+  student.ClickRow("Form9", 25);
+  student.Click("Form9", "Command3");
+  ASSERT_TRUE(OnScreen("Form7"));
+  ASSERT_TRUE(OnScreen("Form9"));
+
+  student.Type({u"12.5"});  // above the diameter's limit of 12
+  student.ClickRow("Form9", 25);
+  EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
+  EXPECT_EQ(Painted(student.Button("Form9", "Command3")), QColor(255, 0, 0));
+  student.Click("Form9", "Command3");
+  EXPECT_TRUE(OnScreen("Form10"));
+  EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
+  EXPECT_TRUE(s.toolkit.WrittenPdfs().isEmpty());
+}
+
+// Closing "Внимание !" any way but "Нет" is "Да": the owner back in correction mode.
+struct DialogClosing {
+  const char* name;
+  void (*close)(QWidget& dialog);
+};
+void PrintTo(const DialogClosing& way, std::ostream* os) { *os << way.name; }
+
+class ErrorDialogClosed : public WindowTraps, public ::testing::WithParamInterface<DialogClosing> {};
+
+TEST_P(ErrorDialogClosed, ReturnsTheOwnerToCorrection) {
+  ToFaultDisplay();
+  GetParam().close(*Widget("Form4"));
+
+  EXPECT_EQ(s.toolkit.LoadedWindow("Form4"), nullptr);
+  EXPECT_FALSE(s.app.Ended());
+  ASSERT_TRUE(OnScreen("Form3"));
+  EXPECT_EQ(Title("Form3"), QStringLiteral("Коррекция исходной информации"));
+  EXPECT_TRUE(student.Visible("Form3", "List1"));
+  EXPECT_TRUE(student.Visible("Form3", "Label3"));
+  EXPECT_EQ(student.Rows("Form3").size(), 11u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ErrorDialogClosed,
+    ::testing::Values(DialogClosing{"TitleBar", [](QWidget& dialog) { dialog.close(); }},
+                      DialogClosing{"Escape", [](QWidget& dialog) {
+                                      QWidget* target = dialog.focusWidget();
+                                      QTest::keyClick(target ? target : &dialog, Qt::Key_Escape);
+                                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The fault display hides "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", which had the focus: neither
+// Return on the window nor a key reaching the hidden button may act.
+TEST_F(WindowTraps, AHiddenButtonNeverActs) {
+  ToFaultDisplay();
+  QWidget* form3 = Widget("Form3");
+  ASSERT_NE(form3, nullptr);
+  QWidget* change = s.toolkit.ControlWidget(*s.toolkit.LoadedWindow("Form3"), "Command2");
+  ASSERT_NE(change, nullptr);
+  EXPECT_FALSE(change->isVisible());
+  QWidget* focused = form3->focusWidget();
+  EXPECT_TRUE(focused == nullptr || (focused->isVisible() && focused->isEnabled()));
+
+  QTest::keyClick(focused ? focused : form3, Qt::Key_Return);
+  QTest::keyClick(change, Qt::Key_Return);
+  QTest::keyClick(change, Qt::Key_Space);
+  QTest::qWait(300);  // a button pressed from the keyboard clicks a moment later
+  EXPECT_EQ(Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
+  EXPECT_TRUE(OnScreen("Form4"));
+}
+
+// The results menu opens with the focus on the kinetic line: a reflex Enter computes.
+TEST_F(WindowTraps, EnterOnTheResultsMenuComputesTheKineticLine) {
+  ToResults();
+  QWidget* form7 = Widget("Form7");
+  QWidget* kinetic = s.toolkit.ControlWidget(*s.toolkit.LoadedWindow("Form7"), "Command2");
+  ASSERT_NE(form7, nullptr);
+  EXPECT_EQ(form7->focusWidget(), kinetic);
+  QTest::keyClick(form7->focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return s.app.data().ShownResult == kShownKineticLine; }));
+  EXPECT_FALSE(s.app.Ended());
+  EXPECT_TRUE(student.Visible("Form7", "Command5"));
+}
+
+// The title bar's close button on a window holding typed data asks first; "Нет" (or
+// Escape) leaves everything as it was, "Да" ends. Every window keeps its designed size.
+TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
+  auto expectFixedSize = [this](const std::string& window) {
+    QWidget* widget = Widget(window);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->minimumSize(), widget->maximumSize()) << window;
+    EXPECT_FALSE(widget->windowFlags() & Qt::WindowMaximizeButtonHint) << window;
+  };
+  auto closeAndRefuse = [this, &expectFixedSize](const std::string& window, bool byEscape) {
+    SCOPED_TRACE(window);
+    const auto rows = student.Rows(window);
+    Widget(window)->close();
+    ASSERT_TRUE(OnScreen("EndConfirmation"));
+    student.Shot("EndConfirmation", window.c_str());
+    expectFixedSize("EndConfirmation");
+    EXPECT_TRUE(Widget("EndConfirmation")->isModal());
+    Window* question = s.toolkit.LoadedWindow("EndConfirmation");
+    EXPECT_EQ(s.toolkit.LabelFor(*question, "Label1")->text(), QStringLiteral("Завершить работу?"));
+    EXPECT_EQ(s.toolkit.LabelFor(*question, "Label2")->text(),
+              QStringLiteral("Введённые данные будут потеряны."));
+    if (byEscape) {
+      QTest::keyClick(Widget("EndConfirmation")->focusWidget(), Qt::Key_Escape);
+    } else {
+      student.Click("EndConfirmation", "Command2");
+    }
+    EXPECT_EQ(s.toolkit.LoadedWindow("EndConfirmation"), nullptr);
+    EXPECT_FALSE(s.app.Ended());
+    EXPECT_TRUE(OnScreen(window));
+    EXPECT_EQ(student.Rows(window), rows);
+  };
+
+  ToReview();
+  expectFixedSize("Form3");
+  closeAndRefuse("Form3", false);
+  student.Click("Form3", "Command1");
+  for (int n = 19; n <= 40; ++n) {
+    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
+  }
+  student.Click("Form5", "Command4");
+  closeAndRefuse("Form5", true);
+  student.Click("Form5", "Command1");
+  expectFixedSize("Form7");
+  closeAndRefuse("Form7", false);
+  student.Click("Form7", "Command4");
+  closeAndRefuse("Form9", false);
+
+  Widget("Form9")->close();
+  student.Click("EndConfirmation", "Command1");
+  EXPECT_TRUE(s.app.Ended());
+}
+
+// A 61-character name and a 300-character typed value: the list shows the row whole
+// with a sideways scroll bar, and the printed report keeps every character on paper.
+TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
+  typed.StudentName = u"Константинопольский-Бессмертных Александр Вениаминович ХТ-301";
+  ASSERT_EQ(typed.StudentName.size(), 61u);
+  typed.EqXText[1] = u"0.1" + std::u16string(297, u'0');
+  ToReview();
+
+  QListWidget* list = student.List("Form3");
+  ASSERT_NE(list, nullptr);
+  QListWidgetItem* longRow = list->item(1);
+  ASSERT_NE(longRow, nullptr);
+  EXPECT_GE(list->visualItemRect(longRow).width(),
+            list->fontMetrics().horizontalAdvance(longRow->text()));
+  EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+  student.Shot("Form3", "long-row");
+
+  student.Click("Form3", "Command1");
+  for (int n = 19; n <= 40; ++n) {
+    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
+  }
+  student.Click("Form5", "Command4");
+  student.Click("Form5", "Command1");
+  student.Click("Form7", "Command3");
+  student.Click("Form7", "Command5");
+  ASSERT_EQ(s.toolkit.WrittenPdfs().size(), 1);
+
+  QString printed = PdfText(s.toolkit.WrittenPdfs().front());
+  printed.remove(QLatin1Char(' '));
+  auto without = [](std::u16string text) {
+    return QString::fromStdU16String(text).remove(QLatin1Char(' '));
+  };
+  EXPECT_TRUE(printed.contains(without(s.app.data().StudentName)));
+  const std::u16string dateTime =
+      DateTimeText(s.toolkit.ShortDateText(), s.toolkit.TimeText(), s.toolkit.Today());
+  EXPECT_TRUE(printed.contains(without(dateTime.substr(0, dateTime.find(u"        ")))));
+  EXPECT_TRUE(printed.contains(QStringLiteral("X[1]/мольн.д/=") + without(typed.EqXText[1]) +
+                               QStringLiteral("Y[1]/мольн.д/=") + without(typed.EqYText[1])));
+}
+
+}  // namespace
+}  // namespace rc::acceptance
