@@ -20,11 +20,7 @@ class KineticTableDrawing {
         x1_(x0_ + kPanelWidth) {}
 
   void Draw() {
-    s_.CurrentX = x0_ + 1900;
-    s_.CurrentY = 200;
-    s_.FontBold = true;
-    s_.Print(kKineticTitle);
-    s_.FontBold = false;
+    PrintBoldAt(s_, x0_ + 1900, 200, kKineticTitle);
 
     s_.FilledBox(x0_, kPanelTop, x1_, kPanelBottom, kKineticPanelColour);
     s_.Box(x0_ + 1, kPanelTop + 1, x1_ - 1, kPanelBottom - 1, kTableRuleColour);

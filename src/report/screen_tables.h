@@ -41,6 +41,15 @@ inline TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row) {
   return TrayResultAt(rows, row);
 }
 
+// A bold line with the pen at x, y, such as a table's title.
+inline void PrintBoldAt(Surface& s, double x, double y, const std::u16string& text) {
+  s.CurrentX = x;
+  s.CurrentY = y;
+  s.FontBold = true;
+  s.Print(text);
+  s.FontBold = false;
+}
+
 // Left edge of a centred block of blockWidth twips in a window windowWidth wide,
 // rounded halves to even as a 16-bit integer.
 inline std::int16_t CentredLeft(int windowWidth, int blockWidth) {

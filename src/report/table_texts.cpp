@@ -39,45 +39,34 @@ std::u16string TrayKindLine(TrayKind kind) {
 
 std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_t sep) {
   const KineticPointArrays& k = data.KineticPoints;
-  std::u16string row = DecimalText(i) + u" ";
+  const auto at = [i](const auto& column) { return ValueAt(column, i); };
+  const std::u16string point = DecimalText(i) + u" ";
   switch (table) {
     case 1:
-      return row + JoinFields({{ValueAt(k.ClearLiquidHeight, i), 0, 10, 4},
-                               {ValueAt(k.VapourContent, i), 6, 10, 3},
-                               {ValueAt(k.VapourCoef, i), 5, 13, 4},
-                               {ValueAt(k.LiquidCoef, i), 8, 13, 4}},
-                              sep);
+      return point + JoinFields({{at(k.ClearLiquidHeight), 0, 10, 4}, {at(k.VapourContent), 6, 10, 3},
+                                 {at(k.VapourCoef), 5, 13, 4}, {at(k.LiquidCoef), 8, 13, 4}},
+                                sep);
     case 2:
-      return row + JoinFields({{ValueAt(k.OverallCoef, i), 0, 10, 4},
-                               {ValueAt(k.NOY, i), 6, 11, 3},
-                               {ValueAt(k.EY, i), 6, 14, 3},
-                               {ValueAt(k.EMY, i), 7, 12, 3}},
-                              sep);
+      return point + JoinFields({{at(k.OverallCoef), 0, 10, 4}, {at(k.NOY), 6, 11, 3},
+                                 {at(k.EY), 6, 14, 3}, {at(k.EMY), 7, 12, 3}},
+                                sep);
     case 3:
-      return row + JoinFields({{ValueAt(data.EqX, i), 0, 10, 4},
-                               {ValueAt(data.EqY, i), 6, 11, 4},
-                               {ValueAt(k.OperatingY, i), 6, 14, 4},
-                               {ValueAt(k.KineticY, i), 7, 12, 4}},
-                              sep);
+      return point + JoinFields({{at(data.EqX), 0, 10, 4}, {at(data.EqY), 6, 11, 4},
+                                 {at(k.OperatingY), 6, 14, 4}, {at(k.KineticY), 7, 12, 4}},
+                                sep);
     default:
       return {};
   }
 }
 
-std::u16string TrayFirstRow(const TrayResult& tray, char16_t sep) {
-  return JoinFields({{tray.ClearLiquidHeight, 0, 10, 4},
-                     {tray.VapourContent, 5, 10, 4},
-                     {tray.VapourCoef, 5, 10, 4},
-                     {tray.LiquidCoef, 6, 9, 4},
-                     {tray.OverallCoef, 5, 10, 4}},
+std::u16string TrayFirstRow(const TrayResult& t, char16_t sep) {
+  return JoinFields({{t.ClearLiquidHeight, 0, 10, 4}, {t.VapourContent, 5, 10, 4},
+                     {t.VapourCoef, 5, 10, 4}, {t.LiquidCoef, 6, 9, 4}, {t.OverallCoef, 5, 10, 4}},
                     sep);
 }
 
-std::u16string TraySecondRow(const TrayResult& tray, float liquidX, float vapourY, char16_t sep) {
-  return JoinFields({{tray.NOY, 0, 9, 4},
-                     {tray.EY, 5, 10, 4},
-                     {tray.EMY, 5, 10, 4},
-                     {liquidX, 5, 10, 4},
+std::u16string TraySecondRow(const TrayResult& t, float liquidX, float vapourY, char16_t sep) {
+  return JoinFields({{t.NOY, 0, 9, 4}, {t.EY, 5, 10, 4}, {t.EMY, 5, 10, 4}, {liquidX, 5, 10, 4},
                      {vapourY, 6, 9, 4}},
                     sep);
 }

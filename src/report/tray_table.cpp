@@ -27,13 +27,7 @@ void DrawTrayTable(Surface& s, const TrayBlock& tray, int blockRow, int windowWi
     s.Box(x0 + 1, top + 1 + dy, x9 - 1, bottom - 1 + dy, kTableRuleColour);
   };
 
-  if (tray.trayNo == 1) {
-    s.CurrentX = x0 + 1500;
-    s.CurrentY = 100;
-    s.FontBold = true;
-    s.Print(kTrayByTrayTitle);
-    s.FontBold = false;
-  }
+  if (tray.trayNo == 1) PrintBoldAt(s, x0 + 1500, 100, kTrayByTrayTitle);
 
   panel(500, 1950);
   printAt(x0 + 3500, 600, TrayLabel(tray.trayNo));
