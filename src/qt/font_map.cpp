@@ -59,7 +59,7 @@ QFont ScreenFont(const FontSpec& wanted) {
 QFont PrinterFont(const FontSpec& wanted) {
   QFont font = Family(FamilyFor(wanted.name));
   font.setBold(wanted.bold);
-  font.setPointSizeF(IsPrinterFontName(wanted.name) ? kPrinterFontPt : wanted.sizePt);
+  font.setPointSizeF(IsPrinterFontName(wanted.name) ? kReportFontSizePt : wanted.sizePt);
   return font;
 }
 
@@ -72,7 +72,7 @@ double PrinterTwips(const FontSpec& wanted, double (*measure)(const QFontMetrics
   QFont probe = Family(FamilyFor(wanted.name));
   probe.setBold(wanted.bold);
   probe.setPixelSize(kProbePx);
-  return measure(QFontMetricsF(probe)) / kProbePx * kPrinterFontPt * kTwipsPerPoint;
+  return measure(QFontMetricsF(probe)) / kProbePx * kReportFontSizePt * kTwipsPerPoint;
 }
 
 double Height(const QFontMetricsF& metrics) { return metrics.height(); }

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QString>
 
+#include "report/printed_reports.h"
 #include "ui/toolkit.h"
 
 namespace rc {
@@ -17,13 +18,6 @@ namespace rc {
 inline constexpr int kCellAdvancePx = 8;               // 120 twips
 inline constexpr int kCellPixelSize = 11;              // Liberation Mono 11 px: 13 px lines
 inline constexpr double kCellLineHeightTwips = 195.0;  // 13 px
-// The printer's own font size: the reports never set one. The reports place their
-// table rules in twips while the text advances by characters: only characters between
-// 97.7 and 98.7 twips wide (8.14 to 8.22 pt) keep every rule between two characters
-// of its row (at 8.0 pt rules ran through the headings). At 8.16 pt the 42 lines of the
-// report frame (185 twips each) still end above the kinetic tables at 7850 twips.
-inline constexpr double kPrinterFontPt = 8.16;
-
 // The installed family that stands in for a font name.
 QString FamilyFor(const std::u16string& name);
 bool IsFixedPitchName(const std::u16string& name);

@@ -4,11 +4,6 @@
 #include "report/printed_reports.h"
 
 namespace rc {
-namespace {
-
-constexpr double kReportFontSizePt = 8.0;  // keeps the 42 frame lines above the kinetic tables
-
-}  // namespace
 
 FontSpec ReportFont() { return FontSpec{kReportFontName, kReportFontSizePt}; }
 

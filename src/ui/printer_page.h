@@ -8,7 +8,7 @@
 
 namespace rc {
 
-// The report font; its size is the printer's own (the toolkit maps it).
+// The report font at its printing size.
 FontSpec ReportFont();
 // An empty printer surface with the report font's line height, the printable page's
 // height (text past the bottom goes on a new page) and its width (a line too long for

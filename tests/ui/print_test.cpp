@@ -60,7 +60,7 @@ TEST(PrintButton, PrintsTheKineticReportWithTheButtonHiddenMeanwhile) {
   ASSERT_EQ(f.toolkit.printed.size(), 1u);
   const PrintedDocument& doc = f.toolkit.printed[0];
   EXPECT_EQ(doc.font.name, u"Courier New Cyr");
-  EXPECT_EQ(doc.font.sizePt, 8.0);
+  EXPECT_EQ(doc.font.sizePt, kReportFontSizePt);
   ASSERT_EQ(doc.pages.size(), 1u);
   ASSERT_GT(doc.pages[0].ops.size(), 1u);
   EXPECT_EQ(doc.pages[0].ops[1].text,

@@ -8,6 +8,7 @@
 #include "calc/calculations.h"
 #include "report/date_text.h"
 #include "report/printed_reports.h"
+#include "report/table_texts.h"
 #include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
