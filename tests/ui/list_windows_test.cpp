@@ -395,11 +395,11 @@ TEST_P(CompositionRow, AsksOnlyThatCompositionAndRefusesValuesOutsideZeroToOne) 
     EXPECT_EQ(data.ParamValue[n], 0.0f);
   }
   const auto& after = w.list.items;
-  ASSERT_EQ(after.size(), before.size());
+  ASSERT_EQ(after.size(), static_cast<std::size_t>(c.look->rows));
   for (std::size_t row = 0; row < after.size(); ++row) {
     if (static_cast<int>(row) == c.row) {
       EXPECT_EQ(after[row], ParameterRowText(data, n));
-      EXPECT_TRUE(after[row].ends_with(u"    " + c.stored));
+      EXPECT_EQ(after[row], u"   " + ParameterCaption(n) + u"    " + c.stored);
     } else {
       EXPECT_EQ(after[row], before[row]) << row;
     }
