@@ -138,39 +138,6 @@ TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {
   }
 }
 
-TEST_F(Form5Test, Row14AsksParameter33AloneAndColoursTheEndButton) {
-  Form5& f = CorrectionMode("Command4", SoundParameterTexts());
-  const auto before = f.control("List1").items;
-  kit.Answer(u"12,5");
-  ClickRow(app, f, 14);
-  ASSERT_EQ(kit.prompts.size(), 1u);
-  EXPECT_EQ(kit.prompts[0].prompt, app.data().ParamCaption[33]);
-  EXPECT_EQ(kit.prompts[0].x, 1000);
-  EXPECT_EQ(kit.prompts[0].y, 4025);
-  EXPECT_EQ(app.data().ParamText[33], u"12.5");
-  EXPECT_EQ(kit.beeps, 0);
-  const auto& after = f.control("List1").items;
-  ASSERT_EQ(after.size(), before.size());
-  for (std::size_t r = 0; r < after.size(); ++r) {
-    if (r == 14) {
-      EXPECT_EQ(after[r], ParameterRowText(app.data(), 33));
-    } else {
-      EXPECT_EQ(after[r], before[r]) << r;
-    }
-  }
-  Control& done = f.control("Command3");
-  EXPECT_TRUE(done.visible);
-  EXPECT_EQ(done.backColor, kRed);
-  EXPECT_EQ(app.data().ErrorRow, 15);
-  EXPECT_FALSE(f.control("Label3").visible);
-  EXPECT_FALSE(f.control("List1").tabStop);
-
-  kit.Answer(u"1.2");
-  ClickRow(app, f, 14);
-  EXPECT_EQ(done.backColor, kGreen);
-  EXPECT_EQ(app.data().InputError, kFalse);
-}
-
 TEST_F(Form5Test, ChangeOfClassAsksAllAgainAndEndsInReviewWithTheListDisabled) {
   Form5& f = CorrectionMode("Command4", SoundParameterTexts());
   ClickRow(app, f, 0);

@@ -66,34 +66,6 @@ TEST_F(Form9Test, HeaderTextFollowsTheTrayKind) {
   EXPECT_EQ(Rows(Open(kTraysWithoutCaps, u"1"))[11], Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
 }
 
-TEST_F(Form9Test, PairCorrectedOutOfOrderIsSortedIntoTheRebuiltList) {
-  Form9& f = Open(kBubbleCapTrays);
-  kit.Answer({u"0.95", u"0.97"});
-  ClickRow(app, f, 2);
-  ASSERT_EQ(kit.prompts.size(), 2u);
-  EXPECT_EQ(kit.prompts[0].prompt, u" X [ 2 ] /мольн.д/ = ");
-  EXPECT_EQ(kit.prompts[0].title, u"ВВОД X РАВНОВЕСНОГО ");
-  EXPECT_EQ(kit.prompts[0].x, 1000);
-  EXPECT_EQ(kit.prompts[0].y, 1195 + 195 * 2);
-  EXPECT_EQ(kit.prompts[1].prompt, u" Y [ 2 ] /мольн.д/  = ");
-  EXPECT_EQ(kit.prompts[1].title, u"ВВОД Y РАВНОВЕСНОГО");
-  EXPECT_EQ(kit.prompts[1].x, 4000);
-  EXPECT_EQ(kit.prompts[1].y, 1195 + 195 * 2);
-
-  const DesignData& data = app.data();
-  const float sorted[] = {0, 0.1f, 0.3f, 0.5f, 0.7f, 0.9f, 0.95f, 1};
-  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(data.EqX[i], sorted[i]) << i;
-  EXPECT_EQ(data.EqXText[6], u"0.95");
-  EXPECT_EQ(data.EqYText[6], u"0.97");
-  const auto rows = Rows(f);
-  ASSERT_EQ(rows.size(), 33u);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(rows[static_cast<std::size_t>(i)], EquilibriumRowText(data, i));
-  EXPECT_EQ(rows[11], Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
-  // X*[6] = 0.95 is no longer below XP = 0.95.
-  EXPECT_EQ(data.ErrorRow, 7);
-  EXPECT_EQ(f.control("Command3").backColor, kRed);
-}
-
 TEST_F(Form9Test, EquilibriumValueOutsideZeroToOneIsRefused) {
   Form9& f = Open(kBubbleCapTrays);
   kit.Answer({u"0.2", u"-0.1"});
@@ -102,26 +74,6 @@ TEST_F(Form9Test, EquilibriumValueOutsideZeroToOneIsRefused) {
   EXPECT_EQ(app.data().EqYText[2], u"???");
   EXPECT_EQ(app.data().EqY[2], 0.0f);
   EXPECT_EQ(f.control("Command3").backColor, kRed);
-}
-
-TEST_F(Form9Test, ParameterRowsAskWithoutRangeCheckAndBothChecksColourTheEndButton) {
-  Form9& f = Open(kBubbleCapTrays);
-  kit.Answer(u"12.5");
-  ClickRow(app, f, 25);
-  ASSERT_EQ(kit.prompts.size(), 1u);
-  EXPECT_EQ(kit.prompts[0].prompt, app.data().ParamCaption[33]);
-  EXPECT_EQ(kit.prompts[0].title, u" Ввод " + app.data().ParamCaption[33]);
-  EXPECT_EQ(kit.prompts[0].y, 1195 + 195 * 25);
-  EXPECT_EQ(kit.beeps, 0);
-  EXPECT_EQ(Rows(f)[25], ParameterRowText(app.data(), 33));
-  EXPECT_EQ(app.data().ErrorRow, 15);
-  EXPECT_EQ(f.control("Command3").backColor, kRed);
-
-  kit.Answer(u"0.5");
-  ClickRow(app, f, 12);  // parameter 19
-  EXPECT_EQ(kit.prompts[1].y, 1195 + 195 * 12);
-  EXPECT_EQ(app.data().ParamText[19], u"0.5");
-  EXPECT_EQ(f.control("Command3").backColor, kRed);  // parameter 33 still faulty
 }
 
 TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {

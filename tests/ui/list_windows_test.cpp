@@ -4,11 +4,13 @@
 // rows, the tray-class header after parameter 34 and the sound end of the list.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 
 #include "first_stage.h"
 #include "form5_fixture.h"
+#include "model/text.h"
 #include "ui/error_dialog.h"
 #include "ui/form3.h"
 #include "ui/form5.h"
@@ -95,6 +97,7 @@ struct Look {
   std::u16string faultCaption;
   int instructionTop;        // in correction mode
   int instructionAfterYes;   // after "Да", moved from 100 where the window moves it
+  bool listKeepsTabStop;     // after a correction
   Opening toCorrectionMode;  // sound data
   Opening toFault;           // the fault display with its dialog
   Step fix;                  // a correction that makes those data sound again
@@ -109,7 +112,7 @@ struct Look {
 };
 
 const Look kForm3{"Form3", "Form4", 4500, 11, 8, 3, -1, 1210, 1200,
-                  u"Контроль равновесной зависимости", 3600, 100,
+                  u"Контроль равновесной зависимости", 3600, 100, false,
                   Then([](Session& r) -> ListWindow& { return Form3After(r); }, {Press("Command2")}),
                   Then([](Session& r) -> ListWindow& {
                          return Form3After(r, StageWith(&ui_test::FirstStage::xw, u"0"));
@@ -117,7 +120,7 @@ const Look kForm3{"Form3", "Form4", 4500, 11, 8, 3, -1, 1210, 1200,
                        {Press("Command1")}),
                   Row(8, {u"0.05"}), {"Form5"}};
 const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
-                  u"Контроль исходной информации", 6000, 6000,
+                  u"Контроль исходной информации", 6000, 6000, false,
                   Then([](Session& r) -> ListWindow& { return Form5After(r, "Command4"); },
                        {Press("Command2")}),
                   Then([](Session& r) -> ListWindow& {
@@ -126,7 +129,7 @@ const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
                        {Press("Command1")}),
                   Row(14, {u"1.2"}), {"Form7"}};
 const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
-                  u"Коррекция исходной информации", 7330, 100,
+                  u"Коррекция исходной информации", 7330, 100, true,
                   [](Session& r) -> ListWindow& {
                     r.app.Dispatch([&] { r.app.Form<Form7>().Show(); });
                     return Form9Over(r, kTraysWithoutCaps);
@@ -409,6 +412,156 @@ TEST_P(CompositionRow, AsksOnlyThatCompositionAndRefusesValuesOutsideZeroToOne) 
     EXPECT_EQ(w.endOfCorrectionsButton.backColor, *c.endColour);
   }
   EXPECT_FALSE(w.instruction.visible);
+}
+
+// A parameter row asks that parameter alone, without a range check, rewrites its own
+// row and colours the end button by the window's checks.
+struct ParameterStep {
+  int row;
+  const char16_t* typed;
+  std::u16string stored;
+  int parameter;
+  int promptY;
+  Colour endColour;
+  int errorRow;  // -1: sound data
+};
+struct ParameterCase {
+  const char* label;
+  const Look* look;
+  Opening open;  // correction mode
+  std::vector<ParameterStep> steps;
+};
+void PrintTo(const ParameterCase& c, std::ostream* os) { *os << c.label; }
+
+const ParameterCase kParameterCases[] = {
+    {"Form5", &kForm5, kForm5.toCorrectionMode,
+     {{14, u"12,5", u"12.5", 33, 4025, kRed, 15}, {14, u"1.2", u"1.2", 33, 4025, kGreen, -1}}},
+    // Parameter 33 is still faulty when parameter 19 is corrected.
+    {"Form9", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {}),
+     {{25, u"12.5", u"12.5", 33, 1195 + 195 * 25, kRed, 15},
+      {12, u"0.5", u"0.5", 19, 1195 + 195 * 12, kRed, 15}}},
+};
+
+class ParameterRow : public ::testing::TestWithParam<ParameterCase> {};
+INSTANTIATE_TEST_SUITE_P(All, ParameterRow, ::testing::ValuesIn(kParameterCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_P(ParameterRow, AsksThatParameterAloneAndColoursTheEndButton) {
+  const ParameterCase& c = GetParam();
+  Session r;
+  ListWindow& w = c.open(r);
+  const DesignData& data = r.app.data();
+  for (const ParameterStep& step : c.steps) {
+    SCOPED_TRACE(step.row);
+    const auto before = w.list.items;
+    const std::size_t asked = r.kit.prompts.size();
+    r.kit.Answer(step.typed);
+    ClickRow(r.app, w, step.row);
+    ASSERT_EQ(r.kit.prompts.size(), asked + 1);
+    const PromptRecord& p = r.kit.prompts.back();
+    EXPECT_EQ(p.prompt, data.ParamCaption[step.parameter]);
+    EXPECT_EQ(p.title, u" Ввод " + data.ParamCaption[step.parameter]);
+    EXPECT_EQ(p.x, 1000);
+    EXPECT_EQ(p.y, step.promptY);
+    EXPECT_EQ(data.ParamText[step.parameter], step.stored);
+    EXPECT_EQ(r.kit.beeps, 0);
+    const auto& after = w.list.items;
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t row = 0; row < after.size(); ++row) {
+      if (static_cast<int>(row) == step.row) {
+        EXPECT_EQ(after[row], ParameterRowText(data, step.parameter));
+      } else {
+        EXPECT_EQ(after[row], before[row]) << row;
+      }
+    }
+    EXPECT_TRUE(w.endOfCorrectionsButton.visible);
+    EXPECT_EQ(w.endOfCorrectionsButton.backColor, step.endColour);
+    EXPECT_EQ(data.InputError, step.errorRow < 0 ? kFalse : kTrue);
+    if (step.errorRow >= 0) {
+      EXPECT_EQ(data.ErrorRow, step.errorRow);
+    }
+    EXPECT_FALSE(w.instruction.visible);
+    EXPECT_EQ(w.list.tabStop, c.look->listKeepsTabStop);
+  }
+}
+
+// A pair row asks X* then Y* at the row, sorts the points into the rebuilt list and
+// checks; the first-stage list then asks the three compositions again.
+struct PairCase {
+  const char* label;
+  const Look* look;
+  Opening open;  // correction mode
+  int row;
+  std::vector<std::u16string> answers;
+  int promptY;             // [twips] of both halves
+  bool asksCompositions;   // at 1400 + 195·(n − 8), n = 16..18
+  std::array<float, 8> sortedX;
+  int movedTo;             // where the corrected point stands after sorting
+  Colour endColour;
+  int errorRow;            // -1: sound data
+};
+void PrintTo(const PairCase& c, std::ostream* os) { *os << c.label; }
+
+const PairCase kPairCases[] = {
+    // Point 3 moves past point 4 with X* 0.6; Y* 0.75 lies between its neighbours 0.7 and 0.85.
+    {"Form3", &kForm3, kForm3.toCorrectionMode, 3, {u"0.6", u"0.75", u"0.05", u"0.4", u"0.95"},
+     1695 + 195 * 3, true, {0, 0.1f, 0.2f, 0.5f, 0.6f, 0.7f, 0.9f, 1}, 4, kGreen, -1},
+    // X*[6] = 0.95 is no longer below XP = 0.95.
+    {"Form9", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {}), 2, {u"0.95", u"0.97"}, 1195 + 195 * 2,
+     false, {0, 0.1f, 0.3f, 0.5f, 0.7f, 0.9f, 0.95f, 1}, 6, kRed, 7},
+};
+
+class PairRow : public ::testing::TestWithParam<PairCase> {};
+INSTANTIATE_TEST_SUITE_P(All, PairRow, ::testing::ValuesIn(kPairCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_P(PairRow, AsksThePairAndSortsItIntoTheRebuiltList) {
+  const PairCase& c = GetParam();
+  const Look& look = *c.look;
+  Session r;
+  ListWindow& w = c.open(r);
+  const std::size_t asked = r.kit.prompts.size();
+  for (const auto& a : c.answers) r.kit.Answer(a);
+  ClickRow(r.app, w, c.row);
+
+  ASSERT_EQ(r.kit.prompts.size(), asked + c.answers.size());
+  const PromptRecord* p = &r.kit.prompts[asked];
+  const std::u16string i = DecimalText(c.row);
+  EXPECT_EQ(p[0].prompt, u" X [ " + i + u" ] /мольн.д/ = ");
+  EXPECT_EQ(p[0].title, u"ВВОД X РАВНОВЕСНОГО ");
+  EXPECT_EQ(p[0].x, 1000);
+  EXPECT_EQ(p[0].y, c.promptY);
+  EXPECT_EQ(p[1].prompt, u" Y [ " + i + u" ] /мольн.д/  = ");
+  EXPECT_EQ(p[1].title, u"ВВОД Y РАВНОВЕСНОГО");
+  EXPECT_EQ(p[1].x, 4000);
+  EXPECT_EQ(p[1].y, c.promptY);
+  if (c.asksCompositions) {
+    for (int n = 16; n <= 18; ++n) {
+      const PromptRecord& q = p[n - 14];
+      EXPECT_EQ(q.prompt, ParameterCaption(n));
+      EXPECT_EQ(q.title, u" Ввод " + ParameterCaption(n));
+      EXPECT_EQ(q.x, 1000);
+      EXPECT_EQ(q.y, 1400 + 195 * (n - 8));
+    }
+  }
+
+  const DesignData& data = r.app.data();
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(data.EqX[k], c.sortedX[k]) << k;
+  EXPECT_EQ(data.EqXText[static_cast<std::size_t>(c.movedTo)], c.answers[0]);
+  EXPECT_EQ(data.EqYText[static_cast<std::size_t>(c.movedTo)], c.answers[1]);
+  const auto& rows = w.list.items;
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(look.rows));
+  for (int row = 0; row < look.rows; ++row) {
+    const std::u16string expected = row == look.headerRow ? kCapsHeader : look.RowText(data, row);
+    EXPECT_EQ(rows[static_cast<std::size_t>(row)], expected) << row;
+  }
+  EXPECT_EQ(data.InputError, c.errorRow < 0 ? kFalse : kTrue);
+  if (c.errorRow >= 0) {
+    EXPECT_EQ(data.ErrorRow, c.errorRow);
+  }
+  EXPECT_EQ(w.endOfCorrectionsButton.backColor, c.endColour);
+  EXPECT_FALSE(w.instruction.visible);
+  EXPECT_EQ(w.list.tabStop, look.listKeepsTabStop);
 }
 
 // Correcting parameter 34 rewrites the tray-class header on trays without caps only.
