@@ -13,6 +13,8 @@
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/application.h"
+#include "ui/form5.h"
+#include "ui/form9.h"
 #include "ui/window.h"
 
 namespace rc::tray_test {
@@ -75,11 +77,36 @@ class WatchingToolkit : public RecordingToolkit {
 using ui_test::Click;
 using ui_test::ClickRow;
 
-class WindowTest : public ::testing::Test {
- protected:
+// One run of the program with the student's typing scripted.
+struct Session {
   WatchingToolkit kit;
   Application app{kit};
+};
 
+// Form5 in review after the tray-class button and the 21 parameters.
+inline Form5& Form5After(Session& r, const char* classButton,
+                         const std::vector<std::u16string>& texts = SoundParameterTexts()) {
+  FillSoundData(r.app.data(), kTrayTypeNotChosen);
+  r.app.Dispatch([&] { AskTrayType(r.app); });
+  for (const auto& t : texts) r.kit.Answer(t);
+  Form5& f = r.app.Form<Form5>();
+  Click(r.app, f, classButton);
+  return f;
+}
+// Form9 opened by the results menu's change button over a sound data set.
+inline Form9& Form9Over(Session& r, std::int32_t trayType, const std::u16string& areaRatio = u"0.83",
+                        std::int32_t shownResult = kShownNothing) {
+  DesignData& data = r.app.data();
+  FillSoundData(data, trayType);
+  data.ParamText[34] = areaRatio;
+  data.ParamValue[34] = ReadNumber(areaRatio);
+  data.ShownResult = shownResult;
+  r.app.Dispatch([&] { OpenFullCorrection(r.app); });
+  return r.app.Form<Form9>();
+}
+
+class WindowTest : public ::testing::Test, protected Session {
+ protected:
   // The texts drawn on a window with the top-left corner of each.
   struct Drawn {
     std::u16string text;

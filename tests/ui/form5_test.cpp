@@ -8,22 +8,16 @@
 namespace rc::tray_test {
 namespace {
 
-Form5& AskTypeOn(Application& run) {
-  run.Dispatch([&] { AskTrayType(run); });
-  return run.Form<Form5>();
-}
-
 class Form5Test : public WindowTest {
  protected:
-  void SetUp() override { FillSoundData(app.data(), kTrayTypeNotChosen); }
-
-  Form5& AskType() { return AskTypeOn(app); }
-  // Asks the tray type, answers it with the button and the 21 parameters with texts.
+  Form5& AskType() {
+    FillSoundData(app.data(), kTrayTypeNotChosen);
+    app.Dispatch([&] { AskTrayType(app); });
+    return app.Form<Form5>();
+  }
+  // The tray type answered with the button, the 21 parameters with the texts.
   Form5& EnterWith(const char* button, std::vector<std::u16string> texts) {
-    Form5& f = AskType();
-    for (const auto& t : texts) kit.Answer(t);
-    Click(app, f, button);
-    return f;
+    return Form5After(*this, button, texts);
   }
   Form5& CorrectionMode(const char* button, std::vector<std::u16string> texts) {
     Form5& f = EnterWith(button, std::move(texts));
@@ -122,16 +116,12 @@ TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button + std::string(" ") + ToUtf8(c.areaRatio));
-    WatchingToolkit toolkit;
-    Application run(toolkit);
-    FillSoundData(run.data(), kTrayTypeNotChosen);
-    Form5& f = AskTypeOn(run);
+    Session r;
     std::u16string headerAtFirstPrompt;
-    toolkit.onPrompt = [&] {
-      if (toolkit.prompts.empty()) headerAtFirstPrompt = f.control("List1").items.at(0);
+    r.kit.onPrompt = [&] {
+      if (r.kit.prompts.empty()) headerAtFirstPrompt = r.app.Form<Form5>().list.items.at(0);
     };
-    for (const auto& t : WithParameter(34, c.areaRatio)) toolkit.Answer(t);
-    Click(run, f, c.button);
+    Form5& f = Form5After(r, c.button, WithParameter(34, c.areaRatio));
     EXPECT_EQ(headerAtFirstPrompt, c.atStart);
     EXPECT_EQ(f.control("List1").items.at(0), c.atEnd);
     EXPECT_EQ(f.control("List1").items.size(), 22u);

@@ -10,22 +10,11 @@
 namespace rc::tray_test {
 namespace {
 
-Form9& OpenOn(Application& run) {
-  run.Dispatch([&] { OpenFullCorrection(run); });
-  return run.Form<Form9>();
-}
-
 class Form9Test : public WindowTest {
  protected:
   // A sound data set as the results menu holds it, then the change button.
-  Form9& Open(std::int32_t trayType, const std::u16string& areaRatio = u"0.83",
-              std::int32_t shownResult = kShownNothing) {
-    DesignData& data = app.data();
-    FillSoundData(data, trayType);
-    data.ParamText[34] = areaRatio;
-    data.ParamValue[34] = ReadNumber(areaRatio);
-    data.ShownResult = shownResult;
-    return OpenOn(app);
+  Form9& Open(std::int32_t trayType, const std::u16string& areaRatio = u"0.83") {
+    return Form9Over(*this, trayType, areaRatio);
   }
   std::vector<std::u16string> Rows(Form9& f) { return f.control("List1").items; }
 };
@@ -127,17 +116,15 @@ TEST_F(Form9Test, ClassButtonsSwitchTheClassWithoutAskingAnything) {
 TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
   for (std::int32_t shown : {kShownNothing, kShownKineticLine, kShownTrayByTray}) {
     SCOPED_TRACE(shown);
-    WatchingToolkit toolkit;
-    Application run(toolkit);
-    FillSoundData(run.data(), kTraysWithoutCaps);
-    run.data().ShownResult = shown;
-    Form9& f = OpenOn(run);
-    toolkit.Answer(u"3");
+    Session r;
+    Application& run = r.app;
+    Form9& f = Form9Over(r, kTraysWithoutCaps, u"0.83", shown);
+    r.kit.Answer(u"3");
     ClickRow(run, f, 12);
     ASSERT_EQ(f.control("Command3").backColor, kGreen);
     Click(run, f, "Command3");
 
-    EXPECT_EQ(toolkit.beeps, 0);
+    EXPECT_EQ(r.kit.beeps, 0);
     EXPECT_EQ(run.FindForm<Form10>(), nullptr);
     Form7* menu = run.FindForm<Form7>();
     ASSERT_NE(menu, nullptr);

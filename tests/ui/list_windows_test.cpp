@@ -13,9 +13,7 @@
 #include "model/text.h"
 #include "ui/error_dialog.h"
 #include "ui/form3.h"
-#include "ui/form5.h"
 #include "ui/form7.h"
-#include "ui/form9.h"
 #include "ui/row_texts.h"
 
 namespace rc::tray_test {
@@ -25,11 +23,6 @@ using ui_test::FindWindow;
 using ui_test::LoadedNames;
 using ui_test::VisibleNames;
 
-// One run of the program with the student's typing scripted.
-struct Session {
-  WatchingToolkit kit;
-  Application app{kit};
-};
 using Opening = std::function<ListWindow&(Session&)>;
 
 // Form3 in review after the first entry stage.
@@ -41,26 +34,6 @@ ui_test::FirstStage StageWith(std::u16string ui_test::FirstStage::*field, const 
   ui_test::FirstStage stage;
   stage.*field = text;
   return stage;
-}
-// Form5 in review after the tray-class button and the 21 parameters.
-ListWindow& Form5After(Session& r, const char* classButton,
-                       const std::vector<std::u16string>& texts = SoundParameterTexts()) {
-  FillSoundData(r.app.data(), kTrayTypeNotChosen);
-  r.app.Dispatch([&] { AskTrayType(r.app); });
-  for (const auto& t : texts) r.kit.Answer(t);
-  Form5& f = r.app.Form<Form5>();
-  Click(r.app, f, classButton);
-  return f;
-}
-// Form9 opened by the results menu over a sound data set.
-ListWindow& Form9Over(Session& r, std::int32_t trayType, const std::u16string& areaRatio = u"0.83") {
-  DesignData& data = r.app.data();
-  FillSoundData(data, trayType);
-  data.ParamText[34] = areaRatio;
-  data.ParamValue[34] = ReadNumber(areaRatio);
-  data.ShownResult = kShownNothing;
-  r.app.Dispatch([&] { OpenFullCorrection(r.app); });
-  return r.app.Form<Form9>();
 }
 // A window, then clicks: a button by name, or a list row with the answers typed.
 struct Step {
