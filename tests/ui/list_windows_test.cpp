@@ -113,6 +113,12 @@ const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
 
 std::string LookName(const ::testing::TestParamInfo<const Look*>& info) { return info.param->name; }
 
+// The cases of a table named and printed by their label.
+template <class Case>
+  requires requires(Case c) { c.label; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.label; }
+constexpr auto ByLabel = [](const auto& info) { return std::string(info.param.label); };
+
 class ListWindows : public ::testing::TestWithParam<const Look*> {};
 INSTANTIATE_TEST_SUITE_P(All, ListWindows, ::testing::Values(&kForm3, &kForm5, &kForm9), LookName);
 
@@ -191,7 +197,6 @@ struct FaultCase {
   std::u16string header{};   // the tray-class header as printed
   bool endButtonStays = false;  // shown since a correction in review, and left shown
 };
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.label; }
 
 const std::u16string kCapsHeader = Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 const std::u16string kForm5CapsHeader = Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
@@ -259,8 +264,7 @@ const FaultCase kFaultCases[] = {
 };
 
 class FaultDisplay : public ::testing::TestWithParam<FaultCase> {};
-INSTANTIATE_TEST_SUITE_P(All, FaultDisplay, ::testing::ValuesIn(kFaultCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(All, FaultDisplay, ::testing::ValuesIn(kFaultCases), ByLabel);
 
 TEST_P(FaultDisplay, PrintsTheRowsAndMarksTheFaultyRowUnderTheDialog) {
   const FaultCase& c = GetParam();
@@ -404,7 +408,6 @@ struct ParameterCase {
   Opening open;  // correction mode
   std::vector<ParameterStep> steps;
 };
-void PrintTo(const ParameterCase& c, std::ostream* os) { *os << c.label; }
 
 const ParameterCase kParameterCases[] = {
     {"Form5", &kForm5, kForm5.toCorrectionMode,
@@ -416,8 +419,7 @@ const ParameterCase kParameterCases[] = {
 };
 
 class ParameterRow : public ::testing::TestWithParam<ParameterCase> {};
-INSTANTIATE_TEST_SUITE_P(All, ParameterRow, ::testing::ValuesIn(kParameterCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(All, ParameterRow, ::testing::ValuesIn(kParameterCases), ByLabel);
 
 TEST_P(ParameterRow, AsksThatParameterAloneAndColoursTheEndButton) {
   const ParameterCase& c = GetParam();
@@ -473,7 +475,6 @@ struct PairCase {
   Colour endColour;
   int errorRow;            // -1: sound data
 };
-void PrintTo(const PairCase& c, std::ostream* os) { *os << c.label; }
 
 const PairCase kPairCases[] = {
     // Point 3 moves past point 4 with X* 0.6; Y* 0.75 lies between its neighbours 0.7 and 0.85.
@@ -485,8 +486,7 @@ const PairCase kPairCases[] = {
 };
 
 class PairRow : public ::testing::TestWithParam<PairCase> {};
-INSTANTIATE_TEST_SUITE_P(All, PairRow, ::testing::ValuesIn(kPairCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(All, PairRow, ::testing::ValuesIn(kPairCases), ByLabel);
 
 TEST_P(PairRow, AsksThePairAndSortsItIntoTheRebuiltList) {
   const PairCase& c = GetParam();
@@ -546,7 +546,6 @@ struct AreaRatioCase {
   std::u16string headerBefore;
   std::vector<std::pair<std::u16string, std::u16string>> typedThenHeader;
 };
-void PrintTo(const AreaRatioCase& c, std::ostream* os) { *os << c.label; }
 
 const AreaRatioCase kAreaRatioCases[] = {
     {"Form5DualFlow", &kForm5, Form5With("Command5", WithParameter(34, u"1"), {Press("Command2")}),
@@ -561,8 +560,7 @@ const AreaRatioCase kAreaRatioCases[] = {
 };
 
 class AreaRatioRow : public ::testing::TestWithParam<AreaRatioCase> {};
-INSTANTIATE_TEST_SUITE_P(All, AreaRatioRow, ::testing::ValuesIn(kAreaRatioCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(All, AreaRatioRow, ::testing::ValuesIn(kAreaRatioCases), ByLabel);
 
 TEST_P(AreaRatioRow, RewritesTheHeaderOnlyOnTraysWithoutCaps) {
   const AreaRatioCase& c = GetParam();
@@ -588,7 +586,6 @@ struct SoundEndCase {
   int correctedParameter = 0;  // the parameter a correction set, and its value
   float correctedValue = 0;
 };
-void PrintTo(const SoundEndCase& c, std::ostream* os) { *os << c.label; }
 
 const SoundEndCase kSoundEndCases[] = {
     {"Form3Accepts", Form3With({}), "Command1", "Form5"},
@@ -602,8 +599,7 @@ const SoundEndCase kSoundEndCases[] = {
 };
 
 class SoundEnd : public ::testing::TestWithParam<SoundEndCase> {};
-INSTANTIATE_TEST_SUITE_P(All, SoundEnd, ::testing::ValuesIn(kSoundEndCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(All, SoundEnd, ::testing::ValuesIn(kSoundEndCases), ByLabel);
 
 TEST_P(SoundEnd, ClosesTheListAndOpensTheNextWindowAlone) {
   const SoundEndCase& c = GetParam();
