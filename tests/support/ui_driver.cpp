@@ -6,26 +6,24 @@ namespace rc::ui_test {
 namespace {
 
 // The control if the student could click it now, else nullptr (with a test failure).
-Control* Clickable(Application& app, const std::string& window, const std::string& name) {
-  Window* w = FindWindow(app, window);
-  if (w == nullptr) {
+Control* Clickable(Application& app, Window& w, const std::string& name) {
+  const std::string& window = w.Name();
+  if (FindWindow(app, window) != &w) {
     ADD_FAILURE() << window << " is not loaded";
     return nullptr;
   }
-  if (!w->visible) {
+  if (!w.visible) {
     ADD_FAILURE() << window << " is not shown";
     return nullptr;
   }
-  for (const auto& c : w->Controls()) {
-    if (c->name != name) continue;
-    if (!c->visible || !c->enabled) {
-      ADD_FAILURE() << window << "." << name << " is hidden or disabled";
-      return nullptr;
-    }
-    return c.get();
+  Control* c = w.FindControl(name);
+  if (c == nullptr) {
+    ADD_FAILURE() << window << " has no control " << name;
+  } else if (!c->visible || !c->enabled) {
+    ADD_FAILURE() << window << "." << name << " is hidden or disabled";
+    c = nullptr;
   }
-  ADD_FAILURE() << window << " has no control " << name;
-  return nullptr;
+  return c;
 }
 
 }  // namespace
@@ -52,16 +50,34 @@ std::vector<std::string> VisibleNames(Application& app) {
 }
 
 void Click(Application& app, const std::string& window, const std::string& control) {
-  Control* c = Clickable(app, window, control);
+  Window* w = FindWindow(app, window);
+  if (w == nullptr) {
+    ADD_FAILURE() << window << " is not loaded";
+    return;
+  }
+  Click(app, *w, control);
+}
+
+void Click(Application& app, Window& w, const std::string& control) {
+  Control* c = Clickable(app, w, control);
   if (c == nullptr || !c->onClick) return;
   app.Dispatch([c] { c->onClick(); });
 }
 
 void ClickRow(Application& app, const std::string& window, int row, const std::string& list) {
-  Control* c = Clickable(app, window, list);
+  Window* w = FindWindow(app, window);
+  if (w == nullptr) {
+    ADD_FAILURE() << window << " is not loaded";
+    return;
+  }
+  ClickRow(app, *w, row, list);
+}
+
+void ClickRow(Application& app, Window& w, int row, const std::string& list) {
+  Control* c = Clickable(app, w, list);
   if (c == nullptr) return;
   if (row < 0 || row >= static_cast<int>(c->items.size())) {
-    ADD_FAILURE() << window << "." << list << " has no row " << row;
+    ADD_FAILURE() << w.Name() << "." << list << " has no row " << row;
     return;
   }
   app.Dispatch([c, row] {

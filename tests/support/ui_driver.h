@@ -17,10 +17,12 @@ std::vector<std::string> LoadedNames(Application& app);
 // The names of the loaded windows that are shown.
 std::vector<std::string> VisibleNames(Application& app);
 
-// Clicks a button (or a label) of a shown window.
+// Clicks a button (or a label) of a shown window, named or at hand.
 void Click(Application& app, const std::string& window, const std::string& control);
+void Click(Application& app, Window& window, const std::string& control);
 // Clicks row `row` (0-based) of a list of a shown window.
 void ClickRow(Application& app, const std::string& window, int row,
               const std::string& list = "List1");
+void ClickRow(Application& app, Window& window, int row, const std::string& list = "List1");
 
 }  // namespace rc::ui_test

@@ -10,6 +10,7 @@
 #include "report/yx_diagram.h"
 #include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
 #include "ui/application.h"
 #include "ui/form7.h"
 #include "ui/form9.h"
@@ -21,10 +22,6 @@ struct DiagramFixture : ::testing::Test {
   RecordingToolkit toolkit;
   Application app{toolkit};
 
-  void Click(Window& w, const std::string& button) {
-    ASSERT_TRUE(w.visible && w.control(button).visible && w.control(button).enabled) << button;
-    app.Dispatch([&] { w.control(button).onClick(); });
-  }
   Form7& Menu() { return app.Form<Form7>(); }
   Form11* Diagram() { return app.FindForm<Form11>(); }
   bool Shows(const std::u16string& text) {
@@ -39,37 +36,36 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
   app.Dispatch([&] { OpenResultsMenu(app); });
 
   // Before any calculation: the data alone, no profile.
-  Click(Menu(), "Command6");
+  ui_test::Click(app, Menu(), "Command6");
   ASSERT_NE(Diagram(), nullptr);
   EXPECT_TRUE(Diagram()->visible);
   EXPECT_FALSE(Diagram()->Content().kineticLine || Diagram()->Content().trays);
   EXPECT_EQ(ProfileRows(), 1u);  // the line saying the calculation has not been made
 
   // The open window follows each calculation.
-  Click(Menu(), "Command3");
+  ui_test::Click(app, Menu(), "Command3");
   const int trays = app.data().TrayProfile.Count;
   ASSERT_GT(trays, 0);
   EXPECT_TRUE(Shows(DiagramSummaryText(app.data().TrayProfile)));
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
-  Click(Menu(), "Command2");
+  ui_test::Click(app, Menu(), "Command2");
   EXPECT_TRUE(Diagram()->Content().kineticLine && Diagram()->Content().trays);
 
   // The button again brings up a fresh window with the same results.
-  Click(Menu(), "Command6");
+  ui_test::Click(app, Menu(), "Command6");
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
 
   // A change of window closes it.
-  Click(Menu(), "Command4");
+  ui_test::Click(app, Menu(), "Command4");
   EXPECT_EQ(Diagram(), nullptr);
 
   // A correction of the reflux ratio: the results menu redoes the kinetic line, the
   // calculation shown last; the trays of the old reflux ratio are not shown.
   Form9& correction = *app.FindForm<Form9>();
   toolkit.Answer(u"3.5");
-  correction.control("List1").listIndex = 12;
-  app.Dispatch([&] { correction.control("List1").onClick(); });
-  Click(correction, "Command3");
-  Click(Menu(), "Command6");
+  ui_test::ClickRow(app, correction, 12);
+  ui_test::Click(app, correction, "Command3");
+  ui_test::Click(app, Menu(), "Command6");
   ASSERT_NE(Diagram(), nullptr);
   EXPECT_GT(app.data().TrayProfile.Count, 0);  // still held in the design data
   EXPECT_TRUE(Diagram()->Content().kineticLine);
@@ -81,8 +77,8 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
 TEST_F(DiagramFixture, ARefusedCalculationShowsOnlyItsMessage) {
   app.data() = WithParameter(BenzeneTolueneBubbleCap(), 19, u"0.3");  // never reaches the top
   app.Dispatch([&] { OpenResultsMenu(app); });
-  Click(Menu(), "Command6");
-  Click(Menu(), "Command3");
+  ui_test::Click(app, Menu(), "Command6");
+  ui_test::Click(app, Menu(), "Command3");
   EXPECT_TRUE(Shows(u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !"));
   EXPECT_FALSE(Diagram()->Content().trays);
   EXPECT_EQ(ProfileRows(), 1u);

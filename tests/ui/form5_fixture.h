@@ -1,5 +1,5 @@
 #pragma once
-// A sound design data set and a few clicks, for the tests of the tray-type window
+// A sound design data set and a watching toolkit, for the tests of the tray-type window
 // (Form5) and the full correction window (Form9).
 #include <gtest/gtest.h>
 
@@ -11,7 +11,10 @@
 #include "model/number_text.h"
 #include "model/text.h"
 #include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
 #include "ui/application.h"
+#include "ui/form5.h"
+#include "ui/form9.h"
 #include "ui/window.h"
 
 namespace rc::tray_test {
@@ -24,6 +27,15 @@ inline std::vector<std::u16string> SoundParameterTexts() {
 }
 
 inline int ListedParameter(int index) { return index <= 12 ? index + 19 : index + 20; }
+
+// The sound texts with parameter n typed as `text`.
+inline std::vector<std::u16string> WithParameter(int n, const std::u16string& text) {
+  auto texts = SoundParameterTexts();
+  for (int index = 0; index < 21; ++index) {
+    if (ListedParameter(index) == n) texts[static_cast<std::size_t>(index)] = text;
+  }
+  return texts;
+}
 
 // Eight increasing points from 0,0 to 1,1 above the diagonal, XW 0.05, XF 0.4, XP 0.95,
 // and the 21 parameters within their limits.
@@ -62,25 +74,39 @@ class WatchingToolkit : public RecordingToolkit {
   std::function<void()> onPrompt;
 };
 
-// Clicks as user events, also on controls a student could not reach at that moment.
-inline void ClickOn(Application& app, Window& w, const std::string& name) {
-  app.Dispatch([&] { w.control(name).onClick(); });
-}
-inline void ClickRowOn(Application& app, Window& w, int row) {
-  app.Dispatch([&] {
-    Control& list = w.control("List1");
-    list.listIndex = row;
-    list.onClick();
-  });
-}
+using ui_test::Click;
+using ui_test::ClickRow;
 
-class WindowTest : public ::testing::Test {
- protected:
+// One run of the program with the student's typing scripted.
+struct Session {
   WatchingToolkit kit;
   Application app{kit};
+};
 
-  void Click(Window& w, const std::string& name) { ClickOn(app, w, name); }
-  void ClickRow(Window& w, int row) { ClickRowOn(app, w, row); }
+// Form5 in review after the tray-class button and the 21 parameters.
+inline Form5& Form5After(Session& r, const char* classButton,
+                         const std::vector<std::u16string>& texts = SoundParameterTexts()) {
+  FillSoundData(r.app.data(), kTrayTypeNotChosen);
+  r.app.Dispatch([&] { AskTrayType(r.app); });
+  for (const auto& t : texts) r.kit.Answer(t);
+  Form5& f = r.app.Form<Form5>();
+  Click(r.app, f, classButton);
+  return f;
+}
+// Form9 opened by the results menu's change button over a sound data set.
+inline Form9& Form9Over(Session& r, std::int32_t trayType, const std::u16string& areaRatio = u"0.83",
+                        std::int32_t shownResult = kShownNothing) {
+  DesignData& data = r.app.data();
+  FillSoundData(data, trayType);
+  data.ParamText[34] = areaRatio;
+  data.ParamValue[34] = ReadNumber(areaRatio);
+  data.ShownResult = shownResult;
+  r.app.Dispatch([&] { OpenFullCorrection(r.app); });
+  return r.app.Form<Form9>();
+}
+
+class WindowTest : public ::testing::Test, protected Session {
+ protected:
   // The texts drawn on a window with the top-left corner of each.
   struct Drawn {
     std::u16string text;

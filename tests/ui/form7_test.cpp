@@ -8,6 +8,7 @@
 #include "model/text.h"
 #include "report/screen_tables.h"
 #include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
 #include "ui/application.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
@@ -18,9 +19,7 @@
 namespace rc {
 namespace {
 
-void Click(Application& app, Window& window, const std::string& button) {
-  app.Dispatch([&] { window.control(button).onClick(); });
-}
+using ui_test::Click;
 
 bool Visible(Window& w, const std::string& button) { return w.control(button).visible; }
 

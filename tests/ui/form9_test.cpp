@@ -10,33 +10,19 @@
 namespace rc::tray_test {
 namespace {
 
-Form9& OpenOn(Application& run) {
-  run.Dispatch([&] { OpenFullCorrection(run); });
-  return run.Form<Form9>();
-}
-
 class Form9Test : public WindowTest {
  protected:
   // A sound data set as the results menu holds it, then the change button.
-  Form9& Open(std::int32_t trayType, const std::u16string& areaRatio = u"0.83",
-              std::int32_t shownResult = kShownNothing) {
-    DesignData& data = app.data();
-    FillSoundData(data, trayType);
-    data.ParamText[34] = areaRatio;
-    data.ParamValue[34] = ReadNumber(areaRatio);
-    data.ShownResult = shownResult;
-    return OpenOn(app);
+  Form9& Open(std::int32_t trayType, const std::u16string& areaRatio = u"0.83") {
+    return Form9Over(*this, trayType, areaRatio);
   }
   std::vector<std::u16string> Rows(Form9& f) { return f.control("List1").items; }
 };
 
-TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheInstruction) {
+TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheButtonsInPlace) {
   app.Dispatch([&] { app.Form<Form7>().Show(); });
   Form9& f = Open(kTraysWithoutCaps, u"0.83");
   const DesignData& data = app.data();
-  EXPECT_EQ(app.FindForm<Form7>(), nullptr);  // the results menu closes
-  EXPECT_TRUE(f.visible);
-  EXPECT_EQ(f.caption, u"Коррекция исходной информации");
   const auto rows = Rows(f);
   ASSERT_EQ(rows.size(), 33u);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(rows[static_cast<std::size_t>(i)], EquilibriumRowText(data, i));
@@ -51,14 +37,7 @@ TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheInstruction) {
   Control& list = f.control("List1");
   EXPECT_EQ(list.top, 500);
   EXPECT_EQ(list.height, 6630);
-  EXPECT_TRUE(list.visible && list.enabled);
   EXPECT_EQ(f.control("Command3").top, 7330);
-  EXPECT_EQ(f.control("Label3").top, 7330);
-  EXPECT_TRUE(f.control("Label3").visible);
-  for (const char* name : {"Label1", "Label2", "Command1", "Command2", "Command3", "Command4",
-                           "Command5"}) {
-    EXPECT_FALSE(f.control(name).visible) << name;
-  }
   EXPECT_EQ(f.control("Command4").top, 2900);
   EXPECT_EQ(f.control("Command5").top, 2900);
 }
@@ -76,121 +55,14 @@ TEST_F(Form9Test, HeaderTextFollowsTheTrayKind) {
   EXPECT_EQ(Rows(Open(kTraysWithoutCaps, u"1"))[11], Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
 }
 
-TEST_F(Form9Test, CompositionRowsAskOneValueAndRefuseValuesOutsideZeroToOne) {
-  struct Case {
-    int row;
-    std::u16string title;
-    int y;
-  };
-  const Case cases[] = {{8, u"Ввод XW", 2750}, {9, u"Ввод XF", 2750}, {10, u"Ввод FP", 3130}};
-  for (const Case& c : cases) {
-    WatchingToolkit toolkit;
-    Application run(toolkit);
-    FillSoundData(run.data(), kBubbleCapTrays);
-    Form9& f = OpenOn(run);
-    const auto before = f.control("List1").items;
-    toolkit.Answer(u"1.5");
-    ClickRowOn(run, f, c.row);
-    const int n = c.row + 8;
-    ASSERT_EQ(toolkit.prompts.size(), 1u);
-    EXPECT_EQ(toolkit.prompts[0].prompt, run.data().ParamCaption[n]);
-    EXPECT_EQ(toolkit.prompts[0].title, c.title);
-    EXPECT_EQ(toolkit.prompts[0].x, 1000);
-    EXPECT_EQ(toolkit.prompts[0].y, c.y);
-    EXPECT_EQ(toolkit.beeps, 1);
-    EXPECT_EQ(run.data().ParamText[n], u"???");
-    EXPECT_EQ(run.data().ParamValue[n], 0.0f);
-    const auto& after = f.control("List1").items;
-    EXPECT_EQ(after[static_cast<std::size_t>(c.row)], ParameterRowText(run.data(), n));
-    for (std::size_t r = 0; r < after.size(); ++r) {
-      if (static_cast<int>(r) != c.row) {
-        EXPECT_EQ(after[r], before[r]) << r;
-      }
-    }
-    EXPECT_TRUE(f.control("Command3").visible);
-    EXPECT_EQ(f.control("Command3").backColor, kRed);
-    EXPECT_FALSE(f.control("Label3").visible);
-  }
-}
-
-TEST_F(Form9Test, CorrectingXwToASoundValueTurnsTheEndButtonGreen) {
-  Form9& f = Open(kBubbleCapTrays);
-  kit.Answer(u"0,01");
-  ClickRow(f, 8);
-  EXPECT_EQ(kit.beeps, 0);
-  EXPECT_EQ(Rows(f)[8], u"   " + app.data().ParamCaption[16] + u"    0.01");
-  EXPECT_EQ(f.control("Command3").backColor, kGreen);
-}
-
-TEST_F(Form9Test, PairCorrectedOutOfOrderIsSortedIntoTheRebuiltList) {
-  Form9& f = Open(kBubbleCapTrays);
-  kit.Answer({u"0.95", u"0.97"});
-  ClickRow(f, 2);
-  ASSERT_EQ(kit.prompts.size(), 2u);
-  EXPECT_EQ(kit.prompts[0].prompt, u" X [ 2 ] /мольн.д/ = ");
-  EXPECT_EQ(kit.prompts[0].title, u"ВВОД X РАВНОВЕСНОГО ");
-  EXPECT_EQ(kit.prompts[0].x, 1000);
-  EXPECT_EQ(kit.prompts[0].y, 1195 + 195 * 2);
-  EXPECT_EQ(kit.prompts[1].prompt, u" Y [ 2 ] /мольн.д/  = ");
-  EXPECT_EQ(kit.prompts[1].title, u"ВВОД Y РАВНОВЕСНОГО");
-  EXPECT_EQ(kit.prompts[1].x, 4000);
-  EXPECT_EQ(kit.prompts[1].y, 1195 + 195 * 2);
-
-  const DesignData& data = app.data();
-  const float sorted[] = {0, 0.1f, 0.3f, 0.5f, 0.7f, 0.9f, 0.95f, 1};
-  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(data.EqX[i], sorted[i]) << i;
-  EXPECT_EQ(data.EqXText[6], u"0.95");
-  EXPECT_EQ(data.EqYText[6], u"0.97");
-  const auto rows = Rows(f);
-  ASSERT_EQ(rows.size(), 33u);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(rows[static_cast<std::size_t>(i)], EquilibriumRowText(data, i));
-  EXPECT_EQ(rows[11], Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
-  // X*[6] = 0.95 is no longer below XP = 0.95.
-  EXPECT_EQ(data.ErrorRow, 7);
-  EXPECT_EQ(f.control("Command3").backColor, kRed);
-}
-
 TEST_F(Form9Test, EquilibriumValueOutsideZeroToOneIsRefused) {
   Form9& f = Open(kBubbleCapTrays);
   kit.Answer({u"0.2", u"-0.1"});
-  ClickRow(f, 2);
+  ClickRow(app, f, 2);
   EXPECT_EQ(kit.beeps, 1);
   EXPECT_EQ(app.data().EqYText[2], u"???");
   EXPECT_EQ(app.data().EqY[2], 0.0f);
   EXPECT_EQ(f.control("Command3").backColor, kRed);
-}
-
-TEST_F(Form9Test, ParameterRowsAskWithoutRangeCheckAndBothChecksColourTheEndButton) {
-  Form9& f = Open(kBubbleCapTrays);
-  kit.Answer(u"12.5");
-  ClickRow(f, 25);
-  ASSERT_EQ(kit.prompts.size(), 1u);
-  EXPECT_EQ(kit.prompts[0].prompt, app.data().ParamCaption[33]);
-  EXPECT_EQ(kit.prompts[0].title, u" Ввод " + app.data().ParamCaption[33]);
-  EXPECT_EQ(kit.prompts[0].y, 1195 + 195 * 25);
-  EXPECT_EQ(kit.beeps, 0);
-  EXPECT_EQ(Rows(f)[25], ParameterRowText(app.data(), 33));
-  EXPECT_EQ(app.data().ErrorRow, 15);
-  EXPECT_EQ(f.control("Command3").backColor, kRed);
-
-  kit.Answer(u"0.5");
-  ClickRow(f, 12);  // parameter 19
-  EXPECT_EQ(kit.prompts[1].y, 1195 + 195 * 12);
-  EXPECT_EQ(app.data().ParamText[19], u"0.5");
-  EXPECT_EQ(f.control("Command3").backColor, kRed);  // parameter 33 still faulty
-}
-
-TEST_F(Form9Test, CorrectingParameter34RewritesTheHeaderWithThirtyBlanksOnTraysWithoutCaps) {
-  Form9& f = Open(kTraysWithoutCaps, u"0.83");
-  kit.Answer(u"1");
-  ClickRow(f, 26);  // parameter 34
-  EXPECT_EQ(kit.prompts.at(0).prompt, app.data().ParamCaption[34]);
-  EXPECT_EQ(Rows(f)[11], Blanks(30) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
-
-  Form9& caps = Open(kBubbleCapTrays, u"0.83");
-  kit.Answer(u"1");
-  ClickRow(caps, 26);
-  EXPECT_EQ(Rows(caps)[11], Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
 }
 
 TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
@@ -208,7 +80,7 @@ TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
   for (const Case& c : cases) {
     Form9& f = Open(c.trayType, c.areaRatio);
     app.data().ErrorRow = 99;  // a check would overwrite it
-    ClickRow(f, 11);
+    ClickRow(app, f, 11);
     EXPECT_TRUE(f.control("Command4").visible && f.control("Command5").visible);
     EXPECT_EQ(f.control("Command4").caption, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
     EXPECT_EQ(f.control("Command5").caption, c.secondCaption);
@@ -222,8 +94,8 @@ TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
 
 TEST_F(Form9Test, ClassButtonsSwitchTheClassWithoutAskingAnything) {
   Form9& f = Open(kBubbleCapTrays, u"1");
-  ClickRow(f, 11);
-  Click(f, "Command5");
+  ClickRow(app, f, 11);
+  Click(app, f, "Command5");
   EXPECT_EQ(app.data().TrayType, kTraysWithoutCaps);
   EXPECT_EQ(Rows(f)[11], Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
   EXPECT_TRUE(kit.prompts.empty());
@@ -231,113 +103,28 @@ TEST_F(Form9Test, ClassButtonsSwitchTheClassWithoutAskingAnything) {
   EXPECT_FALSE(f.control("Command4").visible || f.control("Command5").visible);
 
   app.data().ParamValue[34] = 0.5f;
-  ClickRow(f, 11);
-  Click(f, "Command5");
+  ClickRow(app, f, 11);
+  Click(app, f, "Command5");
   EXPECT_EQ(Rows(f)[11], Blanks(26) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
-  ClickRow(f, 11);
-  Click(f, "Command4");
+  ClickRow(app, f, 11);
+  Click(app, f, "Command4");
   EXPECT_EQ(app.data().TrayType, kBubbleCapTrays);
   EXPECT_EQ(Rows(f)[11], Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
   EXPECT_TRUE(kit.prompts.empty());
 }
 
-TEST_F(Form9Test, EquilibriumFaultIsShownOverTheFirstElevenRows) {
-  Form9& f = Open(kTraysWithoutCaps, u"1");
-  kit.Answer(u"1.5");
-  ClickRow(f, 8);  // XW refused: 0 fails the composition rule, code 8
-  Click(f, "Command3");
-  const DesignData& data = app.data();
-  ASSERT_EQ(data.ErrorRow, 8);
-  EXPECT_EQ(kit.beeps, 2);
-  EXPECT_EQ(f.caption, u"Коррекция исходной информации");
-  EXPECT_TRUE(DrewAt(f, EquilibriumRowText(data, 0), 530, 610));
-  EXPECT_TRUE(DrewAt(f, ParameterRowText(data, 16), 530, 610 + 195 * 8));
-  EXPECT_TRUE(DrewAt(f, Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ", 530, 2755));
-  EXPECT_TRUE(DrewAt(f, ParameterRowText(data, 19), 530, 610 + 195 * 12));
-  EXPECT_TRUE(DrewAt(f, ParameterRowText(data, 40), 530, 610 + 195 * 32));
-  EXPECT_EQ(DrawnTexts(f).size(), 33u);
-  Control& marker = f.control("Label2");
-  EXPECT_TRUE(marker.visible);
-  EXPECT_EQ(marker.caption, ParameterRowText(data, 16));
-  EXPECT_EQ(marker.left, 530);
-  EXPECT_EQ(marker.top, 610 + 195 * 8);
-  EXPECT_EQ(marker.width, 10000);
-  EXPECT_EQ(marker.height, 200);
-  for (const char* name : {"List1", "Command1", "Command2", "Command3"}) {
-    EXPECT_FALSE(f.control(name).visible) << name;
-  }
-  Form10* dialog = app.FindForm<Form10>();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(dialog->visible);
-  EXPECT_EQ(app.FindForm<Form7>(), nullptr);
-}
-
-TEST_F(Form9Test, EquilibriumFaultMarkerSitsOnThePairRow) {
-  Form9& f = Open(kBubbleCapTrays);
-  kit.Answer({u"0.3", u"0.3"});  // Y*[3] = X*[3]
-  ClickRow(f, 3);
-  Click(f, "Command3");
-  ASSERT_EQ(app.data().ErrorRow, 3);
-  EXPECT_EQ(f.control("Label2").top, 610 + 195 * 3);
-  EXPECT_EQ(f.control("Label2").caption, EquilibriumRowText(app.data(), 3));
-}
-
-TEST_F(Form9Test, LimitFaultIsShownOverAllRowsWithTheMarkerOnTheParameter) {
-  const std::pair<int, int> cases[] = {{19, 12}, {31, 24}, {33, 25}, {40, 32}};
-  for (const auto& [n, row] : cases) {
-    SCOPED_TRACE(n);
-    WatchingToolkit toolkit;
-    Application run(toolkit);
-    FillSoundData(run.data(), kBubbleCapTrays);
-    run.data().ParamText[n] = u"-5";
-    run.data().ParamValue[n] = -5;
-    Form9& f = OpenOn(run);
-    run.Dispatch([&] { f.surface().Print(u"left over"); });
-    ClickOn(run, f, "Command3");
-    EXPECT_EQ(toolkit.beeps, 1);
-    const auto drawn = DrawnTexts(f);
-    ASSERT_EQ(drawn.size(), 33u);  // the window was cleared first
-    for (int r = 0; r < 33; ++r) {
-      EXPECT_EQ(drawn[static_cast<std::size_t>(r)].y, 610 + 195 * r);
-      EXPECT_EQ(drawn[static_cast<std::size_t>(r)].x, 530);
-    }
-    EXPECT_EQ(drawn[11].text, Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
-    Control& marker = f.control("Label2");
-    EXPECT_TRUE(marker.visible);
-    EXPECT_EQ(marker.caption, ParameterRowText(run.data(), n));
-    EXPECT_EQ(marker.top, 610 + 195 * row);
-    EXPECT_FALSE(f.control("List1").visible);
-    EXPECT_FALSE(f.control("Command3").visible);
-    ASSERT_NE(run.FindForm<Form10>(), nullptr);
-    EXPECT_TRUE(run.FindForm<Form10>()->visible);
-  }
-}
-
-TEST_F(Form9Test, FaultDisplayLeavesNoClassButtonOnTheScreen) {
-  Form9& f = Open(kBubbleCapTrays);
-  ClickRow(f, 11);
-  kit.Answer(u"0");
-  ClickRow(f, 12);  // parameter 19 = 0 is faulty
-  ASSERT_TRUE(f.control("Command3").visible);
-  Click(f, "Command3");
-  EXPECT_FALSE(f.control("Command4").visible);
-  EXPECT_FALSE(f.control("Command5").visible);
-}
-
 TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
   for (std::int32_t shown : {kShownNothing, kShownKineticLine, kShownTrayByTray}) {
     SCOPED_TRACE(shown);
-    WatchingToolkit toolkit;
-    Application run(toolkit);
-    FillSoundData(run.data(), kTraysWithoutCaps);
-    run.data().ShownResult = shown;
-    Form9& f = OpenOn(run);
-    toolkit.Answer(u"3");
-    ClickRowOn(run, f, 12);
+    Session r;
+    Application& run = r.app;
+    Form9& f = Form9Over(r, kTraysWithoutCaps, u"0.83", shown);
+    r.kit.Answer(u"3");
+    ClickRow(run, f, 12);
     ASSERT_EQ(f.control("Command3").backColor, kGreen);
-    ClickOn(run, f, "Command3");
+    Click(run, f, "Command3");
 
-    EXPECT_EQ(toolkit.beeps, 0);
+    EXPECT_EQ(r.kit.beeps, 0);
     EXPECT_EQ(run.FindForm<Form10>(), nullptr);
     Form7* menu = run.FindForm<Form7>();
     ASSERT_NE(menu, nullptr);
