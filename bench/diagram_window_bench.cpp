@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "qt/automation/qt_automation.h"
+#include "paint_counter.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -38,17 +39,6 @@ DesignData ColumnOf120Trays() {
   SetParameter(data, 19, u"10.835");
   return data;
 }
-
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 struct DiagramSession {
   QtAutomation toolkit;

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "qt/automation/qt_automation.h"
+#include "paint_counter.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -17,18 +18,6 @@
 namespace rc {
 namespace {
 
-
-// Counts the paint events of one widget: the loop must really repaint the window.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 // state.range(0): the button, 2 the kinetic line, 3 tray by tray.
 void BM_ClickToRepaintedResults(benchmark::State& state) {
