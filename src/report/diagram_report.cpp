@@ -1,12 +1,12 @@
 #include "report/diagram_report.h"
 
 #include "report/format.h"
+#include "report/printed_reports.h"
 #include "report/tray_profile.h"
 
 namespace rc {
 namespace {
 
-constexpr std::uint8_t kNameWidth = 40;          // as in the reports' header line
 constexpr double kPlotLeft = 1500;               // [twips]
 constexpr double kPlotSide = 7800;               // [twips] the unit square
 constexpr double kPlotTopGap = 250;              // [twips] under the title
@@ -24,7 +24,7 @@ void PrintLine(Surface& printer, double x, const std::u16string& text) {
 void PrintDiagramPageHeader(Surface& printer, const std::u16string& studentName,
                             const std::u16string& dateTime, const std::u16string& title, double x) {
   for (int i = 0; i < 3; ++i) printer.Print();
-  printer.Print(Spaces(25) + studentName + PadWidth(studentName, kNameWidth) + dateTime);
+  printer.Print(ReportHeaderLine(studentName, dateTime));
   printer.Print();
   printer.FontBold = true;
   PrintLine(printer, x, title);

@@ -27,11 +27,14 @@ void PrintParameter(Surface& printer, const DesignData& data, int n) {
 
 }  // namespace
 
+std::u16string ReportHeaderLine(const std::u16string& studentName, const std::u16string& dateTime) {
+  return Spaces(25) + studentName + PadWidth(studentName, kNameWidth) + dateTime;
+}
+
 void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16string& title,
                       const std::u16string& dateTime) {
   PrintBlankLines(printer, 3);
-  printer.Print(Spaces(25) + data.StudentName + PadWidth(data.StudentName, kNameWidth) + dateTime +
-                PadWidth(dateTime, kDateWidth));
+  printer.Print(ReportHeaderLine(data.StudentName, dateTime) + PadWidth(dateTime, kDateWidth));
   printer.Print();
 
   printer.FontBold = true;

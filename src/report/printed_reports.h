@@ -19,6 +19,10 @@ inline constexpr char16_t kReportFontName[] = u"Courier New Cyr";
 // (185 twips each) still end above the kinetic tables at 7850 twips.
 inline constexpr double kReportFontSizePt = 8.16;
 
+// The header line of every printed page up to the end of the date: 25 blanks, the
+// student's name padded to 40, the date text (dateTime, from DateTimeText).
+std::u16string ReportHeaderLine(const std::u16string& studentName, const std::u16string& dateTime);
+
 // The 42 frame lines. dateTime is the text of DateTimeText.
 void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16string& title,
                       const std::u16string& dateTime);
