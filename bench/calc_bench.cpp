@@ -38,8 +38,7 @@ void BM_TrayByTrayHundredTrays(benchmark::State& state) {
   SetParameter(data, 40, u"0.88");
   int trays = 0;
   for (auto _ : state) {
-    const TrayByTrayOutcome out = ComputeTrayByTray(data);
-    trays = out.totalTrays;
+    trays = ComputeTrayByTray(data).TotalTrays();
     benchmark::ClobberMemory();
   }
   state.counters["trays"] = trays;
@@ -62,7 +61,7 @@ void BM_RefluxSweep(benchmark::State& state) {
                               ? BenzeneTolueneSieve()
                               : WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(SweepRefluxRatio(data));
+    benchmark::DoNotOptimize(SweepRefluxRatio(CalculationInputs::Of(data)));
   }
 }
 // kind 2: a narrow bubble-cap column, many of whose points run to the 120-tray limit.

@@ -79,8 +79,9 @@ void BM_DiagramOpenToFirstPaint(benchmark::State& state) {
     state.ResumeTiming();
   }
   if (paints < state.iterations()) state.SkipWithError("the window was not painted");
-  if (s.app.data().TrayProfile.Count != kMaxTrays) state.SkipWithError("the column has not 120 trays");
-  state.counters["trays"] = s.app.data().TrayProfile.Count;
+  const int trays = s.app.runs().trayByTray ? s.app.runs().trayByTray->TotalTrays() : 0;
+  if (trays != kMaxTrays) state.SkipWithError("the column has not 120 trays");
+  state.counters["trays"] = trays;
 }
 BENCHMARK(BM_DiagramOpenToFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -96,7 +97,7 @@ void BM_DiagramPdf(benchmark::State& state) {
     s.toolkit.ClickButton(*diagram, "Command1");
   }
   state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
-  state.counters["trays"] = s.app.data().TrayProfile.Count;
+  state.counters["trays"] = s.app.runs().trayByTray ? s.app.runs().trayByTray->TotalTrays() : 0;
 }
 BENCHMARK(BM_DiagramPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 

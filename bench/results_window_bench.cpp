@@ -16,13 +16,12 @@ struct SilentToolkit : RecordingToolkit {
   SilentToolkit() { decimalSeparator = u','; }
 };
 
-// The bubble-cap column of the tests with both calculations' results, for the
-// drawing-only cases; the number of its top tray.
-int WithResults(DesignData& data) {
-  data = BenzeneTolueneBubbleCap();
-  ComputeKineticLine(data);
-  return ComputeTrayByTray(data).totalTrays;
-}
+// Both calculations' runs on the bubble-cap column of the tests, for the drawing-only
+// cases.
+struct Runs {
+  KineticLineRun kinetic = RunKineticLine(CalculationInputs::Of(BenzeneTolueneBubbleCap()));
+  TrayByTrayRun trays = RunTrayByTray(CalculationInputs::Of(BenzeneTolueneBubbleCap()));
+};
 
 void ClickBenchmark(benchmark::State& state, const char* button) {
   SilentToolkit toolkit;
@@ -45,20 +44,21 @@ template <class Draw>
 void DrawBenchmark(benchmark::State& state, Draw draw) {
   SilentToolkit toolkit;
   Application app(toolkit);
-  const int totalTrays = WithResults(app.data());
+  app.data() = BenzeneTolueneBubbleCap();
+  const Runs runs;
   Form7& menu = app.Form<Form7>();
   for (auto _ : state) {
     menu.surface().Cls();
-    draw(menu, totalTrays);
+    draw(menu, runs);
     benchmark::DoNotOptimize(menu.surface().Ops().size());
   }
 }
 
 void BM_DrawKineticResults(benchmark::State& state) {
-  DrawBenchmark(state, [](Form7& menu, int) { menu.ShowKineticResults(); });
+  DrawBenchmark(state, [](Form7& menu, const Runs& r) { menu.ShowKineticResults(r.kinetic); });
 }
 void BM_DrawTrayResults(benchmark::State& state) {
-  DrawBenchmark(state, [](Form7& menu, int totalTrays) { menu.ShowTrayResults(totalTrays); });
+  DrawBenchmark(state, [](Form7& menu, const Runs& r) { menu.ShowTrayResults(r.trays); });
 }
 
 BENCHMARK(BM_KineticLineButton);

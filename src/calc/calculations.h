@@ -1,24 +1,20 @@
 #pragma once
-// The two calculations. Both are pure: they read the design data, store their results
-// in it and return a refusal when the data cannot give finite results. Drawing is the
-// results window's business.
-#include <optional>
-
-#include "calc/refusal.h"
-#include "model/design_data.h"
+// The two calculations. Both are pure: they take the inputs as values and hand back a
+// run (every result, or the refusal of the data). Drawing is the results window's
+// business; the designed record is written from a run by design_record.h.
+#include "calc/runs.h"
 
 namespace rc {
 
-// The kinetic line at the six inner equilibrium points; fills KineticPoints 1..6.
-std::optional<Refusal> ComputeKineticLine(DesignData& data);
+// The kinetic line at the six inner equilibrium points.
+KineticLineRun RunKineticLine(const CalculationInputs& inputs);
 
-struct TrayByTrayOutcome {
-  std::optional<Refusal> refusal;
-  int totalTrays = 0;  // number of the top tray when the calculation completed
-};
+// The column stepped upwards from the bottom tray, at most kMaxTrays trays.
+TrayByTrayRun RunTrayByTray(const CalculationInputs& inputs);
 
-// Steps the column upwards from the bottom tray; fills TrayX, TrayY, CurrentTray (the
-// last tray), RecordedTrays, FeedTray, and sets TrayTableRow to 1.
-TrayByTrayOutcome ComputeTrayByTray(DesignData& data);
+// The calculations as the results menu starts them on the design data: run on the
+// data's inputs, the record written from the run.
+KineticLineRun ComputeKineticLine(DesignData& data);
+TrayByTrayRun ComputeTrayByTray(DesignData& data);
 
 }  // namespace rc

@@ -2,11 +2,11 @@
 
 namespace rc {
 
-std::array<float, 8> EquilibriumSlopes(Guard& g, const DesignData& data) {
+std::array<float, 8> EquilibriumSlopes(Guard& g, const EquilibriumPoints& eq) {
   std::array<float, 8> slope{};
   for (int p1 = 1; p1 <= 6; ++p1) {
-    const double x0 = data.EqX[p1 - 1], x1 = data.EqX[p1], x2 = data.EqX[p1 + 1];
-    const double y0 = data.EqY[p1 - 1], y1 = data.EqY[p1], y2 = data.EqY[p1 + 1];
+    const double x0 = eq.x[p1 - 1], x1 = eq.x[p1], x2 = eq.x[p1 + 1];
+    const double y0 = eq.y[p1 - 1], y1 = eq.y[p1], y2 = eq.y[p1 + 1];
     const float c = g.Store(g.Div(y1 - y0, (x1 - x2) * (x1 - x0)) +
                             g.Div(y0 - y2, (x1 - x2) * (x2 - x0)));
     const float b = g.Store(g.Div(y1 - y0, x1 - x0) - (x0 + x1) * c);
@@ -15,18 +15,18 @@ std::array<float, 8> EquilibriumSlopes(Guard& g, const DesignData& data) {
   return slope;
 }
 
-int EquilibriumParabolas::SegmentOf(const DesignData& data, float x) {
+int EquilibriumParabolas::SegmentOf(const EquilibriumPoints& eq, float x) {
   for (int k = 1; k <= 5; ++k) {
-    if (x <= data.EqX[k]) return k;
+    if (x <= eq.x[k]) return k;
   }
   return 6;
 }
 
-EquilibriumParabolas FitEquilibriumParabolas(Guard& g, const DesignData& data) {
+EquilibriumParabolas FitEquilibriumParabolas(Guard& g, const EquilibriumPoints& eq) {
   EquilibriumParabolas p;
   for (int k = 1; k <= 6; ++k) {
-    const double x0 = data.EqX[k - 1], x1 = data.EqX[k], x2 = data.EqX[k + 1];
-    const double y0 = data.EqY[k - 1], y1 = data.EqY[k], y2 = data.EqY[k + 1];
+    const double x0 = eq.x[k - 1], x1 = eq.x[k], x2 = eq.x[k + 1];
+    const double y0 = eq.y[k - 1], y1 = eq.y[k], y2 = eq.y[k + 1];
     const double det = (x1 - x0) * (x2 - x0) * (x2 - x1);
     p.A[k] = g.Store(g.Div(y0 * x1 * x2 * (x2 - x1) - y1 * x0 * x2 * (x2 - x0) +
                                y2 * x0 * x1 * (x1 - x0),

@@ -1,53 +1,66 @@
 // The kinetic line: at each inner equilibrium point the vapour leaving a real tray whose
 // liquid is X*[i], between the operating line and the equilibrium curve.
 #include "calc/calculations.h"
+#include "calc/design_record.h"
 #include "calc/equilibrium_fit.h"
+#include "calc/operating_lines.h"
 #include "calc/tray_model.h"
 
 namespace rc {
 namespace {
 
-std::optional<Refusal> RefuseInput(DesignData& data) {
-  data.InputError = kTrue;
-  return Refusal{kInputErrorMessage, true};
+KineticLineRun& Refuse(KineticLineRun& run) {
+  run.refusal = Refusal{RefusalKind::DataRefused};
+  return run;
 }
 
 }  // namespace
 
-std::optional<Refusal> ComputeKineticLine(DesignData& data) {
-  const ColumnParameters c = ColumnParameters::From(data);
-  KineticPointArrays& k = data.KineticPoints;
+const KineticPoint& KineticLineRun::Point(int i) const {
+  static const KineticPoint kNone{};
+  if (i < 1 || i > static_cast<int>(points.size())) return kNone;
+  return points[static_cast<std::size_t>(i - 1)];
+}
+
+KineticLineRun RunKineticLine(const CalculationInputs& in) {
+  KineticLineRun run;
+  run.inputs = in;
+  const ColumnParameters c = ColumnParameters::From(in);
   Guard g;
 
-  const std::array<float, 8> slopes = EquilibriumSlopes(g, data);
-  if (g.faulted()) return RefuseInput(data);
-  for (int i = 1; i <= 6; ++i) k.Slope[i] = slopes[i];
+  const std::array<float, 8> slopes = EquilibriumSlopes(g, {in.eqX, in.eqY});
+  if (g.faulted()) return Refuse(run);
+  run.slopes = slopes;
 
   for (int i = 1; i <= 6; ++i) {
-    const double x = data.EqX[i];  // [-] liquid leaving the tray
-    const Section section = data.EqX[i] <= data.ParamValue[kParamXF] ? Section::BelowFeed
-                                                                     : Section::AboveFeed;
+    KineticPoint point;
+    point.slope = slopes[i];
+    const double x = in.eqX[i];  // [-] liquid leaving the tray
+    point.section = in.eqX[i] <= in.Param(kParamXF) ? Section::BelowFeed : Section::AboveFeed;
     const double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate
-    const float operatingY =
-        section == Section::BelowFeed
-            ? g.Store(g.Div((fbar + c.R) * (x - c.XW), c.R + 1) + c.XW)
-            : g.Store(c.XP - g.Div((c.XP - x) * c.R, c.R + 1));
-    if (g.faulted()) return RefuseInput(data);
-    k.OperatingY[i] = operatingY;
+    point.operatingY = g.Store(point.section == Section::BelowFeed
+                                   ? OperatingLineBelowFeed(g, c, fbar, x)
+                                   : OperatingLineAboveFeed(g, c, x));
+    if (g.faulted()) return Refuse(run);
 
-    const TrayEvaluation tray =
-        EvaluateTray(c, {x, operatingY, k.Slope[i], section, Calculation::KineticLine});
-    if (tray.status != TrayStatus::Done) return RefuseInput(data);
-    const TrayResult& r = tray.result;
-    StoreTrayResult(k, i, r);
+    const TrayEvaluation tray = EvaluateTray(
+        c, {x, point.operatingY, point.slope, point.section, Calculation::KineticLine});
+    if (tray.status != TrayStatus::Done) return Refuse(run);
+    point.tray = tray.result;
 
-    const float kineticY =
-        g.Store(static_cast<double>(operatingY) +
-                static_cast<double>(r.EMY) * (static_cast<double>(data.EqY[i]) - operatingY));
-    if (g.faulted()) return RefuseInput(data);
-    k.KineticY[i] = kineticY;
+    point.kineticY = g.Store(static_cast<double>(point.operatingY) +
+                             static_cast<double>(point.tray.EMY) *
+                                 (static_cast<double>(in.eqY[i]) - point.operatingY));
+    if (g.faulted()) return Refuse(run);
+    run.points.push_back(point);
   }
-  return std::nullopt;
+  return run;
+}
+
+KineticLineRun ComputeKineticLine(DesignData& data) {
+  const KineticLineRun run = RunKineticLine(CalculationInputs::Of(data));
+  WriteRecord(data, run);
+  return run;
 }
 
 }  // namespace rc

@@ -1,11 +1,11 @@
 #pragma once
-// The reflux study: the tray-by-tray calculation repeated on a copy of the design data
+// The reflux study: the tray-by-tray calculation repeated on the same inputs
 // for 71 reflux ratios from half to four times the student's own, and the ratio at which
 // the column's volume, taken as N*(R + 1) (height times vapour load), is smallest.
 #include <array>
 #include <optional>
 
-#include "model/design_data.h"
+#include "calc/inputs.h"
 
 namespace rc {
 
@@ -34,8 +34,7 @@ struct RefluxSweep {
   std::optional<int> optimum;  // k of the smallest N*(R + 1) of the completed points
 };
 
-// Runs the sweep on copies of data, whose own contents stay exactly as they were;
-// parameter 19 is the only input that changes from point to point.
-RefluxSweep SweepRefluxRatio(const DesignData& data);
+// Runs the tray-by-tray calculation on the inputs with R_k in place of the reflux ratio.
+RefluxSweep SweepRefluxRatio(const CalculationInputs& inputs);
 
 }  // namespace rc

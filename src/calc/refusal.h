@@ -1,16 +1,26 @@
 #pragma once
-// A calculation either completes or refuses the data with one message.
-#include <optional>
+// A calculation either completes or refuses the data; the refusal's kind decides its
+// message and whether the results menu hides its kinetic-line button.
 #include <string>
 
 namespace rc {
 
+enum class RefusalKind {
+  DataRefused,   // the data give no finite result (or no positive clear-liquid height)
+  TooManyTrays,  // the top is not reached within the tray limit
+};
+
 inline constexpr char16_t kInputErrorMessage[] = u"ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !";
-inline constexpr char16_t kTooManyTraysMessage[] = u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !";
 
 struct Refusal {
-  std::u16string message;
-  bool hideKineticButton = false;  // hide the results menu's kinetic-line button
+  RefusalKind kind = RefusalKind::DataRefused;
+
+  // "ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !" or "ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !".
+  std::u16string Message() const;
+  // A refusal of the data hides the kinetic-line button; the tray limit leaves it to the
+  // results menu.
+  bool HidesKineticButton() const { return kind == RefusalKind::DataRefused; }
+  bool operator==(const Refusal&) const = default;
 };
 
 }  // namespace rc

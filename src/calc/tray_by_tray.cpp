@@ -2,104 +2,84 @@
 // vapour moved towards equilibrium by the tray efficiency, next liquid from the material
 // balance of the section; the feed tray found on the way.
 #include "calc/calculations.h"
+#include "calc/design_record.h"
 #include "calc/equilibrium_fit.h"
+#include "calc/operating_lines.h"
 #include "calc/tray_model.h"
 
 namespace rc {
 namespace {
 
-TrayByTrayOutcome Refuse(DesignData& data, const char16_t* message, bool hideKineticButton) {
-  data.InputError = kTrue;
-  return {Refusal{message, hideKineticButton}, 0};
-}
-
-TrayByTrayOutcome RefuseInput(DesignData& data) { return Refuse(data, kInputErrorMessage, true); }
-
-void RecordTray(DesignData& data, int row, int tray, float liquidX, float vapourY) {
-  RecordedTrayRows& rec = data.RecordedTrays;
-  rec.TrayNo[row] = static_cast<std::int16_t>(tray);
-  StoreTrayResult(rec, row, data.CurrentTray);
-  rec.LiquidX[row] = liquidX;
-  rec.VapourY[row] = vapourY;
-}
-
-constexpr int kFeedRow = 2;
-
-// A fresh start: no feed tray and no feed-tray row from an earlier run on other data.
-void ForgetEarlierRun(DesignData& data) {
-  data.TrayTableRow = 1;
-  data.FeedTray = kFeedTrayNotFound;
-  data.CurrentTray = TrayResult{};
-  data.TrayProfile.Count = 0;
-  data.TrayProfile.FeedTray = 0;
-  RecordTray(data, kFeedRow, 0, 0.0f, 0.0f);
+TrayByTrayRun& Refuse(TrayByTrayRun& run, RefusalKind kind) {
+  run.refusal = Refusal{kind};
+  return run;
 }
 
 }  // namespace
 
-TrayByTrayOutcome ComputeTrayByTray(DesignData& data) {
-  ForgetEarlierRun(data);
-  const ColumnParameters c = ColumnParameters::From(data);
-  const float xw = data.ParamValue[kParamXW];
-  const float xf = data.ParamValue[kParamXF];
-  const float xp = data.ParamValue[kParamXP];
-  auto& trayX = data.TrayX;
-  auto& trayY = data.TrayY;
+TrayByTrayRun RunTrayByTray(const CalculationInputs& in) {
+  TrayByTrayRun run;
+  run.inputs = in;
+  const ColumnParameters c = ColumnParameters::From(in);
+  const float xw = in.Param(kParamXW);
+  const float xf = in.Param(kParamXF);
+  const float xp = in.Param(kParamXP);
+  const EquilibriumPoints points{in.eqX, in.eqY};
   Guard g;
 
-  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, data);
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, points);
   const double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate
-  if (g.faulted()) return RefuseInput(data);
+  if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
   Section section = Section::BelowFeed;
 
-  trayY[0] = xw;
-  trayX[1] = xw;
-  int i = 1;
-  for (;;) {
-    const int k = EquilibriumParabolas::SegmentOf(data, trayX[i]);
-    const double m = eq.Slope(k, trayX[i]);  // [-] local slope of the equilibrium curve
+  float yIn = xw;  // [-] vapour entering the tray
+  float x = xw;    // [-] liquid on the tray
+  for (int i = 1;;) {
+    run.unfinishedLiquid = x;
+    const int k = EquilibriumParabolas::SegmentOf(points, x);
+    const double m = eq.Slope(k, x);  // [-] local slope of the equilibrium curve
 
-    if (section == Section::BelowFeed && trayX[i] > xf) {
+    if (section == Section::BelowFeed && x > xf) {
       // Tray i - 1 received the feed: the liquid of tray i so far includes it.
-      const float above = g.Store(g.Div((fbar + c.R) * trayX[i] - fbar * xf, c.R));
-      if (g.faulted()) return RefuseInput(data);
-      data.FeedTray = static_cast<std::int16_t>(i - 1);
-      data.TrayProfile.FeedTray = data.FeedTray;
-      trayX[i] = above;
+      const float above = g.Store(LiquidAboveFeed(g, c, fbar, x));
+      if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
+      run.feedTray = i - 1;
+      x = above;
       section = Section::AboveFeed;
-      RecordTray(data, kFeedRow, i - 1, trayX[i - 1], trayY[i - 1]);
       continue;  // the same tray again, with the liquid above the feed
     }
     const double vl = VapourToLiquidRatio(g, c, section);  // [-] V/L of the section
-    if (g.faulted()) return RefuseInput(data);
+    if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
 
-    const TrayEvaluation tray =
-        EvaluateTray(c, {trayX[i], trayY[i - 1], m, section, Calculation::TrayByTray});
-    if (tray.status != TrayStatus::Done) return RefuseInput(data);
-    data.CurrentTray = tray.result;
+    const TrayEvaluation tray = EvaluateTray(c, {x, yIn, m, section, Calculation::TrayByTray});
+    if (tray.status != TrayStatus::Done) return Refuse(run, RefusalKind::DataRefused);
 
-    const double yIn = trayY[i - 1];
-    const double yStar = eq.Value(k, trayX[i]);  // [-] equilibrium vapour of the tray's liquid
+    const double yStar = eq.Value(k, x);  // [-] equilibrium vapour of the tray's liquid
     const float yOut = g.Store(yIn + tray.result.EMY * (yStar - yIn));
-    if (g.faulted()) return RefuseInput(data);
-    trayY[i] = yOut;
-    data.TrayProfile.Tray[i] = tray.result;
-    data.TrayProfile.EquilibriumY[i] = static_cast<float>(yStar);
-    const double enrichment = static_cast<double>(trayY[i]) - trayY[i - 1];  // [-]
+    if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
+    run.trays.push_back({x, yIn, static_cast<float>(yStar), yOut, tray.result, section});
+    run.unfinishedLiquid.reset();
+    const double enrichment = static_cast<double>(yOut) - yIn;  // [-]
 
-    if (i == 1) RecordTray(data, 1, 1, trayX[1], trayY[1]);
-    if (trayY[i] >= xp) break;
+    if (yOut >= xp) break;
 
-    const float nextX = g.Store(trayX[i] + vl * enrichment);
-    if (g.faulted()) return RefuseInput(data);
-    trayX[i + 1] = nextX;
+    const float nextX = g.Store(x + vl * enrichment);
+    if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
+    x = nextX;
+    yIn = yOut;
     ++i;
-    if (i > kMaxTrays) return Refuse(data, kTooManyTraysMessage, false);
+    if (i > kMaxTrays) {
+      run.unfinishedLiquid = x;
+      return Refuse(run, RefusalKind::TooManyTrays);
+    }
   }
+  return run;
+}
 
-  RecordTray(data, 3, i, trayX[i], trayY[i]);
-  data.TrayProfile.Count = static_cast<std::int16_t>(i);
-  return {std::nullopt, i};
+TrayByTrayRun ComputeTrayByTray(DesignData& data) {
+  const TrayByTrayRun run = RunTrayByTray(CalculationInputs::Of(data));
+  WriteRecord(data, run);
+  return run;
 }
 
 }  // namespace rc

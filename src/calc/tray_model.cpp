@@ -46,14 +46,14 @@ constexpr double kBubbleCapLiquidWeirCoef = 68.0;    // [1/m]
 
 }  // namespace
 
-ColumnParameters ColumnParameters::From(const DesignData& d) {
-  auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
+ColumnParameters ColumnParameters::From(const CalculationInputs& in) {
+  auto v = [&in](int n) { return static_cast<double>(in.Param(n)); };
   // The members in the order of their parameter numbers, 16..31 and 33..40.
   ColumnParameters c{v(16), v(17), v(18), v(19), v(20), v(21), v(22), v(23), v(24), v(25), v(26),
                      v(27), v(28), v(29), v(30), v(31), v(33), v(34), v(35), v(36), v(37), v(38),
-                     v(39), v(40), Hydraulics::DualFlow, d.TrayType == kTraysWithoutCaps};
-  if (!AreaRatioIsOne(d)) {
-    c.hydraulics = d.TrayType == kBubbleCapTrays ? Hydraulics::BubbleCap : Hydraulics::SieveOrValve;
+                     v(39), v(40), Hydraulics::DualFlow, in.trayType == kTraysWithoutCaps};
+  if (in.Param(kParamAreaRatio) != 1.0f) {
+    c.hydraulics = in.trayType == kBubbleCapTrays ? Hydraulics::BubbleCap : Hydraulics::SieveOrValve;
   }
   return c;
 }

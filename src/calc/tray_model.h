@@ -9,6 +9,8 @@
 // Values the model keeps between formulas are rounded to 32-bit floats; the arithmetic
 // inside each formula is done in double.
 #include "calc/checked_math.h"
+#include "calc/inputs.h"
+#include "calc/runs.h"
 #include "model/design_data.h"
 
 namespace rc {
@@ -19,8 +21,6 @@ inline constexpr double kGravity = 9.81;              // [m/s^2]
 inline constexpr double kQuarterPi = 0.785;           // [-] circle area / diameter^2
 inline constexpr double kNormalTemperatureQuarterPi = 214.305;  // [K] 273 * 0.785
 
-// Below the feed is the stripping section, above it the rectifying section.
-enum class Section { BelowFeed, AboveFeed };
 // Which calculation evaluates the tray: the two differ in the bubble-cap liquid term, in
 // the bypass factor and in how they form V/L.
 enum class Calculation { KineticLine, TrayByTray };
@@ -50,7 +50,8 @@ struct ColumnParameters {
   Hydraulics hydraulics;    // parameter 34 exactly 1 first, then TrayType 0
   bool withoutCaps;         // transfer coefficients: TrayType 1
 
-  static ColumnParameters From(const DesignData& data);
+  static ColumnParameters From(const CalculationInputs& inputs);
+  static ColumnParameters From(const DesignData& data) { return From(CalculationInputs::Of(data)); }
 };
 
 // Where and how the tray is evaluated.

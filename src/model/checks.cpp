@@ -52,8 +52,8 @@ void CheckEquilibriumData(DesignData& data) {
 void CheckParameterLimits(DesignData& data) {
   data.InputError = kFalse;
   data.ErrorRow = kNoErrorRow;
-  const float r = data.ParamValue[19];
-  if (!(data.ParamMin[19] < r && r <= data.ParamMax[19])) return Fail(data, 2);
+  const float r = data.ParamValue[kParamReflux];
+  if (!(data.ParamMin[kParamReflux] < r && r <= data.ParamMax[kParamReflux])) return Fail(data, 2);
   for (int n = 20; n <= 31; ++n) {
     if (!WithinLimits(data, n)) return Fail(data, n - 17);
   }

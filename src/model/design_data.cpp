@@ -74,9 +74,13 @@ void PrepareForEntry(DesignData& data) {
 
 bool AreaRatioIsOne(const DesignData& data) { return data.ParamValue[kParamAreaRatio] == 1.0f; }
 
+TrayKind KindOfTrays(std::int32_t trayType, float areaRatio) {
+  if (trayType == kBubbleCapTrays) return TrayKind::BubbleCap;
+  return areaRatio == 1.0f ? TrayKind::DualFlow : TrayKind::SieveOrValve;
+}
+
 TrayKind KindOfTrays(const DesignData& data) {
-  if (data.TrayType == kBubbleCapTrays) return TrayKind::BubbleCap;
-  return AreaRatioIsOne(data) ? TrayKind::DualFlow : TrayKind::SieveOrValve;
+  return KindOfTrays(data.TrayType, data.ParamValue[kParamAreaRatio]);
 }
 
 std::u16string TrayKindText(TrayKind kind) {

@@ -17,7 +17,7 @@ inline constexpr Flag kFalse = 0;
 
 inline constexpr std::uint8_t kNoErrorRow = 55;   // ErrorRow when no check failed
 inline constexpr std::int16_t kFeedTrayNotFound = 200;
-inline constexpr int kMaxTrays = 120;
+inline constexpr int kMaxTrays = 120;            // the tray-by-tray calculation computes no more
 inline constexpr int kTrayArraySize = 131;         // TrayX, TrayY hold positions 0..130
 
 // TrayType values.
@@ -34,8 +34,16 @@ inline constexpr std::int32_t kShownNothing = 2;
 inline constexpr int kParamXW = 16;
 inline constexpr int kParamXF = 17;
 inline constexpr int kParamXP = 18;
+inline constexpr int kParamReflux = 19;         // R
+inline constexpr int kParamFeedRate = 20;       // F [kg/s]
+inline constexpr int kParamMolarMassLight = 21;
+inline constexpr int kParamMolarMassHeavy = 22;
+inline constexpr int kParamTemperature = 31;    // mean temperature in the column [K]
+inline constexpr int kParamDiameter = 33;       // column diameter [m]
 inline constexpr int kParamTrayTypeSlot = 32;   // caption only; never asked nor checked
 inline constexpr int kParamAreaRatio = 34;      // exactly 1 on trays without caps: dual-flow
+inline constexpr int kParamWeirHeight = 36;     // [m] slot diameter on dual-flow trays
+inline constexpr int kParamPseudoSections = 38;
 
 // The eight characteristics of one tray (see the tray model), each a 32-bit float.
 struct TrayResult {
@@ -97,16 +105,6 @@ TrayResult TrayResultAt(const Columns& c, int i) {
                     c.EY.at(at),                c.EMY.at(at)};
 }
 
-// Every tray of the last completed tray-by-tray calculation, tray i at position i
-// (1..Count), beside its liquid TrayX[i], the vapour entering TrayY[i - 1] and the vapour
-// leaving TrayY[i].
-struct TrayProfileRows {
-  std::array<TrayResult, kTrayArraySize> Tray{};    // the tray model's eight results
-  std::array<float, kTrayArraySize> EquilibriumY{};  // [-] y* of the tray's parabola at TrayX[i]
-  std::int16_t Count = 0;     // trays of the completed run; 0 before one and after a refusal
-  std::int16_t FeedTray = 0;  // the feed tray found by that run; 0 when none was found
-};
-
 struct DesignData {
   std::u16string StudentName;
 
@@ -131,7 +129,6 @@ struct DesignData {
   TrayResult CurrentTray;
   RecordedTrayRows RecordedTrays;
   std::int16_t TrayTableRow = 0;
-  TrayProfileRows TrayProfile;
 };
 
 // The caption of parameter n exactly as stored: blank-padded to 64 characters
@@ -149,6 +146,7 @@ void PrepareForEntry(DesignData& data);
 // The tray kind follows from TrayType and the exact value of parameter 34.
 enum class TrayKind { BubbleCap, DualFlow, SieveOrValve };
 TrayKind KindOfTrays(const DesignData& data);
+TrayKind KindOfTrays(std::int32_t trayType, float areaRatio);
 bool AreaRatioIsOne(const DesignData& data);  // parameter 34 == 1.0f exactly
 std::u16string TrayKindText(TrayKind kind);   // "ТАРЕЛКИ КОЛПАЧКОВЫЕ" and so on
 

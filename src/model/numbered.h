@@ -15,6 +15,7 @@ struct Numbered {
   const T& operator[](int n) const { return items.at(static_cast<std::size_t>(n - First)); }
   static constexpr int first() { return First; }
   static constexpr int last() { return Last; }
+  bool operator==(const Numbered&) const = default;
 };
 
 }  // namespace rc

@@ -38,24 +38,26 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
   const double top = printer.CurrentY + kPlotTopGap;
   const TwipRect area{kPlotLeft, top, kPlotLeft + kPlotSide, top + kPlotSide};
   const double below = area.bottom + kUnderPlot;
-  DrawYXDiagram(printer, data, content, YXDiagramFrame(area), below, decimalSeparator);
+  DrawYXDiagram(printer, CalculationInputs::Of(data), content, YXDiagramFrame(area), below,
+                decimalSeparator);
 
   const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0);
   printer.CurrentY = below + (messages + 1) * printer.LineHeight();
-  if (content.trays && data.TrayProfile.Count > 0) {
+  if (content.trays && content.trays->Count() > 0) {
+    const TrayByTrayRun& run = *content.trays;
     printer.FontBold = true;
     PrintLine(printer, kTableLeft, kTrayProfileTitle);
     printer.FontBold = false;
     const std::u16string heading = TrayProfileHeading(kTrayWidth, kFieldWidth);
     PrintLine(printer, kTableLeft, heading);
-    for (int i = 1; i <= data.TrayProfile.Count; ++i) {
+    for (int i = 1; i <= run.Count(); ++i) {
       // A row that would pass the bottom of the page starts a new one under the headings.
       const double page = printer.PageHeight();
       if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
         printer.NewPage();
         PrintLine(printer, kTableLeft, heading);
       }
-      PrintLine(printer, kTableLeft, TrayProfileRow(data, i, kTrayWidth, kFieldWidth, decimalSeparator));
+      PrintLine(printer, kTableLeft, TrayProfileRow(run, i, kTrayWidth, kFieldWidth, decimalSeparator));
     }
   }
   return area;

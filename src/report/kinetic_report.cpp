@@ -14,21 +14,21 @@ namespace {
 constexpr double kTablesTop = 7850;    // [twips] where the tables start below a frame in 8 pt
 constexpr double kBoxAboveTables = 50;  // [twips] the box starts this far above the first line
 
-void PrintRows(Surface& printer, const DesignData& data, int table, char16_t decimalSeparator) {
+void PrintRows(Surface& printer, const KineticLineRun& run, int table, char16_t decimalSeparator) {
   for (int i = 1; i <= 6; ++i) {
-    PrintShifted(printer, KineticTableRow(data, table, i, decimalSeparator));
+    PrintShifted(printer, KineticTableRow(run, table, i, decimalSeparator));
   }
 }
 
 // Tables 1 and 2: the header lines from top, a rule under them, the six rows 100 twips
 // lower and a rule 100 under the last; returns the y of that closing rule.
 double PrintRuledTable(Surface& printer, double top, std::span<const char16_t* const> header,
-                       const DesignData& data, int table, char16_t decimalSeparator) {
+                       const KineticLineRun& run, int table, char16_t decimalSeparator) {
   printer.CurrentY = top;
   for (const char16_t* line : header) PrintShifted(printer, line);
   ReportRule(printer, RoundTwips(printer.CurrentY + 50));
   printer.CurrentY += 100;  // not rounded
-  PrintRows(printer, data, table, decimalSeparator);
+  PrintRows(printer, run, table, decimalSeparator);
   const double bottom = RoundTwips(printer.CurrentY + 100);
   ReportRule(printer, bottom);
   return bottom;
@@ -36,8 +36,8 @@ double PrintRuledTable(Surface& printer, double top, std::span<const char16_t* c
 
 }  // namespace
 
-void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16string& dateTime,
-                        char16_t decimalSeparator) {
+void PrintKineticReport(Surface& printer, const DesignData& data, const KineticLineRun& run,
+                        const std::u16string& dateTime, char16_t decimalSeparator) {
   PrintReportFrame(printer, data, Spaces(30) + kKineticTitle, dateTime);
 
   // The tables stand at a fixed height under the frame; only a printer font so large
@@ -47,8 +47,8 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
 
   // Table 1: hydraulics and phase mass-transfer coefficients; table 2: overall
   // coefficient and efficiencies.
-  const double yB = PrintRuledTable(printer, tablesTop, kKineticTable1Header, data, 1, decimalSeparator);
-  const double yD = PrintRuledTable(printer, yB + 50, kKineticTable2Header, data, 2, decimalSeparator);
+  const double yB = PrintRuledTable(printer, tablesTop, kKineticTable1Header, run, 1, decimalSeparator);
+  const double yD = PrintRuledTable(printer, yB + 50, kKineticTable2Header, run, 2, decimalSeparator);
 
   // Table 3: compositions.
   printer.CurrentY = yD + 50;
@@ -60,7 +60,7 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16
   const double yF = RoundTwips(printer.CurrentY + 50);
   ReportRule(printer, yF);
   printer.CurrentY = yF + 50;
-  PrintRows(printer, data, 3, decimalSeparator);
+  PrintRows(printer, run, 3, decimalSeparator);
   const double yG = RoundTwips(printer.CurrentY + 50);
 
   // The box round all three tables and the column lines of each.

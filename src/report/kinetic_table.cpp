@@ -15,8 +15,8 @@ constexpr std::array<int, 4> kTable23Columns{250, 2150, 4230, 6700};
 
 class KineticTableDrawing {
  public:
-  KineticTableDrawing(Surface& s, const DesignData& data, int windowWidth, char16_t sep)
-      : s_(s), data_(data), sep_(sep), x0_(CentredLeft(windowWidth, kPanelWidth)),
+  KineticTableDrawing(Surface& s, const KineticLineRun& run, int windowWidth, char16_t sep)
+      : s_(s), run_(run), sep_(sep), x0_(CentredLeft(windowWidth, kPanelWidth)),
         x1_(x0_ + kPanelWidth) {}
 
   void Draw() {
@@ -27,7 +27,7 @@ class KineticTableDrawing {
 
     s_.CurrentX = x0_;
     s_.CurrentY = 600;
-    s_.Print(TrayKindLine(KindOfTrays(data_)));
+    s_.Print(TrayKindLine(run_.inputs.Kind()));
 
     const int yC = DrawTable1();
     const int yE = DrawTable2(yC);
@@ -46,7 +46,7 @@ class KineticTableDrawing {
     s_.Print(text);
   }
   void Rows(int table) {
-    for (int i = 1; i <= 6; ++i) PrintAt(x0_ + 50, KineticTableRow(data_, table, i, sep_));
+    for (int i = 1; i <= 6; ++i) PrintAt(x0_ + 50, KineticTableRow(run_, table, i, sep_));
   }
 
   // Tables 1 and 2 under their header lines: a rule, the six rows 100 lower, a rule 100
@@ -94,7 +94,7 @@ class KineticTableDrawing {
   }
 
   Surface& s_;
-  const DesignData& data_;
+  const KineticLineRun& run_;
   char16_t sep_;
   int x0_;
   int x1_;
@@ -102,9 +102,9 @@ class KineticTableDrawing {
 
 }  // namespace
 
-void DrawKineticTable(Surface& surface, const DesignData& data, int windowWidth,
+void DrawKineticTable(Surface& surface, const KineticLineRun& run, int windowWidth,
                       char16_t decimalSeparator) {
-  KineticTableDrawing(surface, data, windowWidth, decimalSeparator).Draw();
+  KineticTableDrawing(surface, run, windowWidth, decimalSeparator).Draw();
 }
 
 }  // namespace rc

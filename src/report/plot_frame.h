@@ -76,10 +76,4 @@ class PlotFrame {
   PlotAxis x_, y_;
 };
 
-// y(x) of the monotone cubic through the points (sorted by x, at least two): smooth,
-// through every point, and never overshooting between two of them. Sampled at `per`
-// points between each pair, for drawing.
-std::vector<std::pair<double, double>> SmoothCurve(const std::vector<std::pair<double, double>>& points,
-                                                   int per = 16);
-
 }  // namespace rc

@@ -4,6 +4,7 @@
 // They draw on a printer surface (pages, pen, black lines); the caller ends the document.
 #include <string>
 
+#include "calc/runs.h"
 #include "model/design_data.h"
 #include "report/surface.h"
 #include "report/table_texts.h"  // the screen tables' texts, which the reports print too
@@ -28,12 +29,11 @@ void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16st
                       const std::u16string& dateTime);
 
 // The kinetic line report: frame, then the three tables from y 7850, boxed and ruled.
-void PrintKineticReport(Surface& printer, const DesignData& data, const std::u16string& dateTime,
-                        char16_t decimalSeparator);
+void PrintKineticReport(Surface& printer, const DesignData& data, const KineticLineRun& run,
+                        const std::u16string& dateTime, char16_t decimalSeparator);
 
-// The tray-by-tray report: frame, then the first, feed and last tray blocks. Uses
-// TrayTableRow as its block counter and leaves it at 4.
-void PrintTrayReport(Surface& printer, DesignData& data, const std::u16string& dateTime,
-                     char16_t decimalSeparator);
+// The tray-by-tray report: frame, then the first, feed and last tray blocks of the run.
+void PrintTrayReport(Surface& printer, const DesignData& data, const TrayByTrayRun& run,
+                     const std::u16string& dateTime, char16_t decimalSeparator);
 
 }  // namespace rc

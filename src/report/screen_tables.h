@@ -15,7 +15,7 @@ inline constexpr Colour kTrayPanelColour = Rgb(255, 128, 255);     // pink
 
 // The kinetic line title, panel, tray-kind line and three ruled tables, drawn over
 // whatever the surface holds. windowWidth is the results window's Width [twips].
-void DrawKineticTable(Surface& surface, const DesignData& data, int windowWidth,
+void DrawKineticTable(Surface& surface, const KineticLineRun& run, int windowWidth,
                       char16_t decimalSeparator);
 
 // What one block of the tray-by-tray table shows: the tray's number, its results and
@@ -36,9 +36,11 @@ void DrawTrayTable(Surface& surface, const TrayBlock& tray, int blockRow, int wi
 // centred over 9000 twips; the pen is left blue and regular.
 void DrawTraySummary(Surface& surface, int totalTrays, int feedTray, int windowWidth);
 
-// The eight characteristics stored in row 1..3 of RecordedTrays.
-inline TrayResult RecordedTrayResult(const RecordedTrayRows& rows, int row) {
-  return TrayResultAt(rows, row);
+// Tray trayNo of a run as its block shows it; a zero block for a tray the run has not.
+inline TrayBlock TrayBlockOf(const TrayByTrayRun& run, int trayNo) {
+  if (trayNo < 1 || trayNo > run.Count()) return TrayBlock{0, TrayResult{}, 0, 0};
+  const TrayStep& tray = run.Tray(trayNo);
+  return TrayBlock{trayNo, tray.result, tray.x, tray.yOut};
 }
 
 // A bold line with the pen at x, y, such as a table's title.

@@ -37,22 +37,23 @@ std::u16string TrayKindLine(TrayKind kind) {
   return Spaces(kind == TrayKind::SieveOrValve ? 22 : 28) + TrayKindText(kind);
 }
 
-std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_t sep) {
-  const KineticPointArrays& k = data.KineticPoints;
-  const auto at = [i](const auto& column) { return ValueAt(column, i); };
+std::u16string KineticTableRow(const KineticLineRun& run, int table, int i, char16_t sep) {
+  const KineticPoint& k = run.Point(i);
+  const TrayResult& t = k.tray;
   const std::u16string point = DecimalText(i) + u" ";
   switch (table) {
     case 1:
-      return point + JoinFields({{at(k.ClearLiquidHeight), 0, 10, 4}, {at(k.VapourContent), 6, 10, 3},
-                                 {at(k.VapourCoef), 5, 13, 4}, {at(k.LiquidCoef), 8, 13, 4}},
+      return point + JoinFields({{t.ClearLiquidHeight, 0, 10, 4}, {t.VapourContent, 6, 10, 3},
+                                 {t.VapourCoef, 5, 13, 4}, {t.LiquidCoef, 8, 13, 4}},
                                 sep);
     case 2:
-      return point + JoinFields({{at(k.OverallCoef), 0, 10, 4}, {at(k.NOY), 6, 11, 3},
-                                 {at(k.EY), 6, 14, 3}, {at(k.EMY), 7, 12, 3}},
+      return point + JoinFields({{t.OverallCoef, 0, 10, 4}, {t.NOY, 6, 11, 3},
+                                 {t.EY, 6, 14, 3}, {t.EMY, 7, 12, 3}},
                                 sep);
     case 3:
-      return point + JoinFields({{at(data.EqX), 0, 10, 4}, {at(data.EqY), 6, 11, 4},
-                                 {at(k.OperatingY), 6, 14, 4}, {at(k.KineticY), 7, 12, 4}},
+      return point + JoinFields({{ValueAt(run.inputs.eqX, i), 0, 10, 4},
+                                 {ValueAt(run.inputs.eqY, i), 6, 11, 4}, {k.operatingY, 6, 14, 4},
+                                 {k.kineticY, 7, 12, 4}},
                                 sep);
     default:
       return {};

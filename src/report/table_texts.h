@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "calc/runs.h"
 #include "model/design_data.h"
 
 namespace rc {
@@ -47,7 +48,7 @@ inline constexpr char16_t kPrintedShift[] = u"   ";
 std::u16string TrayKindLine(TrayKind kind);
 
 // Row i (1..6) of kinetic table 1..3: the point number, a blank and four numbers.
-std::u16string KineticTableRow(const DesignData& data, int table, int i, char16_t decimalSeparator);
+std::u16string KineticTableRow(const KineticLineRun& run, int table, int i, char16_t decimalSeparator);
 
 // The two data rows of a tray block: hcl, vapour content, the three coefficients; then
 // NOY, EY, EMY, liquid x, vapour y.

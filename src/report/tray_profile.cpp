@@ -5,16 +5,14 @@
 
 namespace rc {
 
-std::u16string TrayProfileRow(const DesignData& data, int tray, std::uint8_t trayWidth,
+std::u16string TrayProfileRow(const TrayByTrayRun& run, int tray, std::uint8_t trayWidth,
                               std::uint8_t fieldWidth, char16_t decimalSeparator) {
-  const TrayProfileRows& p = data.TrayProfile;
-  const auto i = static_cast<std::size_t>(tray);
+  const TrayStep& t = run.Tray(tray);
   const std::u16string number = DecimalText(tray);
   std::u16string row = PadWidth(number, trayWidth) + number;
-  const float values[] = {data.TrayX.at(i),         data.TrayY.at(i - 1), p.EquilibriumY.at(i),
-                          data.TrayY.at(i),         p.Tray.at(i).EMY,     p.Tray.at(i).ClearLiquidHeight};
+  const float values[] = {t.x, t.yIn, t.yStar, t.yOut, t.result.EMY, t.result.ClearLiquidHeight};
   for (const float v : values) row += FormatFixed(v, fieldWidth, 4, decimalSeparator);
-  if (tray == p.FeedTray) row += u" *";
+  if (run.feedTray == tray) row += u" *";
   return row;
 }
 
@@ -26,8 +24,8 @@ std::u16string TrayProfileHeading(std::uint8_t trayWidth, std::uint8_t fieldWidt
   return heading;
 }
 
-std::u16string TrayProfileTranscriptRow(const DesignData& data, int tray, char16_t decimalSeparator) {
-  return TrayProfileRow(data, tray, 4, 10, decimalSeparator);
+std::u16string TrayProfileTranscriptRow(const TrayByTrayRun& run, int tray, char16_t decimalSeparator) {
+  return TrayProfileRow(run, tray, 4, 10, decimalSeparator);
 }
 
 }  // namespace rc

@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <string>
 
-#include "model/design_data.h"
+#include "calc/runs.h"
 
 namespace rc {
 
-// Tray i (1..TrayProfile.Count): its number right-aligned in trayWidth characters, then
+// Tray i (1..run.Count()): its number right-aligned in trayWidth characters, then
 // liquid x, vapour entering, y*(x), vapour leaving, EMY and clear-liquid height, each
 // FormatFixed in fieldWidth with 4 decimals; " *" after the feed tray.
-std::u16string TrayProfileRow(const DesignData& data, int tray, std::uint8_t trayWidth,
+std::u16string TrayProfileRow(const TrayByTrayRun& run, int tray, std::uint8_t trayWidth,
                               std::uint8_t fieldWidth, char16_t decimalSeparator);
 
 // The column headings over those rows, in the same widths.
@@ -20,6 +20,6 @@ std::u16string TrayProfileHeading(std::uint8_t trayWidth, std::uint8_t fieldWidt
 inline constexpr char16_t kTrayProfileTitle[] = u"ПРОФИЛЬ КОЛОННЫ ПО ТАРЕЛКАМ (* - ТАРЕЛКА ПИТАНИЯ)";
 
 // The rows as a teacher's script reads them: widths 4 and 10.
-std::u16string TrayProfileTranscriptRow(const DesignData& data, int tray, char16_t decimalSeparator);
+std::u16string TrayProfileTranscriptRow(const TrayByTrayRun& run, int tray, char16_t decimalSeparator);
 
 }  // namespace rc

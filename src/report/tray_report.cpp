@@ -68,18 +68,15 @@ void PrintTrayBlock(Surface& printer, const TrayBlock& tray, int k, char16_t sep
 
 }  // namespace
 
-void PrintTrayReport(Surface& printer, DesignData& data, const std::u16string& dateTime,
-                     char16_t decimalSeparator) {
+void PrintTrayReport(Surface& printer, const DesignData& data, const TrayByTrayRun& run,
+                     const std::u16string& dateTime, char16_t decimalSeparator) {
   PrintReportFrame(printer, data, Spaces(27) + kTrayByTrayTitle + u" ", dateTime);
   printer.Print();
   printer.Print();
-  // TrayTableRow counts the blocks and, as a finished counting loop does, is left at 4.
-  const RecordedTrayRows& rows = data.RecordedTrays;
-  for (data.TrayTableRow = 1; data.TrayTableRow <= 3; ++data.TrayTableRow) {
-    const int k = data.TrayTableRow;
-    const TrayBlock tray{rows.TrayNo[k], RecordedTrayResult(rows, k), rows.LiquidX[k], rows.VapourY[k]};
-    PrintTrayBlock(printer, tray, k, decimalSeparator);
-  }
+  // The first, the feed and the last tray; a column without a feed tray prints a zero block.
+  const TrayBlock trays[] = {TrayBlockOf(run, 1), TrayBlockOf(run, run.feedTray.value_or(0)),
+                             TrayBlockOf(run, run.TotalTrays())};
+  for (int k = 1; k <= 3; ++k) PrintTrayBlock(printer, trays[k - 1], k, decimalSeparator);
 }
 
 }  // namespace rc

@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "calc/equilibrium_fit.h"
+#include "calc/monotone_curve.h"
+#include "calc/operating_lines.h"
 #include "model/text.h"
 
 namespace rc {
@@ -21,22 +23,12 @@ constexpr Colour kMarkColour = Rgb(0, 0, 0);
 
 using Points = std::vector<std::pair<double, double>>;
 
-struct Compositions {
-  double xw, xf, xp, r, fbar;  // [-]
-};
-
-Compositions CompositionsOf(const DesignData& data) {
-  const double xw = data.ParamValue[kParamXW], xf = data.ParamValue[kParamXF];
-  const double xp = data.ParamValue[kParamXP], r = data.ParamValue[19];
-  return {xw, xf, xp, r, (xp - xw) / (xf - xw)};
-}
-
-void DrawEquilibrium(Surface& s, const DesignData& data, const PlotFrame& f) {
+void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
   Guard g;
-  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, data);
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, {in.eqX, in.eqY});
   if (!g.faulted()) {
-    const auto& x = data.EqX;
-    const double xw = data.ParamValue[kParamXW];
+    const auto& x = in.eqX;
+    const double xw = in.Param(kParamXW);
     for (int k = 1; k <= 6; ++k) {
       // Each parabola over the liquids the calculation takes it for.
       const double from = k == 1 ? std::min<double>(x[0], xw) : x[k - 1];
@@ -49,16 +41,24 @@ void DrawEquilibrium(Surface& s, const DesignData& data, const PlotFrame& f) {
       f.Curve(s, points, kEquilibriumColour, kCurveWidth);
     }
   }
-  for (int i = 0; i < 8; ++i) f.Mark(s, data.EqX[i], data.EqY[i], kEquilibriumColour, MarkerShape::Square, kPointSize);
+  for (int i = 0; i < 8; ++i) f.Mark(s, in.eqX[i], in.eqY[i], kEquilibriumColour, MarkerShape::Square, kPointSize);
 }
 
-void DrawOperatingLines(Surface& s, const DesignData& data, const PlotFrame& f) {
-  const Compositions c = CompositionsOf(data);
-  const double feedY = OperatingLineY(data, c.xf);
-  f.Curve(s, {{c.xw, c.xw}, {c.xf, feedY}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.xf, feedY}, {c.xp, c.xp}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.xf, c.xf}, {c.xf, feedY}}, kMarkColour, 0, true);  // the feed line
-  const std::pair<double, const char16_t*> marks[] = {{c.xw, u"XW"}, {c.xf, u"XF"}, {c.xp, u"XP"}};
+// The vapour on the operating lines at liquid x, drawn whatever the data: a fault of the
+// arithmetic shows as a point that is not drawn.
+double OperatingY(const ColumnParameters& c, double x) {
+  Guard g;
+  const double y = OperatingLineY(g, c, x);
+  return g.faulted() ? std::nan("") : y;
+}
+
+void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
+  const ColumnParameters c = ColumnParameters::From(in);
+  const double feedY = OperatingY(c, c.XF);
+  f.Curve(s, {{c.XW, c.XW}, {c.XF, feedY}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{c.XF, feedY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{c.XF, c.XF}, {c.XF, feedY}}, kMarkColour, 0, true);  // the feed line
+  const std::pair<double, const char16_t*> marks[] = {{c.XW, u"XW"}, {c.XF, u"XF"}, {c.XP, u"XP"}};
   for (const auto& [x, name] : marks) {
     f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
     if (!std::isfinite(x)) continue;
@@ -69,51 +69,51 @@ void DrawOperatingLines(Surface& s, const DesignData& data, const PlotFrame& f) 
   }
 }
 
-void DrawKineticLine(Surface& s, const DesignData& data, const PlotFrame& f) {
-  const KineticPointArrays& k = data.KineticPoints;
+void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f) {
   Points kinetic;
   for (int i = 1; i <= 6; ++i) {
-    f.Mark(s, data.EqX[i], k.OperatingY[i], kOperatingColour, MarkerShape::Circle, kPointSize);
-    kinetic.emplace_back(data.EqX[i], k.KineticY[i]);
+    const KineticPoint& k = run.Point(i);
+    f.Mark(s, run.inputs.eqX[i], k.operatingY, kOperatingColour, MarkerShape::Circle, kPointSize);
+    kinetic.emplace_back(run.inputs.eqX[i], k.kineticY);
   }
   f.Curve(s, SmoothCurve(kinetic), kKineticColour, kCurveWidth);
   for (const auto& [x, y] : kinetic) f.Mark(s, x, y, kKineticColour, MarkerShape::Diamond, kKineticPointSize);
 }
 
-void DrawStaircase(Surface& s, const DesignData& data, const PlotFrame& f) {
-  const TrayProfileRows& p = data.TrayProfile;
-  const int n = p.Count;
-  const auto& x = data.TrayX;
-  const auto& y = data.TrayY;
+void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
+  const int n = run.Count();
   // From the bottom: up tray i at its liquid, across at its vapour to the next liquid.
   std::vector<TwipPoint> steps;
-  steps.push_back(f.At(x[1], y[0]));
+  steps.push_back(f.At(run.Tray(1).x, run.Tray(1).yIn));
   for (int i = 1; i <= n; ++i) {
-    steps.push_back(f.At(x[i], y[i]));
-    if (i < n) steps.push_back(f.At(x[i + 1], y[i]));
+    steps.push_back(f.At(run.Tray(i).x, run.Tray(i).yOut));
+    if (i < n) steps.push_back(f.At(run.Tray(i + 1).x, run.Tray(i).yOut));
   }
   s.Polyline(std::move(steps), kStaircaseColour, kStepWidth);
 
-  const int feed = p.FeedTray;
+  const int feed = run.feedTray.value_or(0);
   if (feed >= 1 && feed < n) {
     // The feed tray's step, and the step across from the lower operating line, on
     // which the liquid arrives with the feed, to the upper one.
-    const Compositions c = CompositionsOf(data);
-    const double onLower = c.xw + (y[feed] - c.xw) * (c.r + 1) / (c.fbar + c.r);
-    s.Polyline({f.At(x[feed], y[feed - 1]), f.At(x[feed], y[feed])}, kFeedTrayColour, kCurveWidth);
-    f.Curve(s, {{onLower, y[feed]}, {x[feed + 1], y[feed]}}, kFeedTrayColour, kCurveWidth);
+    const ColumnParameters c = ColumnParameters::From(run.inputs);
+    const TrayStep& t = run.Tray(feed);
+    Guard g;
+    const double onLower = LiquidOnLowerLine(g, c, FeedPerDistillate(g, c), t.yOut);
+    s.Polyline({f.At(t.x, t.yIn), f.At(t.x, t.yOut)}, kFeedTrayColour, kCurveWidth);
+    f.Curve(s, {{g.faulted() ? std::nan("") : onLower, t.yOut}, {run.Tray(feed + 1).x, t.yOut}},
+            kFeedTrayColour, kCurveWidth);
   }
 
   const double line = s.LineHeight();
   for (int i = 1; i <= n; ++i) {
     // Beyond 30 trays every fifth, and the feed tray, which the neighbouring fifths give room.
     if (n > kEveryTrayUpTo && i != feed && (i % 5 != 0 || (feed > 0 && std::abs(i - feed) < 3))) continue;
-    s.TextAt(f.X(x[i]) - kLabelGap / 2, f.Y(y[i]) - line, DecimalText(i),
+    s.TextAt(f.X(run.Tray(i).x) - kLabelGap / 2, f.Y(run.Tray(i).yOut) - line, DecimalText(i),
              i == feed ? kFeedTrayColour : kStaircaseColour, TextAnchor::End);
   }
 }
 
-std::vector<LegendEntry> Legend(const DesignData& data, const YXDiagramContent& content) {
+std::vector<LegendEntry> Legend(const YXDiagramContent& content) {
   std::vector<LegendEntry> entries{
       {u"диагональ y = x", kDiagonalColour},
       {u"равновесие: точки X*, Y*", kEquilibriumColour, false, false, true, MarkerShape::Square},
@@ -124,9 +124,9 @@ std::vector<LegendEntry> Legend(const DesignData& data, const YXDiagramContent& 
     entries.push_back({u"рабочая линия в точках X*", kOperatingColour, false, false, true});
     entries.push_back({u"кинетическая линия", kKineticColour, true, false, true, MarkerShape::Diamond});
   }
-  if (content.trays && data.TrayProfile.Count > 0) {
+  if (content.trays && content.trays->Count() > 0) {
     entries.push_back({u"ступени реальных тарелок", kStaircaseColour});
-    if (data.TrayProfile.FeedTray > 0) entries.push_back({u"тарелка питания", kFeedTrayColour});
+    if (content.trays->feedTray.value_or(0) > 0) entries.push_back({u"тарелка питания", kFeedTrayColour});
   }
   return entries;
 }
@@ -138,37 +138,31 @@ PlotFrame YXDiagramFrame(const TwipRect& area) {
                    PlotAxis{0, 1, 0.1, 1, u"y, мольн. доли НК в паре"});
 }
 
-double OperatingLineY(const DesignData& data, double x) {
-  const Compositions c = CompositionsOf(data);
-  if (x <= c.xf) return (c.fbar + c.r) * (x - c.xw) / (c.r + 1) + c.xw;
-  return c.xp - (c.xp - x) * c.r / (c.r + 1);
-}
-
-std::u16string DiagramSummaryText(const TrayProfileRows& profile) {
-  std::u16string text = u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК = " + DecimalText(profile.Count);
-  if (profile.FeedTray > 0) return text + u", ТАРЕЛКА ПИТАНИЯ = " + DecimalText(profile.FeedTray);
+std::u16string DiagramSummaryText(const TrayByTrayRun& run) {
+  std::u16string text = u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК = " + DecimalText(run.Count());
+  if (run.feedTray.value_or(0) > 0) return text + u", ТАРЕЛКА ПИТАНИЯ = " + DecimalText(*run.feedTray);
   return text + u", ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА";
 }
 
-void DrawYXDiagram(Surface& s, const DesignData& data, const YXDiagramContent& content,
+void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator) {
-  const bool trays = content.trays && data.TrayProfile.Count > 0;
+  const bool trays = content.trays && content.trays->Count() > 0;
   frame.DrawFrame(s, decimalSeparator, kDiagramTextColour);
   frame.ClipToArea(s);
   frame.Curve(s, {{0, 0}, {1, 1}}, kDiagonalColour);
   DrawEquilibrium(s, data, frame);
   DrawOperatingLines(s, data, frame);
-  if (content.kineticLine) DrawKineticLine(s, data, frame);
-  if (trays) DrawStaircase(s, data, frame);
+  if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame);
+  if (trays) DrawStaircase(s, *content.trays, frame);
   s.NoClip();
-  frame.DrawLegend(s, Legend(data, content), kDiagramTextColour);
+  frame.DrawLegend(s, Legend(content), kDiagramTextColour);
 
   const bool bold = s.FontBold;
   s.FontBold = true;
   double y = belowY;
   const double left = frame.Area().left;
   if (trays) {
-    s.TextAt(left, y, DiagramSummaryText(data.TrayProfile), kDiagramMessageColour);
+    s.TextAt(left, y, DiagramSummaryText(*content.trays), kDiagramMessageColour);
     y += s.LineHeight();
   }
   for (const std::u16string& message : content.refusals) {

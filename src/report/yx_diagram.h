@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "model/design_data.h"
+#include "calc/runs.h"
 #include "report/plot_frame.h"
 
 namespace rc {
 
 // What of the results belongs in the diagram.
 struct YXDiagramContent {
-  bool kineticLine = false;  // KineticPoints hold a completed run on the present data
-  bool trays = false;        // TrayProfile holds a completed run on the present data
+  const KineticLineRun* kineticLine = nullptr;  // a completed run on the present data
+  const TrayByTrayRun* trays = nullptr;         // a completed run on the present data
   // The messages of the calculations that refused the present data.
   std::vector<std::u16string> refusals;
 };
@@ -32,16 +32,12 @@ inline constexpr Colour kDiagramMessageColour = Rgb(255, 0, 0);
 // The unit square of compositions in the plotting area given.
 PlotFrame YXDiagramFrame(const TwipRect& area);
 
-// The vapour on the operating lines at liquid x: below the feed (x <= XF) the lower
-// line through (XW, XW), above it the upper line through (XP, XP). [-]
-double OperatingLineY(const DesignData& data, double x);
-
 // The diagram with its legend, and under the area (from belowY) the summary line of
 // the trays and the refusal messages, one line each, in bold red.
-void DrawYXDiagram(Surface& s, const DesignData& data, const YXDiagramContent& content,
+void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator);
 
 // "ОБЩЕЕ ЧИСЛО ТАРЕЛОК = N, ТАРЕЛКА ПИТАНИЯ = M", or "... ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА".
-std::u16string DiagramSummaryText(const TrayProfileRows& profile);
+std::u16string DiagramSummaryText(const TrayByTrayRun& run);
 
 }  // namespace rc

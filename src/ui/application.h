@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/design_data.h"
+#include "ui/calculation_runs.h"
 #include "ui/toolkit.h"
 #include "ui/window.h"
 
@@ -19,6 +20,8 @@ class Application {
   ~Application();
 
   DesignData& data() { return data_; }
+  // The last run of each calculation, with the inputs it ran on.
+  CalculationRuns& runs() { return runs_; }
   Toolkit& toolkit() { return toolkit_; }
 
   // The loaded window of class F, loading it (and running its load event) if need be.
@@ -54,6 +57,7 @@ class Application {
  private:
   Toolkit& toolkit_;
   DesignData data_{};
+  CalculationRuns runs_;
   std::vector<std::unique_ptr<Window>> loaded_;
   std::vector<std::unique_ptr<Window>> unloaded_;
   bool ended_ = false;

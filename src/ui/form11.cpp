@@ -1,7 +1,6 @@
 #include "ui/form11.h"
 
 #include "ui/application.h"
-#include "ui/form7.h"
 #include "ui/printer_page.h"
 #include "ui/reflux_view.h"
 #include "ui/yx_diagram_view.h"
@@ -99,15 +98,14 @@ void Form11::Refresh() {
 
 YXDiagramContent Form11::Content() {
   YXDiagramContent content;
-  const Form7* menu = app().FindForm<Form7>();
-  if (!menu) return content;
   const DesignData& data = app().data();
-  const CalculationLog& log = menu->calculations;
-  content.kineticLine = log.kineticLine.CompletedOn(data);
-  content.trays = log.trayByTray.CompletedOn(data);
-  for (const CalculationRecord* r : {&log.kineticLine, &log.trayByTray}) {
-    if (r->RefusedOn(data)) content.refusals.push_back(r->refusal->message);
-  }
+  const CalculationRuns& runs = app().runs();
+  const KineticLineRun* kinetic = runs.KineticLineOn(data);
+  const TrayByTrayRun* trays = runs.TrayByTrayOn(data);
+  if (kinetic && kinetic->Completed()) content.kineticLine = kinetic;
+  if (trays && trays->Completed()) content.trays = trays;
+  if (kinetic && kinetic->refusal) content.refusals.push_back(kinetic->refusal->Message());
+  if (trays && trays->refusal) content.refusals.push_back(trays->refusal->Message());
   return content;
 }
 

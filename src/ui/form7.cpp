@@ -1,6 +1,7 @@
 #include "ui/form7.h"
 
 #include "calc/calculations.h"
+#include "calc/design_record.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -72,6 +73,10 @@ void Form7::Load() {
     buttonTop += kButtonHeight + kButtonGap;
   }
 
+  // A results menu opened afresh has shown nothing yet: the windows that show results
+  // (the diagram, the printed report) offer only what this menu computes.
+  app().runs() = CalculationRuns{};
+
   DesignData& data = app().data();
   kineticLineButton.onClick = [this, &data] {
     RunKineticLine();
@@ -103,12 +108,12 @@ void Form7::RunKineticLine() {
   data.InputError = kFalse;
   data.ShownResult = kShownKineticLine;
   surface().Cls();
-  const std::optional<Refusal> refusal = ComputeKineticLine(data);
-  calculations.kineticLine.Note(data, refusal);
-  if (refusal) {
-    ShowCalculationRefusal(*refusal);
+  const KineticLineRun& run = *(app().runs().kineticLine = rc::RunKineticLine(CalculationInputs::Of(data)));
+  WriteRecord(data, run);
+  if (run.refusal) {
+    ShowCalculationRefusal(*run.refusal);
   } else {
-    ShowKineticResults();
+    ShowKineticResults(run);
   }
   RefreshDiagramWindow(app());
 }
@@ -118,36 +123,32 @@ void Form7::RunTrayByTray() {
   data.ShownResult = kShownTrayByTray;
   data.InputError = kFalse;
   surface().Cls();
-  const TrayByTrayOutcome outcome = ComputeTrayByTray(data);
-  calculations.trayByTray.Note(data, outcome.refusal);
-  if (outcome.refusal) {
-    ShowCalculationRefusal(*outcome.refusal);
+  const TrayByTrayRun& run = *(app().runs().trayByTray = rc::RunTrayByTray(CalculationInputs::Of(data)));
+  WriteRecord(data, run);
+  if (run.refusal) {
+    ShowCalculationRefusal(*run.refusal);
   } else {
-    ShowTrayResults(outcome.totalTrays);
+    ShowTrayResults(run);
   }
   RefreshDiagramWindow(app());
 }
 
-void Form7::ShowKineticResults() {
-  DrawKineticTable(surface(), app().data(), width, app().toolkit().DecimalSeparator());
+void Form7::ShowKineticResults(const KineticLineRun& run) {
+  DrawKineticTable(surface(), run, width, app().toolkit().DecimalSeparator());
   printButton.visible = true;
 }
 
-void Form7::ShowTrayResults(int totalTrays) {
-  DesignData& data = app().data();
+void Form7::ShowTrayResults(const TrayByTrayRun& run) {
   const char16_t separator = app().toolkit().DecimalSeparator();
   Surface& s = surface();
 
-  // Tray 1 as it was computed (its recorded row), then the top tray, which the
-  // calculation left in CurrentTray.
-  const TrayBlock trays[] = {
-      {1, RecordedTrayResult(data.RecordedTrays, 1), ValueAt(data.TrayX, 1),
-       ValueAt(data.TrayY, 1)},
-      {totalTrays, data.CurrentTray, ValueAt(data.TrayX, totalTrays),
-       ValueAt(data.TrayY, totalTrays)}};
-  data.TrayTableRow = 1;
-  for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, data.TrayTableRow++, width, separator);
-  DrawTraySummary(s, totalTrays, data.FeedTray, width);
+  // Tray 1 and the top tray, one block under the other; the summary names the feed tray
+  // as the record holds it, "not found" included.
+  const int total = run.TotalTrays();
+  const TrayBlock trays[] = {TrayBlockOf(run, 1), TrayBlockOf(run, total)};
+  int blockRow = 1;
+  for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, blockRow++, width, separator);
+  DrawTraySummary(s, total, run.feedTray.value_or(kFeedTrayNotFound), width);
 
   printButton.visible = true;
 }
@@ -161,10 +162,10 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   s.FontBold = true;
   s.CurrentX = 3500;
   s.CurrentY = 3500;
-  s.Print(refusal.message);
+  s.Print(refusal.Message());
   s.FontBold = false;
   s.ForeColor = kBlue;
-  if (refusal.hideKineticButton) kineticLineButton.visible = false;
+  if (refusal.HidesKineticButton()) kineticLineButton.visible = false;
   printButton.visible = false;
   app().data().InputError = kTrue;
 }

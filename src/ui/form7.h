@@ -1,8 +1,7 @@
 #pragma once
 // The results menu: five buttons under the drawing area where the calculations' tables
 // appear.
-#include "calc/refusal.h"
-#include "ui/calculation_log.h"
+#include "calc/runs.h"
 #include "ui/window.h"
 #include "ui/yes_no_dialog.h"
 
@@ -24,10 +23,9 @@ class Form7 : public Window {
   void PrintResult();      // Command5
 
   // What a completed calculation shows: its table over the present drawing, and the
-  // print button. ShowTrayResults draws tray 1 (from row 1 of RecordedTrays) and the
-  // top tray totalTrays (from CurrentTray), then the summary line.
-  void ShowKineticResults();
-  void ShowTrayResults(int totalTrays);
+  // print button. ShowTrayResults draws tray 1 and the top tray, then the summary line.
+  void ShowKineticResults(const KineticLineRun& run);
+  void ShowTrayResults(const TrayByTrayRun& run);
   // The one way a calculation refuses the data: only its message, bold red at
   // 3500, 3500; InputError set; the print button hidden, so no report can mix results
   // of the refused data with those of an earlier run.
@@ -35,9 +33,6 @@ class Form7 : public Window {
 
   // Closes every other window, shows the results menu with its print button hidden.
   static void OpenAlone(Application& app);
-
-  // What the calculations run in this window gave, for the diagram window.
-  CalculationLog calculations;
 
   Control& endButton;          // Command1 "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ"
   Control& kineticLineButton;  // Command2

@@ -1,5 +1,6 @@
 // The print button of the results menu: prints the report of the calculation last
 // started and, after the kinetic line report, draws the kinetic line table again.
+#include "calc/design_record.h"
 #include "report/printed_reports.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
@@ -20,21 +21,26 @@ void Form7::PrintResult() {
   Toolkit& toolkit = app().toolkit();
   DesignData& data = app().data();
   const int shown = data.ShownResult;
-  if (shown == kShownKineticLine || shown == kShownTrayByTray) {
+  // The report of the calculation last started, when it ran on the data as they are.
+  const KineticLineRun* kinetic =
+      shown == kShownKineticLine ? app().runs().KineticLineOn(data) : nullptr;
+  const TrayByTrayRun* trays = shown == kShownTrayByTray ? app().runs().TrayByTrayOn(data) : nullptr;
+  if (kinetic || trays) {
     Surface printer = PrinterSurface(toolkit);
     const std::u16string dateTime = PrintedDateTime(toolkit);
     const char16_t separator = toolkit.DecimalSeparator();
 
-    if (shown == kShownKineticLine) {
-      PrintKineticReport(printer, data, dateTime, separator);
+    if (kinetic) {
+      PrintKineticReport(printer, data, *kinetic, dateTime, separator);
     } else {
-      PrintTrayReport(printer, data, dateTime, separator);
+      PrintTrayReport(printer, data, *trays, dateTime, separator);
+      NoteTrayReportPrinted(data);
     }
     toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
 
-    if (shown == kShownKineticLine) {
+    if (kinetic) {
       Show();
-      DrawKineticTable(surface(), data, width, separator);
+      DrawKineticTable(surface(), *kinetic, width, separator);
     }
   }
 

@@ -25,13 +25,13 @@ RefluxStudyLayout RefluxStudyView::Layout() {
 }
 
 void RefluxStudyView::Show(Form11& window) {
-  const RefluxSweep sweep = SweepRefluxRatio(window.app().data());
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(window.app().data()));
   DrawRefluxStudy(window.surface(), sweep, Layout(), window.app().toolkit().DecimalSeparator());
 }
 
 void RefluxStudyView::Print(Form11& window, Surface& printer, const std::u16string& dateTime) {
   const DesignData& data = window.app().data();
-  PrintRefluxStudy(printer, data.StudentName, SweepRefluxRatio(data), dateTime,
+  PrintRefluxStudy(printer, data.StudentName, SweepRefluxRatio(CalculationInputs::Of(data)), dateTime,
                    window.app().toolkit().DecimalSeparator());
 }
 

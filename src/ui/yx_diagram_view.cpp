@@ -61,14 +61,14 @@ void YXDiagramView::Show(Form11& window) {
   const char16_t separator = window.app().toolkit().DecimalSeparator();
   const YXDiagramContent content = window.Content();
   const TwipRect area = PlotArea();
-  DrawYXDiagram(window.surface(), data, content, YXDiagramFrame(area), area.bottom + kUnderPlot,
-                separator);
+  DrawYXDiagram(window.surface(), CalculationInputs::Of(data), content, YXDiagramFrame(area),
+                area.bottom + kUnderPlot, separator);
 
   Control& list = *list_;
   list.Clear();
-  if (content.trays && data.TrayProfile.Count > 0) {
-    for (int i = 1; i <= data.TrayProfile.Count; ++i) {
-      list.AddItem(TrayProfileRow(data, i, kTrayWidth, kFieldWidth, separator));
+  if (content.trays && content.trays->Count() > 0) {
+    for (int i = 1; i <= content.trays->Count(); ++i) {
+      list.AddItem(TrayProfileRow(*content.trays, i, kTrayWidth, kFieldWidth, separator));
     }
   } else {
     list.AddItem(kNoProfile);

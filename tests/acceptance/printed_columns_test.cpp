@@ -69,17 +69,19 @@ TEST(PrintedReportTables, NoColumnLineRunsThroughAPrintedCharacter) {
   const double lineHeight = FontLineHeightTwips(FontSpec{kReportFontName, 0, false});
   for (DesignData (*make)() : {BenzeneTolueneBubbleCap, BenzeneTolueneSieve, BenzeneTolueneDualFlow}) {
     DesignData kinetic = make();
-    ASSERT_FALSE(ComputeKineticLine(kinetic).has_value());
+    const KineticLineRun kineticRun = ComputeKineticLine(kinetic);
+    ASSERT_FALSE(kineticRun.refusal.has_value());
     Surface printer;
     printer.SetLineHeight(lineHeight);
-    PrintKineticReport(printer, kinetic, u" 08 декабря 2026г.        10:00:00", u'.');
+    PrintKineticReport(printer, kinetic, kineticRun, u" 08 декабря 2026г.        10:00:00", u'.');
     EXPECT_EQ(Crossings(printer.Pages(), advance, lineHeight), std::vector<std::string>{});
 
     DesignData trays = make();
-    ASSERT_FALSE(ComputeTrayByTray(trays).refusal.has_value());
+    const TrayByTrayRun trayRun = ComputeTrayByTray(trays);
+    ASSERT_FALSE(trayRun.refusal.has_value());
     Surface trayPrinter;
     trayPrinter.SetLineHeight(lineHeight);
-    PrintTrayReport(trayPrinter, trays, u" 08 декабря 2026г.        10:00:00", u'.');
+    PrintTrayReport(trayPrinter, trays, trayRun, u" 08 декабря 2026г.        10:00:00", u'.');
     EXPECT_EQ(Crossings(trayPrinter.Pages(), advance, lineHeight), std::vector<std::string>{});
   }
 }

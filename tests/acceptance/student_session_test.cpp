@@ -274,11 +274,12 @@ void RealWindows::BothCalculationsPrinted() {
   // The kinetic line: every row of its three tables as computed directly on the data.
   student.Click("Form7", "Command2");
   DesignData kinetic = typed;
-  ASSERT_FALSE(ComputeKineticLine(kinetic).has_value());
+  const KineticLineRun kineticRun = ComputeKineticLine(kinetic);
+  ASSERT_FALSE(kineticRun.refusal.has_value());
   const auto kineticTexts = Drawn("Form7");
   for (int table = 1; table <= 3; ++table) {
     for (int i = 1; i <= 6; ++i) {
-      EXPECT_TRUE(Has(kineticTexts, KineticTableRow(kinetic, table, i, sep))) << table << " " << i;
+      EXPECT_TRUE(Has(kineticTexts, KineticTableRow(kineticRun, table, i, sep))) << table << " " << i;
     }
   }
   EXPECT_TRUE(student.Visible("Form7", "Command5"));
@@ -294,12 +295,12 @@ void RealWindows::BothCalculationsPrinted() {
   // Tray by tray: the first tray's row and the summary line under the table.
   student.Click("Form7", "Command3");
   DesignData trays = typed;
-  const TrayByTrayOutcome outcome = ComputeTrayByTray(trays);
+  const TrayByTrayRun outcome = ComputeTrayByTray(trays);
   ASSERT_FALSE(outcome.refusal.has_value());
   const auto trayTexts = Drawn("Form7");
   ASSERT_FALSE(trayTexts.empty());
-  EXPECT_EQ(trayTexts.back(), TraySummaryText(outcome.totalTrays, trays.FeedTray));
-  EXPECT_TRUE(Has(trayTexts, TrayFirstRow(RecordedTrayResult(trays.RecordedTrays, 1), sep)));
+  EXPECT_EQ(trayTexts.back(), TraySummaryText(outcome.TotalTrays(), trays.FeedTray));
+  EXPECT_TRUE(Has(trayTexts, TrayFirstRow(TrayResultAt(trays.RecordedTrays, 1), sep)));
   EXPECT_EQ(trayTexts, RecordedTrayTable(typed, sep));
   EXPECT_TRUE(student.Visible("Form7", "Command2"));
   student.Shot("Form7", "tray-by-tray");
@@ -336,11 +337,11 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
 
   // The end of corrections reopens the results with the tray-by-tray table recomputed.
   student.Click("Form9", "Command3");
-  const TrayByTrayOutcome outcome = ComputeTrayByTray(expected);
+  const TrayByTrayRun outcome = ComputeTrayByTray(expected);
   ASSERT_FALSE(outcome.refusal.has_value());
   const auto texts = Drawn("Form7");
   ASSERT_FALSE(texts.empty());
-  EXPECT_EQ(texts.back(), TraySummaryText(outcome.totalTrays, expected.FeedTray));
+  EXPECT_EQ(texts.back(), TraySummaryText(outcome.TotalTrays(), expected.FeedTray));
   student.Shot("Form7", "recomputed");
   student.Click("Form7", "Command5");
   const QString pdf = PrintedText(3);

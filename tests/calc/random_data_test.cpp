@@ -98,8 +98,8 @@ class RandomDesignData {
 };
 
 void ExpectInputRefusal(const Refusal& r) {
-  EXPECT_EQ(r.message, kInputErrorMessage);
-  EXPECT_TRUE(r.hideKineticButton);
+  EXPECT_EQ(r.Message(), kInputErrorMessage);
+  EXPECT_TRUE(r.HidesKineticButton());
 }
 
 TEST(RandomDesignData, EveryOutcomeIsFiniteResultsOrARefusal) {
@@ -110,7 +110,7 @@ TEST(RandomDesignData, EveryOutcomeIsFiniteResultsOrARefusal) {
     SCOPED_TRACE(run);
 
     d.InputError = kFalse;
-    if (const std::optional<Refusal> r = ComputeKineticLine(d)) {
+    if (const std::optional<Refusal> r = ComputeKineticLine(d).refusal) {
       ExpectInputRefusal(*r);
       EXPECT_EQ(d.InputError, kTrue);
     } else {
@@ -120,26 +120,26 @@ TEST(RandomDesignData, EveryOutcomeIsFiniteResultsOrARefusal) {
     ASSERT_TRUE(AllResultsFinite(d));
 
     d.InputError = kFalse;
-    const TrayByTrayOutcome out = ComputeTrayByTray(d);
+    const TrayByTrayRun out = ComputeTrayByTray(d);
     ASSERT_TRUE(AllResultsFinite(d));
     EXPECT_EQ(d.TrayTableRow, 1);
     if (out.refusal) {
       EXPECT_EQ(d.InputError, kTrue);
-      if (out.refusal->message == kTooManyTraysMessage) {
+      if (out.refusal->kind == RefusalKind::TooManyTrays) {
         ++tooManyTrays;
-        EXPECT_FALSE(out.refusal->hideKineticButton);
+        EXPECT_FALSE(out.refusal->HidesKineticButton());
       } else {
         ExpectInputRefusal(*out.refusal);
       }
       continue;
     }
     ++columnsDone;
-    ASSERT_GE(out.totalTrays, 1);
-    ASSERT_LE(out.totalTrays, kMaxTrays);
-    EXPECT_GE(d.TrayY[out.totalTrays], d.ParamValue[kParamXP]);
-    EXPECT_EQ(d.RecordedTrays.TrayNo[3], out.totalTrays);
+    ASSERT_GE(out.TotalTrays(), 1);
+    ASSERT_LE(out.TotalTrays(), kMaxTrays);
+    EXPECT_GE(d.TrayY[out.TotalTrays()], d.ParamValue[kParamXP]);
+    EXPECT_EQ(d.RecordedTrays.TrayNo[3], out.TotalTrays());
     EXPECT_TRUE(d.FeedTray == kFeedTrayNotFound ||
-                (d.FeedTray >= 0 && d.FeedTray < out.totalTrays));
+                (d.FeedTray >= 0 && d.FeedTray < out.TotalTrays()));
   }
   // The mix exercises every outcome.
   EXPECT_GT(kineticDone, 300);

@@ -79,31 +79,31 @@ class RefluxSweepOnFixtures : public testing::TestWithParam<SweepCase> {};
 TEST_P(RefluxSweepOnFixtures, LeavesTheDesignDataByteIdentical) {
   DesignData d = GetParam().data;
   // Results of both calculations in place, so that a sweep writing into them would show.
-  ASSERT_FALSE(ComputeKineticLine(d).has_value());
+  ASSERT_FALSE(ComputeKineticLine(d).refusal.has_value());
   ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());
   d.ShownResult = kShownTrayByTray;
   const std::string before = Bytes(d);
-  SweepRefluxRatio(d);
+  SweepRefluxRatio(CalculationInputs::Of(d));
   EXPECT_EQ(Bytes(d), before);
 }
 
 TEST_P(RefluxSweepOnFixtures, TheTenthPointIsTheStudentsOwnColumn) {
   const DesignData& fixture = GetParam().data;
-  const RefluxSweep sweep = SweepRefluxRatio(fixture);
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(fixture));
   DesignData own = fixture;
-  const TrayByTrayOutcome out = ComputeTrayByTray(own);
+  const TrayByTrayRun out = ComputeTrayByTray(own);
   ASSERT_FALSE(out.refusal.has_value());
   const RefluxPoint& p = sweep.points[kOwnRefluxPoint];
   EXPECT_EQ(p.reflux, fixture.ParamValue[19]);
   ASSERT_EQ(p.outcome, Outcome::Completed);
-  EXPECT_EQ(p.trays, out.totalTrays);
+  EXPECT_EQ(p.trays, out.TotalTrays());
   ASSERT_TRUE(p.feedTray.has_value());
   EXPECT_EQ(*p.feedTray, own.FeedTray);
 }
 
 TEST_P(RefluxSweepOnFixtures, EveryPointIsItsOwnRunAndTheOptimumTheSmallestVolume) {
   const DesignData& fixture = GetParam().data;
-  const RefluxSweep sweep = SweepRefluxRatio(fixture);
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(fixture));
   int best = -1;
   for (int k = 0; k < kRefluxSweepPoints; ++k) {
     SCOPED_TRACE(k);
@@ -111,17 +111,17 @@ TEST_P(RefluxSweepOnFixtures, EveryPointIsItsOwnRunAndTheOptimumTheSmallestVolum
     // The same column computed alone, from the fixture, at this reflux ratio.
     DesignData alone = fixture;
     alone.ParamValue[19] = SweptReflux(fixture.ParamValue[19], k);
-    const TrayByTrayOutcome out = ComputeTrayByTray(alone);
+    const TrayByTrayRun out = ComputeTrayByTray(alone);
     EXPECT_EQ(p.reflux, alone.ParamValue[19]);
     if (out.refusal) {
-      EXPECT_EQ(p.outcome, out.refusal->message == kTooManyTraysMessage ? Outcome::TooManyTrays
+      EXPECT_EQ(p.outcome, out.refusal->kind == RefusalKind::TooManyTrays ? Outcome::TooManyTrays
                                                                         : Outcome::Refused);
       continue;
     }
     ASSERT_EQ(p.outcome, Outcome::Completed);
-    EXPECT_EQ(p.trays, out.totalTrays);
+    EXPECT_EQ(p.trays, out.TotalTrays());
     EXPECT_EQ(p.feedTray.value_or(kFeedTrayNotFound), alone.FeedTray);
-    EXPECT_FLOAT_EQ(p.traysTimesRefluxPlusOne, out.totalTrays * (p.reflux + 1.0f));
+    EXPECT_FLOAT_EQ(p.traysTimesRefluxPlusOne, out.TotalTrays() * (p.reflux + 1.0f));
     if (best < 0 || p.traysTimesRefluxPlusOne <
                         sweep.points[static_cast<std::size_t>(best)].traysTimesRefluxPlusOne) {
       best = k;
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
 // With real trays the number of trays need not fall as the reflux grows: a higher reflux
 // loads the trays with vapour and their efficiency drops.
 TEST(RefluxSweep, FollowsTheRealTraysWhereMoreRefluxNeedsMoreTrays) {
-  const RefluxSweep sieve = SweepRefluxRatio(BenzeneTolueneSieve());
+  const RefluxSweep sieve = SweepRefluxRatio(CalculationInputs::Of(BenzeneTolueneSieve()));
   int rises = 0;
   for (int k = 1; k < kRefluxSweepPoints; ++k) {
     const RefluxPoint& a = sieve.points[static_cast<std::size_t>(k - 1)];
@@ -159,7 +159,7 @@ TEST(RefluxSweep, FollowsTheRealTraysWhereMoreRefluxNeedsMoreTrays) {
 
   // A narrow bubble-cap column: too close to the minimum reflux at first, then working,
   // then so loaded that its trays no longer reach the top, and at last the data refused.
-  const RefluxSweep narrow = SweepRefluxRatio(WithDiameter(u"1.0"));
+  const RefluxSweep narrow = SweepRefluxRatio(CalculationInputs::Of(WithDiameter(u"1.0")));
   EXPECT_EQ(narrow.points.front().outcome, Outcome::TooManyTrays);
   EXPECT_EQ(narrow.points.back().outcome, Outcome::Refused);
   int tooManyAtHighReflux = 0;

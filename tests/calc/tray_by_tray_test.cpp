@@ -31,11 +31,11 @@ double RectifyingLine(double x) { return 0.95 - (0.95 - x) * 2.5 / 3.5; }
 TEST_P(TrayByTrayOnFixtures, ReachesTheTopWithTheFeedTrayFound) {
   const ColumnExpectation& x = GetParam();
   DesignData d = x.fixture();
-  const TrayByTrayOutcome out = ComputeTrayByTray(d);
+  const TrayByTrayRun out = ComputeTrayByTray(d);
   ASSERT_FALSE(out.refusal.has_value());
-  EXPECT_EQ(out.totalTrays, x.totalTrays);
+  EXPECT_EQ(out.TotalTrays(), x.totalTrays);
   EXPECT_EQ(d.FeedTray, x.feedTray);
-  EXPECT_NEAR(d.TrayY[out.totalTrays], x.topVapour, 1e-5);
+  EXPECT_NEAR(d.TrayY[out.TotalTrays()], x.topVapour, 1e-5);
   EXPECT_EQ(d.TrayTableRow, 1);
   EXPECT_EQ(d.InputError, kFalse);
   EXPECT_TRUE(AllResultsFinite(d));
@@ -43,7 +43,7 @@ TEST_P(TrayByTrayOnFixtures, ReachesTheTopWithTheFeedTrayFound) {
 
 TEST_P(TrayByTrayOnFixtures, TraysStayOnTheOperatingLinesOfTheirSections) {
   DesignData d = GetParam().fixture();
-  const int total = ComputeTrayByTray(d).totalTrays;
+  const int total = ComputeTrayByTray(d).TotalTrays();
   const int feed = d.FeedTray;
   // Vapour leaving tray i and liquid arriving from tray i + 1 obey the section's balance.
   for (int i = 1; i < total; ++i) {
@@ -81,7 +81,7 @@ int McCabeThieleTrays(double emy) {
 
 TEST_P(TrayByTrayOnFixtures, TrayCountAgreesWithMcCabeThieleAtTheMeanEfficiency) {
   DesignData d = GetParam().fixture();
-  const int total = ComputeTrayByTray(d).totalTrays;
+  const int total = ComputeTrayByTray(d).TotalTrays();
   const RecordedTrayRows& r = d.RecordedTrays;
   const double meanEmy = (r.EMY[1] + r.EMY[2] + r.EMY[3]) / 3;
   for (int row = 1; row <= 3; ++row) {
@@ -93,7 +93,7 @@ TEST_P(TrayByTrayOnFixtures, TrayCountAgreesWithMcCabeThieleAtTheMeanEfficiency)
 
 TEST_P(TrayByTrayOnFixtures, RecordsFirstFeedAndLastTray) {
   DesignData d = GetParam().fixture();
-  const int total = ComputeTrayByTray(d).totalTrays;
+  const int total = ComputeTrayByTray(d).TotalTrays();
   const RecordedTrayRows& r = d.RecordedTrays;
   const int feed = d.FeedTray;
   EXPECT_EQ(r.TrayNo[1], 1);
@@ -110,8 +110,8 @@ TEST_P(TrayByTrayOnFixtures, RecordsFirstFeedAndLastTray) {
 
   // Row 2 holds the feed tray's own results: the tray model below the feed at its liquid.
   Guard g;
-  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, d);
-  const int k = EquilibriumParabolas::SegmentOf(d, d.TrayX[feed]);
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, {d.EqX, d.EqY});
+  const int k = EquilibriumParabolas::SegmentOf({d.EqX, d.EqY}, d.TrayX[feed]);
   const TrayEvaluation feedTray = EvaluateTray(
       d, {d.TrayX[feed], d.TrayY[feed - 1], eq.Slope(k, d.TrayX[feed]), Section::BelowFeed,
           Calculation::TrayByTray});
@@ -129,13 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EquilibriumParabolas, LiquidAtAPointUsesTheParabolaEndingThere) {
   const DesignData d = BenzeneTolueneSieve();
   for (int k = 1; k <= 5; ++k) {
-    EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, d.EqX[k]), k);
-    EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, std::nextafter(d.EqX[k], 2.0f)), k + 1);
+    EXPECT_EQ(EquilibriumParabolas::SegmentOf({d.EqX, d.EqY}, d.EqX[k]), k);
+    EXPECT_EQ(EquilibriumParabolas::SegmentOf({d.EqX, d.EqY}, std::nextafter(d.EqX[k], 2.0f)), k + 1);
   }
-  EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, -0.5f), 1);
-  EXPECT_EQ(EquilibriumParabolas::SegmentOf(d, 0.99f), 6);
+  EXPECT_EQ(EquilibriumParabolas::SegmentOf({d.EqX, d.EqY}, -0.5f), 1);
+  EXPECT_EQ(EquilibriumParabolas::SegmentOf({d.EqX, d.EqY}, 0.99f), 6);
   Guard g;
-  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, d);
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, {d.EqX, d.EqY});
   for (int k = 1; k <= 6; ++k) {  // each parabola passes through its three points
     for (int j = k - 1; j <= k + 1; ++j) EXPECT_NEAR(eq.Value(k, d.EqX[j]), d.EqY[j], 2e-6);
   }
@@ -148,9 +148,9 @@ TEST(TrayByTray, FirstTrayReachingTheTopIsFirstAndLastWithNoFeedTray) {
   ASSERT_NE(d.FeedTray, kFeedTrayNotFound);
   SetParameter(d, kParamXF, u"0.06");
   SetParameter(d, kParamXP, u"0.08");
-  const TrayByTrayOutcome out = ComputeTrayByTray(d);
+  const TrayByTrayRun out = ComputeTrayByTray(d);
   ASSERT_FALSE(out.refusal.has_value());
-  EXPECT_EQ(out.totalTrays, 1);
+  EXPECT_EQ(out.TotalTrays(), 1);
   const RecordedTrayRows& r = d.RecordedTrays;
   EXPECT_EQ(r.TrayNo[1], 1);
   EXPECT_EQ(r.TrayNo[3], 1);
@@ -167,9 +167,9 @@ TEST(TrayByTray, TopReachedBelowTheFeedLeavesNoStaleFeedTray) {
   ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());
   ASSERT_EQ(d.FeedTray, 7);
   SetParameter(d, kParamXF, u"0.95");  // the feed at the top: no liquid is richer
-  const TrayByTrayOutcome out = ComputeTrayByTray(d);
+  const TrayByTrayRun out = ComputeTrayByTray(d);
   ASSERT_FALSE(out.refusal.has_value());
-  EXPECT_GT(out.totalTrays, 5);
+  EXPECT_GT(out.TotalTrays(), 5);
   EXPECT_EQ(d.FeedTray, kFeedTrayNotFound);
   const RecordedTrayRows& r = d.RecordedTrays;
   EXPECT_EQ(r.TrayNo[2], 0);
@@ -177,7 +177,7 @@ TEST(TrayByTray, TopReachedBelowTheFeedLeavesNoStaleFeedTray) {
                              &r.OverallCoef, &r.NOY, &r.EY, &r.EMY, &r.LiquidX, &r.VapourY}) {
     EXPECT_EQ((*column)[2], 0);
   }
-  EXPECT_EQ(r.TrayNo[3], out.totalTrays);
+  EXPECT_EQ(r.TrayNo[3], out.TotalTrays());
 }
 
 // Bypass fractions of the sieve column between which the tray count passes 120.
@@ -204,18 +204,18 @@ TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused
   const Boundary b = FindTrayLimit();
   DesignData accepted = BenzeneTolueneSieve();
   accepted.ParamValue[40] = b.accepted;
-  const TrayByTrayOutcome ok = ComputeTrayByTray(accepted);
+  const TrayByTrayRun ok = ComputeTrayByTray(accepted);
   ASSERT_FALSE(ok.refusal.has_value());
-  EXPECT_EQ(ok.totalTrays, 120);
+  EXPECT_EQ(ok.TotalTrays(), 120);
   EXPECT_GE(accepted.TrayY[120], 0.95f);
   EXPECT_EQ(accepted.RecordedTrays.TrayNo[3], 120);
 
   DesignData refused = BenzeneTolueneSieve();
   refused.ParamValue[40] = b.refused;
-  const TrayByTrayOutcome no = ComputeTrayByTray(refused);
+  const TrayByTrayRun no = ComputeTrayByTray(refused);
   ASSERT_TRUE(no.refusal.has_value());
-  EXPECT_EQ(no.refusal->message, kTooManyTraysMessage);
-  EXPECT_FALSE(no.refusal->hideKineticButton);
+  EXPECT_EQ(no.refusal->kind, RefusalKind::TooManyTrays);
+  EXPECT_FALSE(no.refusal->HidesKineticButton());
   EXPECT_EQ(refused.InputError, kTrue);
   EXPECT_LT(refused.TrayY[120], 0.95f);
   // The liquid of tray 121 is computed before the refusal: rectifying balance, V/L = 1 + 1/R.
@@ -244,10 +244,10 @@ TEST(TrayByTray, RefusesDataThatCannotGiveFiniteResults) {
   };
   for (const Case& c : cases) {
     DesignData d = c.data;
-    const TrayByTrayOutcome out = ComputeTrayByTray(d);
+    const TrayByTrayRun out = ComputeTrayByTray(d);
     ASSERT_TRUE(out.refusal.has_value()) << c.what;
-    EXPECT_EQ(out.refusal->message, kInputErrorMessage) << c.what;
-    EXPECT_TRUE(out.refusal->hideKineticButton) << c.what;
+    EXPECT_EQ(out.refusal->Message(), kInputErrorMessage) << c.what;
+    EXPECT_TRUE(out.refusal->HidesKineticButton()) << c.what;
     EXPECT_EQ(d.InputError, kTrue) << c.what;
     EXPECT_EQ(d.TrayTableRow, 1) << c.what;
     EXPECT_TRUE(AllResultsFinite(d)) << c.what;

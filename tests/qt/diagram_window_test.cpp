@@ -3,6 +3,8 @@
 // operations, with no picture in it.
 #include <gtest/gtest.h>
 
+#include "calc/operating_lines.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -87,7 +89,8 @@ TEST_F(OpenDiagram, DataValuesLandOnTheirPixels) {
   // The feed point joins the two operating lines.
   const DesignData& data = session.app.data();
   const double xf = data.ParamValue[kParamXF];
-  const auto [fx, fy] = px(xf, OperatingLineY(data, xf));
+  Guard g;
+  const auto [fx, fy] = px(xf, OperatingLineY(g, ColumnParameters::From(data), xf));
   EXPECT_TRUE(Near(image, fx, fy, [](const QColor& c) { return Is(c, kOperatingColour, 60); }));
 
   // Tray 2's step: up at its liquid from the vapour of tray 1 to its own, in the

@@ -6,6 +6,7 @@
 #include "report/format.h"
 #include "report/printed_reports.h"
 #include "report/screen_tables.h"
+#include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
@@ -45,7 +46,7 @@ DesignData KineticData() {
 Surface PrintedKinetic(const DesignData& data, char16_t separator = u'.') {
   Surface printer;
   printer.SetLineHeight(kLine);
-  PrintKineticReport(printer, data, kDate, separator);
+  PrintKineticReport(printer, data, KineticRunOfRecord(data), kDate, separator);
   return printer;
 }
 
@@ -83,7 +84,7 @@ TEST(PrintKineticReport, TableLinesStandAtTheirPlaces) {
   };
   auto rows = [&](double top, int table) {
     for (int i = 1; i <= 6; ++i) {
-      expected.push_back({top + (i - 1) * kLine, u"   " + KineticTableRow(data, table, i, u'.')});
+      expected.push_back({top + (i - 1) * kLine, u"   " + KineticTableRow(KineticRunOfRecord(data), table, i, u'.')});
     }
   };
   rows(8310.5, 1);
@@ -144,7 +145,7 @@ TEST(PrintKineticReport, TablesMoveBelowAFrameThatReachesTheirHeight) {
   // 42 frame lines of 195 twips end at 8190, below the tables' usual top of 7850.
   Surface printer;
   printer.SetLineHeight(195);
-  PrintKineticReport(printer, KineticData(), kDate, u'.');
+  PrintKineticReport(printer, KineticData(), KineticRunOfRecord(KineticData()), kDate, u'.');
   const std::vector<DrawOp> texts = OpsOfKind(printer, true);
   ASSERT_GT(texts.size(), static_cast<std::size_t>(kFrameTexts));
   EXPECT_EQ(texts[kFrameTexts - 1].y1, 41 * 195);
@@ -181,7 +182,7 @@ std::u16string ExpectedRow(const DesignData& d, int table, int i, char16_t sep) 
 // Needs the screen table's row texts; until they are built this test is skipped.
 TEST(PrintKineticReport, RowsCarryTheScreenRowsNumbersWithThreeMoreBlanks) {
   const DesignData data = KineticData();
-  if (KineticTableRow(data, 1, 1, u'.').empty()) {
+  if (KineticTableRow(KineticRunOfRecord(data), 1, 1, u'.').empty()) {
     GTEST_SKIP() << "the screen table's rows are not built in this tree yet";
   }
   const Surface printer = PrintedKinetic(data, u',');

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "report/printed_reports.h"
+#include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
@@ -42,7 +43,7 @@ TEST(PrintTrayReport, FitsOnOnePageWhenThePageIsTallEnough) {
   Surface printer;
   printer.SetLineHeight(185);
   printer.SetPageHeight(15840);
-  PrintTrayReport(printer, data, kDate, u'.');
+  PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
   EXPECT_EQ(printer.Pages().size(), 1u);  // the trailing empty lines add no empty page
 }
 
@@ -54,7 +55,7 @@ TEST(PrintTrayReport, NeverSplitsABlockBetweenPages) {
     Surface printer;
     printer.SetLineHeight(195);
     printer.SetPageHeight(pageHeight);
-    PrintTrayReport(printer, data, kDate, u'.');
+    PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
     ASSERT_GE(printer.Pages().size(), 2u) << pageHeight;
 
     int trayLines = 0;
@@ -75,7 +76,7 @@ TEST(PrintTrayReport, ABlockMovedToANewPageStartsBelowItsTop) {
   Surface printer;
   printer.SetLineHeight(195);
   printer.SetPageHeight(15000);
-  PrintTrayReport(printer, data, kDate, u'.');
+  PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
   // Frame and two blocks fill the first page up to 13650; the last block needs 1980.
   ASSERT_EQ(printer.Pages().size(), 2u);
   const std::vector<DrawOp>& second = printer.Pages()[1].ops;

@@ -23,7 +23,7 @@ bool MarkedAt(const Surface& s, double x, double y, Colour colour, MarkerShape s
 
 TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
   // A narrow bubble-cap column: refused at both ends of the range, for both reasons.
-  const RefluxSweep sweep = SweepRefluxRatio(WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0"));
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0")));
   ASSERT_TRUE(sweep.optimum.has_value());
   RefluxStudyLayout layout;
   layout.trays = {1000, 300, 9000, 3300};

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "support/design_fixtures.h"
 
 #include <utility>
@@ -112,6 +113,38 @@ DesignData BenzeneTolueneDualFlow() {
 DesignData WithParameter(DesignData data, int n, const std::u16string& text) {
   SetParameter(data, n, text);
   return data;
+}
+
+KineticLineRun KineticRunOfRecord(const DesignData& data) {
+  KineticLineRun run;
+  run.inputs = CalculationInputs::Of(data);
+  const KineticPointArrays& k = data.KineticPoints;
+  for (int i = 1; i <= 6; ++i) {
+    KineticPoint p;
+    p.slope = k.Slope[i];
+    p.operatingY = k.OperatingY[i];
+    p.tray = TrayResultAt(k, i);
+    p.kineticY = k.KineticY[i];
+    run.points.push_back(p);
+  }
+  return run;
+}
+
+TrayByTrayRun TrayRunOfRecord(const DesignData& data) {
+  const RecordedTrayRows& rows = data.RecordedTrays;
+  TrayByTrayRun run;
+  run.inputs = CalculationInputs::Of(data);
+  run.trays.resize(static_cast<std::size_t>(std::max<int>(rows.TrayNo[3], 0)));
+  for (int row = 1; row <= 3; ++row) {
+    const int tray = rows.TrayNo[row];
+    if (tray < 1 || tray > run.Count()) continue;
+    TrayStep& t = run.trays[static_cast<std::size_t>(tray - 1)];
+    t.result = TrayResultAt(rows, row);
+    t.x = rows.LiquidX[row];
+    t.yOut = rows.VapourY[row];
+  }
+  if (rows.TrayNo[2] > 0) run.feedTray = rows.TrayNo[2];
+  return run;
 }
 
 }  // namespace rc

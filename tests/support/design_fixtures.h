@@ -5,6 +5,7 @@
 // of a fresh data entry. Both calculations complete on each set with a feed tray found.
 #include <string>
 
+#include "calc/runs.h"
 #include "model/design_data.h"
 
 namespace rc {
@@ -21,5 +22,13 @@ DesignData WithParameter(DesignData data, int n, const std::u16string& text);
 // Sets equilibrium point i (0..7) as typed.
 void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,
                          const std::u16string& y);
+
+// A kinetic line run holding what the record's KineticPoints hold at points 1..6, on the
+// record's inputs: for the table and report tests that set the results by hand.
+KineticLineRun KineticRunOfRecord(const DesignData& data);
+// A tray-by-tray run of RecordedTrays.TrayNo[3] trays whose first, feed and last trays hold
+// what the record's three rows hold (the others zero); the feed tray is row 2's number
+// when it is not 0.
+TrayByTrayRun TrayRunOfRecord(const DesignData& data);
 
 }  // namespace rc

@@ -44,9 +44,11 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
 
   // The open window follows each calculation.
   ui_test::Click(app, Menu(), "Command3");
-  const int trays = app.data().TrayProfile.Count;
+  ASSERT_TRUE(app.runs().trayByTray);
+  const TrayByTrayRun run = *app.runs().trayByTray;
+  const int trays = run.Count();
   ASSERT_GT(trays, 0);
-  EXPECT_TRUE(Shows(DiagramSummaryText(app.data().TrayProfile)));
+  EXPECT_TRUE(Shows(DiagramSummaryText(run)));
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
   ui_test::Click(app, Menu(), "Command2");
   EXPECT_TRUE(Diagram()->Content().kineticLine && Diagram()->Content().trays);
@@ -67,10 +69,10 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
   ui_test::Click(app, correction, "Command3");
   ui_test::Click(app, Menu(), "Command6");
   ASSERT_NE(Diagram(), nullptr);
-  EXPECT_GT(app.data().TrayProfile.Count, 0);  // still held in the design data
+  EXPECT_GT(app.data().RecordedTrays.TrayNo[3], 0);  // the record still holds the old trays
   EXPECT_TRUE(Diagram()->Content().kineticLine);
   EXPECT_FALSE(Diagram()->Content().trays);
-  EXPECT_FALSE(Shows(DiagramSummaryText(app.data().TrayProfile)));
+  EXPECT_FALSE(Shows(DiagramSummaryText(run)));
   EXPECT_EQ(ProfileRows(), 1u);
 }
 

@@ -102,7 +102,7 @@ TEST_F(Form7Menu, OpensAloneEvenWhenAnotherWindowWasLoadedAfterIt) {
 
 TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) {
   Form7& f = Open();
-  f.ShowKineticResults();  // an earlier completed calculation left its table and printing on
+  f.ShowKineticResults(KineticRunOfRecord(app.data()));  // an earlier table and printing
   ASSERT_TRUE(Visible(f, "Command5"));
   Click(app, f, "Command2");
 
@@ -127,7 +127,7 @@ TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) 
 TEST_F(Form7Menu, RefusedTrayByTrayHidesTheKineticButtonAndPrinting) {
   Form7& f = Open();
   app.data().ShownResult = kShownKineticLine;
-  f.ShowTrayResults(2);
+  f.ShowTrayResults(TrayRunOfRecord(app.data()));
   Click(app, f, "Command3");
   EXPECT_EQ(app.data().InputError, kTrue);
   EXPECT_EQ(app.data().ShownResult, kShownTrayByTray);  // set before the calculation runs
@@ -137,7 +137,7 @@ TEST_F(Form7Menu, RefusedTrayByTrayHidesTheKineticButtonAndPrinting) {
   EXPECT_FALSE(Visible(f, "Command5"));
 
   // A later completed calculation brings printing back.
-  f.ShowTrayResults(2);
+  f.ShowTrayResults(TrayRunOfRecord(app.data()));
   EXPECT_TRUE(Visible(f, "Command5"));
 }
 
@@ -145,9 +145,9 @@ TEST_F(Form7Menu, RefusalThatSparesTheKineticButtonStillSetsTheErrorAndHidesPrin
   Form7& f = Open();
   f.Hide();
   f.control("Command5").visible = true;
-  f.ShowCalculationRefusal(Refusal{kTooManyTraysMessage, false});
+  f.ShowCalculationRefusal(Refusal{RefusalKind::TooManyTrays});
   EXPECT_TRUE(f.visible);
-  EXPECT_EQ(f.surface().Texts(), std::vector<std::u16string>{kTooManyTraysMessage});
+  EXPECT_EQ(f.surface().Texts(), std::vector<std::u16string>{u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !"});
   EXPECT_TRUE(Visible(f, "Command2"));
   EXPECT_FALSE(Visible(f, "Command5"));
   EXPECT_EQ(app.data().InputError, kTrue);
@@ -157,9 +157,10 @@ TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
   toolkit.decimalSeparator = u',';
   Form7& f = Open();
   app.data().KineticPoints.ClearLiquidHeight[1] = 0.25f;
-  f.ShowKineticResults();
+  const KineticLineRun run = KineticRunOfRecord(app.data());
+  f.ShowKineticResults(run);
   Surface expected;
-  DrawKineticTable(expected, app.data(), 12000, u',');
+  DrawKineticTable(expected, run, 12000, u',');
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Ops().size(), expected.Ops().size());
   EXPECT_EQ(f.surface().Texts().at(4).substr(0, 12), u"1     0,2500");
@@ -168,30 +169,28 @@ TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
 
 TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSummary) {
   Form7& f = Open();
-  DesignData& data = app.data();
-  data.RecordedTrays.ClearLiquidHeight[1] = 0.011f;
-  data.RecordedTrays.NOY[1] = 1.5f;
-  data.TrayX[1] = 0.02f;
-  data.TrayY[1] = 0.03f;
+  TrayByTrayRun run;
+  run.trays.resize(9);
+  TrayResult first{};
+  first.ClearLiquidHeight = 0.011f;
+  first.NOY = 1.5f;
+  run.trays[0].result = first;
+  run.trays[0].x = 0.02f;
+  run.trays[0].yOut = 0.03f;
   const TrayResult top{0.077f, 0.5f, 0.1f, 0.2f, 0.3f, 2.5f, 0.6f, 0.7f};
-  data.CurrentTray = top;
-  data.TrayX[9] = 0.8f;
-  data.TrayY[9] = 0.95f;
-  data.FeedTray = 4;
-  data.TrayTableRow = 1;
+  run.trays[8] = TrayStep{0.8f, 0.9f, 0.96f, 0.95f, top, Section::AboveFeed};
+  run.feedTray = 4;
 
-  f.ShowTrayResults(9);
+  f.ShowTrayResults(run);
 
   const auto texts = f.surface().Texts();
   ASSERT_GE(texts.size(), 19u);
   EXPECT_EQ(texts[1], u"НОМЕР ТАРЕЛКИ - 1");
-  EXPECT_EQ(texts[5], TrayFirstRow(RecordedTrayResult(data.RecordedTrays, 1), u'.'));
-  EXPECT_EQ(texts[9], TraySecondRow(RecordedTrayResult(data.RecordedTrays, 1), 0.02f, 0.03f, u'.'));
+  EXPECT_EQ(texts[5], TrayFirstRow(first, u'.'));
+  EXPECT_EQ(texts[9], TraySecondRow(first, 0.02f, 0.03f, u'.'));
   EXPECT_EQ(texts[10], u"НОМЕР ТАРЕЛКИ - 9");
   EXPECT_EQ(texts[14], TrayFirstRow(top, u'.'));
   EXPECT_EQ(texts[18], TraySecondRow(top, 0.8f, 0.95f, u'.'));
-  EXPECT_EQ(data.CurrentTray.ClearLiquidHeight, top.ClearLiquidHeight);  // the top tray is kept
-  EXPECT_EQ(data.TrayTableRow, 3);
 
   // The summary line: 100 below the top tray's last row, centred over 9000 twips.
   const Surface& s = f.surface();
@@ -233,7 +232,7 @@ TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
   Click(app, f, "Command2");
   ASSERT_EQ(app.data().InputError, kFalse);
   Surface expected;
-  DrawKineticTable(expected, app.data(), 12000, u'.');
+  DrawKineticTable(expected, KineticRunOfRecord(app.data()), 12000, u'.');
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Texts().at(1), u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
   EXPECT_EQ(toolkit.beeps, 0);
@@ -251,17 +250,17 @@ TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary
   const auto texts = f.surface().Texts();
   ASSERT_EQ(texts.size(), 1u + 9 + 9 + 1);
   EXPECT_EQ(texts[1], u"НОМЕР ТАРЕЛКИ - 1");
-  EXPECT_EQ(texts[5], TrayFirstRow(RecordedTrayResult(data.RecordedTrays, 1), u'.'));
-  EXPECT_EQ(texts[9], TraySecondRow(RecordedTrayResult(data.RecordedTrays, 1),
+  EXPECT_EQ(texts[5], TrayFirstRow(TrayResultAt(data.RecordedTrays, 1), u'.'));
+  EXPECT_EQ(texts[9], TraySecondRow(TrayResultAt(data.RecordedTrays, 1),
                                     data.RecordedTrays.LiquidX[1], data.RecordedTrays.VapourY[1], u'.'));
   EXPECT_EQ(texts[10], u"НОМЕР ТАРЕЛКИ - " + DecimalText(total));
-  EXPECT_EQ(texts[14], TrayFirstRow(RecordedTrayResult(data.RecordedTrays, 3), u'.'));
+  EXPECT_EQ(texts[14], TrayFirstRow(TrayResultAt(data.RecordedTrays, 3), u'.'));
   const DrawOp& summary = f.surface().Ops().back();
   EXPECT_EQ(summary.text, TraySummaryText(total, data.FeedTray));
   EXPECT_NE(summary.text.find(u"НОМЕР ТАРЕЛКИ ПИТАНИЯ"), std::u16string::npos);
   EXPECT_EQ(std::make_tuple(summary.x1, summary.y1, summary.bold, summary.colour),
             std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
-  EXPECT_EQ(data.TrayTableRow, 3);
+  EXPECT_EQ(data.TrayTableRow, 1);
   EXPECT_TRUE(Visible(f, "Command5"));
 }
 

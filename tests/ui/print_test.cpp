@@ -3,6 +3,7 @@
 
 #include "report/printed_reports.h"
 #include "report/screen_tables.h"
+#include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 #include "ui/application.h"
 #include "ui/form7.h"
@@ -40,6 +41,9 @@ struct Fixture {
     data.StudentName = u"Орлова";
     data.RecordedTrays.TrayNo = {0, 1, 7, 23};
     for (int i = 1; i <= 6; ++i) data.KineticPoints.KineticY[i] = 0.1f * static_cast<float>(i);
+    // The runs the report prints, as the application holds them after the calculations.
+    app.runs().kineticLine = KineticRunOfRecord(data);
+    app.runs().trayByTray = TrayRunOfRecord(data);
     if (!HasControl(form, "Command5")) form.Add("Command5", ControlKind::Button);
     toolkit.watched = &form;
   }
@@ -127,7 +131,7 @@ std::vector<DrawOp> KineticTableOps(const Form7& form, const DesignData& data, d
   reference.CurrentX = penX;
   reference.CurrentY = penY;
   reference.ForeColor = form.surface().ForeColor;
-  DrawKineticTable(reference, data, form.width, u'.');
+  DrawKineticTable(reference, KineticRunOfRecord(data), form.width, u'.');
   return reference.Ops();
 }
 

@@ -44,7 +44,7 @@ class RefluxViewTest : public ::testing::Test {
 
 TEST_F(RefluxViewTest, FollowsTheDataThroughACorrectionRoundTrip) {
   Form11& before = OpenStudy();
-  const std::u16string firstLine = RefluxSummaryLine(SweepRefluxRatio(app.data()));
+  const std::u16string firstLine = RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())));
   EXPECT_TRUE(HasText(before.surface().Texts(), firstLine));
   EXPECT_NE(firstLine.find(u"ваше R = 2.5000"), std::u16string::npos) << ToUtf8(firstLine);
 
@@ -59,7 +59,7 @@ TEST_F(RefluxViewTest, FollowsTheDataThroughACorrectionRoundTrip) {
   ASSERT_NE(app.FindForm<Form7>(), nullptr);
 
   const std::vector<std::u16string> texts = OpenStudy().surface().Texts();
-  const std::u16string line = RefluxSummaryLine(SweepRefluxRatio(app.data()));
+  const std::u16string line = RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())));
   EXPECT_NE(line, firstLine);
   EXPECT_NE(line.find(u"ваше R = 4.0000"), std::u16string::npos) << ToUtf8(line);
   EXPECT_TRUE(HasText(texts, line));
@@ -83,9 +83,9 @@ TEST_F(RefluxViewTest, PrintsOnOnePageWithTheHeaderInVectorOperations) {
   ASSERT_GE(texts.size(), 2u);
   EXPECT_NE(texts[0].find(app.data().StudentName), std::u16string::npos);
   EXPECT_EQ(texts[1], kRefluxStudyTitle);
-  EXPECT_TRUE(HasText(texts, RefluxSummaryLine(SweepRefluxRatio(app.data()))));
+  EXPECT_TRUE(HasText(texts, RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())))));
   // A curve per plot and a marker per completed point in each.
-  const RefluxSweep sweep = SweepRefluxRatio(app.data());
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(app.data()));
   const auto completed =
       std::count_if(sweep.points.begin(), sweep.points.end(), [](const RefluxPoint& p) {
         return p.outcome == RefluxPoint::Outcome::Completed;

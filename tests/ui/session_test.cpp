@@ -86,11 +86,13 @@ class StudentSession : public ::testing::TestWithParam<Column> {
     printer.SetPageHeight(kit.pageHeight);
     const std::u16string dateTime = DateTimeText(kit.shortDate, kit.time, kit.today);
     if (kinetic) {
-      EXPECT_FALSE(ComputeKineticLine(data).has_value());
-      PrintKineticReport(printer, data, dateTime, u'.');
+      const KineticLineRun run = ComputeKineticLine(data);
+      EXPECT_FALSE(run.refusal.has_value());
+      PrintKineticReport(printer, data, run, dateTime, u'.');
     } else {
-      EXPECT_FALSE(ComputeTrayByTray(data).refusal.has_value());
-      PrintTrayReport(printer, data, dateTime, u'.');
+      const TrayByTrayRun run = ComputeTrayByTray(data);
+      EXPECT_FALSE(run.refusal.has_value());
+      PrintTrayReport(printer, data, run, dateTime, u'.');
     }
     return DocumentTexts(printer.Pages());
   }
@@ -108,12 +110,12 @@ class StudentSession : public ::testing::TestWithParam<Column> {
 
   // The tray-by-tray table's last line as the results menu shows it for `data`.
   static std::u16string ExpectedSummary(DesignData data) {
-    const TrayByTrayOutcome outcome = ComputeTrayByTray(data);
+    const TrayByTrayRun outcome = ComputeTrayByTray(data);
     EXPECT_FALSE(outcome.refusal.has_value());
-    return TraySummaryText(outcome.totalTrays, data.FeedTray);
+    return TraySummaryText(outcome.TotalTrays(), data.FeedTray);
   }
   static KineticPointArrays::Column ExpectedKineticLine(DesignData data) {
-    EXPECT_FALSE(ComputeKineticLine(data).has_value());
+    EXPECT_FALSE(ComputeKineticLine(data).refusal.has_value());
     return data.KineticPoints.KineticY;
   }
 };

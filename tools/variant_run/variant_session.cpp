@@ -32,7 +32,7 @@ struct Step {
 // "== reflux sweep": one row per reflux ratio, then the optimum's k.
 void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
   transcript.push_back(u"== reflux sweep");
-  const RefluxSweep sweep = SweepRefluxRatio(data);
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(data));
   for (const RefluxPoint& point : sweep.points) transcript.push_back(RefluxSweepRow(point));
   transcript.push_back(u"optimum k = " +
                        (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
@@ -78,10 +78,11 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
   }
   if (step.trayProfile) {
     transcript.push_back(u"== tray profile");
-    const DesignData& data = s.app.data();
     const char16_t separator = s.toolkit.DecimalSeparator();
-    for (int i = 1; i <= data.TrayProfile.Count; ++i) {
-      transcript.push_back(TrayProfileTranscriptRow(data, i, separator));
+    if (const TrayByTrayRun* run = s.app.runs().TrayByTrayOn(s.app.data()); run && run->Completed()) {
+      for (int i = 1; i <= run->Count(); ++i) {
+        transcript.push_back(TrayProfileTranscriptRow(*run, i, separator));
+      }
     }
     const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
     s.toolkit.SetPdfOutput(pdf);
