@@ -13,6 +13,12 @@
 
 namespace {
 
+// Qt's notes about the platform (no runtime folder, no display) are not the teacher's
+// business; its errors are.
+void SeriousMessagesOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
 constexpr char kUsage[] =
     "Usage: rectification-class make BASE-VARIANT COUNT OUT-DIR [--seed S] [--spread PERCENT]\n"
     "                                [--trays MIN-MAX]\n"
@@ -88,6 +94,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   // The pages are drawn in the report font; no window is ever shown.
+  qInstallMessageHandler(SeriousMessagesOnly);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
   const std::string command = args[0];
