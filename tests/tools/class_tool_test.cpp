@@ -14,6 +14,7 @@
 #include "class/class_check.h"
 #include "class/class_commands.h"
 #include "class/class_entry.h"
+#include "class/class_random.h"
 #include "qt/automation/qt_automation.h"
 #include "report/plot_frame.h"
 #include "variant_run/variant_session.h"
@@ -194,6 +195,31 @@ TEST_F(ClassTool, KineticLineIsReadOnTheCurveTheDiagramDraws) {
   const double high = (points[5].second - points[4].second) / (points[5].first - points[4].first);
   EXPECT_NEAR(KineticLineY(d, points[0].first - 0.05), points[0].second - 0.05 * low, 1e-12);
   EXPECT_NEAR(KineticLineY(d, points[5].first + 0.05), points[5].second + 0.05 * high, 1e-12);
+}
+
+TEST(ClassVariants, ValuesAreTypedWithThreeDigitsAndFilesReadBack) {
+  const std::pair<double, const char16_t*> typed[] = {
+      {2.0, u"2"},        {2.6349, u"2.63"},  {0.049912, u"0.0499"}, {0.95049, u"0.95"},
+      {1703.2, u"1700"},  {9.996, u"10"},     {0.0, u"0"},           {-1.5, u"0"},
+      {0.00012345, u"0.000123"},
+  };
+  for (const auto& [value, text] : typed) EXPECT_EQ(TypedValue(value), text) << value;
+
+  EXPECT_EQ(VariantFileName(3, 5), "03.rcol");
+  EXPECT_EQ(VariantFileName(3, 99), "03.rcol");
+  EXPECT_EQ(VariantFileName(3, 100), "003.rcol");
+  EXPECT_EQ(VariantFileName(120, 120), "120.rcol");
+
+  const ClassOutcome made = MakeClass(ReadVariant(kVariants + "/dual-flow.txt"), 2, {});
+  ASSERT_EQ(made.error, "");
+  for (const ClassVariant& v : made.variants) {
+    const std::string text = VariantFileText(v.variant, "rectification-class test");
+    EXPECT_EQ(text.rfind("# rectification-class test\nname = ", 0), 0u) << text;
+    Variant back;
+    ASSERT_FALSE(ParseVariant(text, back).has_value()) << text;
+    EXPECT_EQ(back.answers, v.variant.answers);
+    EXPECT_EQ(back.bubbleCap, v.variant.bubbleCap);
+  }
 }
 
 TEST(ClassCheck, RightWithinHalfAUnitOfTheKeysLastDigit) {
