@@ -38,6 +38,13 @@ std::u16string LeftAligned(const std::u16string& text, std::uint8_t width) {
   return text + PadWidth(text, width);
 }
 
+// A block of `lines` lines that would pass the bottom of the page starts a new one.
+void KeepTogether(Surface& s, std::size_t lines) {
+  if (s.CurrentY > 0 && s.CurrentY + static_cast<double>(lines) * s.LineHeight() > s.PageHeight()) {
+    s.NewPage();
+  }
+}
+
 bool Write(const Surface& s, const QString& path) {
   return WritePdf(PrintedDocument{ReportFont(), s.Pages()}, path);
 }
@@ -80,6 +87,10 @@ bool WriteKeyTable(const std::vector<ClassVariant>& variants, const QString& pat
   for (std::size_t c = 1; c < columns.size(); ++c) heading += RightAligned(columns[c].heading, kColumnWidth);
   Bold(s, heading);
   for (const ClassVariant& v : variants) {
+    if (s.CurrentY + s.LineHeight() > s.PageHeight()) {
+      s.NewPage();
+      Bold(s, heading);
+    }
     std::u16string row = Spaces(kRowLead) + LeftAligned(DecimalText(v.number), kFirstColumnWidth);
     for (const std::string& value : v.key) row += RightAligned(FromUtf8(value), kColumnWidth);
     s.Print(row);
@@ -104,6 +115,7 @@ bool WriteMarks(const ClassMarks& marks, const QString& path) {
   Bold(s, Spaces(kRowLead) + u"ПРОВЕРКА ОТВЕТОВ");
   for (const StudentMarks& st : marks.students) {
     s.Print();
+    KeepTogether(s, marks.columns.size() + 3);
     Bold(s, Spaces(kRowLead) + u"ВАРИАНТ " + DecimalText(st.variant) + u"   " + FromUtf8(st.name));
     s.Print(Spaces(kRowLead) + LeftAligned(u"", kCaptionWidth) + RightAligned(u"ОТВЕТ", kNumberWidth) +
             RightAligned(u"КЛЮЧ", kNumberWidth) + u"   ОЦЕНКА");
@@ -118,6 +130,7 @@ bool WriteMarks(const ClassMarks& marks, const QString& path) {
             DecimalText(static_cast<long long>(marks.columns.size())));
   }
   s.Print();
+  KeepTogether(s, marks.columns.size() + 2);
   Bold(s, Spaces(kRowLead) + u"ИТОГИ ПО ВЕЛИЧИНАМ (СТУДЕНТОВ: " +
               DecimalText(static_cast<long long>(marks.students.size())) + u")");
   s.Print(Spaces(kRowLead) + LeftAligned(u"", kCaptionWidth) + RightAligned(u"ВЕРНО", kNumberWidth) +
