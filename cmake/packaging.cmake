@@ -25,21 +25,28 @@ configure_file(${RC_PACKAGING_DIR}/changelog.in ${RC_GENERATED_DIR}/changelog @O
 find_program(RC_GZIP gzip REQUIRED)
 add_custom_command(
   OUTPUT ${RC_GENERATED_DIR}/changelog.gz ${RC_GENERATED_DIR}/rectification.1.gz
+         ${RC_GENERATED_DIR}/rectification-class.1.gz
   COMMAND ${RC_GZIP} -9nc ${RC_GENERATED_DIR}/changelog > ${RC_GENERATED_DIR}/changelog.gz
   COMMAND ${RC_GZIP} -9nc ${RC_PACKAGING_DIR}/rectification.1 > ${RC_GENERATED_DIR}/rectification.1.gz
+  COMMAND ${RC_GZIP} -9nc ${RC_PACKAGING_DIR}/rectification-class.1
+          > ${RC_GENERATED_DIR}/rectification-class.1.gz
   DEPENDS ${RC_GENERATED_DIR}/changelog ${RC_PACKAGING_DIR}/rectification.1
+          ${RC_PACKAGING_DIR}/rectification-class.1
   VERBATIM)
 add_custom_target(rc_packaging_files ALL
-  DEPENDS ${RC_GENERATED_DIR}/changelog.gz ${RC_GENERATED_DIR}/rectification.1.gz)
+  DEPENDS ${RC_GENERATED_DIR}/changelog.gz ${RC_GENERATED_DIR}/rectification.1.gz
+          ${RC_GENERATED_DIR}/rectification-class.1.gz)
 
-install(TARGETS rectification RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program and the teacher's class tool.
+install(TARGETS rectification rectification-class RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${RC_PACKAGING_DIR}/rectification.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${RC_PACKAGING_DIR}/rectification.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${RC_GENERATED_DIR}/${RC_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${RC_GENERATED_DIR}/rectification.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${RC_GENERATED_DIR}/rectification.1.gz ${RC_GENERATED_DIR}/rectification-class.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${RC_PACKAGING_DIR}/copyright ${RC_GENERATED_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/rectification)  # named for the package
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "calc/equilibrium_fit.h"
-#include "calc/monotone_curve.h"
+#include "calc/kinetic_curve.h"
 #include "calc/operating_lines.h"
 #include "model/text.h"
 

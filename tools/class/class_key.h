@@ -1,0 +1,39 @@
+#pragma once
+// The answer key of one variant, from the calculations a student's session runs: the
+// kinetic line, the tray-by-tray calculation and the reflux study on the entered data.
+#include <string>
+#include <vector>
+
+#include "model/design_data.h"
+
+namespace rc {
+
+// A column of key.csv: its name in the header, its caption in the printed tables, and
+// the decimals the program shows for it (0: an integer).
+struct KeyColumn {
+  const char* name;
+  const char16_t* caption;
+  const char16_t* heading;  // the column's heading in the printed key, at most 7 characters
+  int decimals;
+};
+
+// variant, trays, feed_tray, then the results in the order of the key's rows.
+const std::vector<KeyColumn>& KeyColumns();
+
+// The number of real trays the teacher accepts.
+struct TrayRange {
+  int min = 5;
+  int max = 60;
+};
+
+struct KeyOutcome {
+  // The texts of the columns after `variant`, as the program shows the numbers (a
+  // decimal point); empty when the data are refused.
+  std::vector<std::string> values;
+  std::string refusal;  // why the variant cannot be given: empty when it can
+};
+
+// Runs the calculations on copies of entered data (passed both input checks).
+KeyOutcome ComputeKey(const DesignData& entered, TrayRange trays);
+
+}  // namespace rc
