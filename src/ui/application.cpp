@@ -17,6 +17,16 @@ void Application::Unload(Window& window) {
   loaded_.erase(it);
 }
 
+void Application::UnloadResultWindows() {
+  for (Window* w : LoadedWindows()) {
+    if (w->ShowsResults()) Unload(*w);
+  }
+}
+
+void Application::NotifyResultsChanged() {
+  for (Window* w : LoadedWindows()) w->ResultsChanged();
+}
+
 void Application::UnloadAllForms() {
   while (loaded_.size() > 1) Unload(*loaded_.front());
 }

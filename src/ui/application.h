@@ -44,6 +44,10 @@ class Application {
   }
 
   void Unload(Window& window);
+  // Unloads every window that shows results (Window::ShowsResults).
+  void UnloadResultWindows();
+  // The calculations' runs have changed: every loaded window hears it.
+  void NotifyResultsChanged();
   // While more than one window is loaded, unloads the first one loaded.
   void UnloadAllForms();
   std::vector<Window*> LoadedWindows() const;

@@ -129,8 +129,4 @@ void OpenDiagramWindow(Application& app) {
   window.Show();
 }
 
-void RefreshDiagramWindow(Application& app) {
-  if (Form11* open = app.FindForm<Form11>()) open->Refresh();
-}
-
 }  // namespace rc

@@ -36,6 +36,9 @@ class Form11 : public Window {
  public:
   explicit Form11(Application& app);
   void Load() override;
+  bool ShowsResults() const override { return true; }
+  // The results have changed: the view shown is drawn again.
+  void ResultsChanged() override { Refresh(); }
 
   // Draws the view shown again from the present data and results.
   void Refresh();
@@ -68,7 +71,5 @@ class Form11 : public Window {
 // The diagram button of the results menu: opens the window, or brings it to the front
 // (a window loaded afresh comes up on top) keeping the view shown.
 void OpenDiagramWindow(Application& app);
-// The results have changed: the window, when open, draws them.
-void RefreshDiagramWindow(Application& app);
 
 }  // namespace rc

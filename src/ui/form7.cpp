@@ -5,7 +5,6 @@
 #include "report/screen_tables.h"
 #include "ui/application.h"
 #include "ui/form11.h"
-#include "ui/form5.h"
 #include "ui/form9.h"
 
 namespace rc {
@@ -115,7 +114,7 @@ void Form7::RunKineticLine() {
   } else {
     ShowKineticResults(run);
   }
-  RefreshDiagramWindow(app());
+  app().NotifyResultsChanged();
 }
 
 void Form7::RunTrayByTray() {
@@ -130,7 +129,7 @@ void Form7::RunTrayByTray() {
   } else {
     ShowTrayResults(run);
   }
-  RefreshDiagramWindow(app());
+  app().NotifyResultsChanged();
 }
 
 void Form7::ShowKineticResults(const KineticLineRun& run) {
@@ -173,7 +172,6 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
 void OpenResultsMenu(Application& app) { Form7::OpenAlone(app); }
 
 void Form7::OpenAlone(Application& app) {
-  if (Form5* entry = app.FindForm<Form5>()) app.Unload(*entry);
   app.UnloadAllForms();
   Form7& menu = app.Form<Form7>();
   // UnloadAllForms keeps the window loaded last; the results menu is to be alone.

@@ -11,6 +11,7 @@ class Form7 : public Window {
  public:
   explicit Form7(Application& app);
   void Load() override;
+  bool ShowsResults() const override { return true; }
   // The typed data would be lost: the student is asked first.
   void CloseByUser() override { AskBeforeEnding(*this); }
 

@@ -2,7 +2,6 @@
 
 #include "model/checks.h"
 #include "ui/error_dialog.h"
-#include "ui/form11.h"
 #include "ui/form7.h"
 
 namespace rc {
@@ -79,10 +78,7 @@ void Form9::OpenForCorrection(Application& app) {
 
 void OpenFullCorrection(Application& app) { Form9::OpenForCorrection(app); }
 
-void Form9::BeforeRowCorrection() {
-  if (Form11* diagram = app().FindForm<Form11>()) app().Unload(*diagram);
-  if (Form7* menu = app().FindForm<Form7>()) app().Unload(*menu);
-}
+void Form9::BeforeRowCorrection() { app().UnloadResultWindows(); }
 
 void Form9::OfferTrayClasses() {
   // The class buttons; the choice asks for nothing and runs no check.

@@ -20,7 +20,7 @@ class Form9 : public ListWindow {
  private:
   void FillList() { ListWindow::FillList(HeaderOccasion::FullList); }
   // This window stays behind the results menu after a sound end of corrections. A
-  // correction made here then takes the results menu and its diagram window away: their
+  // correction made here then takes the windows showing results away: their
   // results and print buttons belong to the data as they were, and they come back only
   // through a sound end of corrections, which runs the calculation again on the data as
   // they are now.

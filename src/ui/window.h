@@ -73,6 +73,11 @@ class Window {
   // window is left on the screen; windows holding typed data ask first.
   virtual void CloseByUser();
 
+  // Windows that show results of the calculations (the results menu, the diagram): a
+  // correction of the data takes them away, and they hear when the results change.
+  virtual bool ShowsResults() const { return false; }
+  virtual void ResultsChanged() {}
+
   void Show() { visible = true; }
   void Hide() { visible = false; }
 
