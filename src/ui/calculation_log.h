@@ -12,14 +12,17 @@
 
 namespace rc {
 
-// Every input a calculation reads.
+// Every input a calculation reads. The third stage's values (41..56) are not among
+// them: typing them never makes the kinetic line or the trays stale.
 struct CalculationInputs {
   std::array<float, 8> eqX{}, eqY{};
   std::array<float, 25> params{};  // parameters 16..40
   std::int32_t trayType = 0;
 
   static CalculationInputs Of(const DesignData& data) {
-    return {data.EqX, data.EqY, data.ParamValue.items, data.TrayType};
+    CalculationInputs inputs{data.EqX, data.EqY, {}, data.TrayType};
+    for (int n = 16; n <= 40; ++n) inputs.params[static_cast<std::size_t>(n - 16)] = data.ParamValue[n];
+    return inputs;
   }
   bool operator==(const CalculationInputs&) const = default;
 };
