@@ -3,6 +3,8 @@
 #include "model/checks.h"
 #include "ui/error_dialog.h"
 #include "ui/form11.h"
+#include "ui/form12.h"
+#include "ui/form13.h"
 #include "ui/form7.h"
 
 namespace rc {
@@ -81,6 +83,8 @@ void OpenFullCorrection(Application& app) { Form9::OpenForCorrection(app); }
 
 void Form9::BeforeRowCorrection() {
   if (Form11* diagram = app().FindForm<Form11>()) app().Unload(*diagram);
+  if (Form13* column = app().FindForm<Form13>()) app().Unload(*column);
+  if (Form15* question = app().FindForm<Form15>()) app().Unload(*question);
   if (Form7* menu = app().FindForm<Form7>()) app().Unload(*menu);
 }
 
