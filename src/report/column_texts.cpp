@@ -142,11 +142,11 @@ void PrintColumnReport(Surface& printer, const std::u16string& studentName,
     if (page > 0) printer.NewPage();
     ++page;
     printer.Print();
-    printer.Print(ReportHeaderLine(studentName, dateTime) + u"   лист " + TrayNumber(page));
+    printer.Print(ReportHeaderLine(studentName, dateTime));
     printer.Print();
     printer.FontBold = true;
     printer.Print(lead + kColumnTitle + u" (" + trayKind + u")" +
-                  (page > 1 ? u", продолжение" : u""));
+                  (page > 1 ? u", продолжение" : u"") + u"   лист " + TrayNumber(page));
     printer.FontBold = false;
     printer.Print();
   };

@@ -37,8 +37,8 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
 std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
                                                   char16_t decimalSeparator);
 
-// The printed pages: on each the report frame's header line with the page number, the
-// title and the tray headings, then the rows; the column's lines after the last tray.
+// The printed pages: on each the report frame's header line, the title with the page
+// number and the tray headings, then the rows; the column's lines after the last tray.
 void PrintColumnReport(Surface& printer, const std::u16string& studentName,
                        const std::u16string& trayKind, const ColumnDesignResult& r,
                        const std::u16string& dateTime, char16_t decimalSeparator);
