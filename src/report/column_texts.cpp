@@ -89,7 +89,7 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
   lines.push_back({value(u"Кубовый остаток W, кг/с", r.bottoms, 4)});
   lines.push_back({value(u"Тепло дефлегматора, кВт", r.condenserDuty, 2)});
   const std::u16string notPositive =
-      u"ОШИБКА: тепло кипятильника не положительно, проверьте температуры";
+      u"ОШИБКА: не положительно, проверьте температуры";
   const std::u16string& reboilerRefused =
       r.reboilerRefusal == ReboilerRefusal::DutyNotPositive ? notPositive : refused;
   auto reboilerLine = [&](const std::u16string& label, const ColumnValue& v, std::uint8_t decimals) {
