@@ -56,12 +56,13 @@ ColumnTrayResult EvaluateColumnTray(const ColumnDesignInput& in, const ColumnTra
 }
 
 void SizeColumn(const ColumnDesignInput& in, ColumnDesignResult& r) {
+  const int n = static_cast<int>(in.trays.size());
+  if (n == 0) return;  // no tray computed: no column to size
   ColumnValue total = 0.0;
   for (const ColumnTrayResult& t : r.trays) total = Sum(total, t.totalDrop);
   r.totalDrop = total;
-  const int n = static_cast<int>(in.trays.size());
   r.height = Checked([&](Guard&) { return (n - 1) * in.stage.HT + in.stage.Zt + in.stage.Zb; });
-  if (!r.floodingApplies || r.trays.empty()) return;
+  if (!r.floodingApplies) return;
   double largest = 0;
   int tray = 0;
   for (int i = 0; i < n; ++i) {
