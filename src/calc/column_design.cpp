@@ -47,8 +47,8 @@ ColumnTrayResult EvaluateColumnTray(const ColumnDesignInput& in, const ColumnTra
       // ρx ≤ ρy fails here: no root of a negative number, no division by a zero Uf.
       const double uf = FloodingConstant(g, flv, s.HT) * g.Pow(s.sigma / 20, 0.2) *
                         g.Sqrt(g.Div(rhoX - rhoY, rhoY));
-      // The net area: the column less one downcomer, the downcomers taking 1 - f.
       const double w = VapourVelocity(g, c, FeedMolarMass(c));
+      // On the net area: the column less one downcomer, the downcomers taking 1 - f.
       return g.Div(100 * w, (1 + c.f) / 2 * uf);
     });
   }
