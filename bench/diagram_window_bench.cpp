@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <cstdio>
 
 #include "qt/automation/qt_automation.h"
+#include "column_of_120_trays.h"
 #include "paint_counter.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
@@ -21,24 +21,6 @@
 namespace rc {
 namespace {
 
-
-// The bubble-cap column of the fixtures separating a mixture of relative volatility 1.2
-// at reflux ratio 10.835: the calculation accepts it with exactly 120 trays.
-DesignData ColumnOf120Trays() {
-  DesignData data = BenzeneTolueneBubbleCap();
-  const double x[8] = {0, 0.1, 0.2, 0.4, 0.6, 0.8, 0.9, 1.0};
-  const auto text = [](double v) {
-    char t[16];
-    std::snprintf(t, sizeof t, "%.4f", v);
-    return std::u16string(t, t + std::char_traits<char>::length(t));
-  };
-  constexpr double kVolatility = 1.2;
-  for (int i = 0; i < 8; ++i) {
-    SetEquilibriumPoint(data, i, text(x[i]), text(kVolatility * x[i] / (1 + (kVolatility - 1) * x[i])));
-  }
-  SetParameter(data, 19, u"10.835");
-  return data;
-}
 
 struct DiagramSession {
   QtAutomation toolkit;

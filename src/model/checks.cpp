@@ -62,4 +62,12 @@ void CheckParameterLimits(DesignData& data) {
   }
 }
 
+void CheckColumnParameterLimits(DesignData& data) {
+  data.InputError = kFalse;
+  data.ErrorRow = kNoErrorRow;
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    if (!WithinLimits(data, n)) return Fail(data, n - kFirstColumnParameter);
+  }
+}
+
 }  // namespace rc

@@ -12,4 +12,8 @@ void CheckEquilibriumData(DesignData& data);
 // Parameters 19..40 against their limits. ErrorRow n - 17 for 19..31, n - 18 for 33..40.
 void CheckParameterLimits(DesignData& data);
 
+// The third stage, parameters 41..56, against their limits (Min <= value <= Max).
+// ErrorRow n - 41: the row of the third stage's list, which lists them in order.
+void CheckColumnParameterLimits(DesignData& data);
+
 }  // namespace rc

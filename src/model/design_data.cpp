@@ -39,12 +39,28 @@ constexpr ParameterRow kParameters[] = {
     {38, u"Число псевдосекций полного перемешивания, шт.", 1.0f, 500.0f},
     {39, u"Межтарелочный унос жидкости, Кмоль жидк./Кмоль пара", 0.0f, 10.0f},
     {40, u"Байпас, безразм.", 0.0f, 1.0f},
+    {41, u"Расстояние между тарелками, м", 0.15f, 1.2f},
+    {42, u"Высота сепарационной части над верхней тарелкой, м", 0.0f, 5.0f},
+    {43, u"Высота кубовой части под нижней тарелкой, м", 0.0f, 10.0f},
+    {44, u"Поверхностное натяжение жидкости, мН/м", 1.0f, 100.0f},
+    {45, u"Коэффициент сопротивления сухой тарелки, безразм.", 0.5f, 10.0f},
+    {46, u"Диаметр отверстий (прорезей) тарелки, м", 0.001f, 0.1f},
+    {47, u"Теплота испарения (НК), кДж/кг", 10.0f, 5000.0f},
+    {48, u"Теплота испарения (ВК), кДж/кг", 10.0f, 5000.0f},
+    {49, u"Теплоемкость жидкости (НК), кДж/(кг*К)", 0.5f, 10.0f},
+    {50, u"Теплоемкость жидкости (ВК), кДж/(кг*К)", 0.5f, 10.0f},
+    {51, u"Температура питания, град.С", -50.0f, 300.0f},
+    {52, u"Температура дистиллата, град.С", -50.0f, 300.0f},
+    {53, u"Температура кубового остатка, град.С", -50.0f, 300.0f},
+    {54, u"Теплота конденсации греющего пара, кДж/кг", 1000.0f, 3000.0f},
+    {55, u"Нагрев охлаждающей воды в дефлегматоре, град.", 1.0f, 50.0f},
+    {56, u"Тепловые потери, % от тепла кипятильника", 0.0f, 20.0f},
 };
 
 constexpr std::size_t kCaptionWidth = 64;
 
 const ParameterRow& Row(int n) {
-  if (n < 16 || n > 40) throw std::out_of_range("parameter number");
+  if (n < 16 || n > kLastColumnParameter) throw std::out_of_range("parameter number");
   return kParameters[n - 16];
 }
 
@@ -69,6 +85,11 @@ void PrepareForEntry(DesignData& data) {
     data.ParamMax[n] = ParameterMax(n);
   }
   for (int n = 16; n <= 40; ++n) data.ParamCaption[n] = ParameterCaption(n);
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    data.ParamCaption[n] = ParameterCaption(n);
+    data.ParamMin[n] = ParameterMin(n);
+    data.ParamMax[n] = ParameterMax(n);
+  }
   data.FeedTray = kFeedTrayNotFound;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The one design data set of a run: the student's name, the 25 input parameters
-// (numbered 16..40), the eight equilibrium points, the tray type, the flags the input
+// (numbered 16..40) and the 16 of the column's sizing (41..56), the eight equilibrium
+// points, the tray type, the flags the input
 // checks set, and the results of the two calculations.
 #include <array>
 #include <cstdint>
@@ -44,6 +45,13 @@ inline constexpr int kParamTrayTypeSlot = 32;   // caption only; never asked nor
 inline constexpr int kParamAreaRatio = 34;      // exactly 1 on trays without caps: dual-flow
 inline constexpr int kParamWeirHeight = 36;     // [m] slot diameter on dual-flow trays
 inline constexpr int kParamPseudoSections = 38;
+
+// The third entry stage: the column's sizing, hydraulics and heat balance. These values
+// are read by the column calculation alone; the kinetic line and the tray-by-tray
+// calculation never look at them.
+inline constexpr int kFirstColumnParameter = 41;  // tray spacing HT
+inline constexpr int kLastColumnParameter = 56;   // heat losses
+inline constexpr int kColumnParameterCount = kLastColumnParameter - kFirstColumnParameter + 1;
 
 // The eight characteristics of one tray (see the tray model), each a 32-bit float.
 struct TrayResult {
@@ -108,11 +116,11 @@ TrayResult TrayResultAt(const Columns& c, int i) {
 struct DesignData {
   std::u16string StudentName;
 
-  Numbered<std::u16string, 16, 40> ParamCaption;
-  Numbered<std::u16string, 16, 40> ParamText;
-  Numbered<float, 16, 40> ParamValue;
-  Numbered<float, 19, 40> ParamMin;
-  Numbered<float, 19, 40> ParamMax;
+  Numbered<std::u16string, 16, 56> ParamCaption;
+  Numbered<std::u16string, 16, 56> ParamText;
+  Numbered<float, 16, 56> ParamValue;
+  Numbered<float, 19, 56> ParamMin;
+  Numbered<float, 19, 56> ParamMax;
 
   std::array<std::u16string, 8> EqXText, EqYText;
   std::array<float, 8> EqX{}, EqY{};
@@ -129,12 +137,14 @@ struct DesignData {
   TrayResult CurrentTray;
   RecordedTrayRows RecordedTrays;
   std::int16_t TrayTableRow = 0;
+  // The third stage's values (41..56) have been accepted: kept for the whole run.
+  Flag ColumnDataAccepted = kFalse;
 };
 
 // The caption of parameter n exactly as stored: blank-padded to 64 characters
 // (parameter 32: its 24 characters, unpadded).
 std::u16string ParameterCaption(int n);
-// Inclusive limits of parameters 19..40 as 32-bit floats (parameter 19's lower bound
+// Inclusive limits of parameters 19..40 and 41..56 as 32-bit floats (parameter 19's lower bound
 // is applied exclusively by the check).
 float ParameterMin(int n);
 float ParameterMax(int n);

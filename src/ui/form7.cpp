@@ -5,6 +5,7 @@
 #include "report/screen_tables.h"
 #include "ui/application.h"
 #include "ui/form11.h"
+#include "ui/form12.h"
 #include "ui/form9.h"
 
 namespace rc {
@@ -26,6 +27,9 @@ constexpr int kDiagramButtonWidth = 2400;   // [twips]
 constexpr int kDiagramButtonLeft = 9243;    // centred between 8887 and 12000
 constexpr Colour kDiagramButtonColour = Rgb(128, 255, 255);
 const FontSpec kButtonFont{u"MS Sans Serif", 8.25};
+// The column's button under it, in the second row (its caption in two lines).
+constexpr int kColumnButtonTop = kFirstButtonTop + kButtonHeight + kButtonGap;  // 7915
+constexpr Colour kColumnButtonColour = Rgb(255, 192, 128);
 
 }  // namespace
 
@@ -37,7 +41,8 @@ Form7::Form7(Application& app)
       trayByTrayButton(Add("Command3", ControlKind::Button)),
       changeButton(Add("Command4", ControlKind::Button)),
       printButton(Add("Command5", ControlKind::Button)),
-      diagramButton(Add("Command6", ControlKind::Button)) {}
+      diagramButton(Add("Command6", ControlKind::Button)),
+      columnButton(Add("Command7", ControlKind::Button)) {}
 
 void Form7::Load() {
   left = 100;
@@ -97,6 +102,15 @@ void Form7::Load() {
   diagramButton.backColor = kDiagramButtonColour;
   diagramButton.font = kButtonFont;
   diagramButton.onClick = [this] { OpenDiagramWindow(app()); };
+
+  columnButton.caption = u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС";
+  columnButton.width = kDiagramButtonWidth;
+  columnButton.height = kButtonHeight;
+  columnButton.left = kDiagramButtonLeft;
+  columnButton.top = kColumnButtonTop;
+  columnButton.backColor = kColumnButtonColour;
+  columnButton.font = kButtonFont;
+  columnButton.onClick = [this] { OpenColumnDesign(app()); };
   // A reflex Enter starts the kinetic line, not the end of the program (the first tab
   // stop).
   SetFocus(kineticLineButton);

@@ -1,6 +1,6 @@
 #pragma once
 // The results menu: five buttons under the drawing area where the calculations' tables
-// appear.
+// appear, and in the right margin the diagram button and the column's button under it.
 #include "calc/runs.h"
 #include "ui/window.h"
 #include "ui/yes_no_dialog.h"
@@ -41,6 +41,7 @@ class Form7 : public Window {
   Control& changeButton;       // Command4 "ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ"
   Control& printButton;        // Command5 "ПЕЧАТЬ РЕЗУЛЬТАТА"
   Control& diagramButton;      // Command6 "ДИАГРАММА Y–X"
+  Control& columnButton;       // Command7 "РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС"
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled

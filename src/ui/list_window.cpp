@@ -51,6 +51,9 @@ bool Names(const ListRow& row, Check check, int code) {
     return row.content == Content::Composition && code >= 8 && code <= 10 && row.item == code + 8;
   }
   if (row.content != Content::Parameter) return false;
+  if (check == Check::ColumnLimits) {
+    return code >= 0 && code < kColumnParameterCount && row.item == code + kFirstColumnParameter;
+  }
   if (code >= 2 && code <= 14) return row.item == code + 17;
   if (code >= 15 && code <= 22) return row.item == code + 18;
   return false;

@@ -36,8 +36,9 @@ struct ListRow {
 
 // What the error code of a check names, in the numbering of the checks: the
 // equilibrium check's code 0..7 is the pair, 8..10 the composition code + 8; the limit
-// check's code 2..14 is parameter code + 17, 15..22 parameter code + 18.
-enum class Check { Equilibrium, Limits };
+// check's code 2..14 is parameter code + 17, 15..22 parameter code + 18; the third
+// stage's limit check's code 0..15 is parameter code + 41.
+enum class Check { Equilibrium, Limits, ColumnLimits };
 bool Names(const ListRow& row, Check check, int code);
 
 // Two buttons side by side with equal gaps on both sides and between them.

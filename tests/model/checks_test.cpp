@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "model/number_text.h"
@@ -108,6 +109,38 @@ TEST(CheckParameterLimits, EachParameterFailsWithItsOwnRow) {
     cases.push_back({"above the maximum", [n](DesignData& d) { d.ParamValue[n] = d.ParamMax[n] * 1.5f; }, row});
   }
   for (const Case& c : cases) Expect(SoundParameters, CheckParameterLimits, c);
+}
+
+}  // namespace
+}  // namespace rc
+
+namespace rc {
+namespace {
+
+// The third stage: both limits inclusive, the first faulty value named by its list row
+// n - 41; the other stages' checks never look at these values.
+TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
+  DesignData d;
+  PrepareForEntry(d);
+  EXPECT_EQ(std::make_pair(d.ParamMin[41], d.ParamMax[41]), std::make_pair(0.15f, 1.2f));
+  EXPECT_EQ(std::make_pair(d.ParamMin[51], d.ParamMax[51]), std::make_pair(-50.0f, 300.0f));
+  EXPECT_EQ(std::make_pair(d.ParamMin[56], d.ParamMax[56]), std::make_pair(0.0f, 20.0f));
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    SCOPED_TRACE(n);
+    for (const bool atMin : {true, false}) {
+      for (int m = kFirstColumnParameter; m <= kLastColumnParameter; ++m) {
+        d.ParamValue[m] = atMin ? d.ParamMin[m] : d.ParamMax[m];
+      }
+      CheckColumnParameterLimits(d);
+      EXPECT_EQ(d.InputError, kFalse);
+      const float limit = d.ParamValue[n];
+      d.ParamValue[n] = atMin ? std::nextafter(limit, -1e9f) : std::nextafter(limit, 1e9f);
+      if (n < kLastColumnParameter) d.ParamValue[kLastColumnParameter] = -1e9f;  // a later fault
+      CheckColumnParameterLimits(d);
+      EXPECT_EQ(d.InputError, kTrue);
+      EXPECT_EQ(d.ErrorRow, n - kFirstColumnParameter);
+    }
+  }
 }
 
 }  // namespace

@@ -63,6 +63,18 @@ void SetParameter(DesignData& data, int n, const std::u16string& text) {
   data.ParamValue[n] = ReadNumber(data.ParamText[n]);
 }
 
+std::vector<std::u16string> BenzeneTolueneColumnStageTexts() {
+  return {u"0.45", u"1",   u"2",  u"21", u"1.5", u"0.005", u"394", u"363",
+          u"1.9",  u"1.8", u"95", u"81", u"109", u"2100",  u"15",  u"5"};
+}
+
+void SetBenzeneTolueneColumnStage(DesignData& data) {
+  const std::vector<std::u16string> texts = BenzeneTolueneColumnStageTexts();
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    SetParameter(data, n, texts.at(static_cast<std::size_t>(n - kFirstColumnParameter)));
+  }
+}
+
 void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,
                          const std::u16string& y) {
   data.EqXText[static_cast<std::size_t>(i)] = NormalizeNumberText(x);

@@ -85,7 +85,8 @@ std::map<std::string, PlayedVariant> VariantRun::runs_;
 
 const std::vector<std::string> kAllSections = {"== kinetic",      "== report kinetic",
                                                "== tray-by-tray", "== tray profile",
-                                               "== report tray-by-tray", "== reflux sweep"};
+                                               "== report tray-by-tray", "== reflux sweep",
+                                               "== column"};
 
 // The reflux study's rows: 71 reflux ratios, then "optimum k = K". Checks the columns
 // of every row and returns the k of the smallest N*(R+1), -1 when none completed.
@@ -244,6 +245,77 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
                           [](const std::string& row) { return Contains({row}, " ERROR"); }),
             71);
   EXPECT_EQ(sweep.back(), "optimum k = none");
+  // The column's button asks for the trays first; the question is declined.
+  EXPECT_EQ(Section(run, "== column"), std::vector<std::string>{"(no tray-by-tray results)"});
+  EXPECT_FALSE(run.files.contains(QStringLiteral("column.png")));
+}
+
+TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
+  struct Case {
+    const char* variant;
+    const char* surfaceDrop;  // 4 * 0.021 / d0, in its 10 characters
+    double spacing;           // p41
+    double ends;              // p42 + p43
+    bool flooding;            // dual-flow trays have no flooding chart
+  };
+  const Case cases[] = {{"bubble-cap", "       4.2", 0.5, 3.7, true},
+                        {"sieve", "      16.8", 0.45, 3.0, true},
+                        {"dual-flow", "      10.5", 0.4, 3.0, false}};
+  const char* labels[] = {"dP total, Pa  ", "height, m     ", "flood max, %  ", "D at 80%, m   ",
+                          "P, kg/s       ", "W, kg/s       ", "Qcond, kW     ", "Qreb, kW      ",
+                          "steam, kg/s   ", "water, kg/s   "};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.variant);
+    const PlayedVariant& run = Play(c.variant);
+    const auto profile = Section(run, "== tray profile");
+    const auto column = Section(run, "== column");
+    ASSERT_EQ(column.size(), profile.size() + 10);
+    double sum = 0;
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+      const std::string& row = column[i];
+      const bool feed = profile[i].size() == 66;
+      ASSERT_EQ(row.size(), feed ? 54u : 52u) << row;
+      EXPECT_EQ(std::stoi(row.substr(0, 4)), static_cast<int>(i + 1));
+      EXPECT_EQ(row.substr(14, 10), c.surfaceDrop);
+      const double parts = std::stod(row.substr(4, 10)) + std::stod(row.substr(14, 10)) +
+                           std::stod(row.substr(24, 10));
+      EXPECT_NEAR(std::stod(row.substr(34, 10)), parts, 0.151) << row;
+      sum += std::stod(row.substr(34, 10));
+      if (c.flooding) {
+        EXPECT_GT(std::stod(row.substr(44, 8)), 0) << row;
+      } else {
+        EXPECT_EQ(row.substr(44, 8), std::string(8, ' '));
+      }
+    }
+    const std::vector<std::string> lines(column.end() - 10, column.end());
+    for (std::size_t k = 0; k < 10; ++k) {
+      EXPECT_EQ(lines[k].substr(0, 14), labels[k]);
+      EXPECT_EQ(lines[k].find("ERROR"), std::string::npos) << lines[k];
+    }
+    EXPECT_NEAR(std::stod(lines[0].substr(14)), sum, 0.05 * profile.size());
+    EXPECT_NEAR(std::stod(lines[1].substr(14)), (profile.size() - 1) * c.spacing + c.ends, 0.0006);
+    if (c.flooding) {
+      EXPECT_EQ(lines[2].substr(26, 6), " tray ");
+    } else {
+      EXPECT_EQ(lines[2], "flood max, %          none");
+      EXPECT_EQ(lines[3], "D at 80%, m           none");
+    }
+    // Distillate and bottoms add up to the 2 kg/s of feed.
+    EXPECT_NEAR(std::stod(lines[4].substr(14)) + std::stod(lines[5].substr(14)), 2.0, 0.0001);
+    EXPECT_GT(std::stod(lines[7].substr(14)), std::stod(lines[6].substr(14)));
+    for (const char* file : {"column.png", "report-column.pdf"}) {
+      ASSERT_TRUE(run.sizes.count(QString::fromLatin1(file))) << file;
+      EXPECT_GT(run.sizes.at(QString::fromLatin1(file)), 1000) << file;
+    }
+  }
+
+  // A faulty third stage ends the transcript with its fault and the marked row.
+  const PlayedVariant& faulty = Play("faulty-column");
+  EXPECT_EQ(faulty.result.status, kVariantRunDone) << faulty.result.message;
+  ASSERT_GE(faulty.lines.size(), 2u);
+  EXPECT_EQ(faulty.lines[faulty.lines.size() - 2], "== fault Form12 ErrorRow 3");
+  EXPECT_NE(faulty.lines.back().find("Поверхностное натяжение жидкости"), std::string::npos);
+  EXPECT_FALSE(faulty.files.contains(QStringLiteral("report-column.pdf")));
 }
 
 TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {

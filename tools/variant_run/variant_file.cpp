@@ -18,8 +18,7 @@ std::string Trim(const std::string& s) {
 bool KnownKey(const std::string& key) {
   static const std::vector<std::string> keys = [] {
     std::vector<std::string> all = FirstStageKeys();
-    const auto params = ParameterKeys();
-    all.insert(all.end(), params.begin(), params.end());
+    for (const auto& stage : {ParameterKeys(), ColumnKeys()}) all.insert(all.end(), stage.begin(), stage.end());
     all.push_back("trays");
     return all;
   }();
@@ -48,6 +47,12 @@ std::vector<std::string> ParameterKeys() {
   for (int n = 19; n <= 40; ++n) {
     if (n != 32) keys.push_back("p" + std::to_string(n));
   }
+  return keys;
+}
+
+std::vector<std::string> ColumnKeys() {
+  std::vector<std::string> keys;
+  for (int n = 41; n <= 56; ++n) keys.push_back("p" + std::to_string(n));
   return keys;
 }
 

@@ -32,5 +32,7 @@ std::optional<VariantError> ParseVariant(const std::string& text, Variant& varia
 std::vector<std::string> FirstStageKeys();
 // p19..p31, p33..p40.
 std::vector<std::string> ParameterKeys();
+// p41..p56: the third stage, typed when the variant gives any of them.
+std::vector<std::string> ColumnKeys();
 
 }  // namespace rc

@@ -8,9 +8,11 @@
 
 #include "calc/reflux_sweep.h"
 #include "model/text.h"
+#include "report/column_texts.h"
 #include "report/reflux_texts.h"
 #include "report/tray_profile.h"
 #include "session/student_session.h"
+#include "ui/form13.h"
 #include "ui/window.h"
 
 namespace rc {
@@ -151,6 +153,74 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
   return true;
 }
 
+bool GivesColumnStage(const Variant& variant) {
+  for (const std::string& key : ColumnKeys()) {
+    if (variant.answers.count(key)) return true;
+  }
+  return false;
+}
+
+// The results menu's column button after the tray-by-tray calculation: the third stage
+// typed from p41..p56 and accepted, then "== column" with one row per tray and the
+// column's lines, the results window's picture and its printed pages. Faulty values end
+// the transcript with the fault line and the marked row.
+bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Lines& transcript,
+                bool& stopped, std::string& error) {
+  s.toolkit.Script(AnswersFor(variant, ColumnKeys()));
+  if (s.ClickButton("Form7", "Command7") != StudentSession::Click::Done) {
+    error = "the results menu did not take the click on its column button";
+    return false;
+  }
+  if (s.Loaded("Form15")) {
+    // No completed tray-by-tray calculation: the question is declined.
+    s.toolkit.Script({});
+    transcript.push_back(u"== column");
+    transcript.push_back(u"(no tray-by-tray results)");
+    return s.ClickButton("Form15", "Command2") == StudentSession::Click::Done;
+  }
+  if (s.toolkit.PendingAnswers() != 0 || s.toolkit.UnscriptedPrompts() != 0) {
+    error = "the third stage did not ask the expected prompts";
+    return false;
+  }
+  if (s.ClickButton("Form12", "Command1") != StudentSession::Click::Done) {
+    error = "the third stage did not end in its review";
+    return false;
+  }
+  Form13* results = s.app.FindForm<Form13>();
+  if (!results) {
+    if (!s.Loaded("Form14")) {
+      error = "the third stage's data were neither accepted nor refused";
+      return false;
+    }
+    transcript.push_back(u"== fault Form12 ErrorRow " +
+                         FromUtf8(std::to_string(s.app.data().ErrorRow)));
+    if (Window* w = s.Loaded("Form12")) {
+      if (const Control* marker = w->FindControl("Label2"); marker && marker->visible) {
+        transcript.push_back(marker->caption);
+      }
+    }
+    stopped = true;
+    return true;
+  }
+  transcript.push_back(u"== column");
+  const Lines lines = ColumnTranscriptLines(results->Result(), s.toolkit.DecimalSeparator());
+  transcript.insert(transcript.end(), lines.begin(), lines.end());
+  const QString png = out.filePath(QStringLiteral("column.png"));
+  if (!s.Screenshot("Form13", png)) {
+    error = "cannot save " + png.toStdString();
+    return false;
+  }
+  const QString pdf = out.filePath(QStringLiteral("report-column.pdf"));
+  s.toolkit.SetPdfOutput(pdf);
+  const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
+  if (s.ClickButton("Form13", "Command1") != StudentSession::Click::Done ||
+      s.toolkit.WrittenPdfs().size() != written + 1) {
+    error = "the column's results were not printed to " + pdf.toStdString();
+    return false;
+  }
+  return true;
+}
+
 bool WriteTranscript(const QDir& out, const Lines& transcript) {
   QFile file(out.filePath(QStringLiteral("transcript.txt")));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
@@ -178,6 +248,9 @@ bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Line
     case EntryOutcome::Stage::ResultsMenu:
       if (!RunStep(session, step, out, transcript, error)) return false;
       if (step.refluxStudy) AppendRefluxSweep(session.app.data(), transcript);
+      if (step.trayProfile && GivesColumnStage(variant)) {
+        return ColumnStep(session, variant, out, transcript, stopped, error);
+      }
       return true;
   }
   return false;

@@ -1,0 +1,86 @@
+// The column's results for a column of 120 trays: the calculation alone, and on Qt's
+// offscreen platform from the click on the results menu's column button (the third
+// stage's values accepted before) to the results window's first paint (the window and
+// its controls created, the column computed, its 120 rows listed and its lines drawn,
+// a synchronous paint of the whole window).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include "calc/column_design.h"
+#include "calc/calculations.h"
+#include "column_of_120_trays.h"
+#include "paint_counter.h"
+#include "qt/automation/qt_automation.h"
+#include "support/design_fixtures.h"
+#include "ui/application.h"
+#include "ui/column_input.h"
+#include "ui/form7.h"
+
+namespace rc {
+namespace {
+
+DesignData ColumnWithItsThirdStage() {
+  DesignData data = ColumnOf120Trays();
+  SetBenzeneTolueneColumnStage(data);
+  data.ColumnDataAccepted = kTrue;
+  return data;
+}
+
+void BM_ColumnCalculation120Trays(benchmark::State& state) {
+  DesignData data = ColumnWithItsThirdStage();
+  const TrayByTrayRun run = ComputeTrayByTray(data);
+  for (auto _ : state) {
+    const ColumnDesignResult r = DesignColumn(ColumnDesignInputOf(data, run));
+    benchmark::DoNotOptimize(r.totalDrop);
+  }
+  state.counters["trays"] = run.TotalTrays();
+  if (run.TotalTrays() != kMaxTrays) state.SkipWithError("the column has not 120 trays");
+}
+BENCHMARK(BM_ColumnCalculation120Trays)->Unit(benchmark::kMicrosecond);
+
+void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
+  QtAutomation toolkit;
+  Application app{toolkit};
+  OffscreenApplication();
+  toolkit.Attach(app);
+  app.data() = ColumnWithItsThirdStage();
+  toolkit.RunEvent([&] { OpenResultsMenu(app); });
+  Window* menu = toolkit.LoadedWindow("Form7");
+  toolkit.ClickButton(*menu, "Command3");
+  int paints = 0;
+  for (auto _ : state) {
+    toolkit.ClickButton(*menu, "Command7");
+    Window* results = toolkit.LoadedWindow("Form13");
+    QWidget* widget = results ? toolkit.WidgetFor(*results) : nullptr;
+    if (!widget) {
+      state.SkipWithError("the results window did not open");
+      return;
+    }
+    PaintCounter counter;
+    widget->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    if (counter.paints == 0) widget->repaint();
+    widget->removeEventFilter(&counter);
+    paints += counter.paints;
+    state.PauseTiming();
+    // The window the next click replaces goes, as the event loop would let it go.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+  if (paints < state.iterations()) state.SkipWithError("the window was not painted");
+  const int trays = app.runs().trayByTray ? app.runs().trayByTray->TotalTrays() : 0;
+  if (trays != kMaxTrays) state.SkipWithError("the column has not 120 trays");
+  state.counters["trays"] = trays;
+}
+BENCHMARK(BM_ColumnButtonToFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace rc
+
+BENCHMARK_MAIN();

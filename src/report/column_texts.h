@@ -1,0 +1,46 @@
+#pragma once
+// The texts of the column calculation: the tray rows and the column's lines as the
+// results window shows them, as the printed pages carry them and as the variant
+// runner's transcript writes them. Every number is rounded to a 32-bit float and
+// written with FormatFixed; a refused value is written as a refusal, never as a number.
+#include <string>
+#include <vector>
+
+#include "calc/column_design.h"
+#include "report/surface.h"
+
+namespace rc {
+
+inline constexpr char16_t kColumnTitle[] = u"РАСЧЕТ КОЛОННЫ";
+
+// The two heading lines over the tray rows: what the columns hold, then their names in
+// the widths of the rows.
+std::vector<std::u16string> ColumnTrayHeadings();
+
+// Tray i (1..N): its number right-aligned in 4, ΔPd, ΔPs, ΔPl, ΔP each FormatFixed in
+// 10 with 1 decimal, φ in 8 with 1 decimal (8 blanks where flooding is not computed),
+// " *" after the feed tray. A refused value is `refused` right-aligned in its field.
+std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t decimalSeparator,
+                             const std::u16string& refused);
+
+// One line of the column's results; warning lines are shown in red.
+struct ColumnLine {
+  std::u16string text;
+  bool warning = false;
+};
+// ΣΔP in Pa and kPa, H, φmax and its tray (a warning above 85 %), D80, P, W, Qc, Qr,
+// steam and water, with the reasons of any refusal.
+std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t decimalSeparator);
+
+// The transcript section's lines (without its "== column" line): one per tray, then ten
+// lines of a 14-character label and a 12-character value.
+std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
+                                                  char16_t decimalSeparator);
+
+// The printed pages: on each the report frame's header line, the title with the page
+// number and the tray headings, then the rows; the column's lines after the last tray.
+void PrintColumnReport(Surface& printer, const std::u16string& studentName,
+                       const std::u16string& trayKind, const ColumnDesignResult& r,
+                       const std::u16string& dateTime, char16_t decimalSeparator);
+
+}  // namespace rc

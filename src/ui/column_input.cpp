@@ -1,0 +1,17 @@
+#include "ui/column_input.h"
+
+#include <algorithm>
+
+namespace rc {
+
+ColumnDesignInput ColumnDesignInputOf(const DesignData& data, const TrayByTrayRun& run) {
+  ColumnDesignInput in{ColumnParameters::From(run.inputs), ColumnStageValues::From(data), {},
+                       std::max(run.feedTray.value_or(0), 0)};
+  in.trays.reserve(run.trays.size());
+  for (const TrayStep& t : run.trays) {
+    in.trays.push_back({t.x, t.yIn, t.result.ClearLiquidHeight, t.section});
+  }
+  return in;
+}
+
+}  // namespace rc

@@ -1,0 +1,167 @@
+#include "ui/form12.h"
+
+#include "model/checks.h"
+#include "report/input_rows.h"
+#include "ui/form13.h"
+#include "ui/form7.h"
+#include "ui/prompts.h"
+
+namespace rc {
+namespace {
+
+constexpr int kListTop = 500;          // [twips]
+constexpr int kListHeight = 4400;      // [twips] the 16 rows with room to spare
+constexpr int kEntryPromptY = 1100;    // [twips] prompt of list row r at + 195 r
+constexpr int kCorrectPromptY = 1295;  // [twips]
+constexpr int kFaultRowsY = 1210;      // [twips] printed row r at + 195 r
+constexpr int kRowStep = 195;          // [twips]
+constexpr int kInstructionTop = 6000;  // [twips] in correction mode
+
+}  // namespace
+
+Form12::Form12(Application& app) : ListWindow(app, "Form12", 3) {}
+
+void Form12::Load() {
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    const int row = n - kFirstColumnParameter;
+    rows.push_back(ListRow::Parameter(n, kCorrectPromptY + kRowStep * row));
+  }
+  caption = u"Данные для расчета колонны";
+  list.top = kListTop;
+  list.height = kListHeight;
+  CentreHorizontally(list);
+
+  const struct {
+    Control& button;
+    const char16_t* caption;
+    int top;
+  } buttons[] = {{acceptButton, u"НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 5100},
+                 {correctButton, u"ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 5700},
+                 {endOfCorrectionsButton, u"КОНЕЦ ИСПРАВЛЕНИЙ", 6300}};
+  for (const auto& b : buttons) {
+    b.button.caption = b.caption;
+    b.button.top = b.top;
+    CentreHorizontally(b.button);
+  }
+  CentreHorizontally(instruction);
+  instruction.top = kInstructionTop;
+
+  acceptButton.onClick = [this] { Accept(false); };
+  correctButton.onClick = [this] { Correct(); };
+  endOfCorrectionsButton.onClick = [this] { Accept(true); };
+}
+
+void Form12::EnterColumnData() {
+  DesignData& data = app().data();
+  for (Control* c : {&acceptButton, &correctButton, &endOfCorrectionsButton, &heading,
+                     &faultMarker, &instruction}) {
+    c->visible = false;
+  }
+  surface().Cls();
+  Show();
+  list.visible = true;
+  list.enabled = false;
+  list.Clear();
+  for (int row = 0; row < RowCount(); ++row) {
+    const int n = rows[static_cast<std::size_t>(row)].item;
+    AskParameter(app(), n, kEntryPromptY + kRowStep * row);
+    list.AddItem(ParameterRowText(data, n));
+  }
+  CheckColumnParameterLimits(data);
+  ShowReviewButtons(data.InputError != kFalse);
+}
+
+void Form12::Review() {
+  for (Control* c : {&endOfCorrectionsButton, &heading, &faultMarker, &instruction}) {
+    c->visible = false;
+  }
+  surface().Cls();
+  caption = u"Данные для расчета колонны";
+  Show();
+  list.visible = true;
+  list.enabled = false;
+  FillList(HeaderOccasion::FullList);
+  RunChecks();
+  ShowReviewButtons(app().data().InputError != kFalse);
+}
+
+void Form12::Correct() {
+  instruction.top = kInstructionTop;
+  EnterCorrectionMode();
+}
+
+void Form12::ReturnFromErrorDialog() { Correct(); }
+
+void Form12::RunChecks() { CheckColumnParameterLimits(app().data()); }
+
+void Form12::Accept(bool endOfCorrections) {
+  // Acts on the verdict of the last check: entry or the last row corrected.
+  DesignData& data = app().data();
+  if (data.InputError == kFalse) {
+    data.ColumnDataAccepted = kTrue;
+    app().Unload(*this);
+    OpenColumnResults(app());
+    return;
+  }
+  ShowInputFault(endOfCorrections);
+}
+
+void Form12::ShowInputFault(bool endOfCorrections) {
+  FaultDisplay fault;
+  fault.caption = u"Контроль исходной информации";
+  fault.firstY = kFaultRowsY;
+  fault.markedRow = RowOfFault(Check::ColumnLimits, app().data().ErrorRow);
+  ShowFault(fault);
+  if (endOfCorrections) endOfCorrectionsButton.visible = false;
+  app().Form<Form14>().Open(*this);
+}
+
+Form15::Form15(Application& app)
+    : YesNoDialog(app, "Form15", u"Внимание !", u"Потарельчатый расчет не выполнен.",
+                  u"Выполнить его сейчас?") {
+  modal = true;
+}
+
+void Form15::Open(Window& owner) { OpenOver(owner, 4000, true); }
+
+void Form15::Yes() {
+  Hide();
+  app().Unload(*this);
+  Form7* menu = app().FindForm<Form7>();
+  if (!menu || !menu->trayByTrayButton.visible || !menu->trayByTrayButton.onClick) return;
+  menu->trayByTrayButton.onClick();
+  if (CompletedTrayByTray(app())) OpenColumnDesign(app());
+}
+
+void Form15::No() {
+  Hide();
+  app().Unload(*this);
+}
+
+const TrayByTrayRun* CompletedTrayByTray(Application& app) {
+  const TrayByTrayRun* run = app.runs().TrayByTrayOn(app.data());
+  return run && run->Completed() && run->Count() > 0 ? run : nullptr;
+}
+
+void OpenColumnDesign(Application& app) {
+  Form7* menu = app.FindForm<Form7>();
+  if (!menu) return;
+  DesignData& data = app.data();
+  if (!CompletedTrayByTray(app)) {
+    app.Form<Form15>().Open(*menu);
+    return;
+  }
+  if (data.ColumnDataAccepted == kFalse) {
+    app.Form<Form12>().EnterColumnData();
+    return;
+  }
+  // Values left faulty by a correction abandoned half-way are shown for review again.
+  CheckColumnParameterLimits(data);
+  if (data.InputError != kFalse) {
+    app.Form<Form12>().Review();
+    return;
+  }
+  OpenColumnResults(app);
+}
+
+}  // namespace rc

@@ -1,0 +1,35 @@
+#pragma once
+// The column's results, "РАСЧЕТ КОЛОННЫ": a scrolling list of the trays' pressure drops
+// and flooding, the column's lines under it, and buttons to print them, to correct the
+// third stage's values and to close the window. It is computed afresh from the data
+// every time it opens.
+#include "calc/column_design.h"
+#include "ui/window.h"
+
+namespace rc {
+
+class Form13 : public Window {
+ public:
+  explicit Form13(Application& app);
+  void Load() override;
+  bool ShowsResults() const override { return true; }
+
+  // Computes the column from the present data and draws it.
+  void Refresh();
+  // Prints the results through the program's printer.
+  void PrintResults();
+  const ColumnDesignResult& Result() const { return result_; }
+
+  Control& list;           // List1, one row per tray
+  Control& printButton;    // Command1 "ПЕЧАТЬ РЕЗУЛЬТАТОВ"
+  Control& correctButton;  // Command2 "ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ"
+  Control& closeButton;    // Command3 "ЗАКРЫТЬ ОКНО"
+
+ private:
+  ColumnDesignResult result_;
+};
+
+// Opens the results window afresh (closing one open before) over the results menu.
+void OpenColumnResults(Application& app);
+
+}  // namespace rc

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "report/column_texts.h"
+#include "report/format.h"
+#include "report/input_rows.h"
+#include "report/printed_reports.h"
+#include "ui/printer_page.h"
+#include "support/design_fixtures.h"
+#include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
+#include "ui/form12.h"
+#include "ui/form13.h"
+#include "ui/form7.h"
+#include "ui/form9.h"
+
+namespace rc {
+namespace {
+
+using ui_test::Click;
+using ui_test::ClickRow;
+using ui_test::FindWindow;
+
+constexpr int kSigmaRow = 44 - kFirstColumnParameter;
+
+class ColumnWindowsTest : public ::testing::Test {
+ protected:
+  RecordingToolkit kit;
+  Application app{kit};
+
+  // The benzene-toluene sieve column on the results menu.
+  Form7& Menu() {
+    app.data() = BenzeneTolueneSieve();
+    app.data().StudentName = u"Иванов";
+    app.Dispatch([&] { OpenResultsMenu(app); });
+    return app.Form<Form7>();
+  }
+  void TypeColumnStage(int faultyRow = -1, const std::u16string& faulty = {}) {
+    auto texts = BenzeneTolueneColumnStageTexts();
+    if (faultyRow >= 0) texts[static_cast<std::size_t>(faultyRow)] = faulty;
+    for (const auto& t : texts) kit.Answer(t);
+  }
+  Form13* Results() { return app.FindForm<Form13>(); }
+};
+
+TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
+  Form7& menu = Menu();
+  // Before a tray-by-tray calculation the button says what must come first.
+  Click(app, menu, "Command7");
+  ASSERT_NE(FindWindow(app, "Form15"), nullptr);
+  EXPECT_EQ(FindWindow(app, "Form15")->control("Label1").caption,
+            u"Потарельчатый расчет не выполнен.");
+  Click(app, "Form15", "Command2");  // "Нет"
+  EXPECT_EQ(FindWindow(app, "Form15"), nullptr);
+  EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
+  EXPECT_TRUE(kit.prompts.empty());
+
+  // "Да": the trays are computed and the third stage asks its 16 values one by one, the
+  // prompt's y following the row, the list growing.
+  TypeColumnStage();
+  Click(app, menu, "Command7");
+  Click(app, "Form15", "Command1");
+  ASSERT_NE(CompletedTrayByTray(app), nullptr);
+  ASSERT_EQ(kit.prompts.size(), 16u);
+  for (int r = 0; r < 16; ++r) {
+    const PromptRecord& p = kit.prompts[static_cast<std::size_t>(r)];
+    EXPECT_EQ(p.title, u" Ввод " + ParameterCaption(kFirstColumnParameter + r));
+    EXPECT_EQ(p.y, 1100 + 195 * r);
+  }
+  Form12& entry = app.Form<Form12>();
+  EXPECT_EQ(entry.list.items.size(), 16u);
+  EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
+  EXPECT_EQ(entry.acceptButton.backColor, kGreen);
+
+  // Accepted: the results at once; the third stage's values leave the trays current.
+  Click(app, entry, "Command1");
+  EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
+  ASSERT_NE(Results(), nullptr);
+  ASSERT_NE(CompletedTrayByTray(app), nullptr);
+  EXPECT_EQ(static_cast<int>(Results()->list.items.size()), CompletedTrayByTray(app)->Count());
+  const std::u16string firstRow = Results()->list.items.front();
+  EXPECT_EQ(firstRow.substr(0, 4), u"   1");
+  EXPECT_EQ(firstRow.substr(14, 10), u"      16.8");  // ΔPs = 4 * 0.021 / 0.005
+
+  // Closed and opened again: no question asked, the same results.
+  Click(app, *Results(), "Command3");
+  Click(app, menu, "Command7");
+  EXPECT_EQ(kit.prompts.size(), 16u);
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_EQ(Results()->list.items.front(), firstRow);
+}
+
+TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
+  Form7& menu = Menu();
+  Click(app, menu, "Command3");
+  TypeColumnStage(kSigmaRow, u"150");  // surface tension above its 100 mN/m
+  Click(app, menu, "Command7");
+  Form12& entry = app.Form<Form12>();
+  EXPECT_EQ(entry.acceptButton.backColor, kRed);
+  EXPECT_EQ(app.data().ErrorRow, kSigmaRow);
+
+  // Accepting faulty data: the rows printed, the faulty one marked, the Yes/No dialog.
+  const int beeps = kit.beeps;
+  Click(app, entry, "Command1");
+  EXPECT_EQ(kit.beeps, beeps + 1);
+  EXPECT_FALSE(entry.list.visible);
+  EXPECT_TRUE(entry.faultMarker.visible);
+  EXPECT_EQ(entry.faultMarker.caption, ParameterRowText(app.data(), 44));
+  EXPECT_EQ(entry.faultMarker.top, 1210 - 10 + 195 * kSigmaRow);
+  ASSERT_NE(FindWindow(app, "Form14"), nullptr);
+  EXPECT_EQ(Results(), nullptr);
+
+  // "Да": correction mode; the row clicked is asked again at its own height.
+  Click(app, "Form14", "Command1");
+  EXPECT_TRUE(entry.list.visible && entry.list.enabled && entry.instruction.visible);
+  kit.Answer(u"21,5");  // the reading rule: the comma is a point
+  ClickRow(app, entry, kSigmaRow);
+  EXPECT_EQ(kit.prompts.back().y, 1295 + 195 * kSigmaRow);
+  EXPECT_EQ(app.data().ParamValue[44], 21.5f);
+  EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
+  EXPECT_EQ(entry.endOfCorrectionsButton.backColor, kGreen);
+  Click(app, entry, "Command3");
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_EQ(app.data().ColumnDataAccepted, kTrue);
+
+  // Back from the results: the values in review, changed, the results recomputed.
+  Click(app, *Results(), "Command2");
+  Form12& review = app.Form<Form12>();
+  EXPECT_EQ(review.list.items.size(), 16u);
+  EXPECT_EQ(review.acceptButton.backColor, kGreen);
+  Click(app, review, "Command2");
+  kit.Answer(u"0.0025");  // hole diameter halved: ΔPs doubles
+  ClickRow(app, review, 46 - kFirstColumnParameter);
+  Click(app, review, "Command3");
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_EQ(Results()->list.items.front().substr(14, 10), u"      34.4");  // 4 * 0.0215 / 0.0025
+}
+
+TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage) {
+  Form7& menu = Menu();
+  Click(app, menu, "Command3");
+  TypeColumnStage();
+  Click(app, menu, "Command7");
+  Click(app, "Form12", "Command1");
+  const ColumnDesignResult before = Results()->Result();
+
+  // The change button takes every window away; the reflux ratio (row 12) corrected, the
+  // end of corrections brings the menu back over Form9 with the trays recomputed, and the
+  // column's button opens the results at once with the values kept.
+  Click(app, menu, "Command4");
+  EXPECT_EQ(Results(), nullptr);
+  kit.Answer(u"3");
+  ClickRow(app, "Form9", 12);
+  Click(app, "Form9", "Command3");
+  Click(app, app.Form<Form7>(), "Command7");
+  EXPECT_EQ(kit.prompts.size(), 17u);
+  ASSERT_NE(Results(), nullptr);
+  const ColumnDesignResult after = Results()->Result();
+  EXPECT_GT(*after.trays.front().dryDrop, *before.trays.front().dryDrop);
+  EXPECT_GT(*after.condenserDuty, *before.condenserDuty);
+
+  // A first-stage row (XF, row 9) corrected on Form9 behind the menu takes the results
+  // window away with the menu.
+  kit.Answer(u"0.5");
+  ClickRow(app, "Form9", 9);
+  EXPECT_EQ(Results(), nullptr);
+  EXPECT_EQ(FindWindow(app, "Form7"), nullptr);
+  Click(app, "Form9", "Command3");
+  Click(app, app.Form<Form7>(), "Command7");
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_EQ(kit.prompts.size(), 18u);
+  // A richer feed: more distillate from the same 2 kg/s.
+  EXPECT_GT(*Results()->Result().distillate, *after.distillate);
+}
+
+TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
+  Form7& menu = Menu();
+  Click(app, menu, "Command3");
+  TypeColumnStage();
+  Click(app, menu, "Command7");
+  Click(app, "Form12", "Command1");
+  kit.pageHeight = 195 * 20;  // a page of 20 lines
+  Click(app, *Results(), "Command1");
+  ASSERT_EQ(kit.printed.size(), 1u);
+  const auto& pages = kit.printed.front().pages;
+  const int trays = CompletedTrayByTray(app)->Count();
+  ASSERT_GE(pages.size(), 2u);
+  // The tray rows in order across the pages, each page with the header and headings.
+  std::vector<std::u16string> rows;
+  for (int i = 1; i <= trays; ++i) {
+    rows.push_back(Spaces(7) + ColumnTrayRow(Results()->Result(), i, u'.', u"ОШИБКА"));
+  }
+  std::size_t next = 0;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    std::vector<std::u16string> texts;
+    for (const DrawOp& op : pages[p].ops) {
+      if (op.kind == DrawOp::Kind::Text) texts.push_back(op.text);
+    }
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0], ReportHeaderLine(u"Иванов", PrintedDateTime(kit)));
+    const std::u16string sheet = u"   лист " + std::u16string(1, static_cast<char16_t>(u'1' + p));
+    EXPECT_EQ(texts[1].substr(texts[1].size() - sheet.size()), sheet);
+    const std::size_t firstOnPage = next;
+    for (const auto& t : texts) {
+      if (next < rows.size() && t == rows[next]) ++next;
+    }
+    if (next > firstOnPage) {
+      EXPECT_EQ(texts[2], Spaces(7) + ColumnTrayHeadings()[0]);
+    }
+  }
+  EXPECT_EQ(next, rows.size());
+  std::vector<std::u16string> last;
+  for (const DrawOp& op : pages.back().ops) last.push_back(op.text);
+  EXPECT_NE(last.back().find(u"Расход охлаждающей воды"), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace rc
