@@ -12,6 +12,7 @@
 #include "qt/font_map.h"
 #include "qt/keyboard_layout.h"
 #include "qt/printing.h"
+#include "qt/program_icon.h"
 #include "qt/window_mirror.h"
 #include "ui/program.h"
 
@@ -22,7 +23,12 @@ constexpr int kPromptMinWidthPx = 360;  // room for a surname and group
 
 }  // namespace
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() {
+  // Every window, prompt and print preview carries the program's icon.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QGuiApplication::setWindowIcon(ProgramIcon());
+  }
+}
 
 QtToolkit::~QtToolkit() {
   for (auto& [serial, mirror] : mirrors_) delete mirror;
@@ -53,6 +59,8 @@ void QtToolkit::Sync() {
   for (Window* w : loaded) {
     WindowMirror*& mirror = mirrors_[w->Serial()];
     if (!mirror) mirror = new WindowMirror(*this, *w);
+    const auto owner = w->ownerSerial ? mirrors_.find(w->ownerSerial) : mirrors_.end();
+    mirror->StayAbove(owner == mirrors_.end() ? nullptr : owner->second);
     mirror->Sync(*w);
   }
 }

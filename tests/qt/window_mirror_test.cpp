@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "qt/font_map.h"
+#include "qt/program_icon.h"
 #include "qt_session.h"
 #include "ui/form1.h"
 #include "ui/program.h"
@@ -104,6 +105,11 @@ TEST(QtWindows, FirstWindowOfTheProgramIsShownWithItsSizeAndCaption) {
   testing::SavePng(image, "qt_form1");
   EXPECT_EQ(image.size(), QSize(800, 600));
   EXPECT_EQ(widget->pos(), QPoint(33, 33));  // 500 twips
+  // The program's own icon, not Qt's generic one.
+  const QImage icon = widget->windowIcon().pixmap(48).toImage();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon, ProgramIcon().pixmap(48).toImage());
+  EXPECT_GT(qAlpha(icon.pixel(24, 24)), 0);  // the column stands in the middle
 }
 
 TEST(QtWindows, PlaceSizeColoursAndDrawingFollowTheWindow) {

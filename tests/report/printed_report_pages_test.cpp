@@ -2,8 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
+#include "calc/calculations.h"
+#include "calc/reflux_sweep.h"
+#include "report/diagram_report.h"
+#include "report/format.h"
 #include "report/printed_reports.h"
+#include "report/reflux_plot.h"
+#include "report/tray_profile.h"
+#include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
@@ -82,6 +90,126 @@ TEST(PrintTrayReport, ABlockMovedToANewPageStartsBelowItsTop) {
   ASSERT_FALSE(second.empty());
   EXPECT_EQ(second[0].text, u"НОМЕР ТАРЕЛКИ - 23 (ПОСЛЕДНЯЯ ТАРЕЛКА)");
   EXPECT_EQ(second[0].y1, 200);
+}
+
+// Long typed values wrap and lengthen the frame; on an A4 page each ruled block then
+// goes whole to the next page, heading and all: every rule and column line lies inside
+// a box of its own page, every box lies on its page, top above bottom, and holds the
+// texts of its table.
+TEST(PrintedReports, RuledBlocksStayWholeOnTheirPagesHoweverLongTheFrame) {
+  constexpr double kA4Height = 15137, kA4Width = 10205;  // printable, within 15 mm margins
+  for (bool kinetic : {true, false}) {
+    for (std::size_t length : {0u, 20u, 60u, 200u, 600u}) {
+      SCOPED_TRACE(testing::Message() << (kinetic ? "kinetic " : "tray ") << length);
+      DesignData data = TrayData();
+      for (int n = 19; n <= 24; ++n) data.ParamText[n] = std::u16string(length, u'7');
+      Surface printer;
+      printer.SetLineHeight(185);
+      printer.SetPageHeight(kA4Height);
+      printer.SetPageWidth(kA4Width, 98);
+      if (kinetic) {
+        PrintKineticReport(printer, data, kDate, u'.');
+      } else {
+        PrintTrayReport(printer, data, kDate, u'.');
+      }
+
+      int boxes = 0;
+      bool headingInABox = false;
+      for (const Page& page : printer.Pages()) {
+        std::vector<DrawOp> pageBoxes;
+        for (const DrawOp& op : page.ops) {
+          if (op.kind != DrawOp::Kind::Box) continue;
+          EXPECT_LT(op.y1, op.y2);
+          EXPECT_GE(op.y1, 0);
+          EXPECT_LE(op.y2, kA4Height);
+          pageBoxes.push_back(op);
+        }
+        const auto inABox = [&](double x1, double y1, double x2, double y2) {
+          return std::any_of(pageBoxes.begin(), pageBoxes.end(), [&](const DrawOp& box) {
+            return std::min(x1, x2) >= box.x1 && std::max(x1, x2) <= box.x2 &&
+                   std::min(y1, y2) >= box.y1 && std::max(y1, y2) <= box.y2;
+          });
+        };
+        for (const DrawOp& op : page.ops) {
+          if (op.kind == DrawOp::Kind::Line) {
+            EXPECT_TRUE(inABox(op.x1, op.y1, op.x2, op.y2)) << op.y1 << " " << op.y2;
+          }
+          const bool heading = op.kind == DrawOp::Kind::Text &&
+                               (op.text.find(u"УРОВЕНЬ СВЕТ") != std::u16string::npos);
+          if (heading) headingInABox |= inABox(op.x1 + 300, op.y1 + 60, op.x1 + 300, op.y1 + 60);
+        }
+        boxes += static_cast<int>(pageBoxes.size());
+      }
+      EXPECT_EQ(boxes, kinetic ? 1 : 6);
+      EXPECT_TRUE(headingInABox);
+    }
+  }
+}
+
+// Every drawing of a page within the page: its texts' lines, rules, boxes, curves and
+// markers.
+void ExpectWithinPages(const Surface& printer, double pageHeight) {
+  for (const Page& page : printer.Pages()) {
+    for (const DrawOp& op : page.ops) {
+      if (op.kind == DrawOp::Kind::Clip) continue;
+      std::vector<double> ys{op.y1};
+      if (op.kind == DrawOp::Kind::Line || op.kind == DrawOp::Kind::Box ||
+          op.kind == DrawOp::Kind::FilledBox) {
+        ys.push_back(op.y2);
+      }
+      for (const TwipPoint& p : op.points) ys.push_back(p.y);
+      for (double y : ys) {
+        EXPECT_GE(y, 0) << static_cast<int>(op.kind);
+        EXPECT_LE(y, pageHeight) << static_cast<int>(op.kind);
+      }
+    }
+  }
+}
+
+// A name of thousands of characters fills much of the page with the header: the plots go
+// whole to the next page, and every page of the profile begins with the header.
+TEST(DiagramPages, PlotsStayOnThePageAndTheProfileCarriesTheHeader) {
+  constexpr double kA4Height = 15137, kA4Width = 10205;
+  DesignData data = BenzeneTolueneBubbleCap();
+  ASSERT_FALSE(ComputeTrayByTray(data).refusal);
+  const RefluxSweep sweep = SweepRefluxRatio(data);
+  data.TrayProfile.Count = 100;  // a long profile, to run over pages
+  for (std::size_t length : {8u, 1000u, 3000u}) {
+    SCOPED_TRACE(length);
+    data.StudentName = std::u16string(length, u'Ж');
+    const std::u16string header = Spaces(25) + data.StudentName.substr(0, 8);
+    const auto opens = [&](const Page& page) {
+      return !page.ops.empty() && page.ops.front().text.starts_with(header);
+    };
+    const auto make = [&](Surface& printer) {
+      printer.SetLineHeight(185);
+      printer.SetPageHeight(kA4Height);
+      printer.SetPageWidth(kA4Width, 98);
+    };
+
+    Surface diagram;
+    make(diagram);
+    PrintYXDiagram(diagram, data, YXDiagramContent{false, true, {}}, kDate, u'.');
+    ExpectWithinPages(diagram, kA4Height);
+    const std::u16string heading = TrayProfileHeading(4, 10);
+    int profilePages = 0;
+    for (const Page& page : diagram.Pages()) {
+      const bool profile = std::any_of(page.ops.begin(), page.ops.end(),
+                                       [&](const DrawOp& op) { return op.text == heading; });
+      if (!profile) continue;
+      // The profile begins under the plot; every page it goes on to opens with the header.
+      if (++profilePages > 1) {
+        EXPECT_TRUE(opens(page));
+      }
+    }
+    EXPECT_GE(profilePages, 2);
+
+    Surface reflux;
+    make(reflux);
+    PrintRefluxStudy(reflux, data.StudentName, sweep, kDate, u'.');
+    ExpectWithinPages(reflux, kA4Height);
+    EXPECT_EQ(reflux.Pages().size(), length < 3000 ? 1u : 2u);
+  }
 }
 
 }  // namespace
