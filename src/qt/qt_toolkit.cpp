@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTime>
@@ -95,6 +96,11 @@ std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16s
   dialog.setCancelButtonText(QStringLiteral("Отмена"));
   // The dialog's layout fixes its size from its contents: widen the text field.
   if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMinimumWidth(kPromptMinWidthPx);
+  // Like every window of the program, the prompt keeps its size: no resize handle, and
+  // no maximise button that a window manager would otherwise offer.
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
+  if (dialog.layout()) dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
   dialog.move(static_cast<int>(std::lround(x / kTwipsPerPixel)),
               static_cast<int>(std::lround(y / kTwipsPerPixel)));
 

@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QInputDialog>
+#include <QProcess>
+#include <QTimer>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -331,6 +335,76 @@ TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
 
   student.Click("Form11", "Command4");
   EXPECT_EQ(Title("Form11"), QStringLiteral("ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО"));
+}
+
+// The actions the window manager offers on a window (_NET_WM_ALLOWED_ACTIONS), as xprop
+// reads them.
+QString AllowedActions(QWidget& window) {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                        QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+  return xprop.waitForFinished(5000) ? QString::fromLatin1(xprop.readAllStandardOutput()) : QString();
+}
+
+// Under a window manager no window of the program offers to maximise: each keeps its
+// designed size, so the button would do nothing.
+TEST_F(WindowTraps, NoWindowOffersToMaximiseUnderAWindowManager) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+      QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
+      QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
+    GTEST_SKIP() << "needs X11, openbox and xprop";
+  }
+  QProcess openbox;
+  openbox.start(QStringLiteral("openbox"), {});
+  ASSERT_TRUE(openbox.waitForStarted());
+  QTest::qWait(700);
+  const auto check = [this](const std::string& window) {
+    QWidget* widget = Widget(window);
+    ASSERT_NE(widget, nullptr) << window;
+    QString actions;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      actions = AllowedActions(*widget);
+      return actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"));
+    })) << window << " " << actions.toStdString();
+    EXPECT_FALSE(actions.contains(QStringLiteral("MAXIMIZE"))) << window << " " << actions.toStdString();
+  };
+  ToReview();
+  check("Form3");
+  student.Click("Form3", "Command1");
+  for (int n = 19; n <= 40; ++n) {
+    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
+  }
+  student.Click("Form5", "Command4");
+  check("Form5");
+  student.Click("Form5", "Command1");
+  check("Form7");
+  student.Click("Form7", "Command3");
+  student.Click("Form7", "Command6");
+  check("Form11");
+  Widget("Form7")->close();
+  check("EndConfirmation");
+  student.Click("EndConfirmation", "Command2");
+
+  // A row's prompt, left waiting for the student: checked, then answered as typed.
+  QString promptActions;
+  QTimer::singleShot(300, [&] {
+    QWidget* prompt = QApplication::activeModalWidget();
+    if (!prompt) return;
+    QTest::qWaitFor([&] {
+      promptActions = AllowedActions(*prompt);
+      return promptActions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"));
+    });
+    if (auto* dialog = qobject_cast<QInputDialog*>(prompt)) {
+      dialog->setTextValue(Q(typed.ParamText[kColumnDiameter]));
+      dialog->accept();
+    }
+  });
+  student.Click("Form7", "Command4");
+  student.ClickRow("Form9", 25);
+  EXPECT_TRUE(promptActions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << promptActions.toStdString();
+  EXPECT_FALSE(promptActions.contains(QStringLiteral("MAXIMIZE"))) << promptActions.toStdString();
+  openbox.terminate();
+  openbox.waitForFinished(3000);
 }
 
 }  // namespace
