@@ -212,21 +212,14 @@ void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool vol
   s.NoClip();
   if (!volume) {
     RefusedMarks(s, f, sweep);
-    // Each label clear of the other's line: of two lines close together, the left one's
-    // label goes to its left and the right one's to its right.
+    // Each label on its own row and clear of the other's line.
     const std::optional<double> ownX = f.X(own.reflux);
     const std::optional<double> bestX = best ? std::optional<double>(f.X(best->reflux)) : std::nullopt;
     LabelBesideLine(s, f, own.reflux, 0, u"ваше R", kRefluxOwnColour, bestX);
     if (best) LabelBesideLine(s, f, best->reflux, 1, u"R опт", kRefluxOptimumColour, ownX);
   } else if (best) {
-    // "R опт" over the minimum, beside its line and clear of the student's.
-    const std::u16string text = u"R опт";
-    const double x = f.X(best->reflux);
-    const double off = kMarkSize / 2 + kLabelGap;
-    const Placed p = PlaceClear(TextWidth(s, text), {{x + off, TextAnchor::Start}, {x - off, TextAnchor::End}},
-                                f.Area().left, f.Area().right, {x, f.X(own.reflux)});
-    s.TextAt(p.x, f.Y(best->traysTimesRefluxPlusOne) - kMarkSize - s.LineHeight(), text,
-             kRefluxOptimumColour, p.anchor);
+    // "R опт" at the top beside its line, above the minimum, where the curve is low.
+    LabelBesideLine(s, f, best->reflux, 0, u"R опт", kRefluxOptimumColour, f.X(own.reflux));
   }
 }
 
