@@ -19,6 +19,7 @@ constexpr int kSamplesPerParabola = 40;
 constexpr int kEveryTrayUpTo = 30;      // more trays than that: every fifth first
 constexpr double kCharWidthPerLine = 0.62;  // a character's width, as the legend takes it
 constexpr double kMarkerClearance = 15;     // [twips] between a marker and a label
+constexpr double kLabelClearance = 45;      // [twips] on either side of a label
 constexpr Colour kMarkColour = Rgb(0, 0, 0);
 
 using Points = std::vector<std::pair<double, double>>;
@@ -27,6 +28,10 @@ using Points = std::vector<std::pair<double, double>>;
 class Occupied {
  public:
   void Take(const TwipRect& r) { taken_.push_back(r); }
+  // A label keeps a little room on either side, so that two numbers never read as one.
+  void TakeLabel(const TwipRect& r) {
+    Take({r.left - kLabelClearance, r.top, r.right + kLabelClearance, r.bottom});
+  }
   void TakeMarker(const PlotFrame& f, double x, double y, double size) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     const double half = size / 2 + kMarkerClearance;
@@ -112,7 +117,7 @@ void DrawOperatingLines(Surface& s, const DesignData& data, const PlotFrame& f, 
     }
     const TextAnchor anchor = left ? TextAnchor::End : TextAnchor::Start;
     s.TextAt(textX, top, name, kMarkColour, anchor);
-    taken.Take(TextRect(s, textX, top, name, anchor));
+    taken.TakeLabel(TextRect(s, textX, top, name, anchor));
   }
 }
 
@@ -168,7 +173,7 @@ void NumberTrays(Surface& s, const DesignData& data, const PlotFrame& f, Occupie
       const TwipRect r = TextRect(s, p.x, p.y, text, p.anchor);
       if (Inside(area, r) && taken.Free(r)) {
         s.TextAt(p.x, p.y, text, colour, p.anchor);
-        taken.Take(r);
+        taken.TakeLabel(r);
         placed = true;
         break;
       }
@@ -183,7 +188,7 @@ void NumberTrays(Surface& s, const DesignData& data, const PlotFrame& f, Occupie
     }
     s.Polyline({{off.x, off.y + line}, {cx, cy}}, colour);
     s.TextAt(off.x, off.y, text, colour, off.anchor);
-    taken.Take(TextRect(s, off.x, off.y, text, off.anchor));
+    taken.TakeLabel(TextRect(s, off.x, off.y, text, off.anchor));
   }
 }
 
