@@ -240,7 +240,9 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
   SetColour(list, QPalette::Base, control.backColor);
   SetColour(list, QPalette::Text, control.foreColor);
   const QSignalBlocker block(list);
-  if (view.items != control.items) {
+  const QRect place = PixelRect(control.left, control.top, control.width, control.height);
+  const bool rowsChanged = view.items != control.items;
+  if (rowsChanged) {
     // Rows are mostly appended during entry: keep the ones that are unchanged.
     std::size_t same = 0;
     while (same < view.items.size() && same < control.items.size() &&
@@ -250,14 +252,16 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
     for (std::size_t i = same; i < control.items.size(); ++i)
       list.addItem(QString::fromStdU16String(control.items[i]));
     view.items = control.items;
-    if (control.items.empty()) {
-    } else if (control.showsNewRows) {
+    if (control.showsNewRows && !control.items.empty()) {
       list.scrollToItem(list.item(list.count() - 1));
-    } else if (same == 0) {
+    } else if (!control.showsNewRows && same == 0) {
       list.scrollToTop();
     }
   }
-  KeepEveryRowInSight(control, list);
+  if (rowsChanged || view.place != place) {
+    view.place = place;
+    KeepEveryRowInSight(place, list);
+  }
   const int wanted = control.listIndex >= 0 && control.listIndex < list.count() ? control.listIndex : -1;
   if (list.currentRow() != wanted) {
     if (wanted < 0) {
@@ -274,8 +278,7 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
 // A row too long for the list brings the sideways scroll bar, which takes its height
 // from the rows: the list grows by the bar, so that the rows it was made for stay in
 // sight.
-void WindowMirror::KeepEveryRowInSight(const Control& control, QListWidget& list) {
-  const QRect place = PixelRect(control.left, control.top, control.width, control.height);
+void WindowMirror::KeepEveryRowInSight(const QRect& place, QListWidget& list) {
   const int frame = 2 * list.frameWidth();
   const int bar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
   int sideways = 0;

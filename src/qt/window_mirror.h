@@ -47,6 +47,7 @@ class WindowMirror : public QWidget {
   struct ControlView {
     QWidget* widget = nullptr;
     std::vector<std::u16string> items;  // list rows as last shown
+    QRect place;                        // a list's place as the window last gave it [px]
     FontSpec font;
     bool fontSet = false;
   };
@@ -56,7 +57,7 @@ class WindowMirror : public QWidget {
   void SyncButton(const Control& control, CaptionButton& button);
   void SyncLabel(const Control& control, QLabel& label);
   void SyncList(const Control& control, ControlView& view, QListWidget& list);
-  void KeepEveryRowInSight(const Control& control, QListWidget& list);
+  void KeepEveryRowInSight(const QRect& place, QListWidget& list);
   void SyncTabOrder(const Window& window);
   // The focus leaves a control that has been hidden or disabled.
   void MoveFocusOffHiddenControl();
