@@ -1,5 +1,7 @@
 #include "qt/command_line.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace rc {
@@ -28,7 +30,46 @@ std::string HelpText() {
          "Without options the program opens its windows; it needs a display (X11 or Wayland).\n";
 }
 
+// The options QApplication takes for itself (with one dash or two); those in the first
+// list take the next argument as their value unless it is joined by "=".
+constexpr std::array<std::string_view, 14> kQtOptionsWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+    "name", "title"};
+constexpr std::array<std::string_view, 6> kQtFlags = {
+    "reverse", "widgetcount", "nograb", "dograb", "sync", "qmljsdebugger"};
+
+template <std::size_t N>
+bool Holds(const std::array<std::string_view, N>& names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 }  // namespace
+
+std::string UnknownOption(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    // "--" ends the options; a lone "-" and every other argument are not options.
+    if (arg == "--") break;
+    if (arg.size() < 2 || arg[0] != '-') continue;
+    if (arg == "--version" || arg == "--help" || arg == "-h") continue;
+    std::string_view name = arg.substr(arg[1] == '-' ? 2 : 1);
+    const bool joinedValue = name.find('=') != std::string_view::npos;
+    name = name.substr(0, name.find('='));
+    if (Holds(kQtOptionsWithValue, name)) {
+      if (!joinedValue) ++i;  // its value
+      continue;
+    }
+    if (Holds(kQtFlags, name)) continue;
+    return std::string(arg);
+  }
+  return {};
+}
+
+std::string UnknownOptionText(const std::string& option) {
+  return std::string(kProgram) + ": неизвестный параметр «" + option + "» (unknown option '" +
+         option + "')\n\n" + HelpText();
+}
 
 std::optional<std::string> CommandLineAnswer(int argc, const char* const* argv,
                                              const std::string& version) {

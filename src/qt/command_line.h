@@ -1,6 +1,7 @@
 #pragma once
 // The program's own command-line options, answered before any window or display is
-// needed: --version and --help (-h). Every other argument is left to Qt.
+// needed: --version and --help (-h). Qt's own options and the arguments that are not
+// options are left to Qt; any other option is refused with the usage.
 #include <optional>
 #include <string>
 
@@ -10,5 +11,13 @@ namespace rc {
 // ask for the version or the usage; nullopt when the program is to start as usual.
 std::optional<std::string> CommandLineAnswer(int argc, const char* const* argv,
                                              const std::string& version);
+
+// The first argument that looks like an option ("-x", "--xyz") but is neither the
+// program's own nor one of Qt's; empty when there is none. "--" ends the options.
+std::string UnknownOption(int argc, const char* const* argv);
+
+// What goes to standard error before the program ends with status 2 on such an option:
+// the option named, then the usage.
+std::string UnknownOptionText(const std::string& option);
 
 }  // namespace rc

@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     std::fputs(answer->c_str(), stdout);
     return 0;
   }
+  if (const std::string unknown = rc::UnknownOption(argc, argv); !unknown.empty()) {
+    std::fputs(rc::UnknownOptionText(unknown).c_str(), stderr);
+    return 2;
+  }
   if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
     std::fputs(rc::NoDisplayMessage("rectification", reason).c_str(), stderr);
     return 2;

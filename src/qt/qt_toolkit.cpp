@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTime>
@@ -12,6 +13,7 @@
 #include "qt/font_map.h"
 #include "qt/keyboard_layout.h"
 #include "qt/printing.h"
+#include "qt/program_icon.h"
 #include "qt/window_mirror.h"
 #include "ui/program.h"
 
@@ -22,7 +24,12 @@ constexpr int kPromptMinWidthPx = 360;  // room for a surname and group
 
 }  // namespace
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() {
+  // Every window, prompt and print preview carries the program's icon.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QGuiApplication::setWindowIcon(ProgramIcon());
+  }
+}
 
 QtToolkit::~QtToolkit() {
   for (auto& [serial, mirror] : mirrors_) delete mirror;
@@ -53,6 +60,8 @@ void QtToolkit::Sync() {
   for (Window* w : loaded) {
     WindowMirror*& mirror = mirrors_[w->Serial()];
     if (!mirror) mirror = new WindowMirror(*this, *w);
+    const auto owner = w->ownerSerial ? mirrors_.find(w->ownerSerial) : mirrors_.end();
+    mirror->StayAbove(owner == mirrors_.end() ? nullptr : owner->second);
     mirror->Sync(*w);
   }
 }
@@ -87,6 +96,11 @@ std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16s
   dialog.setCancelButtonText(QStringLiteral("Отмена"));
   // The dialog's layout fixes its size from its contents: widen the text field.
   if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMinimumWidth(kPromptMinWidthPx);
+  // Like every window of the program, the prompt keeps its size: no resize handle, and
+  // no maximise button that a window manager would otherwise offer.
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
+  if (dialog.layout()) dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
   dialog.move(static_cast<int>(std::lround(x / kTwipsPerPixel)),
               static_cast<int>(std::lround(y / kTwipsPerPixel)));
 

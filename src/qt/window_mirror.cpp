@@ -7,11 +7,14 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
 #include "qt/caption_button.h"
 #include "qt/font_map.h"
+#include "qt/program_icon.h"
 #include "qt/qt_toolkit.h"
 #include "qt/surface_painter.h"
 
@@ -54,7 +57,22 @@ WindowMirror::WindowMirror(QtToolkit& toolkit, Window& window)
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setAutoFillBackground(true);
+  setWindowIcon(ProgramIcon());
   setObjectName(QString::fromStdString(window.Name()));
+}
+
+void WindowMirror::StayAbove(WindowMirror* owner) {
+  if (owner == owner_) return;
+  owner_ = owner;
+  // A transient window: the window system keeps it above its owner, and a window
+  // manager treats it as the owner's dialog.
+  (void)winId();
+  QWindow* parent = nullptr;
+  if (owner) {
+    (void)owner->winId();
+    parent = owner->windowHandle();
+  }
+  windowHandle()->setTransientParent(parent);
 }
 
 QWidget* WindowMirror::ControlWidget(const std::string& name) const {
@@ -67,7 +85,12 @@ bool WindowMirror::Sync(Window& window) {
   const QString title = QString::fromStdU16String(window.caption);
   if (windowTitle() != title) setWindowTitle(title);
   const QRect client = PixelRect(window.left, window.top, window.width, window.height);
-  if (pos() != client.topLeft()) move(client.topLeft());
+  // Moved only when the program moves it: where the window system put it on opening
+  // (or the student moved it) it stays.
+  if (placedAt_ != client.topLeft()) {
+    placedAt_ = client.topLeft();
+    move(placedAt_);
+  }
   if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
   if (backColor_ != window.backColor) {
     backColor_ = window.backColor;
@@ -170,7 +193,8 @@ QWidget* WindowMirror::Create(const Control& control) {
 void WindowMirror::SyncControl(const Control& control, ControlView& view) {
   QWidget& widget = *view.widget;
   const QRect place = PixelRect(control.left, control.top, control.width, control.height);
-  if (widget.geometry() != place) widget.setGeometry(place);
+  // A list's place is its own business (KeepEveryRowInSight).
+  if (control.kind != ControlKind::List && widget.geometry() != place) widget.setGeometry(place);
   if (!view.fontSet || !SameFont(view.font, control.font)) {
     view.font = control.font;
     view.fontSet = true;
@@ -216,7 +240,9 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
   SetColour(list, QPalette::Base, control.backColor);
   SetColour(list, QPalette::Text, control.foreColor);
   const QSignalBlocker block(list);
-  if (view.items != control.items) {
+  const QRect place = PixelRect(control.left, control.top, control.width, control.height);
+  const bool rowsChanged = view.items != control.items;
+  if (rowsChanged) {
     // Rows are mostly appended during entry: keep the ones that are unchanged.
     std::size_t same = 0;
     while (same < view.items.size() && same < control.items.size() &&
@@ -226,7 +252,15 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
     for (std::size_t i = same; i < control.items.size(); ++i)
       list.addItem(QString::fromStdU16String(control.items[i]));
     view.items = control.items;
-    if (!control.items.empty()) list.scrollToItem(list.item(list.count() - 1));
+    if (control.showsNewRows && !control.items.empty()) {
+      list.scrollToItem(list.item(list.count() - 1));
+    } else if (!control.showsNewRows && same == 0) {
+      list.scrollToTop();
+    }
+  }
+  if (rowsChanged || view.place != place) {
+    view.place = place;
+    KeepEveryRowInSight(place, list);
   }
   const int wanted = control.listIndex >= 0 && control.listIndex < list.count() ? control.listIndex : -1;
   if (list.currentRow() != wanted) {
@@ -239,6 +273,21 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
   }
   const Qt::FocusPolicy policy = control.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
   if (list.focusPolicy() != policy) list.setFocusPolicy(policy);
+}
+
+// A row too long for the list brings the sideways scroll bar, which takes its height
+// from the rows: the list grows by the bar, so that the rows it was made for stay in
+// sight.
+void WindowMirror::KeepEveryRowInSight(const QRect& place, QListWidget& list) {
+  const int frame = 2 * list.frameWidth();
+  const int bar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+  int sideways = 0;
+  if (list.count() > 0) {
+    const bool upright = list.count() * list.sizeHintForRow(0) > place.height() - frame;
+    if (list.sizeHintForColumn(0) > place.width() - frame - (upright ? bar : 0)) sideways = bar;
+  }
+  const QRect wanted = place.adjusted(0, 0, 0, sideways);
+  if (list.geometry() != wanted) list.setGeometry(wanted);
 }
 
 void WindowMirror::SyncTabOrder(const Window& window) {

@@ -2,6 +2,7 @@
 // One program window on the screen: a top-level widget that mirrors a ui Window (place,
 // size, caption, background, controls, drawing) and sends its clicks back to the
 // toolkit. 15 twips make one pixel.
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <map>
@@ -27,6 +28,8 @@ class WindowMirror : public QWidget {
   // Brings the widget and its controls in line with the window. Returns true when the
   // window has just become visible.
   bool Sync(Window& window);
+  // Keeps this window above owner (nullptr: above no window in particular).
+  void StayAbove(WindowMirror* owner);
   // The window has gone: nothing of it may be touched any more.
   void Detach() { window_ = nullptr; }
 
@@ -44,6 +47,7 @@ class WindowMirror : public QWidget {
   struct ControlView {
     QWidget* widget = nullptr;
     std::vector<std::u16string> items;  // list rows as last shown
+    QRect place;                        // a list's place as the window last gave it [px]
     FontSpec font;
     bool fontSet = false;
   };
@@ -53,6 +57,7 @@ class WindowMirror : public QWidget {
   void SyncButton(const Control& control, CaptionButton& button);
   void SyncLabel(const Control& control, QLabel& label);
   void SyncList(const Control& control, ControlView& view, QListWidget& list);
+  void KeepEveryRowInSight(const QRect& place, QListWidget& list);
   void SyncTabOrder(const Window& window);
   // The focus leaves a control that has been hidden or disabled.
   void MoveFocusOffHiddenControl();
@@ -69,6 +74,8 @@ class WindowMirror : public QWidget {
   std::uint64_t revision_ = ~0ull;
   std::uint64_t focusRequest_ = 0;
   Colour backColor_ = 0xFFFFFFFF;
+  QPoint placedAt_{-1000000, -1000000};  // where the program last put the window [px]
+  QPointer<WindowMirror> owner_;
 };
 
 }  // namespace rc

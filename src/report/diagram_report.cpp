@@ -1,6 +1,7 @@
 #include "report/diagram_report.h"
 
 #include "report/format.h"
+#include "report/printed_report_lines.h"
 #include "report/printed_reports.h"
 #include "report/tray_profile.h"
 
@@ -35,13 +36,21 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
                         const std::u16string& dateTime, char16_t decimalSeparator) {
   PrintDiagramPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle, kPlotLeft);
 
+  // The plot with its tick labels and messages under it; a header so long that they
+  // would pass the page bottom sends them to the top of the next page.
+  const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0);
+  const double plotHeight = kPlotTopGap + kPlotSide + kUnderPlot + (messages + 1) * printer.LineHeight();
+  const double page = printer.PageHeight();
+  if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + plotHeight > page) {
+    printer.NewPage();
+    printer.CurrentY = kContinuedPageTop;
+  }
   const double top = printer.CurrentY + kPlotTopGap;
   const TwipRect area{kPlotLeft, top, kPlotLeft + kPlotSide, top + kPlotSide};
   const double below = area.bottom + kUnderPlot;
   DrawYXDiagram(printer, CalculationInputs::Of(data), content, YXDiagramFrame(area), below,
                 decimalSeparator);
 
-  const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0);
   printer.CurrentY = below + (messages + 1) * printer.LineHeight();
   if (content.trays && content.trays->Count() > 0) {
     const TrayByTrayRun& run = *content.trays;
@@ -51,10 +60,15 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
     const std::u16string heading = TrayProfileHeading(kTrayWidth, kFieldWidth);
     PrintLine(printer, kTableLeft, heading);
     for (int i = 1; i <= run.Count(); ++i) {
-      // A row that would pass the bottom of the page starts a new one under the headings.
-      const double page = printer.PageHeight();
+      // A row that would pass the bottom of the page starts a new one under the page's
+      // header and the profile's headings.
       if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
         printer.NewPage();
+        PrintDiagramPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle, kPlotLeft);
+        printer.Print();
+        printer.FontBold = true;
+        PrintLine(printer, kTableLeft, kTrayProfileTitle);
+        printer.FontBold = false;
         PrintLine(printer, kTableLeft, heading);
       }
       PrintLine(printer, kTableLeft, TrayProfileRow(run, i, kTrayWidth, kFieldWidth, decimalSeparator));

@@ -34,15 +34,10 @@ double PrintRuledTable(Surface& printer, double top, std::span<const char16_t* c
   return bottom;
 }
 
-}  // namespace
-
-void PrintKineticReport(Surface& printer, const DesignData& data, const KineticLineRun& run,
-                        const std::u16string& dateTime, char16_t decimalSeparator) {
-  PrintReportFrame(printer, data, Spaces(30) + kKineticTitle, dateTime);
-
-  // The tables stand at a fixed height under the frame; only a printer font so large
-  // that the frame reaches down there moves them, and their box, below the frame.
-  const double tablesTop = std::max(kTablesTop, printer.CurrentY + kBoxAboveTables);
+// The three tables from tablesTop, in one box with the column lines of each; returns
+// the y of the box's bottom.
+double PrintKineticTables(Surface& printer, double tablesTop, const KineticLineRun& run,
+                          char16_t decimalSeparator) {
   const double boxTop = tablesTop - kBoxAboveTables;
 
   // Table 1: hydraulics and phase mass-transfer coefficients; table 2: overall
@@ -69,6 +64,31 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const KineticL
   for (double x : {5000.0, 6870.0}) ReportColumnLine(printer, x, boxTop, yB);
   for (double x : {1950.0, 3400.0, 5300.0, 7000.0}) ReportColumnLine(printer, x, yE, yG);
   for (double x : {5300.0, 7200.0}) ReportColumnLine(printer, x, yB, yD);
+  return yG;
+}
+
+}  // namespace
+
+void PrintKineticReport(Surface& printer, const DesignData& data, const KineticLineRun& run,
+                        const std::u16string& dateTime, char16_t decimalSeparator) {
+  PrintReportFrame(printer, data, Spaces(30) + kKineticTitle, dateTime);
+
+  // The tables stand at a fixed height under the frame; only a frame so long (a large
+  // printer font, long typed values) that it reaches down there moves them, and their
+  // box, below it, and a frame that went on to a further page has them right under its
+  // end. Tables that would not end on the frame's last page start a new one.
+  const double underFrame = printer.CurrentY + kBoxAboveTables;
+  const double tablesTop =
+      printer.Pages().size() == 1 ? std::max(kTablesTop, underFrame) : underFrame;
+  const auto tables = [&](Surface& on) {
+    return PrintKineticTables(on, tablesTop, run, decimalSeparator);
+  };
+  if (printer.CurrentY > kContinuedPageTop && !BlockFitsOnPage(printer, tables)) {
+    printer.NewPage();
+    PrintKineticTables(printer, kContinuedPageTop + kBoxAboveTables, run, decimalSeparator);
+  } else {
+    tables(printer);
+  }
 }
 
 }  // namespace rc

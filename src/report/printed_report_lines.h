@@ -9,6 +9,8 @@ namespace rc {
 inline constexpr double kReportBoxLeft = 1740;   // [twips]
 inline constexpr double kReportBoxRight = 9200;  // [twips]
 inline constexpr double kReportTextLeft = 1500;  // [twips] pen x of every table line
+// Where the pen stands on a page a ruled block was moved to: room above the block's box.
+inline constexpr double kContinuedPageTop = 200;  // [twips]
 
 inline void ReportRule(Surface& printer, double y) {
   printer.Line(kReportBoxLeft, y, kReportBoxRight, y, kBlack);
@@ -16,6 +18,30 @@ inline void ReportRule(Surface& printer, double y) {
 
 inline void ReportColumnLine(Surface& printer, double x, double yFrom, double yTo) {
   printer.Line(x, yFrom, x, yTo, kBlack);
+}
+
+// Whether the ruled block that print draws (a callable taking the printer and returning
+// the lowest y it draws at) would stay on the present page: none of its lines would go
+// to a new page and its rules would end above the page bottom. It is tried on a copy,
+// so the printer is left as it was.
+template <class PrintBlock>
+bool BlockFitsOnPage(const Surface& printer, PrintBlock&& print) {
+  if (printer.PageHeight() <= 0) return true;  // a window, never paged
+  Surface trial = printer;
+  const std::size_t pages = trial.Pages().size();
+  const double bottom = print(trial);
+  return trial.Pages().size() == pages && bottom <= printer.PageHeight();
+}
+
+// Starts a new page for a block that does not fit on what is left of this one, unless
+// the pen is already at the top of a page (the block would not fit on any page then).
+// Returns whether a new page was started; the pen is then at kContinuedPageTop.
+template <class PrintBlock>
+bool KeepBlockOnOnePage(Surface& printer, PrintBlock&& print) {
+  if (printer.CurrentY <= kContinuedPageTop || BlockFitsOnPage(printer, print)) return false;
+  printer.NewPage();
+  printer.CurrentY = kContinuedPageTop;
+  return true;
 }
 
 // Prints one line starting at the tables' left edge.

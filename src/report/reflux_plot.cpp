@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "report/diagram_report.h"
+#include "report/printed_report_lines.h"
 #include "report/reflux_texts.h"
 #include "report/yx_diagram.h"
 
@@ -19,6 +21,9 @@ constexpr double kPointSize = 80;       // [twips] a completed point
 constexpr double kMarkSize = 150;       // [twips] optimum, own R
 constexpr double kRefusedSize = 110;    // [twips] a refused point on the axis
 constexpr double kLabelGap = 60;        // [twips]
+constexpr double kFinestRefluxStep = 1e-4;  // [-] so that tick labels need at most 4 decimals
+// The width of a character of the plots' font, as the legend takes it.
+constexpr double kCharWidthPerLine = 0.62;
 
 // Print layout [twips]: as the diagram's page.
 constexpr double kPageLeft = 1500, kPageRight = 9300;
@@ -47,7 +52,8 @@ PlotAxis CountAxis(double largest, std::u16string title) {
 
 PlotAxis RefluxAxis(const RefluxSweep& sweep) {
   const double lo = sweep.points.front().reflux, hi = sweep.points.back().reflux;
-  const double step = RoundStep(hi - lo, 8);
+  // However small R is, the ticks stay a readable 0.0001 apart at the finest.
+  const double step = std::max(kFinestRefluxStep, RoundStep(hi - lo, 8));
   return PlotAxis{std::floor(lo / step) * step, std::ceil(hi / step) * step, step,
                   DecimalsOf(step), u"R, флегмовое число"};
 }
@@ -83,14 +89,48 @@ void RefluxLine(Surface& s, const PlotFrame& f, double r, Colour colour) {
   f.Curve(s, {{r, f.YAxis().min}, {r, f.YAxis().max}}, colour, 0, true);
 }
 
-// A text beside the upright line at R, `row` lines below the top of the area; to the
-// right of the line, or to its left in the right quarter of the area.
-void LabelBesideLine(Surface& s, const PlotFrame& f, double r, int row,
-                     const std::u16string& text, Colour colour) {
+double TextWidth(const Surface& s, const std::u16string& text) {
+  return static_cast<double>(text.size()) * kCharWidthPerLine * s.LineHeight();
+}
+
+// Where a text of that width stands: its start or its end at x. The first of the places
+// tried whose text stays within [from, to] and clear of every upright line at `lines`,
+// else the first.
+struct Placed {
+  double x;
+  TextAnchor anchor;
+};
+Placed PlaceClear(double width, std::initializer_list<Placed> tries, double from, double to,
+                  std::initializer_list<std::optional<double>> lines) {
+  for (const Placed& p : tries) {
+    const double left = p.anchor == TextAnchor::End ? p.x - width : p.x;
+    const double right = left + width;
+    bool clear = left >= from && right <= to;
+    for (const std::optional<double>& line : lines) {
+      if (line && *line > left - kLabelGap / 2 && *line < right + kLabelGap / 2) clear = false;
+    }
+    if (clear) return p;
+  }
+  return *tries.begin();
+}
+
+// A text beside the upright line at R, `row` lines below the top of the area: to the
+// right of the line, or to its left where the right has no room or the other line at
+// `other` would cross it; with the lines too close for that, beyond the other line.
+void LabelBesideLine(Surface& s, const PlotFrame& f, double r, int row, const std::u16string& text,
+                     Colour colour, std::optional<double> other) {
   const double x = f.X(r);
-  const bool left = x > f.Area().left + 0.75 * f.Area().Width();
-  s.TextAt(x + (left ? -kLabelGap : kLabelGap), f.Area().top + kLabelGap + row * s.LineHeight(),
-           text, colour, left ? TextAnchor::End : TextAnchor::Start);
+  const double o = other.value_or(x);
+  const TwipRect& a = f.Area();
+  const double width = TextWidth(s, text);
+  const Placed right{x + kLabelGap, TextAnchor::Start}, left{x - kLabelGap, TextAnchor::End};
+  const Placed beyondRight{std::max(x, o) + kLabelGap, TextAnchor::Start};
+  const Placed beyondLeft{std::min(x, o) - kLabelGap, TextAnchor::End};
+  const bool rightFirst = x + kLabelGap + width <= a.right;
+  const Placed p =
+      rightFirst ? PlaceClear(width, {right, left, beyondRight, beyondLeft}, a.left, a.right, {x, other})
+                 : PlaceClear(width, {left, right, beyondLeft, beyondRight}, a.left, a.right, {x, other});
+  s.TextAt(p.x, a.top + kLabelGap + row * s.LineHeight(), text, colour, p.anchor);
 }
 
 // The refused ratios as marks on the R axis, each run of them labelled with its reason
@@ -172,12 +212,14 @@ void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool vol
   s.NoClip();
   if (!volume) {
     RefusedMarks(s, f, sweep);
-    LabelBesideLine(s, f, own.reflux, 0, u"ваше R", kRefluxOwnColour);
-    if (best) LabelBesideLine(s, f, best->reflux, 1, u"R опт", kRefluxOptimumColour);
+    // Each label on its own row and clear of the other's line.
+    const std::optional<double> ownX = f.X(own.reflux);
+    const std::optional<double> bestX = best ? std::optional<double>(f.X(best->reflux)) : std::nullopt;
+    LabelBesideLine(s, f, own.reflux, 0, u"ваше R", kRefluxOwnColour, bestX);
+    if (best) LabelBesideLine(s, f, best->reflux, 1, u"R опт", kRefluxOptimumColour, ownX);
   } else if (best) {
-    // "R опт" over the minimum itself.
-    s.TextAt(f.X(best->reflux), f.Y(best->traysTimesRefluxPlusOne) - kMarkSize - s.LineHeight(),
-             u"R опт", kRefluxOptimumColour, TextAnchor::Centre);
+    // "R опт" at the top beside its line, above the minimum, where the curve is low.
+    LabelBesideLine(s, f, best->reflux, 0, u"R опт", kRefluxOptimumColour, f.X(own.reflux));
   }
 }
 
@@ -219,6 +261,14 @@ void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
   PrintDiagramPageHeader(printer, studentName, dateTime, kRefluxStudyTitle, kPageLeft);
 
   const double line = printer.LineHeight();
+  // Both plots, the line and the legend under them: a header so long that they would pass
+  // the page bottom sends them to the top of the next page.
+  const double studyHeight = 2 * (kPageTopGap + kPagePlotHeight + kUnderPlot) + 3 * line + 6 * line + 400;
+  const double page = printer.PageHeight();
+  if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + studyHeight > page) {
+    printer.NewPage();
+    printer.CurrentY = kContinuedPageTop;
+  }
   RefluxStudyLayout layout;
   const double top = printer.CurrentY + kPageTopGap;
   layout.trays = {kPageLeft, top, kPageRight, top + kPagePlotHeight};

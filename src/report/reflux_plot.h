@@ -14,9 +14,10 @@ inline constexpr char16_t kRefluxStudyTitle[] = u"ЧИСЛО ТАРЕЛОК И �
 
 inline constexpr Colour kRefluxTraysColour = Rgb(0, 0, 255);
 inline constexpr Colour kRefluxVolumeColour = Rgb(150, 0, 150);
-inline constexpr Colour kRefluxOptimumColour = Rgb(0, 150, 0);
-inline constexpr Colour kRefluxOwnColour = Rgb(255, 128, 0);
-inline constexpr Colour kRefluxTooManyColour = Rgb(255, 0, 0);
+// Every colour that labels a line or a mark reads on white paper (contrast 4.5 or more).
+inline constexpr Colour kRefluxOptimumColour = Rgb(0, 120, 0);
+inline constexpr Colour kRefluxOwnColour = Rgb(190, 80, 0);
+inline constexpr Colour kRefluxTooManyColour = Rgb(200, 0, 0);
 inline constexpr Colour kRefluxRefusedColour = Rgb(0, 0, 0);
 
 // Where the parts go [twips]: the two plotting areas, one above the other, the legend's
@@ -35,7 +36,8 @@ void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayo
                      char16_t decimalSeparator);
 
 // The printed page: the header line with the student's name and the date text
-// (dateTime, from DateTimeText), the bold title, the plots and the line. One page.
+// (dateTime, from DateTimeText), the bold title, the plots and the line; the plots go to
+// the top of a second page when a long header leaves no room for them under it.
 void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
                       const RefluxSweep& sweep, const std::u16string& dateTime,
                       char16_t decimalSeparator);

@@ -8,27 +8,9 @@
 namespace rc {
 namespace {
 
-// From the tray line down to the bottom of its second box: ten text lines and the 30
-// twips under the last row. A block that does not fit on what is left of a page starts
-// a new one, so that no box is split between two pages.
-constexpr int kBlockTextLines = 10;
-constexpr double kBlockBelowLastLine = 30;       // [twips]
-constexpr double kContinuedPageTop = 200;        // [twips] room above a block's box on a new page
-
-void KeepBlockOnOnePage(Surface& printer) {
-  const double height = kBlockTextLines * printer.LineHeight() + kBlockBelowLastLine;
-  if (printer.PageHeight() > 0 && printer.CurrentY > kContinuedPageTop &&
-      printer.CurrentY + height > printer.PageHeight()) {
-    printer.NewPage();
-    printer.CurrentY = kContinuedPageTop;
-  }
-}
-
 // Block k (1 first, 2 feed, 3 last tray): the tray line, then the screen block's two
-// tables with their extra leading blanks.
-void PrintTrayBlock(Surface& printer, const TrayBlock& tray, int k, char16_t sep) {
-  KeepBlockOnOnePage(printer);
-
+// tables with their extra leading blanks. Returns the y of the second box's bottom.
+double PrintTrayBlock(Surface& printer, const TrayBlock& tray, int k, char16_t sep) {
   // The tray line; the feed and last trays carry a mark, so they start further left.
   printer.CurrentX = k == 1 ? 4500 : 3700;
   std::u16string line = TrayLabel(tray.trayNo);
@@ -62,8 +44,7 @@ void PrintTrayBlock(Surface& printer, const TrayBlock& tray, int k, char16_t sep
   ReportRule(printer, yH2);
   for (double x : {3220.0, 4600.0, 6100.0}) ReportColumnLine(printer, x, yT2, yR2);
   ReportColumnLine(printer, 7620, yH2, yR2);  // under the heading spanning the last two columns
-
-  for (int i = 0; i < 3; ++i) printer.Print();
+  return yR2;
 }
 
 }  // namespace
@@ -76,7 +57,15 @@ void PrintTrayReport(Surface& printer, const DesignData& data, const TrayByTrayR
   // The first, the feed and the last tray; a column without a feed tray prints a zero block.
   const TrayBlock trays[] = {TrayBlockOf(run, 1), TrayBlockOf(run, run.feedTray.value_or(0)),
                              TrayBlockOf(run, run.TotalTrays())};
-  for (int k = 1; k <= 3; ++k) PrintTrayBlock(printer, trays[k - 1], k, decimalSeparator);
+  for (int k = 1; k <= 3; ++k) {
+    // A block that does not fit on what is left of a page starts a new one, so that no
+    // box is split between two pages, however many lines its texts take.
+    const TrayBlock& tray = trays[k - 1];
+    const auto block = [&](Surface& on) { return PrintTrayBlock(on, tray, k, decimalSeparator); };
+    KeepBlockOnOnePage(printer, block);
+    block(printer);
+    for (int i = 0; i < 3; ++i) printer.Print();
+  }
 }
 
 }  // namespace rc

@@ -18,12 +18,49 @@ constexpr double kPointSize = 90;       // [twips] markers
 constexpr double kKineticPointSize = 120;
 constexpr double kLabelGap = 50;        // [twips] between a point and its label
 constexpr int kSamplesPerParabola = 40;
-constexpr int kEveryTrayUpTo = 30;      // more trays than that: every fifth is numbered
+constexpr int kEveryTrayUpTo = 30;      // more trays than that: every fifth first
+constexpr double kCharWidthPerLine = 0.62;  // a character's width, as the legend takes it
+constexpr double kMarkerClearance = 15;     // [twips] between a marker and a label
+constexpr double kLabelClearance = 45;      // [twips] on either side of a label
 constexpr Colour kMarkColour = Rgb(0, 0, 0);
 
 using Points = std::vector<std::pair<double, double>>;
 
-void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
+// What a label must not cover: the markers and the labels placed so far [twips].
+class Occupied {
+ public:
+  void Take(const TwipRect& r) { taken_.push_back(r); }
+  // A label keeps a little room on either side, so that two numbers never read as one.
+  void TakeLabel(const TwipRect& r) {
+    Take({r.left - kLabelClearance, r.top, r.right + kLabelClearance, r.bottom});
+  }
+  void TakeMarker(const PlotFrame& f, double x, double y, double size) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    const double half = size / 2 + kMarkerClearance;
+    Take({f.X(x) - half, f.Y(y) - half, f.X(x) + half, f.Y(y) + half});
+  }
+  bool Free(const TwipRect& r) const {
+    return std::none_of(taken_.begin(), taken_.end(), [&](const TwipRect& t) {
+      return r.left < t.right && t.left < r.right && r.top < t.bottom && t.top < r.bottom;
+    });
+  }
+
+ private:
+  std::vector<TwipRect> taken_;
+};
+
+// The rectangle of a one-line text with its top at y and its start or end at x.
+TwipRect TextRect(const Surface& s, double x, double y, const std::u16string& text, TextAnchor anchor) {
+  const double width = static_cast<double>(text.size()) * kCharWidthPerLine * s.LineHeight();
+  const double left = anchor == TextAnchor::End ? x - width : x;
+  return {left, y, left + width, y + s.LineHeight()};
+}
+
+bool Inside(const TwipRect& area, const TwipRect& r) {
+  return r.left >= area.left && r.right <= area.right && r.top >= area.top && r.bottom <= area.bottom;
+}
+
+void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f, Occupied& taken) {
   Guard g;
   const EquilibriumParabolas eq = FitEquilibriumParabolas(g, {in.eqX, in.eqY});
   if (!g.faulted()) {
@@ -41,7 +78,10 @@ void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f
       f.Curve(s, points, kEquilibriumColour, kCurveWidth);
     }
   }
-  for (int i = 0; i < 8; ++i) f.Mark(s, in.eqX[i], in.eqY[i], kEquilibriumColour, MarkerShape::Square, kPointSize);
+  for (int i = 0; i < 8; ++i) {
+    f.Mark(s, in.eqX[i], in.eqY[i], kEquilibriumColour, MarkerShape::Square, kPointSize);
+    taken.TakeMarker(f, in.eqX[i], in.eqY[i], kPointSize);
+  }
 }
 
 // The vapour on the operating lines at liquid x, drawn whatever the data: a fault of the
@@ -52,35 +92,106 @@ double OperatingY(const ColumnParameters& c, double x) {
   return g.faulted() ? std::nan("") : y;
 }
 
-void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
+void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f, Occupied& taken) {
   const ColumnParameters c = ColumnParameters::From(in);
   const double feedY = OperatingY(c, c.XF);
   f.Curve(s, {{c.XW, c.XW}, {c.XF, feedY}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{c.XF, feedY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{c.XF, c.XF}, {c.XF, feedY}}, kMarkColour, 0, true);  // the feed line
   const std::pair<double, const char16_t*> marks[] = {{c.XW, u"XW"}, {c.XF, u"XF"}, {c.XP, u"XP"}};
+  const TwipRect& area = f.Area();
   for (const auto& [x, name] : marks) {
     f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
+    taken.TakeMarker(f, x, x, kPointSize);
     if (!std::isfinite(x)) continue;
-    // Under the diagonal, where no line of the diagram runs; XP keeps inside the area.
+    // Under the diagonal, where no line of the diagram runs, and inside the area: near
+    // the bottom the label rises above the x axis and moves right, as far as keeps it
+    // under the diagonal; XP keeps inside the area on the left of its point.
     const bool left = x > 0.8;
-    s.TextAt(f.X(x) + (left ? -kLabelGap : kLabelGap), f.Y(x) + (left ? 3 : 1) * kLabelGap, name,
-             kMarkColour, left ? TextAnchor::End : TextAnchor::Start);
+    double top = f.Y(x) + (left ? 3 : 1) * kLabelGap;
+    double textX = f.X(x) + (left ? -kLabelGap : kLabelGap);
+    const double lowest = area.bottom - s.LineHeight() - kLabelGap / 2;
+    if (!left && top > lowest) {
+      textX += top - lowest;
+      top = lowest;
+    }
+    const TextAnchor anchor = left ? TextAnchor::End : TextAnchor::Start;
+    s.TextAt(textX, top, name, kMarkColour, anchor);
+    taken.TakeLabel(TextRect(s, textX, top, name, anchor));
   }
 }
 
-void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f) {
-  Points kinetic;
+void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f, Occupied& taken) {
   for (int i = 1; i <= 6; ++i) {
-    const KineticPoint& k = run.Point(i);
-    f.Mark(s, run.inputs.eqX[i], k.operatingY, kOperatingColour, MarkerShape::Circle, kPointSize);
-    kinetic.emplace_back(run.inputs.eqX[i], k.kineticY);
+    const double x = run.inputs.eqX[static_cast<std::size_t>(i)], y = run.Point(i).operatingY;
+    f.Mark(s, x, y, kOperatingColour, MarkerShape::Circle, kPointSize);
+    taken.TakeMarker(f, x, y, kPointSize);
   }
+  const Points kinetic = KineticLinePoints(run);
   f.Curve(s, SmoothCurve(kinetic), kKineticColour, kCurveWidth);
-  for (const auto& [x, y] : kinetic) f.Mark(s, x, y, kKineticColour, MarkerShape::Diamond, kKineticPointSize);
+  for (const auto& [x, y] : kinetic) {
+    f.Mark(s, x, y, kKineticColour, MarkerShape::Diamond, kKineticPointSize);
+    taken.TakeMarker(f, x, y, kKineticPointSize);
+  }
 }
 
-void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
+// The tray numbers at the top corners of their steps, each where it covers no marker
+// and no label placed before it: up and to the left of the corner, else up-right or
+// down-left; a number with no free place is left out. The feed tray's number is placed
+// first and never left out: with no free place beside its corner it stands off, joined
+// to the corner by a leader line.
+void NumberTrays(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, Occupied& taken) {
+  const int n = run.Count();
+  const int feed = run.feedTray.value_or(0);
+  const double line = s.LineHeight();
+  const TwipRect& area = f.Area();
+  std::vector<int> order;
+  if (feed >= 1 && feed <= n) order.push_back(feed);
+  // Beyond 30 trays the first, the last and every fifth come before the others.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 1; i <= n; ++i) {
+      const bool first = n <= kEveryTrayUpTo || i == 1 || i == n || i % 5 == 0;
+      if (i != feed && first == (pass == 0)) order.push_back(i);
+    }
+  }
+  for (int i : order) {
+    const double cx = f.X(run.Tray(i).x), cy = f.Y(run.Tray(i).yOut);
+    if (!std::isfinite(cx) || !std::isfinite(cy)) continue;
+    const std::u16string text = DecimalText(i);
+    const Colour colour = i == feed ? kFeedTrayColour : kStaircaseColour;
+    struct Place {
+      double x, y;
+      TextAnchor anchor;
+    };
+    const double gap = kLabelGap / 2;
+    const Place beside[] = {{cx - gap, cy - line, TextAnchor::End},
+                            {cx + gap, cy - line, TextAnchor::Start},
+                            {cx - gap, cy + gap, TextAnchor::End}};
+    bool placed = false;
+    for (const Place& p : beside) {
+      const TwipRect r = TextRect(s, p.x, p.y, text, p.anchor);
+      if (Inside(area, r) && taken.Free(r)) {
+        s.TextAt(p.x, p.y, text, colour, p.anchor);
+        taken.TakeLabel(r);
+        placed = true;
+        break;
+      }
+    }
+    if (placed || i != feed) continue;
+    // Up and to the left, a line further at each try, then as far as the last try.
+    Place off{cx - gap, cy - line, TextAnchor::End};
+    for (int k = 2; k <= 8; ++k) {
+      off = {cx - k * line, cy - (k + 1) * line, TextAnchor::End};
+      const TwipRect r = TextRect(s, off.x, off.y, text, off.anchor);
+      if (Inside(area, r) && taken.Free(r)) break;
+    }
+    s.Polyline({{off.x, off.y + line}, {cx, cy}}, colour);
+    s.TextAt(off.x, off.y, text, colour, off.anchor);
+    taken.TakeLabel(TextRect(s, off.x, off.y, text, off.anchor));
+  }
+}
+
+void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, Occupied& taken) {
   const int n = run.Count();
   // From the bottom: up tray i at its liquid, across at its vapour to the next liquid.
   std::vector<TwipPoint> steps;
@@ -104,13 +215,7 @@ void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
             kFeedTrayColour, kCurveWidth);
   }
 
-  const double line = s.LineHeight();
-  for (int i = 1; i <= n; ++i) {
-    // Beyond 30 trays every fifth, and the feed tray, which the neighbouring fifths give room.
-    if (n > kEveryTrayUpTo && i != feed && (i % 5 != 0 || (feed > 0 && std::abs(i - feed) < 3))) continue;
-    s.TextAt(f.X(run.Tray(i).x) - kLabelGap / 2, f.Y(run.Tray(i).yOut) - line, DecimalText(i),
-             i == feed ? kFeedTrayColour : kStaircaseColour, TextAnchor::End);
-  }
+  NumberTrays(s, run, f, taken);
 }
 
 std::vector<LegendEntry> Legend(const YXDiagramContent& content) {
@@ -150,10 +255,11 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   frame.DrawFrame(s, decimalSeparator, kDiagramTextColour);
   frame.ClipToArea(s);
   frame.Curve(s, {{0, 0}, {1, 1}}, kDiagonalColour);
-  DrawEquilibrium(s, data, frame);
-  DrawOperatingLines(s, data, frame);
-  if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame);
-  if (trays) DrawStaircase(s, *content.trays, frame);
+  Occupied taken;
+  DrawEquilibrium(s, data, frame, taken);
+  DrawOperatingLines(s, data, frame, taken);
+  if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame, taken);
+  if (trays) DrawStaircase(s, *content.trays, frame, taken);
   s.NoClip();
   frame.DrawLegend(s, Legend(content), kDiagramTextColour);
 

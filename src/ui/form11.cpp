@@ -87,6 +87,7 @@ void Form11::ShowView(std::size_t index) {
   if (index >= views_.size()) return;
   views_[shown_]->Hide(*this);
   shown_ = index;
+  caption = views_[shown_]->Caption();
   for (std::size_t i = 0; i < views_.size(); ++i) viewButtons_[i]->enabled = i != shown_;
   Refresh();
 }
@@ -116,6 +117,9 @@ void Form11::PrintView() {
   views_[shown_]->Print(*this, printer, PrintedDateTime(toolkit));
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   printButton.enabled = true;
+  // The focus left the button while it was disabled: back on it, so that a second
+  // Enter prints again rather than closing the window.
+  SetFocus(printButton);
 }
 
 void OpenDiagramWindow(Application& app) {

@@ -120,6 +120,9 @@ void Form9::EndOfCorrections() {
   // This window stays open behind the results menu.
   Form7& menu = app().Form<Form7>();
   menu.Show();
+  // Nothing is computed on the corrected data yet: the print button waits, as on a menu
+  // just opened, for a calculation to complete.
+  menu.printButton.visible = false;
   if (data.ShownResult == kShownKineticLine) {
     menu.RunKineticLine();
   } else if (data.ShownResult == kShownTrayByTray) {

@@ -114,6 +114,8 @@ void ListWindow::EnterCorrectionMode() {
     c->visible = false;
   }
   instruction.visible = true;
+  // The keyboard reaches the rows too: arrows pick one, Return opens its prompt.
+  SetFocus(list);
 }
 
 void ListWindow::ReturnFromErrorDialog() { EnterCorrectionMode(); }

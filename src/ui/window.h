@@ -30,6 +30,9 @@ struct Control {
   bool tabStop = true;
   int tabIndex = 0;
   bool centred = false;      // labels: text centred
+  // Lists: rows added are scrolled into view, so the list seen while typing grows at its
+  // end; a list filled whole to be read from the top turns it off.
+  bool showsNewRows = true;
 
   // Lists: the rows and the row last clicked (0-based, -1 for none).
   std::vector<std::u16string> items;
@@ -65,6 +68,8 @@ class Window {
   bool visible = false;
   // While a modal window is on the screen no other window takes input.
   bool modal = false;
+  // A dialog: the Serial of the window it belongs to and stays above; 0 for none.
+  std::uint64_t ownerSerial = 0;
   // Escape closes the window as its title bar's close button does (the dialogs).
   bool escapeCloses = false;
 

@@ -64,6 +64,10 @@ void YesNoDialog::Load() {
 
 void YesNoDialog::OpenOver(Window& owner, int dialogTop, bool focusOnYes) {
   owner_ = &owner;
+  // Above its owner and the only window taking input while it is shown: a click on the
+  // owner can never bury the one way on.
+  ownerSerial = owner.Serial();
+  modal = true;
   top = dialogTop;
   left = RoundTwips((owner.width - kWidth) / 2.0);
   width = kWidth;
@@ -90,9 +94,7 @@ Window* YesNoDialog::LoadedOwner() {
 
 EndConfirmation::EndConfirmation(Application& app)
     : YesNoDialog(app, "EndConfirmation", u"Внимание !", u"Завершить работу?",
-                  u"Введённые данные будут потеряны.") {
-  modal = true;
-}
+                  u"Введённые данные будут потеряны.") {}
 
 void EndConfirmation::Open(Window& owner) {
   // Over the middle of the window being closed; its left as the error dialogs take it.

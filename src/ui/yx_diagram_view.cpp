@@ -49,6 +49,7 @@ void YXDiagramView::Build(Form11& window) {
   list.font = tableFont;
   list.backColor = Rgb(255, 255, 255);
   list.foreColor = Rgb(0, 0, 192);
+  list.showsNewRows = false;  // the profile is read from the bottom tray down
   SetVisible(false);
 }
 

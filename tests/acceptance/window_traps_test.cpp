@@ -3,11 +3,17 @@
 // close button) and must leave the data and a way on.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QInputDialog>
+#include <QProcess>
+#include <QTimer>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include "model/design_data.h"
 #include "qt/qt_session.h"
@@ -129,6 +135,35 @@ INSTANTIATE_TEST_SUITE_P(
                                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "Внимание !" belongs to its owner: it stays above it and takes all input while it is
+// shown. After "Да" the keyboard alone reaches the rows: Down picks the first, Return
+// opens its prompt.
+TEST_F(WindowTraps, TheFaultDialogStaysAboveItsOwnerAndTheKeyboardGoesOnFromIt) {
+  ToFaultDisplay();
+  QWidget* dialog = Widget("Form4");
+  QWidget* owner = Widget("Form3");
+  ASSERT_NE(dialog->windowHandle(), nullptr);
+  EXPECT_EQ(dialog->windowHandle()->transientParent(), owner->windowHandle());
+  EXPECT_TRUE(dialog->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+
+  QTest::keyClick(dialog->focusWidget(), Qt::Key_Space);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return s.toolkit.LoadedWindow("Form4") == nullptr; }));
+  QListWidget* list = student.List("Form3");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(owner->focusWidget(), list);
+  const std::size_t promptsBefore = s.toolkit.Prompts().size();
+  QTest::keyClick(list, Qt::Key_Down);
+  const int row = list->currentRow();
+  ASSERT_TRUE(row == 0 || row == 1) << row;
+  // The pair, then the three compositions, as a click on the row asks them.
+  const auto r = static_cast<std::size_t>(row);
+  student.Type({typed.EqXText[r], typed.EqYText[r], typed.ParamText[16], typed.ParamText[17],
+                typed.ParamText[18]});
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(s.toolkit.Prompts().size(), promptsBefore + 5);
+}
+
 // The fault display hides "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", which had the focus: neither
 // Return on the window nor a key reaching the hidden button may act.
 TEST_F(WindowTraps, AHiddenButtonNeverActs) {
@@ -229,6 +264,12 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
   EXPECT_GE(list->visualItemRect(longRow).width(),
             list->fontMetrics().horizontalAdvance(longRow->text()));
   EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+  // The bar takes no row out of sight: the first and the last are both shown whole.
+  for (int row : {0, list->count() - 1}) {
+    const QRect rect = list->visualItemRect(list->item(row));
+    EXPECT_GE(rect.top(), 0) << row;
+    EXPECT_LE(rect.bottom(), list->viewport()->height() - 1) << row;
+  }
   student.Shot("Form3", "long-row");
 
   student.Click("Form3", "Command1");
@@ -252,6 +293,93 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
   EXPECT_TRUE(printed.contains(without(dateTime.substr(0, dateTime.find(u"        ")))));
   EXPECT_TRUE(printed.contains(QStringLiteral("X[1]/мольн.д/=") + without(typed.EqXText[1]) +
                                QStringLiteral("Y[1]/мольн.д/=") + without(typed.EqYText[1])));
+}
+
+// A window stays where it is, whether the window system placed it or the student moved
+// it: a row's prompt does not send the full correction list back to the corner.
+TEST_F(WindowTraps, AWindowStaysWhereItIsAfterAPrompt) {
+  ToResults();
+  student.Click("Form7", "Command4");
+  QWidget* form9 = Widget("Form9");
+  ASSERT_NE(form9, nullptr);
+  const QPoint moved = form9->pos() + QPoint(140, 90);
+  form9->move(moved);
+  student.Type({typed.ParamText[kColumnDiameter]});
+  student.ClickRow("Form9", 25);
+  ASSERT_FALSE(s.toolkit.Prompts().empty());
+  EXPECT_EQ(Widget("Form9"), form9);
+  EXPECT_EQ(form9->pos(), moved);
+}
+
+// The diagram window: its caption names the view shown, and after printing the focus
+// stays on the print button, so a second Enter prints again.
+TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
+  ToResults();
+  student.Click("Form7", "Command3");
+  student.Click("Form7", "Command6");
+  ASSERT_TRUE(OnScreen("Form11"));
+  EXPECT_EQ(Title("Form11"), QStringLiteral("ДИАГРАММА Y–X"));
+
+  QAbstractButton* print = student.Button("Form11", "Command1");
+  ASSERT_NE(print, nullptr);
+  print->setFocus();
+  QTest::keyClick(print, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return s.toolkit.WrittenPdfs().size() == 1; }));
+  EXPECT_EQ(Widget("Form11")->focusWidget(), print);
+  QTest::keyClick(Widget("Form11")->focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return s.toolkit.WrittenPdfs().size() == 2; }));
+  EXPECT_TRUE(OnScreen("Form11"));
+
+  student.Click("Form11", "Command4");
+  EXPECT_EQ(Title("Form11"), QStringLiteral("ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО"));
+}
+
+// The actions the window manager offers on a window (_NET_WM_ALLOWED_ACTIONS), as xprop
+// reads them.
+QString AllowedActions(QWidget& window) {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                        QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+  return xprop.waitForFinished(5000) ? QString::fromLatin1(xprop.readAllStandardOutput()) : QString();
+}
+
+// Under a window manager no window of the program offers to maximise: each keeps its
+// designed size, so the button would do nothing.
+TEST_F(WindowTraps, NoWindowOffersToMaximiseUnderAWindowManager) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+      QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty() ||
+      QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
+    GTEST_SKIP() << "needs X11, openbox and xprop";
+  }
+  QProcess openbox;
+  openbox.start(QStringLiteral("openbox"), {});
+  ASSERT_TRUE(openbox.waitForStarted());
+  QTest::qWait(700);
+  // What the manager offers once it has taken the window on.
+  const auto offered = [](QWidget& window) {
+    QString actions;
+    (void)QTest::qWaitFor(
+        [&] { return (actions = AllowedActions(window)).contains(QStringLiteral("CLOSE")); });
+    return actions.toStdString();
+  };
+  ToResults();
+  EXPECT_EQ(offered(*Widget("Form7")).find("MAXIMIZE"), std::string::npos);
+
+  // A row's prompt, left waiting for the student: looked at, then answered as typed.
+  std::string prompt;
+  QTimer::singleShot(300, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    prompt = offered(*dialog);
+    dialog->setTextValue(Q(typed.ParamText[kColumnDiameter]));
+    dialog->accept();
+  });
+  student.Click("Form7", "Command4");
+  student.ClickRow("Form9", 25);
+  EXPECT_NE(prompt.find("CLOSE"), std::string::npos) << prompt;
+  EXPECT_EQ(prompt.find("MAXIMIZE"), std::string::npos) << prompt;
+  openbox.terminate();
+  openbox.waitForFinished(3000);
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 
 #include "qt/font_map.h"
+#include "qt/program_icon.h"
 #include "qt_session.h"
 #include "ui/form1.h"
 #include "ui/program.h"
@@ -104,6 +106,11 @@ TEST(QtWindows, FirstWindowOfTheProgramIsShownWithItsSizeAndCaption) {
   testing::SavePng(image, "qt_form1");
   EXPECT_EQ(image.size(), QSize(800, 600));
   EXPECT_EQ(widget->pos(), QPoint(33, 33));  // 500 twips
+  // The program's own icon, not Qt's generic one.
+  const QImage icon = widget->windowIcon().pixmap(48).toImage();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon, ProgramIcon().pixmap(48).toImage());
+  EXPECT_GT(qAlpha(icon.pixel(24, 24)), 0);  // the column stands in the middle
 }
 
 TEST(QtWindows, PlaceSizeColoursAndDrawingFollowTheWindow) {
@@ -203,6 +210,31 @@ TEST(QtWindows, EnterOnAListRowActsAsItsClick) {
   EXPECT_TRUE(form.clickedRows.empty());
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(form.clickedRows, std::vector<int>{3});
+}
+
+// A list that grows while the student types shows its newest row; a list filled whole
+// to be read (the tray profile) opens at its first.
+TEST(QtWindows, AGrowingListShowsItsLastRowAndAListFilledWholeItsFirst) {
+  QtSession s;
+  Control* rows = nullptr;
+  const auto fill = [&](bool showsNewRows, const std::u16string& text) {
+    s.app.Dispatch([&] {
+      TestForm& form = s.app.Form<TestForm>();
+      form.Show();
+      rows = &form.control("List1");
+      rows->showsNewRows = showsNewRows;
+      rows->Clear();
+      for (int i = 0; i < 60; ++i) rows->AddItem(text + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
+    });
+    s.toolkit.Sync();
+  };
+  fill(true, u"строка ");
+  QListWidget* list = s.toolkit.ListFor(*s.app.FindForm<TestForm>(), "List1");
+  ASSERT_NE(list, nullptr);
+  ASSERT_GT(list->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+  fill(false, u"тарелка ");
+  EXPECT_EQ(list->verticalScrollBar()->value(), 0);
 }
 
 TEST(QtWindows, ListRowsAreOneCellLineApartAndEightPixelsPerCharacter) {

@@ -2,8 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
+#include "calc/calculations.h"
+#include "calc/reflux_sweep.h"
+#include "report/diagram_report.h"
+#include "report/format.h"
 #include "report/printed_reports.h"
+#include "report/reflux_plot.h"
+#include "report/tray_profile.h"
 #include "support/design_fixtures.h"
 #include "support/recording_toolkit.h"
 
@@ -83,6 +91,106 @@ TEST(PrintTrayReport, ABlockMovedToANewPageStartsBelowItsTop) {
   ASSERT_FALSE(second.empty());
   EXPECT_EQ(second[0].text, u"НОМЕР ТАРЕЛКИ - 23 (ПОСЛЕДНЯЯ ТАРЕЛКА)");
   EXPECT_EQ(second[0].y1, 200);
+}
+
+constexpr double kA4Height = 15137, kA4Width = 10205;  // printable, within 15 mm margins
+
+Surface A4Printer() {
+  Surface printer;
+  printer.SetLineHeight(185);
+  printer.SetPageHeight(kA4Height);
+  printer.SetPageWidth(kA4Width, 98);
+  return printer;
+}
+
+// Every drawing of every page within its page, top above bottom.
+void ExpectWithinPages(const Surface& printer) {
+  for (const Page& page : printer.Pages()) {
+    for (const DrawOp& op : page.ops) {
+      if (op.kind == DrawOp::Kind::Clip) continue;
+      std::vector<double> ys{op.y1};
+      if (op.kind != DrawOp::Kind::Text && op.kind != DrawOp::Kind::Marker) ys.push_back(op.y2);
+      for (const TwipPoint& p : op.points) ys.push_back(p.y);
+      for (double y : ys) EXPECT_TRUE(y >= 0 && y <= kA4Height) << y;
+      EXPECT_TRUE(op.kind != DrawOp::Kind::Box || op.y1 < op.y2);
+    }
+  }
+}
+
+// Long typed values wrap and lengthen the frame; each ruled block then goes whole to
+// the next page, heading and all: every rule lies inside a box of its own page.
+TEST(PrintedReports, RuledBlocksStayWholeOnTheirPagesHoweverLongTheFrame) {
+  for (bool kinetic : {true, false}) {
+    for (std::size_t length : {0u, 20u, 60u, 200u, 600u}) {
+      SCOPED_TRACE(testing::Message() << (kinetic ? "kinetic " : "tray ") << length);
+      DesignData data = TrayData();
+      for (int n = 19; n <= 24; ++n) data.ParamText[n] = std::u16string(length, u'7');
+      Surface printer = A4Printer();
+      if (kinetic) {
+        PrintKineticReport(printer, data, KineticRunOfRecord(data), kDate, u'.');
+      } else {
+        PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
+      }
+      ExpectWithinPages(printer);
+      int boxes = 0, headingsInABox = 0;
+      for (const Page& page : printer.Pages()) {
+        std::vector<DrawOp> pageBoxes;
+        std::copy_if(page.ops.begin(), page.ops.end(), std::back_inserter(pageBoxes),
+                     [](const DrawOp& op) { return op.kind == DrawOp::Kind::Box; });
+        const auto inABox = [&](double x1, double y1, double x2, double y2) {
+          return std::any_of(pageBoxes.begin(), pageBoxes.end(), [&](const DrawOp& box) {
+            return std::min(x1, x2) >= box.x1 && std::max(x1, x2) <= box.x2 &&
+                   std::min(y1, y2) >= box.y1 && std::max(y1, y2) <= box.y2;
+          });
+        };
+        for (const DrawOp& op : page.ops) {
+          EXPECT_TRUE(op.kind != DrawOp::Kind::Line || inABox(op.x1, op.y1, op.x2, op.y2));
+          if (op.text.find(u"УРОВЕНЬ СВЕТ") != std::u16string::npos) {
+            headingsInABox += inABox(op.x1 + 300, op.y1 + 60, op.x1 + 300, op.y1 + 60);
+          }
+        }
+        boxes += static_cast<int>(pageBoxes.size());
+      }
+      EXPECT_EQ(boxes, kinetic ? 1 : 6);
+      EXPECT_EQ(headingsInABox, kinetic ? 1 : 3);
+    }
+  }
+}
+
+// A name of thousands of characters fills much of the page with the header: the plots go
+// whole to the next page, and every page of the profile begins with the header.
+TEST(DiagramPages, PlotsStayOnThePageAndTheProfileCarriesTheHeader) {
+  DesignData data = BenzeneTolueneBubbleCap();
+  TrayByTrayRun run = ComputeTrayByTray(data);
+  ASSERT_FALSE(run.refusal);
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(data));
+  run.trays.resize(100, run.trays.back());  // a long profile, to run over pages
+  const std::u16string heading = TrayProfileHeading(4, 10);
+  for (std::size_t length : {8u, 1000u, 3000u}) {
+    SCOPED_TRACE(length);
+    data.StudentName = std::u16string(length, u'Ж');
+    const std::u16string header = Spaces(25) + data.StudentName.substr(0, 8);
+
+    Surface diagram = A4Printer();
+    PrintYXDiagram(diagram, data, YXDiagramContent{nullptr, &run, {}}, kDate, u'.');
+    ExpectWithinPages(diagram);
+    int profilePages = 0;
+    for (const Page& page : diagram.Pages()) {
+      if (std::none_of(page.ops.begin(), page.ops.end(),
+                       [&](const DrawOp& op) { return op.text == heading; })) {
+        continue;
+      }
+      // The profile begins under the plot; every page it goes on to opens with the header.
+      ++profilePages;
+      EXPECT_TRUE(profilePages == 1 || page.ops.front().text.starts_with(header));
+    }
+    EXPECT_GE(profilePages, 2);
+
+    Surface reflux = A4Printer();
+    PrintRefluxStudy(reflux, data.StudentName, sweep, kDate, u'.');
+    ExpectWithinPages(reflux);
+    EXPECT_EQ(reflux.Pages().size(), length < 3000 ? 1u : 2u);
+  }
 }
 
 }  // namespace

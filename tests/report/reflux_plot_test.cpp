@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "report/reflux_texts.h"
 #include "support/design_fixtures.h"
@@ -75,6 +77,87 @@ TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
                                      std::u16string(u"> 120"), std::u16string(u"ОШИБКА"),
                                      RefluxSummaryLine(sweep)}) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text.size();
+  }
+}
+
+// A sweep of completed points around R whose optimum is at k (N falls, then N*(R+1)
+// rises past k).
+RefluxSweep MadeSweep(float reflux, int optimum) {
+  RefluxSweep sweep;
+  for (int k = 0; k < kRefluxSweepPoints; ++k) {
+    RefluxPoint& p = sweep.points[static_cast<std::size_t>(k)];
+    p.reflux = SweptReflux(reflux, k);
+    p.outcome = Outcome::Completed;
+    p.trays = 10 + std::abs(k - optimum);
+    p.traysTimesRefluxPlusOne = static_cast<float>(p.trays) * (p.reflux + 1);
+  }
+  sweep.optimum = optimum;
+  return sweep;
+}
+
+double Luminance(Colour c) {
+  const auto channel = [](unsigned v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) +
+         0.0722 * channel((c >> 16) & 0xFF);
+}
+
+// The labels of the two upright lines (and "R опт" by the minimum) never cross the other line nor each other, every
+// text reads on white, and the R axis has at most 4 decimals whatever R is.
+TEST(RefluxPlot, LabelsStayClearAndReadable) {
+  struct Case {
+    float reflux;
+    int optimum;
+  };
+  for (const Case c : {Case{2.0f, 11}, Case{2.0f, 9}, Case{2.0f, 10}, Case{2.0f, 70},
+                       Case{2.0f, 0}, Case{1e-30f, 12}, Case{1e-6f, 30}}) {
+    SCOPED_TRACE(testing::Message() << c.reflux << " optimum " << c.optimum);
+    const RefluxSweep sweep = MadeSweep(c.reflux, c.optimum);
+    RefluxStudyLayout layout;
+    layout.trays = {1000, 300, 8800, 3900};
+    layout.volume = {1000, 4800, 8800, 8400};
+    layout.legend = {1000, 9500, 8800, 11000};
+    layout.lineTop = 9000;
+    Surface s;
+    DrawRefluxStudy(s, sweep, layout, u'.');
+    const double line = s.LineHeight();
+
+    std::vector<double> lines;  // the dashed upright lines' x
+    std::vector<TwipRect> labels;
+    for (const DrawOp& op : s.Ops()) {
+      if (op.kind == DrawOp::Kind::Polyline && op.dashed && op.points.size() == 2 &&
+          op.points[0].x == op.points[1].x) {
+        lines.push_back(op.points[0].x);
+      }
+      if (op.kind != DrawOp::Kind::Text) continue;
+      // Bold text reads at a lower contrast than plain.
+      EXPECT_GE((1.05) / (Luminance(op.colour) + 0.05), op.bold ? 3.0 : 4.5) << op.colour;
+      const bool label = (op.text == u"ваше R" || op.text == u"R опт") && op.y1 < layout.legend.top;
+      if (!label) {
+        // A tick label of the R axis: under the trays plot, at most 4 decimals.
+        if (op.y1 > layout.trays.bottom && op.y1 < layout.trays.bottom + line) {
+          const std::size_t point = op.text.find(u'.');
+          EXPECT_TRUE(point == std::u16string::npos || op.text.size() - point - 1 <= 4) << op.text.size();
+        }
+        continue;
+      }
+      const double width = static_cast<double>(op.text.size()) * 0.62 * line;
+      const double left = op.anchor == TextAnchor::Start ? op.x1
+                          : op.anchor == TextAnchor::End ? op.x1 - width
+                                                         : op.x1 - width / 2;
+      labels.push_back({left, op.y1, left + width, op.y1 + line});
+    }
+    ASSERT_EQ(labels.size(), 3u);  // two beside the lines, "R опт" by the minimum
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      const TwipRect& a = labels[i];
+      for (double x : lines) EXPECT_FALSE(x > a.left && x < a.right) << i << " at " << x;
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        const TwipRect& b = labels[j];
+        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom);
+      }
+    }
   }
 }
 

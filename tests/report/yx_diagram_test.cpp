@@ -6,8 +6,11 @@
 #include "calc/operating_lines.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "calc/calculations.h"
+#include "calc/reflux_sweep.h"
+#include "model/text.h"
 #include "support/design_fixtures.h"
 
 namespace rc {
@@ -59,6 +62,81 @@ INSTANTIATE_TEST_SUITE_P(DesignFixtures, StaircaseOf,
                                            Fixture{"Sieve", BenzeneTolueneSieve},
                                            Fixture{"DualFlow", BenzeneTolueneDualFlow}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A fixture at a reflux ratio so close to its least that the column needs about 70 trays:
+// between the last ratio of the sweep that needs more than 120 and the next, by halves.
+DesignData SeventyTrays() {
+  DesignData data = BenzeneTolueneBubbleCap();
+  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(data));
+  double lo = 0, hi = 0;
+  for (int k = 0; k + 1 < kRefluxSweepPoints; ++k) {
+    const RefluxPoint& p = sweep.points[static_cast<std::size_t>(k)];
+    const RefluxPoint& q = sweep.points[static_cast<std::size_t>(k + 1)];
+    if (p.outcome != RefluxPoint::Outcome::Completed && q.outcome == RefluxPoint::Outcome::Completed) {
+      lo = p.reflux;
+      hi = q.reflux;
+    }
+  }
+  for (int i = 0; i < 40; ++i) {
+    DesignData trial = data;
+    trial.ParamValue[19] = static_cast<float>((lo + hi) / 2);
+    const TrayByTrayRun run = ComputeTrayByTray(trial);
+    (run.refusal || run.Count() > 70 ? lo : hi) = (lo + hi) / 2;
+  }
+  data.ParamValue[19] = static_cast<float>(hi);
+  return data;
+}
+
+TwipRect RectOf(const Surface& s, const DrawOp& op) {
+  const double width = static_cast<double>(op.text.size()) * 0.62 * s.LineHeight();
+  const double left = op.anchor == TextAnchor::End ? op.x1 - width : op.x1;
+  return {left, op.y1, left + width, op.y1 + s.LineHeight()};
+}
+
+bool Overlap(const TwipRect& a, const TwipRect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Every tray number and every composition label stands clear of the others and of the
+// markers, inside the area; the feed tray always has its number.
+TEST(YXDiagram, LabelsCoverNoOtherLabelAndNoMarker) {
+  for (auto make : {BenzeneTolueneBubbleCap, BenzeneTolueneSieve, BenzeneTolueneDualFlow, SeventyTrays}) {
+    DesignData data = make();
+    const KineticLineRun kinetic = ComputeKineticLine(data);
+    ASSERT_FALSE(kinetic.refusal);
+    const TrayByTrayRun trays = ComputeTrayByTray(data);
+    ASSERT_FALSE(trays.refusal);
+    const int n = trays.Count(), feed = trays.feedTray.value_or(0);
+    SCOPED_TRACE(testing::Message() << n << " trays, feed " << feed);
+    const TwipRect area{1000, 500, 7900, 7400};
+    Surface s;
+    DrawYXDiagram(s, CalculationInputs::Of(data), YXDiagramContent{&kinetic, &trays, {}},
+                  YXDiagramFrame(area), 8000, u'.');
+
+    std::vector<TwipRect> labels, markers;
+    bool feedNumbered = false;
+    for (const DrawOp& op : s.Ops()) {
+      if (op.kind == DrawOp::Kind::Clip && op.x2 <= op.x1) break;  // the legend follows
+      if (op.kind == DrawOp::Kind::Marker) {
+        markers.push_back({op.x1 - op.x2 / 2, op.y1 - op.x2 / 2, op.x1 + op.x2 / 2, op.y1 + op.x2 / 2});
+      }
+      const bool number = op.colour == kStaircaseColour || op.colour == kFeedTrayColour;
+      const bool composition = op.text == u"XW" || op.text == u"XF" || op.text == u"XP";
+      if (op.kind != DrawOp::Kind::Text || !(number || composition)) continue;
+      labels.push_back(RectOf(s, op));
+      const TwipRect& r = labels.back();
+      EXPECT_TRUE(r.left >= area.left && r.right <= area.right && r.top >= area.top &&
+                  r.bottom <= area.bottom);
+      if (op.colour == kFeedTrayColour && op.text == DecimalText(feed)) feedNumbered = true;
+    }
+    EXPECT_EQ(feedNumbered, feed > 0);
+    EXPECT_GE(labels.size(), static_cast<std::size_t>(std::min(n, 10) + 3));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(Overlap(labels[i], labels[j])) << i << " " << j;
+      for (const TwipRect& m : markers) EXPECT_FALSE(Overlap(labels[i], m)) << i;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace rc

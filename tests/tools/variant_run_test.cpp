@@ -221,7 +221,7 @@ TEST_F(VariantRun, FaultyDataStopTheSessionWithTheFaultAndTheMarkedRow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.variant);
     const PlayedVariant& run = Play(c.variant);
-    EXPECT_EQ(run.result.status, kVariantRunDone) << run.result.message;
+    EXPECT_EQ(run.result.status, kVariantDataRefused) << run.result.message;
     ASSERT_EQ(run.lines.size(), 2u);
     EXPECT_EQ(run.lines[0], c.fault);
     EXPECT_NE(run.lines[1].find(c.markedRow), std::string::npos) << run.lines[1];
@@ -311,7 +311,7 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
 
   // A faulty third stage ends the transcript with its fault and the marked row.
   const PlayedVariant& faulty = Play("faulty-column");
-  EXPECT_EQ(faulty.result.status, kVariantRunDone) << faulty.result.message;
+  EXPECT_EQ(faulty.result.status, kVariantDataRefused) << faulty.result.message;
   ASSERT_GE(faulty.lines.size(), 2u);
   EXPECT_EQ(faulty.lines[faulty.lines.size() - 2], "== fault Form12 ErrorRow 3");
   EXPECT_NE(faulty.lines.back().find("Поверхностное натяжение жидкости"), std::string::npos);
@@ -324,11 +324,31 @@ TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {
   Variant variant;
   ASSERT_FALSE(ParseVariant("trays = no-caps\n", variant));
   const VariantRunResult result = RunVariantSession(variant, dir.path());
-  EXPECT_EQ(result.status, kVariantRunDone) << result.message;
+  EXPECT_EQ(result.status, kVariantDataRefused) << result.message;
   QFile transcript(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")));
   ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
   // Every value reads 0: point 1 does not lie above the diagonal.
   EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3 ErrorRow 1\n"));
+}
+
+// A folder used before holds only the new run's files beside the teacher's own.
+TEST(VariantRunFile, TheFilesOfAnEarlierRunAreRemovedFirst) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QDir out(dir.path());
+  for (const char* name : {"report-kinetic.pdf", "diagram-tray-by-tray.png", "reflux.png",
+                           "transcript.txt", "notes.txt"}) {
+    QFile file(out.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("earlier");
+  }
+  const VariantRunResult result = RunVariantFile(kVariants + "/faulty.txt", dir.path());
+  EXPECT_EQ(result.status, kVariantDataRefused) << result.message;
+  EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
+            (QStringList{QStringLiteral("notes.txt"), QStringLiteral("transcript.txt")}));
+  QFile transcript(out.filePath(QStringLiteral("transcript.txt")));
+  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3"));
 }
 
 TEST(VariantRunFile, AFolderThatCannotBeMadeIsAFailure) {

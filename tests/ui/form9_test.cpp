@@ -143,6 +143,8 @@ TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
       if (shown == kShownTrayByTray) reference.RunTrayByTray();
     });
     EXPECT_EQ(menu->surface().Texts(), reference.surface().Texts());
+    // Printing is offered only for a result computed on these data.
+    EXPECT_EQ(menu->printButton.visible, shown != kShownNothing);
     if (shown != kShownNothing) {
       EXPECT_FALSE(menu->surface().Texts().empty());
     }

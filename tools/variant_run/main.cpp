@@ -1,8 +1,9 @@
 // variant-run VARIANT-FILE OUT-DIR
 // Plays a teacher's variant as one whole student session through the program's own
 // windows (on Qt's offscreen platform unless another platform is chosen) and writes
-// what the student would see into OUT-DIR. Exit status: 0 done (or stopped on a fault
-// of the data), 2 a bad variant file (nothing written), 1 any other failure.
+// what the student would see into OUT-DIR (first removing the files of an earlier run).
+// Exit status: 0 done, 3 stopped on a fault of the data, 2 a bad variant file (nothing
+// written), 1 any other failure.
 #include <cstdio>
 #include <string>
 

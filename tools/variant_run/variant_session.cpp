@@ -256,6 +256,23 @@ bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Line
   return false;
 }
 
+// Removes what an earlier run left in the folder, so that no picture of other data
+// stands beside the new transcript. False when one of those files cannot be removed.
+bool RemoveEarlierRun(QDir& out, std::string& error) {
+  static const QStringList kOwnFiles = {
+      QStringLiteral("transcript.txt"), QStringLiteral("form7-*.png"),
+      QStringLiteral("diagram-*.png"),  QStringLiteral("diagram.pdf"),
+      QStringLiteral("report-*.pdf"),   QStringLiteral("reflux.png"),
+      QStringLiteral("reflux.pdf"),     QStringLiteral("column.png")};
+  for (const QString& name : out.entryList(kOwnFiles, QDir::Files | QDir::Hidden)) {
+    if (!out.remove(name)) {
+      error = "cannot remove " + out.filePath(name).toStdString() + " of an earlier run";
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir) {
@@ -265,7 +282,8 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
     result.message = "cannot create the folder " + outDir.toStdString();
     return result;
   }
-  const QDir out(outDir);
+  QDir out(outDir);
+  if (!RemoveEarlierRun(out, result.message)) return result;
   // A refused calculation hides the other one's button, so each calculation gets a
   // session of its own from a fresh start with the same answers.
   static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic", false, false},
@@ -281,7 +299,7 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
     result.message = "cannot write " + out.filePath(QStringLiteral("transcript.txt")).toStdString();
     return result;
   }
-  if (ok) result.status = kVariantRunDone;
+  if (ok) result.status = stopped ? kVariantDataRefused : kVariantRunDone;
   return result;
 }
 

@@ -25,13 +25,15 @@ namespace rc {
 inline constexpr int kVariantRunDone = 0;     // ran to its end, or stopped on a fault
 inline constexpr int kVariantRunFailed = 1;   // anything else went wrong
 inline constexpr int kVariantFileError = 2;   // the variant file cannot be used
+inline constexpr int kVariantDataRefused = 3;  // the input checks refused the variant's data
 
 struct VariantRunResult {
   int status = kVariantRunFailed;
   std::string message;  // for the user: what went wrong
 };
 
-// Plays the variant; outDir is created if need be. Needs the QApplication
+// Plays the variant; outDir is created if need be, and the files an earlier run wrote
+// there are removed first (other files are left alone). Needs the QApplication
 // (OffscreenApplication).
 VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir);
 
