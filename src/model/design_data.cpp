@@ -70,6 +70,7 @@ void PrepareForEntry(DesignData& data) {
   }
   for (int n = 16; n <= 40; ++n) data.ParamCaption[n] = ParameterCaption(n);
   data.FeedTray = kFeedTrayNotFound;
+  data.Typed = TypedTexts{};
 }
 
 bool AreaRatioIsOne(const DesignData& data) { return data.ParamValue[kParamAreaRatio] == 1.0f; }

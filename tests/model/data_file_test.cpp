@@ -1,0 +1,170 @@
+#include "model/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "model/number_text.h"
+#include "model/text.h"
+
+namespace rc {
+namespace {
+
+// A whole file as the program writes it, with texts that need care: a comma, a blank
+// inside, blanks at the edges, a "#", an empty answer and a third-stage value.
+DataFile Awkward() {
+  DataFile f;
+  f.answers = {{"name", u"  петров #2 "}, {"x0", u"0"},  {"y0", u"0,0"}, {"x1", u"1 e-1"},
+               {"y1", u"\"0.2"},          {"xw", u""},   {"xf", u"0,44"}, {"p19", u"2,5"},
+               {"p34", u"1"},             {"p41", u"7"}};
+  f.bubbleCap = false;
+  return f;
+}
+
+TEST(DataFile, WhatIsWrittenReadsBackAsTyped) {
+  const std::string text = WriteDataFile(Awkward(), "rectification 1.0");
+  EXPECT_EQ(text.substr(0, 20), "# rectification 1.0\n");
+  DataFile back;
+  const auto error = ReadDataFile(text, back);
+  ASSERT_FALSE(error) << text;
+  EXPECT_EQ(back, Awkward()) << text;
+}
+
+TEST(DataFile, NamesTheFaultAndTheLineOfTheFirstBadLine) {
+  const std::string longValue(100000, '1');
+  struct Case {
+    std::string text;
+    DataFileFault fault;
+    int line;
+  } const cases[] = {
+      {"", DataFileFault::Empty, 0},
+      {"# only a comment\n\n", DataFileFault::Empty, 0},
+      {"trays = no-caps\nname = \xD0\n", DataFileFault::NotUtf8, 2},
+      {"name = \xC0\xAF\ntrays = no-caps\n", DataFileFault::NotUtf8, 1},  // overlong "/"
+      {"trays = no-caps\n\x7F" "ELF\x01\x00\x00\n", DataFileFault::NotText, 2},
+      {"x0 0.1\ntrays = bubble-cap\n", DataFileFault::NoEquals, 1},
+      {"trays = bubble-cap\np32 = 1\n", DataFileFault::UnknownKey, 2},
+      {"x0 = 1\n\nx0 = 2\ntrays = no-caps\n", DataFileFault::RepeatedKey, 3},
+      {"trays = no-caps\ntrays = no-caps\n", DataFileFault::RepeatedKey, 2},
+      {"trays = no-caps\np20 = " + longValue + "\n", DataFileFault::ValueTooLong, 2},
+      {"name = \"иванов\n", DataFileFault::BadQuotes, 1},
+      {"trays = sieve\n", DataFileFault::BadTrays, 1},
+      {"x0 = 1\n", DataFileFault::MissingTrays, 0},
+  };
+  for (const Case& c : cases) {
+    DataFile f;
+    const auto error = ReadDataFile(c.text, f);
+    ASSERT_TRUE(error) << c.text.substr(0, 60);
+    EXPECT_EQ(error->fault, c.fault) << c.text.substr(0, 60);
+    EXPECT_EQ(error->line, c.line) << c.text.substr(0, 60);
+    EXPECT_EQ(f, DataFile{}) << "a refused file gives no data";
+  }
+}
+
+TEST(DataFile, EntersTheTextsAsASessionTypesThem) {
+  DesignData d;
+  PrepareForEntry(d);
+  DataFile f;
+  f.answers = {{"name", u"иванов х-31"}, {"x0", u"0,7"}, {"y0", u"1.5"}, {"x1", u"0,1"},
+               {"xw", u"2"},            {"p19", u"2,5"}};
+  EXPECT_EQ(EnterDataFile(f, d), 2);  // y0 and xw refused
+  EXPECT_EQ(d.StudentName, u"Иванов Х-31");
+  // Points sorted with their typed texts; the six left out are Cancel, so 0.
+  EXPECT_EQ(d.EqXText[6], u"0.1");
+  EXPECT_EQ(d.Typed.EqX[6], u"0,1");
+  EXPECT_EQ(d.EqXText[7], u"0.7");
+  EXPECT_EQ(d.EqYText[7], kRejectedText);
+  EXPECT_EQ(d.Typed.EqY[7], u"1.5");
+  EXPECT_EQ(d.EqXText[0], u"0");
+  EXPECT_EQ(d.ParamText[kParamXW], kRejectedText);
+  EXPECT_EQ(d.ParamValue[19], 2.5f);
+  EXPECT_EQ(d.TrayType, kBubbleCapTrays);
+  EXPECT_EQ(DataFileOf(d).Answer("x7"), u"0,7");
+  EXPECT_EQ(DataFileOf(d).Answer("p19"), u"2,5");
+}
+
+// Random and mutated files: none crashes the reader; every file it accepts is written
+// back to the same data, and each value entered is the reading of its text.
+class FileFuzzer {
+ public:
+  explicit FileFuzzer(unsigned seed) : rng_(seed) {}
+
+  std::string Next() {
+    return Pick(4) == 0 ? Random() : Mutated(WriteDataFile(Awkward(), "fuzz"));
+  }
+
+ private:
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+  char AnyByte() { return static_cast<char>(Pick(256)); }
+  char Structural() {
+    static constexpr std::string_view kChars = "= #\"\n\t\r,.-e0123456789xyp";
+    return Pick(3) == 0 ? AnyByte() : kChars[static_cast<std::size_t>(Pick(kChars.size()))];
+  }
+  std::string Random() {
+    std::string s(static_cast<std::size_t>(Pick(200)), ' ');
+    for (char& c : s) c = Structural();
+    return s;
+  }
+  std::string Mutated(std::string s) {
+    static const std::string kLines[] = {"trays = no-caps\n", "p41 = 1,5\n", "x3 = 1e999\n",
+                                         "y2 = -0\n", "name = \xD0\x96\n", "xw = \"a#\"\n"};
+    for (int k = 1 + Pick(4); k > 0 && !s.empty(); --k) {
+      const auto at = static_cast<std::size_t>(Pick(static_cast<int>(s.size())));
+      switch (Pick(5)) {
+        case 0: s[at] = Structural(); break;
+        case 1: s.insert(at, 1, Structural()); break;
+        case 2: s.erase(at, static_cast<std::size_t>(Pick(30))); break;
+        case 3: s.insert(s.find('\n', at) == std::string::npos ? s.size() : s.find('\n', at) + 1,
+                         kLines[Pick(6)]); break;
+        default: s.resize(at); break;
+      }
+    }
+    return s;
+  }
+  std::mt19937 rng_;
+};
+
+TEST(DataFile, RandomAndMutatedFilesAreReadSafely) {
+  FileFuzzer fuzzer(20261209);
+  int accepted = 0;
+  for (int run = 0; run < 100000; ++run) {
+    const std::string text = fuzzer.Next();
+    DataFile f;
+    if (ReadDataFile(text, f)) continue;
+    ++accepted;
+    DataFile back;
+    ASSERT_FALSE(ReadDataFile(WriteDataFile(f, "again"), back)) << text;
+    ASSERT_EQ(back, f) << text;
+
+    DesignData d;
+    PrepareForEntry(d);
+    EnterDataFile(f, d);
+    for (int n = kParamXW; n <= 40; ++n) {
+      if (n == kParamTrayTypeSlot) continue;
+      const float read = ReadNumber(NormalizeNumberText(d.Typed.Param[n]));
+      ASSERT_FALSE(std::isnan(d.ParamValue[n])) << text;
+      if (d.ParamText[n] != kRejectedText) {
+        ASSERT_EQ(d.ParamValue[n], read) << text;
+        ASSERT_EQ(d.ParamText[n], NormalizeNumberText(d.Typed.Param[n])) << text;
+      } else {
+        ASSERT_EQ(d.ParamValue[n], 0.0f) << text;
+        ASSERT_TRUE(IsOutsideUnitRange(read)) << text;
+      }
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+      if (d.EqXText[i] != kRejectedText) {
+        ASSERT_EQ(d.EqX[i], ReadNumber(NormalizeNumberText(d.Typed.EqX[i]))) << text;
+      }
+      if (i > 0) {
+        ASSERT_LE(d.EqX[i - 1], d.EqX[i]) << text;
+      }
+    }
+  }
+  // Both kinds of file reach the checks behind the reader.
+  EXPECT_GT(accepted, 5000);
+  EXPECT_LT(accepted, 90000);
+}
+
+}  // namespace
+}  // namespace rc
