@@ -45,6 +45,7 @@ class Form7 : public Window {
   Control& changeButton;       // Command4 "ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ"
   Control& printButton;        // Command5 "ПЕЧАТЬ РЕЗУЛЬТАТА"
   Control& diagramButton;      // Command6 "ДИАГРАММА Y–X"
+  Control& saveButton;         // Command8 "СОХРАНИТЬ ДАННЫЕ В ФАЙЛ"
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled

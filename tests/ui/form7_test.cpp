@@ -63,9 +63,11 @@ TEST_F(Form7Menu, ButtonsAreStackedCentredAndTabbedFromCommand1) {
       {"Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 4012, 9700, 3975, Rgb(255, 128, 128), 0},
       // The diagram button, in the right margin beside the first button.
       {"Command6", u"ДИАГРАММА Y–X", 9243, 7320, 2400, Rgb(128, 255, 255), 5},
+      // The save button, in the same margin in the third row.
+      {"Command8", u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", 9243, 8510, 2400, Rgb(128, 255, 192), 6},
   };
   Form7& f = app.Form<Form7>();
-  EXPECT_EQ(f.Controls().size(), 6u);
+  EXPECT_EQ(f.Controls().size(), 7u);
   for (const Expected& e : buttons) {
     const Control& c = f.control(e.name);
     SCOPED_TRACE(e.name);
