@@ -39,11 +39,18 @@ class VariantRun : public ::testing::Test {
     runs_.clear();
   }
   static const PlayedVariant& Play(const std::string& name) {
+    return PlayFile(name, kVariants + "/" + name + ".txt");
+  }
+  // The played file's output folder.
+  static QString OutDir(const std::string& name) {
+    return dir_->filePath(QString::fromStdString(name));
+  }
+  static const PlayedVariant& PlayFile(const std::string& name, const std::string& path) {
     auto it = runs_.find(name);
     if (it != runs_.end()) return it->second;
     PlayedVariant run;
-    const QString out = dir_->filePath(QString::fromStdString(name));
-    run.result = RunVariantFile(kVariants + "/" + name + ".txt", out);
+    const QString out = OutDir(name);
+    run.result = RunVariantFile(path, out);
     QFile transcript(QDir(out).filePath(QStringLiteral("transcript.txt")));
     if (transcript.open(QIODevice::ReadOnly)) {
       for (const QByteArray& line : transcript.readAll().split('\n')) {
@@ -244,6 +251,24 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
                           [](const std::string& row) { return Contains({row}, " ERROR"); }),
             71);
   EXPECT_EQ(sweep.back(), "optimum k = none");
+}
+
+// The data the program saved at the end of the first session are a variant of their
+// own, and play the same session.
+TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
+  const PlayedVariant& run = Play("sieve");
+  ASSERT_TRUE(run.files.contains(QStringLiteral("saved.rcol")));
+  const std::string saved = QDir(OutDir("sieve")).filePath(QStringLiteral("saved.rcol")).toStdString();
+  const PlayedVariant& again = PlayFile("sieve-saved", saved);
+  EXPECT_EQ(again.result.status, kVariantRunDone) << again.result.message;
+  EXPECT_EQ(Headings(again), kAllSections);
+  EXPECT_EQ(again.lines, run.lines);
+  EXPECT_EQ(again.files, run.files);
+  QFile file(QString::fromStdString(saved));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  EXPECT_TRUE(text.startsWith("# rectification ")) << text.toStdString();
+  EXPECT_TRUE(text.contains("\nname = петрова анна х-32\n")) << text.toStdString();
 }
 
 TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {

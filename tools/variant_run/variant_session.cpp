@@ -159,10 +159,23 @@ bool WriteTranscript(const QDir& out, const Lines& transcript) {
          static_cast<qint64>(text.size());
 }
 
-// One session up to the results menu, then the step. False on a failure; a fault ends
-// the transcript with its line and the marked row.
-bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Lines& transcript,
-                 bool& stopped, std::string& error) {
+// The results menu's save button, with saved.rcol in the output folder for the save
+// dialog's answer: the data as the program itself saves them.
+bool SaveData(StudentSession& s, const QDir& out, std::string& error) {
+  const QString path = out.filePath(QStringLiteral("saved.rcol"));
+  s.toolkit.ScriptSavePath(path);
+  if (s.ClickButton("Form7", "Command8") != StudentSession::Click::Done || !QFile::exists(path) ||
+      s.Loaded("FileMessage")) {
+    error = "the program did not save its data to " + path.toStdString();
+    return false;
+  }
+  return true;
+}
+
+// One session up to the results menu, then the step (and the save, when asked for).
+// False on a failure; a fault ends the transcript with its line and the marked row.
+bool PlaySession(const Variant& variant, const Step& step, bool save, const QDir& out,
+                 Lines& transcript, bool& stopped, std::string& error) {
   StudentSession session;
   const EntryOutcome entry = EnterVariant(session, variant);
   switch (entry.stage) {
@@ -177,7 +190,7 @@ bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Line
     case EntryOutcome::Stage::ResultsMenu:
       if (!RunStep(session, step, out, transcript, error)) return false;
       if (step.refluxStudy) AppendRefluxSweep(session.app.data(), transcript);
-      return true;
+      return !save || SaveData(session, out, error);
   }
   return false;
 }
@@ -200,7 +213,9 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   bool stopped = false;
   bool ok = true;
   for (const Step& step : kSteps) {
-    ok = PlaySession(variant, step, out, transcript, stopped, result.message);
+    // The first session ends by saving its data.
+    const bool save = &step == &kSteps[0];
+    ok = PlaySession(variant, step, save, out, transcript, stopped, result.message);
     if (!ok || stopped) break;
   }
   if (!WriteTranscript(out, transcript)) {
