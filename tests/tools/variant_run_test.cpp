@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
+#include <regex>
 
 #include "model/text.h"
 #include "support/recording_toolkit.h"
@@ -262,7 +263,13 @@ TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
   const PlayedVariant& again = PlayFile("sieve-saved", saved);
   EXPECT_EQ(again.result.status, kVariantRunDone) << again.result.message;
   EXPECT_EQ(Headings(again), kAllSections);
-  EXPECT_EQ(again.lines, run.lines);
+  // The same lines, but for the clock in the reports' headers.
+  const auto withoutTime = [](std::vector<std::string> lines) {
+    static const std::regex kTime("\\d{1,2}:\\d{2}:\\d{2}");
+    for (std::string& line : lines) line = std::regex_replace(line, kTime, "hh:mm:ss");
+    return lines;
+  };
+  EXPECT_EQ(withoutTime(again.lines), withoutTime(run.lines));
   EXPECT_EQ(again.files, run.files);
   QFile file(QString::fromStdString(saved));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
