@@ -95,6 +95,16 @@ std::optional<DataFileError> ReadLine(std::string_view raw, int number, DataFile
   return std::nullopt;
 }
 
+// A line of the file holds no line break nor other control character: such a character
+// in a text (only a pasted answer can hold one) is written as a blank, which the reading
+// of a number skips as it skips the character itself.
+std::u16string OnOneLine(std::u16string text) {
+  for (char16_t& c : text) {
+    if ((c < 0x20 && c != u'\t') || c == 0x7F) c = u' ';
+  }
+  return text;
+}
+
 std::string NumberedKey(char letter, int n) { return letter + std::to_string(n); }
 
 const std::string kCompositionKeys[] = {"xw", "xf", "xp"};
@@ -164,8 +174,9 @@ std::string WriteDataFile(const DataFile& file, std::string_view firstComment) {
   const auto write = [&](const std::string& key) {
     const auto it = file.answers.find(key);
     if (it == file.answers.end()) return;
-    const std::string value = ToUtf8(it->second);
-    out += key + " = " + (NeedsQuotes(it->second) ? "\"" + value + "\"" : value) + "\n";
+    const std::u16string text = OnOneLine(it->second);
+    const std::string value = ToUtf8(text);
+    out += key + " = " + (NeedsQuotes(text) ? "\"" + value + "\"" : value) + "\n";
   };
   for (const std::string& key : FirstStageKeys()) write(key);
   out += std::string("trays = ") + (file.bubbleCap ? "bubble-cap" : "no-caps") + "\n";

@@ -56,7 +56,8 @@ inline constexpr std::size_t kMaxValueLength = 32767;
 std::optional<DataFileError> ReadDataFile(std::string_view text, DataFile& file);
 
 // The file's text: firstComment as its first line ("# " before it), then every key in
-// the order a session asks it.
+// the order a session asks it. A control character in a text (a pasted line break) is
+// written as a blank.
 std::string WriteDataFile(const DataFile& file, std::string_view firstComment);
 
 // The keys of the prompts in the order a session asks them: name, the eight pairs,

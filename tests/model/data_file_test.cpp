@@ -29,6 +29,12 @@ TEST(DataFile, WhatIsWrittenReadsBackAsTyped) {
   const auto error = ReadDataFile(text, back);
   ASSERT_FALSE(error) << text;
   EXPECT_EQ(back, Awkward()) << text;
+
+  // A pasted line break cannot break the file.
+  DataFile pasted = Awkward();
+  pasted.answers["p20"] = u"2\n\r\x01";
+  ASSERT_FALSE(ReadDataFile(WriteDataFile(pasted, "r"), back));
+  EXPECT_EQ(back.Answer("p20"), u"2   ");
 }
 
 TEST(DataFile, NamesTheFaultAndTheLineOfTheFirstBadLine) {
