@@ -38,10 +38,13 @@ bool IsUtf8(std::string_view line) {
   return ascii || ToUtf8(FromUtf8(line)) == line;
 }
 
+// Control characters other than tabs; a carriage return only as the end of its line
+// (a file written on Windows).
 bool HasControlCharacters(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return std::any_of(line.begin(), line.end(), [](char c) {
     const auto b = static_cast<unsigned char>(c);
-    return (b < 0x20 && c != '\t' && c != '\r') || b == 0x7F;
+    return (b < 0x20 && c != '\t') || b == 0x7F;
   });
 }
 
