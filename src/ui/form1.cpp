@@ -66,7 +66,7 @@ Form1::Form1(Application& app)
   credit.width = 2895;
   credit.height = 375;
 
-  // After the three specified buttons in the tab order.
+  // Last in the tab order, after the other three buttons.
   openButton.caption = kOpen;
   openButton.backColor = Rgb(128, 255, 255);
   openButton.width = kButtonWidth;

@@ -37,59 +37,6 @@ TEST(DataFile, WhatIsWrittenReadsBackAsTyped) {
   EXPECT_EQ(back.Answer("p20"), u"2   ");
 }
 
-TEST(DataFile, NamesTheFaultAndTheLineOfTheFirstBadLine) {
-  const std::string longValue(100000, '1');
-  struct Case {
-    std::string text;
-    DataFileFault fault;
-    int line;
-  } const cases[] = {
-      {"", DataFileFault::Empty, 0},
-      {"# only a comment\n\n", DataFileFault::Empty, 0},
-      {"trays = no-caps\nname = \xD0\n", DataFileFault::NotUtf8, 2},
-      {"name = \xC0\xAF\ntrays = no-caps\n", DataFileFault::NotUtf8, 1},  // overlong "/"
-      {"trays = no-caps\n\x7F" "ELF\x01\x00\x00\n", DataFileFault::NotText, 2},
-      {"x0 0.1\ntrays = bubble-cap\n", DataFileFault::NoEquals, 1},
-      {"trays = bubble-cap\np32 = 1\n", DataFileFault::UnknownKey, 2},
-      {"x0 = 1\n\nx0 = 2\ntrays = no-caps\n", DataFileFault::RepeatedKey, 3},
-      {"trays = no-caps\ntrays = no-caps\n", DataFileFault::RepeatedKey, 2},
-      {"trays = no-caps\np20 = " + longValue + "\n", DataFileFault::ValueTooLong, 2},
-      {"name = \"иванов\n", DataFileFault::BadQuotes, 1},
-      {"trays = sieve\n", DataFileFault::BadTrays, 1},
-      {"x0 = 1\n", DataFileFault::MissingTrays, 0},
-  };
-  for (const Case& c : cases) {
-    DataFile f;
-    const auto error = ReadDataFile(c.text, f);
-    ASSERT_TRUE(error) << c.text.substr(0, 60);
-    EXPECT_EQ(error->fault, c.fault) << c.text.substr(0, 60);
-    EXPECT_EQ(error->line, c.line) << c.text.substr(0, 60);
-    EXPECT_EQ(f, DataFile{}) << "a refused file gives no data";
-  }
-}
-
-TEST(DataFile, EntersTheTextsAsASessionTypesThem) {
-  DesignData d;
-  PrepareForEntry(d);
-  DataFile f;
-  f.answers = {{"name", u"иванов х-31"}, {"x0", u"0,7"}, {"y0", u"1.5"}, {"x1", u"0,1"},
-               {"xw", u"2"},            {"p19", u"2,5"}};
-  EXPECT_EQ(EnterDataFile(f, d), 2);  // y0 and xw refused
-  EXPECT_EQ(d.StudentName, u"Иванов Х-31");
-  // Points sorted with their typed texts; the six left out are Cancel, so 0.
-  EXPECT_EQ(d.EqXText[6], u"0.1");
-  EXPECT_EQ(d.Typed.EqX[6], u"0,1");
-  EXPECT_EQ(d.EqXText[7], u"0.7");
-  EXPECT_EQ(d.EqYText[7], kRejectedText);
-  EXPECT_EQ(d.Typed.EqY[7], u"1.5");
-  EXPECT_EQ(d.EqXText[0], u"0");
-  EXPECT_EQ(d.ParamText[kParamXW], kRejectedText);
-  EXPECT_EQ(d.ParamValue[19], 2.5f);
-  EXPECT_EQ(d.TrayType, kBubbleCapTrays);
-  EXPECT_EQ(DataFileOf(d).Answer("x7"), u"0,7");
-  EXPECT_EQ(DataFileOf(d).Answer("p19"), u"2,5");
-}
-
 // Random and mutated files: none crashes the reader; every file it accepts is written
 // back to the same data, and each value entered is the reading of its text.
 class FileFuzzer {

@@ -12,8 +12,6 @@
 
 #include "qt/russian_texts.h"
 #include "qt_session.h"
-#include "ui/program.h"
-#include "ui/yes_no_dialog.h"
 
 namespace rc {
 namespace {
@@ -54,15 +52,9 @@ TEST(DataFiles, FoldersThatCannotBeWrittenAndFilesThatCannotBeReadSaySo) {
   QString error;
   EXPECT_FALSE(WriteAtomically(dir.filePath(QStringLiteral("нет/файл.rcol")), "x", error));
   EXPECT_FALSE(error.isEmpty());
-  EXPECT_FALSE(WriteAtomically(dir.path(), "x", error));  // a folder of that name
-
   EXPECT_FALSE(ReadWholeFile(dir.filePath(QStringLiteral("нет.rcol")), error));
   EXPECT_EQ(error, QStringLiteral("файл не найден"));
-  EXPECT_FALSE(ReadWholeFile(dir.path(), error));
-  EXPECT_FALSE(error.isEmpty());
-  const QString path = dir.filePath(QStringLiteral("a.rcol"));
-  ASSERT_TRUE(WriteAtomically(path, std::string("a\0b", 3), error));
-  EXPECT_EQ(ReadWholeFile(path, error), std::string("a\0b", 3));
+  EXPECT_FALSE(ReadWholeFile(dir.path(), error));  // a folder
 }
 
 TEST(DataFiles, TheSaveDialogIsQtsOwnAndProposesTheNameInTheFolder) {
@@ -84,36 +76,6 @@ TEST(DataFiles, TheSaveDialogIsQtsOwnAndProposesTheNameInTheFolder) {
   EXPECT_FALSE(native);
   EXPECT_EQ(shownFolder, QDir(dir.path()).absolutePath());
   EXPECT_EQ(shownName, QStringLiteral("Иванов-2026-12-09.rcol"));
-}
-
-// The program started on a file that is not a data file: the start screen, and over it
-// the message naming the file and its first bad line.
-TEST(DataFiles, ABinaryFileOnTheCommandLineLeavesTheStartScreenWithItsMessage) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("вариант-7.rcol"));
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  const char bytes[] = "trays = no-caps\n\x89PNG\r\n\x1a\n\0\0";
-  file.write(bytes, sizeof bytes - 1);
-  file.close();
-
-  testing::QtSession s;
-  StartProgramWithFile(s.app, path.toStdU16String());
-  s.toolkit.Sync();
-  Window* message = s.toolkit.LoadedWindow("FileMessage");
-  ASSERT_NE(message, nullptr);
-  EXPECT_NE(s.toolkit.LoadedWindow("Form1"), nullptr);
-  EXPECT_EQ(message->control("Label2").caption, u"«вариант-7.rcol»");
-  EXPECT_EQ(message->control("Label3").caption, u"строка 2: текст не в кодировке UTF-8");
-  const QImage picture = s.toolkit.Grab(*message);
-  EXPECT_FALSE(picture.isNull());
-  testing::SavePng(picture, QStringLiteral("file-message"));
-
-  // The end question with its third button, for a look.
-  s.app.Form<EndConfirmation>().Open(*s.toolkit.LoadedWindow("Form1"));
-  s.toolkit.Sync();
-  testing::SavePng(s.toolkit.Grab(*s.toolkit.LoadedWindow("EndConfirmation")),
-                   QStringLiteral("end-question"));
 }
 
 }  // namespace

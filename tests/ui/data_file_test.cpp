@@ -134,6 +134,7 @@ TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
     std::u16string reason;
   } const cases[] = {
       {"not UTF-8", good + "name2 = \xFF\xFE\n", u"строка 4: текст не в кодировке UTF-8"},
+      {"overlong UTF-8", "name = \xC0\xAF\n", u"строка 1: текст не в кодировке UTF-8"},
       {"binary", std::string("\x7F" "ELF\x02\x01\x00\x00", 8), u"строка 1: это не текстовый файл"},
       {"unknown key", good + "x8 = 1\n", u"строка 4: неизвестное имя «x8»"},
       {"repeated key", good + "x1 = 0.2\n", u"строка 4: «x1» повторено"},
@@ -141,6 +142,8 @@ TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
       {"long value", good + "p19 = " + std::string(100000, '5') + "\n",
        u"строка 4: слишком длинное значение «p19»"},
       {"no trays", "name = петров\n", u"не указан тип тарелок (trays)"},
+      {"unknown trays", "trays = sieve\n", u"строка 1: тип тарелок: bubble-cap или no-caps"},
+      {"open quote", "trays = no-caps\nname = \"петров\n", u"строка 2: кавычка не закрыта"},
       {"empty", "", u"в файле нет данных"},
       {"vanished", std::nullopt, u"файл не найден"},
   };
