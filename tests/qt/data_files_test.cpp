@@ -12,6 +12,7 @@
 
 #include "qt/russian_texts.h"
 #include "qt_session.h"
+#include "ui/program.h"
 
 namespace rc {
 namespace {
@@ -76,6 +77,24 @@ TEST(DataFiles, TheSaveDialogIsQtsOwnAndProposesTheNameInTheFolder) {
   EXPECT_FALSE(native);
   EXPECT_EQ(shownFolder, QDir(dir.path()).absolutePath());
   EXPECT_EQ(shownName, QStringLiteral("Иванов-2026-12-09.rcol"));
+}
+
+// A teacher's variant named on the command line opens on the real full correction window.
+TEST(DataFiles, AVariantOnTheCommandLineOpensOnTheFullCorrectionWindow) {
+  const QString variant = QStringLiteral(RC_VARIANTS_DIR "/dual-flow.txt");
+  testing::QtSession s;
+  StartProgramWithFile(s.app, variant.toStdU16String());
+  s.toolkit.Sync();
+  Window* form9 = s.toolkit.LoadedWindow("Form9");
+  ASSERT_NE(form9, nullptr);
+  EXPECT_EQ(s.toolkit.LoadedWindow("Form1"), nullptr);
+  EXPECT_EQ(form9->control("List1").items.size(), 33u);
+  for (const char* button : {"Command3", "Command6"}) {
+    QWidget* widget = s.toolkit.ControlWidget(*form9, button);
+    ASSERT_NE(widget, nullptr) << button;
+    EXPECT_TRUE(widget->isVisible()) << button;
+  }
+  testing::SavePng(s.toolkit.Grab(*form9), QStringLiteral("form9-opened"));
 }
 
 }  // namespace
