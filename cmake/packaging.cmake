@@ -41,6 +41,9 @@ add_custom_target(rc_packaging_files ALL
 install(TARGETS rectification rectification-class RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${RC_PACKAGING_DIR}/rectification.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The data files' type, so that a double-click on one opens it in the program.
+install(FILES ${RC_PACKAGING_DIR}/rectification-data.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${RC_PACKAGING_DIR}/rectification.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${RC_GENERATED_DIR}/${RC_APP_ID}.metainfo.xml

@@ -91,6 +91,7 @@ void PrepareForEntry(DesignData& data) {
     data.ParamMax[n] = ParameterMax(n);
   }
   data.FeedTray = kFeedTrayNotFound;
+  data.Typed = TypedTexts{};
 }
 
 bool AreaRatioIsOne(const DesignData& data) { return data.ParamValue[kParamAreaRatio] == 1.0f; }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/numbered.h"
+#include "model/typed_texts.h"
 
 namespace rc {
 
@@ -139,6 +140,9 @@ struct DesignData {
   std::int16_t TrayTableRow = 0;
   // The third stage's values (41..56) have been accepted: kept for the whole run.
   Flag ColumnDataAccepted = kFalse;
+
+  // The answers behind the texts above, as typed; what a saved data file holds.
+  TypedTexts Typed;
 };
 
 // The caption of parameter n exactly as stored: blank-padded to 64 characters
@@ -150,7 +154,7 @@ float ParameterMin(int n);
 float ParameterMax(int n);
 
 // Start of every data entry: TrayType and ShownResult to "none", captions and limits
-// filled, FeedTray to "not found".
+// filled, FeedTray to "not found", nothing typed yet.
 void PrepareForEntry(DesignData& data);
 
 // The tray kind follows from TrayType and the exact value of parameter 34.

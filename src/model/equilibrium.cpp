@@ -14,6 +14,8 @@ void SortEquilibriumPoints(DesignData& d) {
         std::swap(d.EqY[a], d.EqY[b]);
         std::swap(d.EqXText[a], d.EqXText[b]);
         std::swap(d.EqYText[a], d.EqYText[b]);
+        std::swap(d.Typed.EqX[a], d.Typed.EqX[b]);
+        std::swap(d.Typed.EqY[a], d.Typed.EqY[b]);
       }
     }
   }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QString>
 #include <cstdio>
 
 #include "qt/command_line.h"
@@ -24,5 +25,10 @@ int main(int argc, char** argv) {
   rc::InstallRussianQtTexts(qapp);
   // The program ends by its own end buttons (or when its last window is closed).
   QApplication::setQuitOnLastWindowClosed(false);
-  return rc::RunProgram();
+  // Qt has taken its own options out of argv; what is left may name a data file.
+  std::optional<std::u16string> dataFile;
+  if (const auto file = rc::DataFileArgument(argc, argv)) {
+    dataFile = QString::fromLocal8Bit(file->c_str()).toStdU16String();
+  }
+  return rc::RunProgram(dataFile);
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <set>
 
+#include "qt/data_files.h"
 #include "qt/font_map.h"
 #include "qt/keyboard_layout.h"
 #include "qt/printing.h"
@@ -150,6 +151,43 @@ void QtToolkit::PrintDocument(const PrintedDocument& document) {
   PreviewDocument(document, QApplication::activeWindow());
 }
 
+namespace {
+
+std::optional<std::u16string> ToU16(const std::optional<QString>& text) {
+  if (!text) return std::nullopt;
+  return text->toStdU16String();
+}
+
+}  // namespace
+
+std::optional<std::u16string> QtToolkit::AskSavePath(const std::u16string& proposedPath) {
+  Sync();
+  return ToU16(AskSavePathInDialog(QApplication::activeWindow(),
+                                   QString::fromStdU16String(proposedPath)));
+}
+
+std::optional<std::u16string> QtToolkit::AskOpenPath(const std::u16string& folder) {
+  Sync();
+  return ToU16(AskOpenPathInDialog(QApplication::activeWindow(), QString::fromStdU16String(folder)));
+}
+
+std::u16string QtToolkit::DocumentsFolder() { return UserDocumentsFolder().toStdU16String(); }
+
+std::optional<std::string> QtToolkit::ReadFile(const std::u16string& path, std::u16string& error) {
+  QString reason;
+  auto bytes = ReadWholeFile(QString::fromStdU16String(path), reason);
+  error = reason.toStdU16String();
+  return bytes;
+}
+
+bool QtToolkit::WriteFileAtomically(const std::u16string& path, const std::string& bytes,
+                                    std::u16string& error) {
+  QString reason;
+  const bool done = WriteAtomically(QString::fromStdU16String(path), bytes, reason);
+  error = reason.toStdU16String();
+  return done;
+}
+
 void QtToolkit::End() {
   for (auto it = mirrors_.begin(); it != mirrors_.end();) {
     auto next = std::next(it);
@@ -165,11 +203,15 @@ WindowMirror* QtToolkit::MirrorFor(const Window& window) const {
   return it == mirrors_.end() ? nullptr : it->second;
 }
 
-int RunProgram() {
+int RunProgram(const std::optional<std::u16string>& dataFile) {
   QtToolkit toolkit;
   Application app(toolkit);
   toolkit.Attach(app);
-  StartProgram(app);
+  if (dataFile) {
+    StartProgramWithFile(app, *dataFile);
+  } else {
+    StartProgram(app);
+  }
   toolkit.Sync();
   return QApplication::exec();
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
+#include <string>
 
 #include "ui/application.h"
 #include "ui/toolkit.h"
@@ -46,6 +48,12 @@ class QtToolkit : public Toolkit {
   double PrinterPageWidthTwips() override;
   double CharWidthTwips(const FontSpec& font) override;
   void PrintDocument(const PrintedDocument& document) override;
+  std::optional<std::u16string> AskSavePath(const std::u16string& proposedPath) override;
+  std::optional<std::u16string> AskOpenPath(const std::u16string& folder) override;
+  std::u16string DocumentsFolder() override;
+  std::optional<std::string> ReadFile(const std::u16string& path, std::u16string& error) override;
+  bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
+                           std::u16string& error) override;
   void End() override;
 
  protected:
@@ -64,8 +72,8 @@ class QtToolkit : public Toolkit {
   std::map<std::uint64_t, WindowMirror*> mirrors_;
 };
 
-// The program on the real toolkit: the start screen, then Qt's event loop until the
-// program ends; returns the loop's exit code.
-int RunProgram();
+// The program on the real toolkit: the start screen (with the data of dataFile, when
+// given), then Qt's event loop until the program ends; returns the loop's exit code.
+int RunProgram(const std::optional<std::u16string>& dataFile = std::nullopt);
 
 }  // namespace rc

@@ -5,8 +5,10 @@
 // when the event has finished, so the handler that unloaded it may run to its end.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "model/data_file.h"
 #include "model/design_data.h"
 #include "ui/calculation_runs.h"
 #include "ui/toolkit.h"
@@ -43,6 +45,11 @@ class Application {
     return nullptr;
   }
 
+  // The data as they were last saved to a file (or opened from one), so that closing
+  // the program knows whether anything typed would be lost.
+  void NoteSaved(DataFile file) { saved_ = std::move(file); }
+  bool SavedAndUnchanged() const { return saved_ && *saved_ == DataFileOf(data_); }
+
   void Unload(Window& window);
   // Unloads every window that shows results (Window::ShowsResults).
   void UnloadResultWindows();
@@ -62,6 +69,7 @@ class Application {
   Toolkit& toolkit_;
   DesignData data_{};
   CalculationRuns runs_;
+  std::optional<DataFile> saved_;
   std::vector<std::unique_ptr<Window>> loaded_;
   std::vector<std::unique_ptr<Window>> unloaded_;
   bool ended_ = false;

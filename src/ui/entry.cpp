@@ -22,19 +22,26 @@ constexpr int kPromptStep = 195;
 
 }  // namespace
 
-void StartDataEntry(Application& app) {
+void AskStudentName(Application& app) {
   DesignData& d = app.data();
-  PrepareForEntry(d);
-
   Toolkit& tk = app.toolkit();
   tk.ActivateKeyboardLayout(kRussianLayout);
-  d.StudentName = ProperCase(tk.InputBox(kNamePrompt, kNameTitle, u"", kNamePromptX, kNamePromptY));
+  d.Typed.Name = tk.InputBox(kNamePrompt, kNameTitle, u"", kNamePromptX, kNamePromptY);
+  d.StudentName = ProperCase(d.Typed.Name);
   tk.ActivateKeyboardLayout(kEnglishUsLayout);
+}
 
-  // Close the start screen and whatever an earlier visit to the rules left loaded
-  // behind it, so that the entry window is the only one open.
+void CloseStartScreen(Application& app) {
+  // The start screen and whatever an earlier visit to the rules left loaded behind it.
   app.UnloadAllForms();
   if (Form1* start = app.FindForm<Form1>()) app.Unload(*start);
+}
+
+void StartDataEntry(Application& app) {
+  PrepareForEntry(app.data());
+  AskStudentName(app);
+  // The entry window is to be the only one open.
+  CloseStartScreen(app);
   app.Form<Form3>();
   EnterEquilibriumData(app);
 }

@@ -13,6 +13,11 @@ namespace rc {
 // EnterEquilibriumData on Form3.
 void StartDataEntry(Application& app);
 
+// The surname and group prompt, with the Russian keyboard layout active while it is open.
+void AskStudentName(Application& app);
+// Closes the start screen and every window loaded behind it.
+void CloseStartScreen(Application& app);
+
 // Prompts for X*[i], Y*[i] (i = 0..7) and XW, XF, XP, keeps the growing list on Form3,
 // sorts the points, checks the data and leaves Form3 in its review state.
 void EnterEquilibriumData(Application& app);

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "ui/application.h"
+#include "ui/data_file_actions.h"
 #include "ui/entry.h"
 #include "ui/form2.h"
 
@@ -14,6 +15,7 @@ constexpr char16_t kRules[] = u"ПРАВИЛА ВВОДА РАВНОВЕСНОЙ
 constexpr char16_t kEntry[] = u"ВВОД ИСХОДНОЙ ИНФОРМАЦИИ";
 constexpr char16_t kEnd[] = u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ";
 constexpr char16_t kCredit[] = u"Кафедра ПАХТ";
+constexpr char16_t kOpen[] = u"ОТКРЫТЬ ФАЙЛ ДАННЫХ";
 
 constexpr int kButtonTop = 6000;
 constexpr int kButtonWidth = 2415;
@@ -27,7 +29,8 @@ Form1::Form1(Application& app)
       rulesButton(Add("Command1", ControlKind::Button)),
       entryButton(Add("Command2", ControlKind::Button)),
       endButton(Add("Command3", ControlKind::Button)),
-      credit(Add("Label2", ControlKind::Label)) {
+      credit(Add("Label2", ControlKind::Label)),
+      openButton(Add("Command4", ControlKind::Button)) {
   title.caption = kTitle;
   title.font = FontSpec{u"Arial", 12, true};
   title.centred = true;
@@ -62,6 +65,14 @@ Form1::Form1(Application& app)
   credit.foreColor = Rgb(192, 255, 255);
   credit.width = 2895;
   credit.height = 375;
+
+  // Last in the tab order, after the other three buttons.
+  openButton.caption = kOpen;
+  openButton.backColor = Rgb(128, 255, 255);
+  openButton.width = kButtonWidth;
+  openButton.height = kButtonHeight;
+  openButton.tabIndex = 3;
+  openButton.onClick = [this, &app] { OpenDataFileFromDialog(app, *this); };
 }
 
 void Form1::Load() {
@@ -104,6 +115,10 @@ void Form1::LayOut() {
 
   credit.left = RoundTwips(end.left + end.width / 2.0 - credit.width / 2.0);
   credit.top = rules.top + rules.height + 200;
+
+  // Under the entry button, level with the credit line.
+  openButton.left = entry.left;
+  openButton.top = credit.top;
 }
 
 void Form1::OpenRules() {

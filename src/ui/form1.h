@@ -1,6 +1,7 @@
 #pragma once
 // The start screen: the program's title over a colour gradient and three buttons (the
-// rules screen, the start of data entry, the end of the program).
+// rules screen, the start of data entry, the end of the program), and under the entry
+// button the opening of a data file.
 #include "ui/window.h"
 
 namespace rc {
@@ -21,6 +22,7 @@ class Form1 : public Window {
   Control& entryButton;  // Command2 "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"
   Control& endButton;    // Command3 "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ"
   Control& credit;       // Label2
+  Control& openButton;   // Command4 "ОТКРЫТЬ ФАЙЛ ДАННЫХ"
 
   void PaintGradient();
   void OpenRules();  // Command1

@@ -1,6 +1,7 @@
 #include "ui/form12.h"
 
 #include "model/checks.h"
+#include "model/data_file.h"
 #include "report/input_rows.h"
 #include "ui/form13.h"
 #include "ui/form7.h"
@@ -152,7 +153,12 @@ void OpenColumnDesign(Application& app) {
     return;
   }
   if (data.ColumnDataAccepted == kFalse) {
-    app.Form<Form12>().EnterColumnData();
+    // Values that came with an opened data file are reviewed, not asked again.
+    if (HasThirdStageTexts(data)) {
+      app.Form<Form12>().Review();
+    } else {
+      app.Form<Form12>().EnterColumnData();
+    }
     return;
   }
   // Values left faulty by a correction abandoned half-way are shown for review again.

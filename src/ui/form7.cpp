@@ -4,6 +4,7 @@
 #include "calc/design_record.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
+#include "ui/data_file_actions.h"
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form9.h"
@@ -26,6 +27,9 @@ struct ButtonDesign {
 constexpr int kDiagramButtonWidth = 2400;   // [twips]
 constexpr int kDiagramButtonLeft = 9243;    // centred between 8887 and 12000
 constexpr Colour kDiagramButtonColour = Rgb(128, 255, 255);
+// The save button, in the same margin, in the third row.
+constexpr int kSaveButtonTop = kFirstButtonTop + 2 * (kButtonHeight + kButtonGap);  // 8510
+constexpr Colour kSaveButtonColour = Rgb(128, 255, 192);
 const FontSpec kButtonFont{u"MS Sans Serif", 8.25};
 // The column's button under it, in the second row (its caption in two lines).
 constexpr int kColumnButtonTop = kFirstButtonTop + kButtonHeight + kButtonGap;  // 7915
@@ -42,7 +46,8 @@ Form7::Form7(Application& app)
       changeButton(Add("Command4", ControlKind::Button)),
       printButton(Add("Command5", ControlKind::Button)),
       diagramButton(Add("Command6", ControlKind::Button)),
-      columnButton(Add("Command7", ControlKind::Button)) {}
+      columnButton(Add("Command7", ControlKind::Button)),
+      saveButton(Add("Command8", ControlKind::Button)) {}
 
 void Form7::Load() {
   left = 100;
@@ -111,6 +116,15 @@ void Form7::Load() {
   columnButton.backColor = kColumnButtonColour;
   columnButton.font = kButtonFont;
   columnButton.onClick = [this] { OpenColumnDesign(app()); };
+
+  saveButton.caption = u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ";
+  saveButton.width = kDiagramButtonWidth;
+  saveButton.height = kButtonHeight;
+  saveButton.left = kDiagramButtonLeft;
+  saveButton.top = kSaveButtonTop;
+  saveButton.backColor = kSaveButtonColour;
+  saveButton.font = kButtonFont;
+  saveButton.onClick = [this] { SaveDataToFile(app(), *this); };
   // A reflex Enter starts the kinetic line, not the end of the program (the first tab
   // stop).
   SetFocus(kineticLineButton);

@@ -42,6 +42,7 @@ class Form7 : public Window {
   Control& printButton;        // Command5 "ПЕЧАТЬ РЕЗУЛЬТАТА"
   Control& diagramButton;      // Command6 "ДИАГРАММА Y–X"
   Control& columnButton;       // Command7 "РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС"
+  Control& saveButton;         // Command8 "СОХРАНИТЬ ДАННЫЕ В ФАЙЛ"
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled

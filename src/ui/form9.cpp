@@ -1,6 +1,7 @@
 #include "ui/form9.h"
 
 #include "model/checks.h"
+#include "ui/data_file_actions.h"
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
 
@@ -13,9 +14,16 @@ constexpr int kFaultRowsY = 610;     // [twips] printed row r and its marker at 
 constexpr int kRowStep = 195;        // [twips]
 constexpr int kCompositionPromptY[] = {2750, 2750, 3130};  // [twips] XW, XF, XP
 
+// The save button stands in the right margin, level with the end of corrections.
+constexpr int kSaveButtonWidth = 2400;  // [twips]
+constexpr int kSaveButtonLeft = 9243;   // [twips]
+constexpr int kSaveButtonHeight = 495;  // [twips]
+constexpr Colour kSaveButtonColour = Rgb(128, 255, 255);
+
 }  // namespace
 
-Form9::Form9(Application& app) : ListWindow(app, "Form9", 5) {}
+Form9::Form9(Application& app)
+    : ListWindow(app, "Form9", 5), saveButton(Add("Command6", ControlKind::Button)) {}
 
 void Form9::Load() {
   for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPromptY + kRowStep * i));
@@ -50,6 +58,14 @@ void Form9::Load() {
   noCapsButton->top = 2900;
   PlaceSideBySide(*this, *capsButton, *noCapsButton);
 
+  saveButton.caption = u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ";
+  saveButton.width = kSaveButtonWidth;
+  saveButton.height = kSaveButtonHeight;
+  saveButton.left = kSaveButtonLeft;
+  saveButton.top = underList;
+  saveButton.backColor = kSaveButtonColour;
+  saveButton.onClick = [this] { SaveDataToFile(app(), *this); };
+
   endOfCorrectionsButton.onClick = [this] { EndOfCorrections(); };
   capsButton->onClick = [this] { ChooseTrayType(kBubbleCapTrays); };
   noCapsButton->onClick = [this] { ChooseTrayType(kTraysWithoutCaps); };
@@ -77,6 +93,23 @@ void Form9::OpenForCorrection(Application& app) {
 }
 
 void OpenFullCorrection(Application& app) { Form9::OpenForCorrection(app); }
+
+void Form9::OpenWithData(Application& app) {
+  OpenForCorrection(app);
+  Form9& form = app.Form<Form9>();
+  form.RunChecks();
+  if (app.data().InputError != kFalse) {
+    form.EndOfCorrections();
+    return;
+  }
+  form.instruction.visible = false;
+  form.ShowEndButton(false);
+}
+
+void Form9::ReturnFromErrorDialog() {
+  ListWindow::ReturnFromErrorDialog();
+  saveButton.visible = true;
+}
 
 void Form9::BeforeRowCorrection() { app().UnloadResultWindows(); }
 
@@ -140,6 +173,7 @@ void Form9::ShowFaultAt(int markedRow, bool clearFirst) {
   fault.markedRow = markedRow;
   ListWindow::ShowFault(fault);
   endOfCorrectionsButton.visible = false;
+  saveButton.visible = false;
   app().Form<Form10>().Open(*this);
 }
 

@@ -16,6 +16,11 @@ class Form9 : public ListWindow {
   // The results menu's change button: closes any earlier Form9 and the other windows,
   // fills a new Form9 with all current input data and shows it.
   static void OpenForCorrection(Application& app);
+  // The same window for data just opened from a file: every row, and the end of
+  // corrections offered at once; faulty data are shown on the fault display.
+  static void OpenWithData(Application& app);
+
+  Control& saveButton;  // Command6 "СОХРАНИТЬ ДАННЫЕ В ФАЙЛ"
 
  private:
   void FillList() { ListWindow::FillList(HeaderOccasion::FullList); }
@@ -32,6 +37,7 @@ class Form9 : public ListWindow {
   void ChooseTrayType(int trayType);   // Command4, Command5
   void EndOfCorrections();             // Command3
   void ShowFaultAt(int markedRow, bool clearFirst);
+  void ReturnFromErrorDialog() override;
 };
 
 // The results menu's change button (Form9::OpenForCorrection).

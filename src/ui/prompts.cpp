@@ -19,8 +19,9 @@ std::u16string ParameterTitle(const DesignData& data, int n) {
 }
 
 std::u16string AskNumberText(Application& app, const std::u16string& prompt,
-                             const std::u16string& title, int x, int y) {
-  return NormalizeNumberText(app.toolkit().InputBox(prompt, title, u"", x, y));
+                             const std::u16string& title, int x, int y, std::u16string& typed) {
+  typed = app.toolkit().InputBox(prompt, title, u"", x, y);
+  return NormalizeNumberText(typed);
 }
 
 void ApplyRejectionRule(Application& app, std::u16string& text, float& value) {
@@ -33,28 +34,30 @@ void ApplyRejectionRule(Application& app, std::u16string& text, float& value) {
 }
 
 void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
-              int x, int y, std::u16string& text, float& value) {
-  text = AskNumberText(app, prompt, title, x, y);
+              int x, int y, std::u16string& typed, std::u16string& text, float& value) {
+  text = AskNumberText(app, prompt, title, x, y, typed);
   value = ReadNumber(text);
 }
 
 void AskUnitValue(Application& app, const std::u16string& prompt,
-                  const std::u16string& title, int x, int y, std::u16string& text,
-                  float& value) {
-  text = AskNumberText(app, prompt, title, x, y);
+                  const std::u16string& title, int x, int y, std::u16string& typed,
+                  std::u16string& text, float& value) {
+  text = AskNumberText(app, prompt, title, x, y, typed);
   ApplyRejectionRule(app, text, value);
 }
 
 void AskEquilibriumX(Application& app, int i, int y) {
   DesignData& d = app.data();
   const auto k = static_cast<std::size_t>(i);
-  AskUnitValue(app, EquilibriumXPrompt(i), kEquilibriumXTitle, kPromptX, y, d.EqXText[k], d.EqX[k]);
+  AskUnitValue(app, EquilibriumXPrompt(i), kEquilibriumXTitle, kPromptX, y, d.Typed.EqX[k], d.EqXText[k],
+               d.EqX[k]);
 }
 
 void AskEquilibriumY(Application& app, int i, int y) {
   DesignData& d = app.data();
   const auto k = static_cast<std::size_t>(i);
-  AskUnitValue(app, EquilibriumYPrompt(i), kEquilibriumYTitle, kPromptYX, y, d.EqYText[k], d.EqY[k]);
+  AskUnitValue(app, EquilibriumYPrompt(i), kEquilibriumYTitle, kPromptYX, y, d.Typed.EqY[k], d.EqYText[k],
+               d.EqY[k]);
 }
 
 void AskEquilibriumPair(Application& app, int i, int y) {
@@ -64,13 +67,14 @@ void AskEquilibriumPair(Application& app, int i, int y) {
 
 void AskComposition(Application& app, int n, const std::u16string& title, int y) {
   DesignData& d = app.data();
-  AskUnitValue(app, d.ParamCaption[n], title, kPromptX, y, d.ParamText[n], d.ParamValue[n]);
+  AskUnitValue(app, d.ParamCaption[n], title, kPromptX, y, d.Typed.Param[n], d.ParamText[n],
+               d.ParamValue[n]);
 }
 
 void AskParameter(Application& app, int n, int y) {
   DesignData& d = app.data();
-  AskValue(app, d.ParamCaption[n], ParameterTitle(d, n), kPromptX, y, d.ParamText[n],
-           d.ParamValue[n]);
+  AskValue(app, d.ParamCaption[n], ParameterTitle(d, n), kPromptX, y, d.Typed.Param[n],
+           d.ParamText[n], d.ParamValue[n]);
 }
 
 }  // namespace rc

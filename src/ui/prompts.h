@@ -20,21 +20,23 @@ inline constexpr const char16_t* kCompositionCorrectionTitles[] = {u"Ввод XW
                                                                    u"Ввод FP"};
 
 // Asks with the modal prompt (no default text) and returns the answer normalised: an
-// empty answer (Cancel) becomes "0", the first comma a point.
+// empty answer (Cancel) becomes "0", the first comma a point. typed receives the
+// answer as it was typed.
 std::u16string AskNumberText(Application& app, const std::u16string& prompt,
-                             const std::u16string& title, int x, int y);
+                             const std::u16string& title, int x, int y, std::u16string& typed);
 
 // The 0..1 rule for compositions and equilibrium values: reads the number from the
 // text; a number above 1 or not at least 0 sounds the beep and becomes "???" and 0.
 void ApplyRejectionRule(Application& app, std::u16string& text, float& value);
 
-// AskNumberText into text and the number read from it, with no range check.
+// AskNumberText into typed, text and the number read from it, with no range check.
 void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
-              int x, int y, std::u16string& text, float& value);
-// AskNumberText followed by the reading and the rejection rule, into text and value.
+              int x, int y, std::u16string& typed, std::u16string& text, float& value);
+// AskNumberText followed by the reading and the rejection rule, into typed, text and
+// value.
 void AskUnitValue(Application& app, const std::u16string& prompt,
-                  const std::u16string& title, int x, int y, std::u16string& text,
-                  float& value);
+                  const std::u16string& title, int x, int y, std::u16string& typed,
+                  std::u16string& text, float& value);
 
 // Equilibrium point i: X* asked at x 1000, Y* at x 4000, both at height y and under
 // the rejection rule.

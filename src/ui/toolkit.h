@@ -3,6 +3,7 @@
 // plain objects (window.h); a toolkit shows them, feeds their events back and answers
 // these calls. The real one lives in src/qt, a recording one in tests/support.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "report/date_text.h"
@@ -52,6 +53,23 @@ class Toolkit {
   virtual double PrinterPageHeightTwips() = 0;
   virtual double PrinterPageWidthTwips() = 0;
   virtual void PrintDocument(const PrintedDocument& document) = 0;
+
+  // Files: the student's data saved and opened again.
+  // The save dialog, proposing proposedPath (a folder and a file name); the path chosen,
+  // or nullopt when the student cancels.
+  virtual std::optional<std::u16string> AskSavePath(const std::u16string& proposedPath) = 0;
+  // The open dialog in folder; the file chosen, or nullopt on Cancel.
+  virtual std::optional<std::u16string> AskOpenPath(const std::u16string& folder) = 0;
+  // The user's documents folder.
+  virtual std::u16string DocumentsFolder() = 0;
+  // The whole file; nullopt, with the reason in error, when it cannot be read.
+  virtual std::optional<std::string> ReadFile(const std::u16string& path,
+                                              std::u16string& error) = 0;
+  // Writes the file whole or not at all: a temporary file in the same folder, renamed
+  // over the old one only when completely written. False, with the reason in error,
+  // when it could not be done; the older file is then as it was.
+  virtual bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
+                                   std::u16string& error) = 0;
 
   // Closes every window and ends the program.
   virtual void End() = 0;

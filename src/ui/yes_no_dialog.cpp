@@ -1,6 +1,7 @@
 #include "ui/yes_no_dialog.h"
 
 #include "ui/application.h"
+#include "ui/data_file_actions.h"
 #include "ui/list_window.h"
 
 namespace rc {
@@ -94,12 +95,21 @@ Window* YesNoDialog::LoadedOwner() {
 
 EndConfirmation::EndConfirmation(Application& app)
     : YesNoDialog(app, "EndConfirmation", u"Внимание !", u"Завершить работу?",
-                  u"Введённые данные будут потеряны.") {}
+                  u"Введённые данные будут потеряны."),
+      saveButton(DialogButton(*this, "Command3", u"Сохранить")) {
+  saveButton.onClick = [this] { Save(); };
+}
 
 void EndConfirmation::Open(Window& owner) {
   // Over the middle of the window being closed; its left as the error dialogs take it.
   OpenOver(owner, owner.top + RoundTwips((owner.height - kHeight) / 2.0), false);
   left += owner.left;
+  // Three buttons with equal gaps: "Да", "Сохранить", "Нет".
+  const int gap = RoundTwips((width - 3 * kButtonWidth) / 4.0);
+  yesButton.left = gap;
+  saveButton.left = yesButton.left + kButtonWidth + gap;
+  noButton.left = saveButton.left + kButtonWidth + gap;
+  saveButton.top = yesButton.top;
 }
 
 void EndConfirmation::Yes() { app().End(); }
@@ -109,6 +119,20 @@ void EndConfirmation::No() {
   app().Unload(*this);
 }
 
-void AskBeforeEnding(Window& window) { window.app().Form<EndConfirmation>().Open(window); }
+void EndConfirmation::Save() {
+  Window* owner = LoadedOwner();
+  // The question goes first, so that a failure's message stands over the window.
+  No();
+  if (owner != nullptr && SaveDataToFile(app(), *owner)) app().End();
+}
+
+void AskBeforeEnding(Window& window) {
+  Application& app = window.app();
+  if (app.SavedAndUnchanged()) {
+    app.End();
+    return;
+  }
+  app.Form<EndConfirmation>().Open(window);
+}
 
 }  // namespace rc

@@ -39,7 +39,9 @@ class YesNoDialog : public Window {
 };
 
 // Asked when the student closes a window that holds typed data from its title bar:
-// "Да" ends the program, "Нет" (also Escape or closing the question) changes nothing.
+// "Да" ends the program, "Нет" (also Escape or closing the question) changes nothing,
+// "Сохранить" saves the data to a file and then ends the program (or, when the data
+// were not saved, changes nothing).
 class EndConfirmation : public YesNoDialog {
  public:
   explicit EndConfirmation(Application& app);
@@ -47,12 +49,17 @@ class EndConfirmation : public YesNoDialog {
   void Open(Window& owner);
   void CloseByUser() override { No(); }
 
+  Control& saveButton;  // Command3 "Сохранить"
+
  private:
   void Yes() override;
   void No() override;
+  void Save();
 };
 
-// What a window holding the student's data does on its title bar's close button.
+// What a window holding the student's data does on its title bar's close button: the
+// program ends at once when the data have been saved and not changed since, otherwise
+// the student is asked.
 void AskBeforeEnding(Window& window);
 
 }  // namespace rc

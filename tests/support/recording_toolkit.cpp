@@ -23,4 +23,45 @@ std::u16string RecordingToolkit::InputBox(const std::u16string& prompt, const st
   return answer;
 }
 
+namespace {
+
+std::optional<std::u16string> Next(std::deque<std::optional<std::u16string>>& queue) {
+  if (queue.empty()) return std::nullopt;
+  auto answer = queue.front();
+  queue.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+std::optional<std::u16string> RecordingToolkit::AskSavePath(const std::u16string& proposedPath) {
+  proposedSavePaths.push_back(proposedPath);
+  return Next(savePaths);
+}
+
+std::optional<std::u16string> RecordingToolkit::AskOpenPath(const std::u16string& folder) {
+  openFolders.push_back(folder);
+  return Next(openPaths);
+}
+
+std::optional<std::string> RecordingToolkit::ReadFile(const std::u16string& path,
+                                                      std::u16string& error) {
+  const auto it = files.find(path);
+  if (it == files.end()) {
+    error = u"файл не найден";
+    return std::nullopt;
+  }
+  return it->second;
+}
+
+bool RecordingToolkit::WriteFileAtomically(const std::u16string& path, const std::string& bytes,
+                                           std::u16string& error) {
+  if (!writeFailure.empty()) {
+    error = writeFailure;
+    return false;
+  }
+  files[path] = bytes;
+  return true;
+}
+
 }  // namespace rc

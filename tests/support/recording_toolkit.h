@@ -2,6 +2,7 @@
 // A toolkit that shows nothing: prompts are answered from a script, and every prompt,
 // beep, layout switch, printed document and the end of the program are recorded.
 #include <deque>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -42,6 +43,15 @@ class RecordingToolkit : public Toolkit {
   void PrintDocument(const PrintedDocument& document) override { printed.push_back(document); }
   void End() override { ended = true; }
 
+  // Files live in memory: files holds each path's bytes. The dialogs take their answers
+  // from savePaths and openPaths (an empty queue: Cancel) and record what they proposed.
+  std::optional<std::u16string> AskSavePath(const std::u16string& proposedPath) override;
+  std::optional<std::u16string> AskOpenPath(const std::u16string& folder) override;
+  std::u16string DocumentsFolder() override { return documentsFolder; }
+  std::optional<std::string> ReadFile(const std::u16string& path, std::u16string& error) override;
+  bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
+                           std::u16string& error) override;
+
   std::deque<std::u16string> answers;
   std::vector<PromptRecord> prompts;
   int unansweredPrompts = 0;
@@ -58,6 +68,13 @@ class RecordingToolkit : public Toolkit {
   double pageHeight = 15840;  // 11 inches
   double pageWidth = 0;       // 0: printed lines are never broken
   double charWidth = 120;
+
+  std::map<std::u16string, std::string> files;
+  std::deque<std::optional<std::u16string>> savePaths, openPaths;
+  std::vector<std::u16string> proposedSavePaths, openFolders;
+  std::u16string documentsFolder = u"/home/student/Документы";
+  // The reason a write fails with; empty: writes succeed.
+  std::u16string writeFailure;
 };
 
 }  // namespace rc

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
+#include <regex>
 
 #include "model/text.h"
 #include "support/recording_toolkit.h"
@@ -39,11 +40,18 @@ class VariantRun : public ::testing::Test {
     runs_.clear();
   }
   static const PlayedVariant& Play(const std::string& name) {
+    return PlayFile(name, kVariants + "/" + name + ".txt");
+  }
+  // The played file's output folder.
+  static QString OutDir(const std::string& name) {
+    return dir_->filePath(QString::fromStdString(name));
+  }
+  static const PlayedVariant& PlayFile(const std::string& name, const std::string& path) {
     auto it = runs_.find(name);
     if (it != runs_.end()) return it->second;
     PlayedVariant run;
-    const QString out = dir_->filePath(QString::fromStdString(name));
-    run.result = RunVariantFile(kVariants + "/" + name + ".txt", out);
+    const QString out = OutDir(name);
+    run.result = RunVariantFile(path, out);
     QFile transcript(QDir(out).filePath(QStringLiteral("transcript.txt")));
     if (transcript.open(QIODevice::ReadOnly)) {
       for (const QByteArray& line : transcript.readAll().split('\n')) {
@@ -316,6 +324,30 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
   EXPECT_EQ(faulty.lines[faulty.lines.size() - 2], "== fault Form12 ErrorRow 3");
   EXPECT_NE(faulty.lines.back().find("Поверхностное натяжение жидкости"), std::string::npos);
   EXPECT_FALSE(faulty.files.contains(QStringLiteral("report-column.pdf")));
+}
+
+// The data the program saved at the end of the first session are a variant of their
+// own, and play the same session.
+TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
+  const PlayedVariant& run = Play("sieve");
+  ASSERT_TRUE(run.files.contains(QStringLiteral("saved.rcol")));
+  const std::string saved = QDir(OutDir("sieve")).filePath(QStringLiteral("saved.rcol")).toStdString();
+  const PlayedVariant& again = PlayFile("sieve-saved", saved);
+  EXPECT_EQ(again.result.status, kVariantRunDone) << again.result.message;
+  EXPECT_EQ(Headings(again), kAllSections);
+  // The same lines, but for the clock in the reports' headers.
+  const auto withoutTime = [](std::vector<std::string> lines) {
+    static const std::regex kTime("\\d{1,2}:\\d{2}:\\d{2}");
+    for (std::string& line : lines) line = std::regex_replace(line, kTime, "hh:mm:ss");
+    return lines;
+  };
+  EXPECT_EQ(withoutTime(again.lines), withoutTime(run.lines));
+  EXPECT_EQ(again.files, run.files);
+  QFile file(QString::fromStdString(saved));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  EXPECT_TRUE(text.startsWith("# rectification ")) << text.toStdString();
+  EXPECT_TRUE(text.contains("\nname = петрова анна х-32\n")) << text.toStdString();
 }
 
 TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {

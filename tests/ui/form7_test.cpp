@@ -65,9 +65,11 @@ TEST_F(Form7Menu, ButtonsAreStackedCentredAndTabbedFromCommand1) {
       {"Command6", u"ДИАГРАММА Y–X", 9243, 7320, 2400, Rgb(128, 255, 255), 5},
       // The column's button under it, in the second row.
       {"Command7", u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", 9243, 7915, 2400, Rgb(255, 192, 128), 6},
+      // The save button, in the same margin in the third row.
+      {"Command8", u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", 9243, 8510, 2400, Rgb(128, 255, 192), 7},
   };
   Form7& f = app.Form<Form7>();
-  EXPECT_EQ(f.Controls().size(), 7u);
+  EXPECT_EQ(f.Controls().size(), 8u);
   for (const Expected& e : buttons) {
     const Control& c = f.control(e.name);
     SCOPED_TRACE(e.name);

@@ -118,7 +118,7 @@ std::string VariantFileText(const Variant& v, const std::string& comment) {
   for (const std::string& key : FirstStageKeys()) line(key);
   text += std::string("trays = ") + (v.bubbleCap ? "bubble-cap" : "no-caps") + "\n";
   for (const std::string& key : ParameterKeys()) line(key);
-  for (const std::string& key : ColumnKeys()) line(key);
+  for (const std::string& key : ThirdStageKeys()) line(key);
   return text;
 }
 

@@ -27,6 +27,14 @@ std::u16string ScriptedToolkit::InputBox(const std::u16string& prompt, const std
   return QtAutomation::InputBox(prompt, title, defaultText, x, y);
 }
 
+std::optional<std::u16string> ScriptedToolkit::AskSavePath(const std::u16string& proposedPath) {
+  proposedSavePaths_.push_back(proposedPath);
+  if (savePaths_.empty()) return std::nullopt;
+  std::u16string path = savePaths_.front();
+  savePaths_.pop_front();
+  return path;
+}
+
 void ScriptedToolkit::PrintDocument(const PrintedDocument& document) {
   printed_.push_back(document);
   QtAutomation::PrintDocument(document);

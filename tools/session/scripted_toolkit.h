@@ -29,6 +29,13 @@ class ScriptedToolkit : public QtAutomation {
   // is typed into it, with the dialog.
   std::function<void(QWidget* dialog)> whilePromptOpen;
 
+  // The answer of the coming save dialog: the file the program is to save to. A save
+  // dialog with no answer scripted is cancelled without being shown.
+  void ScriptSavePath(const QString& path) { savePaths_.push_back(path.toStdU16String()); }
+  // The paths the save dialogs proposed.
+  const std::vector<std::u16string>& ProposedSavePaths() const { return proposedSavePaths_; }
+  std::optional<std::u16string> AskSavePath(const std::u16string& proposedPath) override;
+
   // Every document printed, as the program drew it.
   const std::vector<PrintedDocument>& Printed() const { return printed_; }
 
@@ -42,6 +49,8 @@ class ScriptedToolkit : public QtAutomation {
  private:
   std::deque<std::optional<std::u16string>> script_;
   std::vector<PrintedDocument> printed_;
+  std::deque<std::u16string> savePaths_;
+  std::vector<std::u16string> proposedSavePaths_;
   int unscripted_ = 0;
 };
 

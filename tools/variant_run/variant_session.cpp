@@ -154,7 +154,7 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
 }
 
 bool GivesColumnStage(const Variant& variant) {
-  for (const std::string& key : ColumnKeys()) {
+  for (const std::string& key : ThirdStageKeys()) {
     if (variant.answers.count(key)) return true;
   }
   return false;
@@ -166,7 +166,7 @@ bool GivesColumnStage(const Variant& variant) {
 // the transcript with the fault line and the marked row.
 bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Lines& transcript,
                 bool& stopped, std::string& error) {
-  s.toolkit.Script(AnswersFor(variant, ColumnKeys()));
+  s.toolkit.Script(AnswersFor(variant, ThirdStageKeys()));
   if (s.ClickButton("Form7", "Command7") != StudentSession::Click::Done) {
     error = "the results menu did not take the click on its column button";
     return false;
@@ -230,10 +230,23 @@ bool WriteTranscript(const QDir& out, const Lines& transcript) {
          static_cast<qint64>(text.size());
 }
 
-// One session up to the results menu, then the step. False on a failure; a fault ends
-// the transcript with its line and the marked row.
-bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Lines& transcript,
-                 bool& stopped, std::string& error) {
+// The results menu's save button, with saved.rcol in the output folder for the save
+// dialog's answer: the data as the program itself saves them.
+bool SaveData(StudentSession& s, const QDir& out, std::string& error) {
+  const QString path = out.filePath(QStringLiteral("saved.rcol"));
+  s.toolkit.ScriptSavePath(path);
+  if (s.ClickButton("Form7", "Command8") != StudentSession::Click::Done || !QFile::exists(path) ||
+      s.Loaded("FileMessage")) {
+    error = "the program did not save its data to " + path.toStdString();
+    return false;
+  }
+  return true;
+}
+
+// One session up to the results menu, then the step (and the save, when asked for).
+// False on a failure; a fault ends the transcript with its line and the marked row.
+bool PlaySession(const Variant& variant, const Step& step, bool save, const QDir& out,
+                 Lines& transcript, bool& stopped, std::string& error) {
   StudentSession session;
   const EntryOutcome entry = EnterVariant(session, variant);
   switch (entry.stage) {
@@ -248,10 +261,11 @@ bool PlaySession(const Variant& variant, const Step& step, const QDir& out, Line
     case EntryOutcome::Stage::ResultsMenu:
       if (!RunStep(session, step, out, transcript, error)) return false;
       if (step.refluxStudy) AppendRefluxSweep(session.app.data(), transcript);
-      if (step.trayProfile && GivesColumnStage(variant)) {
-        return ColumnStep(session, variant, out, transcript, stopped, error);
+      if (step.trayProfile && GivesColumnStage(variant) &&
+          !ColumnStep(session, variant, out, transcript, stopped, error)) {
+        return false;
       }
-      return true;
+      return !save || SaveData(session, out, error);
   }
   return false;
 }
@@ -292,7 +306,10 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   bool stopped = false;
   bool ok = true;
   for (const Step& step : kSteps) {
-    ok = PlaySession(variant, step, out, transcript, stopped, result.message);
+    // The last session, which has typed every stage the variant gives, ends by saving
+    // its data.
+    const bool save = &step == &kSteps[std::size(kSteps) - 1];
+    ok = PlaySession(variant, step, save, out, transcript, stopped, result.message);
     if (!ok || stopped) break;
   }
   if (!WriteTranscript(out, transcript)) {

@@ -1,0 +1,83 @@
+#pragma once
+// The student's data as a file, and a teacher's variant: the texts typed at each prompt
+// of a session.
+// UTF-8 text, one "key = value" per line; "#" starts a comment that runs to the end of
+// the line; blank lines are ignored. The value is what follows the first "=", with the
+// blanks around it removed, otherwise exactly as typed (a decimal comma stays a comma).
+// A value in double quotes runs to the last quote of its line and keeps its blanks and
+// any "#"; the writer quotes only the texts that need it.
+// Keys: name; x0..x7, y0..y7; xw, xf, xp; trays (bubble-cap or no-caps, required);
+// p19..p31, p33..p40; the third-stage parameters p41..p56, which may be left out. A key
+// left out was answered with Cancel.
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/design_data.h"
+
+namespace rc {
+
+struct DataFile {
+  std::map<std::string, std::u16string> answers;  // key -> text typed at that prompt
+  bool bubbleCap = true;                           // trays = bubble-cap | no-caps
+
+  // The text typed for key; the empty text (Cancel) when the file does not give it.
+  std::u16string Answer(const std::string& key) const;
+  bool operator==(const DataFile&) const = default;
+};
+
+// Why a file cannot be read.
+enum class DataFileFault {
+  Empty,         // no key at all
+  NotUtf8,       // a byte sequence that is not UTF-8
+  NotText,       // control characters: not a text file
+  NoEquals,      // a line that is neither blank, a comment nor "key = value"
+  UnknownKey,
+  RepeatedKey,
+  ValueTooLong,  // longer than a prompt takes
+  BadQuotes,     // an opening quote without its closing one, or text after it
+  BadTrays,      // trays is neither bubble-cap nor no-caps
+  MissingTrays,
+};
+
+struct DataFileError {
+  DataFileFault fault = DataFileFault::Empty;
+  int line = 0;     // 1-based; 0 for the file as a whole
+  std::string key;  // the key of the line, where it has one
+};
+
+// The longest value: as many characters as the prompt's line takes.
+inline constexpr std::size_t kMaxValueLength = 32767;
+
+// Reads a file's text into file. Returns the error of the first bad line, and then
+// leaves file empty.
+std::optional<DataFileError> ReadDataFile(std::string_view text, DataFile& file);
+
+// The file's text: firstComment as its first line ("# " before it), then every key in
+// the order a session asks it. A control character in a text (a pasted line break) is
+// written as a blank.
+std::string WriteDataFile(const DataFile& file, std::string_view firstComment);
+
+// The keys of the prompts in the order a session asks them: name, the eight pairs,
+// xw, xf, xp.
+std::vector<std::string> FirstStageKeys();
+// p19..p31, p33..p40.
+std::vector<std::string> ParameterKeys();
+// p41..p56.
+std::vector<std::string> ThirdStageKeys();
+
+// The file of the data typed so far: every typed text, the name, the tray type.
+DataFile DataFileOf(const DesignData& data);
+
+// Whether every third-stage value (41..56) has been typed or read from a file.
+bool HasThirdStageTexts(const DesignData& data);
+
+// The file's texts into the design data (made ready for entry) as if typed, in the
+// order a session asks them: each normalised and read, the points and compositions
+// under the 0..1 rule, the points sorted; the tray type. The name, when the file gives
+// one, in proper case. Returns how many values the 0..1 rule rejected.
+int EnterDataFile(const DataFile& file, DesignData& data);
+
+}  // namespace rc

@@ -1,0 +1,21 @@
+#pragma once
+// What the student typed at each value prompt, exactly as typed (a decimal comma stays a
+// comma, a Cancel is the empty text), beside the normalised texts the design data show.
+// Each point's typed texts move with the point when the points are sorted.
+#include <array>
+#include <map>
+#include <string>
+
+namespace rc {
+
+struct TypedTexts {
+  std::u16string Name;
+  std::array<std::u16string, 8> EqX, EqY;
+  // Parameters by number (16..18 the compositions, then the tray and column data); a
+  // parameter not asked yet has no entry.
+  std::map<int, std::u16string> Param;
+
+  bool operator==(const TypedTexts&) const = default;
+};
+
+}  // namespace rc

@@ -1,0 +1,74 @@
+#include "ui/file_message.h"
+
+#include "ui/application.h"
+
+namespace rc {
+namespace {
+
+const FontSpec kMessageFont{u"Courier", 9.75, false};
+constexpr int kLabelWidth = 6200;   // [twips]
+constexpr int kLabelHeight = 255;   // [twips]
+constexpr int kLabelTops[] = {180, 520, 820};
+constexpr int kButtonWidth = 1815;  // [twips]
+constexpr int kButtonHeight = 495;  // [twips]
+constexpr int kButtonTop = 1250;    // [twips]
+
+Control& MessageText(Window& window, const char* name) {
+  Control& label = window.Add(name, ControlKind::Label);
+  label.font = kMessageFont;
+  label.backColor = window.backColor;
+  label.centred = true;
+  label.width = kLabelWidth;
+  label.height = kLabelHeight;
+  return label;
+}
+
+}  // namespace
+
+FileMessage::FileMessage(Application& app)
+    : Window(app, "FileMessage"),
+      statement(MessageText(*this, "Label1")),
+      fileName(MessageText(*this, "Label2")),
+      reason(MessageText(*this, "Label3")),
+      goOnButton(Add("Command1", ControlKind::Button)) {
+  modal = true;
+  escapeCloses = true;
+  statement.font.bold = true;
+  statement.foreColor = kRed;
+  goOnButton.caption = u"Продолжить";
+  goOnButton.width = kButtonWidth;
+  goOnButton.height = kButtonHeight;
+  goOnButton.onClick = [this] { Close(); };
+}
+
+void FileMessage::Load() {
+  caption = u"Внимание !";
+  width = kWidth;
+  height = kHeight;
+  SetFont(kMessageFont);
+}
+
+void FileMessage::Open(Window& owner, const std::u16string& statementText,
+                       const std::u16string& name, const std::u16string& reasonText) {
+  statement.caption = statementText;
+  fileName.caption = u"«" + name + u"»";
+  reason.caption = reasonText;
+  int i = 0;
+  for (Control* label : {&statement, &fileName, &reason}) {
+    label->left = (kWidth - kLabelWidth) / 2;
+    label->top = kLabelTops[i++];
+  }
+  goOnButton.left = (kWidth - kButtonWidth) / 2;
+  goOnButton.top = kButtonTop;
+  left = owner.left + RoundTwips((owner.width - kWidth) / 2.0);
+  top = owner.top + RoundTwips((owner.height - kHeight) / 2.0);
+  Show();
+  SetFocus(goOnButton);
+}
+
+void FileMessage::Close() {
+  Hide();
+  app().Unload(*this);
+}
+
+}  // namespace rc

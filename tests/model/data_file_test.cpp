@@ -1,0 +1,123 @@
+#include "model/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "model/number_text.h"
+#include "model/text.h"
+
+namespace rc {
+namespace {
+
+// A whole file as the program writes it, with texts that need care: a comma, a blank
+// inside, blanks at the edges, a "#", an empty answer and a third-stage value.
+DataFile Awkward() {
+  DataFile f;
+  f.answers = {{"name", u"  петров #2 "}, {"x0", u"0"},  {"y0", u"0,0"}, {"x1", u"1 e-1"},
+               {"y1", u"\"0.2"},          {"xw", u""},   {"xf", u"0,44"}, {"p19", u"2,5"},
+               {"p34", u"1"},             {"p41", u"7"}};
+  f.bubbleCap = false;
+  return f;
+}
+
+TEST(DataFile, WhatIsWrittenReadsBackAsTyped) {
+  const std::string text = WriteDataFile(Awkward(), "rectification 1.0");
+  EXPECT_EQ(text.substr(0, 20), "# rectification 1.0\n");
+  DataFile back;
+  const auto error = ReadDataFile(text, back);
+  ASSERT_FALSE(error) << text;
+  EXPECT_EQ(back, Awkward()) << text;
+
+  // A pasted line break cannot break the file.
+  DataFile pasted = Awkward();
+  pasted.answers["p20"] = u"2\n\r\x01";
+  ASSERT_FALSE(ReadDataFile(WriteDataFile(pasted, "r"), back));
+  EXPECT_EQ(back.Answer("p20"), u"2   ");
+}
+
+// Random and mutated files: none crashes the reader; every file it accepts is written
+// back to the same data, and each value entered is the reading of its text.
+class FileFuzzer {
+ public:
+  explicit FileFuzzer(unsigned seed) : rng_(seed) {}
+
+  std::string Next() {
+    return Pick(4) == 0 ? Random() : Mutated(WriteDataFile(Awkward(), "fuzz"));
+  }
+
+ private:
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+  char AnyByte() { return static_cast<char>(Pick(256)); }
+  char Structural() {
+    static constexpr std::string_view kChars = "= #\"\n\t\r,.-e0123456789xyp";
+    return Pick(3) == 0 ? AnyByte() : kChars[static_cast<std::size_t>(Pick(kChars.size()))];
+  }
+  std::string Random() {
+    std::string s(static_cast<std::size_t>(Pick(200)), ' ');
+    for (char& c : s) c = Structural();
+    return s;
+  }
+  std::string Mutated(std::string s) {
+    static const std::string kLines[] = {"trays = no-caps\n", "p41 = 1,5\n", "x3 = 1e999\n",
+                                         "y2 = -0\n", "name = \xD0\x96\n", "xw = \"a#\"\n"};
+    for (int k = 1 + Pick(4); k > 0 && !s.empty(); --k) {
+      const auto at = static_cast<std::size_t>(Pick(static_cast<int>(s.size())));
+      switch (Pick(5)) {
+        case 0: s[at] = Structural(); break;
+        case 1: s.insert(at, 1, Structural()); break;
+        case 2: s.erase(at, static_cast<std::size_t>(Pick(30))); break;
+        case 3: s.insert(s.find('\n', at) == std::string::npos ? s.size() : s.find('\n', at) + 1,
+                         kLines[Pick(6)]); break;
+        default: s.resize(at); break;
+      }
+    }
+    return s;
+  }
+  std::mt19937 rng_;
+};
+
+TEST(DataFile, RandomAndMutatedFilesAreReadSafely) {
+  FileFuzzer fuzzer(20261209);
+  int accepted = 0;
+  for (int run = 0; run < 100000; ++run) {
+    const std::string text = fuzzer.Next();
+    DataFile f;
+    if (ReadDataFile(text, f)) continue;
+    ++accepted;
+    DataFile back;
+    ASSERT_FALSE(ReadDataFile(WriteDataFile(f, "again"), back)) << text;
+    ASSERT_EQ(back, f) << text;
+
+    DesignData d;
+    PrepareForEntry(d);
+    EnterDataFile(f, d);
+    for (int n = kParamXW; n <= 40; ++n) {
+      if (n == kParamTrayTypeSlot) continue;
+      const float read = ReadNumber(NormalizeNumberText(d.Typed.Param[n]));
+      ASSERT_FALSE(std::isnan(d.ParamValue[n])) << text;
+      if (d.ParamText[n] != kRejectedText) {
+        ASSERT_EQ(d.ParamValue[n], read) << text;
+        ASSERT_EQ(d.ParamText[n], NormalizeNumberText(d.Typed.Param[n])) << text;
+      } else {
+        ASSERT_EQ(d.ParamValue[n], 0.0f) << text;
+        ASSERT_TRUE(IsOutsideUnitRange(read)) << text;
+      }
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+      if (d.EqXText[i] != kRejectedText) {
+        ASSERT_EQ(d.EqX[i], ReadNumber(NormalizeNumberText(d.Typed.EqX[i]))) << text;
+      }
+      if (i > 0) {
+        ASSERT_LE(d.EqX[i - 1], d.EqX[i]) << text;
+      }
+    }
+  }
+  // Both kinds of file reach the checks behind the reader.
+  EXPECT_GT(accepted, 5000);
+  EXPECT_LT(accepted, 90000);
+}
+
+}  // namespace
+}  // namespace rc

@@ -1,0 +1,257 @@
+// The student's data saved to a file and opened again, through the windows: a typed
+// session and the same data opened from its file show the same rows and results; a bad
+// file leaves everything as it was; the end question knows what has been saved.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/text.h"
+#include "support/design_fixtures.h"
+#include "support/recording_toolkit.h"
+#include "support/ui_driver.h"
+#include "ui/application.h"
+#include "ui/list_window.h"
+#include "ui/program.h"
+
+namespace rc::ui_test {
+namespace {
+
+struct Column {
+  const char* name;
+  DesignData (*make)();
+};
+const Column kColumns[] = {{"BubbleCap", BenzeneTolueneBubbleCap},
+                           {"Sieve", BenzeneTolueneSieve},
+                           {"DualFlow", BenzeneTolueneDualFlow}};
+void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
+
+const std::u16string kFolder = u"/home/student/Документы";
+const std::u16string kSaved = kFolder + u"/Иванов-2026-12-07.rcol";
+
+// A decimal comma, as a student may type it.
+std::u16string WithComma(std::u16string text) {
+  std::replace(text.begin(), text.end(), u'.', u',');
+  return text;
+}
+
+Window& Shown(Application& app, const std::string& name) {
+  Window* w = FindWindow(app, name);
+  if (w == nullptr || !w->visible) throw std::runtime_error(name + " is not shown");
+  return *w;
+}
+
+// What a session shows: the full correction list, then both result tables.
+struct Shows {
+  std::vector<std::u16string> rows, kinetic, trays;
+};
+
+// From the full correction window: its rows, its end of corrections, both calculations.
+Shows ShowsFromForm9(Application& app) {
+  Shows shows;
+  shows.rows = Shown(app, "Form9").control("List1").items;
+  Click(app, "Form9", "Command3");
+  Click(app, "Form7", "Command2");
+  shows.kinetic = Shown(app, "Form7").surface().Texts();
+  Click(app, "Form7", "Command3");
+  shows.trays = Shown(app, "Form7").surface().Texts();
+  return shows;
+}
+
+// Types the data set from the start screen to the results menu: the points in reverse
+// order (the sort puts them back), every X* and parameter with a decimal comma.
+void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData& typed) {
+  kit.Answer(typed.StudentName);
+  for (std::size_t i = 8; i-- > 0;) kit.Answer({WithComma(typed.EqXText[i]), typed.EqYText[i]});
+  for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
+  StartProgram(app);
+  Click(app, "Form1", "Command2");
+  Click(app, "Form3", "Command1");
+  for (int index = 0; index < kTrayParameterCount; ++index) {
+    kit.Answer(WithComma(typed.ParamText[TrayParameterAt(index)]));
+  }
+  Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
+  Click(app, "Form5", "Command1");
+}
+
+class DataFileRoundTrip : public ::testing::TestWithParam<Column> {};
+
+TEST_P(DataFileRoundTrip, OpenedDataShowTheRowsAndResultsOfTheTypedSession) {
+  const DesignData typed = GetParam().make();
+  RecordingToolkit kit;
+  Shows typedShows;
+  {
+    Application app(kit);
+    TypeToResultsMenu(app, kit, typed);
+    ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form7"});
+    kit.savePaths.push_back(kSaved);
+    Click(app, "Form7", "Command8");
+    EXPECT_EQ(kit.proposedSavePaths, std::vector<std::u16string>{kSaved});
+    // A correction round trip: the reflux ratio typed again as it was.
+    Click(app, "Form7", "Command4");
+    kit.Answer(WithComma(typed.ParamText[19]));
+    ClickRow(app, "Form9", 12);
+    typedShows = ShowsFromForm9(app);
+    // The end: the data were saved and not changed, so nothing is asked.
+    Shown(app, "Form7").CloseByUser();
+    EXPECT_TRUE(app.Ended());
+    EXPECT_EQ(FindWindow(app, "EndConfirmation"), nullptr);
+  }
+  ASSERT_EQ(kit.files.count(kSaved), 1u);
+  const std::string& file = kit.files[kSaved];
+  EXPECT_EQ(file.rfind("# rectification ", 0), 0u) << file;
+  EXPECT_NE(file.find("\nx0 = " + ToUtf8(WithComma(typed.EqXText[0])) + "\n"), std::string::npos)
+      << file;
+  EXPECT_NE(file.find(typed.TrayType == kBubbleCapTrays ? "trays = bubble-cap" : "trays = no-caps"),
+            std::string::npos);
+
+  RecordingToolkit reopened;
+  reopened.files = kit.files;
+  reopened.openPaths.push_back(kSaved);
+  Application app(reopened);
+  StartProgram(app);
+  Click(app, "Form1", "Command4");
+  EXPECT_EQ(reopened.openFolders, std::vector<std::u16string>{kFolder});
+  EXPECT_TRUE(reopened.prompts.empty()) << "the file has a name: nothing is asked";
+  ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form9"});
+  EXPECT_EQ(app.data().StudentName, typed.StudentName);
+  const Shows openedShows = ShowsFromForm9(app);
+  EXPECT_EQ(openedShows.rows, typedShows.rows);
+  EXPECT_EQ(openedShows.kinetic, typedShows.kinetic);
+  EXPECT_EQ(openedShows.trays, typedShows.trays);
+  EXPECT_EQ(reopened.beeps, kit.beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, DataFileRoundTrip, ::testing::ValuesIn(kColumns),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every kind of bad file, opened from the start screen while an earlier run's data are
+// still held: one message naming the file and the line, and nothing changed.
+TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
+  const std::string good = "name = петров\ntrays = no-caps\nx1 = 0,1\n";
+  struct Case {
+    const char* label;
+    std::optional<std::string> bytes;  // nullopt: the file has vanished
+    std::u16string reason;
+  } const cases[] = {
+      {"not UTF-8", good + "name2 = \xFF\xFE\n", u"строка 4: текст не в кодировке UTF-8"},
+      {"overlong UTF-8", "name = \xC0\xAF\n", u"строка 1: текст не в кодировке UTF-8"},
+      {"binary", std::string("\x7F" "ELF\x02\x01\x00\x00", 8), u"строка 1: это не текстовый файл"},
+      {"unknown key", good + "x8 = 1\n", u"строка 4: неизвестное имя «x8»"},
+      {"repeated key", good + "x1 = 0.2\n", u"строка 4: «x1» повторено"},
+      {"no =", "trays = no-caps\nx1 0.1\n", u"строка 2: нет знака «=»"},
+      {"long value", good + "p19 = " + std::string(100000, '5') + "\n",
+       u"строка 4: слишком длинное значение «p19»"},
+      {"no trays", "name = петров\n", u"не указан тип тарелок (trays)"},
+      {"unknown trays", "trays = sieve\n", u"строка 1: тип тарелок: bubble-cap или no-caps"},
+      {"open quote", "trays = no-caps\nname = \"петров\n", u"строка 2: кавычка не закрыта"},
+      {"empty", "", u"в файле нет данных"},
+      {"vanished", std::nullopt, u"файл не найден"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    RecordingToolkit kit;
+    const std::u16string path = kFolder + u"/вариант.rcol";
+    if (c.bytes) kit.files[path] = *c.bytes;
+    kit.openPaths.push_back(path);
+    Application app(kit);
+    app.data() = BenzeneTolueneBubbleCap();
+    StartProgram(app);
+    Click(app, "Form1", "Command4");
+
+    ASSERT_EQ(VisibleNames(app), (std::vector<std::string>{"Form1", "FileMessage"}));
+    Window& message = Shown(app, "FileMessage");
+    EXPECT_EQ(message.caption, u"Внимание !");
+    EXPECT_EQ(message.control("Label1").caption, u"Файл данных не открыт.");
+    EXPECT_EQ(message.control("Label2").caption, u"«вариант.rcol»");
+    EXPECT_EQ(message.control("Label3").caption, c.reason);
+    const DesignData before = BenzeneTolueneBubbleCap();
+    EXPECT_EQ(app.data().StudentName, before.StudentName);
+    EXPECT_EQ(app.data().EqXText, before.EqXText);
+    EXPECT_EQ(app.data().ParamText.items, before.ParamText.items);
+    EXPECT_EQ(app.data().TrayType, before.TrayType);
+    EXPECT_TRUE(kit.prompts.empty());
+
+    // The program goes on where it was.
+    Click(app, "FileMessage", "Command1");
+    EXPECT_EQ(VisibleNames(app), std::vector<std::string>{"Form1"});
+  }
+}
+
+// Faulty data open as typed faulty data do: on the fault display, the row marked, the
+// error dialog up. A file without a name asks for one; the command line opens it.
+TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
+  RecordingToolkit kit;
+  const std::u16string path = u"/tmp/вариант.rcol";
+  // Point 3 lies under the diagonal; the points are given out of order.
+  kit.files[path] =
+      "x7 = 1\ny7 = 1\nx0 = 0\ny0 = 0\nx1 = 0,1\ny1 = 0,2105\nx2 = 0,25\ny2 = 0,4444\n"
+      "x3 = 0,55\ny3 = 0,7458\nx4 = 0,4\ny4 = 0,35\nx5 = 0,7\ny5 = 0,8485\n"
+      "x6 = 0,85\ny6 = 0,9315\nxw = 0,05\nxf = 0,44\nxp = 0,95\ntrays = bubble-cap\n";
+  kit.Answer(u"сидоров хт-11");
+  Application app(kit);
+  StartProgramWithFile(app, path);
+
+  ASSERT_EQ(kit.prompts.size(), 1u);
+  EXPECT_EQ(kit.prompts[0].title, u"ВВОД ФАМИЛИИ");
+  EXPECT_EQ(app.data().StudentName, u"Сидоров Хт-11");
+  ASSERT_EQ(VisibleNames(app), (std::vector<std::string>{"Form9", "Form10"}));
+  Window& form9 = Shown(app, "Form9");
+  const Control& marker = form9.control("Label2");
+  EXPECT_TRUE(marker.visible);
+  // Sorted, the faulty point is row 3.
+  EXPECT_EQ(app.data().ErrorRow, 3);
+  EXPECT_NE(marker.caption.find(u"0.4"), std::u16string::npos);
+  EXPECT_NE(marker.caption.find(u"0.35"), std::u16string::npos);
+  EXPECT_FALSE(form9.control("Command6").visible);
+
+  // "Да" returns to the list, whose rows are the opened data; the name just typed is
+  // not saved, so closing asks.
+  Click(app, "Form10", "Command1");
+  EXPECT_TRUE(form9.control("Command6").visible);
+  ASSERT_EQ(form9.control("List1").items.size(), 33u);
+  EXPECT_EQ(form9.control("List1").items[3], marker.caption);
+  form9.CloseByUser();
+  EXPECT_FALSE(app.Ended());
+  EXPECT_TRUE(Shown(app, "EndConfirmation").visible);
+}
+
+// The end question with its third button; a change after saving makes it ask again.
+TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
+  RecordingToolkit kit;
+  Application app(kit);
+  TypeToResultsMenu(app, kit, BenzeneTolueneSieve());
+  Shown(app, "Form7").CloseByUser();
+  Window& question = Shown(app, "EndConfirmation");
+  EXPECT_EQ(question.control("Command3").caption, u"Сохранить");
+  const int left[] = {question.control("Command1").left, question.control("Command3").left,
+                      question.control("Command2").left};
+  EXPECT_TRUE(std::is_sorted(std::begin(left), std::end(left)));
+
+  // A save that fails says so and keeps the program and its data.
+  kit.writeFailure = u"нет места на диске";
+  kit.savePaths.push_back(kSaved);
+  Click(app, "EndConfirmation", "Command3");
+  EXPECT_FALSE(app.Ended());
+  Window& message = Shown(app, "FileMessage");
+  EXPECT_EQ(message.control("Label1").caption, u"Данные не сохранены.");
+  EXPECT_EQ(message.control("Label3").caption, u"нет места на диске");
+  Click(app, "FileMessage", "Command1");
+
+  // Saved from the full correction window, then changed there: the question again.
+  kit.writeFailure.clear();
+  Click(app, "Form7", "Command4");
+  kit.savePaths.push_back(kSaved);
+  Click(app, "Form9", "Command6");
+  ASSERT_EQ(kit.files.count(kSaved), 1u);
+  kit.Answer(u"3,5");
+  ClickRow(app, "Form9", 12);  // the reflux ratio
+  Shown(app, "Form9").CloseByUser();
+  ASSERT_FALSE(app.Ended());
+  kit.savePaths.push_back(kFolder + u"/второй.rcol");
+  Click(app, "EndConfirmation", "Command3");
+  EXPECT_TRUE(app.Ended());
+  EXPECT_NE(kit.files[kFolder + u"/второй.rcol"].find("p19 = 3,5\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rc::ui_test
