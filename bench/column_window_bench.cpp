@@ -16,7 +16,7 @@
 #include "qt/automation/qt_automation.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
-#include "ui/column_input.h"
+#include "calc/column_input.h"
 #include "ui/form7.h"
 
 namespace rc {

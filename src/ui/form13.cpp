@@ -2,7 +2,7 @@
 
 #include "report/column_texts.h"
 #include "ui/application.h"
-#include "ui/column_input.h"
+#include "calc/column_input.h"
 #include "ui/form12.h"
 #include "ui/printer_page.h"
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -139,6 +140,7 @@ void ExpectKeyAsTheWindowsShow(const QString& variantFile, const std::vector<std
   std::string section;
   std::vector<std::vector<std::string>> reportTrays;  // tray number, EMY, vapour leaving
   std::vector<std::string> sweep;
+  std::map<std::string, std::string> column;  // "dP total, Pa" -> its value, as the window shows it
   int summaries = 0;
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i].rfind("== ", 0) == 0) {
@@ -156,7 +158,17 @@ void ExpectKeyAsTheWindowsShow(const QString& variantFile, const std::vector<std
       reportTrays.push_back({tray, row.at(2), row.at(4)});
     }
     if (section == "== reflux sweep") sweep.push_back(t[i]);
+    if (section == "== column" && t[i].size() > 14 && !std::isdigit(static_cast<unsigned char>(t[i][3]))) {
+      const std::vector<std::string> value = Words(t[i].substr(14));
+      if (!value.empty()) column[t[i].substr(0, t[i].find_last_not_of(' ', 13) + 1)] = value[0];
+    }
   }
+  // The column's lines, as its results window writes them.
+  EXPECT_EQ(column["dP total, Pa"], k["dp_total"]);
+  EXPECT_EQ(column["height, m"], k["height"]);
+  EXPECT_EQ(column["flood max, %"], k["flood_max"]);
+  EXPECT_EQ(column["Qcond, kW"], k["q_cond"]);
+  EXPECT_EQ(column["Qreb, kW"], k["q_reb"]);
   EXPECT_EQ(summaries, 1);
   ASSERT_EQ(reportTrays.size(), 3u);
   EXPECT_EQ(reportTrays[0], (std::vector<std::string>{"1", k["emy_first"], k["y_first"]}));

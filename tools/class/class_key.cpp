@@ -2,8 +2,10 @@
 #include "class/class_key.h"
 
 #include "calc/calculations.h"
+#include "calc/column_input.h"
 #include "calc/kinetic_curve.h"
 #include "calc/reflux_sweep.h"
+#include "model/data_file.h"
 #include "model/text.h"
 #include "report/format.h"
 
@@ -12,6 +14,11 @@ namespace {
 
 constexpr int kCompositionDecimals = 4;  // EMY and compositions, as the tables show them
 constexpr int kRefluxDecimals = 4;       // R, as the reflux study writes it
+// The column's lines, as its results window shows them.
+constexpr int kDropDecimals = 1;         // [Pa]
+constexpr int kHeightDecimals = 3;       // [m]
+constexpr int kFloodingDecimals = 1;     // [%]
+constexpr int kDutyDecimals = 2;         // [kW]
 
 std::string Fixed(double value, int decimals) {
   return ToUtf8(FormatFixed(static_cast<float>(value), 0, static_cast<std::uint8_t>(decimals)));
@@ -38,7 +45,13 @@ const std::vector<KeyColumn>& KeyColumns() {
       {"yp", u"YP КИНЕТИЧЕСКОЙ ЛИНИИ", u"YP", kCompositionDecimals},
       {"r_opt", u"R ОПТ", u"Rопт", kRefluxDecimals},
       {"n_opt", u"N ПРИ R ОПТ", u"Nопт", 0},
-      // The column results (pressure drop, height, entrainment, heat loads) join here.
+      // The column, where the variant gives its third stage; blank where a value cannot
+      // be computed (the flooding of dual-flow trays, a reboiler duty not positive).
+      {"dp_total", u"СОПРОТИВЛЕНИЕ КОЛОННЫ, ПА", u"dP", kDropDecimals},
+      {"height", u"ВЫСОТА КОЛОННЫ, М", u"H", kHeightDecimals},
+      {"flood_max", u"НАИБОЛЬШИЙ % ЗАХЛЕБЫВАНИЯ", u"%захл", kFloodingDecimals},
+      {"q_cond", u"ТЕПЛО ДЕФЛЕГМАТОРА, КВТ", u"Qд", kDutyDecimals},
+      {"q_reb", u"ТЕПЛО КИПЯТИЛЬНИКА, КВТ", u"Qк", kDutyDecimals},
   };
   return columns;
 }
@@ -85,7 +98,18 @@ KeyOutcome ComputeKey(const DesignData& entered, TrayRange range) {
   out.values.push_back(Fixed(yp, kCompositionDecimals));
   out.values.push_back(Fixed(best.reflux, kRefluxDecimals));
   out.values.push_back(std::to_string(best.trays));
-  // The column results are appended here, in the order of KeyColumns().
+
+  std::optional<ColumnDesignResult> column;
+  if (HasThirdStageTexts(entered)) column = DesignColumn(ColumnDesignInputOf(entered, trays));
+  const auto shown = [&](const std::optional<double> ColumnDesignResult::*value, int decimals) {
+    const std::optional<double> v = column ? (*column).*value : std::nullopt;
+    out.values.push_back(v ? Fixed(static_cast<float>(*v), decimals) : std::string());
+  };
+  shown(&ColumnDesignResult::totalDrop, kDropDecimals);
+  shown(&ColumnDesignResult::height, kHeightDecimals);
+  shown(&ColumnDesignResult::floodingMax, kFloodingDecimals);
+  shown(&ColumnDesignResult::condenserDuty, kDutyDecimals);
+  shown(&ColumnDesignResult::reboilerDuty, kDutyDecimals);
   return out;
 }
 

@@ -1,6 +1,9 @@
 #include "class/class_pages.h"
 
+#include <algorithm>
+
 #include "class/class_entry.h"
+#include "model/data_file.h"
 #include "model/text.h"
 #include "qt/font_map.h"
 #include "qt/printing.h"
@@ -65,6 +68,12 @@ void TaskSheet(Surface& s, const ClassVariant& v) {
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) s.Print(ParameterRowText(d, n, kRowLead));
   }
+  if (!HasThirdStageTexts(d)) return;
+  s.Print();
+  s.Print(Spaces(kRowLead) + u"ДАННЫЕ ДЛЯ РАСЧЕТА КОЛОННЫ:");
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    s.Print(ParameterRowText(d, n, kRowLead));
+  }
 }
 
 }  // namespace
@@ -83,19 +92,30 @@ bool WriteKeyTable(const std::vector<ClassVariant>& variants, const QString& pat
   const std::vector<KeyColumn>& columns = KeyColumns();
   Bold(s, Spaces(kRowLead) + u"КЛЮЧ К ВАРИАНТАМ");
   s.Print();
-  std::u16string heading = Spaces(kRowLead) + LeftAligned(columns[0].heading, kFirstColumnWidth);
-  for (std::size_t c = 1; c < columns.size(); ++c) heading += RightAligned(columns[c].heading, kColumnWidth);
-  Bold(s, heading);
-  for (const ClassVariant& v : variants) {
-    if (s.CurrentY + s.LineHeight() > s.PageHeight()) {
-      s.NewPage();
-      Bold(s, heading);
+  // As many columns to a table as the page's width holds, each table with the variant
+  // number first; its heading is repeated on every page it runs on to.
+  const double characters = PrintablePageWidthTwips() / FontCharWidthTwips(ReportFont());
+  const std::size_t perTable = std::max<std::size_t>(
+      1, static_cast<std::size_t>((characters - kRowLead - kFirstColumnWidth) / kColumnWidth));
+  for (std::size_t first = 1; first < columns.size(); first += perTable) {
+    const std::size_t last = std::min(columns.size(), first + perTable);
+    std::u16string heading = Spaces(kRowLead) + LeftAligned(columns[0].heading, kFirstColumnWidth);
+    for (std::size_t c = first; c < last; ++c) heading += RightAligned(columns[c].heading, kColumnWidth);
+    KeepTogether(s, 2);
+    Bold(s, heading);
+    for (const ClassVariant& v : variants) {
+      if (s.CurrentY + s.LineHeight() > s.PageHeight()) {
+        s.NewPage();
+        Bold(s, heading);
+      }
+      std::u16string row = Spaces(kRowLead) + LeftAligned(DecimalText(v.number), kFirstColumnWidth);
+      for (std::size_t c = first; c < last && c - 1 < v.key.size(); ++c) {
+        row += RightAligned(FromUtf8(v.key[c - 1]), kColumnWidth);
+      }
+      s.Print(row);
     }
-    std::u16string row = Spaces(kRowLead) + LeftAligned(DecimalText(v.number), kFirstColumnWidth);
-    for (const std::string& value : v.key) row += RightAligned(FromUtf8(value), kColumnWidth);
-    s.Print(row);
+    s.Print();
   }
-  s.Print();
   for (const KeyColumn& c : columns) {
     s.Print(Spaces(kRowLead) + LeftAligned(c.heading, kColumnWidth) + u"- " + c.caption);
   }

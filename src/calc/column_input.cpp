@@ -1,4 +1,4 @@
-#include "ui/column_input.h"
+#include "calc/column_input.h"
 
 #include <algorithm>
 
