@@ -32,18 +32,7 @@ void Form12::Load() {
   list.height = kListHeight;
   CentreHorizontally(list);
 
-  const struct {
-    Control& button;
-    const char16_t* caption;
-    int top;
-  } buttons[] = {{acceptButton, u"НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 5100},
-                 {correctButton, u"ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 5700},
-                 {endOfCorrectionsButton, u"КОНЕЦ ИСПРАВЛЕНИЙ", 6300}};
-  for (const auto& b : buttons) {
-    b.button.caption = b.caption;
-    b.button.top = b.top;
-    CentreHorizontally(b.button);
-  }
+  PlaceReviewButtons(5100, 5700, 6300);
   CentreHorizontally(instruction);
   instruction.top = kInstructionTop;
 

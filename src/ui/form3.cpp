@@ -37,18 +37,7 @@ void Form3::Load() {
   list.height = kListHeight;
   CentreHorizontally(list);
 
-  const struct {
-    Control& button;
-    const char16_t* caption;
-    int top;
-  } buttons[] = {{acceptButton, u"НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 3600},
-                 {correctButton, u"ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 4200},
-                 {endOfCorrectionsButton, u"КОНЕЦ ИСПРАВЛЕНИЙ", 4800}};
-  for (const auto& b : buttons) {
-    b.button.caption = b.caption;
-    b.button.top = b.top;
-    CentreHorizontally(b.button);
-  }
+  PlaceReviewButtons(3600, 4200, 4800);
   acceptButton.onClick = [this] { Accept(); };
   correctButton.onClick = [this] { Correct(); };
   endOfCorrectionsButton.onClick = [this] { EndOfCorrections(); };

@@ -37,22 +37,11 @@ void Form5::Load() {
   heading.foreColor = kBlue;
   CentreHorizontally(heading);
 
-  const struct {
-    Control& button;
-    const char16_t* caption;
-    int top;
-  } buttons[] = {{acceptButton, u"НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 5100},
-                 {correctButton, u"ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", 5700},
-                 {endOfCorrectionsButton, u"КОНЕЦ ИСПРАВЛЕНИЙ", 6300},
-                 {*capsButton, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ", 900},
-                 {*noCapsButton, u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ", 900}};
-  for (const auto& b : buttons) {
-    b.button.caption = b.caption;
-    b.button.top = b.top;
-  }
-  for (Control* c : {&acceptButton, &correctButton, &endOfCorrectionsButton, &instruction}) {
-    CentreHorizontally(*c);
-  }
+  PlaceReviewButtons(5100, 5700, 6300);
+  capsButton->caption = u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
+  noCapsButton->caption = u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ";
+  capsButton->top = noCapsButton->top = 900;
+  CentreHorizontally(instruction);
   instruction.top = kInstructionTop;
   PlaceSideBySide(*this, *capsButton, *noCapsButton);
 

@@ -99,32 +99,31 @@ void Form7::Load() {
   changeButton.onClick = [this] { OpenFullCorrection(app()); };
   endButton.onClick = [this] { app().End(); };
 
-  diagramButton.caption = u"ДИАГРАММА Y–X";
-  diagramButton.width = kDiagramButtonWidth;
-  diagramButton.height = kButtonHeight;
-  diagramButton.left = kDiagramButtonLeft;
-  diagramButton.top = kFirstButtonTop;
-  diagramButton.backColor = kDiagramButtonColour;
-  diagramButton.font = kButtonFont;
-  diagramButton.onClick = [this] { OpenDiagramWindow(app()); };
-
-  columnButton.caption = u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС";
-  columnButton.width = kDiagramButtonWidth;
-  columnButton.height = kButtonHeight;
-  columnButton.left = kDiagramButtonLeft;
-  columnButton.top = kColumnButtonTop;
-  columnButton.backColor = kColumnButtonColour;
-  columnButton.font = kButtonFont;
-  columnButton.onClick = [this] { OpenColumnDesign(app()); };
-
-  saveButton.caption = u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ";
-  saveButton.width = kDiagramButtonWidth;
-  saveButton.height = kButtonHeight;
-  saveButton.left = kDiagramButtonLeft;
-  saveButton.top = kSaveButtonTop;
-  saveButton.backColor = kSaveButtonColour;
-  saveButton.font = kButtonFont;
-  saveButton.onClick = [this] { SaveDataToFile(app(), *this); };
+  // The right margin, one row each, from the top: the diagram, the column, the save.
+  const struct {
+    Control& button;
+    const char16_t* caption;
+    int top;
+    Colour background;
+    std::function<void()> onClick;
+  } margin[] = {
+      {diagramButton, u"ДИАГРАММА Y–X", kFirstButtonTop, kDiagramButtonColour,
+       [this] { OpenDiagramWindow(app()); }},
+      {columnButton, u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", kColumnButtonTop,
+       kColumnButtonColour, [this] { OpenColumnDesign(app()); }},
+      {saveButton, u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kSaveButtonTop, kSaveButtonColour,
+       [this] { SaveDataToFile(app(), *this); }},
+  };
+  for (const auto& m : margin) {
+    m.button.caption = m.caption;
+    m.button.width = kDiagramButtonWidth;
+    m.button.height = kButtonHeight;
+    m.button.left = kDiagramButtonLeft;
+    m.button.top = m.top;
+    m.button.backColor = m.background;
+    m.button.font = kButtonFont;
+    m.button.onClick = m.onClick;
+  }
   // A reflex Enter starts the kinetic line, not the end of the program (the first tab
   // stop).
   SetFocus(kineticLineButton);

@@ -104,6 +104,21 @@ ListWindow::ListWindow(Application& app, std::string name, int buttons)
   instruction.centred = true;
 }
 
+void ListWindow::PlaceReviewButtons(int acceptTop, int correctTop, int endTop) {
+  const struct {
+    Control& button;
+    const char16_t* caption;
+    int top;
+  } buttons[] = {{acceptButton, u"НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", acceptTop},
+                 {correctButton, u"ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ", correctTop},
+                 {endOfCorrectionsButton, u"КОНЕЦ ИСПРАВЛЕНИЙ", endTop}};
+  for (const auto& b : buttons) {
+    b.button.caption = b.caption;
+    b.button.top = b.top;
+    CentreHorizontally(b.button);
+  }
+}
+
 void ListWindow::EnterCorrectionMode() {
   surface().Cls();
   caption = kCorrectionCaption;

@@ -119,6 +119,10 @@ class ListWindow : public Window {
   // text.
   void ShowFault(const FaultDisplay& fault);
 
+  // The accept, change and end-of-corrections buttons with their captions, centred, one
+  // under the other at the tops given [twips].
+  void PlaceReviewButtons(int acceptTop, int correctTop, int endTop);
+
   // Left edge that centres the control on the window.
   void CentreHorizontally(Control& control) const { control.left = width / 2 - control.width / 2; }
   // Prints one line of text at a pen position.
