@@ -8,10 +8,10 @@
 namespace rc {
 namespace {
 
-constexpr double kPlotLeft = 1500;               // [twips]
-constexpr double kPlotSide = 7800;               // [twips] the unit square
-constexpr double kPlotTopGap = 250;              // [twips] under the title
-constexpr double kUnderPlot = 650;               // [twips] tick labels and the x title
+constexpr double kPlotLeft = kPlotPageLeft;      // [twips]
+constexpr double kPlotSide = kPlotPageRight - kPlotPageLeft;  // [twips] the unit square
+constexpr double kPlotTopGap = kPlotPageTopGap;  // [twips] under the title
+constexpr double kUnderPlot = kPlotUnderArea;    // [twips] tick labels and the x title
 constexpr double kTableLeft = 1500;              // [twips] pen x of the profile lines
 constexpr std::uint8_t kTrayWidth = 4, kFieldWidth = 10;
 
@@ -22,19 +22,9 @@ void PrintLine(Surface& printer, double x, const std::u16string& text) {
 
 }  // namespace
 
-void PrintDiagramPageHeader(Surface& printer, const std::u16string& studentName,
-                            const std::u16string& dateTime, const std::u16string& title, double x) {
-  for (int i = 0; i < 3; ++i) printer.Print();
-  printer.Print(ReportHeaderLine(studentName, dateTime));
-  printer.Print();
-  printer.FontBold = true;
-  PrintLine(printer, x, title);
-  printer.FontBold = false;
-}
-
 TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
                         const std::u16string& dateTime, char16_t decimalSeparator) {
-  PrintDiagramPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle, kPlotLeft);
+  PrintPlotPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle);
 
   // The plot with its tick labels and messages under it; a header so long that they
   // would pass the page bottom sends them to the top of the next page.
@@ -64,7 +54,7 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
       // header and the profile's headings.
       if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
         printer.NewPage();
-        PrintDiagramPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle, kPlotLeft);
+        PrintPlotPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle);
         printer.Print();
         printer.FontBold = true;
         PrintLine(printer, kTableLeft, kTrayProfileTitle);

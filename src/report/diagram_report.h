@@ -10,12 +10,6 @@ namespace rc {
 
 inline constexpr char16_t kDiagramReportTitle[] = u"ДИАГРАММА Y–X РЕКТИФИКАЦИОННОЙ КОЛОННЫ";
 
-// The top of a diagram's page: three blank lines, the student's name and the date text
-// (dateTime, from DateTimeText) as in the reports' header line, a blank line, and the
-// title in bold with its start at x.
-void PrintDiagramPageHeader(Surface& printer, const std::u16string& studentName,
-                            const std::u16string& dateTime, const std::u16string& title, double x);
-
 // dateTime is the text of DateTimeText. The plotting area of the diagram is returned
 // so that a reader of the page can find its points.
 TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "report/format.h"
+#include "report/printed_reports.h"
 
 namespace rc {
 namespace {
@@ -111,6 +112,17 @@ void PlotFrame::DrawLegend(Surface& s, const std::vector<LegendEntry>& entries,
     s.TextAt(sampleRight + kLegendPad, y, e.text, textColour);
     y += line;
   }
+}
+
+void PrintPlotPageHeader(Surface& printer, const std::u16string& studentName,
+                         const std::u16string& dateTime, const std::u16string& title) {
+  for (int i = 0; i < 3; ++i) printer.Print();
+  printer.Print(ReportHeaderLine(studentName, dateTime));
+  printer.Print();
+  printer.FontBold = true;
+  printer.CurrentX = kPlotPageLeft;
+  printer.Print(title);
+  printer.FontBold = false;
 }
 
 }  // namespace rc

@@ -36,6 +36,23 @@ struct LegendEntry {
 };
 
 inline constexpr Colour kPlotGridColour = Rgb(215, 215, 215);
+// The texts of the plots, on the window and on paper: labels and legends, and the bold
+// message lines under a plot.
+inline constexpr Colour kPlotTextColour = Rgb(0, 0, 192);
+inline constexpr Colour kPlotMessageColour = Rgb(255, 0, 0);
+
+// A plot's printed page [twips]: the plots from kPlotPageLeft to kPlotPageRight, their top
+// kPlotPageTopGap under the title, kPlotUnderArea under each for its tick labels and x title.
+inline constexpr double kPlotPageLeft = 1500;
+inline constexpr double kPlotPageRight = 9300;
+inline constexpr double kPlotPageTopGap = 250;
+inline constexpr double kPlotUnderArea = 650;
+
+// The top of a plot's page: three blank lines, the student's name and the date text
+// (dateTime, from DateTimeText) as in the reports' header line, a blank line, and the
+// title in bold from kPlotPageLeft.
+void PrintPlotPageHeader(Surface& printer, const std::u16string& studentName,
+                         const std::u16string& dateTime, const std::u16string& title);
 inline constexpr Colour kPlotFrameColour = Rgb(0, 0, 0);
 inline constexpr Colour kPlotBackColour = Rgb(255, 255, 255);
 

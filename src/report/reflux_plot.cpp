@@ -1,3 +1,4 @@
+#include "model/text.h"
 #include "report/reflux_plot.h"
 
 #include <algorithm>
@@ -5,10 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "report/diagram_report.h"
 #include "report/printed_report_lines.h"
 #include "report/reflux_texts.h"
-#include "report/yx_diagram.h"
 
 namespace rc {
 namespace {
@@ -26,8 +25,8 @@ constexpr double kFinestRefluxStep = 1e-4;  // [-] so that tick labels need at m
 constexpr double kCharWidthPerLine = 0.62;
 
 // Print layout [twips]: as the diagram's page.
-constexpr double kPageLeft = 1500, kPageRight = 9300;
-constexpr double kPagePlotHeight = 3600, kPageTopGap = 250, kUnderPlot = 650;
+constexpr double kPageLeft = kPlotPageLeft, kPageRight = kPlotPageRight;
+constexpr double kPagePlotHeight = 3600, kPageTopGap = kPlotPageTopGap, kUnderPlot = kPlotUnderArea;
 
 // A round grid step giving about `lines` grid lines over span: 1, 2 or 5 times a power
 // of ten.
@@ -160,7 +159,7 @@ void RefusedMarks(Surface& s, const PlotFrame& f, const RefluxSweep& sweep) {
                                                                  : TextAnchor::Centre;
     const double x = anchor == TextAnchor::Start ? from : anchor == TextAnchor::End ? to : middle;
     const double y = a.bottom - kRefusedSize - (1 + run % 2) * s.LineHeight();
-    s.TextAt(x, y, tooMany ? u"> 120" : u"ОШИБКА", colour, anchor);
+    s.TextAt(x, y, tooMany ? u"> " + DecimalText(kMaxTrays) : u"ОШИБКА", colour, anchor);
     ++run;
     k = last + 1;
   }
@@ -181,7 +180,7 @@ std::vector<LegendEntry> Legend(const RefluxSweep& sweep) {
                        [o](const RefluxPoint& p) { return p.outcome == o; });
   };
   if (any(Outcome::TooManyTrays)) {
-    entries.push_back({u"больше 120 тарелок", kRefluxTooManyColour, false, false, true,
+    entries.push_back({u"больше " + DecimalText(kMaxTrays) + u" тарелок", kRefluxTooManyColour, false, false, true,
                        MarkerShape::Diamond});
   }
   if (any(Outcome::Refused)) {
@@ -193,7 +192,7 @@ std::vector<LegendEntry> Legend(const RefluxSweep& sweep) {
 
 void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool volume,
               char16_t separator) {
-  f.DrawFrame(s, separator, kDiagramTextColour);
+  f.DrawFrame(s, separator, kPlotTextColour);
   const RefluxPoint& own = At(sweep, kOwnRefluxPoint);
   const RefluxPoint* best = sweep.optimum ? &At(sweep, *sweep.optimum) : nullptr;
   f.ClipToArea(s);
@@ -247,18 +246,18 @@ void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayo
   DrawPlot(s, RefluxTraysFrame(sweep, layout.trays), sweep, false, separator);
   DrawPlot(s, RefluxVolumeFrame(sweep, layout.volume), sweep, true, separator);
   // The legend alone in its rectangle, in the way a plot places its own.
-  PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(sweep), kDiagramTextColour);
+  PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(sweep), kPlotTextColour);
   const bool bold = s.FontBold;
   s.FontBold = true;
   s.TextAt(layout.trays.left, layout.lineTop, RefluxSummaryLine(sweep, separator),
-           kDiagramMessageColour);
+           kPlotMessageColour);
   s.FontBold = bold;
 }
 
 void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
                       const RefluxSweep& sweep, const std::u16string& dateTime,
                       char16_t separator) {
-  PrintDiagramPageHeader(printer, studentName, dateTime, kRefluxStudyTitle, kPageLeft);
+  PrintPlotPageHeader(printer, studentName, dateTime, kRefluxStudyTitle);
 
   const double line = printer.LineHeight();
   // Both plots, the line and the legend under them: a header so long that they would pass

@@ -19,7 +19,7 @@ std::u16string TraysText(const RefluxPoint& p) {
     case RefluxPoint::Outcome::Completed:
       return u"N = " + DecimalText(p.trays);
     case RefluxPoint::Outcome::TooManyTrays:
-      return u"N > 120";
+      return u"N > " + DecimalText(kMaxTrays);
     case RefluxPoint::Outcome::Refused:
       break;
   }
@@ -36,7 +36,7 @@ std::u16string RefluxSweepRow(const RefluxPoint& p, char16_t sep) {
       row += p.feedTray ? RightAligned(DecimalText(*p.feedTray), kCountWidth) : Spaces(kCountWidth);
       return row + FormatFixed(p.traysTimesRefluxPlusOne, kVolumeWidth, 2, sep);
     case RefluxPoint::Outcome::TooManyTrays:
-      row += u"  >120";
+      row += PadWidth(u">" + DecimalText(kMaxTrays), 6) + u">" + DecimalText(kMaxTrays);
       break;
     case RefluxPoint::Outcome::Refused:
       row += u" ERROR";

@@ -252,7 +252,7 @@ std::u16string DiagramSummaryText(const TrayByTrayRun& run) {
 void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator) {
   const bool trays = content.trays && content.trays->Count() > 0;
-  frame.DrawFrame(s, decimalSeparator, kDiagramTextColour);
+  frame.DrawFrame(s, decimalSeparator, kPlotTextColour);
   frame.ClipToArea(s);
   frame.Curve(s, {{0, 0}, {1, 1}}, kDiagonalColour);
   Occupied taken;
@@ -261,18 +261,18 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame, taken);
   if (trays) DrawStaircase(s, *content.trays, frame, taken);
   s.NoClip();
-  frame.DrawLegend(s, Legend(content), kDiagramTextColour);
+  frame.DrawLegend(s, Legend(content), kPlotTextColour);
 
   const bool bold = s.FontBold;
   s.FontBold = true;
   double y = belowY;
   const double left = frame.Area().left;
   if (trays) {
-    s.TextAt(left, y, DiagramSummaryText(*content.trays), kDiagramMessageColour);
+    s.TextAt(left, y, DiagramSummaryText(*content.trays), kPlotMessageColour);
     y += s.LineHeight();
   }
   for (const std::u16string& message : content.refusals) {
-    s.TextAt(left, y, message, kDiagramMessageColour);
+    s.TextAt(left, y, message, kPlotMessageColour);
     y += s.LineHeight();
   }
   s.FontBold = bold;

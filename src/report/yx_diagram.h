@@ -26,8 +26,6 @@ inline constexpr Colour kOperatingColour = Rgb(0, 0, 255);
 inline constexpr Colour kKineticColour = Rgb(255, 0, 0);
 inline constexpr Colour kStaircaseColour = Rgb(150, 0, 150);
 inline constexpr Colour kFeedTrayColour = Rgb(190, 80, 0);  // a dark orange that reads on white
-inline constexpr Colour kDiagramTextColour = Rgb(0, 0, 192);
-inline constexpr Colour kDiagramMessageColour = Rgb(255, 0, 0);
 
 // The unit square of compositions in the plotting area given.
 PlotFrame YXDiagramFrame(const TwipRect& area);
