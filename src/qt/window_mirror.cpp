@@ -76,7 +76,20 @@ void WindowMirror::StayAbove(WindowMirror* owner) {
 }
 
 QWidget* WindowMirror::ControlWidget(const std::string& name) const {
-  const auto it = views_.find(name);
+  if (!window_) return nullptr;
+  const Control* control = window_->FindControl(name);
+  return control ? ControlWidget(*control) : nullptr;
+}
+
+const Control* WindowMirror::ControlOf(const QObject* widget) const {
+  for (const auto& [control, view] : views_) {
+    if (view.widget == widget) return control;
+  }
+  return nullptr;
+}
+
+QWidget* WindowMirror::ControlWidget(const Control& control) const {
+  const auto it = views_.find(&control);
   return it == views_.end() ? nullptr : it->second.widget;
 }
 
@@ -98,7 +111,7 @@ bool WindowMirror::Sync(Window& window) {
   }
 
   for (const auto& control : window.Controls()) {
-    ControlView& view = views_[control->name];
+    ControlView& view = views_[control.get()];
     if (!view.widget) view.widget = Create(*control);
     SyncControl(*control, view);
   }
@@ -126,7 +139,9 @@ bool WindowMirror::Sync(Window& window) {
 
   if (window.FocusRequest() != focusRequest_) {
     focusRequest_ = window.FocusRequest();
-    if (QWidget* target = ControlWidget(window.FocusName())) target->setFocus(Qt::OtherFocusReason);
+    if (const Control* focus = window.Focus()) {
+      if (QWidget* target = ControlWidget(*focus)) target->setFocus(Qt::OtherFocusReason);
+    }
   }
   MoveFocusOffHiddenControl();
   return appeared;
@@ -142,23 +157,23 @@ void WindowMirror::MoveFocusOffHiddenControl() {
   if (focused && (!focused->isVisibleTo(this) || !focused->isEnabled())) focused->clearFocus();
 }
 
-Control* WindowMirror::Usable(const std::string& name) const {
+Control* WindowMirror::Usable(const Control* control) const {
   if (!window_) return nullptr;
   for (const auto& c : window_->Controls()) {
-    if (c->name == name) return c->visible && c->enabled ? c.get() : nullptr;
+    if (c.get() == control) return c->visible && c->enabled ? c.get() : nullptr;
   }
   return nullptr;
 }
 
 QWidget* WindowMirror::Create(const Control& control) {
   QWidget* widget = nullptr;
-  const std::string name = control.name;
+  const Control* shown = &control;
   QPointer<WindowMirror> self(this);
   switch (control.kind) {
     case ControlKind::Button: {
       auto* button = new CaptionButton(this);
-      connect(button, &QPushButton::clicked, this, [self, name] {
-        if (self) self->ClickButton(name);
+      connect(button, &QPushButton::clicked, this, [self, shown] {
+        if (self) self->ClickButton(shown);
       });
       widget = button;
       break;
@@ -178,15 +193,15 @@ QWidget* WindowMirror::Create(const Control& control) {
       // Rows are shown whole: a row wider than the list scrolls sideways, never "…".
       list->setTextElideMode(Qt::ElideNone);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-      connect(list, &QListWidget::itemClicked, this, [self, name, list](QListWidgetItem* item) {
-        if (self) self->ClickList(name, list->row(item));
+      connect(list, &QListWidget::itemClicked, this, [self, shown, list](QListWidgetItem* item) {
+        if (self) self->ClickList(shown, list->row(item));
       });
       list->installEventFilter(this);
       widget = list;
       break;
     }
   }
-  widget->setObjectName(QString::fromStdString(name));
+  widget->setObjectName(QString::fromStdString(control.name));
   return widget;
 }
 
@@ -299,15 +314,15 @@ void WindowMirror::SyncTabOrder(const Window& window) {
                    [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
   QWidget* previous = nullptr;
   for (const Control* c : order) {
-    QWidget* widget = ControlWidget(c->name);
+    QWidget* widget = ControlWidget(*c);
     if (!c->tabStop || !widget) continue;
     if (previous) QWidget::setTabOrder(previous, widget);
     previous = widget;
   }
 }
 
-void WindowMirror::ClickButton(const std::string& name) {
-  const Control* button = Usable(name);
+void WindowMirror::ClickButton(const Control* shown) {
+  const Control* button = Usable(shown);
   if (!button) return;
   std::function<void()> handler = button->onClick;
   toolkit_.RunEvent([handler] {
@@ -328,15 +343,15 @@ bool WindowMirror::eventFilter(QObject* watched, QEvent* event) {
   if (list && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list->currentRow() >= 0) {
-      ClickList(list->objectName().toStdString(), list->currentRow());
+      ClickList(ControlOf(list), list->currentRow());
       return true;
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void WindowMirror::ClickList(const std::string& name, int row) {
-  Control* list = Usable(name);
+void WindowMirror::ClickList(const Control* shown, int row) {
+  Control* list = Usable(shown);
   if (!list || row < 0) return;
   std::function<void()> handler = list->onClick;
   toolkit_.RunEvent([list, row, handler] {

@@ -33,6 +33,9 @@ class WindowMirror : public QWidget {
   // The window has gone: nothing of it may be touched any more.
   void Detach() { window_ = nullptr; }
 
+  // The widget showing the control, or nullptr.
+  QWidget* ControlWidget(const Control& control) const;
+  // The widget of the window's control of that name (the name the window gives it).
   QWidget* ControlWidget(const std::string& name) const;
 
  protected:
@@ -61,16 +64,18 @@ class WindowMirror : public QWidget {
   void SyncTabOrder(const Window& window);
   // The focus leaves a control that has been hidden or disabled.
   void MoveFocusOffHiddenControl();
-  // The window's control of that name when it is visible and enabled, else nullptr: a
+  // The control when it is still the window's and is visible and enabled, else nullptr: a
   // click or a key reaching a hidden or disabled control does nothing.
-  Control* Usable(const std::string& name) const;
-  void ClickButton(const std::string& name);
-  void ClickList(const std::string& name, int row);
+  Control* Usable(const Control* control) const;
+  void ClickButton(const Control* button);
+  void ClickList(const Control* list, int row);
+  // The control a widget shows, or nullptr.
+  const Control* ControlOf(const QObject* widget) const;
 
   QtToolkit& toolkit_;
   Window* window_;
   std::uint64_t serial_;
-  std::map<std::string, ControlView> views_;
+  std::map<const Control*, ControlView> views_;  // keyed by the control they show
   std::uint64_t revision_ = ~0ull;
   std::uint64_t focusRequest_ = 0;
   Colour backColor_ = 0xFFFFFFFF;

@@ -26,6 +26,7 @@ Window::Window(Application& app, std::string name)
 Window::~Window() = default;
 
 Control& Window::Add(std::string name, ControlKind kind) {
+  if (FindControl(name)) throw std::invalid_argument("a second control " + name + " on " + name_);
   auto c = std::make_unique<Control>();
   c->name = std::move(name);
   c->kind = kind;
@@ -56,7 +57,7 @@ void Window::CloseByUser() {
 }
 
 void Window::SetFocus(Control& c) {
-  focus_ = c.name;
+  focus_ = &c;
   ++focusRequest_;
 }
 

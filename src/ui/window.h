@@ -86,6 +86,8 @@ class Window {
   void Show() { visible = true; }
   void Hide() { visible = false; }
 
+  // Adds a control under a name no other control of the window has (a second control of
+  // the same name is a fault of the program: std::invalid_argument).
   Control& Add(std::string name, ControlKind kind);
   Control& control(const std::string& name);
   // The control of that name, or nullptr when the window has none.
@@ -95,7 +97,9 @@ class Window {
   // Keyboard focus: the control asked for last, and a counter that changes with every
   // request so a toolkit can tell a new request from an old one.
   void SetFocus(Control& c);
-  const std::string& FocusName() const { return focus_; }
+  const Control* Focus() const { return focus_; }
+  // The name of the control asked for last; empty for none.
+  std::string FocusName() const { return focus_ ? focus_->name : std::string(); }
   std::uint64_t FocusRequest() const { return focusRequest_; }
 
   // The drawing surface with its pen; Print uses the window font's line height.
@@ -110,7 +114,7 @@ class Window {
   std::string name_;
   std::uint64_t serial_;
   std::vector<std::unique_ptr<Control>> controls_;
-  std::string focus_;
+  const Control* focus_ = nullptr;
   std::uint64_t focusRequest_ = 0;
   Surface surface_;
 };

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "first_stage.h"
 
 namespace rc {
@@ -52,6 +54,17 @@ TEST(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
   EXPECT_EQ(credit.caption.find(u'\r'), std::u16string::npos);
   EXPECT_EQ(credit.left, 8157);  // centred under Command3
   EXPECT_EQ(credit.top, 6815);
+}
+
+// A control is known by itself: a second control under a name the window already gives
+// one is refused, so no click or focus can reach the wrong one.
+TEST(Window, RefusesASecondControlOfTheSameName) {
+  RecordingToolkit tk;
+  Application app(tk);
+  StartProgram(app);
+  Window& f1 = Form(app, "Form1");
+  EXPECT_THROW(f1.Add("Command2", ControlKind::Button), std::invalid_argument);
+  EXPECT_NO_THROW(f1.Add("Command9", ControlKind::Button));
 }
 
 TEST(Form1, ButtonGapsFollowTheActualWidths) {
