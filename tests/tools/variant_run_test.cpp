@@ -326,7 +326,7 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
   EXPECT_FALSE(faulty.files.contains(QStringLiteral("report-column.pdf")));
 }
 
-// The data the program saved at the end of the first session are a variant of their
+// The data the program saved at the end of the last session are a variant of their
 // own, and play the same session.
 TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
   const PlayedVariant& run = Play("sieve");

@@ -11,7 +11,7 @@
 //   diagram-kinetic.png, diagram-tray-by-tray.png the diagram window after each calculation
 //   diagram.pdf              the diagram printed after the tray-by-tray calculation
 //   saved.rcol               the data, saved by the program's own save button at the
-//                            end of the first session (a variant file itself)
+//                            end of the last session (a variant file itself)
 // The transcript's section "== tray profile" holds one line per tray of the tray-by-tray
 // calculation: the tray number in 4 characters, then liquid x, vapour entering, y*(x),
 // vapour leaving, EMY and clear-liquid height, each in 10 with 4 decimals; " *" on the
