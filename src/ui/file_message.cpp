@@ -60,6 +60,8 @@ void FileMessage::Open(Window& owner, const std::u16string& statementText,
   }
   goOnButton.left = (kWidth - kButtonWidth) / 2;
   goOnButton.top = kButtonTop;
+  // Above the window it speaks of, as every "Внимание !" dialog stands.
+  ownerSerial = owner.Serial();
   left = owner.left + RoundTwips((owner.width - kWidth) / 2.0);
   top = owner.top + RoundTwips((owner.height - kHeight) / 2.0);
   Show();
