@@ -5,20 +5,11 @@
 #include "report/input_rows.h"
 #include "ui/form13.h"
 #include "ui/form7.h"
+#include "ui/parameter_list_layout.h"
 #include "ui/prompts.h"
 
 namespace rc {
-namespace {
-
-constexpr int kListTop = 500;          // [twips]
-constexpr int kListHeight = 4400;      // [twips] the 16 rows with room to spare
-constexpr int kEntryPromptY = 1100;    // [twips] prompt of list row r at + 195 r
-constexpr int kCorrectPromptY = 1295;  // [twips]
-constexpr int kFaultRowsY = 1210;      // [twips] printed row r at + 195 r
-constexpr int kRowStep = 195;          // [twips]
-constexpr int kInstructionTop = 6000;  // [twips] in correction mode
-
-}  // namespace
+using namespace parameter_list;
 
 Form12::Form12(Application& app) : ListWindow(app, "Form12", 3) {}
 

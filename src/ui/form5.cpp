@@ -3,21 +3,12 @@
 #include "model/checks.h"
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
+#include "ui/parameter_list_layout.h"
 #include "ui/prompts.h"
 #include "report/input_rows.h"
 
 namespace rc {
-namespace {
-
-constexpr int kListTop = 500;          // [twips] the list while parameters are shown
-constexpr int kListHeight = 4400;      // [twips]
-constexpr int kEntryPromptY = 1100;    // [twips] prompt of list row r at + 195 r
-constexpr int kCorrectPromptY = 1295;  // [twips]
-constexpr int kFaultRowsY = 1210;      // [twips] printed row r at + 195 r
-constexpr int kRowStep = 195;          // [twips]
-constexpr int kInstructionTop = 6000;  // [twips] in correction mode
-
-}  // namespace
+using namespace parameter_list;
 
 Form5::Form5(Application& app) : ListWindow(app, "Form5", 5) {}
 
