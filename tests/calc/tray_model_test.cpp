@@ -107,12 +107,14 @@ TEST(Correlations, BubbleCapTraysAgreeWithHandValues) {
       // 0.0419 + 0.19*0.05 - 0.0135*0.8*1.7 + 2.46*0.004/(0.7*1.2*1)
       //   = 0.0419 + 0.0095 - 0.01836 + 0.0117143 = 0.0447543
       {"hcl", ClearLiquidHeightBubbleCap(g, 0.05, 0.8, 1.7, 0.004, 1.2, 1), 0.0447543, 1e-7},
-      // 0.0419 + 0.0057 - 0.0135*1.0*1.6 + 2.46*0.007/(0.7*1.0*2) = 0.0419 + 0.0057 - 0.0216 + 0.0123
-      {"hcl, two paths", ClearLiquidHeightBubbleCap(g, 0.03, 1.0, 1.6, 0.007, 1.0, 2), 0.0383, 1e-7},
-      // Tray by tray 150*0.008/(1*1.2) = 1; the kinetic line 105.12*0.008/(0.7*1.2*1) = 0.84096/0.84,
-      // 0.11 % more.
+      // 0.0419 + 0.19*0.03 - 0.0135*1.0*1.6 + 2.46*0.007/(0.7*1.0*2)
+      //   = 0.0419 + 0.0057 - 0.0216 + 0.0123
+      {"hcl 2 paths", ClearLiquidHeightBubbleCap(g, 0.03, 1.0, 1.6, 0.007, 1.0, 2), 0.0383, 1e-7},
+      // Tray by tray 150*0.008/(1*1.2) = 1; the kinetic line 105.12*0.008/(0.7*1.2*1)
+      //   = 0.84096/0.84, 0.11 % more.
       {"G trays", BubbleCapLiquidTerm(g, 0.008, 1.2, 1, Calculation::TrayByTray), 1.0, 1e-12},
-      {"G kinetic", BubbleCapLiquidTerm(g, 0.008, 1.2, 1, Calculation::KineticLine), 1.001143, 1e-6},
+      {"G kinetic", BubbleCapLiquidTerm(g, 0.008, 1.2, 1, Calculation::KineticLine), 1.001143,
+       1e-6},
       // 0.01 * 273/(22.4*375) * (0.8/0.8) * (0.776 + 4.63*0.05 - 0.238*1*1.7 + 1) * 1.7
       //   * sqrt(0.1/(0.001*0.01)) = 0.01 * 0.0325 * 1.6029 * 1.7 * 100 = 0.0885602
       {"betaY", VapourCoefBubbleCap(g, 0.8, 1.7, 1.0, 0.01, 375, 0.8, 0.05, 0.1), 0.0885602, 1e-7},
@@ -136,8 +138,8 @@ TEST(Correlations, SieveAndValveTraysAgreeWithHandValues) {
        1e-7},
       // 6240*0.04*sqrt(0.00175*0.0001*0.01/(0.785*1*1*0.8*0.5*0.31))/0.1
       //   = 249.6 * sqrt(1.797822e-8) / 0.1 = 249.6 * 1.340829e-4 / 0.1
-      {"betaX", LiquidCoefWithoutCaps(g, 0.04, 0.00175, 0.5, 0.01, 0.3, 0.1, 0.0001, 1, 0.8), 0.334671,
-       1e-6},
+      {"betaX", LiquidCoefWithoutCaps(g, 0.04, 0.00175, 0.5, 0.01, 0.3, 0.1, 0.0001, 1, 0.8),
+       0.334671, 1e-6},
   });
 }
 
