@@ -77,63 +77,17 @@ struct TrayEvaluation {
 TrayEvaluation EvaluateTray(const ColumnParameters& column, const TrayConditions& at);
 TrayEvaluation EvaluateTray(const DesignData& data, const TrayConditions& at);
 
+// ---- Quantities of the column the other calculations share ----
+
+double FeedMolarMass(const ColumnParameters& c);                          // MF [kg/kmol]
+double LiquidMolarVolume(Guard& g, const ColumnParameters& c, double x);  // Vm [m^3/kmol]
 // Liquid molar volume at x divided by the molar mass of the feed. [m^3/kg]
 double LiquidVolumePerFeedMass(const ColumnParameters& c, double x);
-
-// ---- The correlations, one per quantity. ----
-
-// Feed and column loads.
-double FeedMolarMass(const ColumnParameters& c);                        // MF [kg/kmol]
-double LiquidMolarVolume(Guard& g, const ColumnParameters& c, double x);  // Vm [m^3/kmol]
-double DistillatePerFeed(Guard& g, const ColumnParameters& c);          // p [-]
-double FeedPerDistillate(Guard& g, const ColumnParameters& c);          // Fbar [-]
+double DistillatePerFeed(Guard& g, const ColumnParameters& c);            // p [-]
+double FeedPerDistillate(Guard& g, const ColumnParameters& c);            // Fbar [-]
 // V/L of the section as the tray-by-tray calculation forms it. [-]
 double VapourToLiquidRatio(Guard& g, const ColumnParameters& c, Section section);
-double LiquidVolumeFlowKinetic(Guard& g, const ColumnParameters& c, double mf, double x,
-                               Section section);                        // Lv [m^3/s]
-double LiquidVolumeFlowTrayByTray(Guard& g, const ColumnParameters& c, double x,
-                                  Section section);                     // Lv [m^3/s]
-double VapourVelocity(Guard& g, const ColumnParameters& c, double mf);  // w [m/s]
-
-// Phase properties.
-double LiquidViscosity(Guard& g, const ColumnParameters& c, double x);  // mux [cP]
-double VapourMolarMass(const ColumnParameters& c, double y);            // My [kg/kmol]
-double SqrtVapourDensity(Guard& g, const ColumnParameters& c, double y);  // sqrt(rhoy) [sqrt(kg/m^3)]
-double VapourViscosity(Guard& g, const ColumnParameters& c, double y);  // muy [cP]
-
-// Hydraulics.
-double FroudeNumberDualFlow(Guard& g, double w, double hw, double F0);  // Fr [-]
-double ClearLiquidHeightDualFlow(Guard& g, double hw, double F0, double fr);  // hcl [m]
-double ClearLiquidHeightBubbleCap(Guard& g, double hw, double w, double sqrtRhoY, double lv,
-                                  double D, double n);                  // hcl [m]
-double ClearLiquidHeightSieve(Guard& g, double lv, double D, double n, double hw, double w,
-                              double mux);                              // hcl [m]
-double VapourContentDualFlow(Guard& g, double F0, double fr);           // eps [-]
-double VapourContentFroth(Guard& g, double w, double hcl);              // eps [-]
-
-// Phase mass-transfer coefficients. [kmol/(s m^2)]
-double VapourCoefWithoutCaps(Guard& g, const ColumnParameters& c, double hcl, double w,
-                             double eps, double muy, double mux);
-double LiquidCoefWithoutCaps(Guard& g, const ColumnParameters& c, double hcl, double lv,
-                             double eps, double muy, double mux, double vm);
-double BubbleCapLiquidTerm(Guard& g, const ColumnParameters& c, double lv,
-                           Calculation calculation);            // G [-]
-double VapourCoefBubbleCap(Guard& g, const ColumnParameters& c, double w, double sqrtRhoY,
-                           double liquidTerm, double muy);
-double LiquidCoefBubbleCap(Guard& g, const ColumnParameters& c, double hcl, double vm);
-
-// Overall transfer and efficiencies.
-double OverallCoef(Guard& g, double m, double betaX, double betaY);     // Ky [kmol/(s m^2)]
-double TransferUnits(Guard& g, const ColumnParameters& c, double ky, double w);  // NOY [-]
-double LocalEfficiency(Guard& g, double noy);                           // EY [-]
-// entrainedPerLiquid is (V/L) e: the liquid entrained upwards per liquid flowing down.
-// a of the pseudo-section model: a0 * (1 - theta) tray by tray, a0 / (1 - theta) on the
-// kinetic line, a0 = (lambda EY + (V/L) e) / ((V/L) e + 1). [-]
-double EfficiencyTermA(Guard& g, double lambda, double ey, double entrainedPerLiquid,
-                       double theta, Calculation calculation);
-double PseudoSectionEfficiency(Guard& g, double ey, double a, double S);  // E1 [-]
-double BypassEfficiency(Guard& g, double e1, double lambda, double theta);  // E2 [-]
-double EntrainmentEfficiency(Guard& g, double e2, double entrainedPerLiquid,
-                             double theta);                     // EMY [-]
+double VapourVelocity(Guard& g, const ColumnParameters& c, double mf);    // w [m/s]
+double VapourMolarMass(const ColumnParameters& c, double y);              // My [kg/kmol]
 
 }  // namespace rc

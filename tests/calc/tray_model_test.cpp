@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
+
+#include "calc/tray_correlations.h"
 
 #include "support/design_fixtures.h"
 
@@ -70,21 +73,92 @@ TEST(TrayKind, AreaRatioJustBelowOneGivesSieveHydraulicsOnTraysWithoutCaps) {
 }
 
 TEST(EfficiencyTermA, BypassDividesOnTheKineticLineAndMultipliesTrayByTray) {
+  using tray_detail::EfficiencyTermA;
   Guard g;
   const double kinetic0 = EfficiencyTermA(g, 1.3, 0.7, 0.05, 0.0, Calculation::KineticLine);
   const double trays0 = EfficiencyTermA(g, 1.3, 0.7, 0.05, 0.0, Calculation::TrayByTray);
   EXPECT_DOUBLE_EQ(kinetic0, trays0);
-  EXPECT_NEAR(trays0, (1.3 * 0.7 + 0.05) / 1.05, 1e-12);
+  EXPECT_NEAR(trays0, 0.914286, 1e-6);  // (0.91 + 0.05) / 1.05 = 0.96 / 1.05
   const double kinetic = EfficiencyTermA(g, 1.3, 0.7, 0.05, 0.1, Calculation::KineticLine);
   const double trays = EfficiencyTermA(g, 1.3, 0.7, 0.05, 0.1, Calculation::TrayByTray);
-  EXPECT_NEAR(kinetic / trays, 1 / ((1 - 0.1) * (1 - 0.1)), 1e-6);  // 1 / (1 - theta)^2
+  EXPECT_NEAR(kinetic / trays, 1.234568, 1e-6);  // 1 / 0.9^2 = 1 / 0.81
+  EXPECT_FALSE(g.faulted());
+  EfficiencyTermA(g, 1.3, 0.7, 0.05, 1.0, Calculation::KineticLine);  // bypass of one
+  EXPECT_TRUE(g.faulted());
+}
+
+// One correlation on typed inputs against its value worked out by hand.
+struct HandValue {
+  const char* what;
+  double value;
+  double expected;
+  double tolerance;  // to the digits worked out
+};
+
+void ExpectHandValues(const Guard& g, std::initializer_list<HandValue> rows) {
+  for (const HandValue& r : rows) EXPECT_NEAR(r.value, r.expected, r.tolerance) << r.what;
   EXPECT_FALSE(g.faulted());
 }
 
-TEST(EfficiencyTermA, BypassOfOneIsAFault) {
+TEST(Correlations, BubbleCapTraysAgreeWithHandValues) {
+  using namespace tray_detail;
   Guard g;
-  EfficiencyTermA(g, 1.3, 0.7, 0.05, 1.0, Calculation::KineticLine);
-  EXPECT_TRUE(g.faulted());
+  ExpectHandValues(g, {
+      // 0.0419 + 0.19*0.05 - 0.0135*0.8*1.7 + 2.46*0.004/(0.7*1.2*1)
+      //   = 0.0419 + 0.0095 - 0.01836 + 0.0117143 = 0.0447543
+      {"hcl", ClearLiquidHeightBubbleCap(g, 0.05, 0.8, 1.7, 0.004, 1.2, 1), 0.0447543, 1e-7},
+      // 0.0419 + 0.19*0.03 - 0.0135*1.0*1.6 + 2.46*0.007/(0.7*1.0*2)
+      //   = 0.0419 + 0.0057 - 0.0216 + 0.0123
+      {"hcl 2 paths", ClearLiquidHeightBubbleCap(g, 0.03, 1.0, 1.6, 0.007, 1.0, 2), 0.0383, 1e-7},
+      // Tray by tray 150*0.008/(1*1.2) = 1; the kinetic line 105.12*0.008/(0.7*1.2*1)
+      //   = 0.84096/0.84, 0.11 % more.
+      {"G trays", BubbleCapLiquidTerm(g, 0.008, 1.2, 1, Calculation::TrayByTray), 1.0, 1e-12},
+      {"G kinetic", BubbleCapLiquidTerm(g, 0.008, 1.2, 1, Calculation::KineticLine), 1.001143,
+       1e-6},
+      // 0.01 * 273/(22.4*375) * (0.8/0.8) * (0.776 + 4.63*0.05 - 0.238*1*1.7 + 1) * 1.7
+      //   * sqrt(0.1/(0.001*0.01)) = 0.01 * 0.0325 * 1.6029 * 1.7 * 100 = 0.0885602
+      {"betaY", VapourCoefBubbleCap(g, 0.8, 1.7, 1.0, 0.01, 375, 0.8, 0.05, 0.1), 0.0885602, 1e-7},
+      // 30.5*0.04*(1 + 68*0.05)*sqrt(0.0001)/0.1 = 1.22 * 4.4 * 0.01 / 0.1 = 0.5368
+      {"betaX", LiquidCoefBubbleCap(g, 0.04, 0.1, 0.05, 0.0001), 0.5368, 1e-9},
+  });
+}
+
+TEST(Correlations, SieveAndValveTraysAgreeWithHandValues) {
+  using namespace tray_detail;
+  Guard g;
+  ExpectHandValues(g, {
+      // q = 3600*0.00175/(0.7*1*1) = 9; 0.127 * 9^0.21 * 0.05^0.56 * 1.5^(0.05 - 4.6*0.05)
+      //   * (1 - 0.31 e^(-0.11*0.3)) = 0.127 * 1.586320 * 0.186820 * 0.929616 * 0.700063
+      {"hcl", ClearLiquidHeightSieve(g, 0.00175, 1, 1, 0.05, 1.5, 0.3), 0.0244939, 1e-7},
+      // 1 - 1/(1 + 0.8/sqrt(9.81*0.04)) = 1 - 1/(1 + 0.8/0.626418) = 1 - 1/2.277104
+      {"eps", VapourContentFroth(g, 0.8, 0.04), 0.560845, 1e-6},
+      // 6240*273*0.1*0.04*sqrt(0.8*0.1*0.01/(0.5*0.8*0.31))/(22.4*375)
+      //   = 6814.08 * sqrt(0.0064516) / 8400 = 6814.08 * 0.0803219 / 8400
+      {"betaY", VapourCoefWithoutCaps(g, 0.04, 0.8, 0.5, 0.01, 0.3, 0.1, 0.8, 0.1, 375), 0.0651572,
+       1e-7},
+      // 6240*0.04*sqrt(0.00175*0.0001*0.01/(0.785*1*1*0.8*0.5*0.31))/0.1
+      //   = 249.6 * sqrt(1.797822e-8) / 0.1 = 249.6 * 1.340829e-4 / 0.1
+      {"betaX", LiquidCoefWithoutCaps(g, 0.04, 0.00175, 0.5, 0.01, 0.3, 0.1, 0.0001, 1, 0.8),
+       0.334671, 1e-6},
+  });
+}
+
+TEST(Correlations, DualFlowTraysAgreeWithHandValues) {
+  using namespace tray_detail;
+  Guard g;
+  ExpectHandValues(g, {
+      // 0.9^2/(9.81*0.005*0.2^2) = 0.81/0.001962
+      {"Fr", FroudeNumberDualFlow(g, 0.9, 0.005, 0.2), 412.844, 1e-3},
+      // 1.11*0.005/sqrt(0.25) * 100^0.04 = 0.0111 * 1.202264
+      {"hcl", ClearLiquidHeightDualFlow(g, 0.005, 0.25, 100), 0.0133451, 1e-7},
+      // 1 - 0.277/sqrt(0.25) * 100^(-0.16) = 1 - 0.554 * 0.478630
+      {"eps", VapourContentDualFlow(g, 0.25, 100), 0.734839, 1e-6},
+      // The efficiency steps every kind shares: 1/(1.2/0.5 + 1/0.4) = 1/4.9; 1 - e^(-1.5);
+      // 0.6*((1 + 0.5/2)^2 - 1)/0.5 = 0.6 * 0.5625 / 0.5.
+      {"Ky", OverallCoef(g, 1.2, 0.5, 0.4), 0.2040816, 1e-7},
+      {"EY", LocalEfficiency(g, 1.5), 0.7768698, 1e-7},
+      {"E1", PseudoSectionEfficiency(g, 0.6, 0.5, 2), 0.675, 1e-9},
+  });
 }
 
 TEST(TrayEfficiency, WithoutEntrainmentAndBypassReducesToThePseudoSectionFormula) {
@@ -106,15 +180,6 @@ TEST(TrayEfficiency, WithoutEntrainmentAndBypassReducesToThePseudoSectionFormula
       }
     }
   }
-}
-
-TEST(BubbleCapLiquidTerm, KineticLineTermIsAboutOneTenthPercentLarger) {
-  const ColumnParameters c = ColumnParameters::From(BenzeneTolueneBubbleCap());
-  Guard g;
-  const double kinetic = BubbleCapLiquidTerm(g, c, 0.008, Calculation::KineticLine);
-  const double trays = BubbleCapLiquidTerm(g, c, 0.008, Calculation::TrayByTray);
-  EXPECT_NEAR(kinetic / trays, 105.12 / 0.7 / 150, 1e-12);
-  EXPECT_NEAR(kinetic / trays, 1.0011, 1e-4);
 }
 
 TEST(ClearLiquidHeight, FastVapourOnBubbleCapsGivesNoPositiveHeight) {
@@ -169,12 +234,6 @@ TEST(LiquidVolumePerFeedMass, IsTheMolarVolumeOverTheFeedMolarMass) {
   EXPECT_NEAR(LiquidVolumePerFeedMass(c, 0.0), 92.14 / 790 / feedMolarMass, 1e-8);
   EXPECT_NEAR(LiquidVolumePerFeedMass(c, 1.0), 78.11 / 815 / feedMolarMass, 1e-8);
 }
-
-}  // namespace
-}  // namespace rc
-
-namespace rc {
-namespace {
 
 TEST(ClearLiquidHeight, DualFlowHeightIsTestedOnlyOnTheKineticLine) {
   DesignData d = BenzeneTolueneDualFlow();
