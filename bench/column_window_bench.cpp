@@ -48,11 +48,11 @@ void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
   toolkit.Attach(app);
   app.data() = ColumnWithItsThirdStage();
   toolkit.RunEvent([&] { OpenResultsMenu(app); });
-  Window* menu = toolkit.LoadedWindow("Form7");
-  toolkit.ClickButton(*menu, "Command3");
+  Form7& menu = app.Form<Form7>();
+  toolkit.ClickButton(menu.trayByTrayButton);
   int paints = 0;
   for (auto _ : state) {
-    toolkit.ClickButton(*menu, "Command7");
+    toolkit.ClickButton(menu.columnButton);
     Window* results = toolkit.LoadedWindow("Form13");
     QWidget* widget = results ? toolkit.WidgetFor(*results) : nullptr;
     if (!widget) {

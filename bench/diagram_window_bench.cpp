@@ -30,18 +30,18 @@ struct DiagramSession {
     toolkit.Attach(app);
     app.data() = ColumnOf120Trays();
     toolkit.RunEvent([this] { OpenResultsMenu(app); });
-    Window* menu = toolkit.LoadedWindow("Form7");
-    toolkit.ClickButton(*menu, "Command3");
-    toolkit.ClickButton(*menu, "Command2");
+    Form7& menu = app.Form<Form7>();
+    toolkit.ClickButton(menu.trayByTrayButton);
+    toolkit.ClickButton(menu.kineticLineButton);
   }
 };
 
 void BM_DiagramOpenToFirstPaint(benchmark::State& state) {
   DiagramSession s;
-  Window* menu = s.toolkit.LoadedWindow("Form7");
+  Form7& menu = s.app.Form<Form7>();
   int paints = 0;
   for (auto _ : state) {
-    s.toolkit.ClickButton(*menu, "Command6");
+    s.toolkit.ClickButton(menu.diagramButton);
     Window* diagram = s.toolkit.LoadedWindow("Form11");
     QWidget* widget = diagram ? s.toolkit.WidgetFor(*diagram) : nullptr;
     if (!widget) {
@@ -70,13 +70,13 @@ BENCHMARK(BM_DiagramOpenToFirstPaint)->Unit(benchmark::kMillisecond)->Repetition
 // The printed diagram with the profile of 120 trays, written as PDF: its size in bytes.
 void BM_DiagramPdf(benchmark::State& state) {
   DiagramSession s;
-  s.toolkit.ClickButton(*s.toolkit.LoadedWindow("Form7"), "Command6");
-  Window* diagram = s.toolkit.LoadedWindow("Form11");
+  s.toolkit.ClickButton(s.app.Form<Form7>().diagramButton);
+  Form11& diagram = s.app.Form<Form11>();
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("diagram.pdf"));
   for (auto _ : state) {
     s.toolkit.SetPdfOutput(pdf);
-    s.toolkit.ClickButton(*diagram, "Command1");
+    s.toolkit.ClickButton(diagram.printButton);
   }
   state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
   state.counters["trays"] = s.app.runs().trayByTray ? s.app.runs().trayByTray->TotalTrays() : 0;

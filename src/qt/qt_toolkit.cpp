@@ -105,9 +105,9 @@ std::u16string QtToolkit::InputBox(const std::u16string& prompt, const std::u16s
   dialog.move(static_cast<int>(std::lround(x / kTwipsPerPixel)),
               static_cast<int>(std::lround(y / kTwipsPerPixel)));
 
-  PromptOpening(dialog);
+  if (observer_) observer_->PromptOpening(dialog);
   const bool accepted = dialog.exec() == QDialog::Accepted;
-  PromptClosed(dialog);
+  if (observer_) observer_->PromptClosed(dialog);
   return accepted ? dialog.textValue().toStdU16String() : std::u16string{};
 }
 

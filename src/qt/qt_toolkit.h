@@ -1,7 +1,8 @@
 #pragma once
 // The real toolkit: shows the program's windows as Qt widgets, feeds their clicks back
 // to the program and brings the widgets in line with the windows after every event.
-// What tests and tools need to drive a session is in automation/qt_automation.h.
+// What tests and tools need to drive a session is in automation/qt_automation.h; the
+// toolkit tells it of its prompts through a QtToolkitObserver.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -16,6 +17,16 @@ class QInputDialog;
 namespace rc {
 
 class WindowMirror;
+
+// Hears of the prompts the toolkit opens, so that whoever drives the toolkit can answer
+// them and see where they stood.
+class QtToolkitObserver {
+ public:
+  virtual ~QtToolkitObserver() = default;
+  // The prompt's dialog, placed and filled, just before it opens; and once it has closed.
+  virtual void PromptOpening(QInputDialog& dialog) = 0;
+  virtual void PromptClosed(const QInputDialog& dialog) = 0;
+};
 
 class QtToolkit : public Toolkit {
  public:
@@ -33,6 +44,13 @@ class QtToolkit : public Toolkit {
   // The student closed a window with its title bar (or Escape on a dialog): the window
   // decides what follows (Window::CloseByUser).
   void WindowClosedByUser(std::uint64_t serial);
+  // The one observer of the prompts (nullptr: none).
+  void SetObserver(QtToolkitObserver* observer) { observer_ = observer; }
+
+  // The program attached, and the window's widget, or nullptr when it has none (yet).
+  Application* AttachedApplication() const { return app_; }
+  WindowMirror* MirrorFor(const Window& window) const;
+  int MirrorCount() const { return static_cast<int>(mirrors_.size()); }
 
   // Toolkit
   std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
@@ -56,19 +74,11 @@ class QtToolkit : public Toolkit {
                            std::u16string& error) override;
   void End() override;
 
- protected:
-  // The window's widget, or nullptr when it has none (yet).
-  WindowMirror* MirrorFor(const Window& window) const;
-  int MirrorCount() const { return static_cast<int>(mirrors_.size()); }
-  Application* AttachedApplication() const { return app_; }
-  // The prompt's dialog, placed and filled, just before it opens; and once it has closed.
-  virtual void PromptOpening(QInputDialog&) {}
-  virtual void PromptClosed(const QInputDialog&) {}
-
  private:
   void RemoveMirror(std::map<std::uint64_t, WindowMirror*>::iterator it);
 
   Application* app_ = nullptr;
+  QtToolkitObserver* observer_ = nullptr;
   std::map<std::uint64_t, WindowMirror*> mirrors_;
 };
 

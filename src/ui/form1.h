@@ -15,7 +15,6 @@ class Form1 : public Window {
   // credit line; run by the load event.
   void LayOut();
 
- private:
   // In the order the window carries them; the tab order is rules, end, entry.
   Control& title;        // Label1
   Control& rulesButton;  // Command1 "ПРАВИЛА ВВОДА РАВНОВЕСНОЙ ЛИНИИ"
@@ -24,6 +23,7 @@ class Form1 : public Window {
   Control& credit;       // Label2
   Control& openButton;   // Command4 "ОТКРЫТЬ ФАЙЛ ДАННЫХ"
 
+ private:
   void PaintGradient();
   void OpenRules();  // Command1
 };

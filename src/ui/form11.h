@@ -61,8 +61,13 @@ class Form11 : public Window {
   void AddView(std::unique_ptr<DiagramView> view);
   void PlaceViewButtons();
 
+ public:
   Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
   Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
+  // Command3 onwards, one per view in the order they were added.
+  const std::vector<Control*>& ViewButtons() const { return viewButtons_; }
+
+ private:
   std::vector<Control*> viewButtons_;  // Command3 onwards, one per view
   std::vector<std::unique_ptr<DiagramView>> views_;
   std::size_t shown_ = 0;

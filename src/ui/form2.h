@@ -15,12 +15,12 @@ class Form2 : public Window {
   // The panel's text: every line preceded by a carriage return (character 13).
   static std::u16string RulesText();
 
- private:
   Control& panel;           // Label1, the rules
   Control& rightShadow;     // Label2
   Control& bottomShadow;    // Label3
   Control& continueButton;  // Command1 "ПРОДОЛЖЕНИЕ РАБОТЫ"
 
+ private:
   void Continue();
 };
 

@@ -18,12 +18,12 @@ class YesNoDialog : public Window {
   static constexpr int kWidth = 4800;
   static constexpr int kHeight = 1800;
 
- protected:
   Control& statement;  // Label1, bold red
   Control& question;   // Label2
   Control& yesButton;  // Command1 "Да"
   Control& noButton;   // Command2 "Нет"
 
+ protected:
   // Lays the dialog out at the given top, centred across its owner, shows it and puts
   // the focus on "Да" or on "Нет".
   void OpenOver(Window& owner, int dialogTop, bool focusOnYes);

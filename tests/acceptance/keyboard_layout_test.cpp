@@ -15,6 +15,7 @@
 #include "real_windows.h"
 #include "support/design_fixtures.h"
 #include "ui/program.h"
+#include "ui/form1.h"
 
 namespace rc::acceptance {
 namespace {
@@ -76,7 +77,7 @@ TEST_P(NamePromptLayout, RussianGroupWhileTheNameIsTypedEnglishAfter) {
     prompt->accept();
   });
   watch.start();
-  student.Click("Form1", "Command2");
+  student.Click(student.Form<Form1>().entryButton);
 
   EXPECT_EQ(duringPrompt, keyboard.groupDuringPrompt);
   EXPECT_EQ(CurrentKeyboardGroup(), keyboard.groupAfter);

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QTest>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "qt/automation/qt_automation.h"
@@ -78,7 +79,23 @@ class Student {
     return c && c->isVisible();
   }
 
-  // A left click on the button, as the mouse gives it.
+  // The loaded window of class W; when there is none the test fails (by an exception).
+  template <class W>
+  W& Form() {
+    if (W* w = app_.FindForm<W>()) return *w;
+    throw std::runtime_error("a window clicked on is not loaded");
+  }
+
+  // A left click on the button, as the mouse gives it: a control at hand (a window's role
+  // member: student.Click(student.Form<Form7>().printButton)) or one named.
+  void Click(const Control& control) {
+    const Window* w = toolkit_.OwnerOf(control);
+    if (!w) {
+      ADD_FAILURE() << control.name << " belongs to no loaded window";
+      return;
+    }
+    Click(w->Name(), control.name);
+  }
   void Click(const std::string& window, const std::string& control) {
     QAbstractButton* button = Button(window, control);
     if (!button || !button->isVisible() || !button->isEnabled()) {

@@ -21,6 +21,13 @@
 #include "ui/list_window.h"
 #include "ui/program.h"
 #include "report/input_rows.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/form7.h"
+#include "ui/form9.h"
 
 namespace rc::acceptance {
 namespace {
@@ -53,14 +60,14 @@ std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t 
   for (std::size_t i = 0; i < 8; ++i) kit.Answer({typed.EqXText[i], typed.EqYText[i]});
   for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
   StartProgram(app);
-  ui_test::Click(app, "Form1", "Command2");
-  ui_test::Click(app, "Form3", "Command1");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).entryButton);
+  ui_test::Click(app, ui_test::Loaded<Form3>(app).acceptButton);
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) kit.Answer(typed.ParamText[n]);
   }
   ui_test::Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
-  ui_test::Click(app, "Form5", "Command1");
-  ui_test::Click(app, "Form7", "Command3");
+  ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
+  ui_test::Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
   Window* menu = ui_test::FindWindow(app, "Form7");
   return menu ? menu->surface().Texts() : std::vector<std::u16string>{};
 }
@@ -156,13 +163,13 @@ void RealWindows::StartScreenAndRules() {
   EXPECT_TRUE(Text("Form1", "Label1").contains(QStringLiteral("ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ")));
   student.Shot("Form1", "start");
 
-  student.Click("Form1", "Command1");
+  student.Click(student.Form<Form1>().rulesButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form1"), nullptr);
   EXPECT_EQ(Title("Form2"), QStringLiteral("Правила построения равновесной зависимости"));
   EXPECT_EQ(Text("Form2", "Command1"), QStringLiteral("ПРОДОЛЖЕНИЕ РАБОТЫ"));
   EXPECT_EQ(ButtonColour("Form2", "Command1"), kGreen);
   student.Shot("Form2", "rules");
-  student.Click("Form2", "Command1");
+  student.Click(student.Form<Form2>().continueButton);
   // The rules stay loaded, hidden, until data entry closes every other window.
   Window* rules = s.toolkit.LoadedWindow("Form2");
   EXPECT_TRUE(rules == nullptr || !s.toolkit.WidgetFor(*rules)->isVisible());
@@ -177,7 +184,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
     student.Type({x, y});
   }
   student.Type({Param(16), Param(17), Param(18)});
-  student.Click("Form1", "Command2");
+  student.Click(student.Form<Form1>().entryButton);
 
   EXPECT_EQ(s.toolkit.Beeps(), 1);
   EXPECT_EQ(s.toolkit.Prompts().size(), 20u);
@@ -195,7 +202,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   student.Shot("Form3", "entered");
 
   // Accepting faulty data shows the fault and the dialog; "Да" leads to correction.
-  student.Click("Form3", "Command1");
+  student.Click(student.Form<Form3>().acceptButton);
   EXPECT_EQ(s.toolkit.Beeps(), 2);  // the fault display beeps too
   EXPECT_EQ(Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
   EXPECT_FALSE(student.Visible("Form3", "List1"));
@@ -206,7 +213,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   EXPECT_EQ(Text("Form4", "Command2"), QStringLiteral("Нет"));
   student.Shot("Form3", "fault");
   student.Shot("Form4", "dialog");
-  student.Click("Form4", "Command1");
+  student.Click(student.Form<Form4>().yesButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form4"), nullptr);
   EXPECT_EQ(Title("Form3"), Q(kCorrectionCaption));
   EXPECT_TRUE(student.Visible("Form3", "Label3"));
@@ -221,7 +228,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   EXPECT_EQ(s.app.data().EqX, typed.EqX);
   EXPECT_EQ(s.app.data().EqY, typed.EqY);
   student.Shot("Form3", "corrected");
-  student.Click("Form3", "Command3");
+  student.Click(student.Form<Form3>().endOfCorrectionsButton);
 }
 
 void RealWindows::TrayDataWithOneValueOutOfLimits() {
@@ -249,7 +256,7 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   EXPECT_EQ(ButtonColour("Form5", "Command2"), kGreen);
   student.Shot("Form5", "entered");
 
-  student.Click("Form5", "Command2");
+  student.Click(student.Form<Form5>().correctButton);
   EXPECT_EQ(Title("Form5"), Q(kCorrectionCaption));
   student.Shot("Form5", "correction");
   student.Type({Param(19)});
@@ -257,7 +264,7 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   EXPECT_EQ(student.Rows("Form5")[1], ParameterRowText(typed, 19));
   EXPECT_EQ(ButtonColour("Form5", "Command3"), kGreen);
   student.Shot("Form5", "corrected");
-  student.Click("Form5", "Command3");
+  student.Click(student.Form<Form5>().endOfCorrectionsButton);
 }
 
 void RealWindows::BothCalculationsPrinted() {
@@ -272,7 +279,7 @@ void RealWindows::BothCalculationsPrinted() {
   const char16_t sep = s.toolkit.DecimalSeparator();
 
   // The kinetic line: every row of its three tables as computed directly on the data.
-  student.Click("Form7", "Command2");
+  student.Click(student.Form<Form7>().kineticLineButton);
   DesignData kinetic = typed;
   const KineticLineRun kineticRun = ComputeKineticLine(kinetic);
   ASSERT_FALSE(kineticRun.refusal.has_value());
@@ -285,7 +292,7 @@ void RealWindows::BothCalculationsPrinted() {
   EXPECT_TRUE(student.Visible("Form7", "Command5"));
   EXPECT_EQ(ButtonColour("Form7", "Command5"), QColor(192, 192, 0));
   student.Shot("Form7", "kinetic");
-  student.Click("Form7", "Command5");
+  student.Click(student.Form<Form7>().printButton);
   const QString kineticPdf = PrintedText(1);
   EXPECT_TRUE(kineticPdf.contains(QStringLiteral("Иванов Иван Х-31")));
   EXPECT_TRUE(kineticPdf.contains(QStringLiteral("КИНЕТИЧЕСКОЙ ЛИНИИ")));
@@ -293,7 +300,7 @@ void RealWindows::BothCalculationsPrinted() {
   EXPECT_TRUE(kineticPdf.contains(Q(GetParam().kindText)));
 
   // Tray by tray: the first tray's row and the summary line under the table.
-  student.Click("Form7", "Command3");
+  student.Click(student.Form<Form7>().trayByTrayButton);
   DesignData trays = typed;
   const TrayByTrayRun outcome = ComputeTrayByTray(trays);
   ASSERT_FALSE(outcome.refusal.has_value());
@@ -304,7 +311,7 @@ void RealWindows::BothCalculationsPrinted() {
   EXPECT_EQ(trayTexts, RecordedTrayTable(typed, sep));
   EXPECT_TRUE(student.Visible("Form7", "Command2"));
   student.Shot("Form7", "tray-by-tray");
-  student.Click("Form7", "Command5");
+  student.Click(student.Form<Form7>().printButton);
   const QString trayPdf = PrintedText(2);
   EXPECT_TRUE(trayPdf.contains(QStringLiteral("Иванов Иван Х-31")));
   EXPECT_TRUE(trayPdf.contains(QStringLiteral("ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН")));
@@ -315,7 +322,7 @@ void RealWindows::BothCalculationsPrinted() {
 }
 
 void RealWindows::FullCorrectionRecomputedAndPrinted() {
-  student.Click("Form7", "Command4");
+  student.Click(student.Form<Form7>().changeButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(Title("Form9"), Q(kCorrectionCaption));
   ASSERT_EQ(student.Rows("Form9").size(), 33u);
@@ -336,14 +343,14 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Shot("Form9", "corrected");
 
   // The end of corrections reopens the results with the tray-by-tray table recomputed.
-  student.Click("Form9", "Command3");
+  student.Click(student.Form<Form9>().endOfCorrectionsButton);
   const TrayByTrayRun outcome = ComputeTrayByTray(expected);
   ASSERT_FALSE(outcome.refusal.has_value());
   const auto texts = Drawn("Form7");
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts.back(), TraySummaryText(outcome.TotalTrays(), expected.FeedTray));
   student.Shot("Form7", "recomputed");
-  student.Click("Form7", "Command5");
+  student.Click(student.Form<Form7>().printButton);
   const QString pdf = PrintedText(3);
   EXPECT_TRUE(pdf.contains(QStringLiteral("Флегмовое число, безразм. 3")));
   EXPECT_TRUE(pdf.contains(QStringLiteral("Y[4] /мольн.д/ =0.76")));
@@ -351,7 +358,7 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
 }
 
 void RealWindows::EndOfTheProgram() {
-  student.Click("Form7", "Command1");
+  student.Click(student.Form<Form7>().endButton);
   EXPECT_TRUE(s.app.Ended());
   EXPECT_EQ(s.toolkit.MirrorCount(), 0);
   // The end has asked the event loop to quit: it returns at once, not by the guard.

@@ -21,6 +21,11 @@
 #include "real_windows.h"
 #include "support/design_fixtures.h"
 #include "ui/program.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/form7.h"
+#include "ui/form9.h"
 
 namespace rc::acceptance {
 namespace {
@@ -59,24 +64,24 @@ class WindowTraps : public ::testing::Test {
     student.Type({typed.ParamText[16], typed.ParamText[17], typed.ParamText[18]});
     StartProgram(s.app);
     s.toolkit.Sync();
-    student.Click("Form1", "Command2");
+    student.Click(student.Form<Form1>().entryButton);
   }
   // From the review: accepted, bubble-cap trays, the 21 parameters typed and accepted.
   void ToResults() {
     ToReview();
-    student.Click("Form3", "Command1");
+    student.Click(student.Form<Form3>().acceptButton);
     for (int n = 19; n <= 40; ++n) {
       if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
     }
-    student.Click("Form5", "Command4");
-    student.Click("Form5", "Command1");
+    student.Click(*student.Form<Form5>().capsButton);
+    student.Click(student.Form<Form5>().acceptButton);
     ASSERT_TRUE(OnScreen("Form7"));
   }
   // The first stage typed with Y[3] out of range, accepted: the fault display and Form4.
   void ToFaultDisplay() {
     typed.EqYText[3] = u"1,5";
     ToReview();
-    student.Click("Form3", "Command1");
+    student.Click(student.Form<Form3>().acceptButton);
     ASSERT_TRUE(OnScreen("Form4"));
   }
 };
@@ -86,11 +91,11 @@ class WindowTraps : public ::testing::Test {
 // run on data no check has passed; only a sound end of corrections brings them back.
 TEST_F(WindowTraps, ACorrectionBehindTheResultsTakesTheResultsAway) {
   ToResults();
-  student.Click("Form7", "Command3");
-  student.Click("Form7", "Command4");
+  student.Click(student.Form<Form7>().trayByTrayButton);
+  student.Click(student.Form<Form7>().changeButton);
   student.Type({typed.ParamText[kColumnDiameter]});
   student.ClickRow("Form9", 25);
-  student.Click("Form9", "Command3");
+  student.Click(student.Form<Form9>().endOfCorrectionsButton);
   ASSERT_TRUE(OnScreen("Form7"));
   ASSERT_TRUE(OnScreen("Form9"));
 
@@ -98,7 +103,7 @@ TEST_F(WindowTraps, ACorrectionBehindTheResultsTakesTheResultsAway) {
   student.ClickRow("Form9", 25);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(Painted(student.Button("Form9", "Command3")), QColor(255, 0, 0));
-  student.Click("Form9", "Command3");
+  student.Click(student.Form<Form9>().endOfCorrectionsButton);
   EXPECT_TRUE(OnScreen("Form10"));
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_TRUE(s.toolkit.WrittenPdfs().isEmpty());
@@ -232,16 +237,16 @@ TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
   ToReview();
   expectFixedSize("Form3");
   closeAndRefuse("Form3", false);
-  student.Click("Form3", "Command1");
+  student.Click(student.Form<Form3>().acceptButton);
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
   }
-  student.Click("Form5", "Command4");
+  student.Click(*student.Form<Form5>().capsButton);
   closeAndRefuse("Form5", true);
-  student.Click("Form5", "Command1");
+  student.Click(student.Form<Form5>().acceptButton);
   expectFixedSize("Form7");
   closeAndRefuse("Form7", false);
-  student.Click("Form7", "Command4");
+  student.Click(student.Form<Form7>().changeButton);
   closeAndRefuse("Form9", false);
 
   Widget("Form9")->close();
@@ -272,14 +277,14 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
   }
   student.Shot("Form3", "long-row");
 
-  student.Click("Form3", "Command1");
+  student.Click(student.Form<Form3>().acceptButton);
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
   }
-  student.Click("Form5", "Command4");
-  student.Click("Form5", "Command1");
-  student.Click("Form7", "Command3");
-  student.Click("Form7", "Command5");
+  student.Click(*student.Form<Form5>().capsButton);
+  student.Click(student.Form<Form5>().acceptButton);
+  student.Click(student.Form<Form7>().trayByTrayButton);
+  student.Click(student.Form<Form7>().printButton);
   ASSERT_EQ(s.toolkit.WrittenPdfs().size(), 1);
 
   QString printed = PdfText(s.toolkit.WrittenPdfs().front());
@@ -299,7 +304,7 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
 // it: a row's prompt does not send the full correction list back to the corner.
 TEST_F(WindowTraps, AWindowStaysWhereItIsAfterAPrompt) {
   ToResults();
-  student.Click("Form7", "Command4");
+  student.Click(student.Form<Form7>().changeButton);
   QWidget* form9 = Widget("Form9");
   ASSERT_NE(form9, nullptr);
   const QPoint moved = form9->pos() + QPoint(140, 90);
@@ -315,8 +320,8 @@ TEST_F(WindowTraps, AWindowStaysWhereItIsAfterAPrompt) {
 // stays on the print button, so a second Enter prints again.
 TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
   ToResults();
-  student.Click("Form7", "Command3");
-  student.Click("Form7", "Command6");
+  student.Click(student.Form<Form7>().trayByTrayButton);
+  student.Click(student.Form<Form7>().diagramButton);
   ASSERT_TRUE(OnScreen("Form11"));
   EXPECT_EQ(Title("Form11"), QStringLiteral("ДИАГРАММА Y–X"));
 
@@ -374,7 +379,7 @@ TEST_F(WindowTraps, NoWindowOffersToMaximiseUnderAWindowManager) {
     dialog->setTextValue(Q(typed.ParamText[kColumnDiameter]));
     dialog->accept();
   });
-  student.Click("Form7", "Command4");
+  student.Click(student.Form<Form7>().changeButton);
   student.ClickRow("Form9", 25);
   EXPECT_NE(prompt.find("CLOSE"), std::string::npos) << prompt;
   EXPECT_EQ(prompt.find("MAXIMIZE"), std::string::npos) << prompt;

@@ -1,6 +1,7 @@
 #pragma once
-// A recording toolkit that also notes the rows of one window's list each time a prompt
-// opens: what the student sees while typing.
+// A recording toolkit that can look at the windows each time a prompt opens: it notes
+// the rows of one window's list (what the student sees while typing) and runs onPrompt.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,11 @@ class ListWatchingToolkit : public RecordingToolkit {
   // One entry per prompt, in prompt order: the list's rows (empty when the window is
   // not loaded).
   std::vector<std::vector<std::u16string>> listAtPrompt;
+  std::function<void()> onPrompt;
 
   std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                           const std::u16string& defaultText, int x, int y) override {
+    if (onPrompt) onPrompt();
     std::vector<std::u16string> rows;
     if (app != nullptr) {
       if (Window* w = FindWindow(*app, window)) rows = w->control(list).items;

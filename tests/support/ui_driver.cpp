@@ -64,6 +64,15 @@ void Click(Application& app, Window& w, const std::string& control) {
   app.Dispatch([c] { c->onClick(); });
 }
 
+void Click(Application& app, const Control& control) {
+  for (Window* w : app.LoadedWindows()) {
+    for (const auto& c : w->Controls()) {
+      if (c.get() == &control) return Click(app, *w, control.name);
+    }
+  }
+  ADD_FAILURE() << control.name << " belongs to no loaded window";
+}
+
 void ClickRow(Application& app, const std::string& window, int row, const std::string& list) {
   Window* w = FindWindow(app, window);
   if (w == nullptr) {

@@ -17,6 +17,9 @@
 #include "support/ui_driver.h"
 #include "ui/application.h"
 #include "ui/program.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
 
 namespace rc {
 namespace {
@@ -202,11 +205,11 @@ TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
     Application app(toolkit);
     StartProgram(app);
     for (const std::string& key : FirstStageKeys()) toolkit.Answer(variant.Answer(key));
-    ui_test::Click(app, "Form1", "Command2");
-    ui_test::Click(app, "Form3", "Command1");
+    ui_test::Click(app, ui_test::Loaded<Form1>(app).entryButton);
+    ui_test::Click(app, ui_test::Loaded<Form3>(app).acceptButton);
     for (const std::string& key : ParameterKeys()) toolkit.Answer(variant.Answer(key));
-    ui_test::Click(app, "Form5", "Command4");
-    ui_test::Click(app, "Form5", "Command1");
+    ui_test::Click(app, *ui_test::Loaded<Form5>(app).capsButton);
+    ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
     ui_test::Click(app, "Form7", button);
     Window* form7 = ui_test::FindWindow(app, "Form7");
     ASSERT_NE(form7, nullptr);

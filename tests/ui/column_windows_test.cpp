@@ -45,11 +45,11 @@ class ColumnWindowsTest : public ::testing::Test {
 TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   Form7& menu = Menu();
   // Before a tray-by-tray calculation the button says what must come first.
-  Click(app, menu, "Command7");
+  Click(app, menu.columnButton);
   ASSERT_NE(FindWindow(app, "Form15"), nullptr);
   EXPECT_EQ(FindWindow(app, "Form15")->control("Label1").caption,
             u"Потарельчатый расчет не выполнен.");
-  Click(app, "Form15", "Command2");  // "Нет"
+  Click(app, ui_test::Loaded<Form15>(app).noButton);  // "Нет"
   EXPECT_EQ(FindWindow(app, "Form15"), nullptr);
   EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
   EXPECT_TRUE(kit.prompts.empty());
@@ -57,8 +57,8 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   // "Да": the trays are computed and the third stage asks its 16 values one by one, the
   // prompt's y following the row, the list growing.
   TypeColumnStage();
-  Click(app, menu, "Command7");
-  Click(app, "Form15", "Command1");
+  Click(app, menu.columnButton);
+  Click(app, ui_test::Loaded<Form15>(app).yesButton);
   ASSERT_NE(CompletedTrayByTray(app), nullptr);
   ASSERT_EQ(kit.prompts.size(), 16u);
   for (int r = 0; r < 16; ++r) {
@@ -72,7 +72,7 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   EXPECT_EQ(entry.acceptButton.backColor, kGreen);
 
   // Accepted: the results at once; the third stage's values leave the trays current.
-  Click(app, entry, "Command1");
+  Click(app, entry.acceptButton);
   EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
   ASSERT_NE(Results(), nullptr);
   ASSERT_NE(CompletedTrayByTray(app), nullptr);
@@ -82,8 +82,8 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   EXPECT_EQ(firstRow.substr(14, 10), u"      16.8");  // ΔPs = 4 * 0.021 / 0.005
 
   // Closed and opened again: no question asked, the same results.
-  Click(app, *Results(), "Command3");
-  Click(app, menu, "Command7");
+  Click(app, Results()->closeButton);
+  Click(app, menu.columnButton);
   EXPECT_EQ(kit.prompts.size(), 16u);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front(), firstRow);
@@ -91,16 +91,16 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
 
 TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   Form7& menu = Menu();
-  Click(app, menu, "Command3");
+  Click(app, menu.trayByTrayButton);
   TypeColumnStage(kSigmaRow, u"150");  // surface tension above its 100 mN/m
-  Click(app, menu, "Command7");
+  Click(app, menu.columnButton);
   Form12& entry = app.Form<Form12>();
   EXPECT_EQ(entry.acceptButton.backColor, kRed);
   EXPECT_EQ(app.data().ErrorRow, kSigmaRow);
 
   // Accepting faulty data: the rows printed, the faulty one marked, the Yes/No dialog.
   const int beeps = kit.beeps;
-  Click(app, entry, "Command1");
+  Click(app, entry.acceptButton);
   EXPECT_EQ(kit.beeps, beeps + 1);
   EXPECT_FALSE(entry.list.visible);
   EXPECT_TRUE(entry.faultMarker.visible);
@@ -110,7 +110,7 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   EXPECT_EQ(Results(), nullptr);
 
   // "Да": correction mode; the row clicked is asked again at its own height.
-  Click(app, "Form14", "Command1");
+  Click(app, ui_test::Loaded<Form14>(app).yesButton);
   EXPECT_TRUE(entry.list.visible && entry.list.enabled && entry.instruction.visible);
   kit.Answer(u"21,5");  // the reading rule: the comma is a point
   ClickRow(app, entry, kSigmaRow);
@@ -118,40 +118,40 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   EXPECT_EQ(app.data().ParamValue[44], 21.5f);
   EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
   EXPECT_EQ(entry.endOfCorrectionsButton.backColor, kGreen);
-  Click(app, entry, "Command3");
+  Click(app, entry.endOfCorrectionsButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(app.data().ColumnDataAccepted, kTrue);
 
   // Back from the results: the values in review, changed, the results recomputed.
-  Click(app, *Results(), "Command2");
+  Click(app, Results()->correctButton);
   Form12& review = app.Form<Form12>();
   EXPECT_EQ(review.list.items.size(), 16u);
   EXPECT_EQ(review.acceptButton.backColor, kGreen);
-  Click(app, review, "Command2");
+  Click(app, review.correctButton);
   kit.Answer(u"0.0025");  // hole diameter halved: ΔPs doubles
   ClickRow(app, review, 46 - kFirstColumnParameter);
-  Click(app, review, "Command3");
+  Click(app, review.endOfCorrectionsButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front().substr(14, 10), u"      34.4");  // 4 * 0.0215 / 0.0025
 }
 
 TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage) {
   Form7& menu = Menu();
-  Click(app, menu, "Command3");
+  Click(app, menu.trayByTrayButton);
   TypeColumnStage();
-  Click(app, menu, "Command7");
-  Click(app, "Form12", "Command1");
+  Click(app, menu.columnButton);
+  Click(app, ui_test::Loaded<Form12>(app).acceptButton);
   const ColumnDesignResult before = Results()->Result();
 
   // The change button takes every window away; the reflux ratio (row 12) corrected, the
   // end of corrections brings the menu back over Form9 with the trays recomputed, and the
   // column's button opens the results at once with the values kept.
-  Click(app, menu, "Command4");
+  Click(app, menu.changeButton);
   EXPECT_EQ(Results(), nullptr);
   kit.Answer(u"3");
   ClickRow(app, "Form9", 12);
-  Click(app, "Form9", "Command3");
-  Click(app, app.Form<Form7>(), "Command7");
+  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+  Click(app, app.Form<Form7>().columnButton);
   EXPECT_EQ(kit.prompts.size(), 17u);
   ASSERT_NE(Results(), nullptr);
   const ColumnDesignResult after = Results()->Result();
@@ -164,8 +164,8 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   ClickRow(app, "Form9", 9);
   EXPECT_EQ(Results(), nullptr);
   EXPECT_EQ(FindWindow(app, "Form7"), nullptr);
-  Click(app, "Form9", "Command3");
-  Click(app, app.Form<Form7>(), "Command7");
+  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+  Click(app, app.Form<Form7>().columnButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(kit.prompts.size(), 18u);
   // A richer feed: more distillate from the same 2 kg/s.
@@ -174,12 +174,12 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 
 TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   Form7& menu = Menu();
-  Click(app, menu, "Command3");
+  Click(app, menu.trayByTrayButton);
   TypeColumnStage();
-  Click(app, menu, "Command7");
-  Click(app, "Form12", "Command1");
+  Click(app, menu.columnButton);
+  Click(app, ui_test::Loaded<Form12>(app).acceptButton);
   kit.pageHeight = 195 * 20;  // a page of 20 lines
-  Click(app, *Results(), "Command1");
+  Click(app, Results()->printButton);
   ASSERT_EQ(kit.printed.size(), 1u);
   const auto& pages = kit.printed.front().pages;
   const int trays = CompletedTrayByTray(app)->Count();

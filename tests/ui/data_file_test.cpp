@@ -12,6 +12,12 @@
 #include "ui/application.h"
 #include "ui/list_window.h"
 #include "ui/program.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/form7.h"
+#include "ui/form9.h"
 
 namespace rc::ui_test {
 namespace {
@@ -49,10 +55,10 @@ struct Shows {
 Shows ShowsFromForm9(Application& app) {
   Shows shows;
   shows.rows = Shown(app, "Form9").control("List1").items;
-  Click(app, "Form9", "Command3");
-  Click(app, "Form7", "Command2");
+  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+  Click(app, ui_test::Loaded<Form7>(app).kineticLineButton);
   shows.kinetic = Shown(app, "Form7").surface().Texts();
-  Click(app, "Form7", "Command3");
+  Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
   shows.trays = Shown(app, "Form7").surface().Texts();
   return shows;
 }
@@ -64,13 +70,13 @@ void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData
   for (std::size_t i = 8; i-- > 0;) kit.Answer({WithComma(typed.EqXText[i]), typed.EqYText[i]});
   for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
   StartProgram(app);
-  Click(app, "Form1", "Command2");
-  Click(app, "Form3", "Command1");
+  Click(app, ui_test::Loaded<Form1>(app).entryButton);
+  Click(app, ui_test::Loaded<Form3>(app).acceptButton);
   for (int index = 0; index < kTrayParameterCount; ++index) {
     kit.Answer(WithComma(typed.ParamText[TrayParameterAt(index)]));
   }
   Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
-  Click(app, "Form5", "Command1");
+  Click(app, ui_test::Loaded<Form5>(app).acceptButton);
 }
 
 class DataFileRoundTrip : public ::testing::TestWithParam<Column> {};
@@ -84,10 +90,10 @@ TEST_P(DataFileRoundTrip, OpenedDataShowTheRowsAndResultsOfTheTypedSession) {
     TypeToResultsMenu(app, kit, typed);
     ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form7"});
     kit.savePaths.push_back(kSaved);
-    Click(app, "Form7", "Command8");
+    Click(app, ui_test::Loaded<Form7>(app).saveButton);
     EXPECT_EQ(kit.proposedSavePaths, std::vector<std::u16string>{kSaved});
     // A correction round trip: the reflux ratio typed again as it was.
-    Click(app, "Form7", "Command4");
+    Click(app, ui_test::Loaded<Form7>(app).changeButton);
     kit.Answer(WithComma(typed.ParamText[19]));
     ClickRow(app, "Form9", 12);
     typedShows = ShowsFromForm9(app);
@@ -109,7 +115,7 @@ TEST_P(DataFileRoundTrip, OpenedDataShowTheRowsAndResultsOfTheTypedSession) {
   reopened.openPaths.push_back(kSaved);
   Application app(reopened);
   StartProgram(app);
-  Click(app, "Form1", "Command4");
+  Click(app, ui_test::Loaded<Form1>(app).openButton);
   EXPECT_EQ(reopened.openFolders, std::vector<std::u16string>{kFolder});
   EXPECT_TRUE(reopened.prompts.empty()) << "the file has a name: nothing is asked";
   ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form9"});
@@ -156,7 +162,7 @@ TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
     Application app(kit);
     app.data() = BenzeneTolueneBubbleCap();
     StartProgram(app);
-    Click(app, "Form1", "Command4");
+    Click(app, ui_test::Loaded<Form1>(app).openButton);
 
     ASSERT_EQ(VisibleNames(app), (std::vector<std::string>{"Form1", "FileMessage"}));
     Window& message = Shown(app, "FileMessage");
@@ -206,7 +212,7 @@ TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
 
   // "Да" returns to the list, whose rows are the opened data; the name just typed is
   // not saved, so closing asks.
-  Click(app, "Form10", "Command1");
+  Click(app, ui_test::Loaded<Form10>(app).yesButton);
   EXPECT_TRUE(form9.control("Command6").visible);
   ASSERT_EQ(form9.control("List1").items.size(), 33u);
   EXPECT_EQ(form9.control("List1").items[3], marker.caption);
@@ -239,7 +245,7 @@ TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
 
   // Saved from the full correction window, then changed there: the question again.
   kit.writeFailure.clear();
-  Click(app, "Form7", "Command4");
+  Click(app, ui_test::Loaded<Form7>(app).changeButton);
   kit.savePaths.push_back(kSaved);
   Click(app, "Form9", "Command6");
   ASSERT_EQ(kit.files.count(kSaved), 1u);

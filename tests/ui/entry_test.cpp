@@ -10,6 +10,8 @@
 #include "first_stage.h"
 #include "model/text.h"
 #include "report/input_rows.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
 
 namespace rc {
 namespace {
@@ -61,10 +63,10 @@ TEST(StartDataEntry, LeavesOnlyTheEntryWindowOpen) {
   StartProgram(app);
   // A trip to the rules and back first leaves the rules screen loaded behind the start
   // screen; the entry closes it too.
-  ui_test::Click(app, "Form1", "Command1");
-  ui_test::Click(app, "Form2", "Command1");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
+  ui_test::Click(app, ui_test::Loaded<Form2>(app).continueButton);
   for (const auto& a : FirstStage{}.Answers()) tk.Answer(a);
-  ui_test::Click(app, "Form1", "Command2");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).entryButton);
 
   EXPECT_EQ(ui_test::LoadedNames(app), std::vector<std::string>{"Form3"});
   EXPECT_TRUE(Form(app, "Form3").visible);
@@ -247,7 +249,7 @@ TEST(EnterEquilibriumData, ACancelledPromptReadsAsZero) {
   // Only the name and X*[0] are typed; every later prompt is cancelled.
   tk.Answer({u"Петров", u"0"});
   StartProgram(app);
-  ui_test::Click(app, "Form1", "Command2");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).entryButton);
 
   EXPECT_EQ(tk.unansweredPrompts, 18);
   EXPECT_EQ(app.data().EqYText[5], u"0");

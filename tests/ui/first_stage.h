@@ -11,6 +11,7 @@
 #include "support/ui_driver.h"
 #include "ui/application.h"
 #include "ui/program.h"
+#include "ui/form1.h"
 
 namespace rc::ui_test {
 
@@ -36,7 +37,7 @@ struct FirstStage {
 inline void RunFirstStage(RecordingToolkit& tk, Application& app, const FirstStage& stage = {}) {
   for (const auto& a : stage.Answers()) tk.Answer(a);
   StartProgram(app);
-  Click(app, "Form1", "Command2");
+  Click(app, ui_test::Loaded<Form1>(app).entryButton);
 }
 
 inline Window& Form(Application& app, const std::string& name) {

@@ -36,29 +36,29 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
   app.Dispatch([&] { OpenResultsMenu(app); });
 
   // Before any calculation: the data alone, no profile.
-  ui_test::Click(app, Menu(), "Command6");
+  ui_test::Click(app, Menu().diagramButton);
   ASSERT_NE(Diagram(), nullptr);
   EXPECT_TRUE(Diagram()->visible);
   EXPECT_FALSE(Diagram()->Content().kineticLine || Diagram()->Content().trays);
   EXPECT_EQ(ProfileRows(), 1u);  // the line saying the calculation has not been made
 
   // The open window follows each calculation.
-  ui_test::Click(app, Menu(), "Command3");
+  ui_test::Click(app, Menu().trayByTrayButton);
   ASSERT_TRUE(app.runs().trayByTray);
   const TrayByTrayRun run = *app.runs().trayByTray;
   const int trays = run.Count();
   ASSERT_GT(trays, 0);
   EXPECT_TRUE(Shows(DiagramSummaryText(run)));
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
-  ui_test::Click(app, Menu(), "Command2");
+  ui_test::Click(app, Menu().kineticLineButton);
   EXPECT_TRUE(Diagram()->Content().kineticLine && Diagram()->Content().trays);
 
   // The button again brings up a fresh window with the same results.
-  ui_test::Click(app, Menu(), "Command6");
+  ui_test::Click(app, Menu().diagramButton);
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
 
   // A change of window closes it.
-  ui_test::Click(app, Menu(), "Command4");
+  ui_test::Click(app, Menu().changeButton);
   EXPECT_EQ(Diagram(), nullptr);
 
   // A correction of the reflux ratio: the results menu redoes the kinetic line, the
@@ -66,8 +66,8 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
   Form9& correction = *app.FindForm<Form9>();
   toolkit.Answer(u"3.5");
   ui_test::ClickRow(app, correction, 12);
-  ui_test::Click(app, correction, "Command3");
-  ui_test::Click(app, Menu(), "Command6");
+  ui_test::Click(app, correction.endOfCorrectionsButton);
+  ui_test::Click(app, Menu().diagramButton);
   ASSERT_NE(Diagram(), nullptr);
   EXPECT_GT(app.data().RecordedTrays.TrayNo[3], 0);  // the record still holds the old trays
   EXPECT_TRUE(Diagram()->Content().kineticLine);
@@ -79,8 +79,8 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
 TEST_F(DiagramFixture, ARefusedCalculationShowsOnlyItsMessage) {
   app.data() = WithParameter(BenzeneTolueneBubbleCap(), 19, u"0.3");  // never reaches the top
   app.Dispatch([&] { OpenResultsMenu(app); });
-  ui_test::Click(app, Menu(), "Command6");
-  ui_test::Click(app, Menu(), "Command3");
+  ui_test::Click(app, Menu().diagramButton);
+  ui_test::Click(app, Menu().trayByTrayButton);
   EXPECT_TRUE(Shows(u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !"));
   EXPECT_FALSE(Diagram()->Content().trays);
   EXPECT_EQ(ProfileRows(), 1u);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "first_stage.h"
+#include "ui/form2.h"
 
 namespace rc {
 namespace {
@@ -108,7 +109,7 @@ TEST(Form1, EndButtonEndsTheProgramAtOnce) {
   RecordingToolkit tk;
   Application app(tk);
   StartProgram(app);
-  ui_test::Click(app, "Form1", "Command3");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).endButton);
   EXPECT_TRUE(tk.ended);
   EXPECT_TRUE(app.Ended());
   EXPECT_TRUE(app.LoadedWindows().empty());
@@ -122,7 +123,7 @@ TEST(Form1, RulesAndBackAnyNumberOfTimes) {
   std::uint64_t previousStart = Form(app, "Form1").Serial();
   std::u16string firstRules;
   for (int trip = 0; trip < 2; ++trip) {
-    ui_test::Click(app, "Form1", "Command1");
+    ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
     EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form2"});
     EXPECT_EQ(ui_test::FindWindow(app, "Form1"), nullptr);
     Window& rules = Form(app, "Form2");
@@ -130,7 +131,7 @@ TEST(Form1, RulesAndBackAnyNumberOfTimes) {
     EXPECT_EQ(rules.control("Label1").caption, firstRules);
     EXPECT_EQ(rules.control("Command1").top, 5880);
 
-    ui_test::Click(app, "Form2", "Command1");
+    ui_test::Click(app, ui_test::Loaded<Form2>(app).continueButton);
     EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form1"});
     Window& start = Form(app, "Form1");
     // A fresh start screen, painted and laid out again.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "first_stage.h"
+#include "ui/form1.h"
 
 namespace rc {
 namespace {
@@ -48,7 +49,7 @@ TEST(Form2, PanelWithOrangeShadowAndTheContinueButton) {
   RecordingToolkit tk;
   Application app(tk);
   StartProgram(app);
-  ui_test::Click(app, "Form1", "Command1");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
   Window& f2 = ui_test::Form(app, "Form2");
 
   EXPECT_EQ(f2.caption, u"Правила построения равновесной зависимости");
@@ -86,8 +87,8 @@ TEST(Form2, ContinueHidesTheRulesAndShowsAFreshStartScreen) {
   RecordingToolkit tk;
   Application app(tk);
   StartProgram(app);
-  ui_test::Click(app, "Form1", "Command1");
-  ui_test::Click(app, "Form2", "Command1");
+  ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
+  ui_test::Click(app, ui_test::Loaded<Form2>(app).continueButton);
 
   EXPECT_EQ(ui_test::LoadedNames(app), (std::vector<std::string>{"Form2", "Form1"}));
   EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form1"});

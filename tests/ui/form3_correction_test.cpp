@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "first_stage.h"
+#include "ui/error_dialog.h"
 
 namespace rc {
 namespace {
@@ -37,19 +38,19 @@ TEST(Form3Correction, ARowClickInReviewLeavesAllThreeButtonsVisible) {
 
 TEST(Form3Correction, RepeatedFaultDisplaysLoadTheDialogAfresh) {
   Session s(FaultyXW());
-  Click(s.app, "Form3", "Command1");
+  Click(s.app, ui_test::Loaded<Form3>(s.app).acceptButton);
   const std::uint64_t first = Form(s.app, "Form4").Serial();
-  Click(s.app, "Form4", "Command1");
+  Click(s.app, ui_test::Loaded<Form4>(s.app).yesButton);
   s.tk.Answer(u"0");
   ClickRow(s.app, "Form3", 8);
-  Click(s.app, "Form3", "Command3");
+  Click(s.app, ui_test::Loaded<Form3>(s.app).endOfCorrectionsButton);
   EXPECT_NE(Form(s.app, "Form4").Serial(), first);
   EXPECT_EQ(s.tk.beeps, 2);
 }
 
 TEST(Form3Correction, AnyTypedTextInACorrectionIsHandled) {
   Session s;
-  Click(s.app, "Form3", "Command2");
+  Click(s.app, ui_test::Loaded<Form3>(s.app).correctButton);
   s.tk.Answer({std::u16string(10000, u'5'), u"\x01\x02", u"Ж", u"\t", std::u16string(10000, u',')});
   ClickRow(s.app, "Form3", 0);
   const DesignData& d = s.app.data();

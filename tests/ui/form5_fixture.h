@@ -3,18 +3,19 @@
 // (Form5) and the full correction window (Form9).
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/design_data.h"
 #include "model/number_text.h"
 #include "model/text.h"
+#include "support/list_watching_toolkit.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/application.h"
 #include "ui/form5.h"
 #include "ui/form9.h"
+#include "ui/list_window.h"
 #include "ui/window.h"
 
 namespace rc::tray_test {
@@ -26,13 +27,11 @@ inline std::vector<std::u16string> SoundParameterTexts() {
           u"1",    u"0.83", u"1",   u"0.05", u"0.1", u"5",  u"0.1", u"0.1"};
 }
 
-inline int ListedParameter(int index) { return index <= 12 ? index + 19 : index + 20; }
-
 // The sound texts with parameter n typed as `text`.
 inline std::vector<std::u16string> WithParameter(int n, const std::u16string& text) {
   auto texts = SoundParameterTexts();
   for (int index = 0; index < 21; ++index) {
-    if (ListedParameter(index) == n) texts[static_cast<std::size_t>(index)] = text;
+    if (TrayParameterAt(index) == n) texts[static_cast<std::size_t>(index)] = text;
   }
   return texts;
 }
@@ -56,23 +55,14 @@ inline void FillSoundData(DesignData& data, std::int32_t trayType) {
   }
   const auto texts = SoundParameterTexts();
   for (int index = 0; index < 21; ++index) {
-    const int n = ListedParameter(index);
+    const int n = TrayParameterAt(index);
     data.ParamText[n] = texts[static_cast<std::size_t>(index)];
     data.ParamValue[n] = ReadNumber(data.ParamText[n]);
   }
   data.TrayType = trayType;
 }
 
-// The recording toolkit that can also look at the windows while a prompt is open.
-class WatchingToolkit : public RecordingToolkit {
- public:
-  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
-                          const std::u16string& defaultText, int x, int y) override {
-    if (onPrompt) onPrompt();
-    return RecordingToolkit::InputBox(prompt, title, defaultText, x, y);
-  }
-  std::function<void()> onPrompt;
-};
+using WatchingToolkit = ui_test::ListWatchingToolkit;
 
 using ui_test::Click;
 using ui_test::ClickRow;

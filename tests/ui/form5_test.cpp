@@ -63,7 +63,7 @@ TEST_F(Form5Test, EntryAsksTheTwentyOneParametersAtTheirRows) {
   ASSERT_EQ(kit.prompts.size(), 21u);
   EXPECT_EQ(kit.unansweredPrompts, 0);
   for (int index = 0; index < 21; ++index) {
-    const int n = ListedParameter(index);
+    const int n = TrayParameterAt(index);
     const PromptRecord& p = kit.prompts[static_cast<std::size_t>(index)];
     EXPECT_EQ(p.prompt, data.ParamCaption[n]) << n;
     EXPECT_EQ(p.title, u" Ввод " + data.ParamCaption[n]) << n;

@@ -108,7 +108,7 @@ TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) 
   Form7& f = Open();
   f.ShowKineticResults(KineticRunOfRecord(app.data()));  // an earlier table and printing
   ASSERT_TRUE(Visible(f, "Command5"));
-  Click(app, f, "Command2");
+  Click(app, f.kineticLineButton);
 
   const DesignData& data = app.data();
   EXPECT_EQ(data.InputError, kTrue);
@@ -132,7 +132,7 @@ TEST_F(Form7Menu, RefusedTrayByTrayHidesTheKineticButtonAndPrinting) {
   Form7& f = Open();
   app.data().ShownResult = kShownKineticLine;
   f.ShowTrayResults(TrayRunOfRecord(app.data()));
-  Click(app, f, "Command3");
+  Click(app, f.trayByTrayButton);
   EXPECT_EQ(app.data().InputError, kTrue);
   EXPECT_EQ(app.data().ShownResult, kShownTrayByTray);  // set before the calculation runs
   EXPECT_EQ(f.surface().Texts().size(), 1u);
@@ -212,12 +212,12 @@ TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSu
 
 TEST_F(Form7Menu, EndAndChangeButtons) {
   Form7& f = Open();
-  Click(app, f, "Command4");
+  Click(app, f.changeButton);
   ASSERT_NE(app.FindForm<Form9>(), nullptr);
   EXPECT_TRUE(app.FindForm<Form9>()->visible);
 
   Form7& again = Open();
-  Click(app, again, "Command1");
+  Click(app, again.endButton);
   EXPECT_TRUE(app.Ended());
   EXPECT_TRUE(toolkit.ended);
 }
@@ -233,7 +233,7 @@ struct CompletedCalculations : MenuFixture {
 
 TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
   Form7& f = OpenWith(BenzeneTolueneSieve());
-  Click(app, f, "Command2");
+  Click(app, f.kineticLineButton);
   ASSERT_EQ(app.data().InputError, kFalse);
   Surface expected;
   DrawKineticTable(expected, KineticRunOfRecord(app.data()), 12000, u'.');
@@ -247,7 +247,7 @@ TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
 
 TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary) {
   Form7& f = OpenWith(BenzeneTolueneBubbleCap());
-  Click(app, f, "Command3");
+  Click(app, f.trayByTrayButton);
   const DesignData& data = app.data();
   ASSERT_EQ(data.InputError, kFalse);
   const int total = data.RecordedTrays.TrayNo[3];
@@ -270,11 +270,11 @@ TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary
 
 TEST_F(CompletedCalculations, RefusalAfterACompletedRunTakesPrintingAwayUntilTheNextCompletion) {
   Form7& f = OpenWith(BenzeneTolueneDualFlow());
-  Click(app, f, "Command2");
+  Click(app, f.kineticLineButton);
   ASSERT_TRUE(Visible(f, "Command5"));
   const DesignData sound = app.data();
   app.data().ParamValue[kParamXF] = app.data().ParamValue[kParamXW];  // no feed section
-  Click(app, f, "Command2");
+  Click(app, f.kineticLineButton);
   EXPECT_EQ(app.data().InputError, kTrue);
   EXPECT_FALSE(Visible(f, "Command5"));
   app.data() = sound;

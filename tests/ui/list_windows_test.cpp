@@ -80,7 +80,7 @@ struct Look {
   std::u16string RowText(const DesignData& d, int r) const {
     if (r < pairRows) return EquilibriumRowText(d, r);
     if (r < pairRows + compositionRows) return ParameterRowText(d, 16 + r - pairRows);
-    return ParameterRowText(d, ListedParameter(r - headerRow - 1));
+    return ParameterRowText(d, TrayParameterAt(r - headerRow - 1));
   }
 };
 

@@ -12,6 +12,8 @@
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/form7.h"
+#include "ui/form11.h"
+#include "ui/form9.h"
 
 namespace rc {
 namespace {
@@ -29,7 +31,7 @@ class RefluxViewTest : public ::testing::Test {
 
   // The results menu on the bubble-cap column, then the diagram window on the study.
   Form11& OpenStudy() {
-    Click(app, "Form7", "Command6");
+    Click(app, ui_test::Loaded<Form7>(app).diagramButton);
     Form11* window = app.FindForm<Form11>();
     EXPECT_NE(window, nullptr);
     Click(app, "Form11", "Command4");
@@ -50,12 +52,12 @@ TEST_F(RefluxViewTest, FollowsTheDataThroughACorrectionRoundTrip) {
 
   // The reflux ratio corrected to 4: the change closes the diagram window, the end of
   // the correction reopens the results menu.
-  Click(app, "Form7", "Command4");
+  Click(app, ui_test::Loaded<Form7>(app).changeButton);
   EXPECT_EQ(app.FindForm<Form11>(), nullptr);
   kit.Answer(u"4");
   ui_test::ClickRow(app, "Form9", 12);  // parameter 19
   ASSERT_EQ(app.data().ParamValue[19], 4.0f);
-  Click(app, "Form9", "Command3");
+  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
   ASSERT_NE(app.FindForm<Form7>(), nullptr);
 
   const std::vector<std::u16string> texts = OpenStudy().surface().Texts();
@@ -69,7 +71,7 @@ TEST_F(RefluxViewTest, FollowsTheDataThroughACorrectionRoundTrip) {
 TEST_F(RefluxViewTest, PrintsOnOnePageWithTheHeaderInVectorOperations) {
   OpenStudy();
   const std::size_t before = kit.printed.size();
-  Click(app, "Form11", "Command1");
+  Click(app, ui_test::Loaded<Form11>(app).printButton);
   ASSERT_EQ(kit.printed.size(), before + 1);
   const PrintedDocument& doc = kit.printed.back();
   ASSERT_EQ(doc.pages.size(), 1u);

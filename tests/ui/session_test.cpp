@@ -15,6 +15,11 @@
 #include "ui/application.h"
 #include "ui/list_window.h"
 #include "ui/program.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/form7.h"
+#include "ui/form9.h"
 
 namespace rc::ui_test {
 namespace {
@@ -58,13 +63,13 @@ class StudentSession : public ::testing::TestWithParam<Column> {
     }
     for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
     StartProgram(app);
-    Click(app, "Form1", "Command2");
-    Click(app, "Form3", "Command1");
+    Click(app, ui_test::Loaded<Form1>(app).entryButton);
+    Click(app, ui_test::Loaded<Form3>(app).acceptButton);
     for (int index = 0; index < kTrayParameterCount; ++index) {
       kit.Answer(typed.ParamText[TrayParameterAt(index)]);
     }
     Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
-    Click(app, "Form5", "Command1");
+    Click(app, ui_test::Loaded<Form5>(app).acceptButton);
   }
 
   Window& Shown(const std::string& name) {
@@ -100,7 +105,7 @@ class StudentSession : public ::testing::TestWithParam<Column> {
   // The print button: one more document, which is returned as its texts.
   std::vector<std::u16string> PrintNow() {
     const std::size_t before = kit.printed.size();
-    Click(app, "Form7", "Command5");
+    Click(app, ui_test::Loaded<Form7>(app).printButton);
     if (kit.printed.size() != before + 1) {
       ADD_FAILURE() << "nothing printed";
       return {};
@@ -141,7 +146,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
     EXPECT_EQ(data.ParamValue[n], typed.ParamValue[n]) << n;
   }
 
-  Click(app, "Form7", "Command2");
+  Click(app, ui_test::Loaded<Form7>(app).kineticLineButton);
   EXPECT_EQ(data.KineticPoints.KineticY, ExpectedKineticLine(typed));
   EXPECT_TRUE(ButtonShown("Command3"));  // a completed calculation hides nothing
   EXPECT_TRUE(ButtonShown("Command5"));
@@ -150,7 +155,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
   ASSERT_GT(kineticReport.size(), 1u);
   EXPECT_NE(kineticReport[1].find(u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ"), std::u16string::npos);
 
-  Click(app, "Form7", "Command3");
+  Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
   const DrawOp summary = LastDrawn();
   EXPECT_EQ(summary.text, ExpectedSummary(typed));
   EXPECT_NE(summary.text.find(u"НОМЕР ТАРЕЛКИ ПИТАНИЯ"), std::u16string::npos);
@@ -164,7 +169,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
 
 TEST_P(StudentSession, CorrectionsFromTheResultsMenuRecomputeAndReprintWithTheNewData) {
   TypeToResultsMenu();
-  Click(app, "Form7", "Command3");
+  Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
   DesignData expected = typed;
 
   // Round 1 redoes the tray-by-tray calculation; round 2, after the kinetic line has
@@ -176,17 +181,17 @@ TEST_P(StudentSession, CorrectionsFromTheResultsMenuRecomputeAndReprintWithTheNe
   const Round rounds[] = {{u"3", u"0.55", u"0.76", false}, {u"4,5", u"0.55", u"0.7458", true}};
   for (const Round& round : rounds) {
     SCOPED_TRACE(round.kinetic ? "kinetic line" : "tray by tray");
-    if (round.kinetic) Click(app, "Form7", "Command2");
+    if (round.kinetic) Click(app, ui_test::Loaded<Form7>(app).kineticLineButton);
     const std::vector<std::u16string> shownBefore = Shown("Form7").surface().Texts();
 
-    Click(app, "Form7", "Command4");
+    Click(app, ui_test::Loaded<Form7>(app).changeButton);
     ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form9"});
     kit.Answer(round.reflux);
     ClickRow(app, "Form9", 12);  // parameter 19, the reflux ratio
     kit.Answer({round.pairX, round.pairY});
     ClickRow(app, "Form9", 4);   // equilibrium point 4 keeps its place
     EXPECT_EQ(Shown("Form9").control("Command3").backColor, kGreen);
-    Click(app, "Form9", "Command3");
+    Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
     EXPECT_EQ(kit.unansweredPrompts, 0);
 
     SetParameter(expected, 19, round.reflux);

@@ -8,6 +8,10 @@
 #include <QWidget>
 
 #include "model/text.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/list_window.h"
 #include "ui/program.h"
 
 namespace rc {
@@ -46,6 +50,11 @@ StudentSession::Click StudentSession::ClickButton(const std::string& window,
   const bool clicked = toolkit.ClickButton(*w, control);
   Flush();
   return clicked ? Click::Done : Click::Failed;
+}
+
+StudentSession::Click StudentSession::ClickButton(const Control& control) {
+  const Window* w = toolkit.OwnerOf(control);
+  return w ? ClickButton(w->Name(), control.name) : Click::Failed;
 }
 
 bool StudentSession::ClickRow(const std::string& window, const std::string& control, int row) {
@@ -112,10 +121,9 @@ EntryOutcome Fault(StudentSession& s, const std::string& window, const std::stri
   out.stage = EntryOutcome::Stage::Fault;
   out.faultLine = u"== fault " + FromUtf8(window) + u" ErrorRow " +
                   FromUtf8(std::to_string(s.app.data().ErrorRow));
-  if (Window* w = s.Loaded(window)) {
-    if (const Control* marker = w->FindControl("Label2"); marker && marker->visible) {
-      out.faultRow = marker->caption;
-    }
+  if (const auto* w = dynamic_cast<const ListWindow*>(s.Loaded(window));
+      w && w->faultMarker.visible) {
+    out.faultRow = w->faultMarker.caption;
   }
   return out;
 }
@@ -128,22 +136,26 @@ bool AllAnswersUsed(const StudentSession& s) {
 
 EntryOutcome EnterVariant(StudentSession& s, const Variant& variant) {
   s.toolkit.Script(AnswersFor(variant, FirstStageKeys()));
-  if (s.ClickButton("Form1", "Command2") != StudentSession::Click::Done) {
+  if (s.ClickButton<Form1>([](Form1& f) { return &f.entryButton; }) !=
+      StudentSession::Click::Done) {
     return Failed("the start screen's entry button could not be clicked");
   }
   if (!AllAnswersUsed(s)) return Failed("the first stage did not ask the expected prompts");
-  if (s.ClickButton("Form3", "Command1") != StudentSession::Click::Done) {
+  if (s.ClickButton<Form3>([](Form3& f) { return &f.acceptButton; }) !=
+      StudentSession::Click::Done) {
     return Failed("the first stage did not end in its review");
   }
   if (!s.Loaded("Form5")) return Fault(s, "Form3", "Form4");
 
   s.toolkit.Script(AnswersFor(variant, ParameterKeys()));
-  const char* trayButton = variant.bubbleCap ? "Command4" : "Command5";
-  if (s.ClickButton("Form5", trayButton) != StudentSession::Click::Done) {
+  const bool caps = variant.bubbleCap;
+  if (s.ClickButton<Form5>([caps](Form5& f) { return caps ? f.capsButton : f.noCapsButton; }) !=
+      StudentSession::Click::Done) {
     return Failed("the tray-type question could not be answered");
   }
   if (!AllAnswersUsed(s)) return Failed("the second stage did not ask the expected prompts");
-  if (s.ClickButton("Form5", "Command1") != StudentSession::Click::Done) {
+  if (s.ClickButton<Form5>([](Form5& f) { return &f.acceptButton; }) !=
+      StudentSession::Click::Done) {
     return Failed("the second stage did not end in its review");
   }
   if (!s.Loaded("Form7")) return Fault(s, "Form5", "Form6");

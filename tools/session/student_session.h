@@ -32,6 +32,16 @@ class StudentSession {
   // so the student cannot click it. Failed: no such window or button, or it did not
   // take the click.
   Click ClickButton(const std::string& window, const std::string& control);
+  // The same for a control at hand, and for the role member that pick gives of the
+  // loaded window of type W (Failed when there is no such window or member):
+  //   session.ClickButton<Form7>([](Form7& f) { return &f.printButton; })
+  Click ClickButton(const Control& control);
+  template <class W, class Pick>
+  Click ClickButton(Pick pick) {
+    W* w = app.FindForm<W>();
+    const Control* control = w ? pick(*w) : nullptr;
+    return control ? ClickButton(*control) : Click::Failed;
+  }
   bool ClickRow(const std::string& window, const std::string& control, int row);
 
   Window* Loaded(const std::string& name) const { return toolkit.LoadedWindow(name); }

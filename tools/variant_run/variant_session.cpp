@@ -12,7 +12,10 @@
 #include "report/reflux_texts.h"
 #include "report/tray_profile.h"
 #include "session/student_session.h"
+#include "ui/form11.h"
+#include "ui/form12.h"
 #include "ui/form13.h"
+#include "ui/form7.h"
 #include "ui/window.h"
 
 namespace rc {
@@ -24,7 +27,7 @@ using Lines = std::vector<std::u16string>;
 // it: the calculation's button, the window's texts and picture, then the print button
 // and the report's texts and PDF.
 struct Step {
-  const char* button;       // the calculation's button on Form7
+  Control* (*button)(Form7&);  // the calculation's button on the results menu
   const char16_t* section;  // "kinetic"
   const char* fileStem;     // "kinetic"
   bool trayProfile;         // the tray profile and the diagram's PDF follow
@@ -44,7 +47,8 @@ void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
 // the y–x diagram.
 bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
   const QString png = out.filePath(QStringLiteral("reflux.png"));
-  if (s.ClickButton("Form11", "Command4") != StudentSession::Click::Done ||
+  if (s.ClickButton<Form11>([](Form11& f) { return f.ViewButtons()[1]; }) !=
+          StudentSession::Click::Done ||
       !s.Screenshot("Form11", png)) {
     error = "cannot save " + png.toStdString();
     return false;
@@ -52,12 +56,14 @@ bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
   const QString pdf = out.filePath(QStringLiteral("reflux.pdf"));
   s.toolkit.SetPdfOutput(pdf);
   const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
-  if (s.ClickButton("Form11", "Command1") != StudentSession::Click::Done ||
+  if (s.ClickButton<Form11>([](auto& f) { return &f.printButton; }) !=
+          StudentSession::Click::Done ||
       s.toolkit.WrittenPdfs().size() != written + 1) {
     error = "the reflux study was not printed to " + pdf.toStdString();
     return false;
   }
-  if (s.ClickButton("Form11", "Command3") != StudentSession::Click::Done) {
+  if (s.ClickButton<Form11>([](Form11& f) { return f.ViewButtons()[0]; }) !=
+      StudentSession::Click::Done) {
     error = "the diagram window did not return to the y–x diagram";
     return false;
   }
@@ -69,7 +75,9 @@ bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
 // diagram printed to diagram.pdf. The window is closed again afterwards.
 bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
                       std::string& error) {
-  if (s.ClickButton("Form7", "Command6") != StudentSession::Click::Done || !s.Loaded("Form11")) {
+  if (s.ClickButton<Form7>([](auto& f) { return &f.diagramButton; }) !=
+          StudentSession::Click::Done ||
+      !s.Loaded("Form11")) {
     error = "the diagram window did not open";
     return false;
   }
@@ -88,14 +96,17 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
     }
     const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
     s.toolkit.SetPdfOutput(pdf);
-    if (s.ClickButton("Form11", "Command1") != StudentSession::Click::Done ||
+    if (s.ClickButton<Form11>([](auto& f) { return &f.printButton; }) !=
+            StudentSession::Click::Done ||
         s.toolkit.WrittenPdfs().isEmpty()) {
       error = "the diagram was not printed to " + pdf.toStdString();
       return false;
     }
   }
   if (step.refluxStudy && !RefluxPicture(s, out, error)) return false;
-  if (s.ClickButton("Form11", "Command2") != StudentSession::Click::Done || s.Loaded("Form11")) {
+  if (s.ClickButton<Form11>([](auto& f) { return &f.closeButton; }) !=
+          StudentSession::Click::Done ||
+      s.Loaded("Form11")) {
     error = "the diagram window did not close";
     return false;
   }
@@ -105,12 +116,12 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
 bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
              std::string& error) {
   transcript.push_back(std::u16string(u"== ") + step.section);
-  switch (s.ClickButton("Form7", step.button)) {
+  switch (s.ClickButton<Form7>(step.button)) {
     case StudentSession::Click::Hidden:
       transcript.push_back(u"(hidden)");
       break;
     case StudentSession::Click::Failed:
-      error = std::string("the results menu did not take the click on ") + step.button;
+      error = "the results menu did not take the click on its calculation button";
       return false;
     case StudentSession::Click::Done: {
       Window* form7 = s.Loaded("Form7");
@@ -134,7 +145,7 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
   const QString pdf = out.filePath(QStringLiteral("report-%1.pdf").arg(step.fileStem));
   s.toolkit.SetPdfOutput(pdf);
   const std::size_t printedBefore = s.toolkit.Printed().size();
-  switch (s.ClickButton("Form7", "Command5")) {
+  switch (s.ClickButton<Form7>([](auto& f) { return &f.printButton; })) {
     case StudentSession::Click::Hidden:
       transcript.push_back(u"(hidden)");
       return true;
@@ -167,7 +178,8 @@ bool GivesColumnStage(const Variant& variant) {
 bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Lines& transcript,
                 bool& stopped, std::string& error) {
   s.toolkit.Script(AnswersFor(variant, ThirdStageKeys()));
-  if (s.ClickButton("Form7", "Command7") != StudentSession::Click::Done) {
+  if (s.ClickButton<Form7>([](auto& f) { return &f.columnButton; }) !=
+      StudentSession::Click::Done) {
     error = "the results menu did not take the click on its column button";
     return false;
   }
@@ -176,13 +188,15 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     s.toolkit.Script({});
     transcript.push_back(u"== column");
     transcript.push_back(u"(no tray-by-tray results)");
-    return s.ClickButton("Form15", "Command2") == StudentSession::Click::Done;
+    return s.ClickButton<Form15>([](auto& f) { return &f.noButton; }) ==
+           StudentSession::Click::Done;
   }
   if (s.toolkit.PendingAnswers() != 0 || s.toolkit.UnscriptedPrompts() != 0) {
     error = "the third stage did not ask the expected prompts";
     return false;
   }
-  if (s.ClickButton("Form12", "Command1") != StudentSession::Click::Done) {
+  if (s.ClickButton<Form12>([](auto& f) { return &f.acceptButton; }) !=
+      StudentSession::Click::Done) {
     error = "the third stage did not end in its review";
     return false;
   }
@@ -194,10 +208,8 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     }
     transcript.push_back(u"== fault Form12 ErrorRow " +
                          FromUtf8(std::to_string(s.app.data().ErrorRow)));
-    if (Window* w = s.Loaded("Form12")) {
-      if (const Control* marker = w->FindControl("Label2"); marker && marker->visible) {
-        transcript.push_back(marker->caption);
-      }
+    if (const Form12* stage = s.app.FindForm<Form12>(); stage && stage->faultMarker.visible) {
+      transcript.push_back(stage->faultMarker.caption);
     }
     stopped = true;
     return true;
@@ -213,7 +225,8 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
   const QString pdf = out.filePath(QStringLiteral("report-column.pdf"));
   s.toolkit.SetPdfOutput(pdf);
   const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
-  if (s.ClickButton("Form13", "Command1") != StudentSession::Click::Done ||
+  if (s.ClickButton<Form13>([](auto& f) { return &f.printButton; }) !=
+          StudentSession::Click::Done ||
       s.toolkit.WrittenPdfs().size() != written + 1) {
     error = "the column's results were not printed to " + pdf.toStdString();
     return false;
@@ -235,8 +248,8 @@ bool WriteTranscript(const QDir& out, const Lines& transcript) {
 bool SaveData(StudentSession& s, const QDir& out, std::string& error) {
   const QString path = out.filePath(QStringLiteral("saved.rcol"));
   s.toolkit.ScriptSavePath(path);
-  if (s.ClickButton("Form7", "Command8") != StudentSession::Click::Done || !QFile::exists(path) ||
-      s.Loaded("FileMessage")) {
+  if (s.ClickButton<Form7>([](auto& f) { return &f.saveButton; }) != StudentSession::Click::Done ||
+      !QFile::exists(path) || s.Loaded("FileMessage")) {
     error = "the program did not save its data to " + path.toStdString();
     return false;
   }
@@ -300,8 +313,9 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   if (!RemoveEarlierRun(out, result.message)) return result;
   // A refused calculation hides the other one's button, so each calculation gets a
   // session of its own from a fresh start with the same answers.
-  static constexpr Step kSteps[] = {{"Command2", u"kinetic", "kinetic", false, false},
-                                    {"Command3", u"tray-by-tray", "tray-by-tray", true, true}};
+  static constexpr Step kSteps[] = {
+      {[](Form7& f) { return &f.kineticLineButton; }, u"kinetic", "kinetic", false, false},
+      {[](Form7& f) { return &f.trayByTrayButton; }, u"tray-by-tray", "tray-by-tray", true, true}};
   Lines transcript;
   bool stopped = false;
   bool ok = true;

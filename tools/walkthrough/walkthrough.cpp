@@ -6,6 +6,14 @@
 #include <QWidget>
 
 #include "session/student_session.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form11.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/form7.h"
+#include "ui/form9.h"
 
 namespace rc {
 namespace {
@@ -25,9 +33,16 @@ class Walk {
   bool ShotWithPrompt(const std::string& window, QWidget* prompt, const QString& label) {
     return Keep(session_.ScreenshotWithWidget(window, prompt, NextPath(label)), label);
   }
-  bool Click(const std::string& window, const std::string& control) {
-    if (session_.ClickButton(window, control) == StudentSession::Click::Done) return true;
-    return Fail("cannot click " + window + "." + control);
+  // Clicks the role member pick(window) of the loaded window of type W.
+  template <class W, class Pick>
+  bool Click(Pick pick) {
+    W* w = session_.app.FindForm<W>();
+    if (!w) return Fail("cannot click a button of a window that is not loaded");
+    const Control* control = pick(*w);
+    if (!control) return Fail("cannot click a button " + w->Name() + " does not have");
+    const std::string what = w->Name() + "." + control->name;  // the click may unload w
+    if (session_.ClickButton(*control) == StudentSession::Click::Done) return true;
+    return Fail("cannot click " + what);
   }
   bool Row(const std::string& window, int row) {
     return session_.ClickRow(window, "List1", row) ||
@@ -38,7 +53,7 @@ class Walk {
   bool Print(const QString& stem) {
     const QString pdf = out_.filePath(stem + QStringLiteral(".pdf"));
     session_.toolkit.SetPdfOutput(pdf);
-    if (!Click("Form7", "Command5")) return false;
+    if (!Click<Form7>([](Form7& f) { return &f.printButton; })) return false;
     if (session_.toolkit.WrittenPdfs().isEmpty()) return Fail("no PDF written for " + stem.toStdString());
     const QString prefix = out_.filePath(QStringLiteral("%1-%2").arg(++count_, 2, 10, QLatin1Char('0')).arg(stem));
     QProcess pdftoppm;
@@ -83,8 +98,10 @@ class Walk {
 // acceptance, its dialog, correction of XW and the end of corrections.
 bool FirstStage(Walk& w, const Variant& variant) {
   StudentSession& s = w.session();
-  if (!w.Shot("Form1", QStringLiteral("start-screen")) || !w.Click("Form1", "Command1") ||
-      !w.Shot("Form2", QStringLiteral("rules-screen")) || !w.Click("Form2", "Command1") ||
+  if (!w.Shot("Form1", QStringLiteral("start-screen")) ||
+      !w.Click<Form1>([](auto& f) { return &f.rulesButton; }) ||
+      !w.Shot("Form2", QStringLiteral("rules-screen")) ||
+      !w.Click<Form2>([](auto& f) { return &f.continueButton; }) ||
       !w.Shot("Form1", QStringLiteral("start-screen-again"))) {
     return false;
   }
@@ -99,20 +116,21 @@ bool FirstStage(Walk& w, const Variant& variant) {
       w.ShotWithPrompt("Form3", dialog, QStringLiteral("entry-prompt-%1").arg(prompt));
     }
   };
-  const bool entered = w.Click("Form1", "Command2");
+  const bool entered = w.Click<Form1>([](auto& f) { return &f.entryButton; });
   s.toolkit.beforePrompt = nullptr;
   s.toolkit.whilePromptOpen = nullptr;
   if (!entered || !w.Shot("Form3", QStringLiteral("entry-review-faulty"))) return false;
-  if (!w.Click("Form3", "Command1")) return false;
+  if (!w.Click<Form3>([](auto& f) { return &f.acceptButton; })) return false;
   if (!s.Loaded("Form4")) return w.Fail("typing XW as 0 did not give a faulty acceptance");
   if (!w.ShotWithDialog("Form3", "Form4", QStringLiteral("fault-display-with-dialog")) ||
-      !w.Shot("Form4", QStringLiteral("error-dialog")) || !w.Click("Form4", "Command1") ||
+      !w.Shot("Form4", QStringLiteral("error-dialog")) ||
+      !w.Click<Form4>([](auto& f) { return &f.yesButton; }) ||
       !w.Shot("Form3", QStringLiteral("correction-mode"))) {
     return false;
   }
   s.toolkit.Script(AnswersFor(variant, {"xw"}));
   if (!w.Row("Form3", 8) || !w.Shot("Form3", QStringLiteral("corrected")) ||
-      !w.Click("Form3", "Command3")) {
+      !w.Click<Form3>([](auto& f) { return &f.endOfCorrectionsButton; })) {
     return false;
   }
   return s.Loaded("Form5") || w.Fail("the corrected first stage was not accepted");
@@ -130,11 +148,12 @@ bool SecondStage(Walk& w, const Variant& variant) {
       w.ShotWithPrompt("Form5", dialog, QStringLiteral("parameters-prompt-%1").arg(prompt));
     }
   };
-  const bool entered = w.Click("Form5", variant.bubbleCap ? "Command4" : "Command5");
+  const bool entered = w.Click<Form5>(
+      [caps = variant.bubbleCap](Form5& f) { return caps ? f.capsButton : f.noCapsButton; });
   s.toolkit.beforePrompt = nullptr;
   s.toolkit.whilePromptOpen = nullptr;
   if (!entered || !w.Shot("Form5", QStringLiteral("parameters-review")) ||
-      !w.Click("Form5", "Command1")) {
+      !w.Click<Form5>([](auto& f) { return &f.acceptButton; })) {
     return false;
   }
   return s.Loaded("Form7") || w.Fail("the variant's parameters were not accepted");
@@ -142,34 +161,37 @@ bool SecondStage(Walk& w, const Variant& variant) {
 
 // The diagram window opened from the results menu, pictured and closed again.
 bool Diagram(Walk& w, const QString& label) {
-  return w.Click("Form7", "Command6") && w.Shot("Form11", label) && w.Click("Form11", "Command2");
+  return w.Click<Form7>([](auto& f) { return &f.diagramButton; }) && w.Shot("Form11", label) &&
+         w.Click<Form11>([](auto& f) { return &f.closeButton; });
 }
 
 // The diagram window's reflux study of the present data, pictured; back to the y–x
 // diagram, which the window shows when it is opened next.
 bool RefluxStudy(Walk& w) {
-  return w.Click("Form7", "Command6") && w.Click("Form11", "Command4") &&
-         w.Shot("Form11", QStringLiteral("reflux-study")) && w.Click("Form11", "Command3") &&
-         w.Click("Form11", "Command2");
+  return w.Click<Form7>([](auto& f) { return &f.diagramButton; }) &&
+         w.Click<Form11>([](auto& f) { return f.ViewButtons()[1]; }) &&
+         w.Shot("Form11", QStringLiteral("reflux-study")) &&
+         w.Click<Form11>([](auto& f) { return f.ViewButtons()[0]; }) &&
+         w.Click<Form11>([](auto& f) { return &f.closeButton; });
 }
 
 // One calculation on the results menu, pictured with its diagram, and its report
 // printed. A button hidden by an earlier refusal is left alone, as the student would
 // have to.
-bool Calculation(Walk& w, const char* button, const QString& table, const QString& diagram,
+bool Calculation(Walk& w, Control* (*button)(Form7&), const QString& table, const QString& diagram,
                  const QString& report) {
   StudentSession& s = w.session();
-  switch (s.ClickButton("Form7", button)) {
+  switch (s.ClickButton<Form7>(button)) {
     case StudentSession::Click::Hidden:
       return true;
     case StudentSession::Click::Failed:
-      return w.Fail(std::string("cannot click Form7.") + button);
+      return w.Fail("cannot click a calculation button of the results menu");
     case StudentSession::Click::Done:
       break;
   }
   if (!w.Shot("Form7", table) || !Diagram(w, diagram)) return false;
-  Window* form7 = s.Loaded("Form7");
-  const Control* print = form7 ? form7->FindControl("Command5") : nullptr;
+  const Form7* form7 = s.app.FindForm<Form7>();
+  const Control* print = form7 ? &form7->printButton : nullptr;
   // A refused calculation leaves nothing to print.
   return !print || !print->visible || w.Print(report);
 }
@@ -179,16 +201,19 @@ bool Calculation(Walk& w, const char* button, const QString& table, const QStrin
 bool Results(Walk& w, const Variant& variant) {
   StudentSession& s = w.session();
   if (!w.Shot("Form7", QStringLiteral("results-menu")) ||
-      !Calculation(w, "Command2", QStringLiteral("kinetic-line-table"),
-                   QStringLiteral("diagram-kinetic"), QStringLiteral("report-kinetic")) ||
-      !Calculation(w, "Command3", QStringLiteral("tray-by-tray-table"),
-                   QStringLiteral("diagram-tray-by-tray"), QStringLiteral("report-tray-by-tray")) ||
-      !RefluxStudy(w) || !w.Click("Form7", "Command4") || !w.Shot("Form9", QStringLiteral("full-correction"))) {
+      !Calculation(
+          w, [](Form7& f) { return &f.kineticLineButton; }, QStringLiteral("kinetic-line-table"),
+          QStringLiteral("diagram-kinetic"), QStringLiteral("report-kinetic")) ||
+      !Calculation(
+          w, [](Form7& f) { return &f.trayByTrayButton; }, QStringLiteral("tray-by-tray-table"),
+          QStringLiteral("diagram-tray-by-tray"), QStringLiteral("report-tray-by-tray")) ||
+      !RefluxStudy(w) || !w.Click<Form7>([](auto& f) { return &f.changeButton; }) ||
+      !w.Shot("Form9", QStringLiteral("full-correction"))) {
     return false;
   }
   s.toolkit.Script(AnswersFor(variant, {"p19"}));
   if (!w.Row("Form9", 12) || !w.Shot("Form9", QStringLiteral("full-correction-row-asked")) ||
-      !w.Click("Form9", "Command3")) {
+      !w.Click<Form9>([](auto& f) { return &f.endOfCorrectionsButton; })) {
     return false;
   }
   return w.Shot("Form7", QStringLiteral("results-after-correction")) &&

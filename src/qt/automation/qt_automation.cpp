@@ -73,6 +73,16 @@ Window* QtAutomation::LoadedWindow(const std::string& name) const {
   return nullptr;
 }
 
+Window* QtAutomation::OwnerOf(const Control& control) const {
+  if (!AttachedApplication()) return nullptr;
+  for (Window* w : AttachedApplication()->LoadedWindows()) {
+    for (const auto& c : w->Controls()) {
+      if (c.get() == &control) return w;
+    }
+  }
+  return nullptr;
+}
+
 QImage QtAutomation::Grab(const Window& window) const {
   WindowMirror* mirror = MirrorFor(window);
   if (!mirror || !mirror->isVisible()) return {};
@@ -89,6 +99,11 @@ bool QtAutomation::ClickButton(const Window& window, const std::string& control)
   if (!button || !button->isVisibleTo(button->window()) || !button->isEnabled()) return false;
   button->click();
   return true;
+}
+
+bool QtAutomation::ClickButton(const Control& control) {
+  const Window* window = OwnerOf(control);
+  return window && ClickButton(*window, control.name);
 }
 
 bool QtAutomation::ClickListRow(const Window& window, const std::string& control, int row) {

@@ -27,8 +27,10 @@ namespace rc {
 // uses Qt's offscreen platform, so no display is needed.
 QApplication& OffscreenApplication();
 
-class QtAutomation : public QtToolkit {
+class QtAutomation : public QtToolkit, private QtToolkitObserver {
  public:
+  QtAutomation() { SetObserver(this); }
+
   QWidget* WidgetFor(const Window& window) const;
   QWidget* ControlWidget(const Window& window, const std::string& control) const;
   QAbstractButton* ButtonFor(const Window& window, const std::string& control) const;
@@ -36,14 +38,16 @@ class QtAutomation : public QtToolkit {
   QListWidget* ListFor(const Window& window, const std::string& control) const;
   // The loaded window of that name ("Form7"), or nullptr.
   Window* LoadedWindow(const std::string& name) const;
+  // The loaded window the control belongs to, or nullptr.
+  Window* OwnerOf(const Control& control) const;
   // The window as it is on the screen (client area). Null image if it is not shown.
   QImage Grab(const Window& window) const;
   bool SaveScreenshot(const Window& window, const QString& pngPath) const;
   // Clicks through the real widgets, as a mouse click would; false if the control is
   // not there, hidden or disabled (or the row does not exist).
   bool ClickButton(const Window& window, const std::string& control);
+  bool ClickButton(const Control& control);
   bool ClickListRow(const Window& window, const std::string& control, int row);
-  int MirrorCount() const { return QtToolkit::MirrorCount(); }
 
   // Answers for the coming prompts: the text is typed into the real dialog and OK
   // pressed; std::nullopt presses Cancel. Prompts beyond the queue wait for the user.
@@ -71,11 +75,11 @@ class QtAutomation : public QtToolkit {
   void ActivateKeyboardLayout(std::uint32_t layout) override;
   void PrintDocument(const PrintedDocument& document) override;
 
- protected:
+ private:
+  // QtToolkitObserver
   void PromptOpening(QInputDialog& dialog) override;
   void PromptClosed(const QInputDialog& dialog) override;
 
- private:
   QString NextPdfPath() const;
 
   std::deque<std::optional<std::u16string>> answers_;
