@@ -59,16 +59,8 @@ void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
       state.SkipWithError("the results window did not open");
       return;
     }
-    PaintCounter counter;
-    widget->installEventFilter(&counter);
-    QCoreApplication::processEvents();
-    if (counter.paints == 0) widget->repaint();
-    widget->removeEventFilter(&counter);
-    paints += counter.paints;
-    state.PauseTiming();
-    // The window the next click replaces goes, as the event loop would let it go.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    state.ResumeTiming();
+    paints += FirstPaints(*widget);
+    LetGoOfUnloadedWindows(state);
   }
   if (paints < state.iterations()) state.SkipWithError("the window was not painted");
   const int trays = app.runs().trayByTray ? app.runs().trayByTray->TotalTrays() : 0;

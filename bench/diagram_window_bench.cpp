@@ -49,16 +49,8 @@ void BM_DiagramOpenToFirstPaint(benchmark::State& state) {
       return;
     }
     // The window is shown: the platform exposes it and it paints, with its controls.
-    PaintCounter counter;
-    widget->installEventFilter(&counter);
-    QCoreApplication::processEvents();
-    if (counter.paints == 0) widget->repaint();
-    widget->removeEventFilter(&counter);
-    paints += counter.paints;
-    state.PauseTiming();
-    // The window the next click replaces goes, as the event loop would let it go.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    state.ResumeTiming();
+    paints += FirstPaints(*widget);
+    LetGoOfUnloadedWindows(state);
   }
   if (paints < state.iterations()) state.SkipWithError("the window was not painted");
   const int trays = s.app.runs().trayByTray ? s.app.runs().trayByTray->TotalTrays() : 0;
