@@ -3,6 +3,7 @@
 // pressure with each of the three tray kinds. Every text is filled as the student would
 // have typed it and every number is read from its text; captions and limits are those
 // of a fresh data entry. Both calculations complete on each set with a feed tray found.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,16 @@ namespace rc {
 DesignData BenzeneTolueneBubbleCap();   // TrayType 0, diameter 1.6 m, weir 0.05 m
 DesignData BenzeneTolueneSieve();       // TrayType 1, parameter 34 = 0.8, weir 0.04 m
 DesignData BenzeneTolueneDualFlow();    // TrayType 1, parameter 34 = 1, slots 0.008 m
+
+// The three sets by name, for tests run on each tray kind.
+struct NamedDesign {
+  const char* name;
+  DesignData (*make)();
+};
+inline constexpr NamedDesign kBenzeneTolueneColumns[] = {{"BubbleCap", BenzeneTolueneBubbleCap},
+                                                        {"Sieve", BenzeneTolueneSieve},
+                                                        {"DualFlow", BenzeneTolueneDualFlow}};
+inline void PrintTo(const NamedDesign& design, std::ostream* os) { *os << design.name; }
 
 // Sets parameter n (16..56) as typed: its text and the number read from it.
 void SetParameter(DesignData& data, int n, const std::u16string& text);

@@ -22,14 +22,8 @@
 namespace rc::ui_test {
 namespace {
 
-struct Column {
-  const char* name;
-  DesignData (*make)();
-};
-const Column kColumns[] = {{"BubbleCap", BenzeneTolueneBubbleCap},
-                           {"Sieve", BenzeneTolueneSieve},
-                           {"DualFlow", BenzeneTolueneDualFlow}};
-void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
+using Column = NamedDesign;
+constexpr const auto& kColumns = kBenzeneTolueneColumns;
 
 const std::u16string kFolder = u"/home/student/Документы";
 const std::u16string kSaved = kFolder + u"/Иванов-2026-12-07.rcol";

@@ -24,14 +24,8 @@
 namespace rc::ui_test {
 namespace {
 
-struct Column {
-  const char* name;
-  DesignData (*make)();
-};
-const Column kColumns[] = {{"BubbleCap", BenzeneTolueneBubbleCap},
-                           {"Sieve", BenzeneTolueneSieve},
-                           {"DualFlow", BenzeneTolueneDualFlow}};
-void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
+using Column = NamedDesign;
+constexpr const auto& kColumns = kBenzeneTolueneColumns;
 
 std::vector<std::u16string> DocumentTexts(const std::vector<Page>& pages) {
   std::vector<std::u16string> texts;
