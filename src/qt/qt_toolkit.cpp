@@ -36,7 +36,10 @@ QtToolkit::~QtToolkit() {
   for (auto& [serial, mirror] : mirrors_) delete mirror;
 }
 
-void QtToolkit::Attach(Application& app) { app_ = &app; }
+void QtToolkit::Attach(Application& app) {
+  app_ = &app;
+  if (observer_) observer_->Attached(app);
+}
 
 void QtToolkit::RemoveMirror(std::map<std::uint64_t, WindowMirror*>::iterator it) {
   WindowMirror* mirror = it->second;
@@ -45,6 +48,7 @@ void QtToolkit::RemoveMirror(std::map<std::uint64_t, WindowMirror*>::iterator it
   // Later: the click that unloaded the window may still be running in one of its buttons.
   mirror->deleteLater();
   mirrors_.erase(it);
+  if (observer_) observer_->MirrorGone(*mirror);
 }
 
 void QtToolkit::Sync() {
@@ -60,7 +64,10 @@ void QtToolkit::Sync() {
   // In load order, so that a window shown later comes on top.
   for (Window* w : loaded) {
     WindowMirror*& mirror = mirrors_[w->Serial()];
-    if (!mirror) mirror = new WindowMirror(*this, *w);
+    if (!mirror) {
+      mirror = new WindowMirror(*this, *w);
+      if (observer_) observer_->MirrorMade(*mirror);
+    }
     const auto owner = w->ownerSerial ? mirrors_.find(w->ownerSerial) : mirrors_.end();
     mirror->StayAbove(owner == mirrors_.end() ? nullptr : owner->second);
     mirror->Sync(*w);
@@ -196,11 +203,6 @@ void QtToolkit::End() {
   }
   // Queued, so that an end asked for before the event loop runs still ends it.
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-}
-
-WindowMirror* QtToolkit::MirrorFor(const Window& window) const {
-  const auto it = mirrors_.find(window.Serial());
-  return it == mirrors_.end() ? nullptr : it->second;
 }
 
 int RunProgram(const std::optional<std::u16string>& dataFile) {

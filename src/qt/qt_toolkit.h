@@ -18,11 +18,16 @@ namespace rc {
 
 class WindowMirror;
 
-// Hears of the prompts the toolkit opens, so that whoever drives the toolkit can answer
-// them and see where they stood.
+// Hears what the toolkit does, so that whoever drives it can find the program's widgets,
+// answer its prompts and see where they stood.
 class QtToolkitObserver {
  public:
   virtual ~QtToolkitObserver() = default;
+  // The program attached to the toolkit.
+  virtual void Attached(Application& app) = 0;
+  // A loaded window's widget, just made; and once it is taken away (deleted later).
+  virtual void MirrorMade(WindowMirror& mirror) = 0;
+  virtual void MirrorGone(WindowMirror& mirror) = 0;
   // The prompt's dialog, placed and filled, just before it opens; and once it has closed.
   virtual void PromptOpening(QInputDialog& dialog) = 0;
   virtual void PromptClosed(const QInputDialog& dialog) = 0;
@@ -44,13 +49,8 @@ class QtToolkit : public Toolkit {
   // The student closed a window with its title bar (or Escape on a dialog): the window
   // decides what follows (Window::CloseByUser).
   void WindowClosedByUser(std::uint64_t serial);
-  // The one observer of the prompts (nullptr: none).
+  // The one observer (nullptr: none).
   void SetObserver(QtToolkitObserver* observer) { observer_ = observer; }
-
-  // The program attached, and the window's widget, or nullptr when it has none (yet).
-  Application* AttachedApplication() const { return app_; }
-  WindowMirror* MirrorFor(const Window& window) const;
-  int MirrorCount() const { return static_cast<int>(mirrors_.size()); }
 
   // Toolkit
   std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,

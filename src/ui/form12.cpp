@@ -4,7 +4,6 @@
 #include "model/data_file.h"
 #include "report/input_rows.h"
 #include "ui/form13.h"
-#include "ui/form7.h"
 #include "ui/parameter_list_layout.h"
 #include "ui/prompts.h"
 
@@ -103,15 +102,18 @@ Form15::Form15(Application& app)
   modal = true;
 }
 
-void Form15::Open(Window& owner) { OpenOver(owner, 4000, true); }
+void Form15::Open(Window& menu, std::function<void()> runTrayByTray) {
+  menu_ = &menu;
+  runTrayByTray_ = std::move(runTrayByTray);
+  OpenOver(menu, 4000, true);
+}
 
 void Form15::Yes() {
   Hide();
   app().Unload(*this);
-  Form7* menu = app().FindForm<Form7>();
-  if (!menu || !menu->trayByTrayButton.visible || !menu->trayByTrayButton.onClick) return;
-  menu->trayByTrayButton.onClick();
-  if (CompletedTrayByTray(app())) OpenColumnDesign(app());
+  if (!menu_ || !runTrayByTray_) return;
+  runTrayByTray_();
+  if (CompletedTrayByTray(app())) OpenColumnDesign(app(), *menu_, runTrayByTray_);
 }
 
 void Form15::No() {
@@ -124,12 +126,10 @@ const TrayByTrayRun* CompletedTrayByTray(Application& app) {
   return run && run->Completed() && run->Count() > 0 ? run : nullptr;
 }
 
-void OpenColumnDesign(Application& app) {
-  Form7* menu = app.FindForm<Form7>();
-  if (!menu) return;
+void OpenColumnDesign(Application& app, Window& menu, const std::function<void()>& runTrayByTray) {
   DesignData& data = app.data();
   if (!CompletedTrayByTray(app)) {
-    app.Form<Form15>().Open(*menu);
+    app.Form<Form15>().Open(menu, runTrayByTray);
     return;
   }
   if (data.ColumnDataAccepted == kFalse) {

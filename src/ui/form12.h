@@ -2,8 +2,10 @@
 // The third entry stage: the values the column's sizing, hydraulics and heat balance
 // need (parameters 41..56), asked for from the results menu after a completed
 // tray-by-tray calculation.
-#include "ui/error_dialog.h"
+#include <functional>
+
 #include "calc/runs.h"
+#include "ui/error_dialog.h"
 #include "ui/list_window.h"
 
 namespace rc {
@@ -45,7 +47,8 @@ class Form14 : public ErrorDialog {
 class Form15 : public YesNoDialog {
  public:
   explicit Form15(Application& app);
-  void Open(Window& owner);
+  // Over the results menu; runTrayByTray is the menu's own calculation, run by "Да".
+  void Open(Window& menu, std::function<void()> runTrayByTray);
   void CloseByUser() override { No(); }
   // It asks about the results of the menu it stands over, and goes with them.
   bool ShowsResults() const override { return true; }
@@ -53,12 +56,15 @@ class Form15 : public YesNoDialog {
  private:
   void Yes() override;
   void No() override;
+
+  Window* menu_ = nullptr;
+  std::function<void()> runTrayByTray_;
 };
 
 // The results menu's column button: the third stage the first time, the column's
 // results once its values have been accepted; before a completed tray-by-tray
-// calculation on the present data, Form15.
-void OpenColumnDesign(Application& app);
+// calculation on the present data, Form15 over the menu, whose "Да" runs runTrayByTray.
+void OpenColumnDesign(Application& app, Window& menu, const std::function<void()>& runTrayByTray);
 // The tray-by-tray run the column is designed from: the last one, when it completed on
 // the data as they are now; else nullptr.
 const TrayByTrayRun* CompletedTrayByTray(Application& app);

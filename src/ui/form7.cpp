@@ -110,7 +110,13 @@ void Form7::Load() {
       {diagramButton, u"ДИАГРАММА Y–X", kFirstButtonTop, kDiagramButtonColour,
        [this] { OpenDiagramWindow(app()); }},
       {columnButton, u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", kColumnButtonTop,
-       kColumnButtonColour, [this] { OpenColumnDesign(app()); }},
+       kColumnButtonColour, [this] {
+         // "Да" on Form15 runs the tray-by-tray calculation as its button does, when the
+         // menu offers it.
+         OpenColumnDesign(app(), *this, [this] {
+           if (trayByTrayButton.visible && trayByTrayButton.onClick) trayByTrayButton.onClick();
+         });
+       }},
       {saveButton, u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kSaveButtonTop, kSaveButtonColour,
        [this] { SaveDataToFile(app(), *this); }},
   };
@@ -130,31 +136,26 @@ void Form7::Load() {
 }
 
 void Form7::RunKineticLine() {
-  DesignData& data = app().data();
-  data.InputError = kFalse;
-  data.ShownResult = kShownKineticLine;
-  surface().Cls();
-  const KineticLineRun& run = *(app().runs().kineticLine = rc::RunKineticLine(CalculationInputs::Of(data)));
-  WriteRecord(data, run);
-  if (run.refusal) {
-    ShowCalculationRefusal(*run.refusal);
-  } else {
-    ShowKineticResults(run);
-  }
-  app().NotifyResultsChanged();
+  Calculate(kShownKineticLine, app().runs().kineticLine, rc::RunKineticLine, &Form7::ShowKineticResults);
 }
 
 void Form7::RunTrayByTray() {
+  Calculate(kShownTrayByTray, app().runs().trayByTray, rc::RunTrayByTray, &Form7::ShowTrayResults);
+}
+
+template <class Run>
+void Form7::Calculate(std::int32_t shown, std::optional<Run>& held,
+                      Run (*calculate)(const CalculationInputs&), void (Form7::*show)(const Run&)) {
   DesignData& data = app().data();
-  data.ShownResult = kShownTrayByTray;
   data.InputError = kFalse;
+  data.ShownResult = shown;
   surface().Cls();
-  const TrayByTrayRun& run = *(app().runs().trayByTray = rc::RunTrayByTray(CalculationInputs::Of(data)));
+  const Run& run = *(held = calculate(CalculationInputs::Of(data)));
   WriteRecord(data, run);
   if (run.refusal) {
     ShowCalculationRefusal(*run.refusal);
   } else {
-    ShowTrayResults(run);
+    (this->*show)(run);
   }
   app().NotifyResultsChanged();
 }

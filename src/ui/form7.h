@@ -1,6 +1,10 @@
 #pragma once
 // The results menu: five buttons under the drawing area where the calculations' tables
 // appear, and in the right margin the diagram button and the column's button under it.
+#include <cstdint>
+#include <optional>
+
+#include "calc/inputs.h"
 #include "calc/runs.h"
 #include "ui/window.h"
 #include "ui/yes_no_dialog.h"
@@ -46,6 +50,11 @@ class Form7 : public Window {
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled
+  // Runs a calculation on the data as they are (the run held by the application and
+  // written to the record) and shows its results or its refusal.
+  template <class Run>
+  void Calculate(std::int32_t shown, std::optional<Run>& held,
+                 Run (*calculate)(const CalculationInputs&), void (Form7::*show)(const Run&));
 };
 
 // The accepted second stage opens the results menu (Form7::OpenAlone).

@@ -43,6 +43,14 @@ class StudentSession {
     return control ? ClickButton(*control) : Click::Failed;
   }
   bool ClickRow(const std::string& window, const std::string& control, int row);
+  // Clicks a print button with the documents going to pdfPath: Done only when the click
+  // wrote a PDF there (Failed when it wrote none).
+  template <class W, class Pick>
+  Click PrintWith(Pick pick, const QString& pdfPath) {
+    toolkit.SetPdfOutput(pdfPath);
+    const Click click = ClickButton<W>(pick);
+    return click == Click::Done && toolkit.WrittenPdfs().isEmpty() ? Click::Failed : click;
+  }
 
   Window* Loaded(const std::string& name) const { return toolkit.LoadedWindow(name); }
   // Saves the window as shown; false if it is not shown or the file cannot be written.

@@ -54,11 +54,8 @@ bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
     return false;
   }
   const QString pdf = out.filePath(QStringLiteral("reflux.pdf"));
-  s.toolkit.SetPdfOutput(pdf);
-  const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
-  if (s.ClickButton<Form11>([](auto& f) { return &f.printButton; }) !=
-          StudentSession::Click::Done ||
-      s.toolkit.WrittenPdfs().size() != written + 1) {
+  if (s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf) !=
+      StudentSession::Click::Done) {
     error = "the reflux study was not printed to " + pdf.toStdString();
     return false;
   }
@@ -95,10 +92,8 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
       }
     }
     const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
-    s.toolkit.SetPdfOutput(pdf);
-    if (s.ClickButton<Form11>([](auto& f) { return &f.printButton; }) !=
-            StudentSession::Click::Done ||
-        s.toolkit.WrittenPdfs().isEmpty()) {
+    if (s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf) !=
+        StudentSession::Click::Done) {
       error = "the diagram was not printed to " + pdf.toStdString();
       return false;
     }
@@ -223,11 +218,8 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     return false;
   }
   const QString pdf = out.filePath(QStringLiteral("report-column.pdf"));
-  s.toolkit.SetPdfOutput(pdf);
-  const int written = static_cast<int>(s.toolkit.WrittenPdfs().size());
-  if (s.ClickButton<Form13>([](auto& f) { return &f.printButton; }) !=
-          StudentSession::Click::Done ||
-      s.toolkit.WrittenPdfs().size() != written + 1) {
+  if (s.PrintWith<Form13>([](auto& f) { return &f.printButton; }, pdf) !=
+      StudentSession::Click::Done) {
     error = "the column's results were not printed to " + pdf.toStdString();
     return false;
   }

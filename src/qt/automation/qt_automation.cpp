@@ -46,6 +46,14 @@ QApplication& OffscreenApplication() {
   return *app;
 }
 
+void QtAutomation::MirrorMade(WindowMirror& mirror) { mirrors_[mirror.Serial()] = &mirror; }
+void QtAutomation::MirrorGone(WindowMirror& mirror) { mirrors_.erase(mirror.Serial()); }
+
+WindowMirror* QtAutomation::MirrorFor(const Window& window) const {
+  const auto it = mirrors_.find(window.Serial());
+  return it == mirrors_.end() ? nullptr : it->second;
+}
+
 QWidget* QtAutomation::WidgetFor(const Window& window) const { return MirrorFor(window); }
 
 QWidget* QtAutomation::ControlWidget(const Window& window, const std::string& control) const {
@@ -66,16 +74,16 @@ QListWidget* QtAutomation::ListFor(const Window& window, const std::string& cont
 }
 
 Window* QtAutomation::LoadedWindow(const std::string& name) const {
-  if (!AttachedApplication()) return nullptr;
-  for (Window* w : AttachedApplication()->LoadedWindows()) {
+  if (!app_) return nullptr;
+  for (Window* w : app_->LoadedWindows()) {
     if (w->Name() == name) return w;
   }
   return nullptr;
 }
 
 Window* QtAutomation::OwnerOf(const Control& control) const {
-  if (!AttachedApplication()) return nullptr;
-  for (Window* w : AttachedApplication()->LoadedWindows()) {
+  if (!app_) return nullptr;
+  for (Window* w : app_->LoadedWindows()) {
     for (const auto& c : w->Controls()) {
       if (c.get() == &control) return w;
     }

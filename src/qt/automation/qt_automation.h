@@ -7,7 +7,9 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +34,8 @@ class QtAutomation : public QtToolkit, private QtToolkitObserver {
   QtAutomation() { SetObserver(this); }
 
   QWidget* WidgetFor(const Window& window) const;
+  // How many loaded windows have a widget.
+  int MirrorCount() const { return static_cast<int>(mirrors_.size()); }
   QWidget* ControlWidget(const Window& window, const std::string& control) const;
   QAbstractButton* ButtonFor(const Window& window, const std::string& control) const;
   QLabel* LabelFor(const Window& window, const std::string& control) const;
@@ -77,10 +81,17 @@ class QtAutomation : public QtToolkit, private QtToolkitObserver {
 
  private:
   // QtToolkitObserver
+  void Attached(Application& app) override { app_ = &app; }
+  void MirrorMade(WindowMirror& mirror) override;
+  void MirrorGone(WindowMirror& mirror) override;
   void PromptOpening(QInputDialog& dialog) override;
   void PromptClosed(const QInputDialog& dialog) override;
 
   QString NextPdfPath() const;
+  WindowMirror* MirrorFor(const Window& window) const;
+
+  Application* app_ = nullptr;
+  std::map<std::uint64_t, WindowMirror*> mirrors_;  // by the window's serial
 
   std::deque<std::optional<std::u16string>> answers_;
   std::vector<PromptSeen> prompts_;
