@@ -75,12 +75,6 @@ void WindowMirror::StayAbove(WindowMirror* owner) {
   windowHandle()->setTransientParent(parent);
 }
 
-QWidget* WindowMirror::ControlWidget(const std::string& name) const {
-  if (!window_) return nullptr;
-  const Control* control = window_->FindControl(name);
-  return control ? ControlWidget(*control) : nullptr;
-}
-
 const Control* WindowMirror::ControlOf(const QObject* widget) const {
   for (const auto& [control, view] : views_) {
     if (view.widget == widget) return control;

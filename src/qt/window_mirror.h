@@ -35,8 +35,6 @@ class WindowMirror : public QWidget {
 
   // The widget showing the control, or nullptr.
   QWidget* ControlWidget(const Control& control) const;
-  // The widget of the window's control of that name (the name the window gives it).
-  QWidget* ControlWidget(const std::string& name) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -58,7 +58,11 @@ QWidget* QtAutomation::WidgetFor(const Window& window) const { return MirrorFor(
 
 QWidget* QtAutomation::ControlWidget(const Window& window, const std::string& control) const {
   WindowMirror* mirror = MirrorFor(window);
-  return mirror ? mirror->ControlWidget(control) : nullptr;
+  if (!mirror) return nullptr;
+  for (const auto& c : window.Controls()) {
+    if (c->name == control) return mirror->ControlWidget(*c);
+  }
+  return nullptr;
 }
 
 QAbstractButton* QtAutomation::ButtonFor(const Window& window, const std::string& control) const {
