@@ -62,7 +62,6 @@ class PlotFrame {
   PlotFrame(TwipRect area, PlotAxis x, PlotAxis y);
 
   const TwipRect& Area() const { return area_; }
-  const PlotAxis& XAxis() const { return x_; }
   const PlotAxis& YAxis() const { return y_; }
 
   // Data value to twips, and back.

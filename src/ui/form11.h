@@ -45,7 +45,6 @@ class Form11 : public Window {
   // Switches to view index (0: the y–x diagram) and draws it.
   void ShowView(std::size_t index);
   std::size_t ShownView() const { return shown_; }
-  std::size_t ViewCount() const { return views_.size(); }
   // Prints the view shown through the program's printer (the print preview).
   void PrintView();
 

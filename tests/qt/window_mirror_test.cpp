@@ -255,11 +255,12 @@ TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
   Window* found = s.toolkit.LoadedWindow("TestForm");
   ASSERT_NE(found, nullptr);
   TestForm& form = static_cast<TestForm&>(*found);
-  EXPECT_TRUE(s.toolkit.ClickListRow(form, "List1", 1));
-  EXPECT_FALSE(s.toolkit.ClickListRow(form, "List1", 9));
-  EXPECT_TRUE(s.toolkit.ClickButton(form, "Command1"));  // disables Command2
-  EXPECT_FALSE(s.toolkit.ClickButton(form, "Command2"));
-  EXPECT_FALSE(s.toolkit.ClickButton(form, "Command9"));
+  EXPECT_TRUE(s.toolkit.ClickListRow(form.control("List1"), 1));
+  EXPECT_FALSE(s.toolkit.ClickListRow(form.control("List1"), 9));
+  EXPECT_TRUE(s.toolkit.ClickButton(form.control("Command1")));  // disables Command2
+  EXPECT_FALSE(s.toolkit.ClickButton(form.control("Command2")));
+  const Control stray{};  // of no window
+  EXPECT_FALSE(s.toolkit.ClickButton(stray));
   EXPECT_EQ(form.clicks, 1);
   EXPECT_EQ(form.clickedRows, std::vector<int>{1});
   EXPECT_TRUE(s.toolkit.SaveScreenshot(form, testing::OutputPath(QStringLiteral("qt_test_window_clicked.png"))));

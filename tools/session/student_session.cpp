@@ -40,27 +40,18 @@ void StudentSession::Flush() {
   QCoreApplication::processEvents();
 }
 
-StudentSession::Click StudentSession::ClickButton(const std::string& window,
-                                                  const std::string& control) {
-  Window* w = Loaded(window);
+StudentSession::Click StudentSession::ClickButton(const Control& control) {
+  const Window* w = toolkit.OwnerOf(control);
   if (!w || app.Ended()) return Click::Failed;
-  const Control* c = w->FindControl(control);
-  if (!c) return Click::Failed;
-  if (!w->visible || !c->visible) return Click::Hidden;
-  const bool clicked = toolkit.ClickButton(*w, control);
+  if (!w->visible || !control.visible) return Click::Hidden;
+  const bool clicked = toolkit.ClickButton(control);
   Flush();
   return clicked ? Click::Done : Click::Failed;
 }
 
-StudentSession::Click StudentSession::ClickButton(const Control& control) {
-  const Window* w = toolkit.OwnerOf(control);
-  return w ? ClickButton(w->Name(), control.name) : Click::Failed;
-}
-
-bool StudentSession::ClickRow(const std::string& window, const std::string& control, int row) {
-  Window* w = Loaded(window);
-  if (!w || app.Ended()) return false;
-  const bool clicked = toolkit.ClickListRow(*w, control, row);
+bool StudentSession::ClickRow(const Control& list, int row) {
+  if (!toolkit.OwnerOf(list) || app.Ended()) return false;
+  const bool clicked = toolkit.ClickListRow(list, row);
   Flush();
   return clicked;
 }

@@ -29,10 +29,8 @@ class StudentSession {
 
   enum class Click { Done, Hidden, Failed };
   // Clicks a button of a loaded window. Hidden: the button is not on the screen now,
-  // so the student cannot click it. Failed: no such window or button, or it did not
-  // take the click.
-  Click ClickButton(const std::string& window, const std::string& control);
-  // The same for a control at hand, and for the role member that pick gives of the
+  // so the student cannot click it. Failed: the button belongs to no loaded window, or
+  // it did not take the click. The same for the role member that pick gives of the
   // loaded window of type W (Failed when there is no such window or member):
   //   session.ClickButton<Form7>([](Form7& f) { return &f.printButton; })
   Click ClickButton(const Control& control);
@@ -42,7 +40,13 @@ class StudentSession {
     const Control* control = w ? pick(*w) : nullptr;
     return control ? ClickButton(*control) : Click::Failed;
   }
-  bool ClickRow(const std::string& window, const std::string& control, int row);
+  // Clicks row `row` of the list of the loaded list window of type W.
+  template <class W>
+  bool ClickRow(int row) {
+    W* w = app.FindForm<W>();
+    return w && ClickRow(w->list, row);
+  }
+  bool ClickRow(const Control& list, int row);
   // Clicks a print button with the documents going to pdfPath: Done only when the click
   // wrote a PDF there (Failed when it wrote none).
   template <class W, class Pick>

@@ -44,9 +44,10 @@ class Walk {
     if (session_.ClickButton(*control) == StudentSession::Click::Done) return true;
     return Fail("cannot click " + what);
   }
-  bool Row(const std::string& window, int row) {
-    return session_.ClickRow(window, "List1", row) ||
-           Fail("cannot click row " + std::to_string(row) + " of " + window);
+  template <class W>
+  bool Row(int row) {
+    return session_.ClickRow<W>(row) ||
+           Fail("cannot click row " + std::to_string(row) + " of the list window");
   }
   // Prints the result shown on the results menu to OUT-DIR/<stem>.pdf and turns its
   // pages into pictures.
@@ -129,7 +130,7 @@ bool FirstStage(Walk& w, const Variant& variant) {
     return false;
   }
   s.toolkit.Script(AnswersFor(variant, {"xw"}));
-  if (!w.Row("Form3", 8) || !w.Shot("Form3", QStringLiteral("corrected")) ||
+  if (!w.Row<Form3>(8) || !w.Shot("Form3", QStringLiteral("corrected")) ||
       !w.Click<Form3>([](auto& f) { return &f.endOfCorrectionsButton; })) {
     return false;
   }
@@ -212,7 +213,7 @@ bool Results(Walk& w, const Variant& variant) {
     return false;
   }
   s.toolkit.Script(AnswersFor(variant, {"p19"}));
-  if (!w.Row("Form9", 12) || !w.Shot("Form9", QStringLiteral("full-correction-row-asked")) ||
+  if (!w.Row<Form9>(12) || !w.Shot("Form9", QStringLiteral("full-correction-row-asked")) ||
       !w.Click<Form9>([](auto& f) { return &f.endOfCorrectionsButton; })) {
     return false;
   }

@@ -106,25 +106,26 @@ bool QtAutomation::SaveScreenshot(const Window& window, const QString& pngPath) 
   return !image.isNull() && image.save(pngPath, "PNG");
 }
 
-bool QtAutomation::ClickButton(const Window& window, const std::string& control) {
-  QAbstractButton* button = ButtonFor(window, control);
-  if (!button || !button->isVisibleTo(button->window()) || !button->isEnabled()) return false;
-  button->click();
+QWidget* QtAutomation::WidgetOf(const Control& control) const {
+  const Window* window = OwnerOf(control);
+  WindowMirror* mirror = window ? MirrorFor(*window) : nullptr;
+  return mirror ? mirror->ControlWidget(control) : nullptr;
+}
+
+bool QtAutomation::ClickButton(const Control& button) {
+  auto* widget = qobject_cast<QAbstractButton*>(WidgetOf(button));
+  if (!widget || !widget->isVisibleTo(widget->window()) || !widget->isEnabled()) return false;
+  widget->click();
   return true;
 }
 
-bool QtAutomation::ClickButton(const Control& control) {
-  const Window* window = OwnerOf(control);
-  return window && ClickButton(*window, control.name);
-}
-
-bool QtAutomation::ClickListRow(const Window& window, const std::string& control, int row) {
-  QListWidget* list = ListFor(window, control);
-  if (!list || !list->isVisibleTo(list->window()) || !list->isEnabled()) return false;
-  QListWidgetItem* item = list->item(row);
+bool QtAutomation::ClickListRow(const Control& list, int row) {
+  auto* widget = qobject_cast<QListWidget*>(WidgetOf(list));
+  if (!widget || !widget->isVisibleTo(widget->window()) || !widget->isEnabled()) return false;
+  QListWidgetItem* item = widget->item(row);
   if (!item) return false;
-  list->setCurrentItem(item);
-  emit list->itemClicked(item);
+  widget->setCurrentItem(item);
+  emit widget->itemClicked(item);
   return true;
 }
 

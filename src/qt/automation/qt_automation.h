@@ -48,10 +48,9 @@ class QtAutomation : public QtToolkit, private QtToolkitObserver {
   QImage Grab(const Window& window) const;
   bool SaveScreenshot(const Window& window, const QString& pngPath) const;
   // Clicks through the real widgets, as a mouse click would; false if the control is
-  // not there, hidden or disabled (or the row does not exist).
-  bool ClickButton(const Window& window, const std::string& control);
-  bool ClickButton(const Control& control);
-  bool ClickListRow(const Window& window, const std::string& control, int row);
+  // not on the screen, hidden or disabled (or the row does not exist).
+  bool ClickButton(const Control& button);
+  bool ClickListRow(const Control& list, int row);
 
   // Answers for the coming prompts: the text is typed into the real dialog and OK
   // pressed; std::nullopt presses Cancel. Prompts beyond the queue wait for the user.
@@ -89,6 +88,8 @@ class QtAutomation : public QtToolkit, private QtToolkitObserver {
 
   QString NextPdfPath() const;
   WindowMirror* MirrorFor(const Window& window) const;
+  // The widget showing a loaded window's control, or nullptr.
+  QWidget* WidgetOf(const Control& control) const;
 
   Application* app_ = nullptr;
   std::map<std::uint64_t, WindowMirror*> mirrors_;  // by the window's serial
