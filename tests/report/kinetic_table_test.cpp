@@ -50,9 +50,19 @@ DesignData SampleResults() {
   return data;
 }
 
-TEST(KineticTable, PanelTitleAndHeadingSitWhereTheTwelveThousandTwipWindowPutsThem) {
+// The kinetic table of data drawn on a fresh surface (lines of 195 twips).
+Surface Drawn(const DesignData& data, double width = 12000) {
   Surface s;
-  DrawKineticTable(s, KineticRunOfRecord(SampleResults()), 12000, u'.');
+  DrawKineticTable(s, KineticRunOfRecord(data), width, u'.');
+  return s;
+}
+
+std::u16string Row(const DesignData& data, int table, int i, char16_t sep = u'.') {
+  return KineticTableRow(KineticRunOfRecord(data), table, i, sep);
+}
+
+TEST(KineticTable, PanelTitleAndHeadingSitWhereTheTwelveThousandTwipWindowPutsThem) {
+  const Surface s = Drawn(SampleResults());
   const DrawOp& title = s.Ops().at(0);
   EXPECT_EQ(title.text, u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
   EXPECT_EQ(title.x1, 3375);
@@ -80,8 +90,7 @@ TEST(KineticTable, PanelTitleAndHeadingSitWhereTheTwelveThousandTwipWindowPutsTh
 }
 
 TEST(KineticTable, RulesAndColumnLinesFollowThePenWithA195TwipLine) {
-  Surface s;  // line height 195
-  DrawKineticTable(s, KineticRunOfRecord(SampleResults()), 12000, u'.');
+  const Surface s = Drawn(SampleResults());
   using L = std::tuple<double, double, double, double>;
   std::vector<L> expected;
   auto rule = [&](double y) { expected.emplace_back(1475, y, 10525, y); };
@@ -102,9 +111,8 @@ TEST(KineticTable, RulesAndColumnLinesFollowThePenWithA195TwipLine) {
 }
 
 TEST(KineticTable, HeaderAndRowLinesStartAtTheirOwnMargins) {
-  Surface s;
   const DesignData data = SampleResults();
-  DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
+  const Surface s = Drawn(data);
   std::vector<std::tuple<double, double>> places;
   for (const DrawOp& op : OfKind(s, Kind::Text)) places.emplace_back(op.x1, op.y1);
   std::vector<std::tuple<double, double>> expected{{3375, 200}, {1475, 600}, {1525, 895}, {1525, 1090}};
@@ -117,34 +125,34 @@ TEST(KineticTable, HeaderAndRowLinesStartAtTheirOwnMargins) {
 
   const auto texts = s.Texts();
   ASSERT_EQ(texts.size(), 29u);
-  EXPECT_EQ(texts[5], KineticTableRow(KineticRunOfRecord(data), 1, 2, u'.'));
-  EXPECT_EQ(texts[15], KineticTableRow(KineticRunOfRecord(data), 2, 3, u'.'));
-  EXPECT_EQ(texts[28], KineticTableRow(KineticRunOfRecord(data), 3, 6, u'.'));
+  EXPECT_EQ(texts[5], Row(data, 1, 2));
+  EXPECT_EQ(texts[15], Row(data, 2, 3));
+  EXPECT_EQ(texts[28], Row(data, 3, 6));
   EXPECT_EQ(texts[22], u"      ТАРЕЛКУ     НА ВЫХ.С ТАРЕЛКИ      НА ТАРЕЛКУ      КИНЕТИЧЕСКОЙ ЛИНИИ ");
 }
 
 TEST(KineticTable, RowsPutEachNumberInItsFieldBetweenFixedRunsOfBlanks) {
   DesignData data = SampleResults();
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 1, 1, u'.'),
+  EXPECT_EQ(Row(data, 1, 1),
             u"1 "
             u"    0.0512" u"      " u"     0.600" u"     " u"       0.0123" u"        " u"       1.5000");
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 2, 4, u'.'),
+  EXPECT_EQ(Row(data, 2, 4),
             u"4 "
             u"    0.0098" u"      " u"      2.500" u"      " u"         0.900" u"       " u"       0.750");
   data.EqX[2] = 0.25f;
   data.EqY[2] = 0.4f;
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 3, 2, u','),
+  EXPECT_EQ(Row(data, 3, 2, u','),
             u"2 "
             u"    0,2500" u"      " u"     0,4000" u"      " u"        0,3125" u"       " u"      0,3800");
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 1, 1, u'.').size(), 67u);
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 2, 1, u'.').size(), 68u);
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 3, 1, u'.').size(), 68u);
+  EXPECT_EQ(Row(data, 1, 1).size(), 67u);
+  EXPECT_EQ(Row(data, 2, 1).size(), 68u);
+  EXPECT_EQ(Row(data, 3, 1).size(), 68u);
 }
 
 TEST(KineticTable, ANumberTooWideForItsFieldIsPrintedWholeAndShiftsTheRestOfItsRow) {
   DesignData data = SampleResults();
   data.KineticPoints.OverallCoef[1] = 100000.0f;
-  const std::u16string row = KineticTableRow(KineticRunOfRecord(data), 2, 1, u'.');
+  const std::u16string row = Row(data, 2, 1);
   EXPECT_EQ(row, u"1 100000.0000      " u"      2.500" u"      " u"         0.900" u"       " u"       0.750");
   EXPECT_EQ(row.size(), 69u);
 }
@@ -167,9 +175,7 @@ TEST(KineticTable, TrayKindLineTestsTrayTypeBeforeTheAreaRatio) {
     DesignData data = SampleResults();
     data.TrayType = c.trayType;
     data.ParamValue[kParamAreaRatio] = c.areaRatio;
-    Surface s;
-    DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
-    EXPECT_EQ(s.Texts().at(1), c.heading) << "TrayType " << c.trayType << ", ratio " << c.areaRatio;
+    EXPECT_EQ(Drawn(data).Texts().at(1), c.heading) << "TrayType " << c.trayType << ", ratio " << c.areaRatio;
   }
 }
 
@@ -190,11 +196,9 @@ TEST(KineticTable, PositionsTakenFromThePenAndTheWidthRoundHalvesToEven) {
 }
 
 TEST(KineticTable, DrawingTwiceWithoutClearingRepeatsTheSamePicture) {
-  Surface s;
-  const DesignData data = SampleResults();
-  DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
+  Surface s = Drawn(SampleResults());
   const std::vector<DrawOp> first = s.Ops();
-  DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
+  DrawKineticTable(s, KineticRunOfRecord(SampleResults()), 12000, u'.');
   ASSERT_EQ(s.Ops().size(), 2 * first.size());
   for (std::size_t k = 0; k < first.size(); ++k) {
     const DrawOp& a = first[k];
