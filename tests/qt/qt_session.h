@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QString>
+#include <utility>
 
 #include "qt/automation/qt_automation.h"
 #include "ui/application.h"
@@ -21,6 +22,18 @@ struct QtSession {
     toolkit.Attach(app);
   }
   ~QtSession() { Flush(); }
+  // Runs the change as one user event and brings the widgets up to date.
+  template <class F>
+  void Dispatch(F&& change) {
+    app.Dispatch(std::forward<F>(change));
+    toolkit.Sync();
+  }
+  // Shows the window of class W (loading it first if need be), its widgets up to date.
+  template <class W>
+  W& Show() {
+    Dispatch([this] { app.Form<W>().Show(); });
+    return *app.FindForm<W>();
+  }
   // Deletes the widgets of unloaded windows, as the event loop would.
   static void Flush() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
