@@ -17,6 +17,7 @@
 #include <string>
 
 #include "qt/automation/qt_automation.h"
+#include "model/design_data.h"
 #include "ui/application.h"
 
 namespace rc::acceptance {
@@ -86,31 +87,26 @@ class Student {
     throw std::runtime_error("a window clicked on is not loaded");
   }
 
-  // A left click on the button, as the mouse gives it: a control at hand (a window's role
-  // member: student.Click(student.Form<Form7>().printButton)) or one named.
+  // A left click on the button, as the mouse gives it, on a window's role member:
+  // student.Click(student.Form<Form7>().printButton).
   void Click(const Control& control) {
     const Window* w = toolkit_.OwnerOf(control);
-    if (!w) {
-      ADD_FAILURE() << control.name << " belongs to no loaded window";
-      return;
-    }
-    Click(w->Name(), control.name);
-  }
-  void Click(const std::string& window, const std::string& control) {
-    QAbstractButton* button = Button(window, control);
+    QAbstractButton* button = w ? Button(w->Name(), control.name) : nullptr;
     if (!button || !button->isVisible() || !button->isEnabled()) {
-      ADD_FAILURE() << window << "." << control << " cannot be clicked";
+      ADD_FAILURE() << (w ? w->Name() : "no loaded window") << "." << control.name << " cannot be clicked";
       return;
     }
     QTest::mouseClick(button, Qt::LeftButton);
   }
 
-  // A left click in the middle of list row `row`, scrolled into view first.
-  void ClickRow(const std::string& window, int row) {
-    QListWidget* list = List(window);
+  // A left click in the middle of row `row` of the list of window W, scrolled into view
+  // first: student.ClickRow<Form9>(25).
+  template <class W>
+  void ClickRow(int row) {
+    QListWidget* list = List(Form<W>().Name());
     QListWidgetItem* item = list ? list->item(row) : nullptr;
     if (!item || !list->isVisible() || !list->isEnabled()) {
-      ADD_FAILURE() << window << " row " << row << " cannot be clicked";
+      ADD_FAILURE() << Form<W>().Name() << " row " << row << " cannot be clicked";
       return;
     }
     list->scrollToItem(item);
@@ -119,6 +115,13 @@ class Student {
 
   void Type(std::initializer_list<std::u16string> answers) {
     for (const auto& a : answers) toolkit_.QueuePromptAnswer(a);
+  }
+  // Types parameters first..last of the data as the second stage asks them (the tray
+  // kind's slot is a button, not a prompt).
+  void TypeParameters(const DesignData& data, int first, int last) {
+    for (int n = first; n <= last; ++n) {
+      if (n != kParamTrayTypeSlot) toolkit_.QueuePromptAnswer(data.ParamText[n]);
+    }
   }
 
   std::vector<std::u16string> Rows(const std::string& window) {

@@ -35,13 +35,13 @@ namespace {
 struct Column {
   const char* name;
   DesignData (*make)();
-  const char* trayButton;  // on the tray-type question
+  Control* ListWindow::*trayButton;  // on the tray-type question
   const char16_t* kindText;
 };
 const Column kColumns[] = {
-    {"BubbleCap", BenzeneTolueneBubbleCap, "Command4", u"ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
-    {"Sieve", BenzeneTolueneSieve, "Command5", u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
-    {"DualFlow", BenzeneTolueneDualFlow, "Command5", u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}};
+    {"BubbleCap", BenzeneTolueneBubbleCap, &ListWindow::capsButton, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
+    {"Sieve", BenzeneTolueneSieve, &ListWindow::noCapsButton, u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
+    {"DualFlow", BenzeneTolueneDualFlow, &ListWindow::noCapsButton, u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}};
 void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
 
 const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kYellow(255, 255, 0);
@@ -52,7 +52,8 @@ bool Has(const std::vector<std::u16string>& texts, const std::u16string& text) {
 
 // The results window's texts after the tray-by-tray calculation when the same data are
 // typed straight through, without the real toolkit.
-std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t separator) {
+std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, Control* ListWindow::*trayButton,
+                                              char16_t separator) {
   RecordingToolkit kit;
   kit.decimalSeparator = separator;
   Application app(kit);
@@ -65,10 +66,10 @@ std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t 
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) kit.Answer(typed.ParamText[n]);
   }
-  ui_test::Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
+  ui_test::Click(app, *(ui_test::Loaded<Form5>(app).*trayButton));
   ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
   ui_test::Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
-  Window* menu = ui_test::FindWindow(app, "Form7");
+  Window* menu = app.FindForm<Form7>();
   return menu ? menu->surface().Texts() : std::vector<std::u16string>{};
 }
 
@@ -143,6 +144,15 @@ class RealWindows : public ::testing::TestWithParam<Column> {
     }
   }
 
+  // The list of faulty data just typed: its columns lined up, the accept button red,
+  // the change button green.
+  void ExpectFaultyDataListed(const std::string& window, int firstParameterRow) {
+    ExpectColumnsLineUp(window, firstParameterRow);
+    EXPECT_EQ(ButtonColour(window, "Command1"), kRed);
+    EXPECT_EQ(ButtonColour(window, "Command2"), kGreen);
+    student.Shot(window, "entered");
+  }
+
   void StartScreenAndRules();
   void EquilibriumWithOneRejectedValue();
   void TrayDataWithOneValueOutOfLimits();
@@ -195,11 +205,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   EXPECT_EQ(rows[2], EquilibriumRowText(typed, 2));  // "0,25" listed as 0.25
   EXPECT_NE(rows[3].find(u"Y[3] /мольн.д/ =???"), std::u16string::npos);
   EXPECT_EQ(rows[9], ParameterRowText(typed, 17));
-  ExpectColumnsLineUp("Form3", 8);
-  // Faulty data: the accept button is red, the change button green.
-  EXPECT_EQ(ButtonColour("Form3", "Command1"), kRed);
-  EXPECT_EQ(ButtonColour("Form3", "Command2"), kGreen);
-  student.Shot("Form3", "entered");
+  ExpectFaultyDataListed("Form3", 8);
 
   // Accepting faulty data shows the fault and the dialog; "Да" leads to correction.
   student.Click(student.Form<Form3>().acceptButton);
@@ -221,7 +227,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
 
   // The row of the rejected value: the pair again, then XW, XF, XP again.
   student.Type({typed.EqXText[3], typed.EqYText[3], Param(16), Param(17), Param(18)});
-  student.ClickRow("Form3", 3);
+  student.ClickRow<Form3>(3);
   EXPECT_EQ(s.toolkit.Prompts().size(), 25u);
   EXPECT_EQ(student.Rows("Form3")[3], EquilibriumRowText(typed, 3));
   EXPECT_EQ(ButtonColour("Form3", "Command3"), kGreen);
@@ -240,10 +246,8 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   student.Shot("Form5", "tray-type");
 
   student.Type({u"250"});  // the reflux ratio, above its limit of 200
-  for (int n = 20; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) student.Type({Param(n)});
-  }
-  student.Click("Form5", GetParam().trayButton);
+  student.TypeParameters(typed, 20, 40);
+  student.Click(*(student.Form<Form5>().*GetParam().trayButton));
   EXPECT_EQ(s.toolkit.Prompts().size(), 25u + 21u);
   auto rows = student.Rows("Form5");
   ASSERT_EQ(rows.size(), 22u);
@@ -251,16 +255,13 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   EXPECT_NE(rows[1].find(u"Флегмовое число, безразм."), std::u16string::npos);
   EXPECT_EQ(rows[1].substr(71), u"250");
   EXPECT_EQ(rows[21], ParameterRowText(typed, 40));
-  ExpectColumnsLineUp("Form5", 1);
-  EXPECT_EQ(ButtonColour("Form5", "Command1"), kRed);
-  EXPECT_EQ(ButtonColour("Form5", "Command2"), kGreen);
-  student.Shot("Form5", "entered");
+  ExpectFaultyDataListed("Form5", 1);
 
   student.Click(student.Form<Form5>().correctButton);
   EXPECT_EQ(Title("Form5"), Q(kCorrectionCaption));
   student.Shot("Form5", "correction");
   student.Type({Param(19)});
-  student.ClickRow("Form5", 1);
+  student.ClickRow<Form5>(1);
   EXPECT_EQ(student.Rows("Form5")[1], ParameterRowText(typed, 19));
   EXPECT_EQ(ButtonColour("Form5", "Command3"), kGreen);
   student.Shot("Form5", "corrected");
@@ -308,7 +309,7 @@ void RealWindows::BothCalculationsPrinted() {
   ASSERT_FALSE(trayTexts.empty());
   EXPECT_EQ(trayTexts.back(), TraySummaryText(outcome.TotalTrays(), trays.FeedTray));
   EXPECT_TRUE(Has(trayTexts, TrayFirstRow(TrayResultAt(trays.RecordedTrays, 1), sep)));
-  EXPECT_EQ(trayTexts, RecordedTrayTable(typed, sep));
+  EXPECT_EQ(trayTexts, RecordedTrayTable(typed, GetParam().trayButton, sep));
   EXPECT_TRUE(student.Visible("Form7", "Command2"));
   student.Shot("Form7", "tray-by-tray");
   student.Click(student.Form<Form7>().printButton);
@@ -330,9 +331,9 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Shot("Form9", "list");
 
   student.Type({u"3"});
-  student.ClickRow("Form9", 12);  // the reflux ratio
+  student.ClickRow<Form9>(12);  // the reflux ratio
   student.Type({u"0.55", u"0.76"});
-  student.ClickRow("Form9", 4);   // equilibrium point 4 keeps its place
+  student.ClickRow<Form9>(4);   // equilibrium point 4 keeps its place
   DesignData expected = typed;
   SetParameter(expected, 19, u"3");
   SetEquilibriumPoint(expected, 4, u"0.55", u"0.76");

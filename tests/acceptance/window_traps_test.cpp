@@ -26,6 +26,8 @@
 #include "ui/form5.h"
 #include "ui/form7.h"
 #include "ui/form9.h"
+#include "ui/form11.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc::acceptance {
 namespace {
@@ -69,13 +71,15 @@ class WindowTraps : public ::testing::Test {
   // From the review: accepted, bubble-cap trays, the 21 parameters typed and accepted.
   void ToResults() {
     ToReview();
-    student.Click(student.Form<Form3>().acceptButton);
-    for (int n = 19; n <= 40; ++n) {
-      if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
-    }
-    student.Click(*student.Form<Form5>().capsButton);
+    ToTrayList();
     student.Click(student.Form<Form5>().acceptButton);
     ASSERT_TRUE(OnScreen("Form7"));
+  }
+  // From the review: accepted, bubble-cap trays and the 21 parameters typed, in review.
+  void ToTrayList() {
+    student.Click(student.Form<Form3>().acceptButton);
+    student.TypeParameters(typed, 19, 40);
+    student.Click(*student.Form<Form5>().capsButton);
   }
   // The first stage typed with Y[3] out of range, accepted: the fault display and Form4.
   void ToFaultDisplay() {
@@ -94,13 +98,13 @@ TEST_F(WindowTraps, ACorrectionBehindTheResultsTakesTheResultsAway) {
   student.Click(student.Form<Form7>().trayByTrayButton);
   student.Click(student.Form<Form7>().changeButton);
   student.Type({typed.ParamText[kColumnDiameter]});
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   student.Click(student.Form<Form9>().endOfCorrectionsButton);
   ASSERT_TRUE(OnScreen("Form7"));
   ASSERT_TRUE(OnScreen("Form9"));
 
   student.Type({u"12.5"});  // above the diameter's limit of 12
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(Painted(student.Button("Form9", "Command3")), QColor(255, 0, 0));
   student.Click(student.Form<Form9>().endOfCorrectionsButton);
@@ -226,7 +230,7 @@ TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
     if (byEscape) {
       QTest::keyClick(Widget("EndConfirmation")->focusWidget(), Qt::Key_Escape);
     } else {
-      student.Click("EndConfirmation", "Command2");
+      student.Click(student.Form<EndConfirmation>().noButton);
     }
     EXPECT_EQ(s.toolkit.LoadedWindow("EndConfirmation"), nullptr);
     EXPECT_FALSE(s.app.Ended());
@@ -237,11 +241,7 @@ TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
   ToReview();
   expectFixedSize("Form3");
   closeAndRefuse("Form3", false);
-  student.Click(student.Form<Form3>().acceptButton);
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
-  }
-  student.Click(*student.Form<Form5>().capsButton);
+  ToTrayList();
   closeAndRefuse("Form5", true);
   student.Click(student.Form<Form5>().acceptButton);
   expectFixedSize("Form7");
@@ -250,7 +250,7 @@ TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
   closeAndRefuse("Form9", false);
 
   Widget("Form9")->close();
-  student.Click("EndConfirmation", "Command1");
+  student.Click(student.Form<EndConfirmation>().yesButton);
   EXPECT_TRUE(s.app.Ended());
 }
 
@@ -277,11 +277,7 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
   }
   student.Shot("Form3", "long-row");
 
-  student.Click(student.Form<Form3>().acceptButton);
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
-  }
-  student.Click(*student.Form<Form5>().capsButton);
+  ToTrayList();
   student.Click(student.Form<Form5>().acceptButton);
   student.Click(student.Form<Form7>().trayByTrayButton);
   student.Click(student.Form<Form7>().printButton);
@@ -310,7 +306,7 @@ TEST_F(WindowTraps, AWindowStaysWhereItIsAfterAPrompt) {
   const QPoint moved = form9->pos() + QPoint(140, 90);
   form9->move(moved);
   student.Type({typed.ParamText[kColumnDiameter]});
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   ASSERT_FALSE(s.toolkit.Prompts().empty());
   EXPECT_EQ(Widget("Form9"), form9);
   EXPECT_EQ(form9->pos(), moved);
@@ -335,7 +331,7 @@ TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
   EXPECT_TRUE(QTest::qWaitFor([this] { return s.toolkit.WrittenPdfs().size() == 2; }));
   EXPECT_TRUE(OnScreen("Form11"));
 
-  student.Click("Form11", "Command4");
+  student.Click(*student.Form<Form11>().ViewButtons().at(1));
   EXPECT_EQ(Title("Form11"), QStringLiteral("ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО"));
 }
 
@@ -380,7 +376,7 @@ TEST_F(WindowTraps, NoWindowOffersToMaximiseUnderAWindowManager) {
     dialog->accept();
   });
   student.Click(student.Form<Form7>().changeButton);
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   EXPECT_NE(prompt.find("CLOSE"), std::string::npos) << prompt;
   EXPECT_EQ(prompt.find("MAXIMIZE"), std::string::npos) << prompt;
   openbox.terminate();

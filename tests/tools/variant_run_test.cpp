@@ -20,6 +20,7 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form5.h"
+#include "ui/form7.h"
 
 namespace rc {
 namespace {
@@ -199,8 +200,11 @@ TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
 
-  for (const auto& [button, heading] : {std::pair{"Command2", "== kinetic"},
-                                        std::pair{"Command3", "== tray-by-tray"}}) {
+  using Button = Control& (*)(Form7&);
+  for (const auto& [button, heading] :
+       {std::pair<Button, const char*>{[](Form7& f) -> Control& { return f.kineticLineButton; }, "== kinetic"},
+        std::pair<Button, const char*>{[](Form7& f) -> Control& { return f.trayByTrayButton; },
+                                       "== tray-by-tray"}}) {
     RecordingToolkit toolkit;
     Application app(toolkit);
     StartProgram(app);
@@ -210,11 +214,10 @@ TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
     for (const std::string& key : ParameterKeys()) toolkit.Answer(variant.Answer(key));
     ui_test::Click(app, *ui_test::Loaded<Form5>(app).capsButton);
     ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
-    ui_test::Click(app, "Form7", button);
-    Window* form7 = ui_test::FindWindow(app, "Form7");
-    ASSERT_NE(form7, nullptr);
+    Form7& form7 = ui_test::Loaded<Form7>(app);
+    ui_test::Click(app, button(form7));
     std::vector<std::string> expected;
-    for (const std::u16string& text : form7->surface().Texts()) expected.push_back(ToUtf8(text));
+    for (const std::u16string& text : form7.surface().Texts()) expected.push_back(ToUtf8(text));
     EXPECT_EQ(Section(run, heading), expected) << heading;
   }
 }
