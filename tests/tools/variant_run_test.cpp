@@ -13,6 +13,7 @@
 #include <regex>
 
 #include "model/text.h"
+#include "tool_files.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/application.h"
@@ -24,8 +25,6 @@
 
 namespace rc {
 namespace {
-
-const std::string kVariants = RC_VARIANTS_DIR;
 
 struct PlayedVariant {
   VariantRunResult result;
@@ -195,10 +194,7 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
 
 TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
   const PlayedVariant& run = Play("bubble-cap");
-  Variant variant;
-  QFile file(QString::fromStdString(kVariants + "/bubble-cap.txt"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
+  const Variant variant = ReadVariant(kVariants + "/bubble-cap.txt");
 
   using Button = Control& (*)(Form7&);
   for (const auto& [button, heading] :
@@ -349,9 +345,7 @@ TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
   };
   EXPECT_EQ(withoutTime(again.lines), withoutTime(run.lines));
   EXPECT_EQ(again.files, run.files);
-  QFile file(QString::fromStdString(saved));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray text = file.readAll();
+  const QByteArray text = FileBytes(QString::fromStdString(saved));
   EXPECT_TRUE(text.startsWith("# rectification ")) << text.toStdString();
   EXPECT_TRUE(text.contains("\nname = петрова анна х-32\n")) << text.toStdString();
 }
@@ -363,10 +357,9 @@ TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {
   ASSERT_FALSE(ParseVariant("trays = no-caps\n", variant));
   const VariantRunResult result = RunVariantSession(variant, dir.path());
   EXPECT_EQ(result.status, kVariantDataRefused) << result.message;
-  QFile transcript(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")));
-  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
   // Every value reads 0: point 1 does not lie above the diagonal.
-  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3 ErrorRow 1\n"));
+  EXPECT_TRUE(FileBytes(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")))
+                  .startsWith("== fault Form3 ErrorRow 1\n"));
 }
 
 // A folder used before holds only the new run's files beside the teacher's own.
@@ -384,9 +377,7 @@ TEST(VariantRunFile, TheFilesOfAnEarlierRunAreRemovedFirst) {
   EXPECT_EQ(result.status, kVariantDataRefused) << result.message;
   EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
             (QStringList{QStringLiteral("notes.txt"), QStringLiteral("transcript.txt")}));
-  QFile transcript(out.filePath(QStringLiteral("transcript.txt")));
-  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3"));
+  EXPECT_TRUE(FileBytes(out.filePath(QStringLiteral("transcript.txt"))).startsWith("== fault Form3"));
 }
 
 TEST(VariantRunFile, AFolderThatCannotBeMadeIsAFailure) {
