@@ -9,15 +9,15 @@
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
-#include <QProcess>
 #include <QString>
 #include <QTest>
 #include <map>
 #include <stdexcept>
 #include <string>
 
-#include "qt/automation/qt_automation.h"
 #include "model/design_data.h"
+#include "qt/automation/qt_automation.h"
+#include "qt/qt_session.h"
 #include "ui/application.h"
 
 namespace rc::acceptance {
@@ -43,12 +43,7 @@ inline QColor Painted(QWidget* widget) {
 }
 
 // The text of a PDF as pdftotext lays it out, every run of blanks made one blank.
-inline QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(20000)) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
+inline QString PdfText(const QString& path) { return testing::PdfText(path).simplified(); }
 
 class Student {
  public:
@@ -64,6 +59,20 @@ class Student {
       return nullptr;
     }
     return w;
+  }
+
+  // The widget of the loaded window of that name (shown or not), or nullptr.
+  QWidget* Widget(const std::string& window) {
+    Window* w = toolkit_.LoadedWindow(window);
+    return w ? toolkit_.WidgetFor(*w) : nullptr;
+  }
+  bool OnScreen(const std::string& window) {
+    QWidget* widget = Widget(window);
+    return widget && widget->isVisible();
+  }
+  // The caption of the window on the screen; empty (and a failure) when it is not shown.
+  QString Title(const std::string& window) {
+    return Shown(window) ? Widget(window)->windowTitle() : QString();
   }
 
   QAbstractButton* Button(const std::string& window, const std::string& control) {
@@ -115,6 +124,11 @@ class Student {
 
   void Type(std::initializer_list<std::u16string> answers) {
     for (const auto& a : answers) toolkit_.QueuePromptAnswer(a);
+  }
+  // Types the first stage's answers after the name: the eight equilibrium points, XW, XF, XP.
+  void TypeFirstStage(const DesignData& data) {
+    for (std::size_t i = 0; i < 8; ++i) Type({data.EqXText[i], data.EqYText[i]});
+    TypeParameters(data, kParamXW, kParamXP);
   }
   // Types parameters first..last of the data as the second stage asks them (the tray
   // kind's slot is a button, not a prompt).

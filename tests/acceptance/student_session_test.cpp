@@ -89,11 +89,6 @@ class RealWindows : public ::testing::TestWithParam<Column> {
     s.toolkit.SetPdfOutput(folder.filePath(QString::fromLatin1(GetParam().name) + QStringLiteral("-report.pdf")));
   }
 
-  QString Title(const std::string& window) {
-    Window* w = student.Shown(window);
-    QWidget* widget = w ? s.toolkit.WidgetFor(*w) : nullptr;
-    return widget ? widget->windowTitle() : QString();
-  }
   QString Text(const std::string& window, const std::string& control) {
     Window* w = student.Shown(window);
     if (!w) return {};
@@ -164,7 +159,7 @@ class RealWindows : public ::testing::TestWithParam<Column> {
 void RealWindows::StartScreenAndRules() {
   StartProgram(s.app);
   s.toolkit.Sync();
-  EXPECT_EQ(Title("Form1"), QStringLiteral("НАЧАЛО РАБОТЫ С ПРОГРАММОЙ"));
+  EXPECT_EQ(student.Title("Form1"), QStringLiteral("НАЧАЛО РАБОТЫ С ПРОГРАММОЙ"));
   EXPECT_EQ(Text("Form1", "Command1"), QStringLiteral("ПРАВИЛА ВВОДА РАВНОВЕСНОЙ ЛИНИИ"));
   EXPECT_EQ(Text("Form1", "Command2"), QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
   EXPECT_EQ(ButtonColour("Form1", "Command1"), kYellow);
@@ -175,7 +170,7 @@ void RealWindows::StartScreenAndRules() {
 
   student.Click(student.Form<Form1>().rulesButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form1"), nullptr);
-  EXPECT_EQ(Title("Form2"), QStringLiteral("Правила построения равновесной зависимости"));
+  EXPECT_EQ(student.Title("Form2"), QStringLiteral("Правила построения равновесной зависимости"));
   EXPECT_EQ(Text("Form2", "Command1"), QStringLiteral("ПРОДОЛЖЕНИЕ РАБОТЫ"));
   EXPECT_EQ(ButtonColour("Form2", "Command1"), kGreen);
   student.Shot("Form2", "rules");
@@ -199,7 +194,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   EXPECT_EQ(s.toolkit.Beeps(), 1);
   EXPECT_EQ(s.toolkit.Prompts().size(), 20u);
   EXPECT_EQ(s.app.data().StudentName, u"Иванов Иван Х-31");
-  EXPECT_EQ(Title("Form3"), QStringLiteral("Ввод равновесной зависимости"));
+  EXPECT_EQ(student.Title("Form3"), QStringLiteral("Ввод равновесной зависимости"));
   const auto rows = student.Rows("Form3");
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows[2], EquilibriumRowText(typed, 2));  // "0,25" listed as 0.25
@@ -210,10 +205,10 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   // Accepting faulty data shows the fault and the dialog; "Да" leads to correction.
   student.Click(student.Form<Form3>().acceptButton);
   EXPECT_EQ(s.toolkit.Beeps(), 2);  // the fault display beeps too
-  EXPECT_EQ(Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
+  EXPECT_EQ(student.Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
   EXPECT_FALSE(student.Visible("Form3", "List1"));
   EXPECT_TRUE(Has(Drawn("Form3"), rows[3]));
-  EXPECT_EQ(Title("Form4"), QStringLiteral("Внимание !"));
+  EXPECT_EQ(student.Title("Form4"), QStringLiteral("Внимание !"));
   EXPECT_EQ(Text("Form4", "Label1"), QStringLiteral("Ошибка в исходной информации."));
   EXPECT_EQ(Text("Form4", "Command1"), QStringLiteral("Да"));
   EXPECT_EQ(Text("Form4", "Command2"), QStringLiteral("Нет"));
@@ -221,7 +216,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   student.Shot("Form4", "dialog");
   student.Click(student.Form<Form4>().yesButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form4"), nullptr);
-  EXPECT_EQ(Title("Form3"), Q(kCorrectionCaption));
+  EXPECT_EQ(student.Title("Form3"), Q(kCorrectionCaption));
   EXPECT_TRUE(student.Visible("Form3", "Label3"));
   student.Shot("Form3", "correction");
 
@@ -239,7 +234,7 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
 
 void RealWindows::TrayDataWithOneValueOutOfLimits() {
   EXPECT_EQ(s.toolkit.LoadedWindow("Form3"), nullptr);
-  EXPECT_EQ(Title("Form5"), QStringLiteral("Продолжение ввода исходной информации"));
+  EXPECT_EQ(student.Title("Form5"), QStringLiteral("Продолжение ввода исходной информации"));
   EXPECT_EQ(Text("Form5", "Label1"), QStringLiteral("НАЗОВИТЕ ТИП ТАРЕЛОК"));
   EXPECT_TRUE(student.Visible("Form5", "Command4"));
   EXPECT_TRUE(student.Visible("Form5", "Command5"));
@@ -258,7 +253,7 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   ExpectFaultyDataListed("Form5", 1);
 
   student.Click(student.Form<Form5>().correctButton);
-  EXPECT_EQ(Title("Form5"), Q(kCorrectionCaption));
+  EXPECT_EQ(student.Title("Form5"), Q(kCorrectionCaption));
   student.Shot("Form5", "correction");
   student.Type({Param(19)});
   student.ClickRow<Form5>(1);
@@ -270,7 +265,7 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
 
 void RealWindows::BothCalculationsPrinted() {
   EXPECT_EQ(s.toolkit.LoadedWindow("Form5"), nullptr);
-  EXPECT_EQ(Title("Form7"), QStringLiteral("РЕЗУЛЬТАТЫ РАСЧЕТА"));
+  EXPECT_EQ(student.Title("Form7"), QStringLiteral("РЕЗУЛЬТАТЫ РАСЧЕТА"));
   EXPECT_FALSE(student.Visible("Form7", "Command5"));
   EXPECT_EQ(Painted(s.toolkit.WidgetFor(*student.Shown("Form7"))), kYellow);
   EXPECT_EQ(ButtonColour("Form7", "Command2"), QColor(192, 192, 255));
@@ -325,7 +320,7 @@ void RealWindows::BothCalculationsPrinted() {
 void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Click(student.Form<Form7>().changeButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
-  EXPECT_EQ(Title("Form9"), Q(kCorrectionCaption));
+  EXPECT_EQ(student.Title("Form9"), Q(kCorrectionCaption));
   ASSERT_EQ(student.Rows("Form9").size(), 33u);
   ExpectColumnsLineUp("Form9", 8);
   student.Shot("Form9", "list");

@@ -20,6 +20,7 @@
 namespace rc {
 namespace {
 
+using testing::PdfText;
 using testing::QtSession;
 
 class EntryForm : public Window {
@@ -95,13 +96,6 @@ PrintedDocument TwoPageReport() {
   printer.Print(u"Вторая страница отчёта");
   document.pages = printer.Pages();
   return document;
-}
-
-QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(20000)) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 TEST(QtPrinting, DocumentsGoToNumberedPdfFilesWithTheirCyrillicText) {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <QProcess>
 #include <QString>
 #include <utility>
 
@@ -46,6 +47,13 @@ struct QtSession {
 // Where the tests leave pictures and documents for a look: beside the test program.
 inline QString OutputPath(const QString& fileName) {
   return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+}
+// The text of a PDF as pdftotext lays it out; empty when it cannot be read.
+inline QString PdfText(const QString& path) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(20000)) return {};
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 inline void SavePng(const QImage& image, const QString& name) {
   image.save(OutputPath(name + QStringLiteral(".png")));

@@ -124,18 +124,24 @@ int SmallestVolumeOfTheSweep(const std::vector<std::string>& lines) {
   return best;
 }
 
+// The sound example variants, one of each tray kind.
+struct SoundVariant {
+  const char* variant;
+  const char* name;         // as the report frame writes it, in proper case
+  const char* trayKind;     // a text of the report naming the tray kind
+  const char* surfaceDrop;  // 4 * 0.021 / d0, in its 10 characters
+  double spacing;           // p41
+  double ends;              // p42 + p43
+  bool flooding;            // dual-flow trays have no flooding chart
+};
+const SoundVariant kSoundVariants[] = {
+    {"bubble-cap", "Иванов Иван Х-31", "КОЛПАЧКОВЫЕ", "       4.2", 0.5, 3.7, true},
+    {"sieve", "Петрова Анна Х-32", "СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", "      16.8", 0.45, 3.0, true},
+    {"dual-flow", "Сидоров Пётр Х-33", "ПРОВАЛЬНЫЕ", "      10.5", 0.4, 3.0, false},
+};
+
 TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) {
-  struct Case {
-    const char* variant;
-    const char* name;      // as the report frame writes it, in proper case
-    const char* trayKind;  // a text of the report naming the tray kind
-  };
-  const Case cases[] = {
-      {"bubble-cap", "Иванов Иван Х-31", "КОЛПАЧКОВЫЕ"},
-      {"sieve", "Петрова Анна Х-32", "СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
-      {"dual-flow", "Сидоров Пётр Х-33", "ПРОВАЛЬНЫЕ"},
-  };
-  for (const Case& c : cases) {
+  for (const SoundVariant& c : kSoundVariants) {
     SCOPED_TRACE(c.variant);
     const PlayedVariant& run = Play(c.variant);
     EXPECT_EQ(run.result.status, kVariantRunDone) << run.result.message;
@@ -261,20 +267,10 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
 }
 
 TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
-  struct Case {
-    const char* variant;
-    const char* surfaceDrop;  // 4 * 0.021 / d0, in its 10 characters
-    double spacing;           // p41
-    double ends;              // p42 + p43
-    bool flooding;            // dual-flow trays have no flooding chart
-  };
-  const Case cases[] = {{"bubble-cap", "       4.2", 0.5, 3.7, true},
-                        {"sieve", "      16.8", 0.45, 3.0, true},
-                        {"dual-flow", "      10.5", 0.4, 3.0, false}};
   const char* labels[] = {"dP total, Pa  ", "height, m     ", "flood max, %  ", "D at 80%, m   ",
                           "P, kg/s       ", "W, kg/s       ", "Qcond, kW     ", "Qreb, kW      ",
                           "steam, kg/s   ", "water, kg/s   "};
-  for (const Case& c : cases) {
+  for (const SoundVariant& c : kSoundVariants) {
     SCOPED_TRACE(c.variant);
     const PlayedVariant& run = Play(c.variant);
     const auto profile = Section(run, "== tray profile");
