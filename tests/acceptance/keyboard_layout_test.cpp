@@ -71,8 +71,7 @@ TEST_P(NamePromptLayout, RussianGroupWhileTheNameIsTypedEnglishAfter) {
     watch.stop();
     duringPrompt = CurrentKeyboardGroup();
     // The prompts of the equilibrium entry that follow are answered straight away.
-    for (std::size_t i = 0; i < 8; ++i) student.Type({typed.EqXText[i], typed.EqYText[i]});
-    for (int n = kParamXW; n <= kParamXP; ++n) student.Type({typed.ParamText[n]});
+    student.TypeFirstStage(typed);
     prompt->setTextValue(QStringLiteral("петров петр х-31"));
     prompt->accept();
   });

@@ -67,22 +67,23 @@ TEST(PrintedReportTables, NoColumnLineRunsThroughAPrintedCharacter) {
   testing::TestApp();
   const double advance = PrinterAdvanceTwips();
   const double lineHeight = FontLineHeightTwips(FontSpec{kReportFontName, 0, false});
-  for (DesignData (*make)() : {BenzeneTolueneBubbleCap, BenzeneTolueneSieve, BenzeneTolueneDualFlow}) {
-    DesignData kinetic = make();
+  const std::u16string date = u" 08 декабря 2026г.        10:00:00";
+  for (const NamedDesign& column : kBenzeneTolueneColumns) {
+    SCOPED_TRACE(column.name);
+    DesignData kinetic = column.make();
     const KineticLineRun kineticRun = ComputeKineticLine(kinetic);
     ASSERT_FALSE(kineticRun.refusal.has_value());
-    Surface printer;
-    printer.SetLineHeight(lineHeight);
-    PrintKineticReport(printer, kinetic, kineticRun, u" 08 декабря 2026г.        10:00:00", u'.');
-    EXPECT_EQ(Crossings(printer.Pages(), advance, lineHeight), std::vector<std::string>{});
-
-    DesignData trays = make();
+    DesignData trays = column.make();
     const TrayByTrayRun trayRun = ComputeTrayByTray(trays);
     ASSERT_FALSE(trayRun.refusal.has_value());
-    Surface trayPrinter;
+    Surface kineticPrinter, trayPrinter;
+    kineticPrinter.SetLineHeight(lineHeight);
     trayPrinter.SetLineHeight(lineHeight);
-    PrintTrayReport(trayPrinter, trays, trayRun, u" 08 декабря 2026г.        10:00:00", u'.');
-    EXPECT_EQ(Crossings(trayPrinter.Pages(), advance, lineHeight), std::vector<std::string>{});
+    PrintKineticReport(kineticPrinter, kinetic, kineticRun, date, u'.');
+    PrintTrayReport(trayPrinter, trays, trayRun, date, u'.');
+    for (const Surface* printer : {&kineticPrinter, &trayPrinter}) {
+      EXPECT_EQ(Crossings(printer->Pages(), advance, lineHeight), std::vector<std::string>{});
+    }
   }
 }
 

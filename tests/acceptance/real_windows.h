@@ -9,14 +9,15 @@
 #include <QDir>
 #include <QImage>
 #include <QListWidget>
-#include <QProcess>
 #include <QString>
 #include <QTest>
 #include <map>
 #include <stdexcept>
 #include <string>
 
+#include "model/design_data.h"
 #include "qt/automation/qt_automation.h"
+#include "qt/qt_session.h"
 #include "ui/application.h"
 
 namespace rc::acceptance {
@@ -42,12 +43,7 @@ inline QColor Painted(QWidget* widget) {
 }
 
 // The text of a PDF as pdftotext lays it out, every run of blanks made one blank.
-inline QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(20000)) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
+inline QString PdfText(const QString& path) { return testing::PdfText(path).simplified(); }
 
 class Student {
  public:
@@ -63,6 +59,20 @@ class Student {
       return nullptr;
     }
     return w;
+  }
+
+  // The widget of the loaded window of that name (shown or not), or nullptr.
+  QWidget* Widget(const std::string& window) {
+    Window* w = toolkit_.LoadedWindow(window);
+    return w ? toolkit_.WidgetFor(*w) : nullptr;
+  }
+  bool OnScreen(const std::string& window) {
+    QWidget* widget = Widget(window);
+    return widget && widget->isVisible();
+  }
+  // The caption of the window on the screen; empty (and a failure) when it is not shown.
+  QString Title(const std::string& window) {
+    return Shown(window) ? Widget(window)->windowTitle() : QString();
   }
 
   QAbstractButton* Button(const std::string& window, const std::string& control) {
@@ -86,31 +96,26 @@ class Student {
     throw std::runtime_error("a window clicked on is not loaded");
   }
 
-  // A left click on the button, as the mouse gives it: a control at hand (a window's role
-  // member: student.Click(student.Form<Form7>().printButton)) or one named.
+  // A left click on the button, as the mouse gives it, on a window's role member:
+  // student.Click(student.Form<Form7>().printButton).
   void Click(const Control& control) {
     const Window* w = toolkit_.OwnerOf(control);
-    if (!w) {
-      ADD_FAILURE() << control.name << " belongs to no loaded window";
-      return;
-    }
-    Click(w->Name(), control.name);
-  }
-  void Click(const std::string& window, const std::string& control) {
-    QAbstractButton* button = Button(window, control);
+    QAbstractButton* button = w ? Button(w->Name(), control.name) : nullptr;
     if (!button || !button->isVisible() || !button->isEnabled()) {
-      ADD_FAILURE() << window << "." << control << " cannot be clicked";
+      ADD_FAILURE() << (w ? w->Name() : "no loaded window") << "." << control.name << " cannot be clicked";
       return;
     }
     QTest::mouseClick(button, Qt::LeftButton);
   }
 
-  // A left click in the middle of list row `row`, scrolled into view first.
-  void ClickRow(const std::string& window, int row) {
-    QListWidget* list = List(window);
+  // A left click in the middle of row `row` of the list of window W, scrolled into view
+  // first: student.ClickRow<Form9>(25).
+  template <class W>
+  void ClickRow(int row) {
+    QListWidget* list = List(Form<W>().Name());
     QListWidgetItem* item = list ? list->item(row) : nullptr;
     if (!item || !list->isVisible() || !list->isEnabled()) {
-      ADD_FAILURE() << window << " row " << row << " cannot be clicked";
+      ADD_FAILURE() << Form<W>().Name() << " row " << row << " cannot be clicked";
       return;
     }
     list->scrollToItem(item);
@@ -119,6 +124,18 @@ class Student {
 
   void Type(std::initializer_list<std::u16string> answers) {
     for (const auto& a : answers) toolkit_.QueuePromptAnswer(a);
+  }
+  // Types the first stage's answers after the name: the eight equilibrium points, XW, XF, XP.
+  void TypeFirstStage(const DesignData& data) {
+    for (std::size_t i = 0; i < 8; ++i) Type({data.EqXText[i], data.EqYText[i]});
+    TypeParameters(data, kParamXW, kParamXP);
+  }
+  // Types parameters first..last of the data as the second stage asks them (the tray
+  // kind's slot is a button, not a prompt).
+  void TypeParameters(const DesignData& data, int first, int last) {
+    for (int n = first; n <= last; ++n) {
+      if (n != kParamTrayTypeSlot) toolkit_.QueuePromptAnswer(data.ParamText[n]);
+    }
   }
 
   std::vector<std::u16string> Rows(const std::string& window) {

@@ -35,13 +35,13 @@ namespace {
 struct Column {
   const char* name;
   DesignData (*make)();
-  const char* trayButton;  // on the tray-type question
+  Control* ListWindow::*trayButton;  // on the tray-type question
   const char16_t* kindText;
 };
 const Column kColumns[] = {
-    {"BubbleCap", BenzeneTolueneBubbleCap, "Command4", u"ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
-    {"Sieve", BenzeneTolueneSieve, "Command5", u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
-    {"DualFlow", BenzeneTolueneDualFlow, "Command5", u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}};
+    {"BubbleCap", BenzeneTolueneBubbleCap, &ListWindow::capsButton, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
+    {"Sieve", BenzeneTolueneSieve, &ListWindow::noCapsButton, u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
+    {"DualFlow", BenzeneTolueneDualFlow, &ListWindow::noCapsButton, u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}};
 void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
 
 const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kYellow(255, 255, 0);
@@ -52,7 +52,8 @@ bool Has(const std::vector<std::u16string>& texts, const std::u16string& text) {
 
 // The results window's texts after the tray-by-tray calculation when the same data are
 // typed straight through, without the real toolkit.
-std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t separator) {
+std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, Control* ListWindow::*trayButton,
+                                              char16_t separator) {
   RecordingToolkit kit;
   kit.decimalSeparator = separator;
   Application app(kit);
@@ -65,10 +66,10 @@ std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t 
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) kit.Answer(typed.ParamText[n]);
   }
-  ui_test::Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
+  ui_test::Click(app, *(ui_test::Loaded<Form5>(app).*trayButton));
   ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
   ui_test::Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
-  Window* menu = ui_test::FindWindow(app, "Form7");
+  Window* menu = app.FindForm<Form7>();
   return menu ? menu->surface().Texts() : std::vector<std::u16string>{};
 }
 
@@ -88,11 +89,6 @@ class RealWindows : public ::testing::TestWithParam<Column> {
     s.toolkit.SetPdfOutput(folder.filePath(QString::fromLatin1(GetParam().name) + QStringLiteral("-report.pdf")));
   }
 
-  QString Title(const std::string& window) {
-    Window* w = student.Shown(window);
-    QWidget* widget = w ? s.toolkit.WidgetFor(*w) : nullptr;
-    return widget ? widget->windowTitle() : QString();
-  }
   QString Text(const std::string& window, const std::string& control) {
     Window* w = student.Shown(window);
     if (!w) return {};
@@ -143,6 +139,15 @@ class RealWindows : public ::testing::TestWithParam<Column> {
     }
   }
 
+  // The list of faulty data just typed: its columns lined up, the accept button red,
+  // the change button green.
+  void ExpectFaultyDataListed(const std::string& window, int firstParameterRow) {
+    ExpectColumnsLineUp(window, firstParameterRow);
+    EXPECT_EQ(ButtonColour(window, "Command1"), kRed);
+    EXPECT_EQ(ButtonColour(window, "Command2"), kGreen);
+    student.Shot(window, "entered");
+  }
+
   void StartScreenAndRules();
   void EquilibriumWithOneRejectedValue();
   void TrayDataWithOneValueOutOfLimits();
@@ -154,7 +159,7 @@ class RealWindows : public ::testing::TestWithParam<Column> {
 void RealWindows::StartScreenAndRules() {
   StartProgram(s.app);
   s.toolkit.Sync();
-  EXPECT_EQ(Title("Form1"), QStringLiteral("НАЧАЛО РАБОТЫ С ПРОГРАММОЙ"));
+  EXPECT_EQ(student.Title("Form1"), QStringLiteral("НАЧАЛО РАБОТЫ С ПРОГРАММОЙ"));
   EXPECT_EQ(Text("Form1", "Command1"), QStringLiteral("ПРАВИЛА ВВОДА РАВНОВЕСНОЙ ЛИНИИ"));
   EXPECT_EQ(Text("Form1", "Command2"), QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
   EXPECT_EQ(ButtonColour("Form1", "Command1"), kYellow);
@@ -165,7 +170,7 @@ void RealWindows::StartScreenAndRules() {
 
   student.Click(student.Form<Form1>().rulesButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form1"), nullptr);
-  EXPECT_EQ(Title("Form2"), QStringLiteral("Правила построения равновесной зависимости"));
+  EXPECT_EQ(student.Title("Form2"), QStringLiteral("Правила построения равновесной зависимости"));
   EXPECT_EQ(Text("Form2", "Command1"), QStringLiteral("ПРОДОЛЖЕНИЕ РАБОТЫ"));
   EXPECT_EQ(ButtonColour("Form2", "Command1"), kGreen);
   student.Shot("Form2", "rules");
@@ -189,25 +194,21 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   EXPECT_EQ(s.toolkit.Beeps(), 1);
   EXPECT_EQ(s.toolkit.Prompts().size(), 20u);
   EXPECT_EQ(s.app.data().StudentName, u"Иванов Иван Х-31");
-  EXPECT_EQ(Title("Form3"), QStringLiteral("Ввод равновесной зависимости"));
+  EXPECT_EQ(student.Title("Form3"), QStringLiteral("Ввод равновесной зависимости"));
   const auto rows = student.Rows("Form3");
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows[2], EquilibriumRowText(typed, 2));  // "0,25" listed as 0.25
   EXPECT_NE(rows[3].find(u"Y[3] /мольн.д/ =???"), std::u16string::npos);
   EXPECT_EQ(rows[9], ParameterRowText(typed, 17));
-  ExpectColumnsLineUp("Form3", 8);
-  // Faulty data: the accept button is red, the change button green.
-  EXPECT_EQ(ButtonColour("Form3", "Command1"), kRed);
-  EXPECT_EQ(ButtonColour("Form3", "Command2"), kGreen);
-  student.Shot("Form3", "entered");
+  ExpectFaultyDataListed("Form3", 8);
 
   // Accepting faulty data shows the fault and the dialog; "Да" leads to correction.
   student.Click(student.Form<Form3>().acceptButton);
   EXPECT_EQ(s.toolkit.Beeps(), 2);  // the fault display beeps too
-  EXPECT_EQ(Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
+  EXPECT_EQ(student.Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
   EXPECT_FALSE(student.Visible("Form3", "List1"));
   EXPECT_TRUE(Has(Drawn("Form3"), rows[3]));
-  EXPECT_EQ(Title("Form4"), QStringLiteral("Внимание !"));
+  EXPECT_EQ(student.Title("Form4"), QStringLiteral("Внимание !"));
   EXPECT_EQ(Text("Form4", "Label1"), QStringLiteral("Ошибка в исходной информации."));
   EXPECT_EQ(Text("Form4", "Command1"), QStringLiteral("Да"));
   EXPECT_EQ(Text("Form4", "Command2"), QStringLiteral("Нет"));
@@ -215,13 +216,13 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
   student.Shot("Form4", "dialog");
   student.Click(student.Form<Form4>().yesButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form4"), nullptr);
-  EXPECT_EQ(Title("Form3"), Q(kCorrectionCaption));
+  EXPECT_EQ(student.Title("Form3"), Q(kCorrectionCaption));
   EXPECT_TRUE(student.Visible("Form3", "Label3"));
   student.Shot("Form3", "correction");
 
   // The row of the rejected value: the pair again, then XW, XF, XP again.
   student.Type({typed.EqXText[3], typed.EqYText[3], Param(16), Param(17), Param(18)});
-  student.ClickRow("Form3", 3);
+  student.ClickRow<Form3>(3);
   EXPECT_EQ(s.toolkit.Prompts().size(), 25u);
   EXPECT_EQ(student.Rows("Form3")[3], EquilibriumRowText(typed, 3));
   EXPECT_EQ(ButtonColour("Form3", "Command3"), kGreen);
@@ -233,17 +234,15 @@ void RealWindows::EquilibriumWithOneRejectedValue() {
 
 void RealWindows::TrayDataWithOneValueOutOfLimits() {
   EXPECT_EQ(s.toolkit.LoadedWindow("Form3"), nullptr);
-  EXPECT_EQ(Title("Form5"), QStringLiteral("Продолжение ввода исходной информации"));
+  EXPECT_EQ(student.Title("Form5"), QStringLiteral("Продолжение ввода исходной информации"));
   EXPECT_EQ(Text("Form5", "Label1"), QStringLiteral("НАЗОВИТЕ ТИП ТАРЕЛОК"));
   EXPECT_TRUE(student.Visible("Form5", "Command4"));
   EXPECT_TRUE(student.Visible("Form5", "Command5"));
   student.Shot("Form5", "tray-type");
 
   student.Type({u"250"});  // the reflux ratio, above its limit of 200
-  for (int n = 20; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) student.Type({Param(n)});
-  }
-  student.Click("Form5", GetParam().trayButton);
+  student.TypeParameters(typed, 20, 40);
+  student.Click(*(student.Form<Form5>().*GetParam().trayButton));
   EXPECT_EQ(s.toolkit.Prompts().size(), 25u + 21u);
   auto rows = student.Rows("Form5");
   ASSERT_EQ(rows.size(), 22u);
@@ -251,16 +250,13 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   EXPECT_NE(rows[1].find(u"Флегмовое число, безразм."), std::u16string::npos);
   EXPECT_EQ(rows[1].substr(71), u"250");
   EXPECT_EQ(rows[21], ParameterRowText(typed, 40));
-  ExpectColumnsLineUp("Form5", 1);
-  EXPECT_EQ(ButtonColour("Form5", "Command1"), kRed);
-  EXPECT_EQ(ButtonColour("Form5", "Command2"), kGreen);
-  student.Shot("Form5", "entered");
+  ExpectFaultyDataListed("Form5", 1);
 
   student.Click(student.Form<Form5>().correctButton);
-  EXPECT_EQ(Title("Form5"), Q(kCorrectionCaption));
+  EXPECT_EQ(student.Title("Form5"), Q(kCorrectionCaption));
   student.Shot("Form5", "correction");
   student.Type({Param(19)});
-  student.ClickRow("Form5", 1);
+  student.ClickRow<Form5>(1);
   EXPECT_EQ(student.Rows("Form5")[1], ParameterRowText(typed, 19));
   EXPECT_EQ(ButtonColour("Form5", "Command3"), kGreen);
   student.Shot("Form5", "corrected");
@@ -269,7 +265,7 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
 
 void RealWindows::BothCalculationsPrinted() {
   EXPECT_EQ(s.toolkit.LoadedWindow("Form5"), nullptr);
-  EXPECT_EQ(Title("Form7"), QStringLiteral("РЕЗУЛЬТАТЫ РАСЧЕТА"));
+  EXPECT_EQ(student.Title("Form7"), QStringLiteral("РЕЗУЛЬТАТЫ РАСЧЕТА"));
   EXPECT_FALSE(student.Visible("Form7", "Command5"));
   EXPECT_EQ(Painted(s.toolkit.WidgetFor(*student.Shown("Form7"))), kYellow);
   EXPECT_EQ(ButtonColour("Form7", "Command2"), QColor(192, 192, 255));
@@ -308,7 +304,7 @@ void RealWindows::BothCalculationsPrinted() {
   ASSERT_FALSE(trayTexts.empty());
   EXPECT_EQ(trayTexts.back(), TraySummaryText(outcome.TotalTrays(), trays.FeedTray));
   EXPECT_TRUE(Has(trayTexts, TrayFirstRow(TrayResultAt(trays.RecordedTrays, 1), sep)));
-  EXPECT_EQ(trayTexts, RecordedTrayTable(typed, sep));
+  EXPECT_EQ(trayTexts, RecordedTrayTable(typed, GetParam().trayButton, sep));
   EXPECT_TRUE(student.Visible("Form7", "Command2"));
   student.Shot("Form7", "tray-by-tray");
   student.Click(student.Form<Form7>().printButton);
@@ -324,15 +320,15 @@ void RealWindows::BothCalculationsPrinted() {
 void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Click(student.Form<Form7>().changeButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
-  EXPECT_EQ(Title("Form9"), Q(kCorrectionCaption));
+  EXPECT_EQ(student.Title("Form9"), Q(kCorrectionCaption));
   ASSERT_EQ(student.Rows("Form9").size(), 33u);
   ExpectColumnsLineUp("Form9", 8);
   student.Shot("Form9", "list");
 
   student.Type({u"3"});
-  student.ClickRow("Form9", 12);  // the reflux ratio
+  student.ClickRow<Form9>(12);  // the reflux ratio
   student.Type({u"0.55", u"0.76"});
-  student.ClickRow("Form9", 4);   // equilibrium point 4 keeps its place
+  student.ClickRow<Form9>(4);   // equilibrium point 4 keeps its place
   DesignData expected = typed;
   SetParameter(expected, 19, u"3");
   SetEquilibriumPoint(expected, 4, u"0.55", u"0.76");

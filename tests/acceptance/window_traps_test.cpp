@@ -26,6 +26,8 @@
 #include "ui/form5.h"
 #include "ui/form7.h"
 #include "ui/form9.h"
+#include "ui/form11.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc::acceptance {
 namespace {
@@ -44,24 +46,10 @@ class WindowTraps : public ::testing::Test {
     s.toolkit.SetPdfOutput(pdfDir.filePath(QStringLiteral("report.pdf")));
   }
 
-  QWidget* Widget(const std::string& window) {
-    Window* w = s.toolkit.LoadedWindow(window);
-    return w ? s.toolkit.WidgetFor(*w) : nullptr;
-  }
-  bool OnScreen(const std::string& window) {
-    QWidget* widget = Widget(window);
-    return widget && widget->isVisible();
-  }
-  QString Title(const std::string& window) {
-    QWidget* widget = Widget(window);
-    return widget ? widget->windowTitle() : QString();
-  }
-
   // The name and the first-stage data typed, the list in review.
   void ToReview() {
     student.Type({typed.StudentName});
-    for (std::size_t i = 0; i < 8; ++i) student.Type({typed.EqXText[i], typed.EqYText[i]});
-    student.Type({typed.ParamText[16], typed.ParamText[17], typed.ParamText[18]});
+    student.TypeFirstStage(typed);
     StartProgram(s.app);
     s.toolkit.Sync();
     student.Click(student.Form<Form1>().entryButton);
@@ -69,20 +57,22 @@ class WindowTraps : public ::testing::Test {
   // From the review: accepted, bubble-cap trays, the 21 parameters typed and accepted.
   void ToResults() {
     ToReview();
-    student.Click(student.Form<Form3>().acceptButton);
-    for (int n = 19; n <= 40; ++n) {
-      if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
-    }
-    student.Click(*student.Form<Form5>().capsButton);
+    ToTrayList();
     student.Click(student.Form<Form5>().acceptButton);
-    ASSERT_TRUE(OnScreen("Form7"));
+    ASSERT_TRUE(student.OnScreen("Form7"));
+  }
+  // From the review: accepted, bubble-cap trays and the 21 parameters typed, in review.
+  void ToTrayList() {
+    student.Click(student.Form<Form3>().acceptButton);
+    student.TypeParameters(typed, 19, 40);
+    student.Click(*student.Form<Form5>().capsButton);
   }
   // The first stage typed with Y[3] out of range, accepted: the fault display and Form4.
   void ToFaultDisplay() {
     typed.EqYText[3] = u"1,5";
     ToReview();
     student.Click(student.Form<Form3>().acceptButton);
-    ASSERT_TRUE(OnScreen("Form4"));
+    ASSERT_TRUE(student.OnScreen("Form4"));
   }
 };
 
@@ -94,17 +84,17 @@ TEST_F(WindowTraps, ACorrectionBehindTheResultsTakesTheResultsAway) {
   student.Click(student.Form<Form7>().trayByTrayButton);
   student.Click(student.Form<Form7>().changeButton);
   student.Type({typed.ParamText[kColumnDiameter]});
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   student.Click(student.Form<Form9>().endOfCorrectionsButton);
-  ASSERT_TRUE(OnScreen("Form7"));
-  ASSERT_TRUE(OnScreen("Form9"));
+  ASSERT_TRUE(student.OnScreen("Form7"));
+  ASSERT_TRUE(student.OnScreen("Form9"));
 
   student.Type({u"12.5"});  // above the diameter's limit of 12
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(Painted(student.Button("Form9", "Command3")), QColor(255, 0, 0));
   student.Click(student.Form<Form9>().endOfCorrectionsButton);
-  EXPECT_TRUE(OnScreen("Form10"));
+  EXPECT_TRUE(student.OnScreen("Form10"));
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_TRUE(s.toolkit.WrittenPdfs().isEmpty());
 }
@@ -120,12 +110,12 @@ class ErrorDialogClosed : public WindowTraps, public ::testing::WithParamInterfa
 
 TEST_P(ErrorDialogClosed, ReturnsTheOwnerToCorrection) {
   ToFaultDisplay();
-  GetParam().close(*Widget("Form4"));
+  GetParam().close(*student.Widget("Form4"));
 
   EXPECT_EQ(s.toolkit.LoadedWindow("Form4"), nullptr);
   EXPECT_FALSE(s.app.Ended());
-  ASSERT_TRUE(OnScreen("Form3"));
-  EXPECT_EQ(Title("Form3"), QStringLiteral("Коррекция исходной информации"));
+  ASSERT_TRUE(student.OnScreen("Form3"));
+  EXPECT_EQ(student.Title("Form3"), QStringLiteral("Коррекция исходной информации"));
   EXPECT_TRUE(student.Visible("Form3", "List1"));
   EXPECT_TRUE(student.Visible("Form3", "Label3"));
   EXPECT_EQ(student.Rows("Form3").size(), 11u);
@@ -145,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
 // opens its prompt.
 TEST_F(WindowTraps, TheFaultDialogStaysAboveItsOwnerAndTheKeyboardGoesOnFromIt) {
   ToFaultDisplay();
-  QWidget* dialog = Widget("Form4");
-  QWidget* owner = Widget("Form3");
+  QWidget* dialog = student.Widget("Form4");
+  QWidget* owner = student.Widget("Form3");
   ASSERT_NE(dialog->windowHandle(), nullptr);
   EXPECT_EQ(dialog->windowHandle()->transientParent(), owner->windowHandle());
   EXPECT_TRUE(dialog->isModal());
@@ -173,7 +163,7 @@ TEST_F(WindowTraps, TheFaultDialogStaysAboveItsOwnerAndTheKeyboardGoesOnFromIt) 
 // Return on the window nor a key reaching the hidden button may act.
 TEST_F(WindowTraps, AHiddenButtonNeverActs) {
   ToFaultDisplay();
-  QWidget* form3 = Widget("Form3");
+  QWidget* form3 = student.Widget("Form3");
   ASSERT_NE(form3, nullptr);
   QWidget* change = s.toolkit.ControlWidget(*s.toolkit.LoadedWindow("Form3"), "Command2");
   ASSERT_NE(change, nullptr);
@@ -185,14 +175,14 @@ TEST_F(WindowTraps, AHiddenButtonNeverActs) {
   QTest::keyClick(change, Qt::Key_Return);
   QTest::keyClick(change, Qt::Key_Space);
   QTest::qWait(300);  // a button pressed from the keyboard clicks a moment later
-  EXPECT_EQ(Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
-  EXPECT_TRUE(OnScreen("Form4"));
+  EXPECT_EQ(student.Title("Form3"), QStringLiteral("Контроль равновесной зависимости"));
+  EXPECT_TRUE(student.OnScreen("Form4"));
 }
 
 // The results menu opens with the focus on the kinetic line: a reflex Enter computes.
 TEST_F(WindowTraps, EnterOnTheResultsMenuComputesTheKineticLine) {
   ToResults();
-  QWidget* form7 = Widget("Form7");
+  QWidget* form7 = student.Widget("Form7");
   QWidget* kinetic = s.toolkit.ControlWidget(*s.toolkit.LoadedWindow("Form7"), "Command2");
   ASSERT_NE(form7, nullptr);
   EXPECT_EQ(form7->focusWidget(), kinetic);
@@ -206,7 +196,7 @@ TEST_F(WindowTraps, EnterOnTheResultsMenuComputesTheKineticLine) {
 // Escape) leaves everything as it was, "Да" ends. Every window keeps its designed size.
 TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
   auto expectFixedSize = [this](const std::string& window) {
-    QWidget* widget = Widget(window);
+    QWidget* widget = student.Widget(window);
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->minimumSize(), widget->maximumSize()) << window;
     EXPECT_FALSE(widget->windowFlags() & Qt::WindowMaximizeButtonHint) << window;
@@ -214,34 +204,30 @@ TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
   auto closeAndRefuse = [this, &expectFixedSize](const std::string& window, bool byEscape) {
     SCOPED_TRACE(window);
     const auto rows = student.Rows(window);
-    Widget(window)->close();
-    ASSERT_TRUE(OnScreen("EndConfirmation"));
+    student.Widget(window)->close();
+    ASSERT_TRUE(student.OnScreen("EndConfirmation"));
     student.Shot("EndConfirmation", window.c_str());
     expectFixedSize("EndConfirmation");
-    EXPECT_TRUE(Widget("EndConfirmation")->isModal());
+    EXPECT_TRUE(student.Widget("EndConfirmation")->isModal());
     Window* question = s.toolkit.LoadedWindow("EndConfirmation");
     EXPECT_EQ(s.toolkit.LabelFor(*question, "Label1")->text(), QStringLiteral("Завершить работу?"));
     EXPECT_EQ(s.toolkit.LabelFor(*question, "Label2")->text(),
               QStringLiteral("Введённые данные будут потеряны."));
     if (byEscape) {
-      QTest::keyClick(Widget("EndConfirmation")->focusWidget(), Qt::Key_Escape);
+      QTest::keyClick(student.Widget("EndConfirmation")->focusWidget(), Qt::Key_Escape);
     } else {
-      student.Click("EndConfirmation", "Command2");
+      student.Click(student.Form<EndConfirmation>().noButton);
     }
     EXPECT_EQ(s.toolkit.LoadedWindow("EndConfirmation"), nullptr);
     EXPECT_FALSE(s.app.Ended());
-    EXPECT_TRUE(OnScreen(window));
+    EXPECT_TRUE(student.OnScreen(window));
     EXPECT_EQ(student.Rows(window), rows);
   };
 
   ToReview();
   expectFixedSize("Form3");
   closeAndRefuse("Form3", false);
-  student.Click(student.Form<Form3>().acceptButton);
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
-  }
-  student.Click(*student.Form<Form5>().capsButton);
+  ToTrayList();
   closeAndRefuse("Form5", true);
   student.Click(student.Form<Form5>().acceptButton);
   expectFixedSize("Form7");
@@ -249,8 +235,8 @@ TEST_F(WindowTraps, ClosingAWindowWithDataAsksFirst) {
   student.Click(student.Form<Form7>().changeButton);
   closeAndRefuse("Form9", false);
 
-  Widget("Form9")->close();
-  student.Click("EndConfirmation", "Command1");
+  student.Widget("Form9")->close();
+  student.Click(student.Form<EndConfirmation>().yesButton);
   EXPECT_TRUE(s.app.Ended());
 }
 
@@ -277,11 +263,7 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
   }
   student.Shot("Form3", "long-row");
 
-  student.Click(student.Form<Form3>().acceptButton);
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) student.Type({typed.ParamText[n]});
-  }
-  student.Click(*student.Form<Form5>().capsButton);
+  ToTrayList();
   student.Click(student.Form<Form5>().acceptButton);
   student.Click(student.Form<Form7>().trayByTrayButton);
   student.Click(student.Form<Form7>().printButton);
@@ -305,14 +287,14 @@ TEST_F(WindowTraps, LongTextsAreShownWholeAndPrintedWhole) {
 TEST_F(WindowTraps, AWindowStaysWhereItIsAfterAPrompt) {
   ToResults();
   student.Click(student.Form<Form7>().changeButton);
-  QWidget* form9 = Widget("Form9");
+  QWidget* form9 = student.Widget("Form9");
   ASSERT_NE(form9, nullptr);
   const QPoint moved = form9->pos() + QPoint(140, 90);
   form9->move(moved);
   student.Type({typed.ParamText[kColumnDiameter]});
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   ASSERT_FALSE(s.toolkit.Prompts().empty());
-  EXPECT_EQ(Widget("Form9"), form9);
+  EXPECT_EQ(student.Widget("Form9"), form9);
   EXPECT_EQ(form9->pos(), moved);
 }
 
@@ -322,21 +304,21 @@ TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
   ToResults();
   student.Click(student.Form<Form7>().trayByTrayButton);
   student.Click(student.Form<Form7>().diagramButton);
-  ASSERT_TRUE(OnScreen("Form11"));
-  EXPECT_EQ(Title("Form11"), QStringLiteral("ДИАГРАММА Y–X"));
+  ASSERT_TRUE(student.OnScreen("Form11"));
+  EXPECT_EQ(student.Title("Form11"), QStringLiteral("ДИАГРАММА Y–X"));
 
   QAbstractButton* print = student.Button("Form11", "Command1");
   ASSERT_NE(print, nullptr);
   print->setFocus();
   QTest::keyClick(print, Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([this] { return s.toolkit.WrittenPdfs().size() == 1; }));
-  EXPECT_EQ(Widget("Form11")->focusWidget(), print);
-  QTest::keyClick(Widget("Form11")->focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(student.Widget("Form11")->focusWidget(), print);
+  QTest::keyClick(student.Widget("Form11")->focusWidget(), Qt::Key_Return);
   EXPECT_TRUE(QTest::qWaitFor([this] { return s.toolkit.WrittenPdfs().size() == 2; }));
-  EXPECT_TRUE(OnScreen("Form11"));
+  EXPECT_TRUE(student.OnScreen("Form11"));
 
-  student.Click("Form11", "Command4");
-  EXPECT_EQ(Title("Form11"), QStringLiteral("ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО"));
+  student.Click(*student.Form<Form11>().ViewButtons().at(1));
+  EXPECT_EQ(student.Title("Form11"), QStringLiteral("ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО"));
 }
 
 // The actions the window manager offers on a window (_NET_WM_ALLOWED_ACTIONS), as xprop
@@ -368,7 +350,7 @@ TEST_F(WindowTraps, NoWindowOffersToMaximiseUnderAWindowManager) {
     return actions.toStdString();
   };
   ToResults();
-  EXPECT_EQ(offered(*Widget("Form7")).find("MAXIMIZE"), std::string::npos);
+  EXPECT_EQ(offered(*student.Widget("Form7")).find("MAXIMIZE"), std::string::npos);
 
   // A row's prompt, left waiting for the student: looked at, then answered as typed.
   std::string prompt;
@@ -380,7 +362,7 @@ TEST_F(WindowTraps, NoWindowOffersToMaximiseUnderAWindowManager) {
     dialog->accept();
   });
   student.Click(student.Form<Form7>().changeButton);
-  student.ClickRow("Form9", 25);
+  student.ClickRow<Form9>(25);
   EXPECT_NE(prompt.find("CLOSE"), std::string::npos) << prompt;
   EXPECT_EQ(prompt.find("MAXIMIZE"), std::string::npos) << prompt;
   openbox.terminate();

@@ -103,10 +103,13 @@ TEST(KineticLine, PointExactlyAtTheFeedCompositionBelongsBelowTheFeed) {
   EXPECT_NE(k.ClearLiquidHeight[3], at(Section::AboveFeed).result.ClearLiquidHeight);
 }
 
-TEST(KineticLine, RefusesDataThatCannotGiveFiniteResults) {
+// Both calculations refuse data that cannot give finite results: the input error shown,
+// the kinetic line's button hidden, every stored result still finite.
+TEST(Calculations, RefuseDataThatCannotGiveFiniteResults) {
   struct Case {
     const char* what;
     DesignData data;
+    bool kinetic, trays;  // which calculations are tried
   };
   DesignData flat = BenzeneTolueneSieve();  // a parabola with its vertex at point 2
   SetEquilibriumPoint(flat, 1, u"0.25", u"0.5");
@@ -115,24 +118,33 @@ TEST(KineticLine, RefusesDataThatCannotGiveFiniteResults) {
   DesignData equalX = BenzeneTolueneSieve();
   SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
   const Case cases[] = {
-      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), 40, u"1")},
-      {"bypass 1, bubble-cap", WithParameter(BenzeneTolueneBubbleCap(), 40, u"1")},
-      {"XW = XF", WithParameter(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
-      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 36, u"0")},
-      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), 36, u"0")},
-      {"zero slope", flat},
-      {"equal X*", equalX},
-      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), 33, u"0.3")},
-      {"reflux 0", WithParameter(BenzeneTolueneSieve(), 19, u"0")},
+      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), 40, u"1"), true, true},
+      {"bypass 1, bubble-cap", WithParameter(BenzeneTolueneBubbleCap(), 40, u"1"), true, false},
+      {"bypass 1, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 40, u"1"), false, true},
+      {"XW = XF", WithParameter(BenzeneTolueneBubbleCap(), kParamXF, u"0.05"), true, true},
+      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 36, u"0"), true, true},
+      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), 36, u"0"), true, true},
+      {"zero slope", flat, true, false},
+      {"equal X*", equalX, true, true},
+      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), 33, u"0.3"), true, true},
+      {"reflux 0", WithParameter(BenzeneTolueneSieve(), 19, u"0"), true, false},
   };
   for (const Case& c : cases) {
-    DesignData d = c.data;
-    const std::optional<Refusal> refusal = ComputeKineticLine(d).refusal;
-    ASSERT_TRUE(refusal.has_value()) << c.what;
-    EXPECT_EQ(refusal->Message(), kInputErrorMessage) << c.what;
-    EXPECT_TRUE(refusal->HidesKineticButton()) << c.what;
-    EXPECT_EQ(d.InputError, kTrue) << c.what;
-    EXPECT_TRUE(AllResultsFinite(d)) << c.what;
+    for (const bool kinetic : {true, false}) {
+      if (!(kinetic ? c.kinetic : c.trays)) continue;
+      SCOPED_TRACE(testing::Message() << c.what << (kinetic ? ", kinetic line" : ", tray by tray"));
+      DesignData d = c.data;
+      const std::optional<Refusal> refusal =
+          kinetic ? ComputeKineticLine(d).refusal : ComputeTrayByTray(d).refusal;
+      ASSERT_TRUE(refusal.has_value());
+      EXPECT_EQ(refusal->Message(), kInputErrorMessage);
+      EXPECT_TRUE(refusal->HidesKineticButton());
+      EXPECT_EQ(d.InputError, kTrue);
+      if (!kinetic) {
+        EXPECT_EQ(d.TrayTableRow, 1);
+      }
+      EXPECT_TRUE(AllResultsFinite(d));
+    }
   }
 }
 

@@ -226,33 +226,5 @@ TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused
   EXPECT_TRUE(AllResultsFinite(refused));
 }
 
-TEST(TrayByTray, RefusesDataThatCannotGiveFiniteResults) {
-  struct Case {
-    const char* what;
-    DesignData data;
-  };
-  DesignData equalX = BenzeneTolueneSieve();
-  SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
-  const Case cases[] = {
-      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), 40, u"1")},
-      {"bypass 1, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 40, u"1")},
-      {"XW = XF", WithParameter(BenzeneTolueneBubbleCap(), kParamXF, u"0.05")},
-      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 36, u"0")},
-      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), 36, u"0")},
-      {"equal X*", equalX},
-      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), 33, u"0.3")},
-  };
-  for (const Case& c : cases) {
-    DesignData d = c.data;
-    const TrayByTrayRun out = ComputeTrayByTray(d);
-    ASSERT_TRUE(out.refusal.has_value()) << c.what;
-    EXPECT_EQ(out.refusal->Message(), kInputErrorMessage) << c.what;
-    EXPECT_TRUE(out.refusal->HidesKineticButton()) << c.what;
-    EXPECT_EQ(d.InputError, kTrue) << c.what;
-    EXPECT_EQ(d.TrayTableRow, 1) << c.what;
-    EXPECT_TRUE(AllResultsFinite(d)) << c.what;
-  }
-}
-
 }  // namespace
 }  // namespace rc

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -48,10 +49,13 @@ TEST(TrayKind, HydraulicsFollowAreaRatioFirstAndCoefficientsFollowTrayType) {
   }
 }
 
+// The tray below the feed with TrayType 0, 1 and 2 at that area ratio.
+std::array<TrayResult, 3> ByTrayType(const char16_t* areaRatio) {
+  return {Evaluate(WithKind(0, areaRatio)), Evaluate(WithKind(1, areaRatio)), Evaluate(WithKind(2, areaRatio))};
+}
+
 TEST(TrayKind, BubbleCapWithAreaRatioOneGetsDualFlowHydraulicsAndBubbleCapCoefficients) {
-  const TrayResult capsOnDualHydraulics = Evaluate(WithKind(0, u"1"));
-  const TrayResult dualFlow = Evaluate(WithKind(1, u"1"));
-  const TrayResult notChosen = Evaluate(WithKind(2, u"1"));
+  const auto [capsOnDualHydraulics, dualFlow, notChosen] = ByTrayType(u"1");
   EXPECT_EQ(capsOnDualHydraulics.ClearLiquidHeight, dualFlow.ClearLiquidHeight);
   EXPECT_EQ(capsOnDualHydraulics.VapourContent, dualFlow.VapourContent);
   EXPECT_NE(capsOnDualHydraulics.VapourCoef, dualFlow.VapourCoef);
@@ -62,14 +66,12 @@ TEST(TrayKind, BubbleCapWithAreaRatioOneGetsDualFlowHydraulicsAndBubbleCapCoeffi
 }
 
 TEST(TrayKind, AreaRatioJustBelowOneGivesSieveHydraulicsOnTraysWithoutCaps) {
-  const TrayResult sieve = Evaluate(WithKind(1, u"0.9999"));
-  const TrayResult bubbleCap = Evaluate(WithKind(0, u"0.9999"));
-  const TrayResult sieveHydraulicsCapCoefs = Evaluate(WithKind(2, u"0.9999"));
+  const auto [bubbleCap, sieve, sieveHydraulicsCapCoefs] = ByTrayType(u"0.9999");
   EXPECT_NE(sieve.ClearLiquidHeight, bubbleCap.ClearLiquidHeight);
   EXPECT_EQ(sieve.ClearLiquidHeight, sieveHydraulicsCapCoefs.ClearLiquidHeight);
   EXPECT_NE(sieve.VapourCoef, sieveHydraulicsCapCoefs.VapourCoef);
   // The dual-flow height would not depend on the liquid load at all.
-  EXPECT_NE(sieve.ClearLiquidHeight, Evaluate(WithKind(1, u"1")).ClearLiquidHeight);
+  EXPECT_NE(sieve.ClearLiquidHeight, ByTrayType(u"1")[1].ClearLiquidHeight);
 }
 
 TEST(EfficiencyTermA, BypassDividesOnTheKineticLineAndMultipliesTrayByTray) {

@@ -19,9 +19,7 @@ DesignData SoundEquilibrium() {
   PrepareForEntry(d);
   d.EqX = {0, 0.1f, 0.2f, 0.3f, 0.5f, 0.7f, 0.9f, 1};
   d.EqY = {0, 0.25f, 0.4f, 0.5f, 0.7f, 0.85f, 0.95f, 1};
-  d.ParamValue[16] = 0.05f;
-  d.ParamValue[17] = 0.4f;
-  d.ParamValue[18] = 0.95f;
+  d.ParamValue[16] = 0.05f, d.ParamValue[17] = 0.4f, d.ParamValue[18] = 0.95f;
   return d;
 }
 
@@ -110,12 +108,6 @@ TEST(CheckParameterLimits, EachParameterFailsWithItsOwnRow) {
   }
   for (const Case& c : cases) Expect(SoundParameters, CheckParameterLimits, c);
 }
-
-}  // namespace
-}  // namespace rc
-
-namespace rc {
-namespace {
 
 // The third stage: both limits inclusive, the first faulty value named by its list row
 // n - 41; the other stages' checks never look at these values.

@@ -113,7 +113,7 @@ TEST_F(OpenDiagram, PrintedPageIsVectorDrawingWithNoPicture) {
   ASSERT_TRUE(dir.isValid());
   const QString pdf = dir.filePath(QStringLiteral("diagram.pdf"));
   session.toolkit.SetPdfOutput(pdf);
-  session.toolkit.RunEvent([&] { window->control("Command1").onClick(); });
+  session.toolkit.RunEvent([&] { window->printButton.onClick(); });
   ASSERT_EQ(session.toolkit.WrittenPdfs().size(), 1);
   EXPECT_LT(QFileInfo(pdf).size(), 200 * 1024);
 

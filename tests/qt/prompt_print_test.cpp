@@ -20,6 +20,7 @@
 namespace rc {
 namespace {
 
+using testing::PdfText;
 using testing::QtSession;
 
 class EntryForm : public Window {
@@ -30,16 +31,10 @@ class EntryForm : public Window {
     width = 6000;
     height = 4500;
     Control& list = Add("List1", ControlKind::List);
-    list.left = 150;
-    list.top = 150;
-    list.width = 5000;
-    list.height = 3000;
+    list.left = 150, list.top = 150, list.width = 5000, list.height = 3000;
     Control& go = Add("Command1", ControlKind::Button);
     go.caption = u"ВВОД";
-    go.top = 3300;
-    go.left = 150;
-    go.width = 1500;
-    go.height = 450;
+    go.left = 150, go.top = 3300, go.width = 1500, go.height = 450;
     go.onClick = [this] { Enter(); };
   }
   // Two prompts; each answer becomes a list row, as the entry windows do.
@@ -70,9 +65,7 @@ TEST(QtPrompt, QueuedAnswersAreTypedIntoTheDialogAndCancelGivesTheEmptyText) {
 
 TEST(QtPrompt, TheListShowsEveryRowEnteredBeforeTheNextPrompt) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<EntryForm>().Show(); });
-  s.toolkit.Sync();
-  EntryForm& form = *s.app.FindForm<EntryForm>();
+  EntryForm& form = s.Show<EntryForm>();
   QListWidget* list = s.toolkit.ListFor(form, "List1");
   // What the list shows while each prompt is open (read inside the prompt's own loop).
   std::vector<int> rowsWhilePrompting;
@@ -103,13 +96,6 @@ PrintedDocument TwoPageReport() {
   printer.Print(u"Вторая страница отчёта");
   document.pages = printer.Pages();
   return document;
-}
-
-QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(20000)) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 TEST(QtPrinting, DocumentsGoToNumberedPdfFilesWithTheirCyrillicText) {

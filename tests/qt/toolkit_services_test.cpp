@@ -56,21 +56,15 @@ class ButtonsForm : public Window {
 
 TEST(QtServices, TabOrderFollowsTheTabIndexes) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<ButtonsForm>().Show(); });
-  s.toolkit.Sync();
-  ButtonsForm& form = *s.app.FindForm<ButtonsForm>();
-  QWidget* one = s.toolkit.ControlWidget(form, "Command1");
-  QWidget* two = s.toolkit.ControlWidget(form, "Command2");
-  QWidget* three = s.toolkit.ControlWidget(form, "Command3");
-  EXPECT_EQ(one->nextInFocusChain(), three);
-  EXPECT_EQ(three->nextInFocusChain(), two);
+  ButtonsForm& form = s.Show<ButtonsForm>();
+  const auto widget = [&](const char* name) { return s.toolkit.ControlWidget(form, name); };
+  EXPECT_EQ(widget("Command1")->nextInFocusChain(), widget("Command3"));
+  EXPECT_EQ(widget("Command3")->nextInFocusChain(), widget("Command2"));
 }
 
 TEST(QtServices, ClosingTheLastShownWindowEndsTheProgram) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<ButtonsForm>().Show(); });
-  s.toolkit.Sync();
-  QPointer<QWidget> widget = s.toolkit.WidgetFor(*s.app.FindForm<ButtonsForm>());
+  QPointer<QWidget> widget = s.toolkit.WidgetFor(s.Show<ButtonsForm>());
   widget->close();
   EXPECT_EQ(s.app.FindForm<ButtonsForm>(), nullptr);
   EXPECT_TRUE(s.app.Ended());

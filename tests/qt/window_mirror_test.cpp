@@ -32,40 +32,23 @@ class TestForm : public Window {
     backColor = Rgb(255, 255, 0);
     SetFont({u"Courier", 9.75, false});
 
-    Control& go = Add("Command1", ControlKind::Button);
+    const auto add = [this](const char* name, ControlKind kind, int l, int t, int w, int h,
+                            Colour back) -> Control& {
+      Control& c = Add(name, kind);
+      c.left = l, c.top = t, c.width = w, c.height = h, c.backColor = back;
+      return c;
+    };
+    Control& go = add("Command1", ControlKind::Button, 150, 3000, 2400, 600, Rgb(255, 0, 0));
     go.caption = u"ВВОД ИСХОДНОЙ ИНФОРМАЦИИ";
-    go.left = 150;
-    go.top = 3000;
-    go.width = 2400;
-    go.height = 600;
-    go.backColor = Rgb(255, 0, 0);
     go.onClick = [this] { Go(); };
-
-    Control& other = Add("Command2", ControlKind::Button);
+    Control& other = add("Command2", ControlKind::Button, 3000, 3000, 1500, 600, Rgb(0, 255, 0));
     other.caption = u"ДРУГАЯ";
-    other.left = 3000;
-    other.top = 3000;
-    other.width = 1500;
-    other.height = 600;
-    other.backColor = Rgb(0, 255, 0);
     other.onClick = [this] { this->app().Unload(*this); };
-
-    Control& label = Add("Label1", ControlKind::Label);
+    Control& label = add("Label1", ControlKind::Label, 3000, 150, 2700, 900, Rgb(0, 255, 255));
     label.caption = u"\rПЕРВАЯ СТРОКА\rВТОРАЯ";
-    label.left = 3000;
-    label.top = 150;
-    label.width = 2700;
-    label.height = 900;
-    label.backColor = Rgb(0, 255, 255);
     label.foreColor = Rgb(0, 0, 192);
     label.centred = true;
-
-    Control& list = Add("List1", ControlKind::List);
-    list.left = 3000;
-    list.top = 1200;
-    list.width = 2700;
-    list.height = 1500;
-    list.backColor = kGreen;
+    Control& list = add("List1", ControlKind::List, 3000, 1200, 2700, 1500, kGreen);
     list.foreColor = 0x800000;
     list.font = {u"Courier", 9.75, false};
     for (const char16_t* row : {u"X*[1]= 0.1", u"X*[2]= 0.2", u"X*[3]= 0.3", u"X*[4]= 0.4"})
@@ -115,9 +98,7 @@ TEST(QtWindows, FirstWindowOfTheProgramIsShownWithItsSizeAndCaption) {
 
 TEST(QtWindows, PlaceSizeColoursAndDrawingFollowTheWindow) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  TestForm& form = *s.app.FindForm<TestForm>();
+  TestForm& form = s.Show<TestForm>();
   QWidget* widget = s.toolkit.WidgetFor(form);
   ASSERT_NE(widget, nullptr);
   EXPECT_EQ(widget->pos(), QPoint(20, 30));
@@ -164,9 +145,7 @@ TEST(QtWindows, PlaceSizeColoursAndDrawingFollowTheWindow) {
 
 TEST(QtWindows, AClickRunsTheHandlerAndTheWidgetsFollowTheModel) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  TestForm& form = *s.app.FindForm<TestForm>();
+  TestForm& form = s.Show<TestForm>();
   QAbstractButton* button = s.toolkit.ButtonFor(form, "Command1");
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(form.clicks, 1);
@@ -177,19 +156,15 @@ TEST(QtWindows, AClickRunsTheHandlerAndTheWidgetsFollowTheModel) {
   const QImage image = s.toolkit.Grab(form);
   EXPECT_EQ(Pixel(image, 50, 50), QColor(0, 128, 0));  // the box drawn by the click
 
-  s.app.Dispatch([&] { form.control("Command1").visible = false; });
-  s.toolkit.Sync();
+  s.Dispatch([&] { form.control("Command1").visible = false; });
   EXPECT_TRUE(button->isHidden());
-  s.app.Dispatch([&] { form.Hide(); });
-  s.toolkit.Sync();
+  s.Dispatch([&] { form.Hide(); });
   EXPECT_FALSE(s.toolkit.WidgetFor(form)->isVisible());
 }
 
 TEST(QtWindows, AListClickSetsTheRowBeforeTheHandlerRuns) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  TestForm& form = *s.app.FindForm<TestForm>();
+  TestForm& form = s.Show<TestForm>();
   QListWidget* list = s.toolkit.ListFor(form, "List1");
   for (int row : {2, 0, 3}) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -201,9 +176,7 @@ TEST(QtWindows, AListClickSetsTheRowBeforeTheHandlerRuns) {
 
 TEST(QtWindows, EnterOnAListRowActsAsItsClick) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  TestForm& form = *s.app.FindForm<TestForm>();
+  TestForm& form = s.Show<TestForm>();
   QListWidget* list = s.toolkit.ListFor(form, "List1");
   list->setCurrentRow(2);
   QTest::keyClick(list, Qt::Key_Down);  // moving the selection asks nothing
@@ -218,7 +191,7 @@ TEST(QtWindows, AGrowingListShowsItsLastRowAndAListFilledWholeItsFirst) {
   QtSession s;
   Control* rows = nullptr;
   const auto fill = [&](bool showsNewRows, const std::u16string& text) {
-    s.app.Dispatch([&] {
+    s.Dispatch([&] {
       TestForm& form = s.app.Form<TestForm>();
       form.Show();
       rows = &form.control("List1");
@@ -226,7 +199,6 @@ TEST(QtWindows, AGrowingListShowsItsLastRowAndAListFilledWholeItsFirst) {
       rows->Clear();
       for (int i = 0; i < 60; ++i) rows->AddItem(text + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
     });
-    s.toolkit.Sync();
   };
   fill(true, u"строка ");
   QListWidget* list = s.toolkit.ListFor(*s.app.FindForm<TestForm>(), "List1");
@@ -239,9 +211,7 @@ TEST(QtWindows, AGrowingListShowsItsLastRowAndAListFilledWholeItsFirst) {
 
 TEST(QtWindows, ListRowsAreOneCellLineApartAndEightPixelsPerCharacter) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  QListWidget* list = s.toolkit.ListFor(*s.app.FindForm<TestForm>(), "List1");
+  QListWidget* list = s.toolkit.ListFor(s.Show<TestForm>(), "List1");
   EXPECT_LE(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(),
             14);
   const QFontMetricsF metrics(list->font());
@@ -250,8 +220,7 @@ TEST(QtWindows, ListRowsAreOneCellLineApartAndEightPixelsPerCharacter) {
 
 TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
+  s.Show<TestForm>();
   Window* found = s.toolkit.LoadedWindow("TestForm");
   ASSERT_NE(found, nullptr);
   TestForm& form = static_cast<TestForm&>(*found);
@@ -268,9 +237,7 @@ TEST(QtWindows, ScriptedClicksGoThroughTheRealWidgetsOnlyWhenTheyCanBeClicked) {
 
 TEST(QtWindows, EnterOnAFocusedButtonClicksIt) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  TestForm& form = *s.app.FindForm<TestForm>();
+  TestForm& form = s.Show<TestForm>();
   QAbstractButton* button = s.toolkit.ButtonFor(form, "Command1");
   QTest::keyClick(button, Qt::Key_Return);
   // The press is shown briefly before the click comes.
@@ -279,9 +246,7 @@ TEST(QtWindows, EnterOnAFocusedButtonClicksIt) {
 
 TEST(QtWindows, AnUnloadedWindowDisappears) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  TestForm& form = *s.app.FindForm<TestForm>();
+  TestForm& form = s.Show<TestForm>();
   QPointer<QWidget> widget = s.toolkit.WidgetFor(form);
   QTest::mouseClick(s.toolkit.ButtonFor(form, "Command2"), Qt::LeftButton);
   EXPECT_EQ(s.app.FindForm<TestForm>(), nullptr);
@@ -292,14 +257,11 @@ TEST(QtWindows, AnUnloadedWindowDisappears) {
 
 TEST(QtWindows, AWindowLoadedAfreshIsANewWidget) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  QPointer<QWidget> first = s.toolkit.WidgetFor(*s.app.FindForm<TestForm>());
-  s.app.Dispatch([&] {
+  QPointer<QWidget> first = s.toolkit.WidgetFor(s.Show<TestForm>());
+  s.Dispatch([&] {
     s.app.Unload(*s.app.FindForm<TestForm>());
     s.app.Form<TestForm>().Show();
   });
-  s.toolkit.Sync();
   QWidget* second = s.toolkit.WidgetFor(*s.app.FindForm<TestForm>());
   EXPECT_NE(second, first.data());
   EXPECT_TRUE(second->isVisible());
@@ -308,9 +270,7 @@ TEST(QtWindows, AWindowLoadedAfreshIsANewWidget) {
 
 TEST(QtWindows, EndClosesEveryWindow) {
   QtSession s;
-  s.app.Dispatch([&] { s.app.Form<TestForm>().Show(); });
-  s.toolkit.Sync();
-  QPointer<QWidget> widget = s.toolkit.WidgetFor(*s.app.FindForm<TestForm>());
+  QPointer<QWidget> widget = s.toolkit.WidgetFor(s.Show<TestForm>());
   s.app.End();
   EXPECT_EQ(s.toolkit.MirrorCount(), 0);
   QtSession::Flush();

@@ -5,11 +5,13 @@
 
 #include "report/screen_tables.h"
 #include "support/design_fixtures.h"
+#include "report_checks.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
 namespace {
 
+using namespace report_test;
 using Kind = DrawOp::Kind;
 
 std::vector<DrawOp> OfKind(const Surface& s, Kind kind) {
@@ -18,15 +20,6 @@ std::vector<DrawOp> OfKind(const Surface& s, Kind kind) {
     if (op.kind == kind) ops.push_back(op);
   }
   return ops;
-}
-
-std::vector<std::tuple<double, double, double, double>> Segments(const Surface& s) {
-  std::vector<std::tuple<double, double, double, double>> lines;
-  for (const DrawOp& op : OfKind(s, Kind::Line)) {
-    EXPECT_EQ(op.colour, 0xFF0000u);
-    lines.emplace_back(op.x1, op.y1, op.x2, op.y2);
-  }
-  return lines;
 }
 
 DesignData SampleResults() {
@@ -50,25 +43,25 @@ DesignData SampleResults() {
   return data;
 }
 
-TEST(KineticTable, PanelTitleAndHeadingSitWhereTheTwelveThousandTwipWindowPutsThem) {
+// The kinetic table of data drawn on a fresh surface (lines of 195 twips).
+Surface Drawn(const DesignData& data, double width = 12000) {
   Surface s;
-  DrawKineticTable(s, KineticRunOfRecord(SampleResults()), 12000, u'.');
+  DrawKineticTable(s, KineticRunOfRecord(data), width, u'.');
+  return s;
+}
+
+std::u16string Row(const DesignData& data, int table, int i, char16_t sep = u'.') {
+  return KineticTableRow(KineticRunOfRecord(data), table, i, sep);
+}
+
+TEST(KineticTable, PanelTitleAndHeadingSitWhereTheTwelveThousandTwipWindowPutsThem) {
+  const Surface s = Drawn(SampleResults());
   const DrawOp& title = s.Ops().at(0);
   EXPECT_EQ(title.text, u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
   EXPECT_EQ(title.x1, 3375);
   EXPECT_EQ(title.y1, 200);
   EXPECT_TRUE(title.bold);
 
-  const auto filled = OfKind(s, Kind::FilledBox);
-  ASSERT_EQ(filled.size(), 1u);
-  EXPECT_EQ(std::make_tuple(filled[0].x1, filled[0].y1, filled[0].x2, filled[0].y2),
-            std::make_tuple(1475.0, 545.0, 10525.0, 7025.0));
-  EXPECT_EQ(filled[0].colour, 0xFFC0C0u);
-  const auto frame = OfKind(s, Kind::Box);
-  ASSERT_EQ(frame.size(), 1u);
-  EXPECT_EQ(std::make_tuple(frame[0].x1, frame[0].y1, frame[0].x2, frame[0].y2),
-            std::make_tuple(1476.0, 546.0, 10524.0, 7024.0));
-  EXPECT_EQ(frame[0].colour, 0xFF0000u);
 
   const DrawOp& heading = s.Ops().at(3);
   EXPECT_EQ(heading.text, u"                            ТАРЕЛКИ КОЛПАЧКОВЫЕ");
@@ -79,14 +72,15 @@ TEST(KineticTable, PanelTitleAndHeadingSitWhereTheTwelveThousandTwipWindowPutsTh
   EXPECT_EQ(s.CurrentY, 6860);
 }
 
-TEST(KineticTable, RulesAndColumnLinesFollowThePenWithA195TwipLine) {
-  Surface s;  // line height 195
-  DrawKineticTable(s, KineticRunOfRecord(SampleResults()), 12000, u'.');
-  using L = std::tuple<double, double, double, double>;
-  std::vector<L> expected;
-  auto rule = [&](double y) { expected.emplace_back(1475, y, 10525, y); };
+// The pink panel in its red frame, then the red rules and column lines.
+TEST(KineticTable, PanelRulesAndColumnLinesFollowThePenWithA195TwipLine) {
+  const Surface s = Drawn(SampleResults());  // line height 195
+  const Colour red = 0xFF0000;
+  std::vector<Figure> expected = {{Kind::FilledBox, 1475, 545, 10525, 7025, 0xFFC0C0},
+                                  {Kind::Box, 1476, 546, 10524, 7024, red}};
+  auto rule = [&](double y) { expected.emplace_back(Kind::Line, 1475, y, 10525, y, red); };
   auto columns = [&](std::initializer_list<double> xs, double from, double to) {
-    for (double x : xs) expected.emplace_back(x, from, x, to);
+    for (double x : xs) expected.emplace_back(Kind::Line, x, from, x, to, red);
   };
   rule(845);
   rule(1335);
@@ -98,13 +92,12 @@ TEST(KineticTable, RulesAndColumnLinesFollowThePenWithA195TwipLine) {
   rule(4955);
   rule(5640);
   columns({1725, 3625, 5705, 8175}, 6910, 4955);  // drawn from below table 3 up to its top
-  EXPECT_EQ(Segments(s), expected);
+  EXPECT_EQ(Figures(s.Ops()), expected);
 }
 
 TEST(KineticTable, HeaderAndRowLinesStartAtTheirOwnMargins) {
-  Surface s;
   const DesignData data = SampleResults();
-  DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
+  const Surface s = Drawn(data);
   std::vector<std::tuple<double, double>> places;
   for (const DrawOp& op : OfKind(s, Kind::Text)) places.emplace_back(op.x1, op.y1);
   std::vector<std::tuple<double, double>> expected{{3375, 200}, {1475, 600}, {1525, 895}, {1525, 1090}};
@@ -117,34 +110,34 @@ TEST(KineticTable, HeaderAndRowLinesStartAtTheirOwnMargins) {
 
   const auto texts = s.Texts();
   ASSERT_EQ(texts.size(), 29u);
-  EXPECT_EQ(texts[5], KineticTableRow(KineticRunOfRecord(data), 1, 2, u'.'));
-  EXPECT_EQ(texts[15], KineticTableRow(KineticRunOfRecord(data), 2, 3, u'.'));
-  EXPECT_EQ(texts[28], KineticTableRow(KineticRunOfRecord(data), 3, 6, u'.'));
+  EXPECT_EQ(texts[5], Row(data, 1, 2));
+  EXPECT_EQ(texts[15], Row(data, 2, 3));
+  EXPECT_EQ(texts[28], Row(data, 3, 6));
   EXPECT_EQ(texts[22], u"      ТАРЕЛКУ     НА ВЫХ.С ТАРЕЛКИ      НА ТАРЕЛКУ      КИНЕТИЧЕСКОЙ ЛИНИИ ");
 }
 
 TEST(KineticTable, RowsPutEachNumberInItsFieldBetweenFixedRunsOfBlanks) {
   DesignData data = SampleResults();
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 1, 1, u'.'),
+  EXPECT_EQ(Row(data, 1, 1),
             u"1 "
             u"    0.0512" u"      " u"     0.600" u"     " u"       0.0123" u"        " u"       1.5000");
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 2, 4, u'.'),
+  EXPECT_EQ(Row(data, 2, 4),
             u"4 "
             u"    0.0098" u"      " u"      2.500" u"      " u"         0.900" u"       " u"       0.750");
   data.EqX[2] = 0.25f;
   data.EqY[2] = 0.4f;
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 3, 2, u','),
+  EXPECT_EQ(Row(data, 3, 2, u','),
             u"2 "
             u"    0,2500" u"      " u"     0,4000" u"      " u"        0,3125" u"       " u"      0,3800");
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 1, 1, u'.').size(), 67u);
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 2, 1, u'.').size(), 68u);
-  EXPECT_EQ(KineticTableRow(KineticRunOfRecord(data), 3, 1, u'.').size(), 68u);
+  EXPECT_EQ(Row(data, 1, 1).size(), 67u);
+  EXPECT_EQ(Row(data, 2, 1).size(), 68u);
+  EXPECT_EQ(Row(data, 3, 1).size(), 68u);
 }
 
 TEST(KineticTable, ANumberTooWideForItsFieldIsPrintedWholeAndShiftsTheRestOfItsRow) {
   DesignData data = SampleResults();
   data.KineticPoints.OverallCoef[1] = 100000.0f;
-  const std::u16string row = KineticTableRow(KineticRunOfRecord(data), 2, 1, u'.');
+  const std::u16string row = Row(data, 2, 1);
   EXPECT_EQ(row, u"1 100000.0000      " u"      2.500" u"      " u"         0.900" u"       " u"       0.750");
   EXPECT_EQ(row.size(), 69u);
 }
@@ -167,9 +160,7 @@ TEST(KineticTable, TrayKindLineTestsTrayTypeBeforeTheAreaRatio) {
     DesignData data = SampleResults();
     data.TrayType = c.trayType;
     data.ParamValue[kParamAreaRatio] = c.areaRatio;
-    Surface s;
-    DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
-    EXPECT_EQ(s.Texts().at(1), c.heading) << "TrayType " << c.trayType << ", ratio " << c.areaRatio;
+    EXPECT_EQ(Drawn(data).Texts().at(1), c.heading) << "TrayType " << c.trayType << ", ratio " << c.areaRatio;
   }
 }
 
@@ -190,11 +181,9 @@ TEST(KineticTable, PositionsTakenFromThePenAndTheWidthRoundHalvesToEven) {
 }
 
 TEST(KineticTable, DrawingTwiceWithoutClearingRepeatsTheSamePicture) {
-  Surface s;
-  const DesignData data = SampleResults();
-  DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
+  Surface s = Drawn(SampleResults());
   const std::vector<DrawOp> first = s.Ops();
-  DrawKineticTable(s, KineticRunOfRecord(data), 12000, u'.');
+  DrawKineticTable(s, KineticRunOfRecord(SampleResults()), 12000, u'.');
   ASSERT_EQ(s.Ops().size(), 2 * first.size());
   for (std::size_t k = 0; k < first.size(); ++k) {
     const DrawOp& a = first[k];

@@ -13,25 +13,30 @@
 #include "report/reflux_plot.h"
 #include "report/tray_profile.h"
 #include "support/design_fixtures.h"
+#include "report_checks.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
 namespace {
 
-const std::u16string kDate = u" 07 декабря 2026г.        10:15:30";
+using namespace report_test;
 
 DesignData TrayData() {
-  DesignData data;
-  PrepareForEntry(data);
-  data.StudentName = u"Кузнецов";
+  DesignData data = EntryData(u"Кузнецов");
   data.RecordedTrays.TrayNo = {0, 1, 7, 23};
   return data;
 }
 
+// The tray report of TrayData on pages of that height.
+Surface PrintedTrays(double lineHeight, double pageHeight) {
+  const DesignData data = TrayData();
+  Surface printer = Printer(lineHeight, pageHeight);
+  PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
+  return printer;
+}
+
 TEST(PrinterSurface, TextPastTheBottomContinuesOnANewPageButEmptyLinesDoNot) {
-  Surface printer;
-  printer.SetLineHeight(200);
-  printer.SetPageHeight(1000);
+  Surface printer = Printer(200, 1000);
   for (int i = 0; i < 5; ++i) printer.Print(u"строка");  // fills the page exactly
   printer.Print();
   printer.Print();
@@ -47,23 +52,14 @@ TEST(PrinterSurface, TextPastTheBottomContinuesOnANewPageButEmptyLinesDoNot) {
 }
 
 TEST(PrintTrayReport, FitsOnOnePageWhenThePageIsTallEnough) {
-  DesignData data = TrayData();
-  Surface printer;
-  printer.SetLineHeight(185);
-  printer.SetPageHeight(15840);
-  PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
-  EXPECT_EQ(printer.Pages().size(), 1u);  // the trailing empty lines add no empty page
+  EXPECT_EQ(PrintedTrays(185, 15840).Pages().size(), 1u);  // the trailing empty lines add no empty page
 }
 
 // Whatever the page height, a tray block is never split: each box and its lines lie
 // on one page, within the page, and no page is left empty.
 TEST(PrintTrayReport, NeverSplitsABlockBetweenPages) {
   for (double pageHeight : {6000.0, 9000.0, 12000.0, 15000.0}) {
-    DesignData data = TrayData();
-    Surface printer;
-    printer.SetLineHeight(195);
-    printer.SetPageHeight(pageHeight);
-    PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
+    const Surface printer = PrintedTrays(195, pageHeight);
     ASSERT_GE(printer.Pages().size(), 2u) << pageHeight;
 
     int trayLines = 0;
@@ -80,11 +76,7 @@ TEST(PrintTrayReport, NeverSplitsABlockBetweenPages) {
 }
 
 TEST(PrintTrayReport, ABlockMovedToANewPageStartsBelowItsTop) {
-  DesignData data = TrayData();
-  Surface printer;
-  printer.SetLineHeight(195);
-  printer.SetPageHeight(15000);
-  PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u'.');
+  const Surface printer = PrintedTrays(195, 15000);
   // Frame and two blocks fill the first page up to 13650; the last block needs 1980.
   ASSERT_EQ(printer.Pages().size(), 2u);
   const std::vector<DrawOp>& second = printer.Pages()[1].ops;
@@ -96,9 +88,7 @@ TEST(PrintTrayReport, ABlockMovedToANewPageStartsBelowItsTop) {
 constexpr double kA4Height = 15137, kA4Width = 10205;  // printable, within 15 mm margins
 
 Surface A4Printer() {
-  Surface printer;
-  printer.SetLineHeight(185);
-  printer.SetPageHeight(kA4Height);
+  Surface printer = Printer(185, kA4Height);
   printer.SetPageWidth(kA4Width, 98);
   return printer;
 }

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "report/reflux_texts.h"
+#include "report_checks.h"
 #include "support/design_fixtures.h"
 
 namespace rc {
 namespace {
 
+using namespace report_test;
 using Outcome = RefluxPoint::Outcome;
 
 bool MarkedAt(const Surface& s, double x, double y, Colour colour, MarkerShape shape) {
@@ -27,11 +29,7 @@ TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
   // A narrow bubble-cap column: refused at both ends of the range, for both reasons.
   const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0")));
   ASSERT_TRUE(sweep.optimum.has_value());
-  RefluxStudyLayout layout;
-  layout.trays = {1000, 300, 9000, 3300};
-  layout.volume = {1000, 4300, 9000, 7300};
-  layout.legend = {9100, 300, 14000, 7300};
-  layout.lineTop = 8000;
+  const RefluxStudyLayout layout{{1000, 300, 9000, 3300}, {1000, 4300, 9000, 7300}, {9100, 300, 14000, 7300}, 8000};
   Surface s;
   DrawRefluxStudy(s, sweep, layout, u'.');
   const PlotFrame trays = RefluxTraysFrame(sweep, layout.trays);
@@ -115,11 +113,7 @@ TEST(RefluxPlot, LabelsStayClearAndReadable) {
                        Case{2.0f, 0}, Case{1e-30f, 12}, Case{1e-6f, 30}}) {
     SCOPED_TRACE(testing::Message() << c.reflux << " optimum " << c.optimum);
     const RefluxSweep sweep = MadeSweep(c.reflux, c.optimum);
-    RefluxStudyLayout layout;
-    layout.trays = {1000, 300, 8800, 3900};
-    layout.volume = {1000, 4800, 8800, 8400};
-    layout.legend = {1000, 9500, 8800, 11000};
-    layout.lineTop = 9000;
+    const RefluxStudyLayout layout{{1000, 300, 8800, 3900}, {1000, 4800, 8800, 8400}, {1000, 9500, 8800, 11000}, 9000};
     Surface s;
     DrawRefluxStudy(s, sweep, layout, u'.');
     const double line = s.LineHeight();
@@ -143,19 +137,14 @@ TEST(RefluxPlot, LabelsStayClearAndReadable) {
         }
         continue;
       }
-      const double width = static_cast<double>(op.text.size()) * 0.62 * line;
-      const double left = op.anchor == TextAnchor::Start ? op.x1
-                          : op.anchor == TextAnchor::End ? op.x1 - width
-                                                         : op.x1 - width / 2;
-      labels.push_back({left, op.y1, left + width, op.y1 + line});
+      labels.push_back(LabelRect(s, op));
     }
     ASSERT_EQ(labels.size(), 3u);  // two beside the lines, "R опт" by the minimum
     for (std::size_t i = 0; i < labels.size(); ++i) {
       const TwipRect& a = labels[i];
       for (double x : lines) EXPECT_FALSE(x > a.left && x < a.right) << i << " at " << x;
       for (std::size_t j = i + 1; j < labels.size(); ++j) {
-        const TwipRect& b = labels[j];
-        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom);
+        EXPECT_FALSE(Overlap(a, labels[j]));
       }
     }
   }

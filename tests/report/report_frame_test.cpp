@@ -4,19 +4,19 @@
 
 #include "model/text.h"
 #include "report/printed_reports.h"
+#include "report_checks.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
 namespace {
 
+using namespace report_test;
+
 constexpr double kLine = 180;  // [twips] printer line height in these tests
-const std::u16string kDate = u" 07 декабря 2026г.        10:15:30";  // 34 characters
 const std::u16string kTitle = u"   ЗАГОЛОВОК";
 
 DesignData FrameData() {
-  DesignData data;
-  PrepareForEntry(data);
-  data.StudentName = u"Иванов Ив-21";
+  DesignData data = EntryData(u"Иванов Ив-21");
   for (int i = 0; i < 8; ++i) {
     data.EqXText[i] = u"0." + DecimalText(i + 1);
     data.EqYText[i] = u"0." + DecimalText(i + 2);
@@ -26,9 +26,9 @@ DesignData FrameData() {
   return data;
 }
 
-Surface Printer() {
-  Surface printer;
-  printer.SetLineHeight(kLine);
+Surface Framed(const DesignData& data) {
+  Surface printer = Printer(kLine);
+  PrintReportFrame(printer, data, kTitle, kDate);
   return printer;
 }
 
@@ -51,9 +51,7 @@ std::vector<PlacedText> Placed(const Surface& s) {
 
 TEST(PrintReportFrame, Takes42LinesWithTextsInTheirPlaces) {
   const DesignData data = FrameData();
-  Surface printer = Printer();
-  PrintReportFrame(printer, data, kTitle, kDate);
-
+  const Surface printer = Framed(data);
   EXPECT_EQ(printer.CurrentY, 42 * kLine);
   EXPECT_EQ(printer.CurrentX, 0);
   ASSERT_EQ(printer.Pages().size(), 1u);
@@ -87,9 +85,7 @@ TEST(PrintReportFrame, Takes42LinesWithTextsInTheirPlaces) {
 
 TEST(PrintReportFrame, ListsParametersWithCaptionsExceptTheTrayTypeSlot) {
   const DesignData data = FrameData();
-  Surface printer = Printer();
-  PrintReportFrame(printer, data, kTitle, kDate);
-  const std::vector<PlacedText> placed = Placed(printer);
+  const std::vector<PlacedText> placed = Placed(Framed(data));
 
   std::vector<int> expectedOrder = {16, 17, 18};
   for (int n = 19; n <= 40; ++n) {
@@ -125,9 +121,7 @@ TEST(PrintReportFrame, TrayKindLineTestsTrayTypeFirst) {
     DesignData data = FrameData();
     data.TrayType = c.trayType;
     data.ParamValue[kParamAreaRatio] = c.area;
-    Surface printer = Printer();
-    PrintReportFrame(printer, data, kTitle, kDate);
-    const std::vector<PlacedText> placed = Placed(printer);
+    const std::vector<PlacedText> placed = Placed(Framed(data));
     ASSERT_EQ(placed.size(), 36u);
     EXPECT_EQ(placed[14].line, 20);
     EXPECT_EQ(placed[14].text, c.expected) << c.trayType << " " << c.area;
@@ -140,9 +134,7 @@ TEST(PrintReportFrame, NameOfFortyCharactersIsFollowedDirectlyByTheDate) {
   for (const std::u16string& name : {forty, longer}) {
     DesignData data = FrameData();
     data.StudentName = name;
-    Surface printer = Printer();
-    PrintReportFrame(printer, data, kTitle, kDate);
-    EXPECT_EQ(Placed(printer)[0].text,
+    EXPECT_EQ(Placed(Framed(data))[0].text,
               std::u16string(25, u' ') + name + kDate + std::u16string(26, u' '))
         << name.size();
   }
@@ -153,9 +145,7 @@ TEST(PrintReportFrame, PrintsEquilibriumTextsAsTyped) {
   data.EqXText[2] = u"???";
   data.EqYText[2] = u"???";
   data.EqXText[5] = std::u16string(33, u'7');  // longer than its column: the Y part runs on
-  Surface printer = Printer();
-  PrintReportFrame(printer, data, kTitle, kDate);
-  const std::vector<PlacedText> placed = Placed(printer);
+  const std::vector<PlacedText> placed = Placed(Framed(data));
   EXPECT_EQ(placed[5].text,
             u"       X[2] /мольн.д/ =???" + std::u16string(27, u' ') + u"Y[2] /мольн.д/ =???");
   EXPECT_EQ(placed[8].text,

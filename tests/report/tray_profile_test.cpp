@@ -12,12 +12,7 @@
 namespace rc {
 namespace {
 
-struct Fixture {
-  const char* name;
-  DesignData (*make)();
-};
-
-class TrayProfileOf : public ::testing::TestWithParam<Fixture> {};
+class TrayProfileOf : public ::testing::TestWithParam<NamedDesign> {};
 
 TEST_P(TrayProfileOf, RecordedTraysMatchTheTablesAndEveryRowFollowsItsEfficiency) {
   DesignData data = GetParam().make();
@@ -58,9 +53,7 @@ TEST_P(TrayProfileOf, RecordedTraysMatchTheTablesAndEveryRowFollowsItsEfficiency
 }
 
 INSTANTIATE_TEST_SUITE_P(DesignFixtures, TrayProfileOf,
-                         ::testing::Values(Fixture{"BubbleCap", BenzeneTolueneBubbleCap},
-                                           Fixture{"Sieve", BenzeneTolueneSieve},
-                                           Fixture{"DualFlow", BenzeneTolueneDualFlow}),
+                         ::testing::ValuesIn(kBenzeneTolueneColumns),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TrayProfile, ARefusedRunHasNoTopTray) {

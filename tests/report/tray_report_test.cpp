@@ -5,20 +5,20 @@
 
 #include "report/printed_reports.h"
 #include "support/design_fixtures.h"
+#include "report_checks.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
 namespace {
 
+using namespace report_test;
+
 constexpr double kLine = 180;
 constexpr int kFrameTexts = 36;
 constexpr int kTextsPerBlock = 9;
-const std::u16string kDate = u" 07 декабря 2026г.        10:15:30";
 
 DesignData TrayData() {
-  DesignData data;
-  PrepareForEntry(data);
-  data.StudentName = u"Сидорова";
+  DesignData data = EntryData(u"Сидорова");
   RecordedTrayRows& t = data.RecordedTrays;
   t.TrayNo = {0, 1, 7, 23};
   for (int k = 1; k <= 3; ++k) {
@@ -38,36 +38,24 @@ DesignData TrayData() {
   return data;
 }
 
-Surface PrintedTrays(DesignData& data, double pageHeight = 0, double line = kLine) {
-  Surface printer;
-  printer.SetLineHeight(line);
-  printer.SetPageHeight(pageHeight);
+Surface PrintedTrays(const DesignData& data, double line = kLine) {
+  Surface printer = Printer(line);
   PrintTrayReport(printer, data, TrayRunOfRecord(data), kDate, u',');
   return printer;
 }
 
-std::vector<DrawOp> Texts(const std::vector<DrawOp>& ops) {
-  std::vector<DrawOp> texts;
-  for (const DrawOp& op : ops) {
-    if (op.kind == DrawOp::Kind::Text) texts.push_back(op);
-  }
+// The texts of a report of three blocks: the frame's and the blocks'. Fewer or more are
+// a failure; the list is then cut or filled to that count, to be read on safely.
+std::vector<DrawOp> ReportTexts(const Surface& printer) {
+  std::vector<DrawOp> texts = TextOps(printer.Ops());
+  EXPECT_EQ(texts.size(), static_cast<std::size_t>(kFrameTexts + 3 * kTextsPerBlock));
+  texts.resize(kFrameTexts + 3 * kTextsPerBlock);
   return texts;
 }
 
-std::vector<DrawOp> Drawn(const std::vector<DrawOp>& ops) {
-  std::vector<DrawOp> lines;
-  for (const DrawOp& op : ops) {
-    if (op.kind != DrawOp::Kind::Text) lines.push_back(op);
-  }
-  return lines;
-}
-
 TEST(PrintTrayReport, PrintsThreeBlocksFirstFeedLast) {
-  DesignData data = TrayData();
-  const Surface printer = PrintedTrays(data);
-
-  const std::vector<DrawOp> texts = Texts(printer.Ops());
-  ASSERT_EQ(texts.size(), static_cast<std::size_t>(kFrameTexts + 3 * kTextsPerBlock));
+  const Surface printer = PrintedTrays(TrayData());
+  const std::vector<DrawOp> texts = ReportTexts(printer);
   EXPECT_EQ(texts[1].text,
             u"                           ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
   EXPECT_TRUE(texts[1].bold);
@@ -89,10 +77,8 @@ TEST(PrintTrayReport, PrintsThreeBlocksFirstFeedLast) {
 }
 
 TEST(PrintTrayReport, BlockTextsFollowTheFrameLineByLine) {
-  DesignData data = TrayData();
-  const Surface printer = PrintedTrays(data);
-  const std::vector<DrawOp> texts = Texts(printer.Ops());
-  ASSERT_EQ(texts.size(), static_cast<std::size_t>(kFrameTexts + 3 * kTextsPerBlock));
+  const Surface printer = PrintedTrays(TrayData());
+  const std::vector<DrawOp> texts = ReportTexts(printer);
 
   // Frame 42 lines and 2 empty ones; each block takes 13 lines. Within a block: the
   // tray line, three headings, the first row, an empty line, three headings, the row.
@@ -115,21 +101,15 @@ TEST(PrintTrayReport, BlockTextsFollowTheFrameLineByLine) {
       }
     }
     const std::size_t b = static_cast<std::size_t>(kFrameTexts + k * kTextsPerBlock);
-    EXPECT_EQ(texts[b + 1].text, headings[0]);
-    EXPECT_EQ(texts[b + 2].text, headings[1]);
-    EXPECT_EQ(texts[b + 3].text, headings[2]);
-    EXPECT_EQ(texts[b + 5].text, headings[3]);
-    EXPECT_EQ(texts[b + 6].text, headings[4]);
-    EXPECT_EQ(texts[b + 7].text, headings[5]);
+    const std::size_t headingAt[] = {1, 2, 3, 5, 6, 7};
+    for (int h = 0; h < 6; ++h) EXPECT_EQ(texts[b + headingAt[h]].text, headings[h]) << k << " " << h;
   }
   EXPECT_EQ(printer.CurrentY, (44 + 39) * kLine);
 }
 
 TEST(PrintTrayReport, RowsHaveTheirFieldsAndLeadingBlanks) {
-  DesignData data = TrayData();
-  const Surface printer = PrintedTrays(data);
-  const std::vector<DrawOp> texts = Texts(printer.Ops());
-  ASSERT_EQ(texts.size(), static_cast<std::size_t>(kFrameTexts + 3 * kTextsPerBlock));
+  const Surface printer = PrintedTrays(TrayData());
+  const std::vector<DrawOp> texts = ReportTexts(printer);
   const std::size_t first = kFrameTexts;
   const std::size_t last = kFrameTexts + 2 * kTextsPerBlock;
   EXPECT_EQ(texts[first + 4].text,
@@ -141,46 +121,30 @@ TEST(PrintTrayReport, RowsHaveTheirFieldsAndLeadingBlanks) {
 }
 
 TEST(PrintTrayReport, BoxesRulesAndColumnLinesOfEachBlock) {
-  DesignData data = TrayData();
-  const Surface printer = PrintedTrays(data);
-  const std::vector<DrawOp> lines = Drawn(printer.Ops());
-  ASSERT_EQ(lines.size(), 3u * 13u);
-
+  const Surface printer = PrintedTrays(TrayData());
   using K = DrawOp::Kind;
-  struct Expected {
-    K kind;
-    double x1, y1, x2, y2;
-  };
+  std::vector<Figure> expected;
   for (int k = 0; k < 3; ++k) {
     const double s = (44 + 13 * k) * kLine;  // the tray line's y
+    const auto figure = [&](K kind, double x1, double y1, double x2, double y2) {
+      expected.emplace_back(kind, x1, s + y1, x2, s + y2, kBlack);
+    };
     // Worked out by hand from the pen after each line: yT = s - 20, yU = s + 185,
     // yH = s + 735, yR = s + 930, yT2 = s + 1060, yH2 = s + 1635, yR2 = s + 1830.
-    const Expected expected[] = {
-        {K::Line, 1740, s + 185, 9200, s + 185},  {K::Line, 1740, s + 735, 9200, s + 735},
-        {K::Box, 1740, s - 20, 9200, s + 930},    {K::Line, 3220, s + 185, 3220, s + 930},
-        {K::Line, 4600, s + 185, 4600, s + 930},  {K::Line, 6100, s + 185, 6100, s + 930},
-        {K::Line, 7620, s + 185, 7620, s + 930},  {K::Box, 1740, s + 1060, 9200, s + 1830},
-        {K::Line, 1740, s + 1635, 9200, s + 1635}, {K::Line, 3220, s + 1060, 3220, s + 1830},
-        {K::Line, 4600, s + 1060, 4600, s + 1830}, {K::Line, 6100, s + 1060, 6100, s + 1830},
-        {K::Line, 7620, s + 1635, 7620, s + 1830},
-    };
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-      const DrawOp& op = lines[static_cast<std::size_t>(k) * 13 + i];
-      const Expected& e = expected[i];
-      EXPECT_EQ(op.kind, e.kind) << k << " " << i;
-      EXPECT_EQ(op.x1, e.x1) << k << " " << i;
-      EXPECT_EQ(op.y1, e.y1) << k << " " << i;
-      EXPECT_EQ(op.x2, e.x2) << k << " " << i;
-      EXPECT_EQ(op.y2, e.y2) << k << " " << i;
-      EXPECT_EQ(op.colour, kBlack) << k << " " << i;
-    }
+    figure(K::Line, 1740, 185, 9200, 185);
+    figure(K::Line, 1740, 735, 9200, 735);
+    figure(K::Box, 1740, -20, 9200, 930);
+    for (double x : {3220, 4600, 6100, 7620}) figure(K::Line, x, 185, x, 930);
+    figure(K::Box, 1740, 1060, 9200, 1830);
+    figure(K::Line, 1740, 1635, 9200, 1635);
+    for (double x : {3220, 4600, 6100}) figure(K::Line, x, 1060, x, 1830);
+    figure(K::Line, 7620, 1635, 7620, 1830);
   }
+  EXPECT_EQ(Figures(printer.Ops()), expected);
 }
 
 TEST(PrintTrayReport, PenDerivedPositionsAreWholeTwips) {
-  DesignData data = TrayData();
-  const Surface printer = PrintedTrays(data, 0, 187.3);
-  for (const DrawOp& op : Drawn(printer.Ops())) {
+  for (const DrawOp& op : TextOps(PrintedTrays(TrayData(), 187.3).Ops(), false)) {
     EXPECT_EQ(op.y1, std::nearbyint(op.y1));
     EXPECT_EQ(op.y2, std::nearbyint(op.y2));
   }

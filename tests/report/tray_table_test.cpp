@@ -4,50 +4,38 @@
 #include <vector>
 
 #include "report/screen_tables.h"
+#include "report_checks.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
 namespace {
 
+using namespace report_test;
 using Kind = DrawOp::Kind;
-using Rect = std::tuple<Kind, double, double, double, double, Colour>;
 
 constexpr TrayResult kTray{0.0456f, 0.789f, 0.1234f, 2.5f, 0.0987f, 1.25f, 0.7135f, 0.65f};
 constexpr TrayBlock kFirstTray{1, kTray, 0.1f, 0.2f};
 constexpr TrayBlock kTray12{12, kTray, 0.55f, 0.975f};
 
-std::vector<Rect> Geometry(const Surface& s) {
-  std::vector<Rect> shapes;
-  for (const DrawOp& op : s.Ops()) {
-    if (op.kind != Kind::Text) shapes.emplace_back(op.kind, op.x1, op.y1, op.x2, op.y2, op.colour);
-  }
-  return shapes;
-}
-
 // The rules, frames, panels and column lines of one block, dy twips down.
-std::vector<Rect> ExpectedBlock(double dy) {
+std::vector<Figure> ExpectedBlock(double dy) {
   const Colour blue = 0xFF0000, pink = 0xFF80FF;
-  auto line = [&](double x1, double y1, double x2, double y2) {
-    return Rect{Kind::Line, x1, y1 + dy, x2, y2 + dy, blue};
+  std::vector<Figure> figures;
+  const auto line = [&](double x1, double y1, double x2, double y2) {
+    figures.emplace_back(Kind::Line, x1, y1 + dy, x2, y2 + dy, blue);
   };
-  return {
-      {Kind::FilledBox, 1500, 500 + dy, 10500, 1950 + dy, pink},
-      {Kind::Box, 1501, 501 + dy, 10499, 1949 + dy, blue},
-      line(1500, 900, 10500, 900),
-      line(1500, 1650, 10500, 1650),
-      line(3300, 900, 3300, 1950),
-      line(5100, 900, 5100, 1950),
-      line(6700, 900, 6700, 1950),
-      line(8700, 900, 8700, 1950),
-      {Kind::FilledBox, 1500, 2150 + dy, 10500, 3200 + dy, pink},
-      {Kind::Box, 1501, 2151 + dy, 10499, 3199 + dy, blue},
-      line(1500, 2900, 10500, 2900),
-      line(1500, 3200, 10500, 3200),
-      line(3300, 2150, 3300, 3200),
-      line(4800, 2150, 4800, 3200),
-      line(6900, 2150, 6900, 3200),
-      line(8700, 2900, 8700, 3200),
+  // A pink panel framed in blue one twip inside, its rules and its column lines.
+  const auto panel = [&](double top, double bottom, std::initializer_list<double> rules,
+                         std::initializer_list<double> columns, double columnsTop) {
+    figures.emplace_back(Kind::FilledBox, 1500, top + dy, 10500, bottom + dy, pink);
+    figures.emplace_back(Kind::Box, 1501, top + 1 + dy, 10499, bottom - 1 + dy, blue);
+    for (double y : rules) line(1500, y, 10500, y);
+    for (double x : columns) line(x, columnsTop, x, bottom);
   };
+  panel(500, 1950, {900, 1650}, {3300, 5100, 6700, 8700}, 900);
+  panel(2150, 3200, {2900, 3200}, {3300, 4800, 6900}, 2150);
+  line(8700, 2900, 8700, 3200);
+  return figures;
 }
 
 // The results window counts the blocks in TrayTableRow (see the results window's tests).
@@ -56,10 +44,10 @@ TEST(TrayTable, TwoBlocksStackThreeThousandTwipsApart) {
   DrawTrayTable(s, kFirstTray, 1, 12000, u'.');
   DrawTrayTable(s, kTray12, 2, 12000, u'.');
 
-  std::vector<Rect> expected = ExpectedBlock(0);
-  const std::vector<Rect> second = ExpectedBlock(3000);
+  std::vector<Figure> expected = ExpectedBlock(0);
+  const std::vector<Figure> second = ExpectedBlock(3000);
   expected.insert(expected.end(), second.begin(), second.end());
-  EXPECT_EQ(Geometry(s), expected);
+  EXPECT_EQ(Figures(s.Ops()), expected);
 }
 
 TEST(TrayTable, TextsStandAtFixedPlacesWhateverTheLineHeight) {
@@ -128,7 +116,5 @@ TEST(TraySummaryText, NumbersFollowOneBlankOrTheirMinusSign) {
   EXPECT_EQ(TraySummaryText(120, -1),
             u"  ОБЩЕЕ ЧИСЛО ТАРЕЛОК   =  120       НОМЕР ТАРЕЛКИ ПИТАНИЯ = -1");
 }
-
-
 }  // namespace
 }  // namespace rc

@@ -11,17 +11,15 @@
 #include "calc/calculations.h"
 #include "calc/reflux_sweep.h"
 #include "model/text.h"
+#include "report_checks.h"
 #include "support/design_fixtures.h"
 
 namespace rc {
 namespace {
 
-struct Fixture {
-  const char* name;
-  DesignData (*make)();
-};
+using namespace report_test;
 
-class StaircaseOf : public ::testing::TestWithParam<Fixture> {};
+class StaircaseOf : public ::testing::TestWithParam<NamedDesign> {};
 
 TEST_P(StaircaseOf, HorizontalStepsEndOnTheOperatingLinesAndVerticalOnesAtTheTrayLiquids) {
   DesignData data = GetParam().make();
@@ -58,9 +56,7 @@ TEST_P(StaircaseOf, HorizontalStepsEndOnTheOperatingLinesAndVerticalOnesAtTheTra
 }
 
 INSTANTIATE_TEST_SUITE_P(DesignFixtures, StaircaseOf,
-                         ::testing::Values(Fixture{"BubbleCap", BenzeneTolueneBubbleCap},
-                                           Fixture{"Sieve", BenzeneTolueneSieve},
-                                           Fixture{"DualFlow", BenzeneTolueneDualFlow}),
+                         ::testing::ValuesIn(kBenzeneTolueneColumns),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A fixture at a reflux ratio so close to its least that the column needs about 70 trays:
@@ -85,16 +81,6 @@ DesignData SeventyTrays() {
   }
   data.ParamValue[19] = static_cast<float>(hi);
   return data;
-}
-
-TwipRect RectOf(const Surface& s, const DrawOp& op) {
-  const double width = static_cast<double>(op.text.size()) * 0.62 * s.LineHeight();
-  const double left = op.anchor == TextAnchor::End ? op.x1 - width : op.x1;
-  return {left, op.y1, left + width, op.y1 + s.LineHeight()};
-}
-
-bool Overlap(const TwipRect& a, const TwipRect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 // Every tray number and every composition label stands clear of the others and of the
@@ -123,7 +109,7 @@ TEST(YXDiagram, LabelsCoverNoOtherLabelAndNoMarker) {
       const bool number = op.colour == kStaircaseColour || op.colour == kFeedTrayColour;
       const bool composition = op.text == u"XW" || op.text == u"XF" || op.text == u"XP";
       if (op.kind != DrawOp::Kind::Text || !(number || composition)) continue;
-      labels.push_back(RectOf(s, op));
+      labels.push_back(LabelRect(s, op));
       const TwipRect& r = labels.back();
       EXPECT_TRUE(r.left >= area.left && r.right <= area.right && r.top >= area.top &&
                   r.bottom <= area.bottom);

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 #include "calc/calculations.h"
@@ -17,26 +16,11 @@
 #include "class/class_entry.h"
 #include "class/class_random.h"
 #include "qt/automation/qt_automation.h"
+#include "tool_files.h"
 #include "variant_run/variant_session.h"
 
 namespace rc {
 namespace {
-
-const std::string kVariants = RC_VARIANTS_DIR;
-
-Variant ReadVariant(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  Variant v;
-  EXPECT_FALSE(ParseVariant(text.str(), v).has_value()) << path;
-  return v;
-}
-
-QByteArray FileBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 std::vector<std::string> Lines(const QByteArray& bytes) {
   std::vector<std::string> lines;

@@ -13,6 +13,7 @@
 #include <regex>
 
 #include "model/text.h"
+#include "tool_files.h"
 #include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
 #include "ui/application.h"
@@ -20,11 +21,10 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form5.h"
+#include "ui/form7.h"
 
 namespace rc {
 namespace {
-
-const std::string kVariants = RC_VARIANTS_DIR;
 
 struct PlayedVariant {
   VariantRunResult result;
@@ -124,18 +124,24 @@ int SmallestVolumeOfTheSweep(const std::vector<std::string>& lines) {
   return best;
 }
 
+// The sound example variants, one of each tray kind.
+struct SoundVariant {
+  const char* variant;
+  const char* name;         // as the report frame writes it, in proper case
+  const char* trayKind;     // a text of the report naming the tray kind
+  const char* surfaceDrop;  // 4 * 0.021 / d0, in its 10 characters
+  double spacing;           // p41
+  double ends;              // p42 + p43
+  bool flooding;            // dual-flow trays have no flooding chart
+};
+const SoundVariant kSoundVariants[] = {
+    {"bubble-cap", "Иванов Иван Х-31", "КОЛПАЧКОВЫЕ", "       4.2", 0.5, 3.7, true},
+    {"sieve", "Петрова Анна Х-32", "СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", "      16.8", 0.45, 3.0, true},
+    {"dual-flow", "Сидоров Пётр Х-33", "ПРОВАЛЬНЫЕ", "      10.5", 0.4, 3.0, false},
+};
+
 TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) {
-  struct Case {
-    const char* variant;
-    const char* name;      // as the report frame writes it, in proper case
-    const char* trayKind;  // a text of the report naming the tray kind
-  };
-  const Case cases[] = {
-      {"bubble-cap", "Иванов Иван Х-31", "КОЛПАЧКОВЫЕ"},
-      {"sieve", "Петрова Анна Х-32", "СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
-      {"dual-flow", "Сидоров Пётр Х-33", "ПРОВАЛЬНЫЕ"},
-  };
-  for (const Case& c : cases) {
+  for (const SoundVariant& c : kSoundVariants) {
     SCOPED_TRACE(c.variant);
     const PlayedVariant& run = Play(c.variant);
     EXPECT_EQ(run.result.status, kVariantRunDone) << run.result.message;
@@ -194,13 +200,13 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
 
 TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
   const PlayedVariant& run = Play("bubble-cap");
-  Variant variant;
-  QFile file(QString::fromStdString(kVariants + "/bubble-cap.txt"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
+  const Variant variant = ReadVariant(kVariants + "/bubble-cap.txt");
 
-  for (const auto& [button, heading] : {std::pair{"Command2", "== kinetic"},
-                                        std::pair{"Command3", "== tray-by-tray"}}) {
+  using Button = Control& (*)(Form7&);
+  for (const auto& [button, heading] :
+       {std::pair<Button, const char*>{[](Form7& f) -> Control& { return f.kineticLineButton; }, "== kinetic"},
+        std::pair<Button, const char*>{[](Form7& f) -> Control& { return f.trayByTrayButton; },
+                                       "== tray-by-tray"}}) {
     RecordingToolkit toolkit;
     Application app(toolkit);
     StartProgram(app);
@@ -210,11 +216,10 @@ TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
     for (const std::string& key : ParameterKeys()) toolkit.Answer(variant.Answer(key));
     ui_test::Click(app, *ui_test::Loaded<Form5>(app).capsButton);
     ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
-    ui_test::Click(app, "Form7", button);
-    Window* form7 = ui_test::FindWindow(app, "Form7");
-    ASSERT_NE(form7, nullptr);
+    Form7& form7 = ui_test::Loaded<Form7>(app);
+    ui_test::Click(app, button(form7));
     std::vector<std::string> expected;
-    for (const std::u16string& text : form7->surface().Texts()) expected.push_back(ToUtf8(text));
+    for (const std::u16string& text : form7.surface().Texts()) expected.push_back(ToUtf8(text));
     EXPECT_EQ(Section(run, heading), expected) << heading;
   }
 }
@@ -262,20 +267,10 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
 }
 
 TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
-  struct Case {
-    const char* variant;
-    const char* surfaceDrop;  // 4 * 0.021 / d0, in its 10 characters
-    double spacing;           // p41
-    double ends;              // p42 + p43
-    bool flooding;            // dual-flow trays have no flooding chart
-  };
-  const Case cases[] = {{"bubble-cap", "       4.2", 0.5, 3.7, true},
-                        {"sieve", "      16.8", 0.45, 3.0, true},
-                        {"dual-flow", "      10.5", 0.4, 3.0, false}};
   const char* labels[] = {"dP total, Pa  ", "height, m     ", "flood max, %  ", "D at 80%, m   ",
                           "P, kg/s       ", "W, kg/s       ", "Qcond, kW     ", "Qreb, kW      ",
                           "steam, kg/s   ", "water, kg/s   "};
-  for (const Case& c : cases) {
+  for (const SoundVariant& c : kSoundVariants) {
     SCOPED_TRACE(c.variant);
     const PlayedVariant& run = Play(c.variant);
     const auto profile = Section(run, "== tray profile");
@@ -346,9 +341,7 @@ TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
   };
   EXPECT_EQ(withoutTime(again.lines), withoutTime(run.lines));
   EXPECT_EQ(again.files, run.files);
-  QFile file(QString::fromStdString(saved));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray text = file.readAll();
+  const QByteArray text = FileBytes(QString::fromStdString(saved));
   EXPECT_TRUE(text.startsWith("# rectification ")) << text.toStdString();
   EXPECT_TRUE(text.contains("\nname = петрова анна х-32\n")) << text.toStdString();
 }
@@ -360,10 +353,9 @@ TEST(VariantRunFile, KeysLeftOutAreCancelledPromptsThatTheChecksJudge) {
   ASSERT_FALSE(ParseVariant("trays = no-caps\n", variant));
   const VariantRunResult result = RunVariantSession(variant, dir.path());
   EXPECT_EQ(result.status, kVariantDataRefused) << result.message;
-  QFile transcript(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")));
-  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
   // Every value reads 0: point 1 does not lie above the diagonal.
-  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3 ErrorRow 1\n"));
+  EXPECT_TRUE(FileBytes(QDir(dir.path()).filePath(QStringLiteral("transcript.txt")))
+                  .startsWith("== fault Form3 ErrorRow 1\n"));
 }
 
 // A folder used before holds only the new run's files beside the teacher's own.
@@ -381,9 +373,7 @@ TEST(VariantRunFile, TheFilesOfAnEarlierRunAreRemovedFirst) {
   EXPECT_EQ(result.status, kVariantDataRefused) << result.message;
   EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
             (QStringList{QStringLiteral("notes.txt"), QStringLiteral("transcript.txt")}));
-  QFile transcript(out.filePath(QStringLiteral("transcript.txt")));
-  ASSERT_TRUE(transcript.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(transcript.readAll().startsWith("== fault Form3"));
+  EXPECT_TRUE(FileBytes(out.filePath(QStringLiteral("transcript.txt"))).startsWith("== fault Form3"));
 }
 
 TEST(VariantRunFile, AFolderThatCannotBeMadeIsAFailure) {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "tool_files.h"
 #include "walkthrough/default_variant.h"
 
 namespace rc {
@@ -22,12 +23,22 @@ QString Picture(const QStringList& pictures, const QString& label) {
   return {};
 }
 
-TEST(Walkthrough, PicturesEveryWindowStateAndReportPageOfTheBuiltInVariant) {
-  Variant variant;
-  ASSERT_FALSE(ParseVariant(kDefaultWalkthroughVariant, variant));
+// Each walkthrough writes into a fresh folder.
+class Walkthrough : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  WalkthroughResult Run(const Variant& variant) { return RunWalkthrough(variant, dir.path()); }
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const WalkthroughResult result = RunWalkthrough(variant, dir.path());
+};
+
+Variant DefaultVariant() {
+  Variant variant;
+  EXPECT_FALSE(ParseVariant(kDefaultWalkthroughVariant, variant));
+  return variant;
+}
+
+TEST_F(Walkthrough, PicturesEveryWindowStateAndReportPageOfTheBuiltInVariant) {
+  const WalkthroughResult result = Run(DefaultVariant());
   ASSERT_TRUE(result.ok) << result.message;
 
   const char* states[] = {"start-screen", "rules-screen", "start-screen-again",
@@ -56,14 +67,8 @@ TEST(Walkthrough, PicturesEveryWindowStateAndReportPageOfTheBuiltInVariant) {
   EXPECT_EQ(page.pixelColor(2, 2), QColor(255, 255, 255));
 }
 
-TEST(Walkthrough, ARefusedCalculationIsPicturedAndWhatItHidesIsLeftAlone) {
-  QFile file(QStringLiteral(RC_VARIANTS_DIR "/refusing.txt"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  Variant variant;
-  ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const WalkthroughResult result = RunWalkthrough(variant, dir.path());
+TEST_F(Walkthrough, ARefusedCalculationIsPicturedAndWhatItHidesIsLeftAlone) {
+  const WalkthroughResult result = Run(ReadVariant(kVariants + "/refusing.txt"));
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_FALSE(Picture(result.pictures, QStringLiteral("kinetic-line-table")).isEmpty());
   // The refusal hid printing and the tray-by-tray button.
@@ -72,13 +77,10 @@ TEST(Walkthrough, ARefusedCalculationIsPicturedAndWhatItHidesIsLeftAlone) {
   EXPECT_FALSE(Picture(result.pictures, QStringLiteral("results-after-correction")).isEmpty());
 }
 
-TEST(Walkthrough, AVariantThatCannotBeAcceptedIsAFailureWithItsReason) {
-  Variant variant;
-  ASSERT_FALSE(ParseVariant(kDefaultWalkthroughVariant, variant));
+TEST_F(Walkthrough, AVariantThatCannotBeAcceptedIsAFailureWithItsReason) {
+  Variant variant = DefaultVariant();
   variant.answers["y3"] = u"0.35";  // below the diagonal: the first stage stays faulty
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const WalkthroughResult result = RunWalkthrough(variant, dir.path());
+  const WalkthroughResult result = Run(variant);
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find("not accepted"), std::string::npos) << result.message;
   EXPECT_FALSE(Picture(result.pictures, QStringLiteral("corrected")).isEmpty());
