@@ -199,6 +199,17 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
 
 void OpenResultsMenu(Application& app) { Form7::OpenAlone(app); }
 
+void Form7::OpenAfterCorrection(Application& app) {
+  Form7& menu = app.Form<Form7>();
+  menu.Show();
+  menu.printButton.visible = false;
+  if (app.data().ShownResult == kShownKineticLine) {
+    menu.RunKineticLine();
+  } else if (app.data().ShownResult == kShownTrayByTray) {
+    menu.RunTrayByTray();
+  }
+}
+
 void Form7::OpenAlone(Application& app) {
   app.UnloadAllForms();
   Form7& menu = app.Form<Form7>();

@@ -19,9 +19,8 @@ class Form7 : public Window {
   // The typed data would be lost: the student is asked first.
   void CloseByUser() override { AskBeforeEnding(*this); }
 
-  // The buttons' actions, also used by the full correction window to re-run the
-  // calculation last shown. Each runs its calculation and shows its table or its
-  // refusal; hiding the other calculation's button after a refusal is the menu
+  // The buttons' actions, also used to re-run the calculation last shown after a
+  // correction. Each runs its calculation and shows its table or its refusal; hiding the other calculation's button after a refusal is the menu
   // button's own business (see Load).
   void RunKineticLine();   // Command2
   void RunTrayByTray();    // Command3
@@ -38,6 +37,10 @@ class Form7 : public Window {
 
   // Closes every other window, shows the results menu with its print button hidden.
   static void OpenAlone(Application& app);
+  // Shows the results menu after a sound end of corrections, with the calculation last
+  // shown redone on the corrected data. Nothing is computed on them before that: the
+  // print button waits, as on a menu just opened, for a calculation to complete.
+  static void OpenAfterCorrection(Application& app);
 
   Control& endButton;          // Command1 "ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ"
   Control& kineticLineButton;  // Command2

@@ -149,18 +149,8 @@ void Form9::EndOfCorrections() {
     ShowFaultAt(RowOfFault(Check::Limits, data.ErrorRow), true);
     return;
   }
-  // Sound data: back to the results, with the calculation last shown redone on them.
-  // This window stays open behind the results menu.
-  Form7& menu = app().Form<Form7>();
-  menu.Show();
-  // Nothing is computed on the corrected data yet: the print button waits, as on a menu
-  // just opened, for a calculation to complete.
-  menu.printButton.visible = false;
-  if (data.ShownResult == kShownKineticLine) {
-    menu.RunKineticLine();
-  } else if (data.ShownResult == kShownTrayByTray) {
-    menu.RunTrayByTray();
-  }
+  // Sound data: back to the results; this window stays open behind the results menu.
+  Form7::OpenAfterCorrection(app());
 }
 
 // Both fault displays print all 33 rows with the marker level with its row; the caption

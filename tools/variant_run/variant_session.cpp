@@ -34,6 +34,15 @@ struct Step {
   bool refluxStudy;         // followed by the reflux study on the same data
 };
 
+// Saves the loaded window's picture as out/file; false (with the error) when it cannot.
+bool Picture(StudentSession& s, const char* window, const QDir& out, const QString& file,
+             std::string& error) {
+  const QString png = out.filePath(file);
+  if (s.Screenshot(window, png)) return true;
+  error = "cannot save " + png.toStdString();
+  return false;
+}
+
 // "== reflux sweep": one row per reflux ratio, then the optimum's k.
 void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
   transcript.push_back(u"== reflux sweep");
@@ -78,9 +87,7 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
     error = "the diagram window did not open";
     return false;
   }
-  const QString png = out.filePath(QStringLiteral("diagram-%1.png").arg(step.fileStem));
-  if (!s.Screenshot("Form11", png)) {
-    error = "cannot save " + png.toStdString();
+  if (!Picture(s, "Form11", out, QStringLiteral("diagram-%1.png").arg(step.fileStem), error)) {
     return false;
   }
   if (step.trayProfile) {
@@ -126,9 +133,7 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
       }
       const Lines texts = form7->surface().Texts();
       transcript.insert(transcript.end(), texts.begin(), texts.end());
-      const QString png = out.filePath(QStringLiteral("form7-%1.png").arg(step.fileStem));
-      if (!s.Screenshot("Form7", png)) {
-        error = "cannot save " + png.toStdString();
+      if (!Picture(s, "Form7", out, QStringLiteral("form7-%1.png").arg(step.fileStem), error)) {
         return false;
       }
       if (!DiagramAfterStep(s, step, out, transcript, error)) return false;
@@ -212,11 +217,7 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
   transcript.push_back(u"== column");
   const Lines lines = ColumnTranscriptLines(results->Result(), s.toolkit.DecimalSeparator());
   transcript.insert(transcript.end(), lines.begin(), lines.end());
-  const QString png = out.filePath(QStringLiteral("column.png"));
-  if (!s.Screenshot("Form13", png)) {
-    error = "cannot save " + png.toStdString();
-    return false;
-  }
+  if (!Picture(s, "Form13", out, QStringLiteral("column.png"), error)) return false;
   const QString pdf = out.filePath(QStringLiteral("report-column.pdf"));
   if (s.PrintWith<Form13>([](auto& f) { return &f.printButton; }, pdf) !=
       StudentSession::Click::Done) {
