@@ -12,7 +12,7 @@
 
 #include "qt/automation/qt_automation.h"
 #include "column_of_120_trays.h"
-#include "paint_counter.h"
+#include "window_bench.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -22,12 +22,8 @@ namespace rc {
 namespace {
 
 
-struct DiagramSession {
-  QtAutomation toolkit;
-  Application app{toolkit};
+struct DiagramSession : AutomatedSession<> {
   DiagramSession() {
-    OffscreenApplication();
-    toolkit.Attach(app);
     app.data() = ColumnOf120Trays();
     toolkit.RunEvent([this] { OpenResultsMenu(app); });
     Form7& menu = app.Form<Form7>();
@@ -53,9 +49,7 @@ void BM_DiagramOpenToFirstPaint(benchmark::State& state) {
     LetGoOfUnloadedWindows(state);
   }
   if (paints < state.iterations()) state.SkipWithError("the window was not painted");
-  const int trays = s.app.runs().trayByTray ? s.app.runs().trayByTray->TotalTrays() : 0;
-  if (trays != kMaxTrays) state.SkipWithError("the column has not 120 trays");
-  state.counters["trays"] = trays;
+  CountTrays(state, s.app);
 }
 BENCHMARK(BM_DiagramOpenToFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -71,7 +65,7 @@ void BM_DiagramPdf(benchmark::State& state) {
     s.toolkit.ClickButton(diagram.printButton);
   }
   state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
-  state.counters["trays"] = s.app.runs().trayByTray ? s.app.runs().trayByTray->TotalTrays() : 0;
+  CountTrays(state, s.app);
 }
 BENCHMARK(BM_DiagramPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 

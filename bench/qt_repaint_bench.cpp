@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "qt/automation/qt_automation.h"
-#include "paint_counter.h"
+#include "window_bench.h"
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "ui/form11.h"
@@ -21,10 +21,9 @@ namespace {
 
 // state.range(0): the button, 2 the kinetic line, 3 tray by tray.
 void BM_ClickToRepaintedResults(benchmark::State& state) {
-  OffscreenApplication();
-  QtAutomation toolkit;
-  Application app(toolkit);
-  toolkit.Attach(app);
+  AutomatedSession<> s;
+  QtAutomation& toolkit = s.toolkit;
+  Application& app = s.app;
   app.data() = BenzeneTolueneSieve();
   toolkit.RunEvent([&app] { OpenResultsMenu(app); });
   Form7* menu = app.FindForm<Form7>();
@@ -57,10 +56,9 @@ BENCHMARK(BM_ClickToRepaintedResults)
 // widgets brought in line and a synchronous repaint. state.range(0): 0 the bubble-cap
 // column, 1 a narrow one, many of whose ratios run to the 120-tray limit.
 void BM_RefluxStudyToRepaintedWindow(benchmark::State& state) {
-  OffscreenApplication();
-  QtAutomation toolkit;
-  Application app(toolkit);
-  toolkit.Attach(app);
+  AutomatedSession<> s;
+  QtAutomation& toolkit = s.toolkit;
+  Application& app = s.app;
   app.data() = BenzeneTolueneBubbleCap();
   if (state.range(0) == 1) SetParameter(app.data(), 33, u"1.0");
   toolkit.RunEvent([&app] {

@@ -363,7 +363,7 @@ void RealWindows::EndOfTheProgram() {
   QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
   guard.start(10000);
   EXPECT_EQ(QApplication::exec(), 0);
-  testing::QtSession::Flush();
+  LetGoOfUnloadedWidgets();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     EXPECT_FALSE(widget->isVisible()) << widget->metaObject()->className() << " "
                                       << widget->windowTitle().toStdString();

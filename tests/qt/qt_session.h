@@ -3,7 +3,6 @@
 // the real toolkit attached.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QImage>
 #include <QProcess>
 #include <QString>
@@ -17,12 +16,8 @@ namespace rc::testing {
 // The one QApplication of the Qt tests.
 inline QApplication& TestApp() { return OffscreenApplication(); }
 
-struct QtSession {
-  QtSession() : app(toolkit) {
-    TestApp();
-    toolkit.Attach(app);
-  }
-  ~QtSession() { Flush(); }
+// A session with the real toolkit attached, and the steps the Qt tests take on it.
+struct QtSession : AutomatedSession<> {
   // Runs the change as one user event and brings the widgets up to date.
   template <class F>
   void Dispatch(F&& change) {
@@ -35,13 +30,6 @@ struct QtSession {
     Dispatch([this] { app.Form<W>().Show(); });
     return *app.FindForm<W>();
   }
-  // Deletes the widgets of unloaded windows, as the event loop would.
-  static void Flush() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-  }
-  QtAutomation toolkit;
-  Application app;
 };
 
 // Where the tests leave pictures and documents for a look: beside the test program.

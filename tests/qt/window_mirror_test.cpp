@@ -251,7 +251,7 @@ TEST(QtWindows, AnUnloadedWindowDisappears) {
   QTest::mouseClick(s.toolkit.ButtonFor(form, "Command2"), Qt::LeftButton);
   EXPECT_EQ(s.app.FindForm<TestForm>(), nullptr);
   EXPECT_EQ(s.toolkit.MirrorCount(), 0);
-  QtSession::Flush();
+  LetGoOfUnloadedWidgets();
   EXPECT_TRUE(widget.isNull());
 }
 
@@ -273,7 +273,7 @@ TEST(QtWindows, EndClosesEveryWindow) {
   QPointer<QWidget> widget = s.toolkit.WidgetFor(s.Show<TestForm>());
   s.app.End();
   EXPECT_EQ(s.toolkit.MirrorCount(), 0);
-  QtSession::Flush();
+  LetGoOfUnloadedWidgets();
   EXPECT_TRUE(widget.isNull());
 }
 

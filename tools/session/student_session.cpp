@@ -1,8 +1,6 @@
 #include "session/student_session.h"
 
 #include <QColor>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -26,18 +24,9 @@ Answers AnswersFor(const Variant& variant, const std::vector<std::string>& keys)
   return answers;
 }
 
-StudentSession::StudentSession() : app(toolkit) {
-  OffscreenApplication();
-  toolkit.Attach(app);
+StudentSession::StudentSession() {
   StartProgram(app);
   toolkit.Sync();
-}
-
-StudentSession::~StudentSession() { Flush(); }
-
-void StudentSession::Flush() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
 }
 
 StudentSession::Click StudentSession::ClickButton(const Control& control) {
@@ -45,14 +34,14 @@ StudentSession::Click StudentSession::ClickButton(const Control& control) {
   if (!w || app.Ended()) return Click::Failed;
   if (!w->visible || !control.visible) return Click::Hidden;
   const bool clicked = toolkit.ClickButton(control);
-  Flush();
+  LetGoOfUnloadedWidgets();
   return clicked ? Click::Done : Click::Failed;
 }
 
 bool StudentSession::ClickRow(const Control& list, int row) {
   if (!toolkit.OwnerOf(list) || app.Ended()) return false;
   const bool clicked = toolkit.ClickListRow(list, row);
-  Flush();
+  LetGoOfUnloadedWidgets();
   return clicked;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "qt/automation/qt_automation.h"
 #include "session/scripted_toolkit.h"
 #include "ui/application.h"
 #include "variant_run/variant_file.h"
@@ -19,13 +20,10 @@ using Answers = std::vector<std::optional<std::u16string>>;
 // variant leaves out.
 Answers AnswersFor(const Variant& variant, const std::vector<std::string>& keys);
 
-class StudentSession {
+class StudentSession : public AutomatedSession<ScriptedToolkit> {
  public:
   // Opens the start screen.
   StudentSession();
-  ~StudentSession();
-  StudentSession(const StudentSession&) = delete;
-  StudentSession& operator=(const StudentSession&) = delete;
 
   enum class Click { Done, Hidden, Failed };
   // Clicks a button of a loaded window. Hidden: the button is not on the screen now,
@@ -65,13 +63,6 @@ class StudentSession {
   // The loaded window with a widget of its own (an open prompt) painted over it.
   bool ScreenshotWithWidget(const std::string& window, QWidget* over,
                             const QString& pngPath) const;
-
-  ScriptedToolkit toolkit;
-  Application app;
-
- private:
-  // Lets go of the widgets of windows unloaded by the last click, as the event loop would.
-  static void Flush();
 };
 
 // A session that has reached the results menu, stopped on a fault, or failed.

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
@@ -30,6 +31,11 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 
 }  // namespace
+
+void LetGoOfUnloadedWidgets() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
 
 QApplication& OffscreenApplication() {
   static int argc = 1;

@@ -16,6 +16,7 @@
 
 #include "qt/keyboard_layout.h"
 #include "qt/qt_toolkit.h"
+#include "ui/application.h"
 
 class QAbstractButton;
 class QApplication;
@@ -101,6 +102,25 @@ class QtAutomation : public QtToolkit, private QtToolkitObserver {
   QStringList writtenPdfs_;
   KeyboardLayoutRecord layouts_;
   int beeps_ = 0;
+};
+
+// The widgets of unloaded windows go, as the event loop would let them go.
+void LetGoOfUnloadedWidgets();
+
+// A program on the automated toolkit (T: QtAutomation or a toolkit built on it), attached,
+// on the one QApplication of the run; the widgets it leaves go with it.
+template <class T = QtAutomation>
+struct AutomatedSession {
+  AutomatedSession() : app(toolkit) {
+    OffscreenApplication();
+    toolkit.Attach(app);
+  }
+  ~AutomatedSession() { LetGoOfUnloadedWidgets(); }
+  AutomatedSession(const AutomatedSession&) = delete;
+  AutomatedSession& operator=(const AutomatedSession&) = delete;
+
+  T toolkit;
+  Application app;
 };
 
 }  // namespace rc

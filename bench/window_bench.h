@@ -1,10 +1,15 @@
 #pragma once
-// Counts the paint events of one widget: a benchmark loop must really repaint the window.
+// What the window benchmarks share: a paint counter (a benchmark loop must really repaint
+// the window), a window's first paints, the unloaded windows let go outside the timing,
+// and the check that the column has its 120 trays.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
 #include <benchmark/benchmark.h>
+
+#include "calc/runs.h"
+#include "ui/application.h"
 
 namespace rc {
 
@@ -28,6 +33,13 @@ inline int FirstPaints(QWidget& window) {
   if (counter.paints == 0) window.repaint();
   window.removeEventFilter(&counter);
   return counter.paints;
+}
+
+// Counts the 120-tray column's trays, and fails the benchmark when it has not 120.
+inline void CountTrays(benchmark::State& state, Application& app) {
+  const int trays = app.runs().trayByTray ? app.runs().trayByTray->TotalTrays() : 0;
+  if (trays != kMaxTrays) state.SkipWithError("the column has not 120 trays");
+  state.counters["trays"] = trays;
 }
 
 // The windows the last click unloaded go, as the event loop would let them go, outside
