@@ -1,5 +1,8 @@
 #include "walkthrough/walkthrough.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -70,6 +73,24 @@ class Walk {
     for (const QString& page : pages) result_.pictures.append(out_.filePath(page));
     return true;
   }
+  // Clicks pick(W) with the answers scripted; at the prompts numbered in `at` (from 1)
+  // the window is pictured with the open prompt as "<label>-<number>".
+  template <class W, class Pick>
+  bool TypeWithPictures(Pick pick, const Answers& answers, std::initializer_list<int> at,
+                        const std::string& window, const QString& label) {
+    session_.toolkit.Script(answers);
+    int prompt = 0;
+    session_.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
+    session_.toolkit.whilePromptOpen = [&](QWidget* dialog) {
+      if (std::find(at.begin(), at.end(), prompt) != at.end()) {
+        ShotWithPrompt(window, dialog, QStringLiteral("%1-%2").arg(label).arg(prompt));
+      }
+    };
+    const bool clicked = Click<W>(pick);
+    session_.toolkit.beforePrompt = nullptr;
+    session_.toolkit.whilePromptOpen = nullptr;
+    return clicked;
+  }
   bool Fail(const std::string& message) {
     if (result_.message.empty()) result_.message = message;
     return false;
@@ -108,18 +129,9 @@ bool FirstStage(Walk& w, const Variant& variant) {
   }
   Answers answers = AnswersFor(variant, FirstStageKeys());
   answers[answers.size() - 3].emplace(1, u'0');  // XW "0": accepted as typed, refused by the check
-  s.toolkit.Script(answers);
-  int prompt = 0;
-  s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
-  s.toolkit.whilePromptOpen = [&](QWidget* dialog) {
-    // The list as it grows: half a pair, four pairs, the compositions coming.
-    if (prompt == 5 || prompt == 10 || prompt == 19) {
-      w.ShotWithPrompt("Form3", dialog, QStringLiteral("entry-prompt-%1").arg(prompt));
-    }
-  };
-  const bool entered = w.Click<Form1>([](auto& f) { return &f.entryButton; });
-  s.toolkit.beforePrompt = nullptr;
-  s.toolkit.whilePromptOpen = nullptr;
+  // The list as it grows: half a pair, four pairs, the compositions coming.
+  const bool entered = w.TypeWithPictures<Form1>([](auto& f) { return &f.entryButton; }, answers,
+                                                 {5, 10, 19}, "Form3", QStringLiteral("entry-prompt"));
   if (!entered || !w.Shot("Form3", QStringLiteral("entry-review-faulty"))) return false;
   if (!w.Click<Form3>([](auto& f) { return &f.acceptButton; })) return false;
   if (!s.Loaded("Form4")) return w.Fail("typing XW as 0 did not give a faulty acceptance");
@@ -141,18 +153,9 @@ bool FirstStage(Walk& w, const Variant& variant) {
 bool SecondStage(Walk& w, const Variant& variant) {
   StudentSession& s = w.session();
   if (!w.Shot("Form5", QStringLiteral("tray-type-question"))) return false;
-  s.toolkit.Script(AnswersFor(variant, ParameterKeys()));
-  int prompt = 0;
-  s.toolkit.beforePrompt = [&](const std::u16string&) { ++prompt; };
-  s.toolkit.whilePromptOpen = [&](QWidget* dialog) {
-    if (prompt == 12) {
-      w.ShotWithPrompt("Form5", dialog, QStringLiteral("parameters-prompt-%1").arg(prompt));
-    }
-  };
-  const bool entered = w.Click<Form5>(
-      [caps = variant.bubbleCap](Form5& f) { return caps ? f.capsButton : f.noCapsButton; });
-  s.toolkit.beforePrompt = nullptr;
-  s.toolkit.whilePromptOpen = nullptr;
+  const bool entered = w.TypeWithPictures<Form5>(
+      [caps = variant.bubbleCap](Form5& f) { return caps ? f.capsButton : f.noCapsButton; },
+      AnswersFor(variant, ParameterKeys()), {12}, "Form5", QStringLiteral("parameters-prompt"));
   if (!entered || !w.Shot("Form5", QStringLiteral("parameters-review")) ||
       !w.Click<Form5>([](auto& f) { return &f.acceptButton; })) {
     return false;
