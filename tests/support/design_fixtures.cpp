@@ -1,6 +1,7 @@
 #include <algorithm>
 #include "support/design_fixtures.h"
 
+#include <span>
 #include <utility>
 
 #include "model/checks.h"
@@ -40,21 +41,39 @@ constexpr Typed kBenzeneTolueneProcess[] = {
     {31, u"368"},     // mean column temperature, K
 };
 
-DesignData BenzeneToluene(std::int32_t trayType, std::initializer_list<Typed> column) {
+using Points = std::pair<const char16_t*, const char16_t*>[8];
+
+// Eight points, then the parameters as typed, for a fresh data entry.
+DesignData Entered(const Points& points, std::span<const Typed> parameters,
+                   std::span<const Typed> more, std::int32_t trayType) {
   DesignData data;
   PrepareForEntry(data);
-  data.StudentName = u"Иванов Иван Х-31";
-  for (int i = 0; i < 8; ++i) {
-    SetEquilibriumPoint(data, i, kBenzeneTolueneEquilibrium[i].first,
-                        kBenzeneTolueneEquilibrium[i].second);
-  }
-  for (const Typed& p : kBenzeneTolueneProcess) SetParameter(data, p.number, p.text);
-  for (const Typed& p : column) SetParameter(data, p.number, p.text);
+  for (int i = 0; i < 8; ++i) SetEquilibriumPoint(data, i, points[i].first, points[i].second);
+  for (const Typed& p : parameters) SetParameter(data, p.number, p.text);
+  for (const Typed& p : more) SetParameter(data, p.number, p.text);
   data.TrayType = trayType;
+  return data;
+}
+
+DesignData BenzeneToluene(std::int32_t trayType, std::initializer_list<Typed> column) {
+  DesignData data = Entered(kBenzeneTolueneEquilibrium, kBenzeneTolueneProcess,
+                            std::span(column.begin(), column.size()), trayType);
+  data.StudentName = u"Иванов Иван Х-31";
   CheckEquilibriumData(data);
   if (data.InputError == kFalse) CheckParameterLimits(data);
   return data;
 }
+
+constexpr std::pair<const char16_t*, const char16_t*> kPlainEquilibrium[8] = {
+    {u"0", u"0"},     {u"0.1", u"0.25"}, {u"0.2", u"0.4"},  {u"0.3", u"0.5"},
+    {u"0.5", u"0.65"}, {u"0.7", u"0.8"},  {u"0.9", u"0.95"}, {u"1", u"1"},
+};
+constexpr Typed kPlainParameters[] = {
+    {16, u"0.05"}, {17, u"0.4"}, {18, u"0.95"}, {19, u"2"},    {20, u"1"},     {21, u"78"},
+    {22, u"92"},   {23, u"0.5"}, {24, u"0.5"},  {25, u"0.01"}, {26, u"0.01"},  {27, u"0.1"},
+    {28, u"800"},  {29, u"850"}, {30, u"0.00005"}, {31, u"350"}, {33, u"1"},   {34, u"0.83"},
+    {35, u"1"},    {36, u"0.05"}, {37, u"0.1"}, {38, u"5"},    {39, u"0.1"},   {40, u"0.1"},
+};
 
 }  // namespace
 
@@ -120,6 +139,10 @@ DesignData BenzeneTolueneDualFlow() {
                                                {39, u"0.02"},
                                                {40, u"0"},
                                            });
+}
+
+DesignData PlainSoundData(std::int32_t trayType) {
+  return Entered(kPlainEquilibrium, kPlainParameters, {}, trayType);
 }
 
 DesignData WithParameter(DesignData data, int n, const std::u16string& text) {

@@ -1,23 +1,9 @@
 // The student's data saved to a file and opened again, through the windows: a typed
 // session and the same data opened from its file show the same rows and results; a bad
 // file leaves everything as it was; the end question knows what has been saved.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "model/text.h"
-#include "support/design_fixtures.h"
-#include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/application.h"
-#include "ui/list_window.h"
-#include "ui/program.h"
-#include "ui/error_dialog.h"
-#include "ui/form1.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
-#include "ui/form7.h"
-#include "ui/form9.h"
 
 namespace rc::ui_test {
 namespace {
@@ -28,18 +14,6 @@ constexpr const auto& kColumns = kBenzeneTolueneColumns;
 const std::u16string kFolder = u"/home/student/Документы";
 const std::u16string kSaved = kFolder + u"/Иванов-2026-12-07.rcol";
 
-// A decimal comma, as a student may type it.
-std::u16string WithComma(std::u16string text) {
-  std::replace(text.begin(), text.end(), u'.', u',');
-  return text;
-}
-
-Window& Shown(Application& app, const std::string& name) {
-  Window* w = FindWindow(app, name);
-  if (w == nullptr || !w->visible) throw std::runtime_error(name + " is not shown");
-  return *w;
-}
-
 // What a session shows: the full correction list, then both result tables.
 struct Shows {
   std::vector<std::u16string> rows, kinetic, trays;
@@ -49,28 +23,12 @@ struct Shows {
 Shows ShowsFromForm9(Application& app) {
   Shows shows;
   shows.rows = Shown(app, "Form9").control("List1").items;
-  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
-  Click(app, ui_test::Loaded<Form7>(app).kineticLineButton);
+  Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
+  Click(app, Loaded<Form7>(app).kineticLineButton);
   shows.kinetic = Shown(app, "Form7").surface().Texts();
-  Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
+  Click(app, Loaded<Form7>(app).trayByTrayButton);
   shows.trays = Shown(app, "Form7").surface().Texts();
   return shows;
-}
-
-// Types the data set from the start screen to the results menu: the points in reverse
-// order (the sort puts them back), every X* and parameter with a decimal comma.
-void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData& typed) {
-  kit.Answer(typed.StudentName);
-  for (std::size_t i = 8; i-- > 0;) kit.Answer({WithComma(typed.EqXText[i]), typed.EqYText[i]});
-  for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
-  StartProgram(app);
-  Click(app, ui_test::Loaded<Form1>(app).entryButton);
-  Click(app, ui_test::Loaded<Form3>(app).acceptButton);
-  for (int index = 0; index < kTrayParameterCount; ++index) {
-    kit.Answer(WithComma(typed.ParamText[TrayParameterAt(index)]));
-  }
-  Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
-  Click(app, ui_test::Loaded<Form5>(app).acceptButton);
 }
 
 class DataFileRoundTrip : public ::testing::TestWithParam<Column> {};
@@ -81,15 +39,15 @@ TEST_P(DataFileRoundTrip, OpenedDataShowTheRowsAndResultsOfTheTypedSession) {
   Shows typedShows;
   {
     Application app(kit);
-    TypeToResultsMenu(app, kit, typed);
+    TypeToResultsMenu(app, kit, typed, true);
     ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form7"});
     kit.savePaths.push_back(kSaved);
-    Click(app, ui_test::Loaded<Form7>(app).saveButton);
+    Click(app, Loaded<Form7>(app).saveButton);
     EXPECT_EQ(kit.proposedSavePaths, std::vector<std::u16string>{kSaved});
     // A correction round trip: the reflux ratio typed again as it was.
-    Click(app, ui_test::Loaded<Form7>(app).changeButton);
+    Click(app, Loaded<Form7>(app).changeButton);
     kit.Answer(WithComma(typed.ParamText[19]));
-    ClickRow(app, "Form9", 12);
+    ClickRow(app, Loaded<Form9>(app), 12);
     typedShows = ShowsFromForm9(app);
     // The end: the data were saved and not changed, so nothing is asked.
     Shown(app, "Form7").CloseByUser();
@@ -109,7 +67,7 @@ TEST_P(DataFileRoundTrip, OpenedDataShowTheRowsAndResultsOfTheTypedSession) {
   reopened.openPaths.push_back(kSaved);
   Application app(reopened);
   StartProgram(app);
-  Click(app, ui_test::Loaded<Form1>(app).openButton);
+  Click(app, Loaded<Form1>(app).openButton);
   EXPECT_EQ(reopened.openFolders, std::vector<std::u16string>{kFolder});
   EXPECT_TRUE(reopened.prompts.empty()) << "the file has a name: nothing is asked";
   ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form9"});
@@ -156,7 +114,7 @@ TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
     Application app(kit);
     app.data() = BenzeneTolueneBubbleCap();
     StartProgram(app);
-    Click(app, ui_test::Loaded<Form1>(app).openButton);
+    Click(app, Loaded<Form1>(app).openButton);
 
     ASSERT_EQ(VisibleNames(app), (std::vector<std::string>{"Form1", "FileMessage"}));
     Window& message = Shown(app, "FileMessage");
@@ -172,7 +130,7 @@ TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
     EXPECT_TRUE(kit.prompts.empty());
 
     // The program goes on where it was.
-    Click(app, "FileMessage", "Command1");
+    Click(app, Loaded<FileMessage>(app).goOnButton);
     EXPECT_EQ(VisibleNames(app), std::vector<std::string>{"Form1"});
   }
 }
@@ -195,21 +153,21 @@ TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
   EXPECT_EQ(kit.prompts[0].title, u"ВВОД ФАМИЛИИ");
   EXPECT_EQ(app.data().StudentName, u"Сидоров Хт-11");
   ASSERT_EQ(VisibleNames(app), (std::vector<std::string>{"Form9", "Form10"}));
-  Window& form9 = Shown(app, "Form9");
-  const Control& marker = form9.control("Label2");
+  Form9& form9 = Loaded<Form9>(app);
+  const Control& marker = form9.faultMarker;
   EXPECT_TRUE(marker.visible);
   // Sorted, the faulty point is row 3.
   EXPECT_EQ(app.data().ErrorRow, 3);
   EXPECT_NE(marker.caption.find(u"0.4"), std::u16string::npos);
   EXPECT_NE(marker.caption.find(u"0.35"), std::u16string::npos);
-  EXPECT_FALSE(form9.control("Command6").visible);
+  EXPECT_FALSE(form9.saveButton.visible);
 
   // "Да" returns to the list, whose rows are the opened data; the name just typed is
   // not saved, so closing asks.
-  Click(app, ui_test::Loaded<Form10>(app).yesButton);
-  EXPECT_TRUE(form9.control("Command6").visible);
-  ASSERT_EQ(form9.control("List1").items.size(), 33u);
-  EXPECT_EQ(form9.control("List1").items[3], marker.caption);
+  Click(app, Loaded<Form10>(app).yesButton);
+  EXPECT_TRUE(form9.saveButton.visible);
+  ASSERT_EQ(form9.list.items.size(), 33u);
+  EXPECT_EQ(form9.list.items[3], marker.caption);
   form9.CloseByUser();
   EXPECT_FALSE(app.Ended());
   EXPECT_TRUE(Shown(app, "EndConfirmation").visible);
@@ -219,7 +177,7 @@ TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
 TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
   RecordingToolkit kit;
   Application app(kit);
-  TypeToResultsMenu(app, kit, BenzeneTolueneSieve());
+  TypeToResultsMenu(app, kit, BenzeneTolueneSieve(), true);
   Shown(app, "Form7").CloseByUser();
   Window& question = Shown(app, "EndConfirmation");
   EXPECT_EQ(question.control("Command3").caption, u"Сохранить");
@@ -230,25 +188,25 @@ TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
   // A save that fails says so and keeps the program and its data.
   kit.writeFailure = u"нет места на диске";
   kit.savePaths.push_back(kSaved);
-  Click(app, "EndConfirmation", "Command3");
+  Click(app, Loaded<EndConfirmation>(app).saveButton);
   EXPECT_FALSE(app.Ended());
   Window& message = Shown(app, "FileMessage");
   EXPECT_EQ(message.control("Label1").caption, u"Данные не сохранены.");
   EXPECT_EQ(message.control("Label3").caption, u"нет места на диске");
-  Click(app, "FileMessage", "Command1");
+  Click(app, Loaded<FileMessage>(app).goOnButton);
 
   // Saved from the full correction window, then changed there: the question again.
   kit.writeFailure.clear();
-  Click(app, ui_test::Loaded<Form7>(app).changeButton);
+  Click(app, Loaded<Form7>(app).changeButton);
   kit.savePaths.push_back(kSaved);
-  Click(app, "Form9", "Command6");
+  Click(app, Loaded<Form9>(app).saveButton);
   ASSERT_EQ(kit.files.count(kSaved), 1u);
   kit.Answer(u"3,5");
-  ClickRow(app, "Form9", 12);  // the reflux ratio
+  ClickRow(app, Loaded<Form9>(app), 12);  // the reflux ratio
   Shown(app, "Form9").CloseByUser();
   ASSERT_FALSE(app.Ended());
   kit.savePaths.push_back(kFolder + u"/второй.rcol");
-  Click(app, "EndConfirmation", "Command3");
+  Click(app, Loaded<EndConfirmation>(app).saveButton);
   EXPECT_TRUE(app.Ended());
   EXPECT_NE(kit.files[kFolder + u"/второй.rcol"].find("p19 = 3,5\n"), std::string::npos);
 }

@@ -1,10 +1,5 @@
 // The three "Внимание !" dialogs, laid out over a correction window in its fault display.
-#include "ui/error_dialog.h"
-
-#include <gtest/gtest.h>
-
-#include "support/recording_toolkit.h"
-#include "ui/form9.h"
+#include "support/ui_driver.h"
 
 namespace rc {
 namespace {
@@ -41,8 +36,8 @@ TEST(ErrorDialog, LaidOutCentredOverItsOwner) {
     EXPECT_EQ(d.height, 1800);
     const Control& l1 = d.control("Label1");
     const Control& l2 = d.control("Label2");
-    const Control& yes = d.control("Command1");
-    const Control& no = d.control("Command2");
+    const Control& yes = d.yesButton;
+    const Control& no = d.noButton;
     EXPECT_EQ(l1.caption, u"Ошибка в исходной информации.");
     EXPECT_EQ(l1.foreColor, kRed);
     EXPECT_TRUE(l1.font.bold);

@@ -1,73 +1,55 @@
 // The diagram window as the student meets it: opened from the results menu before and
 // after the calculations, following them, closed by a change of window, and never
 // showing results of data since corrected.
-#include "ui/form11.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 #include "report/yx_diagram.h"
-#include "support/design_fixtures.h"
-#include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/application.h"
-#include "ui/form7.h"
-#include "ui/form9.h"
 
-namespace rc {
+namespace rc::ui_test {
 namespace {
 
-struct DiagramFixture : ::testing::Test {
-  RecordingToolkit toolkit;
-  Application app{toolkit};
-
+struct DiagramFixture : SessionTest {
   Form7& Menu() { return app.Form<Form7>(); }
   Form11* Diagram() { return app.FindForm<Form11>(); }
-  bool Shows(const std::u16string& text) {
-    const std::vector<std::u16string> texts = Diagram()->surface().Texts();
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-  }
+  bool Shows(const std::u16string& text) { return Contains(Diagram()->surface().Texts(), text); }
   std::size_t ProfileRows() { return Diagram()->control("List1").items.size(); }
 };
 
 TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
-  app.data() = BenzeneTolueneBubbleCap();
-  app.Dispatch([&] { OpenResultsMenu(app); });
+  OpenMenu(BenzeneTolueneBubbleCap());
 
   // Before any calculation: the data alone, no profile.
-  ui_test::Click(app, Menu().diagramButton);
+  Click(app, Menu().diagramButton);
   ASSERT_NE(Diagram(), nullptr);
   EXPECT_TRUE(Diagram()->visible);
   EXPECT_FALSE(Diagram()->Content().kineticLine || Diagram()->Content().trays);
   EXPECT_EQ(ProfileRows(), 1u);  // the line saying the calculation has not been made
 
   // The open window follows each calculation.
-  ui_test::Click(app, Menu().trayByTrayButton);
+  Click(app, Menu().trayByTrayButton);
   ASSERT_TRUE(app.runs().trayByTray);
   const TrayByTrayRun run = *app.runs().trayByTray;
   const int trays = run.Count();
   ASSERT_GT(trays, 0);
   EXPECT_TRUE(Shows(DiagramSummaryText(run)));
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
-  ui_test::Click(app, Menu().kineticLineButton);
+  Click(app, Menu().kineticLineButton);
   EXPECT_TRUE(Diagram()->Content().kineticLine && Diagram()->Content().trays);
 
   // The button again brings up a fresh window with the same results.
-  ui_test::Click(app, Menu().diagramButton);
+  Click(app, Menu().diagramButton);
   EXPECT_EQ(ProfileRows(), static_cast<std::size_t>(trays));
 
   // A change of window closes it.
-  ui_test::Click(app, Menu().changeButton);
+  Click(app, Menu().changeButton);
   EXPECT_EQ(Diagram(), nullptr);
 
   // A correction of the reflux ratio: the results menu redoes the kinetic line, the
   // calculation shown last; the trays of the old reflux ratio are not shown.
   Form9& correction = *app.FindForm<Form9>();
-  toolkit.Answer(u"3.5");
-  ui_test::ClickRow(app, correction, 12);
-  ui_test::Click(app, correction.endOfCorrectionsButton);
-  ui_test::Click(app, Menu().diagramButton);
+  kit.Answer(u"3.5");
+  ClickRow(app, correction, 12);
+  Click(app, correction.endOfCorrectionsButton);
+  Click(app, Menu().diagramButton);
   ASSERT_NE(Diagram(), nullptr);
   EXPECT_GT(app.data().RecordedTrays.TrayNo[3], 0);  // the record still holds the old trays
   EXPECT_TRUE(Diagram()->Content().kineticLine);
@@ -77,10 +59,9 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
 }
 
 TEST_F(DiagramFixture, ARefusedCalculationShowsOnlyItsMessage) {
-  app.data() = WithParameter(BenzeneTolueneBubbleCap(), 19, u"0.3");  // never reaches the top
-  app.Dispatch([&] { OpenResultsMenu(app); });
-  ui_test::Click(app, Menu().diagramButton);
-  ui_test::Click(app, Menu().trayByTrayButton);
+  OpenMenu(WithParameter(BenzeneTolueneBubbleCap(), 19, u"0.3"));  // never reaches the top
+  Click(app, Menu().diagramButton);
+  Click(app, Menu().trayByTrayButton);
   EXPECT_TRUE(Shows(u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !"));
   EXPECT_FALSE(Diagram()->Content().trays);
   EXPECT_EQ(ProfileRows(), 1u);
@@ -90,4 +71,4 @@ TEST_F(DiagramFixture, ARefusedCalculationShowsOnlyItsMessage) {
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

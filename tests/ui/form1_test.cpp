@@ -1,23 +1,17 @@
 // The start screen: gradient, layout, and where its three buttons lead.
-#include "ui/form1.h"
-
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
-#include "first_stage.h"
-#include "ui/form2.h"
+#include "support/ui_driver.h"
 
-namespace rc {
+namespace rc::ui_test {
 namespace {
 
-using ui_test::Form;
+// The suites are named after the windows they test: in this file rc::Form1 is spelt out.
+using Form1 = SessionTest;
+using Window = SessionTest;
 
-TEST(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  Window& f1 = Form(app, "Form1");
+TEST_F(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
+  rc::Form1& f1 = Start();
 
   EXPECT_TRUE(f1.visible);
   EXPECT_EQ(f1.caption, u"НАЧАЛО РАБОТЫ С ПРОГРАММОЙ");
@@ -59,19 +53,14 @@ TEST(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
 
 // A control is known by itself: a second control under a name the window already gives
 // one is refused, so no click or focus can reach the wrong one.
-TEST(Window, RefusesASecondControlOfTheSameName) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  Window& f1 = Form(app, "Form1");
+TEST_F(Window, RefusesASecondControlOfTheSameName) {
+  rc::Form1& f1 = Start();
   EXPECT_THROW(f1.Add("Command2", ControlKind::Button), std::invalid_argument);
   EXPECT_NO_THROW(f1.Add("Command9", ControlKind::Button));
 }
 
-TEST(Form1, ButtonGapsFollowTheActualWidths) {
-  RecordingToolkit tk;
-  Application app(tk);
-  auto& f1 = app.Form<Form1>();
+TEST_F(Form1, ButtonGapsFollowTheActualWidths) {
+  auto& f1 = app.Form<rc::Form1>();
   f1.control("Command1").width = 3000;
   f1.control("Command2").width = 1000;
   f1.control("Command3").width = 2002;
@@ -83,11 +72,8 @@ TEST(Form1, ButtonGapsFollowTheActualWidths) {
   EXPECT_EQ(f1.control("Label2").left, 8054);     // 8500 + 1001 - 1447.5, half to even
 }
 
-TEST(Form1, GradientRunsFromBlueToPurpleOneBoxPerPixelColumn) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  const auto& ops = Form(app, "Form1").surface().Ops();
+TEST_F(Form1, GradientRunsFromBlueToPurpleOneBoxPerPixelColumn) {
+  const auto& ops = Start().surface().Ops();
 
   ASSERT_EQ(ops.size(), 801u);  // columns 0..800 of an 800-pixel-wide client area
   for (std::size_t i = 0; i < ops.size(); ++i) {
@@ -105,35 +91,29 @@ TEST(Form1, GradientRunsFromBlueToPurpleOneBoxPerPixelColumn) {
   EXPECT_EQ(ops.back().colour, Rgb(150, 50, 0));
 }
 
-TEST(Form1, EndButtonEndsTheProgramAtOnce) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  ui_test::Click(app, ui_test::Loaded<Form1>(app).endButton);
-  EXPECT_TRUE(tk.ended);
+TEST_F(Form1, EndButtonEndsTheProgramAtOnce) {
+  Click(app, Start().endButton);
+  EXPECT_TRUE(kit.ended);
   EXPECT_TRUE(app.Ended());
   EXPECT_TRUE(app.LoadedWindows().empty());
-  EXPECT_TRUE(tk.prompts.empty());
+  EXPECT_TRUE(kit.prompts.empty());
 }
 
-TEST(Form1, RulesAndBackAnyNumberOfTimes) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  std::uint64_t previousStart = Form(app, "Form1").Serial();
+TEST_F(Form1, RulesAndBackAnyNumberOfTimes) {
+  std::uint64_t previousStart = Start().Serial();
   std::u16string firstRules;
   for (int trip = 0; trip < 2; ++trip) {
-    ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
-    EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form2"});
-    EXPECT_EQ(ui_test::FindWindow(app, "Form1"), nullptr);
-    Window& rules = Form(app, "Form2");
+    Click(app, Loaded<rc::Form1>(app).rulesButton);
+    EXPECT_EQ(VisibleNames(app), std::vector<std::string>{"Form2"});
+    EXPECT_EQ(FindWindow(app, "Form1"), nullptr);
+    rc::Window& rules = Form(app, "Form2");
     if (trip == 0) firstRules = rules.control("Label1").caption;
     EXPECT_EQ(rules.control("Label1").caption, firstRules);
     EXPECT_EQ(rules.control("Command1").top, 5880);
 
-    ui_test::Click(app, ui_test::Loaded<Form2>(app).continueButton);
-    EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form1"});
-    Window& start = Form(app, "Form1");
+    Click(app, Loaded<Form2>(app).continueButton);
+    EXPECT_EQ(VisibleNames(app), std::vector<std::string>{"Form1"});
+    rc::Window& start = Form(app, "Form1");
     // A fresh start screen, painted and laid out again.
     EXPECT_NE(start.Serial(), previousStart);
     previousStart = start.Serial();
@@ -144,4 +124,4 @@ TEST(Form1, RulesAndBackAnyNumberOfTimes) {
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

@@ -1,13 +1,11 @@
 // The rules screen: its text, its panel with the drop shadow, and the way back.
-#include "ui/form2.h"
+#include "support/ui_driver.h"
 
-#include <gtest/gtest.h>
-
-#include "first_stage.h"
-#include "ui/form1.h"
-
-namespace rc {
+namespace rc::ui_test {
 namespace {
+
+// The suite is named after the window it tests: in this file rc::Form2 is spelt out.
+using Form2 = SessionTest;
 
 std::vector<std::u16string> Lines(const std::u16string& text) {
   std::vector<std::u16string> lines;
@@ -19,8 +17,8 @@ std::vector<std::u16string> Lines(const std::u16string& text) {
   return lines;
 }
 
-TEST(Form2, RulesTextIsNineteenLinesEachAfterACarriageReturn) {
-  const std::u16string text = Form2::RulesText();
+TEST_F(Form2, RulesTextIsNineteenLinesEachAfterACarriageReturn) {
+  const std::u16string text = rc::Form2::RulesText();
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(text.front(), u'\r');
   EXPECT_NE(text.back(), u'\r');
@@ -45,12 +43,9 @@ TEST(Form2, RulesTextIsNineteenLinesEachAfterACarriageReturn) {
   EXPECT_EQ(lines[5][at + 10], u'я');
 }
 
-TEST(Form2, PanelWithOrangeShadowAndTheContinueButton) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
-  Window& f2 = ui_test::Form(app, "Form2");
+TEST_F(Form2, PanelWithOrangeShadowAndTheContinueButton) {
+  Click(app, Start().rulesButton);
+  rc::Form2& f2 = Loaded<rc::Form2>(app);
 
   EXPECT_EQ(f2.caption, u"Правила построения равновесной зависимости");
   EXPECT_EQ(f2.width, 12000);
@@ -58,7 +53,7 @@ TEST(Form2, PanelWithOrangeShadowAndTheContinueButton) {
   EXPECT_EQ(f2.backColor, Rgb(255, 255, 0));
 
   const Control& panel = f2.control("Label1");
-  EXPECT_EQ(panel.caption, Form2::RulesText());
+  EXPECT_EQ(panel.caption, rc::Form2::RulesText());
   EXPECT_EQ(panel.backColor, Rgb(0, 255, 255));
   EXPECT_EQ(panel.foreColor, Rgb(0, 0, 192));
   EXPECT_EQ(panel.font.name, u"Courier New");
@@ -83,17 +78,14 @@ TEST(Form2, PanelWithOrangeShadowAndTheContinueButton) {
   EXPECT_TRUE(f2.control("Command1").font.bold);
 }
 
-TEST(Form2, ContinueHidesTheRulesAndShowsAFreshStartScreen) {
-  RecordingToolkit tk;
-  Application app(tk);
-  StartProgram(app);
-  ui_test::Click(app, ui_test::Loaded<Form1>(app).rulesButton);
-  ui_test::Click(app, ui_test::Loaded<Form2>(app).continueButton);
+TEST_F(Form2, ContinueHidesTheRulesAndShowsAFreshStartScreen) {
+  Click(app, Start().rulesButton);
+  Click(app, Loaded<rc::Form2>(app).continueButton);
 
-  EXPECT_EQ(ui_test::LoadedNames(app), (std::vector<std::string>{"Form2", "Form1"}));
-  EXPECT_EQ(ui_test::VisibleNames(app), std::vector<std::string>{"Form1"});
-  EXPECT_FALSE(tk.ended);
+  EXPECT_EQ(LoadedNames(app), (std::vector<std::string>{"Form2", "Form1"}));
+  EXPECT_EQ(VisibleNames(app), std::vector<std::string>{"Form1"});
+  EXPECT_FALSE(kit.ended);
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

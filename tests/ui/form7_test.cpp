@@ -1,37 +1,16 @@
-#include "ui/form7.h"
-
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "calc/calculations.h"
-#include "model/text.h"
 #include "report/screen_tables.h"
-#include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/application.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
-#include "ui/form9.h"
 
-#include "support/design_fixtures.h"
-
-namespace rc {
+namespace rc::ui_test {
 namespace {
-
-using ui_test::Click;
-
-bool Visible(Window& w, const std::string& button) { return w.control(button).visible; }
 
 // A results menu opened the way the tray-type window opens it. The design data are
 // all zero, which no calculation accepts (the feed equals the bottoms composition).
-struct MenuFixture : ::testing::Test {
-  RecordingToolkit toolkit;
-  Application app{toolkit};
-  Form7& Open() {
-    app.Dispatch([&] { OpenResultsMenu(app); });
-    return app.Form<Form7>();
-  }
+struct MenuFixture : SessionTest {
+  Form7& Open() { return OpenMenu(app.data()); }
 };
 
 using Form7Menu = MenuFixture;
@@ -91,9 +70,9 @@ TEST_F(Form7Menu, OpensAloneWithThePrintButtonHidden) {
   Form7& f = Open();
   ASSERT_EQ(app.LoadedWindows(), std::vector<Window*>{&f});
   EXPECT_TRUE(f.visible);
-  EXPECT_FALSE(Visible(f, "Command5"));
-  EXPECT_TRUE(Visible(f, "Command2"));
-  EXPECT_TRUE(Visible(f, "Command3"));
+  EXPECT_FALSE(f.printButton.visible);
+  EXPECT_TRUE(f.kineticLineButton.visible);
+  EXPECT_TRUE(f.trayByTrayButton.visible);
 }
 
 TEST_F(Form7Menu, OpensAloneEvenWhenAnotherWindowWasLoadedAfterIt) {
@@ -101,13 +80,13 @@ TEST_F(Form7Menu, OpensAloneEvenWhenAnotherWindowWasLoadedAfterIt) {
   app.Form<Form9>();
   Form7& f = Open();
   EXPECT_EQ(app.LoadedWindows(), std::vector<Window*>{&f});
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_FALSE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) {
   Form7& f = Open();
   f.ShowKineticResults(KineticRunOfRecord(app.data()));  // an earlier table and printing
-  ASSERT_TRUE(Visible(f, "Command5"));
+  ASSERT_TRUE(f.printButton.visible);
   Click(app, f.kineticLineButton);
 
   const DesignData& data = app.data();
@@ -118,12 +97,12 @@ TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) 
   EXPECT_EQ(message.text, kInputErrorMessage);
   EXPECT_EQ(std::make_tuple(message.x1, message.y1, message.bold, message.colour),
             std::make_tuple(3500.0, 3500.0, true, Rgb(255, 0, 0)));
-  EXPECT_EQ(toolkit.beeps, 1);
-  EXPECT_FALSE(Visible(f, "Command2"));  // the calculation hides its own button
-  EXPECT_FALSE(Visible(f, "Command3"));  // the menu hides the other calculation
-  EXPECT_FALSE(Visible(f, "Command5"));  // nothing of the refused data can be printed
-  EXPECT_TRUE(Visible(f, "Command4"));
-  EXPECT_TRUE(Visible(f, "Command1"));
+  EXPECT_EQ(kit.beeps, 1);
+  EXPECT_FALSE(f.kineticLineButton.visible);  // the calculation hides its own button
+  EXPECT_FALSE(f.trayByTrayButton.visible);  // the menu hides the other calculation
+  EXPECT_FALSE(f.printButton.visible);  // nothing of the refused data can be printed
+  EXPECT_TRUE(f.changeButton.visible);
+  EXPECT_TRUE(f.endButton.visible);
   EXPECT_FALSE(f.surface().FontBold);
   EXPECT_EQ(f.surface().ForeColor, Rgb(0, 0, 255));
 }
@@ -136,29 +115,29 @@ TEST_F(Form7Menu, RefusedTrayByTrayHidesTheKineticButtonAndPrinting) {
   EXPECT_EQ(app.data().InputError, kTrue);
   EXPECT_EQ(app.data().ShownResult, kShownTrayByTray);  // set before the calculation runs
   EXPECT_EQ(f.surface().Texts().size(), 1u);
-  EXPECT_FALSE(Visible(f, "Command2"));
-  EXPECT_TRUE(Visible(f, "Command3"));
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_FALSE(f.kineticLineButton.visible);
+  EXPECT_TRUE(f.trayByTrayButton.visible);
+  EXPECT_FALSE(f.printButton.visible);
 
   // A later completed calculation brings printing back.
   f.ShowTrayResults(TrayRunOfRecord(app.data()));
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, RefusalThatSparesTheKineticButtonStillSetsTheErrorAndHidesPrinting) {
   Form7& f = Open();
   f.Hide();
-  f.control("Command5").visible = true;
+  f.printButton.visible = true;
   f.ShowCalculationRefusal(Refusal{RefusalKind::TooManyTrays});
   EXPECT_TRUE(f.visible);
   EXPECT_EQ(f.surface().Texts(), std::vector<std::u16string>{u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !"});
-  EXPECT_TRUE(Visible(f, "Command2"));
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.kineticLineButton.visible);
+  EXPECT_FALSE(f.printButton.visible);
   EXPECT_EQ(app.data().InputError, kTrue);
 }
 
 TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
-  toolkit.decimalSeparator = u',';
+  kit.decimalSeparator = u',';
   Form7& f = Open();
   app.data().KineticPoints.ClearLiquidHeight[1] = 0.25f;
   const KineticLineRun run = KineticRunOfRecord(app.data());
@@ -168,7 +147,7 @@ TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Ops().size(), expected.Ops().size());
   EXPECT_EQ(f.surface().Texts().at(4).substr(0, 12), u"1     0,2500");
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSummary) {
@@ -207,7 +186,7 @@ TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSu
             std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
   EXPECT_FALSE(s.FontBold);
   EXPECT_EQ(s.ForeColor, Rgb(0, 0, 255));
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, EndAndChangeButtons) {
@@ -219,16 +198,13 @@ TEST_F(Form7Menu, EndAndChangeButtons) {
   Form7& again = Open();
   Click(app, again.endButton);
   EXPECT_TRUE(app.Ended());
-  EXPECT_TRUE(toolkit.ended);
+  EXPECT_TRUE(kit.ended);
 }
 
 // Whole calculations through the buttons, on complete design data sets.
 
 struct CompletedCalculations : MenuFixture {
-  Form7& OpenWith(const DesignData& data) {
-    app.data() = data;
-    return Open();
-  }
+  Form7& OpenWith(const DesignData& data) { return OpenMenu(data); }
 };
 
 TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
@@ -239,9 +215,10 @@ TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
   DrawKineticTable(expected, KineticRunOfRecord(app.data()), 12000, u'.');
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Texts().at(1), u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
-  EXPECT_EQ(toolkit.beeps, 0);
-  for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
-    EXPECT_TRUE(Visible(f, button)) << button;
+  EXPECT_EQ(kit.beeps, 0);
+  for (const Control* c : {&f.endButton, &f.kineticLineButton, &f.trayByTrayButton, &f.changeButton,
+                           &f.printButton}) {
+    EXPECT_TRUE(c->visible) << c->name;
   }
 }
 
@@ -265,23 +242,23 @@ TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary
   EXPECT_EQ(std::make_tuple(summary.x1, summary.y1, summary.bold, summary.colour),
             std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
   EXPECT_EQ(data.TrayTableRow, 1);
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(CompletedCalculations, RefusalAfterACompletedRunTakesPrintingAwayUntilTheNextCompletion) {
   Form7& f = OpenWith(BenzeneTolueneDualFlow());
   Click(app, f.kineticLineButton);
-  ASSERT_TRUE(Visible(f, "Command5"));
+  ASSERT_TRUE(f.printButton.visible);
   const DesignData sound = app.data();
   app.data().ParamValue[kParamXF] = app.data().ParamValue[kParamXW];  // no feed section
   Click(app, f.kineticLineButton);
   EXPECT_EQ(app.data().InputError, kTrue);
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_FALSE(f.printButton.visible);
   app.data() = sound;
   f.RunKineticLine();  // as the correction window re-runs it
   EXPECT_EQ(app.data().InputError, kFalse);
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

@@ -2,42 +2,34 @@
 // list Form3, the tray-type window Form5 and the full correction Form9. Correction
 // mode, the fault display with its dialog and the dialog's answers, the composition
 // rows, the tray-class header after parameter 34 and the sound end of the list.
-#include <gtest/gtest.h>
-
 #include <array>
-#include <functional>
 #include <optional>
 
-#include "first_stage.h"
-#include "form5_fixture.h"
-#include "model/text.h"
-#include "ui/error_dialog.h"
-#include "ui/form3.h"
-#include "ui/form7.h"
-#include "report/input_rows.h"
+#include "support/ui_driver.h"
 
-namespace rc::tray_test {
+namespace rc::ui_test {
 namespace {
-
-using ui_test::FindWindow;
-using ui_test::LoadedNames;
-using ui_test::VisibleNames;
 
 using Opening = std::function<ListWindow&(Session&)>;
 
 // Form3 in review after the first entry stage.
-ListWindow& Form3After(Session& r, const ui_test::FirstStage& stage = {}) {
-  ui_test::RunFirstStage(r.kit, r.app, stage);
-  return r.app.Form<Form3>();
+ListWindow& Form3After(Session& r, const FirstStage& stage = {}) {
+  return RunFirstStage(r.kit, r.app, stage);
 }
-ui_test::FirstStage StageWith(std::u16string ui_test::FirstStage::*field, const char16_t* text) {
-  ui_test::FirstStage stage;
+FirstStage StageWith(std::u16string FirstStage::*field, const char16_t* text) {
+  FirstStage stage;
   stage.*field = text;
   return stage;
 }
-// A window, then clicks: a button by name, or a list row with the answers typed.
+// A button of a list window, by its role.
+using Button = Control& (*)(ListWindow&);
+Control& Accept(ListWindow& w) { return w.acceptButton; }
+Control& Correct(ListWindow& w) { return w.correctButton; }
+Control& EndOfCorrections(ListWindow& w) { return w.endOfCorrectionsButton; }
+
+// A window, then clicks: a button, or a list row with the answers typed.
 struct Step {
-  const char* button = nullptr;
+  Button button = nullptr;
   int row = -1;
   std::vector<std::u16string> answers;
 };
@@ -47,7 +39,7 @@ Opening Then(Opening open, std::vector<Step> steps) {
     for (const Step& s : steps) {
       for (const auto& a : s.answers) r.kit.Answer(a);
       if (s.button != nullptr) {
-        Click(r.app, w, s.button);
+        Click(r.app, s.button(w));
       } else {
         ClickRow(r.app, w, s.row);
       }
@@ -55,7 +47,7 @@ Opening Then(Opening open, std::vector<Step> steps) {
     return w;
   };
 }
-Step Press(const char* button) { return {button, -1, {}}; }
+Step Press(Button button) { return {button, -1, {}}; }
 Step Row(int row, std::vector<std::u16string> answers = {}) { return {nullptr, row, std::move(answers)}; }
 
 // What the three windows do where they differ.
@@ -86,20 +78,20 @@ struct Look {
 
 const Look kForm3{"Form3", "Form4", 4500, 11, 8, 3, -1, 1210, 1200,
                   u"Контроль равновесной зависимости", 3600, 100, false,
-                  Then([](Session& r) -> ListWindow& { return Form3After(r); }, {Press("Command2")}),
+                  Then([](Session& r) -> ListWindow& { return Form3After(r); }, {Press(Correct)}),
                   Then([](Session& r) -> ListWindow& {
-                         return Form3After(r, StageWith(&ui_test::FirstStage::xw, u"0"));
+                         return Form3After(r, StageWith(&FirstStage::xw, u"0"));
                        },
-                       {Press("Command1")}),
+                       {Press(Accept)}),
                   Row(8, {u"0.05"}), {"Form5"}};
 const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
                   u"Контроль исходной информации", 6000, 6000, false,
-                  Then([](Session& r) -> ListWindow& { return Form5After(r, "Command4"); },
-                       {Press("Command2")}),
+                  Then([](Session& r) -> ListWindow& { return Form5After(r, kBubbleCapTrays); },
+                       {Press(Correct)}),
                   Then([](Session& r) -> ListWindow& {
-                         return Form5After(r, "Command4", WithParameter(33, u"12.5"));
+                         return Form5After(r, kBubbleCapTrays, SoundTexts(33, u"12.5"));
                        },
-                       {Press("Command1")}),
+                       {Press(Accept)}),
                   Row(14, {u"1.2"}), {"Form7"}};
 const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
                   u"Коррекция исходной информации", 7330, 100, true,
@@ -108,7 +100,7 @@ const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
                     return Form9Over(r, kTraysWithoutCaps);
                   },
                   Then([](Session& r) -> ListWindow& { return Form9Over(r, kBubbleCapTrays); },
-                       {Row(12, {u"-5"}), Press("Command3")}),
+                       {Row(12, {u"-5"}), Press(EndOfCorrections)}),
                   Row(12, {u"3"}), {"Form9", "Form7"}};
 
 std::string LookName(const ::testing::TestParamInfo<const Look*>& info) { return info.param->name; }
@@ -122,6 +114,13 @@ constexpr auto ByLabel = [](const auto& info) { return std::string(info.param.la
 class ListWindows : public ::testing::TestWithParam<const Look*> {};
 INSTANTIATE_TEST_SUITE_P(All, ListWindows, ::testing::Values(&kForm3, &kForm5, &kForm9), LookName);
 
+// The controls the window has among those (a window may lack the class buttons) hidden.
+void ExpectHidden(const Look& look, std::initializer_list<const Control*> controls) {
+  for (const Control* c : controls) {
+    if (c != nullptr) EXPECT_FALSE(c->visible) << look.name << "." << c->name;
+  }
+}
+
 // Correction mode as the window shows it: the list alone with the instruction.
 void ExpectCorrectionMode(const Look& look, ListWindow& w) {
   EXPECT_TRUE(w.visible);
@@ -133,14 +132,8 @@ void ExpectCorrectionMode(const Look& look, ListWindow& w) {
   EXPECT_EQ(w.instruction.caption,
             u" Подведите указатель мыши к   строке, информацию которой   Вы будете исправлять и  "
             u"щёлкните левой кнопкой");
-  for (const char* hidden : {"Command1", "Command2", "Command3", "Label1", "Label2"}) {
-    EXPECT_FALSE(w.control(hidden).visible) << look.name << "." << hidden;
-  }
-  for (const Control* classButton : {w.capsButton, w.noCapsButton}) {
-    if (classButton != nullptr) {
-      EXPECT_FALSE(classButton->visible) << classButton->name;
-    }
-  }
+  ExpectHidden(look, {&w.acceptButton, &w.correctButton, &w.endOfCorrectionsButton, &w.heading,
+                       &w.faultMarker, w.capsButton, w.noCapsButton});
 }
 
 TEST_P(ListWindows, CorrectionModeShowsTheInstructionAndNoButton) {
@@ -158,7 +151,7 @@ TEST_P(ListWindows, YesOfTheDialogReturnsToCorrectionModeWithTheListAsItWas) {
   ListWindow& w = look.toFault(r);
   const auto rows = w.list.items;
   w.instruction.top = 100;
-  Click(r.app, look.dialog, "Command1");
+  Click(r.app, Dialog(r.app, look.dialog).yesButton);
 
   EXPECT_EQ(LoadedNames(r.app), std::vector<std::string>{look.name});
   ExpectCorrectionMode(look, w);
@@ -168,7 +161,7 @@ TEST_P(ListWindows, YesOfTheDialogReturnsToCorrectionModeWithTheListAsItWas) {
   // The fault can now be corrected and the data accepted.
   for (const auto& a : look.fix.answers) r.kit.Answer(a);
   ClickRow(r.app, w, look.fix.row);
-  Click(r.app, w, "Command3");
+  Click(r.app, w.endOfCorrectionsButton);
   EXPECT_EQ(VisibleNames(r.app), look.afterSoundEnd);
 }
 
@@ -176,7 +169,7 @@ TEST_P(ListWindows, NoOfTheDialogEndsTheProgramWithoutAnotherWindow) {
   const Look& look = *GetParam();
   Session r;
   look.toFault(r);
-  Click(r.app, look.dialog, "Command2");
+  Click(r.app, Dialog(r.app, look.dialog).noButton);
   EXPECT_TRUE(r.kit.ended);
   EXPECT_TRUE(r.app.Ended());
   EXPECT_TRUE(r.app.LoadedWindows().empty());
@@ -188,7 +181,7 @@ struct FaultCase {
   const char* label;
   const Look* look;
   Opening prepare;           // up to the click that shows the fault
-  const char* button;        // accept or end of corrections
+  Button button;             // accept or end of corrections
   Colour buttonColour;       // the clicked button's colour before the click
   int errorRow;              // the check's error code
   int markedRow;
@@ -201,65 +194,65 @@ struct FaultCase {
 const std::u16string kCapsHeader = Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 const std::u16string kForm5CapsHeader = Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 
-Opening Form5With(const char* classButton, std::vector<std::u16string> texts,
+Opening Form5With(std::int32_t classButton, std::vector<std::u16string> texts,
                   std::vector<Step> steps = {}) {
   return Then([=](Session& r) -> ListWindow& { return Form5After(r, classButton, texts); }, steps);
 }
 std::vector<std::u16string> Form5Texts(const std::u16string& areaRatio) {
-  auto texts = WithParameter(34, areaRatio);
+  auto texts = SoundTexts(34, areaRatio);
   texts[13] = u"12.5";  // parameter 33, error code 15
   return texts;
 }
 Opening Form9With(std::int32_t trayType, const std::u16string& areaRatio, std::vector<Step> steps) {
   return Then([=](Session& r) -> ListWindow& { return Form9Over(r, trayType, areaRatio); }, steps);
 }
-Opening Form3With(ui_test::FirstStage stage, std::vector<Step> steps = {}) {
+Opening Form3With(FirstStage stage, std::vector<Step> steps = {}) {
   return Then([=](Session& r) -> ListWindow& { return Form3After(r, stage); }, steps);
 }
 
 const FaultCase kFaultCases[] = {
-    {"Form3AcceptsXWOfZero", &kForm3, Form3With(StageWith(&ui_test::FirstStage::xw, u"0")),
-     "Command1", kRed, 8, 8, 1},
+    {"Form3AcceptsXWOfZero", &kForm3, Form3With(StageWith(&FirstStage::xw, u"0")),
+     Accept, kRed, 8, 8, 1},
     {"Form3EndsWithXFStillAboveXP", &kForm3,
-     Form3With(StageWith(&ui_test::FirstStage::xf, u"0.97"), {Press("Command2"), Row(9, {u"0.96"})}),
-     "Command3", kRed, 9, 9, 1},
+     Form3With(StageWith(&FirstStage::xf, u"0.97"), {Press(Correct), Row(9, {u"0.96"})}),
+     EndOfCorrections, kRed, 9, 9, 1},
     // Sound data made faulty by a correction in review: the accept button stays green
     // but the last check decides.
-    {"Form3AcceptsDataMadeFaultyInReview", &kForm3, Form3With({}, {Row(8, {u"0"})}), "Command1",
+    {"Form3AcceptsDataMadeFaultyInReview", &kForm3, Form3With({}, {Row(8, {u"0"})}), Accept,
      kGreen, 8, 8, 1, true, {}, true},
-    {"Form5BubbleCaps", &kForm5, Form5With("Command4", Form5Texts(u"1")), "Command1", kRed, 15, 14,
+    {"Form5BubbleCaps", &kForm5, Form5With(kBubbleCapTrays, Form5Texts(u"1")), Accept, kRed, 15, 14,
      1, true, kForm5CapsHeader},
-    {"Form5DualFlow", &kForm5, Form5With("Command5", Form5Texts(u"1")), "Command1", kRed, 15, 14, 1,
+    {"Form5DualFlow", &kForm5, Form5With(kTraysWithoutCaps, Form5Texts(u"1")), Accept, kRed, 15, 14, 1,
      true, Blanks(8) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
-    {"Form5SieveOrValve", &kForm5, Form5With("Command5", Form5Texts(u"0.83")), "Command1", kRed, 15,
+    {"Form5SieveOrValve", &kForm5, Form5With(kTraysWithoutCaps, Form5Texts(u"0.83")), Accept, kRed, 15,
      14, 1, true, Blanks(8) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
     // Code c marks list row c - 1 on both sides of the skipped parameter 32.
-    {"Form5Parameter19", &kForm5, Form5With("Command4", WithParameter(19, u"-1")), "Command1", kRed,
+    {"Form5Parameter19", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(19, u"-1")), Accept, kRed,
      2, 1, 1, true, kForm5CapsHeader},
-    {"Form5Parameter31", &kForm5, Form5With("Command4", WithParameter(31, u"-1")), "Command1", kRed,
+    {"Form5Parameter31", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(31, u"-1")), Accept, kRed,
      14, 13, 1, true, kForm5CapsHeader},
-    {"Form5Parameter40", &kForm5, Form5With("Command4", WithParameter(40, u"-1")), "Command1", kRed,
+    {"Form5Parameter40", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(40, u"-1")), Accept, kRed,
      22, 21, 1, true, kForm5CapsHeader},
     // Parameter 19 = 0: the lower bound is exclusive.
     {"Form5EndsWithParameter19OfZero", &kForm5,
-     Form5With("Command4", SoundParameterTexts(), {Press("Command2"), Row(1, {u"0"})}), "Command3",
+     Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct), Row(1, {u"0"})}), EndOfCorrections,
      kRed, 2, 1, 1, true, kForm5CapsHeader},
     // XW refused: its 0 fails the composition rule. Only a limit fault clears the window.
-    {"Form9XWRefused", &kForm9, Form9With(kTraysWithoutCaps, u"1", {Row(8, {u"1.5"})}), "Command3",
+    {"Form9XWRefused", &kForm9, Form9With(kTraysWithoutCaps, u"1", {Row(8, {u"1.5"})}), EndOfCorrections,
      kRed, 8, 8, 2, false, Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
     {"Form9PairOnTheDiagonal", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(3, {u"0.3", u"0.3"})}),
-     "Command3", kRed, 3, 3, 1, false, kCapsHeader},
-    {"Form9Parameter19", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"})}), "Command3",
+     EndOfCorrections, kRed, 3, 3, 1, false, kCapsHeader},
+    {"Form9Parameter19", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"})}), EndOfCorrections,
      kRed, 2, 12, 1, true, kCapsHeader},
-    {"Form9Parameter31", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(24, {u"-5"})}), "Command3",
+    {"Form9Parameter31", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(24, {u"-5"})}), EndOfCorrections,
      kRed, 14, 24, 1, true, kCapsHeader},
-    {"Form9Parameter33", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(25, {u"-5"})}), "Command3",
+    {"Form9Parameter33", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(25, {u"-5"})}), EndOfCorrections,
      kRed, 15, 25, 1, true, kCapsHeader},
-    {"Form9Parameter40", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(32, {u"-5"})}), "Command3",
+    {"Form9Parameter40", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(32, {u"-5"})}), EndOfCorrections,
      kRed, 22, 32, 1, true, kCapsHeader},
     // The class buttons offered by a header click leave the screen with the fault.
     {"Form9AfterAHeaderClick", &kForm9,
-     Form9With(kBubbleCapTrays, u"0.83", {Row(11), Row(12, {u"0"})}), "Command3", kRed, 2, 12, 1, true,
+     Form9With(kBubbleCapTrays, u"0.83", {Row(11), Row(12, {u"0"})}), EndOfCorrections, kRed, 2, 12, 1, true,
      kCapsHeader},
 };
 
@@ -271,9 +264,9 @@ TEST_P(FaultDisplay, PrintsTheRowsAndMarksTheFaultyRowUnderTheDialog) {
   const Look& look = *c.look;
   Session r;
   ListWindow& w = c.prepare(r);
-  EXPECT_EQ(w.control(c.button).backColor, c.buttonColour);
+  EXPECT_EQ(c.button(w).backColor, c.buttonColour);
   r.app.Dispatch([&] { w.surface().Print(u"left over"); });
-  Click(r.app, w, c.button);
+  Click(r.app, c.button(w));
 
   const DesignData& data = r.app.data();
   EXPECT_EQ(data.ErrorRow, c.errorRow);
@@ -294,15 +287,8 @@ TEST_P(FaultDisplay, PrintsTheRowsAndMarksTheFaultyRowUnderTheDialog) {
       EXPECT_EQ(w.list.items.at(static_cast<std::size_t>(row)), op.text) << row;
     }
   }
-  for (const char* hidden : {"List1", "Command1", "Command2"}) {
-    EXPECT_FALSE(w.control(hidden).visible) << hidden;
-  }
+  ExpectHidden(look, {&w.list, &w.acceptButton, &w.correctButton, w.capsButton, w.noCapsButton});
   EXPECT_EQ(w.endOfCorrectionsButton.visible, c.endButtonStays);
-  for (const Control* classButton : {w.capsButton, w.noCapsButton}) {
-    if (classButton != nullptr) {
-      EXPECT_FALSE(classButton->visible) << classButton->name;
-    }
-  }
   const Control& marker = w.faultMarker;
   EXPECT_TRUE(marker.visible);
   EXPECT_EQ(marker.caption, look.RowText(data, c.markedRow));
@@ -548,10 +534,10 @@ struct AreaRatioCase {
 };
 
 const AreaRatioCase kAreaRatioCases[] = {
-    {"Form5DualFlow", &kForm5, Form5With("Command5", WithParameter(34, u"1"), {Press("Command2")}),
+    {"Form5DualFlow", &kForm5, Form5With(kTraysWithoutCaps, SoundTexts(34, u"1"), {Press(Correct)}),
      15, Blanks(11) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ",
      {{u"0.5", Blanks(30) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"}, {u"1", Blanks(30) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}}},
-    {"Form5BubbleCaps", &kForm5, Form5With("Command4", WithParameter(34, u"1"), {Press("Command2")}),
+    {"Form5BubbleCaps", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(34, u"1"), {Press(Correct)}),
      15, kForm5CapsHeader, {{u"0.5", kForm5CapsHeader}}},
     {"Form9SieveOrValve", &kForm9, Form9With(kTraysWithoutCaps, u"0.83", {}), 26,
      Blanks(26) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", {{u"1", Blanks(30) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}}},
@@ -581,20 +567,20 @@ TEST_P(AreaRatioRow, RewritesTheHeaderOnlyOnTraysWithoutCaps) {
 struct SoundEndCase {
   const char* label;
   Opening prepare;
-  const char* button;
+  Button button;
   std::string next;
   int correctedParameter = 0;  // the parameter a correction set, and its value
   float correctedValue = 0;
 };
 
 const SoundEndCase kSoundEndCases[] = {
-    {"Form3Accepts", Form3With({}), "Command1", "Form5"},
+    {"Form3Accepts", Form3With({}), Accept, "Form5"},
     {"Form3EndsAfterXWCorrected",
-     Form3With(StageWith(&ui_test::FirstStage::xw, u"0"), {Press("Command2"), Row(8, {u"0.05"})}),
-     "Command3", "Form5", 16, 0.05f},
-    {"Form5Accepts", Form5With("Command5", SoundParameterTexts()), "Command1", "Form7"},
+     Form3With(StageWith(&FirstStage::xw, u"0"), {Press(Correct), Row(8, {u"0.05"})}),
+     EndOfCorrections, "Form5", 16, 0.05f},
+    {"Form5Accepts", Form5With(kTraysWithoutCaps, SoundTexts()), Accept, "Form7"},
     {"Form5EndsAfterParameter19Corrected",
-     Form5With("Command5", SoundParameterTexts(), {Press("Command2"), Row(1, {u"3"})}), "Command3",
+     Form5With(kTraysWithoutCaps, SoundTexts(), {Press(Correct), Row(1, {u"3"})}), EndOfCorrections,
      "Form7", 19, 3.0f},
 };
 
@@ -605,8 +591,8 @@ TEST_P(SoundEnd, ClosesTheListAndOpensTheNextWindowAlone) {
   const SoundEndCase& c = GetParam();
   Session r;
   ListWindow& w = c.prepare(r);
-  EXPECT_EQ(w.control(c.button).backColor, kGreen);
-  Click(r.app, w, c.button);
+  EXPECT_EQ(c.button(w).backColor, kGreen);
+  Click(r.app, c.button(w));
   EXPECT_EQ(r.kit.beeps, 0);
   EXPECT_EQ(LoadedNames(r.app), std::vector<std::string>{c.next});
   EXPECT_EQ(VisibleNames(r.app), std::vector<std::string>{c.next});
@@ -616,4 +602,4 @@ TEST_P(SoundEnd, ClosesTheListAndOpensTheNextWindowAlone) {
 }
 
 }  // namespace
-}  // namespace rc::tray_test
+}  // namespace rc::ui_test

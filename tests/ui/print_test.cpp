@@ -1,12 +1,7 @@
 // The print button of the results menu.
-#include <gtest/gtest.h>
-
 #include "report/printed_reports.h"
 #include "report/screen_tables.h"
-#include "support/design_fixtures.h"
-#include "support/recording_toolkit.h"
-#include "ui/application.h"
-#include "ui/form7.h"
+#include "support/ui_driver.h"
 
 namespace rc {
 namespace {
@@ -17,21 +12,14 @@ class PrinterWatch : public RecordingToolkit {
   void PrintDocument(const PrintedDocument& document) override {
     RecordingToolkit::PrintDocument(document);
     if (watched != nullptr) {
-      const Control& button = watched->control("Command5");
+      const Control& button = watched->printButton;
       buttonVisibleWhilePrinting.push_back(button.visible);
       buttonEnabledWhilePrinting.push_back(button.enabled);
     }
   }
-  Window* watched = nullptr;
+  Form7* watched = nullptr;
   std::vector<bool> buttonVisibleWhilePrinting, buttonEnabledWhilePrinting;
 };
-
-bool HasControl(Window& w, const std::string& name) {
-  for (const auto& c : w.Controls()) {
-    if (c->name == name) return true;
-  }
-  return false;
-}
 
 struct Fixture {
   Fixture() : app(toolkit) {
@@ -44,14 +32,13 @@ struct Fixture {
     // The runs the report prints, as the application holds them after the calculations.
     app.runs().kineticLine = KineticRunOfRecord(data);
     app.runs().trayByTray = TrayRunOfRecord(data);
-    if (!HasControl(form, "Command5")) form.Add("Command5", ControlKind::Button);
     toolkit.watched = &form;
   }
   void Print(std::int32_t shown) {
     app.data().ShownResult = shown;
     app.Dispatch([this] { form.PrintResult(); });
   }
-  Control& button() { return form.control("Command5"); }
+  Control& button() { return form.printButton; }
 
   PrinterWatch toolkit;
   Application app;

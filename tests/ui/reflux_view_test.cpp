@@ -1,91 +1,69 @@
 // The reflux study as the diagram window's second view: worked out on the data as they
 // are, again after a correction round trip, and printed on one page.
-#include "ui/reflux_view.h"
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "model/text.h"
 #include "report/reflux_texts.h"
-#include "support/design_fixtures.h"
-#include "support/recording_toolkit.h"
+#include "ui/reflux_view.h"
 #include "support/ui_driver.h"
-#include "ui/form7.h"
-#include "ui/form11.h"
-#include "ui/form9.h"
 
-namespace rc {
+namespace rc::ui_test {
 namespace {
 
-using ui_test::Click;
-
-bool HasText(const std::vector<std::u16string>& texts, const std::u16string& text) {
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
-class RefluxViewTest : public ::testing::Test {
+class RefluxViewTest : public SessionTest {
  protected:
-  RecordingToolkit kit;
-  Application app{kit};
 
   // The results menu on the bubble-cap column, then the diagram window on the study.
   Form11& OpenStudy() {
-    Click(app, ui_test::Loaded<Form7>(app).diagramButton);
-    Form11* window = app.FindForm<Form11>();
-    EXPECT_NE(window, nullptr);
-    Click(app, "Form11", "Command4");
-    EXPECT_EQ(window->ShownView(), 1u);
-    return *window;
+    Click(app, Loaded<Form7>(app).diagramButton);
+    Form11& window = Loaded<Form11>(app);
+    Click(app, *window.ViewButtons().at(1));
+    EXPECT_EQ(window.ShownView(), 1u);
+    return window;
   }
-  void SetUp() override {
-    app.data() = BenzeneTolueneBubbleCap();
-    app.Dispatch([this] { OpenResultsMenu(app); });
-  }
+  void SetUp() override { OpenMenu(BenzeneTolueneBubbleCap()); }
 };
 
 TEST_F(RefluxViewTest, FollowsTheDataThroughACorrectionRoundTrip) {
   Form11& before = OpenStudy();
   const std::u16string firstLine = RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())));
-  EXPECT_TRUE(HasText(before.surface().Texts(), firstLine));
+  EXPECT_TRUE(Contains(before.surface().Texts(), firstLine));
   EXPECT_NE(firstLine.find(u"ваше R = 2.5000"), std::u16string::npos) << ToUtf8(firstLine);
 
   // The reflux ratio corrected to 4: the change closes the diagram window, the end of
   // the correction reopens the results menu.
-  Click(app, ui_test::Loaded<Form7>(app).changeButton);
+  Click(app, Loaded<Form7>(app).changeButton);
   EXPECT_EQ(app.FindForm<Form11>(), nullptr);
   kit.Answer(u"4");
-  ui_test::ClickRow(app, "Form9", 12);  // parameter 19
+  ClickRow(app, Loaded<Form9>(app), 12);  // parameter 19
   ASSERT_EQ(app.data().ParamValue[19], 4.0f);
-  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+  Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   ASSERT_NE(app.FindForm<Form7>(), nullptr);
 
   const std::vector<std::u16string> texts = OpenStudy().surface().Texts();
   const std::u16string line = RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())));
   EXPECT_NE(line, firstLine);
   EXPECT_NE(line.find(u"ваше R = 4.0000"), std::u16string::npos) << ToUtf8(line);
-  EXPECT_TRUE(HasText(texts, line));
-  EXPECT_FALSE(HasText(texts, firstLine));
+  EXPECT_TRUE(Contains(texts, line));
+  EXPECT_FALSE(Contains(texts, firstLine));
 }
 
 TEST_F(RefluxViewTest, PrintsOnOnePageWithTheHeaderInVectorOperations) {
   OpenStudy();
   const std::size_t before = kit.printed.size();
-  Click(app, ui_test::Loaded<Form11>(app).printButton);
+  Click(app, Loaded<Form11>(app).printButton);
   ASSERT_EQ(kit.printed.size(), before + 1);
   const PrintedDocument& doc = kit.printed.back();
   ASSERT_EQ(doc.pages.size(), 1u);
-  std::vector<std::u16string> texts;
+  const std::vector<std::u16string> texts = PageTexts(doc.pages);
   int paths = 0, markers = 0;
   for (const DrawOp& op : doc.pages[0].ops) {
-    if (op.kind == DrawOp::Kind::Text) texts.push_back(op.text);
     paths += op.kind == DrawOp::Kind::Polyline;
     markers += op.kind == DrawOp::Kind::Marker;
   }
   ASSERT_GE(texts.size(), 2u);
   EXPECT_NE(texts[0].find(app.data().StudentName), std::u16string::npos);
   EXPECT_EQ(texts[1], kRefluxStudyTitle);
-  EXPECT_TRUE(HasText(texts, RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())))));
+  EXPECT_TRUE(Contains(texts, RefluxSummaryLine(SweepRefluxRatio(CalculationInputs::Of(app.data())))));
   // A curve per plot and a marker per completed point in each.
   const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(app.data()));
   const auto completed =
@@ -97,4 +75,4 @@ TEST_F(RefluxViewTest, PrintsOnOnePageWithTheHeaderInVectorOperations) {
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

@@ -9,17 +9,7 @@
 #include "report/date_text.h"
 #include "report/printed_reports.h"
 #include "report/table_texts.h"
-#include "support/design_fixtures.h"
-#include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/application.h"
-#include "ui/list_window.h"
-#include "ui/program.h"
-#include "ui/form1.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
-#include "ui/form7.h"
-#include "ui/form9.h"
 
 namespace rc::ui_test {
 namespace {
@@ -27,50 +17,15 @@ namespace {
 using Column = NamedDesign;
 constexpr const auto& kColumns = kBenzeneTolueneColumns;
 
-std::vector<std::u16string> DocumentTexts(const std::vector<Page>& pages) {
-  std::vector<std::u16string> texts;
-  for (const Page& page : pages) {
-    for (const DrawOp& op : page.ops) {
-      if (op.kind == DrawOp::Kind::Text) texts.push_back(op.text);
-    }
-  }
-  return texts;
-}
-
-bool Contains(const std::vector<std::u16string>& texts, const std::u16string& text) {
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
 class StudentSession : public ::testing::TestWithParam<Column> {
  protected:
   RecordingToolkit kit;
   Application app{kit};
   DesignData typed = GetParam().make();
 
-  // From the start screen to the results menu, every prompt answered with the data
-  // set's own texts, each stage accepted as soon as it is listed.
-  void TypeToResultsMenu() {
-    kit.Answer(typed.StudentName);
-    for (std::size_t i = 0; i < 8; ++i) {
-      kit.Answer(typed.EqXText[i]);
-      kit.Answer(typed.EqYText[i]);
-    }
-    for (int n = kParamXW; n <= kParamXP; ++n) kit.Answer(typed.ParamText[n]);
-    StartProgram(app);
-    Click(app, ui_test::Loaded<Form1>(app).entryButton);
-    Click(app, ui_test::Loaded<Form3>(app).acceptButton);
-    for (int index = 0; index < kTrayParameterCount; ++index) {
-      kit.Answer(typed.ParamText[TrayParameterAt(index)]);
-    }
-    Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
-    Click(app, ui_test::Loaded<Form5>(app).acceptButton);
-  }
+  void TypeToResultsMenu() { ui_test::TypeToResultsMenu(app, kit, typed); }
 
-  Window& Shown(const std::string& name) {
-    Window* w = FindWindow(app, name);
-    if (w == nullptr || !w->visible) throw std::runtime_error(name + " is not shown");
-    return *w;
-  }
+  Window& Shown(const std::string& name) { return ui_test::Shown(app, name); }
   bool ButtonShown(const std::string& button) { return Shown("Form7").control(button).visible; }
   // The last text the results menu drew: the summary line after a tray-by-tray table.
   DrawOp LastDrawn() {
@@ -93,18 +48,18 @@ class StudentSession : public ::testing::TestWithParam<Column> {
       EXPECT_FALSE(run.refusal.has_value());
       PrintTrayReport(printer, data, run, dateTime, u'.');
     }
-    return DocumentTexts(printer.Pages());
+    return PageTexts(printer.Pages());
   }
 
   // The print button: one more document, which is returned as its texts.
   std::vector<std::u16string> PrintNow() {
     const std::size_t before = kit.printed.size();
-    Click(app, ui_test::Loaded<Form7>(app).printButton);
+    Click(app, Loaded<Form7>(app).printButton);
     if (kit.printed.size() != before + 1) {
       ADD_FAILURE() << "nothing printed";
       return {};
     }
-    return DocumentTexts(kit.printed.back().pages);
+    return PageTexts(kit.printed.back().pages);
   }
 
   // The tray-by-tray table's last line as the results menu shows it for `data`.
@@ -140,7 +95,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
     EXPECT_EQ(data.ParamValue[n], typed.ParamValue[n]) << n;
   }
 
-  Click(app, ui_test::Loaded<Form7>(app).kineticLineButton);
+  Click(app, Loaded<Form7>(app).kineticLineButton);
   EXPECT_EQ(data.KineticPoints.KineticY, ExpectedKineticLine(typed));
   EXPECT_TRUE(ButtonShown("Command3"));  // a completed calculation hides nothing
   EXPECT_TRUE(ButtonShown("Command5"));
@@ -149,7 +104,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
   ASSERT_GT(kineticReport.size(), 1u);
   EXPECT_NE(kineticReport[1].find(u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ"), std::u16string::npos);
 
-  Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
+  Click(app, Loaded<Form7>(app).trayByTrayButton);
   const DrawOp summary = LastDrawn();
   EXPECT_EQ(summary.text, ExpectedSummary(typed));
   EXPECT_NE(summary.text.find(u"НОМЕР ТАРЕЛКИ ПИТАНИЯ"), std::u16string::npos);
@@ -163,7 +118,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
 
 TEST_P(StudentSession, CorrectionsFromTheResultsMenuRecomputeAndReprintWithTheNewData) {
   TypeToResultsMenu();
-  Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
+  Click(app, Loaded<Form7>(app).trayByTrayButton);
   DesignData expected = typed;
 
   // Round 1 redoes the tray-by-tray calculation; round 2, after the kinetic line has
@@ -175,17 +130,17 @@ TEST_P(StudentSession, CorrectionsFromTheResultsMenuRecomputeAndReprintWithTheNe
   const Round rounds[] = {{u"3", u"0.55", u"0.76", false}, {u"4,5", u"0.55", u"0.7458", true}};
   for (const Round& round : rounds) {
     SCOPED_TRACE(round.kinetic ? "kinetic line" : "tray by tray");
-    if (round.kinetic) Click(app, ui_test::Loaded<Form7>(app).kineticLineButton);
+    if (round.kinetic) Click(app, Loaded<Form7>(app).kineticLineButton);
     const std::vector<std::u16string> shownBefore = Shown("Form7").surface().Texts();
 
-    Click(app, ui_test::Loaded<Form7>(app).changeButton);
+    Click(app, Loaded<Form7>(app).changeButton);
     ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form9"});
     kit.Answer(round.reflux);
-    ClickRow(app, "Form9", 12);  // parameter 19, the reflux ratio
+    ClickRow(app, Loaded<Form9>(app), 12);  // parameter 19, the reflux ratio
     kit.Answer({round.pairX, round.pairY});
-    ClickRow(app, "Form9", 4);   // equilibrium point 4 keeps its place
-    EXPECT_EQ(Shown("Form9").control("Command3").backColor, kGreen);
-    Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+    ClickRow(app, Loaded<Form9>(app), 4);   // equilibrium point 4 keeps its place
+    EXPECT_EQ(Loaded<Form9>(app).endOfCorrectionsButton.backColor, kGreen);
+    Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
     EXPECT_EQ(kit.unansweredPrompts, 0);
 
     SetParameter(expected, 19, round.reflux);
