@@ -65,7 +65,7 @@ std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, char16_t 
   for (int n = 19; n <= 40; ++n) {
     if (n != kParamTrayTypeSlot) kit.Answer(typed.ParamText[n]);
   }
-  ui_test::Click(app, "Form5", typed.TrayType == kBubbleCapTrays ? "Command4" : "Command5");
+  ui_test::Click(app, ui_test::TrayClassButton(ui_test::Loaded<Form5>(app), typed.TrayType));
   ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
   ui_test::Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);
   Window* menu = ui_test::FindWindow(app, "Form7");

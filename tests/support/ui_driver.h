@@ -11,6 +11,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/text.h"
@@ -71,6 +72,11 @@ inline YesNoDialog& Dialog(Application& app, const std::string& name) {
 // Whether the texts hold that text.
 inline bool Contains(const std::vector<std::u16string>& texts, const std::u16string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+// A control's or a window's place: left, top, width, height.
+template <class T>
+auto Place(const T& c) {
+  return std::make_tuple(c.left, c.top, c.width, c.height);
 }
 // The texts of printed pages, in order.
 std::vector<std::u16string> PageTexts(const std::vector<Page>& pages);

@@ -199,8 +199,8 @@ TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   ASSERT_FALSE(ParseVariant(file.readAll().toStdString(), variant));
 
-  for (const auto& [button, heading] : {std::pair{"Command2", "== kinetic"},
-                                        std::pair{"Command3", "== tray-by-tray"}}) {
+  for (const auto& [kinetic, heading] : {std::pair{true, "== kinetic"},
+                                         std::pair{false, "== tray-by-tray"}}) {
     RecordingToolkit toolkit;
     Application app(toolkit);
     StartProgram(app);
@@ -210,7 +210,8 @@ TEST_F(VariantRun, TheTablesAreThoseOfTheProgramRunWithoutTheRealWindows) {
     for (const std::string& key : ParameterKeys()) toolkit.Answer(variant.Answer(key));
     ui_test::Click(app, *ui_test::Loaded<Form5>(app).capsButton);
     ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
-    ui_test::Click(app, "Form7", button);
+    Form7& menu = ui_test::Loaded<Form7>(app);
+    ui_test::Click(app, kinetic ? menu.kineticLineButton : menu.trayByTrayButton);
     Window* form7 = ui_test::FindWindow(app, "Form7");
     ASSERT_NE(form7, nullptr);
     std::vector<std::string> expected;

@@ -12,15 +12,6 @@ namespace {
 
 using Opening = std::function<ListWindow&(Session&)>;
 
-// Form3 in review after the first entry stage.
-ListWindow& Form3After(Session& r, const FirstStage& stage = {}) {
-  return RunFirstStage(r.kit, r.app, stage);
-}
-FirstStage StageWith(std::u16string FirstStage::*field, const char16_t* text) {
-  FirstStage stage;
-  stage.*field = text;
-  return stage;
-}
 // A button of a list window, by its role.
 using Button = Control& (*)(ListWindow&);
 Control& Accept(ListWindow& w) { return w.acceptButton; }
@@ -33,7 +24,9 @@ struct Step {
   int row = -1;
   std::vector<std::u16string> answers;
 };
-Opening Then(Opening open, std::vector<Step> steps) {
+Step Press(Button button) { return {button, -1, {}}; }
+Step Row(int row, std::vector<std::u16string> answers = {}) { return {nullptr, row, std::move(answers)}; }
+Opening Then(std::function<ListWindow&(Session&)> open, std::vector<Step> steps) {
   return [open, steps](Session& r) -> ListWindow& {
     ListWindow& w = open(r);
     for (const Step& s : steps) {
@@ -47,8 +40,17 @@ Opening Then(Opening open, std::vector<Step> steps) {
     return w;
   };
 }
-Step Press(Button button) { return {button, -1, {}}; }
-Step Row(int row, std::vector<std::u16string> answers = {}) { return {nullptr, row, std::move(answers)}; }
+// Form3 after the first stage, Form5 after the tray class and the texts, Form9 over the
+// plain sound data; then the steps.
+Opening Form3With(FirstStage stage, std::vector<Step> steps = {}) {
+  return Then([=](Session& r) -> ListWindow& { return RunFirstStage(r.kit, r.app, stage); }, steps);
+}
+Opening Form5With(std::int32_t trayType, std::vector<std::u16string> texts, std::vector<Step> steps = {}) {
+  return Then([=](Session& r) -> ListWindow& { return Form5After(r, trayType, texts); }, steps);
+}
+Opening Form9With(std::int32_t trayType, const std::u16string& areaRatio, std::vector<Step> steps = {}) {
+  return Then([=](Session& r) -> ListWindow& { return Form9Over(r, trayType, areaRatio); }, steps);
+}
 
 // What the three windows do where they differ.
 struct Look {
@@ -68,30 +70,24 @@ struct Look {
   Step fix;                  // a correction that makes those data sound again
   std::vector<std::string> afterSoundEnd;  // the windows shown after the end of corrections
 
-  // The text list row r holds, as the row texts write it; the header is not covered.
+  // The parameter a row below the pairs lists, and the text row r holds as the row
+  // texts write it; the header is not covered.
+  int ParameterAt(int r) const {
+    return r < pairRows + compositionRows ? 16 + r - pairRows : TrayParameterAt(r - headerRow - 1);
+  }
   std::u16string RowText(const DesignData& d, int r) const {
-    if (r < pairRows) return EquilibriumRowText(d, r);
-    if (r < pairRows + compositionRows) return ParameterRowText(d, 16 + r - pairRows);
-    return ParameterRowText(d, TrayParameterAt(r - headerRow - 1));
+    return r < pairRows ? EquilibriumRowText(d, r) : ParameterRowText(d, ParameterAt(r));
   }
 };
 
 const Look kForm3{"Form3", "Form4", 4500, 11, 8, 3, -1, 1210, 1200,
                   u"Контроль равновесной зависимости", 3600, 100, false,
-                  Then([](Session& r) -> ListWindow& { return Form3After(r); }, {Press(Correct)}),
-                  Then([](Session& r) -> ListWindow& {
-                         return Form3After(r, StageWith(&FirstStage::xw, u"0"));
-                       },
-                       {Press(Accept)}),
+                  Form3With({}, {Press(Correct)}), Form3With({.xw = u"0"}, {Press(Accept)}),
                   Row(8, {u"0.05"}), {"Form5"}};
 const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
                   u"Контроль исходной информации", 6000, 6000, false,
-                  Then([](Session& r) -> ListWindow& { return Form5After(r, kBubbleCapTrays); },
-                       {Press(Correct)}),
-                  Then([](Session& r) -> ListWindow& {
-                         return Form5After(r, kBubbleCapTrays, SoundTexts(33, u"12.5"));
-                       },
-                       {Press(Accept)}),
+                  Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct)}),
+                  Form5With(kBubbleCapTrays, SoundTexts(33, u"12.5"), {Press(Accept)}),
                   Row(14, {u"1.2"}), {"Form7"}};
 const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
                   u"Коррекция исходной информации", 7330, 100, true,
@@ -99,8 +95,7 @@ const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
                     r.app.Dispatch([&] { r.app.Form<Form7>().Show(); });
                     return Form9Over(r, kTraysWithoutCaps);
                   },
-                  Then([](Session& r) -> ListWindow& { return Form9Over(r, kBubbleCapTrays); },
-                       {Row(12, {u"-5"}), Press(EndOfCorrections)}),
+                  Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"}), Press(EndOfCorrections)}),
                   Row(12, {u"3"}), {"Form9", "Form7"}};
 
 std::string LookName(const ::testing::TestParamInfo<const Look*>& info) { return info.param->name; }
@@ -111,7 +106,11 @@ template <class Case>
 void PrintTo(const Case& c, std::ostream* os) { *os << c.label; }
 constexpr auto ByLabel = [](const auto& info) { return std::string(info.param.label); };
 
-class ListWindows : public ::testing::TestWithParam<const Look*> {};
+// A test over one session, run on each case of a table.
+template <class Case>
+class SessionTestP : public ::testing::TestWithParam<Case>, protected Session {};
+
+class ListWindows : public SessionTestP<const Look*> {};
 INSTANTIATE_TEST_SUITE_P(All, ListWindows, ::testing::Values(&kForm3, &kForm5, &kForm9), LookName);
 
 // The controls the window has among those (a window may lack the class buttons) hidden.
@@ -137,42 +136,39 @@ void ExpectCorrectionMode(const Look& look, ListWindow& w) {
 }
 
 TEST_P(ListWindows, CorrectionModeShowsTheInstructionAndNoButton) {
-  const Look& look = *GetParam();
-  Session r;
-  ListWindow& w = look.toCorrectionMode(r);
+  const Look& look = *this->GetParam();
+  ListWindow& w = look.toCorrectionMode(*this);
   ExpectCorrectionMode(look, w);
   EXPECT_EQ(w.instruction.top, look.instructionTop);
-  EXPECT_EQ(LoadedNames(r.app), std::vector<std::string>{look.name});
+  EXPECT_EQ(LoadedNames(app), std::vector<std::string>{look.name});
 }
 
 TEST_P(ListWindows, YesOfTheDialogReturnsToCorrectionModeWithTheListAsItWas) {
-  const Look& look = *GetParam();
-  Session r;
-  ListWindow& w = look.toFault(r);
+  const Look& look = *this->GetParam();
+  ListWindow& w = look.toFault(*this);
   const auto rows = w.list.items;
   w.instruction.top = 100;
-  Click(r.app, Dialog(r.app, look.dialog).yesButton);
+  Click(app, Dialog(app, look.dialog).yesButton);
 
-  EXPECT_EQ(LoadedNames(r.app), std::vector<std::string>{look.name});
+  EXPECT_EQ(LoadedNames(app), std::vector<std::string>{look.name});
   ExpectCorrectionMode(look, w);
   EXPECT_EQ(w.list.items, rows);
   EXPECT_EQ(w.instruction.top, look.instructionAfterYes);
 
   // The fault can now be corrected and the data accepted.
-  for (const auto& a : look.fix.answers) r.kit.Answer(a);
-  ClickRow(r.app, w, look.fix.row);
-  Click(r.app, w.endOfCorrectionsButton);
-  EXPECT_EQ(VisibleNames(r.app), look.afterSoundEnd);
+  for (const auto& a : look.fix.answers) kit.Answer(a);
+  ClickRow(app, w, look.fix.row);
+  Click(app, w.endOfCorrectionsButton);
+  EXPECT_EQ(VisibleNames(app), look.afterSoundEnd);
 }
 
 TEST_P(ListWindows, NoOfTheDialogEndsTheProgramWithoutAnotherWindow) {
-  const Look& look = *GetParam();
-  Session r;
-  look.toFault(r);
-  Click(r.app, Dialog(r.app, look.dialog).noButton);
-  EXPECT_TRUE(r.kit.ended);
-  EXPECT_TRUE(r.app.Ended());
-  EXPECT_TRUE(r.app.LoadedWindows().empty());
+  const Look& look = *this->GetParam();
+  look.toFault(*this);
+  Click(app, Dialog(app, look.dialog).noButton);
+  EXPECT_TRUE(kit.ended);
+  EXPECT_TRUE(app.Ended());
+  EXPECT_TRUE(app.LoadedWindows().empty());
 }
 
 // Faulty data accepted or ended: the rows printed on the window, the list and the
@@ -194,27 +190,16 @@ struct FaultCase {
 const std::u16string kCapsHeader = Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 const std::u16string kForm5CapsHeader = Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 
-Opening Form5With(std::int32_t classButton, std::vector<std::u16string> texts,
-                  std::vector<Step> steps = {}) {
-  return Then([=](Session& r) -> ListWindow& { return Form5After(r, classButton, texts); }, steps);
-}
 std::vector<std::u16string> Form5Texts(const std::u16string& areaRatio) {
   auto texts = SoundTexts(34, areaRatio);
   texts[13] = u"12.5";  // parameter 33, error code 15
   return texts;
 }
-Opening Form9With(std::int32_t trayType, const std::u16string& areaRatio, std::vector<Step> steps) {
-  return Then([=](Session& r) -> ListWindow& { return Form9Over(r, trayType, areaRatio); }, steps);
-}
-Opening Form3With(FirstStage stage, std::vector<Step> steps = {}) {
-  return Then([=](Session& r) -> ListWindow& { return Form3After(r, stage); }, steps);
-}
-
 const FaultCase kFaultCases[] = {
-    {"Form3AcceptsXWOfZero", &kForm3, Form3With(StageWith(&FirstStage::xw, u"0")),
+    {"Form3AcceptsXWOfZero", &kForm3, Form3With({.xw = u"0"}),
      Accept, kRed, 8, 8, 1},
     {"Form3EndsWithXFStillAboveXP", &kForm3,
-     Form3With(StageWith(&FirstStage::xf, u"0.97"), {Press(Correct), Row(9, {u"0.96"})}),
+     Form3With({.xf = u"0.97"}, {Press(Correct), Row(9, {u"0.96"})}),
      EndOfCorrections, kRed, 9, 9, 1},
     // Sound data made faulty by a correction in review: the accept button stays green
     // but the last check decides.
@@ -256,21 +241,20 @@ const FaultCase kFaultCases[] = {
      kCapsHeader},
 };
 
-class FaultDisplay : public ::testing::TestWithParam<FaultCase> {};
+class FaultDisplay : public SessionTestP<FaultCase> {};
 INSTANTIATE_TEST_SUITE_P(All, FaultDisplay, ::testing::ValuesIn(kFaultCases), ByLabel);
 
 TEST_P(FaultDisplay, PrintsTheRowsAndMarksTheFaultyRowUnderTheDialog) {
-  const FaultCase& c = GetParam();
+  const FaultCase& c = this->GetParam();
   const Look& look = *c.look;
-  Session r;
-  ListWindow& w = c.prepare(r);
+  ListWindow& w = c.prepare(*this);
   EXPECT_EQ(c.button(w).backColor, c.buttonColour);
-  r.app.Dispatch([&] { w.surface().Print(u"left over"); });
-  Click(r.app, c.button(w));
+  app.Dispatch([&] { w.surface().Print(u"left over"); });
+  Click(app, c.button(w));
 
-  const DesignData& data = r.app.data();
+  const DesignData& data = app.data();
   EXPECT_EQ(data.ErrorRow, c.errorRow);
-  EXPECT_EQ(r.kit.beeps, c.beeps);
+  EXPECT_EQ(kit.beeps, c.beeps);
   EXPECT_EQ(w.caption, look.faultCaption);
   const auto& ops = w.surface().Ops();
   const std::size_t first = c.cleared ? 0 : 1;
@@ -292,157 +276,117 @@ TEST_P(FaultDisplay, PrintsTheRowsAndMarksTheFaultyRowUnderTheDialog) {
   const Control& marker = w.faultMarker;
   EXPECT_TRUE(marker.visible);
   EXPECT_EQ(marker.caption, look.RowText(data, c.markedRow));
-  EXPECT_EQ(marker.left, 530);
-  EXPECT_EQ(marker.top, look.markerTop + 195 * c.markedRow);
-  EXPECT_EQ(marker.width, 10000);
-  EXPECT_EQ(marker.height, 200);
-  EXPECT_EQ(marker.foreColor, kRed);
-  EXPECT_EQ(marker.backColor, kGreen);
+  EXPECT_EQ(Place(marker), std::make_tuple(530, look.markerTop + 195 * c.markedRow, 10000, 200));
+  EXPECT_EQ(std::make_pair(marker.foreColor, marker.backColor), std::make_pair(kRed, kGreen));
 
-  const Window* dialog = FindWindow(r.app, look.dialog);
+  const Window* dialog = FindWindow(app, look.dialog);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->top, look.dialogTop);
-  EXPECT_EQ(LoadedNames(r.app), (std::vector<std::string>{look.name, look.dialog}));
-  EXPECT_EQ(VisibleNames(r.app), (std::vector<std::string>{look.name, look.dialog}));
+  EXPECT_EQ(LoadedNames(app), (std::vector<std::string>{look.name, look.dialog}));
+  EXPECT_EQ(VisibleNames(app), (std::vector<std::string>{look.name, look.dialog}));
 }
 
-// A composition row asks that composition alone, refuses values outside 0..1 and
-// rewrites its own row only.
-struct CompositionCase {
-  const Look* look;
+// The data's error state: errorRow -1, sound data.
+void ExpectErrorRow(const DesignData& data, int errorRow) {
+  EXPECT_EQ(data.InputError, errorRow < 0 ? kFalse : kTrue);
+  if (errorRow >= 0) {
+    EXPECT_EQ(data.ErrorRow, errorRow);
+  }
+}
+
+// A composition or parameter row asks that value alone and rewrites its own row only.
+// A composition outside 0..1 is refused with a beep; a parameter is not range-checked,
+// and the end button takes the colour of the window's checks.
+struct RowStep {
   int row;
   const char16_t* typed;
-  std::u16string stored;  // "???" for a refused value
-  const char16_t* title;
+  std::u16string stored;        // "???" for a refused value
   int promptY;
   std::optional<Colour> endColour{};
+  std::optional<int> errorRow{};  // -1: sound data
+  const char16_t* title = nullptr;  // a composition's; a parameter's is " Ввод " + caption
 };
-void PrintTo(const CompositionCase& c, std::ostream* os) { *os << c.look->name << " row " << c.row; }
-
-const CompositionCase kCompositionCases[] = {
-    {&kForm3, 8, u"0,06", u"0.06", u"Ввод XW", 3300},
-    {&kForm3, 9, u"0,06", u"0.06", u"Ввод XF", 3500},
-    {&kForm3, 10, u"0,06", u"0.06", u"Ввод FP", 3700},
-    {&kForm3, 9, u"1.0001", u"???", u"Ввод XF", 3500, kRed},
-    {&kForm3, 9, u"-0.1", u"???", u"Ввод XF", 3500, kRed},
-    {&kForm3, 9, u"0", u"0", u"Ввод XF", 3500},
-    {&kForm3, 9, u"1", u"1", u"Ввод XF", 3500},
-    {&kForm9, 8, u"1.5", u"???", u"Ввод XW", 2750, kRed},
-    {&kForm9, 9, u"1.5", u"???", u"Ввод XF", 2750, kRed},
-    {&kForm9, 10, u"1.5", u"???", u"Ввод FP", 3130, kRed},
-    {&kForm9, 8, u"0,01", u"0.01", u"Ввод XW", 2750, kGreen},
-};
-
-class CompositionRow : public ::testing::TestWithParam<CompositionCase> {};
-INSTANTIATE_TEST_SUITE_P(All, CompositionRow, ::testing::ValuesIn(kCompositionCases));
-
-TEST_P(CompositionRow, AsksOnlyThatCompositionAndRefusesValuesOutsideZeroToOne) {
-  const CompositionCase& c = GetParam();
-  const bool refused = c.stored == u"???";
-  Session r;
-  ListWindow& w = c.look->toCorrectionMode(r);
-  const auto before = w.list.items;
-  const std::size_t asked = r.kit.prompts.size();
-  const int beeps = r.kit.beeps;
-  r.kit.Answer(c.typed);
-  ClickRow(r.app, w, c.row);
-
-  const int n = c.row + 8;
-  const DesignData& data = r.app.data();
-  ASSERT_EQ(r.kit.prompts.size(), asked + 1);
-  const PromptRecord& p = r.kit.prompts.back();
-  EXPECT_EQ(p.prompt, ParameterCaption(n));
-  EXPECT_EQ(p.title, c.title);
-  EXPECT_EQ(p.x, 1000);
-  EXPECT_EQ(p.y, c.promptY);
-  EXPECT_EQ(r.kit.beeps, beeps + (refused ? 1 : 0));
-  EXPECT_EQ(data.ParamText[n], c.stored);
-  if (refused) {
-    EXPECT_EQ(data.ParamValue[n], 0.0f);
-  }
-  const auto& after = w.list.items;
-  ASSERT_EQ(after.size(), static_cast<std::size_t>(c.look->rows));
-  for (std::size_t row = 0; row < after.size(); ++row) {
-    if (static_cast<int>(row) == c.row) {
-      EXPECT_EQ(after[row], ParameterRowText(data, n));
-      EXPECT_EQ(after[row], u"   " + ParameterCaption(n) + u"    " + c.stored);
-    } else {
-      EXPECT_EQ(after[row], before[row]) << row;
-    }
-  }
-  EXPECT_TRUE(w.endOfCorrectionsButton.visible);
-  if (c.endColour) {
-    EXPECT_EQ(w.endOfCorrectionsButton.backColor, *c.endColour);
-  }
-  EXPECT_FALSE(w.instruction.visible);
-}
-
-// A parameter row asks that parameter alone, without a range check, rewrites its own
-// row and colours the end button by the window's checks.
-struct ParameterStep {
-  int row;
-  const char16_t* typed;
-  std::u16string stored;
-  int parameter;
-  int promptY;
-  Colour endColour;
-  int errorRow;  // -1: sound data
-};
-struct ParameterCase {
+struct RowCase {
   const char* label;
   const Look* look;
   Opening open;  // correction mode
-  std::vector<ParameterStep> steps;
+  std::vector<RowStep> steps;
 };
 
-const ParameterCase kParameterCases[] = {
-    {"Form5", &kForm5, kForm5.toCorrectionMode,
-     {{14, u"12,5", u"12.5", 33, 4025, kRed, 15}, {14, u"1.2", u"1.2", 33, 4025, kGreen, -1}}},
+Opening Form9Correcting() { return Form9With(kBubbleCapTrays, u"0.83"); }
+RowStep Composition(int row, const char16_t* typed, std::u16string stored, const char16_t* title,
+                    int promptY, std::optional<Colour> endColour = {}) {
+  return {row, typed, std::move(stored), promptY, endColour, {}, title};
+}
+
+const RowCase kRowCases[] = {
+    {"Form3XW", &kForm3, kForm3.toCorrectionMode, {Composition(8, u"0,06", u"0.06", u"Ввод XW", 3300)}},
+    {"Form3XF", &kForm3, kForm3.toCorrectionMode, {Composition(9, u"0,06", u"0.06", u"Ввод XF", 3500)}},
+    {"Form3XP", &kForm3, kForm3.toCorrectionMode, {Composition(10, u"0,06", u"0.06", u"Ввод FP", 3700)}},
+    {"Form3XFAboveOne", &kForm3, kForm3.toCorrectionMode,
+     {Composition(9, u"1.0001", u"???", u"Ввод XF", 3500, kRed)}},
+    {"Form3XFBelowZero", &kForm3, kForm3.toCorrectionMode,
+     {Composition(9, u"-0.1", u"???", u"Ввод XF", 3500, kRed)}},
+    {"Form3XFOfZero", &kForm3, kForm3.toCorrectionMode, {Composition(9, u"0", u"0", u"Ввод XF", 3500)}},
+    {"Form3XFOfOne", &kForm3, kForm3.toCorrectionMode, {Composition(9, u"1", u"1", u"Ввод XF", 3500)}},
+    {"Form9XWRefused", &kForm9, kForm9.toCorrectionMode,
+     {Composition(8, u"1.5", u"???", u"Ввод XW", 2750, kRed)}},
+    {"Form9XFRefused", &kForm9, kForm9.toCorrectionMode,
+     {Composition(9, u"1.5", u"???", u"Ввод XF", 2750, kRed)}},
+    {"Form9XPRefused", &kForm9, kForm9.toCorrectionMode,
+     {Composition(10, u"1.5", u"???", u"Ввод FP", 3130, kRed)}},
+    {"Form9XW", &kForm9, kForm9.toCorrectionMode,
+     {Composition(8, u"0,01", u"0.01", u"Ввод XW", 2750, kGreen)}},
+    {"Form5Parameter33", &kForm5, kForm5.toCorrectionMode,
+     {{14, u"12,5", u"12.5", 4025, kRed, 15}, {14, u"1.2", u"1.2", 4025, kGreen, -1}}},
     // Parameter 33 is still faulty when parameter 19 is corrected.
-    {"Form9", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {}),
-     {{25, u"12.5", u"12.5", 33, 1195 + 195 * 25, kRed, 15},
-      {12, u"0.5", u"0.5", 19, 1195 + 195 * 12, kRed, 15}}},
+    {"Form9Parameters33And19", &kForm9, Form9Correcting(),
+     {{25, u"12.5", u"12.5", 1195 + 195 * 25, kRed, 15}, {12, u"0.5", u"0.5", 1195 + 195 * 12, kRed, 15}}},
 };
 
-class ParameterRow : public ::testing::TestWithParam<ParameterCase> {};
-INSTANTIATE_TEST_SUITE_P(All, ParameterRow, ::testing::ValuesIn(kParameterCases), ByLabel);
+class RowCorrection : public SessionTestP<RowCase> {};
+INSTANTIATE_TEST_SUITE_P(All, RowCorrection, ::testing::ValuesIn(kRowCases), ByLabel);
 
-TEST_P(ParameterRow, AsksThatParameterAloneAndColoursTheEndButton) {
-  const ParameterCase& c = GetParam();
-  Session r;
-  ListWindow& w = c.open(r);
-  const DesignData& data = r.app.data();
-  for (const ParameterStep& step : c.steps) {
+TEST_P(RowCorrection, AsksThatValueAloneAndRewritesItsOwnRow) {
+  const RowCase& c = this->GetParam();
+  ListWindow& w = c.open(*this);
+  const DesignData& data = app.data();
+  for (const RowStep& step : c.steps) {
     SCOPED_TRACE(step.row);
+    const int n = c.look->ParameterAt(step.row);
+    const bool refused = step.stored == u"???";
     const auto before = w.list.items;
-    const std::size_t asked = r.kit.prompts.size();
-    r.kit.Answer(step.typed);
-    ClickRow(r.app, w, step.row);
-    ASSERT_EQ(r.kit.prompts.size(), asked + 1);
-    const PromptRecord& p = r.kit.prompts.back();
-    EXPECT_EQ(p.prompt, data.ParamCaption[step.parameter]);
-    EXPECT_EQ(p.title, u" Ввод " + data.ParamCaption[step.parameter]);
-    EXPECT_EQ(p.x, 1000);
-    EXPECT_EQ(p.y, step.promptY);
-    EXPECT_EQ(data.ParamText[step.parameter], step.stored);
-    EXPECT_EQ(r.kit.beeps, 0);
+    const std::size_t asked = kit.prompts.size();
+    kit.Answer(step.typed);
+    ClickRow(app, w, step.row);
+
+    ASSERT_EQ(kit.prompts.size(), asked + 1);
+    ExpectPrompt(kit.prompts.back(), ParameterCaption(n),
+                 step.title ? step.title : u" Ввод " + ParameterCaption(n), 1000, step.promptY);
+    EXPECT_EQ(kit.beeps, refused ? 1 : 0);
+    EXPECT_EQ(data.ParamText[n], step.stored);
+    if (refused) {
+      EXPECT_EQ(data.ParamValue[n], 0.0f);
+    }
     const auto& after = w.list.items;
-    ASSERT_EQ(after.size(), before.size());
+    ASSERT_EQ(after.size(), static_cast<std::size_t>(c.look->rows));
     for (std::size_t row = 0; row < after.size(); ++row) {
-      if (static_cast<int>(row) == step.row) {
-        EXPECT_EQ(after[row], ParameterRowText(data, step.parameter));
-      } else {
-        EXPECT_EQ(after[row], before[row]) << row;
-      }
+      const bool corrected = static_cast<int>(row) == step.row;
+      EXPECT_EQ(after[row], corrected ? ParameterRowText(data, n) : before[row]) << row;
+    }
+    if (n <= kParamXP) {
+      EXPECT_EQ(after.at(static_cast<std::size_t>(step.row)),
+                u"   " + ParameterCaption(n) + u"    " + step.stored);
     }
     EXPECT_TRUE(w.endOfCorrectionsButton.visible);
-    EXPECT_EQ(w.endOfCorrectionsButton.backColor, step.endColour);
-    EXPECT_EQ(data.InputError, step.errorRow < 0 ? kFalse : kTrue);
-    if (step.errorRow >= 0) {
-      EXPECT_EQ(data.ErrorRow, step.errorRow);
+    if (step.endColour) {
+      EXPECT_EQ(w.endOfCorrectionsButton.backColor, *step.endColour);
     }
+    if (step.errorRow) ExpectErrorRow(data, *step.errorRow);
     EXPECT_FALSE(w.instruction.visible);
-    EXPECT_EQ(w.list.tabStop, c.look->listKeepsTabStop);
+    if (n > kParamXP) {
+      EXPECT_EQ(w.list.tabStop, c.look->listKeepsTabStop);
+    }
   }
 }
 
@@ -467,44 +411,29 @@ const PairCase kPairCases[] = {
     {"Form3", &kForm3, kForm3.toCorrectionMode, 3, {u"0.6", u"0.75", u"0.05", u"0.4", u"0.95"},
      1695 + 195 * 3, true, {0, 0.1f, 0.2f, 0.5f, 0.6f, 0.7f, 0.9f, 1}, 4, kGreen, -1},
     // X*[6] = 0.95 is no longer below XP = 0.95.
-    {"Form9", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {}), 2, {u"0.95", u"0.97"}, 1195 + 195 * 2,
+    {"Form9", &kForm9, Form9Correcting(), 2, {u"0.95", u"0.97"}, 1195 + 195 * 2,
      false, {0, 0.1f, 0.3f, 0.5f, 0.7f, 0.9f, 0.95f, 1}, 6, kRed, 7},
 };
 
-class PairRow : public ::testing::TestWithParam<PairCase> {};
+class PairRow : public SessionTestP<PairCase> {};
 INSTANTIATE_TEST_SUITE_P(All, PairRow, ::testing::ValuesIn(kPairCases), ByLabel);
 
 TEST_P(PairRow, AsksThePairAndSortsItIntoTheRebuiltList) {
-  const PairCase& c = GetParam();
+  const PairCase& c = this->GetParam();
   const Look& look = *c.look;
-  Session r;
-  ListWindow& w = c.open(r);
-  const std::size_t asked = r.kit.prompts.size();
-  for (const auto& a : c.answers) r.kit.Answer(a);
-  ClickRow(r.app, w, c.row);
+  ListWindow& w = c.open(*this);
+  const std::size_t asked = kit.prompts.size();
+  for (const auto& a : c.answers) kit.Answer(a);
+  ClickRow(app, w, c.row);
 
-  ASSERT_EQ(r.kit.prompts.size(), asked + c.answers.size());
-  const PromptRecord* p = &r.kit.prompts[asked];
-  const std::u16string i = DecimalText(c.row);
-  EXPECT_EQ(p[0].prompt, u" X [ " + i + u" ] /мольн.д/ = ");
-  EXPECT_EQ(p[0].title, u"ВВОД X РАВНОВЕСНОГО ");
-  EXPECT_EQ(p[0].x, 1000);
-  EXPECT_EQ(p[0].y, c.promptY);
-  EXPECT_EQ(p[1].prompt, u" Y [ " + i + u" ] /мольн.д/  = ");
-  EXPECT_EQ(p[1].title, u"ВВОД Y РАВНОВЕСНОГО");
-  EXPECT_EQ(p[1].x, 4000);
-  EXPECT_EQ(p[1].y, c.promptY);
-  if (c.asksCompositions) {
-    for (int n = 16; n <= 18; ++n) {
-      const PromptRecord& q = p[n - 14];
-      EXPECT_EQ(q.prompt, ParameterCaption(n));
-      EXPECT_EQ(q.title, u" Ввод " + ParameterCaption(n));
-      EXPECT_EQ(q.x, 1000);
-      EXPECT_EQ(q.y, 1400 + 195 * (n - 8));
-    }
+  ASSERT_EQ(kit.prompts.size(), asked + c.answers.size());
+  const PromptRecord* p = &kit.prompts[asked];
+  ExpectPairPrompts(p, c.row, c.promptY);
+  for (int n = 16; c.asksCompositions && n <= 18; ++n) {
+    ExpectParameterPrompt(p[n - 14], n, 1400 + 195 * (n - 8));
   }
 
-  const DesignData& data = r.app.data();
+  const DesignData& data = app.data();
   for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(data.EqX[k], c.sortedX[k]) << k;
   EXPECT_EQ(data.EqXText[static_cast<std::size_t>(c.movedTo)], c.answers[0]);
   EXPECT_EQ(data.EqYText[static_cast<std::size_t>(c.movedTo)], c.answers[1]);
@@ -514,10 +443,7 @@ TEST_P(PairRow, AsksThePairAndSortsItIntoTheRebuiltList) {
     const std::u16string expected = row == look.headerRow ? kCapsHeader : look.RowText(data, row);
     EXPECT_EQ(rows[static_cast<std::size_t>(row)], expected) << row;
   }
-  EXPECT_EQ(data.InputError, c.errorRow < 0 ? kFalse : kTrue);
-  if (c.errorRow >= 0) {
-    EXPECT_EQ(data.ErrorRow, c.errorRow);
-  }
+  ExpectErrorRow(data, c.errorRow);
   EXPECT_EQ(w.endOfCorrectionsButton.backColor, c.endColour);
   EXPECT_FALSE(w.instruction.visible);
   EXPECT_EQ(w.list.tabStop, look.listKeepsTabStop);
@@ -539,26 +465,25 @@ const AreaRatioCase kAreaRatioCases[] = {
      {{u"0.5", Blanks(30) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"}, {u"1", Blanks(30) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}}},
     {"Form5BubbleCaps", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(34, u"1"), {Press(Correct)}),
      15, kForm5CapsHeader, {{u"0.5", kForm5CapsHeader}}},
-    {"Form9SieveOrValve", &kForm9, Form9With(kTraysWithoutCaps, u"0.83", {}), 26,
+    {"Form9SieveOrValve", &kForm9, Form9With(kTraysWithoutCaps, u"0.83"), 26,
      Blanks(26) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", {{u"1", Blanks(30) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}}},
-    {"Form9BubbleCaps", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {}), 26, kCapsHeader,
+    {"Form9BubbleCaps", &kForm9, Form9Correcting(), 26, kCapsHeader,
      {{u"1", kCapsHeader}}},
 };
 
-class AreaRatioRow : public ::testing::TestWithParam<AreaRatioCase> {};
+class AreaRatioRow : public SessionTestP<AreaRatioCase> {};
 INSTANTIATE_TEST_SUITE_P(All, AreaRatioRow, ::testing::ValuesIn(kAreaRatioCases), ByLabel);
 
 TEST_P(AreaRatioRow, RewritesTheHeaderOnlyOnTraysWithoutCaps) {
-  const AreaRatioCase& c = GetParam();
-  Session r;
-  ListWindow& w = c.open(r);
+  const AreaRatioCase& c = this->GetParam();
+  ListWindow& w = c.open(*this);
   const auto header = static_cast<std::size_t>(c.look->headerRow);
   ASSERT_EQ(w.list.items.at(header), c.headerBefore);
   for (const auto& [typed, expected] : c.typedThenHeader) {
-    r.kit.Answer(typed);
-    ClickRow(r.app, w, c.row);
-    EXPECT_EQ(r.kit.prompts.back().prompt, r.app.data().ParamCaption[34]);
-    EXPECT_EQ(r.app.data().ParamText[34], typed);
+    kit.Answer(typed);
+    ClickRow(app, w, c.row);
+    EXPECT_EQ(kit.prompts.back().prompt, app.data().ParamCaption[34]);
+    EXPECT_EQ(app.data().ParamText[34], typed);
     EXPECT_EQ(w.list.items.at(header), expected) << ToUtf8(typed);
   }
 }
@@ -576,7 +501,7 @@ struct SoundEndCase {
 const SoundEndCase kSoundEndCases[] = {
     {"Form3Accepts", Form3With({}), Accept, "Form5"},
     {"Form3EndsAfterXWCorrected",
-     Form3With(StageWith(&FirstStage::xw, u"0"), {Press(Correct), Row(8, {u"0.05"})}),
+     Form3With({.xw = u"0"}, {Press(Correct), Row(8, {u"0.05"})}),
      EndOfCorrections, "Form5", 16, 0.05f},
     {"Form5Accepts", Form5With(kTraysWithoutCaps, SoundTexts()), Accept, "Form7"},
     {"Form5EndsAfterParameter19Corrected",
@@ -584,20 +509,19 @@ const SoundEndCase kSoundEndCases[] = {
      "Form7", 19, 3.0f},
 };
 
-class SoundEnd : public ::testing::TestWithParam<SoundEndCase> {};
+class SoundEnd : public SessionTestP<SoundEndCase> {};
 INSTANTIATE_TEST_SUITE_P(All, SoundEnd, ::testing::ValuesIn(kSoundEndCases), ByLabel);
 
 TEST_P(SoundEnd, ClosesTheListAndOpensTheNextWindowAlone) {
-  const SoundEndCase& c = GetParam();
-  Session r;
-  ListWindow& w = c.prepare(r);
+  const SoundEndCase& c = this->GetParam();
+  ListWindow& w = c.prepare(*this);
   EXPECT_EQ(c.button(w).backColor, kGreen);
-  Click(r.app, c.button(w));
-  EXPECT_EQ(r.kit.beeps, 0);
-  EXPECT_EQ(LoadedNames(r.app), std::vector<std::string>{c.next});
-  EXPECT_EQ(VisibleNames(r.app), std::vector<std::string>{c.next});
+  Click(app, c.button(w));
+  EXPECT_EQ(kit.beeps, 0);
+  EXPECT_EQ(LoadedNames(app), std::vector<std::string>{c.next});
+  EXPECT_EQ(VisibleNames(app), std::vector<std::string>{c.next});
   if (c.correctedParameter != 0) {
-    EXPECT_EQ(r.app.data().ParamValue[c.correctedParameter], c.correctedValue);
+    EXPECT_EQ(app.data().ParamValue[c.correctedParameter], c.correctedValue);
   }
 }
 
