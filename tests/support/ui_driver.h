@@ -82,17 +82,22 @@ auto Place(const T& c) {
 std::vector<std::u16string> PageTexts(const std::vector<Page>& pages);
 
 // A recording toolkit that looks at the windows each time a prompt opens: it notes the
-// rows of the first-stage list (what the student sees while typing) and runs onPrompt.
+// rows of the first-stage list (what the student sees while typing) and runs onPrompt;
+// onPrint runs as each document is sent to the printer.
 class ListWatchingToolkit : public RecordingToolkit {
  public:
   Application* app = nullptr;
   // One entry per prompt, in prompt order: the list's rows (empty when the window is
   // not loaded).
   std::vector<std::vector<std::u16string>> listAtPrompt;
-  std::function<void()> onPrompt;
+  std::function<void()> onPrompt, onPrint;
 
   std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                           const std::u16string& defaultText, int x, int y) override;
+  void PrintDocument(const PrintedDocument& document) override {
+    RecordingToolkit::PrintDocument(document);
+    if (onPrint) onPrint();
+  }
 };
 
 // One run of the program with the student's typing scripted.

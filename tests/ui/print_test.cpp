@@ -3,53 +3,45 @@
 #include "report/screen_tables.h"
 #include "support/ui_driver.h"
 
-namespace rc {
+namespace rc::ui_test {
 namespace {
 
-// Notes the print button's state at the moment the document is sent.
-class PrinterWatch : public RecordingToolkit {
- public:
-  void PrintDocument(const PrintedDocument& document) override {
-    RecordingToolkit::PrintDocument(document);
-    if (watched != nullptr) {
-      const Control& button = watched->printButton;
-      buttonVisibleWhilePrinting.push_back(button.visible);
-      buttonEnabledWhilePrinting.push_back(button.enabled);
-    }
-  }
-  Form7* watched = nullptr;
-  std::vector<bool> buttonVisibleWhilePrinting, buttonEnabledWhilePrinting;
-};
-
-struct Fixture {
-  Fixture() : app(toolkit) {
-    toolkit.lineHeight = 180;
+// The results menu over data whose record holds results, the runs the report prints as
+// the application holds them after the calculations; the print button's state noted at
+// the moment each document is sent.
+struct PrintButton : SessionTest {
+  PrintButton() {
+    kit.lineHeight = 180;
     DesignData& data = app.data();
     PrepareForEntry(data);
     data.StudentName = u"Орлова";
     data.RecordedTrays.TrayNo = {0, 1, 7, 23};
     for (int i = 1; i <= 6; ++i) data.KineticPoints.KineticY[i] = 0.1f * static_cast<float>(i);
-    // The runs the report prints, as the application holds them after the calculations.
     app.runs().kineticLine = KineticRunOfRecord(data);
     app.runs().trayByTray = TrayRunOfRecord(data);
-    toolkit.watched = &form;
+    kit.onPrint = [this] {
+      buttonVisibleWhilePrinting.push_back(form.printButton.visible);
+      buttonEnabledWhilePrinting.push_back(form.printButton.enabled);
+    };
   }
   void Print(std::int32_t shown) {
     app.data().ShownResult = shown;
     app.Dispatch([this] { form.PrintResult(); });
   }
-  Control& button() { return form.printButton; }
+  // The button is back once the document has gone.
+  void ExpectButtonBack() {
+    EXPECT_TRUE(form.printButton.visible);
+    EXPECT_TRUE(form.printButton.enabled);
+  }
 
-  PrinterWatch toolkit;
-  Application app;
   Form7& form = app.Form<Form7>();
+  std::vector<bool> buttonVisibleWhilePrinting, buttonEnabledWhilePrinting;
 };
 
-TEST(PrintButton, PrintsTheKineticReportWithTheButtonHiddenMeanwhile) {
-  Fixture f;
-  f.Print(kShownKineticLine);
-  ASSERT_EQ(f.toolkit.printed.size(), 1u);
-  const PrintedDocument& doc = f.toolkit.printed[0];
+TEST_F(PrintButton, PrintsTheKineticReportWithTheButtonHiddenMeanwhile) {
+  Print(kShownKineticLine);
+  ASSERT_EQ(kit.printed.size(), 1u);
+  const PrintedDocument& doc = kit.printed[0];
   EXPECT_EQ(doc.font.name, u"Courier New Cyr");
   EXPECT_EQ(doc.font.sizePt, kReportFontSizePt);
   ASSERT_EQ(doc.pages.size(), 1u);
@@ -60,19 +52,17 @@ TEST(PrintButton, PrintsTheKineticReportWithTheButtonHiddenMeanwhile) {
   EXPECT_NE(doc.pages[0].ops[0].text.find(u" 07 декабря 2026г.        10:15:30"),
             std::u16string::npos);
 
-  EXPECT_EQ(f.toolkit.buttonVisibleWhilePrinting, std::vector<bool>{false});
-  EXPECT_EQ(f.toolkit.buttonEnabledWhilePrinting, std::vector<bool>{false});
-  EXPECT_TRUE(f.button().visible);
-  EXPECT_TRUE(f.button().enabled);
+  EXPECT_EQ(buttonVisibleWhilePrinting, std::vector<bool>{false});
+  EXPECT_EQ(buttonEnabledWhilePrinting, std::vector<bool>{false});
+  ExpectButtonBack();
 }
 
-TEST(PrintButton, PrintsTheTrayReportForTheTrayByTrayResult) {
-  Fixture f;
-  f.toolkit.shortDate = u"3/1/2027";
-  f.toolkit.time = u"9:05:00 AM";
-  f.Print(kShownTrayByTray);
-  ASSERT_EQ(f.toolkit.printed.size(), 1u);
-  const PrintedDocument& doc = f.toolkit.printed[0];
+TEST_F(PrintButton, PrintsTheTrayReportForTheTrayByTrayResult) {
+  kit.shortDate = u"3/1/2027";
+  kit.time = u"9:05:00 AM";
+  Print(kShownTrayByTray);
+  ASSERT_EQ(kit.printed.size(), 1u);
+  const PrintedDocument& doc = kit.printed[0];
   EXPECT_EQ(doc.font.name, u"Courier New Cyr");
   std::vector<std::u16string> texts;
   for (const Page& page : doc.pages) {
@@ -81,31 +71,27 @@ TEST(PrintButton, PrintsTheTrayReportForTheTrayByTrayResult) {
   ASSERT_GT(texts.size(), 2u);
   EXPECT_NE(texts[0].find(u" 1 марта 2027г.        9:05:00 AM"), std::u16string::npos);
   EXPECT_EQ(texts[1], u"                           ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
-  EXPECT_EQ(f.app.data().TrayTableRow, 4);
-  EXPECT_EQ(f.toolkit.buttonVisibleWhilePrinting, std::vector<bool>{false});
-  EXPECT_TRUE(f.button().visible);
-  EXPECT_TRUE(f.button().enabled);
+  EXPECT_EQ(app.data().TrayTableRow, 4);
+  EXPECT_EQ(buttonVisibleWhilePrinting, std::vector<bool>{false});
+  ExpectButtonBack();
 }
 
-TEST(PrintButton, PrintsNothingWhenNoCalculationRan) {
-  Fixture f;
-  f.button().visible = false;  // as the menu opens
-  const std::size_t opsBefore = f.form.surface().Ops().size();
-  f.Print(kShownNothing);
-  EXPECT_TRUE(f.toolkit.printed.empty());
-  EXPECT_EQ(f.form.surface().Ops().size(), opsBefore);
-  EXPECT_TRUE(f.button().visible);
-  EXPECT_TRUE(f.button().enabled);
+TEST_F(PrintButton, PrintsNothingWhenNoCalculationRan) {
+  form.printButton.visible = false;  // as the menu opens
+  const std::size_t opsBefore = form.surface().Ops().size();
+  Print(kShownNothing);
+  EXPECT_TRUE(kit.printed.empty());
+  EXPECT_EQ(form.surface().Ops().size(), opsBefore);
+  ExpectButtonBack();
 }
 
-TEST(PrintButton, PrintsAgainEachTimeItIsPressed) {
-  Fixture f;
-  f.Print(kShownKineticLine);
-  f.Print(kShownTrayByTray);
-  ASSERT_EQ(f.toolkit.printed.size(), 2u);
-  EXPECT_EQ(f.toolkit.printed[0].pages[0].ops[1].text.substr(30),
+TEST_F(PrintButton, PrintsAgainEachTimeItIsPressed) {
+  Print(kShownKineticLine);
+  Print(kShownTrayByTray);
+  ASSERT_EQ(kit.printed.size(), 2u);
+  EXPECT_EQ(kit.printed[0].pages[0].ops[1].text.substr(30),
             u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
-  EXPECT_EQ(f.toolkit.printed[1].pages[0].ops[1].text.substr(27),
+  EXPECT_EQ(kit.printed[1].pages[0].ops[1].text.substr(27),
             u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
 }
 
@@ -127,19 +113,18 @@ bool SameOp(const DrawOp& a, const DrawOp& b) {
          a.colour == b.colour && a.bold == b.bold && a.text == b.text;
 }
 
-TEST(PrintButton, ShowsTheResultsWindowAndRedrawsTheKineticTableAfterTheKineticReport) {
-  Fixture f;
-  f.form.Hide();
-  f.form.surface().CurrentX = 500;
-  f.form.surface().Print(u"прежнее");  // whatever covers the window stays under the table
-  const std::vector<DrawOp> before = f.form.surface().Ops();
-  const double penX = f.form.surface().CurrentX;
-  const double penY = f.form.surface().CurrentY;
+TEST_F(PrintButton, ShowsTheResultsWindowAndRedrawsTheKineticTableAfterTheKineticReport) {
+  form.Hide();
+  form.surface().CurrentX = 500;
+  form.surface().Print(u"прежнее");  // whatever covers the window stays under the table
+  const std::vector<DrawOp> before = form.surface().Ops();
+  const double penX = form.surface().CurrentX;
+  const double penY = form.surface().CurrentY;
 
-  f.Print(kShownKineticLine);
-  EXPECT_TRUE(f.form.visible);
-  const std::vector<DrawOp> table = KineticTableOps(f.form, f.app.data(), penX, penY);
-  const std::vector<DrawOp>& after = f.form.surface().Ops();
+  Print(kShownKineticLine);
+  EXPECT_TRUE(form.visible);
+  const std::vector<DrawOp> table = KineticTableOps(form, app.data(), penX, penY);
+  const std::vector<DrawOp>& after = form.surface().Ops();
   ASSERT_EQ(after.size(), before.size() + table.size());
   for (std::size_t i = 0; i < before.size(); ++i) EXPECT_TRUE(SameOp(after[i], before[i])) << i;
   for (std::size_t i = 0; i < table.size(); ++i) {
@@ -147,12 +132,11 @@ TEST(PrintButton, ShowsTheResultsWindowAndRedrawsTheKineticTableAfterTheKineticR
   }
 }
 
-TEST(PrintButton, DoesNotRedrawTheWindowAfterTheTrayReport) {
-  Fixture f;
-  const std::size_t opsBefore = f.form.surface().Ops().size();
-  f.Print(kShownTrayByTray);
-  EXPECT_EQ(f.form.surface().Ops().size(), opsBefore);
+TEST_F(PrintButton, DoesNotRedrawTheWindowAfterTheTrayReport) {
+  const std::size_t opsBefore = form.surface().Ops().size();
+  Print(kShownTrayByTray);
+  EXPECT_EQ(form.surface().Ops().size(), opsBefore);
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test
