@@ -91,6 +91,13 @@ void ClickRow(Application& app, const Control& list, int row) {
   });
 }
 
+void ExpectSideBySide(const Window& w, const Control& first, const Control& second) {
+  const int gap = first.left;
+  EXPECT_GT(gap, 0) << first.name;
+  EXPECT_EQ(second.left - (first.left + first.width), gap) << second.name;
+  EXPECT_NEAR(w.width - (second.left + second.width), gap, 1) << second.name;
+}
+
 std::vector<std::u16string> PageTexts(const std::vector<Page>& pages) {
   std::vector<std::u16string> texts;
   for (const Page& page : pages) {
@@ -171,6 +178,13 @@ void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData
   for (const auto& text : TrayParameterTexts(data)) kit.Answer(typed(text));
   Click(app, TrayClassButton(Loaded<Form5>(app), data.TrayType));
   Click(app, Loaded<Form5>(app).acceptButton);
+}
+
+void ExpectErrorRow(const DesignData& data, int errorRow) {
+  EXPECT_EQ(data.InputError, errorRow < 0 ? kFalse : kTrue);
+  if (errorRow >= 0) {
+    EXPECT_EQ(data.ErrorRow, errorRow);
+  }
 }
 
 void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std::u16string& title,

@@ -78,6 +78,9 @@ template <class T>
 auto Place(const T& c) {
   return std::make_tuple(c.left, c.top, c.width, c.height);
 }
+// Two controls side by side on the window with equal gaps left of, between and right of
+// them (the last within a twip).
+void ExpectSideBySide(const Window& w, const Control& first, const Control& second);
 // The texts of printed pages, in order.
 std::vector<std::u16string> PageTexts(const std::vector<Page>& pages);
 
@@ -157,6 +160,8 @@ std::u16string WithComma(std::u16string text);
 void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData& data,
                        bool asAStudentMay = false);
 
+// The data's error state: the checks' error code, -1 for sound data.
+void ExpectErrorRow(const DesignData& data, int errorRow);
 // Checks a prompt's text, title and place.
 void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std::u16string& title,
                   int x, int y);

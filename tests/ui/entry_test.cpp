@@ -23,11 +23,8 @@ TEST_F(StartDataEntry, StoresTheNameInProperCaseWithTheRussianLayoutActive) {
   EXPECT_EQ(app.data().StudentName, u"Студент Группы К-41");
   ASSERT_FALSE(kit.prompts.empty());
   const PromptRecord& p = kit.prompts.front();
-  EXPECT_EQ(p.prompt, u"  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ ");
-  EXPECT_EQ(p.title, u"ВВОД ФАМИЛИИ");
+  ExpectPrompt(p, u"  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ ", u"ВВОД ФАМИЛИИ", 500, 400);
   EXPECT_EQ(p.defaultText, u"");
-  EXPECT_EQ(p.x, 500);
-  EXPECT_EQ(p.y, 400);
   EXPECT_EQ(kit.layouts, (std::vector<std::uint32_t>{kRussianLayout, kEnglishUsLayout}));
 }
 
@@ -38,19 +35,16 @@ TEST_F(StartDataEntry, ResetsTheRunStateAndFillsCaptionsAndLimits) {
   Run();
 
   const DesignData& d = app.data();
-  EXPECT_EQ(d.TrayType, 2);
-  EXPECT_EQ(d.ShownResult, 2);
-  EXPECT_EQ(d.FeedTray, 200);
+  EXPECT_EQ(std::make_tuple(d.TrayType, d.ShownResult, d.FeedTray), std::make_tuple(2, 2, 200));
   EXPECT_EQ(d.ParamCaption[16].size(), 64u);
   EXPECT_EQ(d.ParamMax[33], 12.0f);
   EXPECT_EQ(d.ParamMin[20], 0.01f);
 }
 
 TEST_F(StartDataEntry, LeavesOnlyTheEntryWindowOpen) {
-  StartProgram(app);
   // A trip to the rules and back first leaves the rules screen loaded behind the start
   // screen; the entry closes it too.
-  Click(app, Loaded<Form1>(app).rulesButton);
+  Click(app, Start().rulesButton);
   Click(app, Loaded<Form2>(app).continueButton);
   for (const auto& a : FirstStage{}.Answers()) kit.Answer(a);
   Click(app, Loaded<Form1>(app).entryButton);
@@ -80,12 +74,11 @@ TEST_F(EnterEquilibriumData, SoundDataEndInTheReviewStateWithCommand1Green) {
   EXPECT_EQ(app.data().InputError, kFalse);
   EXPECT_EQ(app.data().ErrorRow, 55);
   EXPECT_EQ(ShownControls(f3), "List1 Command1 Command2");
-  EXPECT_EQ(f3.acceptButton.backColor, 65280u);
-  EXPECT_EQ(f3.correctButton.backColor, 65280u);
+  EXPECT_EQ(std::make_pair(f3.acceptButton.backColor, f3.correctButton.backColor),
+            std::make_pair(65280u, 65280u));
   EXPECT_EQ(f3.FocusName(), "Command1");
   const Control& list = f3.list;
-  EXPECT_TRUE(list.visible);
-  EXPECT_TRUE(list.enabled);
+  EXPECT_TRUE(list.visible && list.enabled);
   EXPECT_EQ(list.height, 2340);
   ASSERT_EQ(list.items.size(), 11u);
   EXPECT_EQ(list.items[8], u"   " + kXW + u"    0.05");
@@ -95,9 +88,7 @@ TEST_F(EnterEquilibriumData, SoundDataEndInTheReviewStateWithCommand1Green) {
   const auto& ops = f3.surface().Ops();
   ASSERT_EQ(ops.size(), 1u);
   EXPECT_EQ(ops[0].text, u"ВВЕДИТЕ РАВНОВЕСНЫЕ ДАННЫЕ (Концентрации в мольных долях)");
-  EXPECT_EQ(ops[0].x1, 1500);
-  EXPECT_EQ(ops[0].y1, 500);
-  EXPECT_EQ(ops[0].colour, Rgb(0, 0, 255));
+  EXPECT_EQ(std::make_tuple(ops[0].x1, ops[0].y1, ops[0].colour), std::make_tuple(1500.0, 500.0, Rgb(0, 0, 255)));
   EXPECT_EQ(f3.surface().ForeColor, kBlack);
 }
 
@@ -181,25 +172,22 @@ TEST_F(EnterEquilibriumData, XWOfZeroPassesEntryButFailsTheCheck) {
   Form3& f3 = Run({.xw = u"0"});
   EXPECT_EQ(kit.beeps, 0);
   EXPECT_EQ(app.data().ParamText[16], u"0");
-  EXPECT_EQ(app.data().InputError, kTrue);
-  EXPECT_EQ(app.data().ErrorRow, 8);
-  EXPECT_EQ(f3.acceptButton.backColor, 255u);
-  EXPECT_EQ(f3.correctButton.backColor, 65280u);
+  ExpectErrorRow(app.data(), 8);
+  EXPECT_EQ(std::make_pair(f3.acceptButton.backColor, f3.correctButton.backColor),
+            std::make_pair(255u, 65280u));
   EXPECT_EQ(f3.FocusName(), "Command2");
 }
 
 TEST_F(EnterEquilibriumData, ACancelledPromptReadsAsZero) {
   // Only the name and X*[0] are typed; every later prompt is cancelled.
   kit.Answer({u"Петров", u"0"});
-  StartProgram(app);
-  Click(app, Loaded<Form1>(app).entryButton);
+  Click(app, Start().entryButton);
 
   EXPECT_EQ(kit.unansweredPrompts, 18);
   EXPECT_EQ(app.data().EqYText[5], u"0");
   EXPECT_EQ(app.data().ParamText[18], u"0");
   EXPECT_EQ(kit.beeps, 0);
-  EXPECT_EQ(app.data().InputError, kTrue);  // Y*[1] = X*[1]
-  EXPECT_EQ(app.data().ErrorRow, 1);
+  ExpectErrorRow(app.data(), 1);  // Y*[1] = X*[1]
 }
 
 TEST_F(EnterEquilibriumData, AnyTypedTextIsHandledWithoutACrash) {

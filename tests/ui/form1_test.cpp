@@ -15,16 +15,12 @@ TEST_F(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
 
   EXPECT_TRUE(f1.visible);
   EXPECT_EQ(f1.caption, u"НАЧАЛО РАБОТЫ С ПРОГРАММОЙ");
-  EXPECT_EQ(f1.top, 500);
-  EXPECT_EQ(f1.left, 500);
-  EXPECT_EQ(f1.width, 12000);
-  EXPECT_EQ(f1.height, 9000);
+  EXPECT_EQ(Place(f1), std::make_tuple(500, 500, 12000, 9000));
 
   const Control& title = f1.control("Label1");
   EXPECT_EQ(title.caption, u"\rПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН \r"
                            u"И РАСЧЁТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
-  EXPECT_EQ(title.top, 200);
-  EXPECT_EQ(title.left, 2152);  // 6000 - 3847.5, half to even
+  EXPECT_EQ(std::make_pair(title.left, title.top), std::make_pair(2152, 200));  // 6000 - 3847.5, half to even
 
   const struct {
     const char* name;
@@ -36,19 +32,14 @@ TEST_F(Form1, OpensWithTheTitleAndButtonsSpreadWithFourEqualGaps) {
                  {"Command3", 8397, Rgb(255, 128, 128), 1}};
   for (const auto& b : buttons) {
     const Control& c = f1.control(b.name);
-    EXPECT_EQ(c.left, b.left) << b.name;
-    EXPECT_EQ(c.top, 6000) << b.name;
-    EXPECT_EQ(c.width, 2415) << b.name;
-    EXPECT_EQ(c.height, 615) << b.name;
-    EXPECT_EQ(c.backColor, b.colour) << b.name;
-    EXPECT_EQ(c.tabIndex, b.tabIndex) << b.name;
+    EXPECT_EQ(Place(c), std::make_tuple(b.left, 6000, 2415, 615)) << b.name;
+    EXPECT_EQ(std::make_pair(c.backColor, c.tabIndex), std::make_pair(b.colour, b.tabIndex)) << b.name;
   }
 
   const Control& credit = f1.control("Label2");
   EXPECT_FALSE(credit.caption.empty());
   EXPECT_EQ(credit.caption.find(u'\r'), std::u16string::npos);
-  EXPECT_EQ(credit.left, 8157);  // centred under Command3
-  EXPECT_EQ(credit.top, 6815);
+  EXPECT_EQ(std::make_pair(credit.left, credit.top), std::make_pair(8157, 6815));  // under Command3
 }
 
 // A control is known by itself: a second control under a name the window already gives

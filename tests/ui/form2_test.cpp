@@ -48,8 +48,7 @@ TEST_F(Form2, PanelWithOrangeShadowAndTheContinueButton) {
   rc::Form2& f2 = Loaded<rc::Form2>(app);
 
   EXPECT_EQ(f2.caption, u"Правила построения равновесной зависимости");
-  EXPECT_EQ(f2.width, 12000);
-  EXPECT_EQ(f2.height, 8000);
+  EXPECT_EQ(std::make_pair(f2.width, f2.height), std::make_pair(12000, 8000));
   EXPECT_EQ(f2.backColor, Rgb(255, 255, 0));
 
   const Control& panel = f2.control("Label1");
@@ -57,21 +56,10 @@ TEST_F(Form2, PanelWithOrangeShadowAndTheContinueButton) {
   EXPECT_EQ(panel.backColor, Rgb(0, 255, 255));
   EXPECT_EQ(panel.foreColor, Rgb(0, 0, 192));
   EXPECT_EQ(panel.font.name, u"Courier New");
-  struct Box {
-    const char* name;
-    int left, top, width, height;
-  };
-  const Box boxes[] = {{"Label1", 1000, 480, 10000, 5000},
-                       {"Label2", 11000, 530, 100, 5000},
-                       {"Label3", 1050, 5480, 10050, 100},
-                       {"Command1", 3952, 5880, 4095, 375}};
-  for (const Box& b : boxes) {
-    const Control& c = f2.control(b.name);
-    EXPECT_EQ(c.left, b.left) << b.name;
-    EXPECT_EQ(c.top, b.top) << b.name;
-    EXPECT_EQ(c.width, b.width) << b.name;
-    EXPECT_EQ(c.height, b.height) << b.name;
-  }
+  const std::pair<const char*, std::tuple<int, int, int, int>> boxes[] = {
+      {"Label1", {1000, 480, 10000, 5000}}, {"Label2", {11000, 530, 100, 5000}},
+      {"Label3", {1050, 5480, 10050, 100}}, {"Command1", {3952, 5880, 4095, 375}}};
+  for (const auto& [name, place] : boxes) EXPECT_EQ(Place(f2.control(name)), place) << name;
   EXPECT_EQ(f2.control("Label2").backColor, Rgb(255, 128, 0));
   EXPECT_EQ(f2.control("Label3").backColor, Rgb(255, 128, 0));
   EXPECT_EQ(f2.control("Command1").caption, u"ПРОДОЛЖЕНИЕ РАБОТЫ");

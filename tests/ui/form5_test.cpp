@@ -24,27 +24,19 @@ TEST_F(Form5Test, TrayTypeQuestionShowsOnlyTheQuestionAndTheTwoClassButtons) {
   Form5& f = AskType();
   EXPECT_TRUE(f.visible);
   EXPECT_EQ(f.caption, u"Продолжение ввода исходной информации");
-  EXPECT_EQ(f.left, 100);
-  EXPECT_EQ(f.top, 100);
+  EXPECT_EQ(std::make_pair(f.left, f.top), std::make_pair(100, 100));
   Control& question = f.control("Label1");
   EXPECT_TRUE(question.visible);
   EXPECT_EQ(question.caption, u"НАЗОВИТЕ ТИП ТАРЕЛОК");
-  EXPECT_EQ(question.foreColor, 0xFF0000u);
-  EXPECT_EQ(question.backColor, 0x00FFFFu);
+  EXPECT_EQ(std::make_pair(question.foreColor, question.backColor), std::make_pair(0xFF0000u, 0x00FFFFu));
   EXPECT_EQ(ShownControls(f), "Command4 Command5 Label1");
   Control& caps = *f.capsButton;
   Control& noCaps = *f.noCapsButton;
   EXPECT_EQ(caps.caption, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
   EXPECT_EQ(noCaps.caption, u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ");
-  EXPECT_EQ(caps.top, question.top + question.height + 300);
-  EXPECT_EQ(noCaps.top, caps.top);
-  // Equal gaps left of, between and right of the two buttons.
-  const int gap = caps.left;
-  EXPECT_GT(gap, 0);
-  EXPECT_EQ(noCaps.left - (caps.left + caps.width), gap);
-  EXPECT_NEAR(f.width - (noCaps.left + noCaps.width), gap, 1);
-  EXPECT_EQ(f.control("List1").top, 500);
-  EXPECT_EQ(f.control("List1").height, 4400);
+  EXPECT_EQ(std::make_pair(caps.top, noCaps.top), std::make_pair(question.top + question.height + 300, caps.top));
+  ExpectSideBySide(f, caps, noCaps);
+  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 4400));
 }
 
 TEST_F(Form5Test, EntryAsksTheTwentyOneParametersAtTheirRows) {

@@ -31,11 +31,9 @@ TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheButtonsInPlace) {
   EXPECT_EQ(rows[25], ParameterRowText(data, 33));
   EXPECT_EQ(rows[32], ParameterRowText(data, 40));
 
-  EXPECT_EQ(f.list.top, 500);
-  EXPECT_EQ(f.list.height, 6630);
-  EXPECT_EQ(f.endOfCorrectionsButton.top, 7330);
-  EXPECT_EQ(f.capsButton->top, 2900);
-  EXPECT_EQ(f.noCapsButton->top, 2900);
+  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 6630));
+  EXPECT_EQ(std::make_tuple(f.endOfCorrectionsButton.top, f.capsButton->top, f.noCapsButton->top),
+            std::make_tuple(7330, 2900, 2900));
 }
 
 TEST_F(Form9Test, ReopeningReplacesAnEarlierCorrectionWindow) {

@@ -286,14 +286,6 @@ TEST_P(FaultDisplay, PrintsTheRowsAndMarksTheFaultyRowUnderTheDialog) {
   EXPECT_EQ(VisibleNames(app), (std::vector<std::string>{look.name, look.dialog}));
 }
 
-// The data's error state: errorRow -1, sound data.
-void ExpectErrorRow(const DesignData& data, int errorRow) {
-  EXPECT_EQ(data.InputError, errorRow < 0 ? kFalse : kTrue);
-  if (errorRow >= 0) {
-    EXPECT_EQ(data.ErrorRow, errorRow);
-  }
-}
-
 // A composition or parameter row asks that value alone and rewrites its own row only.
 // A composition outside 0..1 is refused with a beep; a parameter is not range-checked,
 // and the end button takes the colour of the window's checks.
