@@ -108,15 +108,6 @@ std::vector<std::u16string> PageTexts(const std::vector<Page>& pages) {
   return texts;
 }
 
-std::u16string ListWatchingToolkit::InputBox(const std::u16string& prompt,
-                                             const std::u16string& title,
-                                             const std::u16string& defaultText, int x, int y) {
-  if (onPrompt) onPrompt();
-  Form3* list = app != nullptr ? app->FindForm<Form3>() : nullptr;
-  listAtPrompt.push_back(list != nullptr ? list->list.items : std::vector<std::u16string>{});
-  return RecordingToolkit::InputBox(prompt, title, defaultText, x, y);
-}
-
 std::vector<std::u16string> FirstStage::Answers() const {
   std::vector<std::u16string> a{name};
   for (std::size_t i = 0; i < 8; ++i) a.insert(a.end(), {x[i], y[i]});

@@ -84,30 +84,10 @@ void ExpectSideBySide(const Window& w, const Control& first, const Control& seco
 // The texts of printed pages, in order.
 std::vector<std::u16string> PageTexts(const std::vector<Page>& pages);
 
-// A recording toolkit that looks at the windows each time a prompt opens: it notes the
-// rows of the first-stage list (what the student sees while typing) and runs onPrompt;
-// onPrint runs as each document is sent to the printer.
-class ListWatchingToolkit : public RecordingToolkit {
- public:
-  Application* app = nullptr;
-  // One entry per prompt, in prompt order: the list's rows (empty when the window is
-  // not loaded).
-  std::vector<std::vector<std::u16string>> listAtPrompt;
-  std::function<void()> onPrompt, onPrint;
-
-  std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
-                          const std::u16string& defaultText, int x, int y) override;
-  void PrintDocument(const PrintedDocument& document) override {
-    RecordingToolkit::PrintDocument(document);
-    if (onPrint) onPrint();
-  }
-};
-
 // One run of the program with the student's typing scripted.
 struct Session {
-  ListWatchingToolkit kit;
+  RecordingToolkit kit;
   Application app{kit};
-  Session() { kit.app = &app; }
 };
 
 // The student's answers to the first entry stage: the name prompt, the 16 equilibrium

@@ -15,7 +15,17 @@ namespace {
 const std::u16string kXW = ParameterCaption(16);
 
 using StartDataEntry = SessionTest;
-using EnterEquilibriumData = SessionTest;
+// Notes the first-stage list's rows as each prompt opens (empty while Form3 is not
+// loaded): what the student sees while typing.
+struct EnterEquilibriumData : SessionTest {
+  std::vector<std::vector<std::u16string>> listAtPrompt;
+  EnterEquilibriumData() {
+    kit.onPrompt = [this] {
+      Form3* f = app.FindForm<Form3>();
+      listAtPrompt.push_back(f != nullptr ? f->list.items : std::vector<std::u16string>{});
+    };
+  }
+};
 
 TEST_F(StartDataEntry, StoresTheNameInProperCaseWithTheRussianLayoutActive) {
   Run({.name = u"студент группы к-41"});
@@ -136,7 +146,7 @@ TEST_F(EnterEquilibriumData, TheXHalfIsListedWhileYIsAsked) {
   // Prompt 2k + 2 asks Y*[k]: the list then holds the full rows 0..k-1 and the X half
   // of row k.
   for (int k = 0; k < 8; ++k) {
-    const auto& rows = kit.listAtPrompt[2 * static_cast<std::size_t>(k) + 2];
+    const auto& rows = listAtPrompt[2 * static_cast<std::size_t>(k) + 2];
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(k) + 1);
     EXPECT_EQ(rows.back(), u"   X[" + DecimalText(k) + u"] /мольн.д/ =" +
                                FirstStage{}.x[static_cast<std::size_t>(k)]);
@@ -153,11 +163,11 @@ TEST_F(EnterEquilibriumData, PointsTypedDescendingAreListedUnsortedThenSorted) {
   Run(stage);
 
   // When XW is asked (prompt 17) the eight points have been sorted.
-  const auto& beforeSort = kit.listAtPrompt[15];  // X*[7] asked: rows 0..6 unsorted
+  const auto& beforeSort = listAtPrompt[15];  // X*[7] asked: rows 0..6 unsorted
   ASSERT_EQ(beforeSort.size(), 7u);
   EXPECT_TRUE(beforeSort[0].starts_with(u"   X[0] /мольн.д/ =1"));
   EXPECT_TRUE(beforeSort[6].starts_with(u"   X[6] /мольн.д/ =0.1"));
-  const auto& sorted = kit.listAtPrompt[17];
+  const auto& sorted = listAtPrompt[17];
   ASSERT_EQ(sorted.size(), 8u);
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(sorted[static_cast<std::size_t>(i)], EquilibriumRowText(app.data(), i));
