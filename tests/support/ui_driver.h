@@ -88,6 +88,11 @@ std::vector<std::u16string> PageTexts(const std::vector<Page>& pages);
 struct Session {
   RecordingToolkit kit;
   Application app{kit};
+  // Clicks a row of the window's list with the answers to its prompts typed.
+  void CorrectRow(ListWindow& w, int row, const std::vector<std::u16string>& typed) {
+    for (const auto& t : typed) kit.Answer(t);
+    ClickRow(app, w, row);
+  }
 };
 
 // The student's answers to the first entry stage: the name prompt, the 16 equilibrium

@@ -104,8 +104,7 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   // "Да": correction mode; the row clicked is asked again at its own height.
   Click(app, Loaded<Form14>(app).yesButton);
   EXPECT_TRUE(entry.list.visible && entry.list.enabled && entry.instruction.visible);
-  kit.Answer(u"21,5");  // the reading rule: the comma is a point
-  ClickRow(app, entry, kSigmaRow);
+  CorrectRow(entry, kSigmaRow, {u"21,5"});  // the reading rule: the comma is a point
   EXPECT_EQ(kit.prompts.back().y, 1295 + 195 * kSigmaRow);
   EXPECT_EQ(app.data().ParamValue[44], 21.5f);
   EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
@@ -120,8 +119,7 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   EXPECT_EQ(review.list.items.size(), 16u);
   EXPECT_EQ(review.acceptButton.backColor, kGreen);
   Click(app, review.correctButton);
-  kit.Answer(u"0.0025");  // hole diameter halved: ΔPs doubles
-  ClickRow(app, review, 46 - kFirstColumnParameter);
+  CorrectRow(review, 46 - kFirstColumnParameter, {u"0.0025"});  // hole diameter halved: ΔPs doubles
   Click(app, review.endOfCorrectionsButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front().substr(14, 10), u"      34.4");  // 4 * 0.0215 / 0.0025
@@ -136,8 +134,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   // column's button opens the results at once with the values kept.
   Click(app, menu.changeButton);
   EXPECT_EQ(Results(), nullptr);
-  kit.Answer(u"3");
-  ClickRow(app, Loaded<Form9>(app), 12);
+  CorrectRow(Loaded<Form9>(app), 12, {u"3"});
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
   EXPECT_EQ(kit.prompts.size(), 17u);
@@ -148,8 +145,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 
   // A first-stage row (XF, row 9) corrected on Form9 behind the menu takes the results
   // window away with the menu.
-  kit.Answer(u"0.5");
-  ClickRow(app, Loaded<Form9>(app), 9);
+  CorrectRow(Loaded<Form9>(app), 9, {u"0.5"});
   EXPECT_EQ(Results(), nullptr);
   EXPECT_EQ(FindWindow(app, "Form7"), nullptr);
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);

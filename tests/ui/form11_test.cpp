@@ -46,8 +46,7 @@ TEST_F(DiagramFixture, FollowsTheResultsAndClosesWithTheResultsMenu) {
   // A correction of the reflux ratio: the results menu redoes the kinetic line, the
   // calculation shown last; the trays of the old reflux ratio are not shown.
   Form9& correction = *app.FindForm<Form9>();
-  kit.Answer(u"3.5");
-  ClickRow(app, correction, 12);
+  CorrectRow(correction, 12, {u"3.5"});
   Click(app, correction.endOfCorrectionsButton);
   Click(app, Menu().diagramButton);
   ASSERT_NE(Diagram(), nullptr);

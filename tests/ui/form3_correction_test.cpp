@@ -9,8 +9,7 @@ using Form3Correction = SessionTest;
 
 TEST_F(Form3Correction, ARowClickInReviewLeavesAllThreeButtonsVisible) {
   Form3& f3 = Run({.xw = u"0"});
-  kit.Answer(u"0.05");
-  ClickRow(app, f3, 8);
+  CorrectRow(f3, 8, {u"0.05"});
   for (const Control* shown : {&f3.acceptButton, &f3.correctButton, &f3.endOfCorrectionsButton}) {
     EXPECT_TRUE(shown->visible) << shown->name;
   }
@@ -23,8 +22,7 @@ TEST_F(Form3Correction, RepeatedFaultDisplaysLoadTheDialogAfresh) {
   Click(app, f3.acceptButton);
   const std::uint64_t first = Form(app, "Form4").Serial();
   Click(app, Loaded<Form4>(app).yesButton);
-  kit.Answer(u"0");
-  ClickRow(app, f3, 8);
+  CorrectRow(f3, 8, {u"0"});
   Click(app, f3.endOfCorrectionsButton);
   EXPECT_NE(Form(app, "Form4").Serial(), first);
   EXPECT_EQ(kit.beeps, 2);
@@ -33,8 +31,7 @@ TEST_F(Form3Correction, RepeatedFaultDisplaysLoadTheDialogAfresh) {
 TEST_F(Form3Correction, AnyTypedTextInACorrectionIsHandled) {
   Form3& f3 = Run();
   Click(app, f3.correctButton);
-  kit.Answer({std::u16string(10000, u'5'), u"\x01\x02", u"Ж", u"\t", std::u16string(10000, u',')});
-  ClickRow(app, f3, 0);
+  CorrectRow(f3, 0, {std::u16string(10000, u'5'), u"\x01\x02", u"Ж", u"\t", std::u16string(10000, u',')});
   const DesignData& d = app.data();
   EXPECT_EQ(kit.beeps, 1);  // the 10 000 fives read as infinity
   EXPECT_EQ(d.EqX[0], 0.0f);

@@ -51,8 +51,7 @@ TEST_F(Form9Test, HeaderTextFollowsTheTrayKind) {
 
 TEST_F(Form9Test, EquilibriumValueOutsideZeroToOneIsRefused) {
   Form9& f = Open(kBubbleCapTrays);
-  kit.Answer({u"0.2", u"-0.1"});
-  ClickRow(app, f, 2);
+  CorrectRow(f, 2, {u"0.2", u"-0.1"});
   EXPECT_EQ(kit.beeps, 1);
   EXPECT_EQ(app.data().EqYText[2], u"???");
   EXPECT_EQ(app.data().EqY[2], 0.0f);
@@ -113,8 +112,7 @@ TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
     Session r;
     Application& run = r.app;
     Form9& f = Form9Over(r, kTraysWithoutCaps, u"0.83", shown);
-    r.kit.Answer(u"3");
-    ClickRow(run, f, 12);
+    r.CorrectRow(f, 12, {u"3"});
     ASSERT_EQ(f.endOfCorrectionsButton.backColor, kGreen);
     Click(run, f.endOfCorrectionsButton);
 

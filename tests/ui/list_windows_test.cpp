@@ -156,8 +156,7 @@ TEST_P(ListWindows, YesOfTheDialogReturnsToCorrectionModeWithTheListAsItWas) {
   EXPECT_EQ(w.instruction.top, look.instructionAfterYes);
 
   // The fault can now be corrected and the data accepted.
-  for (const auto& a : look.fix.answers) kit.Answer(a);
-  ClickRow(app, w, look.fix.row);
+  CorrectRow(w, look.fix.row, look.fix.answers);
   Click(app, w.endOfCorrectionsButton);
   EXPECT_EQ(VisibleNames(app), look.afterSoundEnd);
 }
@@ -349,8 +348,7 @@ TEST_P(RowCorrection, AsksThatValueAloneAndRewritesItsOwnRow) {
     const bool refused = step.stored == u"???";
     const auto before = w.list.items;
     const std::size_t asked = kit.prompts.size();
-    kit.Answer(step.typed);
-    ClickRow(app, w, step.row);
+    CorrectRow(w, step.row, {step.typed});
 
     ASSERT_EQ(kit.prompts.size(), asked + 1);
     ExpectPrompt(kit.prompts.back(), ParameterCaption(n),
@@ -415,8 +413,7 @@ TEST_P(PairRow, AsksThePairAndSortsItIntoTheRebuiltList) {
   const Look& look = *c.look;
   ListWindow& w = c.open(*this);
   const std::size_t asked = kit.prompts.size();
-  for (const auto& a : c.answers) kit.Answer(a);
-  ClickRow(app, w, c.row);
+  CorrectRow(w, c.row, c.answers);
 
   ASSERT_EQ(kit.prompts.size(), asked + c.answers.size());
   const PromptRecord* p = &kit.prompts[asked];
@@ -472,8 +469,7 @@ TEST_P(AreaRatioRow, RewritesTheHeaderOnlyOnTraysWithoutCaps) {
   const auto header = static_cast<std::size_t>(c.look->headerRow);
   ASSERT_EQ(w.list.items.at(header), c.headerBefore);
   for (const auto& [typed, expected] : c.typedThenHeader) {
-    kit.Answer(typed);
-    ClickRow(app, w, c.row);
+    CorrectRow(w, c.row, {typed});
     EXPECT_EQ(kit.prompts.back().prompt, app.data().ParamCaption[34]);
     EXPECT_EQ(app.data().ParamText[34], typed);
     EXPECT_EQ(w.list.items.at(header), expected) << ToUtf8(typed);

@@ -33,8 +33,7 @@ TEST_F(RefluxViewTest, FollowsTheDataThroughACorrectionRoundTrip) {
   // the correction reopens the results menu.
   Click(app, Loaded<Form7>(app).changeButton);
   EXPECT_EQ(app.FindForm<Form11>(), nullptr);
-  kit.Answer(u"4");
-  ClickRow(app, Loaded<Form9>(app), 12);  // parameter 19
+  CorrectRow(Loaded<Form9>(app), 12, {u"4"});  // parameter 19
   ASSERT_EQ(app.data().ParamValue[19], 4.0f);
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   ASSERT_NE(app.FindForm<Form7>(), nullptr);
