@@ -82,9 +82,12 @@ TEST_P(DataFileRoundTrip, OpenedDataShowTheRowsAndResultsOfTheTypedSession) {
 INSTANTIATE_TEST_SUITE_P(Columns, DataFileRoundTrip, ::testing::ValuesIn(kColumns),
                          [](const auto& info) { return std::string(info.param.name); });
 
+using DataFileOpen = SessionTest;
+using DataFileSave = SessionTest;
+
 // Every kind of bad file, opened from the start screen while an earlier run's data are
 // still held: one message naming the file and the line, and nothing changed.
-TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
+TEST_F(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
   const std::string good = "name = петров\ntrays = no-caps\nx1 = 0,1\n";
   struct Case {
     const char* label;
@@ -107,38 +110,34 @@ TEST(DataFileOpen, ABadFileIsNamedWithItsFaultAndChangesNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    RecordingToolkit kit;
+    Session r;
     const std::u16string path = kFolder + u"/вариант.rcol";
-    if (c.bytes) kit.files[path] = *c.bytes;
-    kit.openPaths.push_back(path);
-    Application app(kit);
-    app.data() = BenzeneTolueneBubbleCap();
-    StartProgram(app);
-    Click(app, Loaded<Form1>(app).openButton);
+    if (c.bytes) r.kit.files[path] = *c.bytes;
+    r.kit.openPaths.push_back(path);
+    r.app.data() = BenzeneTolueneBubbleCap();
+    StartProgram(r.app);
+    Click(r.app, Loaded<Form1>(r.app).openButton);
 
-    ASSERT_EQ(VisibleNames(app), (std::vector<std::string>{"Form1", "FileMessage"}));
-    Window& message = Shown(app, "FileMessage");
-    EXPECT_EQ(message.caption, u"Внимание !");
-    EXPECT_EQ(message.control("Label1").caption, u"Файл данных не открыт.");
-    EXPECT_EQ(message.control("Label2").caption, u"«вариант.rcol»");
-    EXPECT_EQ(message.control("Label3").caption, c.reason);
+    ASSERT_EQ(VisibleNames(r.app), (std::vector<std::string>{"Form1", "FileMessage"}));
+    const FileMessage& message = Loaded<FileMessage>(r.app);
+    EXPECT_EQ(std::tie(message.caption, message.statement.caption, message.fileName.caption,
+                       message.reason.caption),
+              std::make_tuple(u"Внимание !", u"Файл данных не открыт.", u"«вариант.rcol»", c.reason));
     const DesignData before = BenzeneTolueneBubbleCap();
-    EXPECT_EQ(app.data().StudentName, before.StudentName);
-    EXPECT_EQ(app.data().EqXText, before.EqXText);
-    EXPECT_EQ(app.data().ParamText.items, before.ParamText.items);
-    EXPECT_EQ(app.data().TrayType, before.TrayType);
-    EXPECT_TRUE(kit.prompts.empty());
+    const DesignData& after = r.app.data();
+    EXPECT_EQ(std::tie(after.StudentName, after.EqXText, after.ParamText.items, after.TrayType),
+              std::tie(before.StudentName, before.EqXText, before.ParamText.items, before.TrayType));
+    EXPECT_TRUE(r.kit.prompts.empty());
 
     // The program goes on where it was.
-    Click(app, Loaded<FileMessage>(app).goOnButton);
-    EXPECT_EQ(VisibleNames(app), std::vector<std::string>{"Form1"});
+    Click(r.app, Loaded<FileMessage>(r.app).goOnButton);
+    EXPECT_EQ(VisibleNames(r.app), std::vector<std::string>{"Form1"});
   }
 }
 
 // Faulty data open as typed faulty data do: on the fault display, the row marked, the
 // error dialog up. A file without a name asks for one; the command line opens it.
-TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
-  RecordingToolkit kit;
+TEST_F(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
   const std::u16string path = u"/tmp/вариант.rcol";
   // Point 3 lies under the diagonal; the points are given out of order.
   kit.files[path] =
@@ -146,7 +145,6 @@ TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
       "x3 = 0,55\ny3 = 0,7458\nx4 = 0,4\ny4 = 0,35\nx5 = 0,7\ny5 = 0,8485\n"
       "x6 = 0,85\ny6 = 0,9315\nxw = 0,05\nxf = 0,44\nxp = 0,95\ntrays = bubble-cap\n";
   kit.Answer(u"сидоров хт-11");
-  Application app(kit);
   StartProgramWithFile(app, path);
 
   ASSERT_EQ(kit.prompts.size(), 1u);
@@ -174,15 +172,13 @@ TEST(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
 }
 
 // The end question with its third button; a change after saving makes it ask again.
-TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
-  RecordingToolkit kit;
-  Application app(kit);
+TEST_F(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
   TypeToResultsMenu(app, kit, BenzeneTolueneSieve(), true);
   Shown(app, "Form7").CloseByUser();
-  Window& question = Shown(app, "EndConfirmation");
-  EXPECT_EQ(question.control("Command3").caption, u"Сохранить");
-  const int left[] = {question.control("Command1").left, question.control("Command3").left,
-                      question.control("Command2").left};
+  EndConfirmation& question = Loaded<EndConfirmation>(app);
+  EXPECT_TRUE(question.visible);
+  EXPECT_EQ(question.saveButton.caption, u"Сохранить");
+  const int left[] = {question.yesButton.left, question.saveButton.left, question.noButton.left};
   EXPECT_TRUE(std::is_sorted(std::begin(left), std::end(left)));
 
   // A save that fails says so and keeps the program and its data.
@@ -190,9 +186,9 @@ TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
   kit.savePaths.push_back(kSaved);
   Click(app, Loaded<EndConfirmation>(app).saveButton);
   EXPECT_FALSE(app.Ended());
-  Window& message = Shown(app, "FileMessage");
-  EXPECT_EQ(message.control("Label1").caption, u"Данные не сохранены.");
-  EXPECT_EQ(message.control("Label3").caption, u"нет места на диске");
+  const FileMessage& message = Loaded<FileMessage>(app);
+  EXPECT_EQ(std::tie(message.visible, message.statement.caption, message.reason.caption),
+            std::make_tuple(true, u"Данные не сохранены.", u"нет места на диске"));
   Click(app, Loaded<FileMessage>(app).goOnButton);
 
   // Saved from the full correction window, then changed there: the question again.
@@ -201,8 +197,7 @@ TEST(DataFileSave, TheEndQuestionOffersToSaveAndAsksAgainAfterAChange) {
   kit.savePaths.push_back(kSaved);
   Click(app, Loaded<Form9>(app).saveButton);
   ASSERT_EQ(kit.files.count(kSaved), 1u);
-  kit.Answer(u"3,5");
-  ClickRow(app, Loaded<Form9>(app), 12);  // the reflux ratio
+  CorrectRow(Loaded<Form9>(app), 12, {u"3,5"});  // the reflux ratio
   Shown(app, "Form9").CloseByUser();
   ASSERT_FALSE(app.Ended());
   kit.savePaths.push_back(kFolder + u"/второй.rcol");
