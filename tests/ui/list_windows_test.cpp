@@ -177,67 +177,61 @@ struct FaultCase {
   const Look* look;
   Opening prepare;           // up to the click that shows the fault
   Button button;             // accept or end of corrections
-  Colour buttonColour;       // the clicked button's colour before the click
   int errorRow;              // the check's error code
   int markedRow;
-  int beeps;
-  bool cleared = true;       // the window is cleared before the rows are printed
   std::u16string header{};   // the tray-class header as printed
+  int beeps = 1;
+  bool cleared = true;       // the window is cleared before the rows are printed
+  Colour buttonColour = kRed;   // the clicked button's colour before the click
   bool endButtonStays = false;  // shown since a correction in review, and left shown
 };
 
 const std::u16string kCapsHeader = Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 const std::u16string kForm5CapsHeader = Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
 
-std::vector<std::u16string> Form5Texts(const std::u16string& areaRatio) {
+// Form5 with parameter 33 at 12.5 (error code 15) and parameter 34 as given; Form5 on
+// bubble caps with parameter n typed as text; Form9 on bubble caps after the steps.
+Opening Form5Faulty(std::int32_t trayType, const char16_t* areaRatio) {
   auto texts = SoundTexts(34, areaRatio);
-  texts[13] = u"12.5";  // parameter 33, error code 15
-  return texts;
+  texts[13] = u"12.5";
+  return Form5With(trayType, texts);
 }
+Opening Form5Typing(int n, const char16_t* text) { return Form5With(kBubbleCapTrays, SoundTexts(n, text)); }
+Opening Form9Typing(std::vector<Step> steps) { return Form9With(kBubbleCapTrays, u"0.83", steps); }
+constexpr Button kEnd = EndOfCorrections;
+
 const FaultCase kFaultCases[] = {
-    {"Form3AcceptsXWOfZero", &kForm3, Form3With({.xw = u"0"}),
-     Accept, kRed, 8, 8, 1},
+    {"Form3AcceptsXWOfZero", &kForm3, Form3With({.xw = u"0"}), Accept, 8, 8},
     {"Form3EndsWithXFStillAboveXP", &kForm3,
-     Form3With({.xf = u"0.97"}, {Press(Correct), Row(9, {u"0.96"})}),
-     EndOfCorrections, kRed, 9, 9, 1},
+     Form3With({.xf = u"0.97"}, {Press(Correct), Row(9, {u"0.96"})}), kEnd, 9, 9},
     // Sound data made faulty by a correction in review: the accept button stays green
     // but the last check decides.
-    {"Form3AcceptsDataMadeFaultyInReview", &kForm3, Form3With({}, {Row(8, {u"0"})}), Accept,
-     kGreen, 8, 8, 1, true, {}, true},
-    {"Form5BubbleCaps", &kForm5, Form5With(kBubbleCapTrays, Form5Texts(u"1")), Accept, kRed, 15, 14,
-     1, true, kForm5CapsHeader},
-    {"Form5DualFlow", &kForm5, Form5With(kTraysWithoutCaps, Form5Texts(u"1")), Accept, kRed, 15, 14, 1,
-     true, Blanks(8) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
-    {"Form5SieveOrValve", &kForm5, Form5With(kTraysWithoutCaps, Form5Texts(u"0.83")), Accept, kRed, 15,
-     14, 1, true, Blanks(8) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
+    {"Form3AcceptsDataMadeFaultyInReview", &kForm3, Form3With({}, {Row(8, {u"0"})}), Accept, 8, 8,
+     {}, 1, true, kGreen, true},
+    {"Form5BubbleCaps", &kForm5, Form5Faulty(kBubbleCapTrays, u"1"), Accept, 15, 14, kForm5CapsHeader},
+    {"Form5DualFlow", &kForm5, Form5Faulty(kTraysWithoutCaps, u"1"), Accept, 15, 14,
+     Blanks(8) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
+    {"Form5SieveOrValve", &kForm5, Form5Faulty(kTraysWithoutCaps, u"0.83"), Accept, 15, 14,
+     Blanks(8) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
     // Code c marks list row c - 1 on both sides of the skipped parameter 32.
-    {"Form5Parameter19", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(19, u"-1")), Accept, kRed,
-     2, 1, 1, true, kForm5CapsHeader},
-    {"Form5Parameter31", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(31, u"-1")), Accept, kRed,
-     14, 13, 1, true, kForm5CapsHeader},
-    {"Form5Parameter40", &kForm5, Form5With(kBubbleCapTrays, SoundTexts(40, u"-1")), Accept, kRed,
-     22, 21, 1, true, kForm5CapsHeader},
+    {"Form5Parameter19", &kForm5, Form5Typing(19, u"-1"), Accept, 2, 1, kForm5CapsHeader},
+    {"Form5Parameter31", &kForm5, Form5Typing(31, u"-1"), Accept, 14, 13, kForm5CapsHeader},
+    {"Form5Parameter40", &kForm5, Form5Typing(40, u"-1"), Accept, 22, 21, kForm5CapsHeader},
     // Parameter 19 = 0: the lower bound is exclusive.
     {"Form5EndsWithParameter19OfZero", &kForm5,
-     Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct), Row(1, {u"0"})}), EndOfCorrections,
-     kRed, 2, 1, 1, true, kForm5CapsHeader},
+     Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct), Row(1, {u"0"})}), kEnd, 2, 1,
+     kForm5CapsHeader},
     // XW refused: its 0 fails the composition rule. Only a limit fault clears the window.
-    {"Form9XWRefused", &kForm9, Form9With(kTraysWithoutCaps, u"1", {Row(8, {u"1.5"})}), EndOfCorrections,
-     kRed, 8, 8, 2, false, Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
-    {"Form9PairOnTheDiagonal", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(3, {u"0.3", u"0.3"})}),
-     EndOfCorrections, kRed, 3, 3, 1, false, kCapsHeader},
-    {"Form9Parameter19", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"})}), EndOfCorrections,
-     kRed, 2, 12, 1, true, kCapsHeader},
-    {"Form9Parameter31", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(24, {u"-5"})}), EndOfCorrections,
-     kRed, 14, 24, 1, true, kCapsHeader},
-    {"Form9Parameter33", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(25, {u"-5"})}), EndOfCorrections,
-     kRed, 15, 25, 1, true, kCapsHeader},
-    {"Form9Parameter40", &kForm9, Form9With(kBubbleCapTrays, u"0.83", {Row(32, {u"-5"})}), EndOfCorrections,
-     kRed, 22, 32, 1, true, kCapsHeader},
+    {"Form9XWRefused", &kForm9, Form9With(kTraysWithoutCaps, u"1", {Row(8, {u"1.5"})}), kEnd, 8, 8,
+     Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ", 2, false},
+    {"Form9PairOnTheDiagonal", &kForm9, Form9Typing({Row(3, {u"0.3", u"0.3"})}), kEnd, 3, 3, kCapsHeader,
+     1, false},
+    {"Form9Parameter19", &kForm9, Form9Typing({Row(12, {u"-5"})}), kEnd, 2, 12, kCapsHeader},
+    {"Form9Parameter31", &kForm9, Form9Typing({Row(24, {u"-5"})}), kEnd, 14, 24, kCapsHeader},
+    {"Form9Parameter33", &kForm9, Form9Typing({Row(25, {u"-5"})}), kEnd, 15, 25, kCapsHeader},
+    {"Form9Parameter40", &kForm9, Form9Typing({Row(32, {u"-5"})}), kEnd, 22, 32, kCapsHeader},
     // The class buttons offered by a header click leave the screen with the fault.
-    {"Form9AfterAHeaderClick", &kForm9,
-     Form9With(kBubbleCapTrays, u"0.83", {Row(11), Row(12, {u"0"})}), EndOfCorrections, kRed, 2, 12, 1, true,
-     kCapsHeader},
+    {"Form9AfterAHeaderClick", &kForm9, Form9Typing({Row(11), Row(12, {u"0"})}), kEnd, 2, 12, kCapsHeader},
 };
 
 class FaultDisplay : public SessionTestP<FaultCase> {};
@@ -304,7 +298,6 @@ struct RowCase {
   std::vector<RowStep> steps;
 };
 
-Opening Form9Correcting() { return Form9With(kBubbleCapTrays, u"0.83"); }
 RowStep Composition(int row, const char16_t* typed, std::u16string stored, const char16_t* title,
                     int promptY, std::optional<Colour> endColour = {}) {
   return {row, typed, std::move(stored), promptY, endColour, {}, title};
@@ -331,7 +324,7 @@ const RowCase kRowCases[] = {
     {"Form5Parameter33", &kForm5, kForm5.toCorrectionMode,
      {{14, u"12,5", u"12.5", 4025, kRed, 15}, {14, u"1.2", u"1.2", 4025, kGreen, -1}}},
     // Parameter 33 is still faulty when parameter 19 is corrected.
-    {"Form9Parameters33And19", &kForm9, Form9Correcting(),
+    {"Form9Parameters33And19", &kForm9, Form9Typing({}),
      {{25, u"12.5", u"12.5", 1195 + 195 * 25, kRed, 15}, {12, u"0.5", u"0.5", 1195 + 195 * 12, kRed, 15}}},
 };
 
@@ -401,7 +394,7 @@ const PairCase kPairCases[] = {
     {"Form3", &kForm3, kForm3.toCorrectionMode, 3, {u"0.6", u"0.75", u"0.05", u"0.4", u"0.95"},
      1695 + 195 * 3, true, {0, 0.1f, 0.2f, 0.5f, 0.6f, 0.7f, 0.9f, 1}, 4, kGreen, -1},
     // X*[6] = 0.95 is no longer below XP = 0.95.
-    {"Form9", &kForm9, Form9Correcting(), 2, {u"0.95", u"0.97"}, 1195 + 195 * 2,
+    {"Form9", &kForm9, Form9Typing({}), 2, {u"0.95", u"0.97"}, 1195 + 195 * 2,
      false, {0, 0.1f, 0.3f, 0.5f, 0.7f, 0.9f, 0.95f, 1}, 6, kRed, 7},
 };
 
@@ -456,7 +449,7 @@ const AreaRatioCase kAreaRatioCases[] = {
      15, kForm5CapsHeader, {{u"0.5", kForm5CapsHeader}}},
     {"Form9SieveOrValve", &kForm9, Form9With(kTraysWithoutCaps, u"0.83"), 26,
      Blanks(26) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", {{u"1", Blanks(30) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"}}},
-    {"Form9BubbleCaps", &kForm9, Form9Correcting(), 26, kCapsHeader,
+    {"Form9BubbleCaps", &kForm9, Form9Typing({}), 26, kCapsHeader,
      {{u"1", kCapsHeader}}},
 };
 
