@@ -27,10 +27,6 @@ Control* Clickable(Application& app, const Control& control) {
 
 }  // namespace
 
-std::u16string WithComma(std::u16string text) {
-  std::replace(text.begin(), text.end(), u'.', u',');
-  return text;
-}
 
 Window* FindWindow(Application& app, const std::string& name) {
   for (Window* w : app.LoadedWindows()) {
@@ -39,17 +35,7 @@ Window* FindWindow(Application& app, const std::string& name) {
   return nullptr;
 }
 
-Window& Form(Application& app, const std::string& name) {
-  Window* w = FindWindow(app, name);
-  if (w == nullptr) throw std::runtime_error(name + " is not loaded");
-  return *w;
-}
 
-Window& Shown(Application& app, const std::string& name) {
-  Window& w = Form(app, name);
-  if (!w.visible) throw std::runtime_error(name + " is not shown");
-  return w;
-}
 
 std::vector<std::string> LoadedNames(Application& app) {
   std::vector<std::string> names;
@@ -115,12 +101,6 @@ std::vector<std::u16string> FirstStage::Answers() const {
   return a;
 }
 
-Form3& RunFirstStage(RecordingToolkit& kit, Application& app, const FirstStage& stage) {
-  for (const auto& a : stage.Answers()) kit.Answer(a);
-  StartProgram(app);
-  Click(app, Loaded<Form1>(app).entryButton);
-  return Loaded<Form3>(app);
-}
 
 std::vector<std::u16string> TrayParameterTexts(const DesignData& data) {
   std::vector<std::u16string> texts;
@@ -130,11 +110,6 @@ std::vector<std::u16string> TrayParameterTexts(const DesignData& data) {
   return texts;
 }
 
-std::vector<std::u16string> SoundTexts(int n, const std::u16string& text) {
-  DesignData data = PlainSoundData(kTrayTypeNotChosen);
-  if (n != 0) SetParameter(data, n, text);
-  return TrayParameterTexts(data);
-}
 
 Form5& Form5After(Session& r, std::int32_t trayType, const std::vector<std::u16string>& texts) {
   r.app.data() = PlainSoundData(kTrayTypeNotChosen);
@@ -171,12 +146,6 @@ void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData
   Click(app, Loaded<Form5>(app).acceptButton);
 }
 
-void ExpectErrorRow(const DesignData& data, int errorRow) {
-  EXPECT_EQ(data.InputError, errorRow < 0 ? kFalse : kTrue);
-  if (errorRow >= 0) {
-    EXPECT_EQ(data.ErrorRow, errorRow);
-  }
-}
 
 void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std::u16string& title,
                   int x, int y) {
@@ -186,9 +155,6 @@ void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std
   EXPECT_EQ(p.y, y) << ToUtf8(title);
 }
 
-void ExpectParameterPrompt(const PromptRecord& p, int n, int y) {
-  ExpectPrompt(p, ParameterCaption(n), u" Ввод " + ParameterCaption(n), 1000, y);
-}
 
 void ExpectPairPrompts(const PromptRecord* p, int i, int y) {
   const std::u16string n = DecimalText(i);

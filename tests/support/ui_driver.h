@@ -39,8 +39,16 @@ namespace rc::ui_test {
 Window* FindWindow(Application& app, const std::string& name);
 // The loaded (Form) or loaded and shown (Shown) window of that name; else the test
 // fails (by an exception).
-Window& Form(Application& app, const std::string& name);
-Window& Shown(Application& app, const std::string& name);
+inline Window& Form(Application& app, const std::string& name) {
+  Window* w = FindWindow(app, name);
+  if (w == nullptr) throw std::runtime_error(name + " is not loaded");
+  return *w;
+}
+inline Window& Shown(Application& app, const std::string& name) {
+  Window& w = Form(app, name);
+  if (!w.visible) throw std::runtime_error(name + " is not shown");
+  return w;
+}
 // The loaded window of class W; when there is none the test fails (by an exception).
 template <class W>
 W& Loaded(Application& app) {
@@ -108,7 +116,12 @@ struct FirstStage {
 };
 // Scripts the stage and clicks "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ" on the start screen; Form3
 // is then in review.
-Form3& RunFirstStage(RecordingToolkit& kit, Application& app, const FirstStage& stage = {});
+inline Form3& RunFirstStage(RecordingToolkit& kit, Application& app, const FirstStage& stage = {}) {
+  for (const auto& a : stage.Answers()) kit.Answer(a);
+  StartProgram(app);
+  Click(app, Loaded<Form1>(app).entryButton);
+  return Loaded<Form3>(app);
+}
 
 // A test over one session of the program.
 class SessionTest : public ::testing::Test, protected Session {
@@ -130,7 +143,11 @@ class SessionTest : public ::testing::Test, protected Session {
 // The typed texts of parameters 19..31, 33..40 of data in their listed order.
 std::vector<std::u16string> TrayParameterTexts(const DesignData& data);
 // Those of PlainSoundData, with parameter n (when given) typed as text.
-std::vector<std::u16string> SoundTexts(int n = 0, const std::u16string& text = {});
+inline std::vector<std::u16string> SoundTexts(int n = 0, const std::u16string& text = {}) {
+  DesignData data = PlainSoundData(kTrayTypeNotChosen);
+  if (n != 0) SetParameter(data, n, text);
+  return TrayParameterTexts(data);
+}
 // Form5 in review over PlainSoundData after the tray-class button and the 21 texts.
 Form5& Form5After(Session& r, std::int32_t trayType,
                   const std::vector<std::u16string>& texts = SoundTexts());
@@ -138,7 +155,10 @@ Form5& Form5After(Session& r, std::int32_t trayType,
 Form9& Form9Over(Session& r, std::int32_t trayType, const std::u16string& areaRatio = u"0.83",
                  std::int32_t shownResult = kShownNothing);
 // The text with a decimal comma, as a student may type it.
-std::u16string WithComma(std::u16string text);
+inline std::u16string WithComma(std::u16string text) {
+  std::replace(text.begin(), text.end(), u'.', u',');
+  return text;
+}
 // Types data from the start screen to the results menu, each stage accepted as soon as
 // it is listed; with `asAStudentMay` the points in reverse order (the sort puts them
 // back) and every X* and parameter with a decimal comma.
@@ -146,12 +166,19 @@ void TypeToResultsMenu(Application& app, RecordingToolkit& kit, const DesignData
                        bool asAStudentMay = false);
 
 // The data's error state: the checks' error code, -1 for sound data.
-void ExpectErrorRow(const DesignData& data, int errorRow);
+inline void ExpectErrorRow(const DesignData& data, int errorRow) {
+  EXPECT_EQ(data.InputError, errorRow < 0 ? kFalse : kTrue);
+  if (errorRow >= 0) {
+    EXPECT_EQ(data.ErrorRow, errorRow);
+  }
+}
 // Checks a prompt's text, title and place.
 void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std::u16string& title,
                   int x, int y);
 // The prompt of parameter n at its row, and the two prompts of equilibrium pair i.
-void ExpectParameterPrompt(const PromptRecord& p, int n, int y);
+inline void ExpectParameterPrompt(const PromptRecord& p, int n, int y) {
+  ExpectPrompt(p, ParameterCaption(n), u" Ввод " + ParameterCaption(n), 1000, y);
+}
 void ExpectPairPrompts(const PromptRecord* p, int i, int y);
 
 inline std::u16string Blanks(std::size_t n) { return std::u16string(n, u' '); }
