@@ -116,7 +116,9 @@ INSTANTIATE_TEST_SUITE_P(All, ListWindows, ::testing::Values(&kForm3, &kForm5, &
 // The controls the window has among those (a window may lack the class buttons) hidden.
 void ExpectHidden(const Look& look, std::initializer_list<const Control*> controls) {
   for (const Control* c : controls) {
-    if (c != nullptr) EXPECT_FALSE(c->visible) << look.name << "." << c->name;
+    if (c != nullptr) {
+      EXPECT_FALSE(c->visible) << look.name << "." << c->name;
+    }
   }
 }
 
