@@ -1,7 +1,5 @@
 #include "support/ui_driver.h"
 
-#include <algorithm>
-
 namespace rc::ui_test {
 namespace {
 

@@ -77,7 +77,6 @@ TEST_F(DiagramFixture, ARefusedCalculationShowsOnlyItsMessage) {
 // are, again after a correction round trip, and printed on one page.
 class RefluxViewTest : public SessionTest {
  protected:
-
   // The results menu on the bubble-cap column, then the diagram window on the study.
   Form11& OpenStudy() {
     Click(app, Loaded<Form7>(app).diagramButton);
