@@ -27,6 +27,11 @@ inline constexpr NamedDesign kBenzeneTolueneColumns[] = {{"BubbleCap", BenzeneTo
                                                         {"DualFlow", BenzeneTolueneDualFlow}};
 inline void PrintTo(const NamedDesign& design, std::ostream* os) { *os << design.name; }
 
+// A plainer sound set for the list windows: eight points from 0,0 to 1,1 above the
+// diagonal, XW 0.05, XF 0.4, XP 0.95 and parameters 19..40 within their limits
+// (34 = 0.83); no name, and not yet checked.
+DesignData PlainSoundData(std::int32_t trayType);
+
 // Sets parameter n (16..56) as typed: its text and the number read from it.
 void SetParameter(DesignData& data, int n, const std::u16string& text);
 // A copy of data with parameter n typed as text.

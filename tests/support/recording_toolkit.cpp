@@ -12,6 +12,7 @@ void RecordingToolkit::Answer(std::initializer_list<std::u16string> list) {
 
 std::u16string RecordingToolkit::InputBox(const std::u16string& prompt, const std::u16string& title,
                                           const std::u16string& defaultText, int x, int y) {
+  if (onPrompt) onPrompt();
   std::u16string answer;
   if (answers.empty()) {
     ++unansweredPrompts;

@@ -2,6 +2,7 @@
 // A toolkit that shows nothing: prompts are answered from a script, and every prompt,
 // beep, layout switch, printed document and the end of the program are recorded.
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -40,7 +41,10 @@ class RecordingToolkit : public Toolkit {
   double CharWidthTwips(const FontSpec&) override { return charWidth; }
   double PrinterPageHeightTwips() override { return pageHeight; }
   double PrinterPageWidthTwips() override { return pageWidth; }
-  void PrintDocument(const PrintedDocument& document) override { printed.push_back(document); }
+  void PrintDocument(const PrintedDocument& document) override {
+    printed.push_back(document);
+    if (onPrint) onPrint();
+  }
   void End() override { ended = true; }
 
   // Files live in memory: files holds each path's bytes. The dialogs take their answers
@@ -51,6 +55,10 @@ class RecordingToolkit : public Toolkit {
   std::optional<std::string> ReadFile(const std::u16string& path, std::u16string& error) override;
   bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
                            std::u16string& error) override;
+
+  // Run as each prompt opens (before it is answered) and as each document is sent: a
+  // test's look at the windows at that moment.
+  std::function<void()> onPrompt, onPrint;
 
   std::deque<std::u16string> answers;
   std::vector<PromptRecord> prompts;

@@ -1,38 +1,22 @@
-#include <gtest/gtest.h>
-
 #include "report/column_texts.h"
 #include "report/format.h"
 #include "report/input_rows.h"
 #include "report/printed_reports.h"
-#include "ui/printer_page.h"
-#include "support/design_fixtures.h"
-#include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/form12.h"
-#include "ui/form13.h"
-#include "ui/form7.h"
-#include "ui/form9.h"
+#include "ui/printer_page.h"
 
-namespace rc {
+namespace rc::ui_test {
 namespace {
-
-using ui_test::Click;
-using ui_test::ClickRow;
-using ui_test::FindWindow;
 
 constexpr int kSigmaRow = 44 - kFirstColumnParameter;
 
-class ColumnWindowsTest : public ::testing::Test {
+class ColumnWindowsTest : public SessionTest {
  protected:
-  RecordingToolkit kit;
-  Application app{kit};
-
   // The benzene-toluene sieve column on the results menu.
   Form7& Menu() {
-    app.data() = BenzeneTolueneSieve();
-    app.data().StudentName = u"Иванов";
-    app.Dispatch([&] { OpenResultsMenu(app); });
-    return app.Form<Form7>();
+    DesignData data = BenzeneTolueneSieve();
+    data.StudentName = u"Иванов";
+    return OpenMenu(data);
   }
   void TypeColumnStage(int faultyRow = -1, const std::u16string& faulty = {}) {
     auto texts = BenzeneTolueneColumnStageTexts();
@@ -40,6 +24,15 @@ class ColumnWindowsTest : public ::testing::Test {
     for (const auto& t : texts) kit.Answer(t);
   }
   Form13* Results() { return app.FindForm<Form13>(); }
+  // The menu, the trays computed and the third stage typed and accepted.
+  Form7& ToResults() {
+    Form7& menu = Menu();
+    Click(app, menu.trayByTrayButton);
+    TypeColumnStage();
+    Click(app, menu.columnButton);
+    Click(app, Loaded<Form12>(app).acceptButton);
+    return menu;
+  }
 };
 
 TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
@@ -49,7 +42,7 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   ASSERT_NE(FindWindow(app, "Form15"), nullptr);
   EXPECT_EQ(FindWindow(app, "Form15")->control("Label1").caption,
             u"Потарельчатый расчет не выполнен.");
-  Click(app, ui_test::Loaded<Form15>(app).noButton);  // "Нет"
+  Click(app, Loaded<Form15>(app).noButton);  // "Нет"
   EXPECT_EQ(FindWindow(app, "Form15"), nullptr);
   EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
   EXPECT_TRUE(kit.prompts.empty());
@@ -58,13 +51,12 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   // prompt's y following the row, the list growing.
   TypeColumnStage();
   Click(app, menu.columnButton);
-  Click(app, ui_test::Loaded<Form15>(app).yesButton);
+  Click(app, Loaded<Form15>(app).yesButton);
   ASSERT_NE(CompletedTrayByTray(app), nullptr);
   ASSERT_EQ(kit.prompts.size(), 16u);
   for (int r = 0; r < 16; ++r) {
-    const PromptRecord& p = kit.prompts[static_cast<std::size_t>(r)];
-    EXPECT_EQ(p.title, u" Ввод " + ParameterCaption(kFirstColumnParameter + r));
-    EXPECT_EQ(p.y, 1100 + 195 * r);
+    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], kFirstColumnParameter + r,
+                          1100 + 195 * r);
   }
   Form12& entry = app.Form<Form12>();
   EXPECT_EQ(entry.list.items.size(), 16u);
@@ -110,10 +102,9 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   EXPECT_EQ(Results(), nullptr);
 
   // "Да": correction mode; the row clicked is asked again at its own height.
-  Click(app, ui_test::Loaded<Form14>(app).yesButton);
+  Click(app, Loaded<Form14>(app).yesButton);
   EXPECT_TRUE(entry.list.visible && entry.list.enabled && entry.instruction.visible);
-  kit.Answer(u"21,5");  // the reading rule: the comma is a point
-  ClickRow(app, entry, kSigmaRow);
+  CorrectRow(entry, kSigmaRow, {u"21,5"});  // the reading rule: the comma is a point
   EXPECT_EQ(kit.prompts.back().y, 1295 + 195 * kSigmaRow);
   EXPECT_EQ(app.data().ParamValue[44], 21.5f);
   EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
@@ -128,19 +119,14 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   EXPECT_EQ(review.list.items.size(), 16u);
   EXPECT_EQ(review.acceptButton.backColor, kGreen);
   Click(app, review.correctButton);
-  kit.Answer(u"0.0025");  // hole diameter halved: ΔPs doubles
-  ClickRow(app, review, 46 - kFirstColumnParameter);
+  CorrectRow(review, 46 - kFirstColumnParameter, {u"0.0025"});  // hole diameter halved: ΔPs doubles
   Click(app, review.endOfCorrectionsButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front().substr(14, 10), u"      34.4");  // 4 * 0.0215 / 0.0025
 }
 
 TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage) {
-  Form7& menu = Menu();
-  Click(app, menu.trayByTrayButton);
-  TypeColumnStage();
-  Click(app, menu.columnButton);
-  Click(app, ui_test::Loaded<Form12>(app).acceptButton);
+  Form7& menu = ToResults();
   const ColumnDesignResult before = Results()->Result();
 
   // The change button takes every window away; the reflux ratio (row 12) corrected, the
@@ -148,9 +134,8 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   // column's button opens the results at once with the values kept.
   Click(app, menu.changeButton);
   EXPECT_EQ(Results(), nullptr);
-  kit.Answer(u"3");
-  ClickRow(app, "Form9", 12);
-  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+  CorrectRow(Loaded<Form9>(app), 12, {u"3"});
+  Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
   EXPECT_EQ(kit.prompts.size(), 17u);
   ASSERT_NE(Results(), nullptr);
@@ -160,11 +145,10 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 
   // A first-stage row (XF, row 9) corrected on Form9 behind the menu takes the results
   // window away with the menu.
-  kit.Answer(u"0.5");
-  ClickRow(app, "Form9", 9);
+  CorrectRow(Loaded<Form9>(app), 9, {u"0.5"});
   EXPECT_EQ(Results(), nullptr);
   EXPECT_EQ(FindWindow(app, "Form7"), nullptr);
-  Click(app, ui_test::Loaded<Form9>(app).endOfCorrectionsButton);
+  Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(kit.prompts.size(), 18u);
@@ -173,11 +157,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 }
 
 TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
-  Form7& menu = Menu();
-  Click(app, menu.trayByTrayButton);
-  TypeColumnStage();
-  Click(app, menu.columnButton);
-  Click(app, ui_test::Loaded<Form12>(app).acceptButton);
+  ToResults();
   kit.pageHeight = 195 * 20;  // a page of 20 lines
   Click(app, Results()->printButton);
   ASSERT_EQ(kit.printed.size(), 1u);
@@ -191,10 +171,7 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   }
   std::size_t next = 0;
   for (std::size_t p = 0; p < pages.size(); ++p) {
-    std::vector<std::u16string> texts;
-    for (const DrawOp& op : pages[p].ops) {
-      if (op.kind == DrawOp::Kind::Text) texts.push_back(op.text);
-    }
+    const std::vector<std::u16string> texts = PageTexts({pages[p]});
     ASSERT_GE(texts.size(), 3u);
     EXPECT_EQ(texts[0], ReportHeaderLine(u"Иванов", PrintedDateTime(kit)));
     const std::u16string sheet = u"   лист " + std::u16string(1, static_cast<char16_t>(u'1' + p));
@@ -214,4 +191,4 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

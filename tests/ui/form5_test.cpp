@@ -2,28 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "form5_fixture.h"
-#include "report/input_rows.h"
+#include "support/ui_driver.h"
 
-namespace rc::tray_test {
+namespace rc::ui_test {
 namespace {
 
-class Form5Test : public WindowTest {
+class Form5Test : public SessionTest {
  protected:
   Form5& AskType() {
-    FillSoundData(app.data(), kTrayTypeNotChosen);
+    app.data() = PlainSoundData(kTrayTypeNotChosen);
     app.Dispatch([&] { AskTrayType(app); });
     return app.Form<Form5>();
   }
-  // The tray type answered with the button, the 21 parameters with the texts.
-  Form5& EnterWith(const char* button, std::vector<std::u16string> texts) {
-    return Form5After(*this, button, texts);
-  }
-  Form5& CorrectionMode(const char* button, std::vector<std::u16string> texts) {
-    Form5& f = EnterWith(button, std::move(texts));
-    Click(app, f, "Command2");
-    kit.prompts.clear();
-    return f;
+  // The tray type answered with its button, the 21 parameters with the texts.
+  Form5& EnterWith(std::int32_t trayType, const std::vector<std::u16string>& texts) {
+    return Form5After(*this, trayType, texts);
   }
 };
 
@@ -31,65 +24,50 @@ TEST_F(Form5Test, TrayTypeQuestionShowsOnlyTheQuestionAndTheTwoClassButtons) {
   Form5& f = AskType();
   EXPECT_TRUE(f.visible);
   EXPECT_EQ(f.caption, u"Продолжение ввода исходной информации");
-  EXPECT_EQ(f.left, 100);
-  EXPECT_EQ(f.top, 100);
+  EXPECT_EQ(std::make_pair(f.left, f.top), std::make_pair(100, 100));
   Control& question = f.control("Label1");
   EXPECT_TRUE(question.visible);
   EXPECT_EQ(question.caption, u"НАЗОВИТЕ ТИП ТАРЕЛОК");
-  EXPECT_EQ(question.foreColor, 0xFF0000u);
-  EXPECT_EQ(question.backColor, 0x00FFFFu);
-  for (const char* name : {"Command1", "Command2", "Command3", "Label2", "Label3", "List1"}) {
-    EXPECT_FALSE(f.control(name).visible) << name;
-  }
-  Control& caps = f.control("Command4");
-  Control& noCaps = f.control("Command5");
-  EXPECT_TRUE(caps.visible && noCaps.visible);
+  EXPECT_EQ(std::make_pair(question.foreColor, question.backColor), std::make_pair(0xFF0000u, 0x00FFFFu));
+  EXPECT_EQ(ShownControls(f), "Command4 Command5 Label1");
+  Control& caps = *f.capsButton;
+  Control& noCaps = *f.noCapsButton;
   EXPECT_EQ(caps.caption, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
   EXPECT_EQ(noCaps.caption, u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ");
-  EXPECT_EQ(caps.top, question.top + question.height + 300);
-  EXPECT_EQ(noCaps.top, caps.top);
-  // Equal gaps left of, between and right of the two buttons.
-  const int gap = caps.left;
-  EXPECT_GT(gap, 0);
-  EXPECT_EQ(noCaps.left - (caps.left + caps.width), gap);
-  EXPECT_NEAR(f.width - (noCaps.left + noCaps.width), gap, 1);
-  EXPECT_EQ(f.control("List1").top, 500);
-  EXPECT_EQ(f.control("List1").height, 4400);
+  EXPECT_EQ(std::make_pair(caps.top, noCaps.top), std::make_pair(question.top + question.height + 300, caps.top));
+  ExpectSideBySide(f, caps, noCaps);
+  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 4400));
 }
 
 TEST_F(Form5Test, EntryAsksTheTwentyOneParametersAtTheirRows) {
-  Form5& f = EnterWith("Command4", SoundParameterTexts());
+  Form5& f = EnterWith(kBubbleCapTrays, SoundTexts());
   const DesignData& data = app.data();
   ASSERT_EQ(kit.prompts.size(), 21u);
   EXPECT_EQ(kit.unansweredPrompts, 0);
   for (int index = 0; index < 21; ++index) {
-    const int n = TrayParameterAt(index);
     const PromptRecord& p = kit.prompts[static_cast<std::size_t>(index)];
-    EXPECT_EQ(p.prompt, data.ParamCaption[n]) << n;
-    EXPECT_EQ(p.title, u" Ввод " + data.ParamCaption[n]) << n;
+    ExpectParameterPrompt(p, TrayParameterAt(index), 1100 + 195 * (index + 1));
     EXPECT_EQ(p.defaultText, u"");
-    EXPECT_EQ(p.x, 1000);
-    EXPECT_EQ(p.y, 1100 + 195 * (index + 1)) << n;
   }
   EXPECT_EQ(data.TrayType, kBubbleCapTrays);
-  Control& list = f.control("List1");
+  Control& list = f.list;
   ASSERT_EQ(list.items.size(), 22u);
   EXPECT_EQ(list.items[14], ParameterRowText(data, 33));
   EXPECT_EQ(list.items[13], ParameterRowText(data, 31));
   EXPECT_TRUE(list.visible);
   EXPECT_FALSE(list.enabled);
-  EXPECT_TRUE(f.control("Command1").visible && f.control("Command2").visible);
-  EXPECT_EQ(f.control("Command1").backColor, kGreen);
-  EXPECT_EQ(f.control("Command2").backColor, kGreen);
+  EXPECT_EQ(ShownControls(f), "List1 Command1 Command2");
+  EXPECT_EQ(f.acceptButton.backColor, kGreen);
+  EXPECT_EQ(f.correctButton.backColor, kGreen);
   EXPECT_EQ(f.FocusName(), "Command1");
   EXPECT_EQ(data.InputError, kFalse);
 }
 
 TEST_F(Form5Test, TypedTextsAreTidiedButNotRangeChecked) {
-  auto texts = WithParameter(20, u"2,5");
+  auto texts = SoundTexts(20, u"2,5");
   texts[2] = u"";  // parameter 21 cancelled
   texts[3] = u"999";  // parameter 22 far above its limit
-  Form5& f = EnterWith("Command4", texts);
+  Form5& f = EnterWith(kBubbleCapTrays, texts);
   const DesignData& data = app.data();
   EXPECT_EQ(data.ParamText[20], u"2.5");
   EXPECT_EQ(data.ParamValue[20], 2.5f);
@@ -98,61 +76,62 @@ TEST_F(Form5Test, TypedTextsAreTidiedButNotRangeChecked) {
   EXPECT_EQ(kit.beeps, 0);
   // Parameter 21 (0, below 2) is the first fault.
   EXPECT_EQ(data.ErrorRow, 4);
-  EXPECT_EQ(f.control("Command1").backColor, kRed);
+  EXPECT_EQ(f.acceptButton.backColor, kRed);
   EXPECT_EQ(f.FocusName(), "Command2");
 }
 
 TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {
   struct Case {
-    const char* button;
+    std::int32_t trayType;
     std::u16string areaRatio;
     std::u16string atStart, atEnd;
   };
   const Case cases[] = {
-      {"Command5", u"1", Blanks(10) + u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ", Blanks(11) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
-      {"Command5", u"0.83", Blanks(10) + u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ",
+      {kTraysWithoutCaps, u"1", Blanks(10) + u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ", Blanks(11) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ"},
+      {kTraysWithoutCaps, u"0.83", Blanks(10) + u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ",
        Blanks(11) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ"},
-      {"Command4", u"1", Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ", Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
+      {kBubbleCapTrays, u"1", Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ", Blanks(10) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.button + std::string(" ") + ToUtf8(c.areaRatio));
+    SCOPED_TRACE(std::to_string(c.trayType) + " " + ToUtf8(c.areaRatio));
     Session r;
     std::u16string headerAtFirstPrompt;
     r.kit.onPrompt = [&] {
       if (r.kit.prompts.empty()) headerAtFirstPrompt = r.app.Form<Form5>().list.items.at(0);
     };
-    Form5& f = Form5After(r, c.button, WithParameter(34, c.areaRatio));
+    Form5& f = Form5After(r, c.trayType, SoundTexts(34, c.areaRatio));
     EXPECT_EQ(headerAtFirstPrompt, c.atStart);
-    EXPECT_EQ(f.control("List1").items.at(0), c.atEnd);
-    EXPECT_EQ(f.control("List1").items.size(), 22u);
+    EXPECT_EQ(f.list.items.at(0), c.atEnd);
+    EXPECT_EQ(f.list.items.size(), 22u);
   }
 }
 
 TEST_F(Form5Test, ChangeOfClassAsksAllAgainAndEndsInReviewWithTheListDisabled) {
-  Form5& f = CorrectionMode("Command4", SoundParameterTexts());
+  Form5& f = EnterWith(kBubbleCapTrays, SoundTexts());
+  Click(app, f.correctButton);
+  kit.prompts.clear();
   ClickRow(app, f, 0);
   EXPECT_TRUE(kit.prompts.empty());
-  EXPECT_TRUE(f.control("Command4").visible && f.control("Command5").visible);
+  EXPECT_TRUE(f.capsButton->visible && f.noCapsButton->visible);
   EXPECT_EQ(f.FocusName(), "Command5");  // bubble-cap now: the other class has the focus
-  EXPECT_FALSE(f.control("Command3").visible);
+  EXPECT_FALSE(f.endOfCorrectionsButton.visible);
 
-  for (const auto& t : WithParameter(34, u"1")) kit.Answer(t);
-  Click(app, f, "Command5");
+  for (const auto& t : SoundTexts(34, u"1")) kit.Answer(t);
+  Click(app, *f.noCapsButton);
   EXPECT_EQ(kit.prompts.size(), 21u);
   EXPECT_EQ(app.data().TrayType, kTraysWithoutCaps);
-  Control& list = f.control("List1");
-  EXPECT_EQ(list.items.size(), 22u);
-  EXPECT_EQ(list.items[0], Blanks(11) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
-  EXPECT_FALSE(list.enabled);
-  EXPECT_TRUE(f.control("Command1").visible && f.control("Command2").visible);
-  for (const char* name : {"Command3", "Command4", "Command5", "Label3"}) {
-    EXPECT_FALSE(f.control(name).visible) << name;
+  EXPECT_EQ(f.list.items.size(), 22u);
+  EXPECT_EQ(f.list.items[0], Blanks(11) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
+  EXPECT_FALSE(f.list.enabled);
+  EXPECT_TRUE(f.acceptButton.visible && f.correctButton.visible);
+  for (const Control* c : {&f.endOfCorrectionsButton, f.capsButton, f.noCapsButton, &f.instruction}) {
+    EXPECT_FALSE(c->visible) << c->name;
   }
 
-  Click(app, f, "Command2");
+  Click(app, f.correctButton);
   ClickRow(app, f, 0);
   EXPECT_EQ(f.FocusName(), "Command4");
 }
 
 }  // namespace
-}  // namespace rc::tray_test
+}  // namespace rc::ui_test

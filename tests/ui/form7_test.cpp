@@ -1,44 +1,23 @@
-#include "ui/form7.h"
-
-#include <gtest/gtest.h>
-
+// The results menu: its look, its calculations and their refusals, and its print button.
 #include <tuple>
 
 #include "calc/calculations.h"
-#include "model/text.h"
+#include "report/printed_reports.h"
 #include "report/screen_tables.h"
-#include "support/recording_toolkit.h"
 #include "support/ui_driver.h"
-#include "ui/application.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
-#include "ui/form9.h"
 
-#include "support/design_fixtures.h"
-
-namespace rc {
+namespace rc::ui_test {
 namespace {
-
-using ui_test::Click;
-
-bool Visible(Window& w, const std::string& button) { return w.control(button).visible; }
 
 // A results menu opened the way the tray-type window opens it. The design data are
 // all zero, which no calculation accepts (the feed equals the bottoms composition).
-struct MenuFixture : ::testing::Test {
-  RecordingToolkit toolkit;
-  Application app{toolkit};
-  Form7& Open() {
-    app.Dispatch([&] { OpenResultsMenu(app); });
-    return app.Form<Form7>();
-  }
+struct Form7Menu : SessionTest {
+  Form7& Open() { return OpenMenu(app.data()); }
 };
-
-using Form7Menu = MenuFixture;
 
 TEST_F(Form7Menu, LoadsWithItsDesignedPlaceColoursAndFont) {
   Form7& f = app.Form<Form7>();
-  EXPECT_EQ(std::make_tuple(f.left, f.top, f.width, f.height), std::make_tuple(100, 100, 12000, 10395));
+  EXPECT_EQ(Place(f), std::make_tuple(100, 100, 12000, 10395));
   EXPECT_EQ(f.caption, u"РЕЗУЛЬТАТЫ РАСЧЕТА");
   EXPECT_EQ(f.backColor, Rgb(255, 255, 0));
   EXPECT_EQ(f.surface().ForeColor, Rgb(0, 0, 192));
@@ -75,7 +54,7 @@ TEST_F(Form7Menu, ButtonsAreStackedCentredAndTabbedFromCommand1) {
     SCOPED_TRACE(e.name);
     EXPECT_EQ(c.kind, ControlKind::Button);
     EXPECT_EQ(c.caption, e.caption);
-    EXPECT_EQ(std::make_tuple(c.left, c.top, c.width, c.height), std::make_tuple(e.left, e.top, e.width, 495));
+    EXPECT_EQ(Place(c), std::make_tuple(e.left, e.top, e.width, 495));
     EXPECT_EQ(c.backColor, e.back);
     EXPECT_EQ(c.tabIndex, e.tabIndex);
     EXPECT_EQ(c.font.name, u"MS Sans Serif");
@@ -91,9 +70,7 @@ TEST_F(Form7Menu, OpensAloneWithThePrintButtonHidden) {
   Form7& f = Open();
   ASSERT_EQ(app.LoadedWindows(), std::vector<Window*>{&f});
   EXPECT_TRUE(f.visible);
-  EXPECT_FALSE(Visible(f, "Command5"));
-  EXPECT_TRUE(Visible(f, "Command2"));
-  EXPECT_TRUE(Visible(f, "Command3"));
+  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command6 Command7 Command8");
 }
 
 TEST_F(Form7Menu, OpensAloneEvenWhenAnotherWindowWasLoadedAfterIt) {
@@ -101,13 +78,13 @@ TEST_F(Form7Menu, OpensAloneEvenWhenAnotherWindowWasLoadedAfterIt) {
   app.Form<Form9>();
   Form7& f = Open();
   EXPECT_EQ(app.LoadedWindows(), std::vector<Window*>{&f});
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_FALSE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) {
   Form7& f = Open();
   f.ShowKineticResults(KineticRunOfRecord(app.data()));  // an earlier table and printing
-  ASSERT_TRUE(Visible(f, "Command5"));
+  ASSERT_TRUE(f.printButton.visible);
   Click(app, f.kineticLineButton);
 
   const DesignData& data = app.data();
@@ -118,12 +95,10 @@ TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) 
   EXPECT_EQ(message.text, kInputErrorMessage);
   EXPECT_EQ(std::make_tuple(message.x1, message.y1, message.bold, message.colour),
             std::make_tuple(3500.0, 3500.0, true, Rgb(255, 0, 0)));
-  EXPECT_EQ(toolkit.beeps, 1);
-  EXPECT_FALSE(Visible(f, "Command2"));  // the calculation hides its own button
-  EXPECT_FALSE(Visible(f, "Command3"));  // the menu hides the other calculation
-  EXPECT_FALSE(Visible(f, "Command5"));  // nothing of the refused data can be printed
-  EXPECT_TRUE(Visible(f, "Command4"));
-  EXPECT_TRUE(Visible(f, "Command1"));
+  EXPECT_EQ(kit.beeps, 1);
+  // The calculation hides its own button, the menu the other calculation, and nothing of
+  // the refused data can be printed.
+  EXPECT_EQ(ShownControls(f), "Command1 Command4 Command6 Command7 Command8");
   EXPECT_FALSE(f.surface().FontBold);
   EXPECT_EQ(f.surface().ForeColor, Rgb(0, 0, 255));
 }
@@ -136,29 +111,27 @@ TEST_F(Form7Menu, RefusedTrayByTrayHidesTheKineticButtonAndPrinting) {
   EXPECT_EQ(app.data().InputError, kTrue);
   EXPECT_EQ(app.data().ShownResult, kShownTrayByTray);  // set before the calculation runs
   EXPECT_EQ(f.surface().Texts().size(), 1u);
-  EXPECT_FALSE(Visible(f, "Command2"));
-  EXPECT_TRUE(Visible(f, "Command3"));
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_EQ(ShownControls(f), "Command1 Command3 Command4 Command6 Command7 Command8");
 
   // A later completed calculation brings printing back.
   f.ShowTrayResults(TrayRunOfRecord(app.data()));
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, RefusalThatSparesTheKineticButtonStillSetsTheErrorAndHidesPrinting) {
   Form7& f = Open();
   f.Hide();
-  f.control("Command5").visible = true;
+  f.printButton.visible = true;
   f.ShowCalculationRefusal(Refusal{RefusalKind::TooManyTrays});
   EXPECT_TRUE(f.visible);
   EXPECT_EQ(f.surface().Texts(), std::vector<std::u16string>{u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !"});
-  EXPECT_TRUE(Visible(f, "Command2"));
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.kineticLineButton.visible);
+  EXPECT_FALSE(f.printButton.visible);
   EXPECT_EQ(app.data().InputError, kTrue);
 }
 
 TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
-  toolkit.decimalSeparator = u',';
+  kit.decimalSeparator = u',';
   Form7& f = Open();
   app.data().KineticPoints.ClearLiquidHeight[1] = 0.25f;
   const KineticLineRun run = KineticRunOfRecord(app.data());
@@ -168,7 +141,7 @@ TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Ops().size(), expected.Ops().size());
   EXPECT_EQ(f.surface().Texts().at(4).substr(0, 12), u"1     0,2500");
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSummary) {
@@ -207,7 +180,7 @@ TEST_F(Form7Menu, TrayResultsShowTheFirstTrayFromItsRecordThenTheTopTrayAndTheSu
             std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
   EXPECT_FALSE(s.FontBold);
   EXPECT_EQ(s.ForeColor, Rgb(0, 0, 255));
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(Form7Menu, EndAndChangeButtons) {
@@ -219,34 +192,27 @@ TEST_F(Form7Menu, EndAndChangeButtons) {
   Form7& again = Open();
   Click(app, again.endButton);
   EXPECT_TRUE(app.Ended());
-  EXPECT_TRUE(toolkit.ended);
+  EXPECT_TRUE(kit.ended);
 }
 
 // Whole calculations through the buttons, on complete design data sets.
 
-struct CompletedCalculations : MenuFixture {
-  Form7& OpenWith(const DesignData& data) {
-    app.data() = data;
-    return Open();
-  }
-};
+using CompletedCalculations = SessionTest;
 
 TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
-  Form7& f = OpenWith(BenzeneTolueneSieve());
+  Form7& f = OpenMenu(BenzeneTolueneSieve());
   Click(app, f.kineticLineButton);
   ASSERT_EQ(app.data().InputError, kFalse);
   Surface expected;
   DrawKineticTable(expected, KineticRunOfRecord(app.data()), 12000, u'.');
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Texts().at(1), u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
-  EXPECT_EQ(toolkit.beeps, 0);
-  for (const char* button : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
-    EXPECT_TRUE(Visible(f, button)) << button;
-  }
+  EXPECT_EQ(kit.beeps, 0);
+  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8");
 }
 
 TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary) {
-  Form7& f = OpenWith(BenzeneTolueneBubbleCap());
+  Form7& f = OpenMenu(BenzeneTolueneBubbleCap());
   Click(app, f.trayByTrayButton);
   const DesignData& data = app.data();
   ASSERT_EQ(data.InputError, kFalse);
@@ -265,23 +231,155 @@ TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary
   EXPECT_EQ(std::make_tuple(summary.x1, summary.y1, summary.bold, summary.colour),
             std::make_tuple(1500.0, 6295.0, true, Rgb(255, 0, 0)));
   EXPECT_EQ(data.TrayTableRow, 1);
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
 }
 
 TEST_F(CompletedCalculations, RefusalAfterACompletedRunTakesPrintingAwayUntilTheNextCompletion) {
-  Form7& f = OpenWith(BenzeneTolueneDualFlow());
+  Form7& f = OpenMenu(BenzeneTolueneDualFlow());
   Click(app, f.kineticLineButton);
-  ASSERT_TRUE(Visible(f, "Command5"));
+  ASSERT_TRUE(f.printButton.visible);
   const DesignData sound = app.data();
   app.data().ParamValue[kParamXF] = app.data().ParamValue[kParamXW];  // no feed section
   Click(app, f.kineticLineButton);
   EXPECT_EQ(app.data().InputError, kTrue);
-  EXPECT_FALSE(Visible(f, "Command5"));
+  EXPECT_FALSE(f.printButton.visible);
   app.data() = sound;
   f.RunKineticLine();  // as the correction window re-runs it
   EXPECT_EQ(app.data().InputError, kFalse);
-  EXPECT_TRUE(Visible(f, "Command5"));
+  EXPECT_TRUE(f.printButton.visible);
+}
+
+// The results menu over data whose record holds results, the runs the report prints as
+// the application holds them after the calculations; the print button's state noted at
+// the moment each document is sent.
+struct PrintButton : SessionTest {
+  PrintButton() {
+    kit.lineHeight = 180;
+    DesignData& data = app.data();
+    PrepareForEntry(data);
+    data.StudentName = u"Орлова";
+    data.RecordedTrays.TrayNo = {0, 1, 7, 23};
+    for (int i = 1; i <= 6; ++i) data.KineticPoints.KineticY[i] = 0.1f * static_cast<float>(i);
+    app.runs().kineticLine = KineticRunOfRecord(data);
+    app.runs().trayByTray = TrayRunOfRecord(data);
+    kit.onPrint = [this] {
+      buttonVisibleWhilePrinting.push_back(form.printButton.visible);
+      buttonEnabledWhilePrinting.push_back(form.printButton.enabled);
+    };
+  }
+  void Print(std::int32_t shown) {
+    app.data().ShownResult = shown;
+    app.Dispatch([this] { form.PrintResult(); });
+  }
+  // The button is back once the document has gone.
+  void ExpectButtonBack() {
+    EXPECT_TRUE(form.printButton.visible);
+    EXPECT_TRUE(form.printButton.enabled);
+  }
+
+  Form7& form = app.Form<Form7>();
+  std::vector<bool> buttonVisibleWhilePrinting, buttonEnabledWhilePrinting;
+};
+
+TEST_F(PrintButton, PrintsTheKineticReportWithTheButtonHiddenMeanwhile) {
+  Print(kShownKineticLine);
+  ASSERT_EQ(kit.printed.size(), 1u);
+  const PrintedDocument& doc = kit.printed[0];
+  EXPECT_EQ(doc.font.name, u"Courier New Cyr");
+  EXPECT_EQ(doc.font.sizePt, kReportFontSizePt);
+  ASSERT_EQ(doc.pages.size(), 1u);
+  ASSERT_GT(doc.pages[0].ops.size(), 1u);
+  EXPECT_EQ(doc.pages[0].ops[1].text,
+            u"                              РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
+  // The header carries the date from the regional settings and the clock.
+  EXPECT_NE(doc.pages[0].ops[0].text.find(u" 07 декабря 2026г.        10:15:30"),
+            std::u16string::npos);
+
+  EXPECT_EQ(buttonVisibleWhilePrinting, std::vector<bool>{false});
+  EXPECT_EQ(buttonEnabledWhilePrinting, std::vector<bool>{false});
+  ExpectButtonBack();
+}
+
+TEST_F(PrintButton, PrintsTheTrayReportForTheTrayByTrayResult) {
+  kit.shortDate = u"3/1/2027";
+  kit.time = u"9:05:00 AM";
+  Print(kShownTrayByTray);
+  ASSERT_EQ(kit.printed.size(), 1u);
+  const PrintedDocument& doc = kit.printed[0];
+  EXPECT_EQ(doc.font.name, u"Courier New Cyr");
+  std::vector<std::u16string> texts;
+  for (const Page& page : doc.pages) {
+    for (const DrawOp& op : page.ops) texts.push_back(op.text);
+  }
+  ASSERT_GT(texts.size(), 2u);
+  EXPECT_NE(texts[0].find(u" 1 марта 2027г.        9:05:00 AM"), std::u16string::npos);
+  EXPECT_EQ(texts[1], u"                           ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
+  EXPECT_EQ(app.data().TrayTableRow, 4);
+  EXPECT_EQ(buttonVisibleWhilePrinting, std::vector<bool>{false});
+  ExpectButtonBack();
+}
+
+TEST_F(PrintButton, PrintsNothingWhenNoCalculationRan) {
+  form.printButton.visible = false;  // as the menu opens
+  const std::size_t opsBefore = form.surface().Ops().size();
+  Print(kShownNothing);
+  EXPECT_TRUE(kit.printed.empty());
+  EXPECT_EQ(form.surface().Ops().size(), opsBefore);
+  ExpectButtonBack();
+}
+
+TEST_F(PrintButton, PrintsAgainEachTimeItIsPressed) {
+  Print(kShownKineticLine);
+  Print(kShownTrayByTray);
+  ASSERT_EQ(kit.printed.size(), 2u);
+  EXPECT_EQ(kit.printed[0].pages[0].ops[1].text.substr(30),
+            u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ");
+  EXPECT_EQ(kit.printed[1].pages[0].ops[1].text.substr(27),
+            u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННЫХ КОЛОНН ");
+}
+
+// The kinetic line table as DrawKineticTable draws it on a window like Form7 whose pen
+// stands where Form7's stood.
+std::vector<DrawOp> KineticTableOps(const Form7& form, const DesignData& data, double penX,
+                                    double penY) {
+  Surface reference;
+  reference.SetLineHeight(form.surface().LineHeight());
+  reference.CurrentX = penX;
+  reference.CurrentY = penY;
+  reference.ForeColor = form.surface().ForeColor;
+  DrawKineticTable(reference, KineticRunOfRecord(data), form.width, u'.');
+  return reference.Ops();
+}
+
+bool SameOp(const DrawOp& a, const DrawOp& b) {
+  return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+         a.colour == b.colour && a.bold == b.bold && a.text == b.text;
+}
+
+TEST_F(PrintButton, ShowsTheResultsWindowAndRedrawsTheKineticTableAfterTheKineticReport) {
+  form.Hide();
+  form.surface().CurrentX = 500;
+  form.surface().Print(u"прежнее");  // whatever covers the window stays under the table
+  const std::vector<DrawOp> before = form.surface().Ops();
+  const double penX = form.surface().CurrentX;
+  const double penY = form.surface().CurrentY;
+
+  Print(kShownKineticLine);
+  EXPECT_TRUE(form.visible);
+  const std::vector<DrawOp> table = KineticTableOps(form, app.data(), penX, penY);
+  const std::vector<DrawOp>& after = form.surface().Ops();
+  ASSERT_EQ(after.size(), before.size() + table.size());
+  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_TRUE(SameOp(after[i], before[i])) << i;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    EXPECT_TRUE(SameOp(after[before.size() + i], table[i])) << i;
+  }
+}
+
+TEST_F(PrintButton, DoesNotRedrawTheWindowAfterTheTrayReport) {
+  const std::size_t opsBefore = form.surface().Ops().size();
+  Print(kShownTrayByTray);
+  EXPECT_EQ(form.surface().Ops().size(), opsBefore);
 }
 
 }  // namespace
-}  // namespace rc
+}  // namespace rc::ui_test

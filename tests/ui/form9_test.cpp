@@ -2,21 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "form5_fixture.h"
-#include "ui/error_dialog.h"
-#include "ui/form7.h"
-#include "report/input_rows.h"
+#include "support/ui_driver.h"
 
-namespace rc::tray_test {
+namespace rc::ui_test {
 namespace {
 
-class Form9Test : public WindowTest {
+class Form9Test : public SessionTest {
  protected:
   // A sound data set as the results menu holds it, then the change button.
   Form9& Open(std::int32_t trayType, const std::u16string& areaRatio = u"0.83") {
     return Form9Over(*this, trayType, areaRatio);
   }
-  std::vector<std::u16string> Rows(Form9& f) { return f.control("List1").items; }
+  std::vector<std::u16string> Rows(Form9& f) { return f.list.items; }
 };
 
 TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheButtonsInPlace) {
@@ -34,12 +31,9 @@ TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheButtonsInPlace) {
   EXPECT_EQ(rows[25], ParameterRowText(data, 33));
   EXPECT_EQ(rows[32], ParameterRowText(data, 40));
 
-  Control& list = f.control("List1");
-  EXPECT_EQ(list.top, 500);
-  EXPECT_EQ(list.height, 6630);
-  EXPECT_EQ(f.control("Command3").top, 7330);
-  EXPECT_EQ(f.control("Command4").top, 2900);
-  EXPECT_EQ(f.control("Command5").top, 2900);
+  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 6630));
+  EXPECT_EQ(std::make_tuple(f.endOfCorrectionsButton.top, f.capsButton->top, f.noCapsButton->top),
+            std::make_tuple(7330, 2900, 2900));
 }
 
 TEST_F(Form9Test, ReopeningReplacesAnEarlierCorrectionWindow) {
@@ -57,12 +51,11 @@ TEST_F(Form9Test, HeaderTextFollowsTheTrayKind) {
 
 TEST_F(Form9Test, EquilibriumValueOutsideZeroToOneIsRefused) {
   Form9& f = Open(kBubbleCapTrays);
-  kit.Answer({u"0.2", u"-0.1"});
-  ClickRow(app, f, 2);
+  CorrectRow(f, 2, {u"0.2", u"-0.1"});
   EXPECT_EQ(kit.beeps, 1);
   EXPECT_EQ(app.data().EqYText[2], u"???");
   EXPECT_EQ(app.data().EqY[2], 0.0f);
-  EXPECT_EQ(f.control("Command3").backColor, kRed);
+  EXPECT_EQ(f.endOfCorrectionsButton.backColor, kRed);
 }
 
 TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
@@ -81,12 +74,12 @@ TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
     Form9& f = Open(c.trayType, c.areaRatio);
     app.data().ErrorRow = 99;  // a check would overwrite it
     ClickRow(app, f, 11);
-    EXPECT_TRUE(f.control("Command4").visible && f.control("Command5").visible);
-    EXPECT_EQ(f.control("Command4").caption, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
-    EXPECT_EQ(f.control("Command5").caption, c.secondCaption);
+    EXPECT_TRUE(f.capsButton->visible && f.noCapsButton->visible);
+    EXPECT_EQ(f.capsButton->caption, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
+    EXPECT_EQ(f.noCapsButton->caption, c.secondCaption);
     EXPECT_EQ(f.FocusName(), c.focus);
-    EXPECT_FALSE(f.control("Command3").visible);
-    EXPECT_FALSE(f.control("Label3").visible);
+    EXPECT_FALSE(f.endOfCorrectionsButton.visible);
+    EXPECT_FALSE(f.instruction.visible);
     EXPECT_EQ(app.data().ErrorRow, 99);
     EXPECT_TRUE(kit.prompts.empty());
   }
@@ -95,19 +88,19 @@ TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
 TEST_F(Form9Test, ClassButtonsSwitchTheClassWithoutAskingAnything) {
   Form9& f = Open(kBubbleCapTrays, u"1");
   ClickRow(app, f, 11);
-  Click(app, f, "Command5");
+  Click(app, *f.noCapsButton);
   EXPECT_EQ(app.data().TrayType, kTraysWithoutCaps);
   EXPECT_EQ(Rows(f)[11], Blanks(32) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
   EXPECT_TRUE(kit.prompts.empty());
-  EXPECT_TRUE(f.control("Command3").visible);
-  EXPECT_FALSE(f.control("Command4").visible || f.control("Command5").visible);
+  EXPECT_TRUE(f.endOfCorrectionsButton.visible);
+  EXPECT_FALSE(f.capsButton->visible || f.noCapsButton->visible);
 
   app.data().ParamValue[34] = 0.5f;
   ClickRow(app, f, 11);
-  Click(app, f, "Command5");
+  Click(app, *f.noCapsButton);
   EXPECT_EQ(Rows(f)[11], Blanks(26) + u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
   ClickRow(app, f, 11);
-  Click(app, f, "Command4");
+  Click(app, *f.capsButton);
   EXPECT_EQ(app.data().TrayType, kBubbleCapTrays);
   EXPECT_EQ(Rows(f)[11], Blanks(32) + u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
   EXPECT_TRUE(kit.prompts.empty());
@@ -119,10 +112,9 @@ TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
     Session r;
     Application& run = r.app;
     Form9& f = Form9Over(r, kTraysWithoutCaps, u"0.83", shown);
-    r.kit.Answer(u"3");
-    ClickRow(run, f, 12);
-    ASSERT_EQ(f.control("Command3").backColor, kGreen);
-    Click(run, f, "Command3");
+    r.CorrectRow(f, 12, {u"3"});
+    ASSERT_EQ(f.endOfCorrectionsButton.backColor, kGreen);
+    Click(run, f.endOfCorrectionsButton);
 
     EXPECT_EQ(r.kit.beeps, 0);
     EXPECT_EQ(run.FindForm<Form10>(), nullptr);
@@ -152,4 +144,4 @@ TEST_F(Form9Test, SoundDataShowTheResultsMenuAndRedoTheLastCalculation) {
 }
 
 }  // namespace
-}  // namespace rc::tray_test
+}  // namespace rc::ui_test
