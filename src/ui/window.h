@@ -98,8 +98,6 @@ class Window {
   // request so a toolkit can tell a new request from an old one.
   void SetFocus(Control& c);
   const Control* Focus() const { return focus_; }
-  // The name of the control asked for last; empty for none.
-  std::string FocusName() const { return focus_ ? focus_->name : std::string(); }
   std::uint64_t FocusRequest() const { return focusRequest_; }
 
   // The drawing surface with its pen; Print uses the window font's line height.

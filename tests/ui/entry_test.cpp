@@ -86,7 +86,7 @@ TEST_F(EnterEquilibriumData, SoundDataEndInTheReviewStateWithCommand1Green) {
   EXPECT_EQ(ShownControls(f3), "List1 Command1 Command2");
   EXPECT_EQ(std::make_pair(f3.acceptButton.backColor, f3.correctButton.backColor),
             std::make_pair(65280u, 65280u));
-  EXPECT_EQ(f3.FocusName(), "Command1");
+  EXPECT_EQ(f3.Focus(), &f3.acceptButton);
   const Control& list = f3.list;
   EXPECT_TRUE(list.visible && list.enabled);
   EXPECT_EQ(list.height, 2340);
@@ -185,7 +185,7 @@ TEST_F(EnterEquilibriumData, XWOfZeroPassesEntryButFailsTheCheck) {
   ExpectErrorRow(app.data(), 8);
   EXPECT_EQ(std::make_pair(f3.acceptButton.backColor, f3.correctButton.backColor),
             std::make_pair(255u, 65280u));
-  EXPECT_EQ(f3.FocusName(), "Command2");
+  EXPECT_EQ(f3.Focus(), &f3.correctButton);
 }
 
 TEST_F(EnterEquilibriumData, ACancelledPromptReadsAsZero) {

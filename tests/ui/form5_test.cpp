@@ -59,7 +59,7 @@ TEST_F(Form5Test, EntryAsksTheTwentyOneParametersAtTheirRows) {
   EXPECT_EQ(ShownControls(f), "List1 Command1 Command2");
   EXPECT_EQ(f.acceptButton.backColor, kGreen);
   EXPECT_EQ(f.correctButton.backColor, kGreen);
-  EXPECT_EQ(f.FocusName(), "Command1");
+  EXPECT_EQ(f.Focus(), &f.acceptButton);
   EXPECT_EQ(data.InputError, kFalse);
 }
 
@@ -77,7 +77,7 @@ TEST_F(Form5Test, TypedTextsAreTidiedButNotRangeChecked) {
   // Parameter 21 (0, below 2) is the first fault.
   EXPECT_EQ(data.ErrorRow, 4);
   EXPECT_EQ(f.acceptButton.backColor, kRed);
-  EXPECT_EQ(f.FocusName(), "Command2");
+  EXPECT_EQ(f.Focus(), &f.correctButton);
 }
 
 TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {
@@ -113,7 +113,7 @@ TEST_F(Form5Test, ChangeOfClassAsksAllAgainAndEndsInReviewWithTheListDisabled) {
   ClickRow(app, f, 0);
   EXPECT_TRUE(kit.prompts.empty());
   EXPECT_TRUE(f.capsButton->visible && f.noCapsButton->visible);
-  EXPECT_EQ(f.FocusName(), "Command5");  // bubble-cap now: the other class has the focus
+  EXPECT_EQ(f.Focus(), f.noCapsButton);  // bubble-cap now: the other class has the focus
   EXPECT_FALSE(f.endOfCorrectionsButton.visible);
 
   for (const auto& t : SoundTexts(34, u"1")) kit.Answer(t);
@@ -130,7 +130,7 @@ TEST_F(Form5Test, ChangeOfClassAsksAllAgainAndEndsInReviewWithTheListDisabled) {
 
   Click(app, f.correctButton);
   ClickRow(app, f, 0);
-  EXPECT_EQ(f.FocusName(), "Command4");
+  EXPECT_EQ(f.Focus(), f.capsButton);
 }
 
 }  // namespace

@@ -63,12 +63,12 @@ TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
     std::int32_t trayType;
     std::u16string areaRatio;
     std::u16string secondCaption;
-    std::string focus;
+    Control* ListWindow::*focus;
   };
   const Case cases[] = {
-      {kBubbleCapTrays, u"1", u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", "Command5"},
-      {kTraysWithoutCaps, u"1", u"ТАРЕЛКИ ПРОВАЛЬНЫЕ", "Command4"},
-      {kTraysWithoutCaps, u"0.5", u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", "Command4"},
+      {kBubbleCapTrays, u"1", u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", &ListWindow::noCapsButton},
+      {kTraysWithoutCaps, u"1", u"ТАРЕЛКИ ПРОВАЛЬНЫЕ", &ListWindow::capsButton},
+      {kTraysWithoutCaps, u"0.5", u"ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ", &ListWindow::capsButton},
   };
   for (const Case& c : cases) {
     Form9& f = Open(c.trayType, c.areaRatio);
@@ -77,7 +77,7 @@ TEST_F(Form9Test, HeaderClickOffersTheClassButtonsWithoutAnyCheck) {
     EXPECT_TRUE(f.capsButton->visible && f.noCapsButton->visible);
     EXPECT_EQ(f.capsButton->caption, u"ТАРЕЛКИ КОЛПАЧКОВЫЕ");
     EXPECT_EQ(f.noCapsButton->caption, c.secondCaption);
-    EXPECT_EQ(f.FocusName(), c.focus);
+    EXPECT_EQ(f.Focus(), f.*c.focus);
     EXPECT_FALSE(f.endOfCorrectionsButton.visible);
     EXPECT_FALSE(f.instruction.visible);
     EXPECT_EQ(app.data().ErrorRow, 99);
