@@ -26,7 +26,7 @@ BENCHMARK(BM_EvaluateTray)->ArgName("kind")->Arg(0)->Arg(1)->Arg(2);
 void BM_KineticLine(benchmark::State& state) {
   DesignData data = BenzeneTolueneBubbleCap();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ComputeKineticLine(data));
+    benchmark::DoNotOptimize(Compute(RunKineticLine, data));
     benchmark::ClobberMemory();
   }
 }
@@ -38,7 +38,7 @@ void BM_TrayByTrayHundredTrays(benchmark::State& state) {
   SetParameter(data, 40, u"0.88");
   int trays = 0;
   for (auto _ : state) {
-    trays = ComputeTrayByTray(data).TotalTrays();
+    trays = Compute(RunTrayByTray, data).TotalTrays();
     benchmark::ClobberMemory();
   }
   state.counters["trays"] = trays;
@@ -48,7 +48,7 @@ BENCHMARK(BM_TrayByTrayHundredTrays)->Unit(benchmark::kMicrosecond);
 void BM_TrayByTrayFixture(benchmark::State& state) {
   DesignData data = BenzeneTolueneBubbleCap();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ComputeTrayByTray(data));
+    benchmark::DoNotOptimize(Compute(RunTrayByTray, data));
     benchmark::ClobberMemory();
   }
 }

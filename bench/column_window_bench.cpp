@@ -31,7 +31,7 @@ DesignData ColumnWithItsThirdStage() {
 
 void BM_ColumnCalculation120Trays(benchmark::State& state) {
   DesignData data = ColumnWithItsThirdStage();
-  const TrayByTrayRun run = ComputeTrayByTray(data);
+  const TrayByTrayRun run = Compute(RunTrayByTray, data);
   for (auto _ : state) {
     const ColumnDesignResult r = DesignColumn(ColumnDesignInputOf(data, run));
     benchmark::DoNotOptimize(r.totalDrop);

@@ -2,6 +2,8 @@
 // The two calculations. Both are pure: they take the inputs as values and hand back a
 // run (every result, or the refusal of the data). Drawing is the results window's
 // business; the designed record is written from a run by design_record.h.
+#include "calc/design_record.h"
+#include "calc/inputs.h"
 #include "calc/runs.h"
 
 namespace rc {
@@ -12,9 +14,13 @@ KineticLineRun RunKineticLine(const CalculationInputs& inputs);
 // The column stepped upwards from the bottom tray, at most kMaxTrays trays.
 TrayByTrayRun RunTrayByTray(const CalculationInputs& inputs);
 
-// The calculations as the results menu starts them on the design data: run on the
-// data's inputs, the record written from the run.
-KineticLineRun ComputeKineticLine(DesignData& data);
-TrayByTrayRun ComputeTrayByTray(DesignData& data);
+// A calculation as the results menu starts it on the design data: run on the data's
+// inputs, the record written from the run.
+template <class Run>
+Run Compute(Run (*calculate)(const CalculationInputs&), DesignData& data) {
+  Run run = calculate(CalculationInputs::Of(data));
+  WriteRecord(data, run);
+  return run;
+}
 
 }  // namespace rc

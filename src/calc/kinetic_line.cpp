@@ -1,7 +1,6 @@
 // The kinetic line: at each inner equilibrium point the vapour leaving a real tray whose
 // liquid is X*[i], between the operating line and the equilibrium curve.
 #include "calc/calculations.h"
-#include "calc/design_record.h"
 #include "calc/equilibrium_fit.h"
 #include "calc/operating_lines.h"
 #include "calc/tray_model.h"
@@ -54,12 +53,6 @@ KineticLineRun RunKineticLine(const CalculationInputs& in) {
     if (g.faulted()) return Refuse(run);
     run.points.push_back(point);
   }
-  return run;
-}
-
-KineticLineRun ComputeKineticLine(DesignData& data) {
-  const KineticLineRun run = RunKineticLine(CalculationInputs::Of(data));
-  WriteRecord(data, run);
   return run;
 }
 

@@ -2,7 +2,6 @@
 // vapour moved towards equilibrium by the tray efficiency, next liquid from the material
 // balance of the section; the feed tray found on the way.
 #include "calc/calculations.h"
-#include "calc/design_record.h"
 #include "calc/equilibrium_fit.h"
 #include "calc/operating_lines.h"
 #include "calc/tray_model.h"
@@ -73,12 +72,6 @@ TrayByTrayRun RunTrayByTray(const CalculationInputs& in) {
       return Refuse(run, RefusalKind::TooManyTrays);
     }
   }
-  return run;
-}
-
-TrayByTrayRun ComputeTrayByTray(DesignData& data) {
-  const TrayByTrayRun run = RunTrayByTray(CalculationInputs::Of(data));
-  WriteRecord(data, run);
   return run;
 }
 

@@ -1,7 +1,6 @@
 #include "ui/form7.h"
 
 #include "calc/calculations.h"
-#include "calc/design_record.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
 #include "ui/data_file_actions.h"
@@ -150,8 +149,7 @@ void Form7::Calculate(std::int32_t shown, std::optional<Run>& held,
   data.InputError = kFalse;
   data.ShownResult = shown;
   surface().Cls();
-  const Run& run = *(held = calculate(CalculationInputs::Of(data)));
-  WriteRecord(data, run);
+  const Run& run = *(held = Compute(calculate, data));
   if (run.refusal) {
     ShowCalculationRefusal(*run.refusal);
   } else {

@@ -71,10 +71,10 @@ TEST(PrintedReportTables, NoColumnLineRunsThroughAPrintedCharacter) {
   for (const NamedDesign& column : kBenzeneTolueneColumns) {
     SCOPED_TRACE(column.name);
     DesignData kinetic = column.make();
-    const KineticLineRun kineticRun = ComputeKineticLine(kinetic);
+    const KineticLineRun kineticRun = Compute(RunKineticLine, kinetic);
     ASSERT_FALSE(kineticRun.refusal.has_value());
     DesignData trays = column.make();
-    const TrayByTrayRun trayRun = ComputeTrayByTray(trays);
+    const TrayByTrayRun trayRun = Compute(RunTrayByTray, trays);
     ASSERT_FALSE(trayRun.refusal.has_value());
     Surface kineticPrinter, trayPrinter;
     kineticPrinter.SetLineHeight(lineHeight);

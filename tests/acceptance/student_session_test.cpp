@@ -277,7 +277,7 @@ void RealWindows::BothCalculationsPrinted() {
   // The kinetic line: every row of its three tables as computed directly on the data.
   student.Click(student.Form<Form7>().kineticLineButton);
   DesignData kinetic = typed;
-  const KineticLineRun kineticRun = ComputeKineticLine(kinetic);
+  const KineticLineRun kineticRun = Compute(RunKineticLine, kinetic);
   ASSERT_FALSE(kineticRun.refusal.has_value());
   const auto kineticTexts = Drawn("Form7");
   for (int table = 1; table <= 3; ++table) {
@@ -298,7 +298,7 @@ void RealWindows::BothCalculationsPrinted() {
   // Tray by tray: the first tray's row and the summary line under the table.
   student.Click(student.Form<Form7>().trayByTrayButton);
   DesignData trays = typed;
-  const TrayByTrayRun outcome = ComputeTrayByTray(trays);
+  const TrayByTrayRun outcome = Compute(RunTrayByTray, trays);
   ASSERT_FALSE(outcome.refusal.has_value());
   const auto trayTexts = Drawn("Form7");
   ASSERT_FALSE(trayTexts.empty());
@@ -340,7 +340,7 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
 
   // The end of corrections reopens the results with the tray-by-tray table recomputed.
   student.Click(student.Form<Form9>().endOfCorrectionsButton);
-  const TrayByTrayRun outcome = ComputeTrayByTray(expected);
+  const TrayByTrayRun outcome = Compute(RunTrayByTray, expected);
   ASSERT_FALSE(outcome.refusal.has_value());
   const auto texts = Drawn("Form7");
   ASSERT_FALSE(texts.empty());

@@ -21,7 +21,7 @@ class KineticLineOnFixtures : public testing::TestWithParam<KineticExpectation> 
 TEST_P(KineticLineOnFixtures, CompletesWithPhysicallySensibleResults) {
   const KineticExpectation& x = GetParam();
   DesignData d = x.fixture();
-  ASSERT_FALSE(ComputeKineticLine(d).refusal.has_value());
+  ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
   EXPECT_EQ(d.InputError, kFalse);
   const KineticPointArrays& k = d.KineticPoints;
   EXPECT_NEAR(k.ClearLiquidHeight[1], x.clearLiquidHeight, 1e-6);
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(KineticLine, OperatingLineBelowAndAboveTheFeed) {
   DesignData d = BenzeneTolueneSieve();
-  ASSERT_FALSE(ComputeKineticLine(d).refusal.has_value());
+  ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
   const double R = 2.5, xw = 0.05, xp = 0.95, fbar = (0.95 - 0.05) / (0.44 - 0.05);
   for (int i = 1; i <= 6; ++i) {
     const double x = d.EqX[i];
@@ -76,7 +76,7 @@ TEST(KineticLine, CollinearNeighboursGiveTheSlopeOfTheirLine) {
   SetEquilibriumPoint(d, 3, u"0.5", u"0.5");
   SetEquilibriumPoint(d, 4, u"0.75", u"0.625");
   SetEquilibriumPoint(d, 5, u"0.8", u"0.8");
-  ComputeKineticLine(d);
+  Compute(RunKineticLine, d);
   EXPECT_EQ(d.KineticPoints.Slope[3], 0.5f);
 }
 
@@ -85,7 +85,7 @@ TEST(KineticLine, ParabolaSlopeIsItsDerivativeAtTheMiddlePoint) {
   // Points 0, 1, 2 on y = x (2 - x): slope 2 - 2 x at x = 0.25 is 1.5.
   SetEquilibriumPoint(d, 1, u"0.25", u"0.4375");
   SetEquilibriumPoint(d, 2, u"0.5", u"0.75");
-  ComputeKineticLine(d);
+  Compute(RunKineticLine, d);
   EXPECT_FLOAT_EQ(d.KineticPoints.Slope[1], 1.5f);
 }
 
@@ -93,7 +93,7 @@ TEST(KineticLine, PointExactlyAtTheFeedCompositionBelongsBelowTheFeed) {
   DesignData d = BenzeneTolueneBubbleCap();
   SetParameter(d, kParamXF, u"0.4");  // X*[3]
   ASSERT_EQ(d.ParamValue[kParamXF], d.EqX[3]);
-  ASSERT_FALSE(ComputeKineticLine(d).refusal.has_value());
+  ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
   const KineticPointArrays& k = d.KineticPoints;
   auto at = [&](Section s) {
     return EvaluateTray(d, {d.EqX[3], k.OperatingY[3], k.Slope[3], s, Calculation::KineticLine});
@@ -135,7 +135,7 @@ TEST(Calculations, RefuseDataThatCannotGiveFiniteResults) {
       SCOPED_TRACE(testing::Message() << c.what << (kinetic ? ", kinetic line" : ", tray by tray"));
       DesignData d = c.data;
       const std::optional<Refusal> refusal =
-          kinetic ? ComputeKineticLine(d).refusal : ComputeTrayByTray(d).refusal;
+          kinetic ? Compute(RunKineticLine, d).refusal : Compute(RunTrayByTray, d).refusal;
       ASSERT_TRUE(refusal.has_value());
       EXPECT_EQ(refusal->Message(), kInputErrorMessage);
       EXPECT_TRUE(refusal->HidesKineticButton());
@@ -152,7 +152,7 @@ TEST(KineticLine, RefusalKeepsThePointsBeforeTheFailingOne) {
   DesignData d = BenzeneTolueneBubbleCap();
   SetParameter(d, 36, u"0");    // no weir and a narrow column: the clear liquid stays
   SetParameter(d, 33, u"0.7");  // on the tray only below the feed, with the feed liquid
-  ASSERT_TRUE(ComputeKineticLine(d).refusal.has_value());
+  ASSERT_TRUE(Compute(RunKineticLine, d).refusal.has_value());
   for (int i = 1; i <= 3; ++i) {
     EXPECT_GT(d.KineticPoints.ClearLiquidHeight[i], 0) << i;
     EXPECT_GT(d.KineticPoints.KineticY[i], d.KineticPoints.OperatingY[i]) << i;

@@ -110,7 +110,7 @@ TEST(RandomDesignData, EveryOutcomeIsFiniteResultsOrARefusal) {
     SCOPED_TRACE(run);
 
     d.InputError = kFalse;
-    if (const std::optional<Refusal> r = ComputeKineticLine(d).refusal) {
+    if (const std::optional<Refusal> r = Compute(RunKineticLine, d).refusal) {
       ExpectInputRefusal(*r);
       EXPECT_EQ(d.InputError, kTrue);
     } else {
@@ -120,7 +120,7 @@ TEST(RandomDesignData, EveryOutcomeIsFiniteResultsOrARefusal) {
     ASSERT_TRUE(AllResultsFinite(d));
 
     d.InputError = kFalse;
-    const TrayByTrayRun out = ComputeTrayByTray(d);
+    const TrayByTrayRun out = Compute(RunTrayByTray, d);
     ASSERT_TRUE(AllResultsFinite(d));
     EXPECT_EQ(d.TrayTableRow, 1);
     if (out.refusal) {

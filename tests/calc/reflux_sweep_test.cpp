@@ -79,8 +79,8 @@ class RefluxSweepOnFixtures : public testing::TestWithParam<SweepCase> {};
 TEST_P(RefluxSweepOnFixtures, LeavesTheDesignDataByteIdentical) {
   DesignData d = GetParam().data;
   // Results of both calculations in place, so that a sweep writing into them would show.
-  ASSERT_FALSE(ComputeKineticLine(d).refusal.has_value());
-  ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());
+  ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
+  ASSERT_FALSE(Compute(RunTrayByTray, d).refusal.has_value());
   d.ShownResult = kShownTrayByTray;
   const std::string before = Bytes(d);
   SweepRefluxRatio(CalculationInputs::Of(d));
@@ -91,7 +91,7 @@ TEST_P(RefluxSweepOnFixtures, TheTenthPointIsTheStudentsOwnColumn) {
   const DesignData& fixture = GetParam().data;
   const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(fixture));
   DesignData own = fixture;
-  const TrayByTrayRun out = ComputeTrayByTray(own);
+  const TrayByTrayRun out = Compute(RunTrayByTray, own);
   ASSERT_FALSE(out.refusal.has_value());
   const RefluxPoint& p = sweep.points[kOwnRefluxPoint];
   EXPECT_EQ(p.reflux, fixture.ParamValue[19]);
@@ -111,7 +111,7 @@ TEST_P(RefluxSweepOnFixtures, EveryPointIsItsOwnRunAndTheOptimumTheSmallestVolum
     // The same column computed alone, from the fixture, at this reflux ratio.
     DesignData alone = fixture;
     alone.ParamValue[19] = SweptReflux(fixture.ParamValue[19], k);
-    const TrayByTrayRun out = ComputeTrayByTray(alone);
+    const TrayByTrayRun out = Compute(RunTrayByTray, alone);
     EXPECT_EQ(p.reflux, alone.ParamValue[19]);
     if (out.refusal) {
       EXPECT_EQ(p.outcome, out.refusal->kind == RefusalKind::TooManyTrays ? Outcome::TooManyTrays

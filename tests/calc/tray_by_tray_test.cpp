@@ -31,7 +31,7 @@ double RectifyingLine(double x) { return 0.95 - (0.95 - x) * 2.5 / 3.5; }
 TEST_P(TrayByTrayOnFixtures, ReachesTheTopWithTheFeedTrayFound) {
   const ColumnExpectation& x = GetParam();
   DesignData d = x.fixture();
-  const TrayByTrayRun out = ComputeTrayByTray(d);
+  const TrayByTrayRun out = Compute(RunTrayByTray, d);
   ASSERT_FALSE(out.refusal.has_value());
   EXPECT_EQ(out.TotalTrays(), x.totalTrays);
   EXPECT_EQ(d.FeedTray, x.feedTray);
@@ -43,7 +43,7 @@ TEST_P(TrayByTrayOnFixtures, ReachesTheTopWithTheFeedTrayFound) {
 
 TEST_P(TrayByTrayOnFixtures, TraysStayOnTheOperatingLinesOfTheirSections) {
   DesignData d = GetParam().fixture();
-  const int total = ComputeTrayByTray(d).TotalTrays();
+  const int total = Compute(RunTrayByTray, d).TotalTrays();
   const int feed = d.FeedTray;
   // Vapour leaving tray i and liquid arriving from tray i + 1 obey the section's balance.
   for (int i = 1; i < total; ++i) {
@@ -81,7 +81,7 @@ int McCabeThieleTrays(double emy) {
 
 TEST_P(TrayByTrayOnFixtures, TrayCountAgreesWithMcCabeThieleAtTheMeanEfficiency) {
   DesignData d = GetParam().fixture();
-  const int total = ComputeTrayByTray(d).TotalTrays();
+  const int total = Compute(RunTrayByTray, d).TotalTrays();
   const RecordedTrayRows& r = d.RecordedTrays;
   const double meanEmy = (r.EMY[1] + r.EMY[2] + r.EMY[3]) / 3;
   for (int row = 1; row <= 3; ++row) {
@@ -93,7 +93,7 @@ TEST_P(TrayByTrayOnFixtures, TrayCountAgreesWithMcCabeThieleAtTheMeanEfficiency)
 
 TEST_P(TrayByTrayOnFixtures, RecordsFirstFeedAndLastTray) {
   DesignData d = GetParam().fixture();
-  const int total = ComputeTrayByTray(d).TotalTrays();
+  const int total = Compute(RunTrayByTray, d).TotalTrays();
   const RecordedTrayRows& r = d.RecordedTrays;
   const int feed = d.FeedTray;
   EXPECT_EQ(r.TrayNo[1], 1);
@@ -144,11 +144,11 @@ TEST(EquilibriumParabolas, LiquidAtAPointUsesTheParabolaEndingThere) {
 
 TEST(TrayByTray, FirstTrayReachingTheTopIsFirstAndLastWithNoFeedTray) {
   DesignData d = BenzeneTolueneSieve();
-  ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());  // an earlier run found a feed tray
+  ASSERT_FALSE(Compute(RunTrayByTray, d).refusal.has_value());  // an earlier run found a feed tray
   ASSERT_NE(d.FeedTray, kFeedTrayNotFound);
   SetParameter(d, kParamXF, u"0.06");
   SetParameter(d, kParamXP, u"0.08");
-  const TrayByTrayRun out = ComputeTrayByTray(d);
+  const TrayByTrayRun out = Compute(RunTrayByTray, d);
   ASSERT_FALSE(out.refusal.has_value());
   EXPECT_EQ(out.TotalTrays(), 1);
   const RecordedTrayRows& r = d.RecordedTrays;
@@ -164,10 +164,10 @@ TEST(TrayByTray, FirstTrayReachingTheTopIsFirstAndLastWithNoFeedTray) {
 
 TEST(TrayByTray, TopReachedBelowTheFeedLeavesNoStaleFeedTray) {
   DesignData d = BenzeneTolueneBubbleCap();
-  ASSERT_FALSE(ComputeTrayByTray(d).refusal.has_value());
+  ASSERT_FALSE(Compute(RunTrayByTray, d).refusal.has_value());
   ASSERT_EQ(d.FeedTray, 7);
   SetParameter(d, kParamXF, u"0.95");  // the feed at the top: no liquid is richer
-  const TrayByTrayRun out = ComputeTrayByTray(d);
+  const TrayByTrayRun out = Compute(RunTrayByTray, d);
   ASSERT_FALSE(out.refusal.has_value());
   EXPECT_GT(out.TotalTrays(), 5);
   EXPECT_EQ(d.FeedTray, kFeedTrayNotFound);
@@ -189,7 +189,7 @@ Boundary FindTrayLimit() {
   auto refused = [](float bypass) {
     DesignData d = BenzeneTolueneSieve();
     d.ParamValue[40] = bypass;
-    return ComputeTrayByTray(d).refusal.has_value();
+    return Compute(RunTrayByTray, d).refusal.has_value();
   };
   EXPECT_FALSE(refused(lo));
   EXPECT_TRUE(refused(hi));
@@ -204,7 +204,7 @@ TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused
   const Boundary b = FindTrayLimit();
   DesignData accepted = BenzeneTolueneSieve();
   accepted.ParamValue[40] = b.accepted;
-  const TrayByTrayRun ok = ComputeTrayByTray(accepted);
+  const TrayByTrayRun ok = Compute(RunTrayByTray, accepted);
   ASSERT_FALSE(ok.refusal.has_value());
   EXPECT_EQ(ok.TotalTrays(), 120);
   EXPECT_GE(accepted.TrayY[120], 0.95f);
@@ -212,7 +212,7 @@ TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused
 
   DesignData refused = BenzeneTolueneSieve();
   refused.ParamValue[40] = b.refused;
-  const TrayByTrayRun no = ComputeTrayByTray(refused);
+  const TrayByTrayRun no = Compute(RunTrayByTray, refused);
   ASSERT_TRUE(no.refusal.has_value());
   EXPECT_EQ(no.refusal->kind, RefusalKind::TooManyTrays);
   EXPECT_FALSE(no.refusal->HidesKineticButton());

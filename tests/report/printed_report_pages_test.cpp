@@ -151,7 +151,7 @@ TEST(PrintedReports, RuledBlocksStayWholeOnTheirPagesHoweverLongTheFrame) {
 // whole to the next page, and every page of the profile begins with the header.
 TEST(DiagramPages, PlotsStayOnThePageAndTheProfileCarriesTheHeader) {
   DesignData data = BenzeneTolueneBubbleCap();
-  TrayByTrayRun run = ComputeTrayByTray(data);
+  TrayByTrayRun run = Compute(RunTrayByTray, data);
   ASSERT_FALSE(run.refusal);
   const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(data));
   run.trays.resize(100, run.trays.back());  // a long profile, to run over pages

@@ -16,7 +16,7 @@ class TrayProfileOf : public ::testing::TestWithParam<NamedDesign> {};
 
 TEST_P(TrayProfileOf, RecordedTraysMatchTheTablesAndEveryRowFollowsItsEfficiency) {
   DesignData data = GetParam().make();
-  const TrayByTrayRun run = ComputeTrayByTray(data);
+  const TrayByTrayRun run = Compute(RunTrayByTray, data);
   ASSERT_FALSE(run.refusal);
   ASSERT_EQ(run.Count(), run.TotalTrays());
   ASSERT_EQ(run.feedTray, data.FeedTray);
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(DesignFixtures, TrayProfileOf,
 
 TEST(TrayProfile, ARefusedRunHasNoTopTray) {
   DesignData data = WithParameter(BenzeneTolueneBubbleCap(), 19, u"0.3");  // too little reflux
-  const TrayByTrayRun run = ComputeTrayByTray(data);
+  const TrayByTrayRun run = Compute(RunTrayByTray, data);
   ASSERT_TRUE(run.refusal);
   EXPECT_EQ(run.TotalTrays(), 0);
   EXPECT_EQ(run.Count(), kMaxTrays);  // the trays computed before the limit

@@ -23,7 +23,7 @@ class StaircaseOf : public ::testing::TestWithParam<NamedDesign> {};
 
 TEST_P(StaircaseOf, HorizontalStepsEndOnTheOperatingLinesAndVerticalOnesAtTheTrayLiquids) {
   DesignData data = GetParam().make();
-  const TrayByTrayRun run = ComputeTrayByTray(data);
+  const TrayByTrayRun run = Compute(RunTrayByTray, data);
   ASSERT_FALSE(run.refusal);
   const PlotFrame frame = YXDiagramFrame(TwipRect{1000, 500, 7900, 7400});
   Surface s;
@@ -76,7 +76,7 @@ DesignData SeventyTrays() {
   for (int i = 0; i < 40; ++i) {
     DesignData trial = data;
     trial.ParamValue[19] = static_cast<float>((lo + hi) / 2);
-    const TrayByTrayRun run = ComputeTrayByTray(trial);
+    const TrayByTrayRun run = Compute(RunTrayByTray, trial);
     (run.refusal || run.Count() > 70 ? lo : hi) = (lo + hi) / 2;
   }
   data.ParamValue[19] = static_cast<float>(hi);
@@ -88,9 +88,9 @@ DesignData SeventyTrays() {
 TEST(YXDiagram, LabelsCoverNoOtherLabelAndNoMarker) {
   for (auto make : {BenzeneTolueneBubbleCap, BenzeneTolueneSieve, BenzeneTolueneDualFlow, SeventyTrays}) {
     DesignData data = make();
-    const KineticLineRun kinetic = ComputeKineticLine(data);
+    const KineticLineRun kinetic = Compute(RunKineticLine, data);
     ASSERT_FALSE(kinetic.refusal);
-    const TrayByTrayRun trays = ComputeTrayByTray(data);
+    const TrayByTrayRun trays = Compute(RunTrayByTray, data);
     ASSERT_FALSE(trays.refusal);
     const int n = trays.Count(), feed = trays.feedTray.value_or(0);
     SCOPED_TRACE(testing::Message() << n << " trays, feed " << feed);

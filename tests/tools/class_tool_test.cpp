@@ -181,7 +181,7 @@ TEST_F(ClassTool, KeyIsWhatTheWindowsShow) {
 
 TEST_F(ClassTool, KineticLineIsReadOnTheCurveTheDiagramDraws) {
   DesignData d = EnterAnswers(ReadVariant(kVariants + "/sieve.txt")).data;
-  const KineticLineRun run = ComputeKineticLine(d);
+  const KineticLineRun run = Compute(RunKineticLine, d);
   ASSERT_FALSE(run.refusal.has_value());
   std::vector<std::pair<double, double>> points;
   for (std::size_t i = 1; i <= 6; ++i) points.emplace_back(d.EqX[i], d.KineticPoints.KineticY[i]);

@@ -42,11 +42,11 @@ class StudentSession : public ::testing::TestWithParam<Column>, protected Sessio
     printer.SetPageHeight(kit.pageHeight);
     const std::u16string dateTime = DateTimeText(kit.shortDate, kit.time, kit.today);
     if (kinetic) {
-      const KineticLineRun run = ComputeKineticLine(data);
+      const KineticLineRun run = Compute(RunKineticLine, data);
       EXPECT_FALSE(run.refusal.has_value());
       PrintKineticReport(printer, data, run, dateTime, u'.');
     } else {
-      const TrayByTrayRun run = ComputeTrayByTray(data);
+      const TrayByTrayRun run = Compute(RunTrayByTray, data);
       EXPECT_FALSE(run.refusal.has_value());
       PrintTrayReport(printer, data, run, dateTime, u'.');
     }
@@ -66,12 +66,12 @@ class StudentSession : public ::testing::TestWithParam<Column>, protected Sessio
 
   // The tray-by-tray table's last line as the results menu shows it for `data`.
   static std::u16string ExpectedSummary(DesignData data) {
-    const TrayByTrayRun outcome = ComputeTrayByTray(data);
+    const TrayByTrayRun outcome = Compute(RunTrayByTray, data);
     EXPECT_FALSE(outcome.refusal.has_value());
     return TraySummaryText(outcome.TotalTrays(), data.FeedTray);
   }
   static KineticPointArrays::Column ExpectedKineticLine(DesignData data) {
-    EXPECT_FALSE(ComputeKineticLine(data).refusal.has_value());
+    EXPECT_FALSE(Compute(RunKineticLine, data).refusal.has_value());
     return data.KineticPoints.KineticY;
   }
 };
