@@ -46,7 +46,9 @@ Form1::Form1(Application& app)
     int tabIndex;
   } buttons[] = {{rulesButton, kRules, Rgb(255, 255, 0), 0},
                  {entryButton, kEntry, Rgb(0, 255, 0), 2},
-                 {endButton, kEnd, Rgb(255, 128, 128), 1}};
+                 {endButton, kEnd, Rgb(255, 128, 128), 1},
+                 // Last in the tab order, after the other three buttons.
+                 {openButton, kOpen, Rgb(128, 255, 255), 3}};
   for (const auto& b : buttons) {
     b.button.caption = b.caption;
     b.button.backColor = b.colour;
@@ -66,12 +68,6 @@ Form1::Form1(Application& app)
   credit.width = 2895;
   credit.height = 375;
 
-  // Last in the tab order, after the other three buttons.
-  openButton.caption = kOpen;
-  openButton.backColor = Rgb(128, 255, 255);
-  openButton.width = kButtonWidth;
-  openButton.height = kButtonHeight;
-  openButton.tabIndex = 3;
   openButton.onClick = [this, &app] { OpenDataFileFromDialog(app, *this); };
 }
 
