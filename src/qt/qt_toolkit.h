@@ -2,7 +2,7 @@
 // The real toolkit: shows the program's windows as Qt widgets, feeds their clicks back
 // to the program and brings the widgets in line with the windows after every event.
 // What tests and tools need to drive a session is in automation/qt_automation.h; the
-// toolkit tells it of its prompts through a QtToolkitObserver.
+// toolkit tells it of the program, its widgets and its prompts through a QtToolkitObserver.
 #include <cstdint>
 #include <functional>
 #include <map>
