@@ -21,7 +21,7 @@ inline DesignData ColumnOf120Trays() {
   for (int i = 0; i < 8; ++i) {
     SetEquilibriumPoint(data, i, text(x[i]), text(kVolatility * x[i] / (1 + (kVolatility - 1) * x[i])));
   }
-  SetParameter(data, 19, u"10.835");
+  SetParameter(data, kParamReflux, u"10.835");
   return data;
 }
 

@@ -43,17 +43,15 @@ BENCHMARK(BM_ColumnCalculation120Trays)->Unit(benchmark::kMicrosecond);
 
 void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
   AutomatedSession<> s;
-  QtAutomation& toolkit = s.toolkit;
-  Application& app = s.app;
-  app.data() = ColumnWithItsThirdStage();
-  toolkit.RunEvent([&] { OpenResultsMenu(app); });
-  Form7& menu = app.Form<Form7>();
-  toolkit.ClickButton(menu.trayByTrayButton);
+  s.app.data() = ColumnWithItsThirdStage();
+  s.toolkit.RunEvent([&] { OpenResultsMenu(s.app); });
+  Form7& menu = s.app.Form<Form7>();
+  s.toolkit.ClickButton(menu.trayByTrayButton);
   int paints = 0;
   for (auto _ : state) {
-    toolkit.ClickButton(menu.columnButton);
-    Window* results = toolkit.LoadedWindow("Form13");
-    QWidget* widget = results ? toolkit.WidgetFor(*results) : nullptr;
+    s.toolkit.ClickButton(menu.columnButton);
+    Window* results = s.toolkit.LoadedWindow("Form13");
+    QWidget* widget = results ? s.toolkit.WidgetFor(*results) : nullptr;
     if (!widget) {
       state.SkipWithError("the results window did not open");
       return;
@@ -62,7 +60,7 @@ void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
     LetGoOfUnloadedWindows(state);
   }
   if (paints < state.iterations()) state.SkipWithError("the window was not painted");
-  CountTrays(state, app);
+  CountTrays(state, s.app);
 }
 BENCHMARK(BM_ColumnButtonToFirstPaint)
     ->Unit(benchmark::kMillisecond)

@@ -22,12 +22,10 @@ namespace {
 // state.range(0): the button, 2 the kinetic line, 3 tray by tray.
 void BM_ClickToRepaintedResults(benchmark::State& state) {
   AutomatedSession<> s;
-  QtAutomation& toolkit = s.toolkit;
-  Application& app = s.app;
-  app.data() = BenzeneTolueneSieve();
-  toolkit.RunEvent([&app] { OpenResultsMenu(app); });
-  Form7* menu = app.FindForm<Form7>();
-  QWidget* window = menu ? toolkit.WidgetFor(*menu) : nullptr;
+  s.app.data() = BenzeneTolueneSieve();
+  s.toolkit.RunEvent([&s] { OpenResultsMenu(s.app); });
+  Form7* menu = s.app.FindForm<Form7>();
+  QWidget* window = menu ? s.toolkit.WidgetFor(*menu) : nullptr;
   if (!window) {
     state.SkipWithError("the results menu is not on the screen");
     return;
@@ -36,11 +34,11 @@ void BM_ClickToRepaintedResults(benchmark::State& state) {
   PaintCounter counter;
   window->installEventFilter(&counter);
   for (auto _ : state) {
-    toolkit.ClickButton(state.range(0) == 2 ? menu->kineticLineButton : menu->trayByTrayButton);
+    s.toolkit.ClickButton(state.range(0) == 2 ? menu->kineticLineButton : menu->trayByTrayButton);
     window->repaint();
   }
   window->removeEventFilter(&counter);
-  if (app.data().InputError != kFalse) state.SkipWithError("the calculation refused the data");
+  if (s.app.data().InputError != kFalse) state.SkipWithError("the calculation refused the data");
   if (counter.paints < state.iterations()) state.SkipWithError("the window was not repainted");
   state.counters["drawn_texts"] = static_cast<double>(menu->surface().Texts().size());
 }
@@ -57,17 +55,15 @@ BENCHMARK(BM_ClickToRepaintedResults)
 // column, 1 a narrow one, many of whose ratios run to the 120-tray limit.
 void BM_RefluxStudyToRepaintedWindow(benchmark::State& state) {
   AutomatedSession<> s;
-  QtAutomation& toolkit = s.toolkit;
-  Application& app = s.app;
-  app.data() = BenzeneTolueneBubbleCap();
-  if (state.range(0) == 1) SetParameter(app.data(), 33, u"1.0");
-  toolkit.RunEvent([&app] {
-    OpenResultsMenu(app);
-    OpenDiagramWindow(app);
-    app.Form<Form11>().ShowView(1);
+  s.app.data() = BenzeneTolueneBubbleCap();
+  if (state.range(0) == 1) SetParameter(s.app.data(), kParamDiameter, u"1.0");
+  s.toolkit.RunEvent([&s] {
+    OpenResultsMenu(s.app);
+    OpenDiagramWindow(s.app);
+    s.app.Form<Form11>().ShowView(1);
   });
-  Window* diagram = toolkit.LoadedWindow("Form11");
-  QWidget* window = diagram ? toolkit.WidgetFor(*diagram) : nullptr;
+  Window* diagram = s.toolkit.LoadedWindow("Form11");
+  QWidget* window = diagram ? s.toolkit.WidgetFor(*diagram) : nullptr;
   if (!window) {
     state.SkipWithError("the diagram window is not on the screen");
     return;
@@ -76,7 +72,7 @@ void BM_RefluxStudyToRepaintedWindow(benchmark::State& state) {
   PaintCounter counter;
   window->installEventFilter(&counter);
   for (auto _ : state) {
-    toolkit.RunEvent([&app] { app.Form<Form11>().Refresh(); });
+    s.toolkit.RunEvent([&s] { s.app.Form<Form11>().Refresh(); });
     window->repaint();
   }
   window->removeEventFilter(&counter);
