@@ -116,26 +116,22 @@ bool AllAnswersUsed(const StudentSession& s) {
 
 EntryOutcome EnterVariant(StudentSession& s, const Variant& variant) {
   s.toolkit.Script(AnswersFor(variant, FirstStageKeys()));
-  if (s.ClickButton<Form1>([](Form1& f) { return &f.entryButton; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form1>([](Form1& f) { return &f.entryButton; })) {
     return Failed("the start screen's entry button could not be clicked");
   }
   if (!AllAnswersUsed(s)) return Failed("the first stage did not ask the expected prompts");
-  if (s.ClickButton<Form3>([](Form3& f) { return &f.acceptButton; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form3>([](Form3& f) { return &f.acceptButton; })) {
     return Failed("the first stage did not end in its review");
   }
   if (!s.Loaded("Form5")) return Fault(s, "Form3", "Form4");
 
   s.toolkit.Script(AnswersFor(variant, ParameterKeys()));
   const bool caps = variant.bubbleCap;
-  if (s.ClickButton<Form5>([caps](Form5& f) { return caps ? f.capsButton : f.noCapsButton; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form5>([caps](Form5& f) { return caps ? f.capsButton : f.noCapsButton; })) {
     return Failed("the tray-type question could not be answered");
   }
   if (!AllAnswersUsed(s)) return Failed("the second stage did not ask the expected prompts");
-  if (s.ClickButton<Form5>([](Form5& f) { return &f.acceptButton; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form5>([](Form5& f) { return &f.acceptButton; })) {
     return Failed("the second stage did not end in its review");
   }
   if (!s.Loaded("Form7")) return Fault(s, "Form5", "Form6");

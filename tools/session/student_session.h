@@ -45,13 +45,17 @@ class StudentSession : public AutomatedSession<ScriptedToolkit> {
     return w && ClickRow(w->list, row);
   }
   bool ClickRow(const Control& list, int row);
-  // Clicks a print button with the documents going to pdfPath: Done only when the click
-  // wrote a PDF there (Failed when it wrote none).
+  // True when the click was Done.
   template <class W, class Pick>
-  Click PrintWith(Pick pick, const QString& pdfPath) {
+  bool Clicked(Pick pick) {
+    return ClickButton<W>(pick) == Click::Done;
+  }
+  // Clicks a print button with the documents going to pdfPath: true when the click wrote
+  // a PDF there.
+  template <class W, class Pick>
+  bool PrintWith(Pick pick, const QString& pdfPath) {
     toolkit.SetPdfOutput(pdfPath);
-    const Click click = ClickButton<W>(pick);
-    return click == Click::Done && toolkit.WrittenPdfs().isEmpty() ? Click::Failed : click;
+    return Clicked<W>(pick) && !toolkit.WrittenPdfs().isEmpty();
   }
 
   Window* Loaded(const std::string& name) const { return toolkit.LoadedWindow(name); }

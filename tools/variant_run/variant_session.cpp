@@ -56,20 +56,17 @@ void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
 // the y–x diagram.
 bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
   const QString png = out.filePath(QStringLiteral("reflux.png"));
-  if (s.ClickButton<Form11>([](Form11& f) { return f.ViewButtons()[1]; }) !=
-          StudentSession::Click::Done ||
+  if (!s.Clicked<Form11>([](Form11& f) { return f.ViewButtons()[1]; }) ||
       !s.Screenshot("Form11", png)) {
     error = "cannot save " + png.toStdString();
     return false;
   }
   const QString pdf = out.filePath(QStringLiteral("reflux.pdf"));
-  if (s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf) !=
-      StudentSession::Click::Done) {
+  if (!s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf)) {
     error = "the reflux study was not printed to " + pdf.toStdString();
     return false;
   }
-  if (s.ClickButton<Form11>([](Form11& f) { return f.ViewButtons()[0]; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form11>([](Form11& f) { return f.ViewButtons()[0]; })) {
     error = "the diagram window did not return to the y–x diagram";
     return false;
   }
@@ -81,9 +78,7 @@ bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
 // diagram printed to diagram.pdf. The window is closed again afterwards.
 bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
                       std::string& error) {
-  if (s.ClickButton<Form7>([](auto& f) { return &f.diagramButton; }) !=
-          StudentSession::Click::Done ||
-      !s.Loaded("Form11")) {
+  if (!s.Clicked<Form7>([](auto& f) { return &f.diagramButton; }) || !s.Loaded("Form11")) {
     error = "the diagram window did not open";
     return false;
   }
@@ -99,16 +94,13 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
       }
     }
     const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
-    if (s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf) !=
-        StudentSession::Click::Done) {
+    if (!s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf)) {
       error = "the diagram was not printed to " + pdf.toStdString();
       return false;
     }
   }
   if (step.refluxStudy && !RefluxPicture(s, out, error)) return false;
-  if (s.ClickButton<Form11>([](auto& f) { return &f.closeButton; }) !=
-          StudentSession::Click::Done ||
-      s.Loaded("Form11")) {
+  if (!s.Clicked<Form11>([](auto& f) { return &f.closeButton; }) || s.Loaded("Form11")) {
     error = "the diagram window did not close";
     return false;
   }
@@ -178,8 +170,7 @@ bool GivesColumnStage(const Variant& variant) {
 bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Lines& transcript,
                 bool& stopped, std::string& error) {
   s.toolkit.Script(AnswersFor(variant, ThirdStageKeys()));
-  if (s.ClickButton<Form7>([](auto& f) { return &f.columnButton; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form7>([](auto& f) { return &f.columnButton; })) {
     error = "the results menu did not take the click on its column button";
     return false;
   }
@@ -188,15 +179,13 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     s.toolkit.Script({});
     transcript.push_back(u"== column");
     transcript.push_back(u"(no tray-by-tray results)");
-    return s.ClickButton<Form15>([](auto& f) { return &f.noButton; }) ==
-           StudentSession::Click::Done;
+    return s.Clicked<Form15>([](auto& f) { return &f.noButton; });
   }
   if (s.toolkit.PendingAnswers() != 0 || s.toolkit.UnscriptedPrompts() != 0) {
     error = "the third stage did not ask the expected prompts";
     return false;
   }
-  if (s.ClickButton<Form12>([](auto& f) { return &f.acceptButton; }) !=
-      StudentSession::Click::Done) {
+  if (!s.Clicked<Form12>([](auto& f) { return &f.acceptButton; })) {
     error = "the third stage did not end in its review";
     return false;
   }
@@ -219,8 +208,7 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
   transcript.insert(transcript.end(), lines.begin(), lines.end());
   if (!Picture(s, "Form13", out, QStringLiteral("column.png"), error)) return false;
   const QString pdf = out.filePath(QStringLiteral("report-column.pdf"));
-  if (s.PrintWith<Form13>([](auto& f) { return &f.printButton; }, pdf) !=
-      StudentSession::Click::Done) {
+  if (!s.PrintWith<Form13>([](auto& f) { return &f.printButton; }, pdf)) {
     error = "the column's results were not printed to " + pdf.toStdString();
     return false;
   }
@@ -241,7 +229,7 @@ bool WriteTranscript(const QDir& out, const Lines& transcript) {
 bool SaveData(StudentSession& s, const QDir& out, std::string& error) {
   const QString path = out.filePath(QStringLiteral("saved.rcol"));
   s.toolkit.ScriptSavePath(path);
-  if (s.ClickButton<Form7>([](auto& f) { return &f.saveButton; }) != StudentSession::Click::Done ||
+  if (!s.Clicked<Form7>([](auto& f) { return &f.saveButton; }) ||
       !QFile::exists(path) || s.Loaded("FileMessage")) {
     error = "the program did not save its data to " + path.toStdString();
     return false;
