@@ -47,19 +47,7 @@ void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
   s.toolkit.RunEvent([&] { OpenResultsMenu(s.app); });
   Form7& menu = s.app.Form<Form7>();
   s.toolkit.ClickButton(menu.trayByTrayButton);
-  int paints = 0;
-  for (auto _ : state) {
-    s.toolkit.ClickButton(menu.columnButton);
-    Window* results = s.toolkit.LoadedWindow("Form13");
-    QWidget* widget = results ? s.toolkit.WidgetFor(*results) : nullptr;
-    if (!widget) {
-      state.SkipWithError("the results window did not open");
-      return;
-    }
-    paints += FirstPaints(*widget);
-    LetGoOfUnloadedWindows(state);
-  }
-  if (paints < state.iterations()) state.SkipWithError("the window was not painted");
+  ClickToFirstPaint(state, s.toolkit, menu.columnButton, "Form13");
   CountTrays(state, s.app);
 }
 BENCHMARK(BM_ColumnButtonToFirstPaint)

@@ -35,20 +35,7 @@ struct DiagramSession : AutomatedSession<> {
 void BM_DiagramOpenToFirstPaint(benchmark::State& state) {
   DiagramSession s;
   Form7& menu = s.app.Form<Form7>();
-  int paints = 0;
-  for (auto _ : state) {
-    s.toolkit.ClickButton(menu.diagramButton);
-    Window* diagram = s.toolkit.LoadedWindow("Form11");
-    QWidget* widget = diagram ? s.toolkit.WidgetFor(*diagram) : nullptr;
-    if (!widget) {
-      state.SkipWithError("the diagram window did not open");
-      return;
-    }
-    // The window is shown: the platform exposes it and it paints, with its controls.
-    paints += FirstPaints(*widget);
-    LetGoOfUnloadedWindows(state);
-  }
-  if (paints < state.iterations()) state.SkipWithError("the window was not painted");
+  ClickToFirstPaint(state, s.toolkit, menu.diagramButton, "Form11");
   CountTrays(state, s.app);
 }
 BENCHMARK(BM_DiagramOpenToFirstPaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);

@@ -1,5 +1,6 @@
 #pragma once
-// What the window benchmarks share: a paint counter (a benchmark loop must really repaint
+// What the window benchmarks share: the timed loop of a window opened by a button, a
+// paint counter (a benchmark loop must really repaint
 // the window), a window's first paints, the unloaded windows let go outside the timing,
 // and the check that the column has its 120 trays.
 #include <QCoreApplication>
@@ -8,7 +9,10 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "calc/runs.h"
+#include "qt/automation/qt_automation.h"
 #include "ui/application.h"
 
 namespace rc {
@@ -48,6 +52,26 @@ inline void LetGoOfUnloadedWindows(benchmark::State& state) {
   state.PauseTiming();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   state.ResumeTiming();
+}
+
+// The timed loop of a window opened by a button: the click, the window's first paints,
+// the unloaded windows let go outside the timing. Fails the benchmark when the window
+// does not open or is not painted.
+inline void ClickToFirstPaint(benchmark::State& state, QtAutomation& toolkit,
+                              const Control& button, const std::string& window) {
+  int paints = 0;
+  for (auto _ : state) {
+    toolkit.ClickButton(button);
+    Window* opened = toolkit.LoadedWindow(window);
+    QWidget* widget = opened ? toolkit.WidgetFor(*opened) : nullptr;
+    if (!widget) {
+      state.SkipWithError("the window did not open");
+      return;
+    }
+    paints += FirstPaints(*widget);
+    LetGoOfUnloadedWindows(state);
+  }
+  if (paints < state.iterations()) state.SkipWithError("the window was not painted");
 }
 
 }  // namespace rc
