@@ -1,8 +1,8 @@
 #pragma once
 // What the window benchmarks share: the timed loop of a window opened by a button, a
-// paint counter (a benchmark loop must really repaint
-// the window), a window's first paints, the unloaded windows let go outside the timing,
-// and the check that the column has its 120 trays.
+// paint counter (a benchmark loop must really repaint the window), a window's first
+// paints, the unloaded windows let go outside the timing, and the check that the column
+// has its 120 trays.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
