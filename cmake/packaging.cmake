@@ -73,8 +73,9 @@ computes:
     flooding, the column's pressure drop and height, its heat balance;
   * the study of any input over a range (the window «ВЛИЯНИЕ ПАРАМЕТРА»):
     the trays, the flooding and the pressure drop against the value;
-  * a feed below its boiling point or partly vaporised, by its thermal
-    condition q, with the q-line and the minimum reflux ratio.
+  * the column for a feed below its boiling point or partly vaporised,
+    by the feed's thermal condition q, with the q-line and the minimum
+    reflux ratio.
 The results are shown as tables and diagrams and printed as reports (PDF).
 The student's data are saved in data files (.rcol) and opened again from
 them. The teacher's tool rectification-class makes a class of individual
