@@ -40,6 +40,10 @@ double FeedPerDistillate(Guard& g, const ColumnParameters& c) {
   return g.Div(c.XP - c.XW, c.XF - c.XW);
 }
 
+bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c) {
+  return c.q >= 1 || VapourBelowFeed(c, FeedPerDistillate(g, c)) > 0;
+}
+
 double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section) {
   if (section == Section::BelowFeed) return VapourBelowFeed(c, FeedPerDistillate(g, c));
   return c.R + 1;

@@ -93,6 +93,9 @@ inline double LiquidBelowFeed(const ColumnParameters& c, double fbar) { return c
 inline double VapourBelowFeed(const ColumnParameters& c, double fbar) {
   return c.R + 1 + (c.q - 1) * fbar;
 }
+// Whether vapour rises below the feed, V' > 0: a feed that is partly vapour (q < 1) must
+// leave some. Not examined for other feeds.
+bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c);
 // The vapour of the section per unit distillate: R + 1 above the feed, V' below it. [-]
 double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section);
 // V/L of the section as the tray-by-tray calculation forms it. [-]
