@@ -1,8 +1,8 @@
 #pragma once
 // Every input the calculations read, as values: the eight equilibrium points, the
 // parameters 16..40, the feed's thermal condition q and the tray type (the column's
-// sizing, 41..56, is the column calculation's alone). A run keeps the inputs it ran on, so whether its
-// results still describe the data is one comparison.
+// sizing, 41..56, is the column calculation's alone). A run keeps the inputs it ran on,
+// so whether its results still describe the data is one comparison.
 #include <array>
 #include <cstdint>
 

@@ -1,7 +1,6 @@
 #include "calc/minimum_reflux.h"
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "calc/equilibrium_fit.h"
@@ -29,21 +28,14 @@ std::vector<double> Roots(double a2, double a1, double a0) {
 }
 
 // The equilibrium curve as the tray-by-tray calculation steps on it: parabola k through
-// points k - 1, k, k + 1 for liquid in (X*[k-1], X*[k]], the first one below X*[1] and
-// the last one above X*[5] as well.
+// points k - 1, k, k + 1 for the liquids of segment k.
 class Curve {
  public:
   Curve(Guard& g, const CalculationInputs& in)
-      : x_(in.eqX), p_(FitEquilibriumParabolas(g, {in.eqX, in.eqY})) {}
+      : points_{in.eqX, in.eqY}, p_(FitEquilibriumParabolas(g, points_)) {}
 
-  double Low(int k) const { return k == 1 ? -kInf : x_[k - 1]; }
-  double High(int k) const { return k == 6 ? kInf : x_[k]; }
-  bool Holds(int k, double x) const { return Low(k) < x && x <= High(k); }
-  double Y(double x) const {
-    int k = 1;
-    while (k < 6 && x > x_[k]) ++k;
-    return Value(k, x);
-  }
+  bool Holds(int k, double x) const { return EquilibriumParabolas::SegmentOf(points_, x) == k; }
+  double Y(double x) const { return Value(EquilibriumParabolas::SegmentOf(points_, x), x); }
 
   // The first point, going up the q-line from (XF, XF), where it meets the curve:
   // (XF + s (q - 1), XF + s q) for the smallest s >= 0.
@@ -68,7 +60,7 @@ class Curve {
   std::vector<double> TurningPoints(double a, double b, double p) const {
     std::vector<double> xs;
     for (int k = 1; k <= 5; ++k) {
-      if (a < x_[k] && x_[k] < b) xs.push_back(x_[k]);
+      if (a < points_.x[k] && points_.x[k] < b) xs.push_back(points_.x[k]);
     }
     for (int k = 1; k <= 6; ++k) {
       if (p_.C[k] == 0) continue;
@@ -82,10 +74,9 @@ class Curve {
   }
 
  private:
-  static constexpr double kInf = std::numeric_limits<double>::infinity();
   double Value(int k, double x) const { return p_.Value(k, x); }
 
-  const std::array<float, 8>& x_;
+  EquilibriumPoints points_;
   EquilibriumParabolas p_;
 };
 

@@ -83,7 +83,7 @@ double SmallestRefluxBelowTheCurve(const CalculationInputs& in) {
   const EquilibriumPoints points{in.eqX, in.eqY};
   const EquilibriumParabolas eq = FitEquilibriumParabolas(g, points);
   const auto curve = [&](double x) {
-    return eq.Value(EquilibriumParabolas::SegmentOf(points, static_cast<float>(x)), x);
+    return eq.Value(EquilibriumParabolas::SegmentOf(points, x), x);
   };
   const double xw = in.Param(kParamXW), xf = in.Param(kParamXF), xp = in.Param(kParamXP);
   const double q = in.feedCondition;
