@@ -12,7 +12,9 @@ struct Numbered {
   std::array<T, static_cast<std::size_t>(Last - First + 1)> items{};
 
   constexpr T& operator[](int n) { return items.at(static_cast<std::size_t>(n - First)); }
-  constexpr const T& operator[](int n) const { return items.at(static_cast<std::size_t>(n - First)); }
+  constexpr const T& operator[](int n) const {
+    return items.at(static_cast<std::size_t>(n - First));
+  }
   static constexpr int first() { return First; }
   static constexpr int last() { return Last; }
   bool operator==(const Numbered&) const = default;

@@ -34,8 +34,8 @@ CalculationInputs Column(const Points& x, const Points& y, float xw, float xf, f
 // (0.521, 0.730) and (0.300, 0.513).
 // The curve passes through those three points and through the benzene-toluene points
 // at 101.3 kPa (0.13, 0.261), (0.581, 0.777), (0.78, 0.900). The trays are made ideal:
-// one pseudo-section, no entrainment nor bypass, and so many transfer units (sieve trays
-// 0.3 m high in a 12 m column, diffusivities at their upper limits) that EMY is 1.
+// one pseudo-section, no entrainment nor bypass, and so many transfer units (sieve trays,
+// weirs 0.3 m high, a 12 m column, diffusivities at their upper limits) that EMY is 1.
 CalculationInputs McCabeExample(float q) {
   CalculationInputs in = Column({0, 0.13f, 0.3f, 0.44f, 0.521f, 0.581f, 0.78f, 1},
                                 {0, 0.261f, 0.513f, 0.658f, 0.730f, 0.777f, 0.900f, 1}, 0.0235f,
@@ -115,8 +115,6 @@ TEST(MinimumReflux, IsTheSmallestRefluxWhoseLinesStayBelowTheCurve) {
   const Points bendsY{0, 0.17f, 0.44f, 0.575f, 0.655f, 0.755f, 0.82f, 1};
   const Points flatX{0, 0.1f, 0.2f, 0.35f, 0.5f, 0.65f, 0.8f, 1};
   const Points flatY{0, 0.11f, 0.25f, 0.5f, 0.7f, 0.82f, 0.9f, 1};
-  const Points benzeneX{0, 0.1f, 0.25f, 0.4f, 0.55f, 0.7f, 0.85f, 1};
-  const Points benzeneY{0, 0.2105f, 0.4444f, 0.6154f, 0.7458f, 0.8485f, 0.9315f, 1};
   const struct {
     const char* name;
     CalculationInputs in;
@@ -126,9 +124,8 @@ TEST(MinimumReflux, IsTheSmallestRefluxWhoseLinesStayBelowTheCurve) {
       {"bends, cold", Column(bendsX, bendsY, 0.01f, 0.1f, 0.85f, 1.6f), Pinch::Upper},
       {"flat, boiling", Column(flatX, flatY, 0.05f, 0.6f, 0.85f, 1), Pinch::Lower},
       {"flat, half vapour", Column(flatX, flatY, 0.05f, 0.6f, 0.85f, 0.5f), Pinch::Lower},
-      {"benzene, vapour", Column(benzeneX, benzeneY, 0.05f, 0.44f, 0.95f, 0), Pinch::Feed},
-      {"benzene, cold", Column(benzeneX, benzeneY, 0.05f, 0.44f, 0.95f, 2), Pinch::Feed},
       {"published, cold", McCabeExample(1.37f), Pinch::Feed},
+      {"published, two-thirds vapour", McCabeExample(1.0f / 3), Pinch::Feed},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
