@@ -1,94 +1,66 @@
 #include "qt/command_line.h"
 
-#include <algorithm>
-#include <array>
-#include <string_view>
+#include <QCoreApplication>
+#include <cstdio>
 
 namespace rc {
-namespace {
 
-constexpr std::string_view kProgram = "rectification";
-
-std::string VersionText(const std::string& version) {
-  return std::string(kProgram) + " " + version + "\n" +
-         "Ректификационная колонна: потарельчатый расчет и кинетическая линия\n"
-         "Rectification column: tray-by-tray design and kinetic line\n";
+QStringList CommandLineArguments(int argc, const char* const* argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
 }
 
-std::string HelpText() {
-  const std::string program(kProgram);
-  return "Использование: " + program + " [--help | --version | ФАЙЛ.rcol]\n" +
-         "Учебная программа проектного расчета тарельчатой ректификационной колонны.\n"
-         "  -h, --help   показать эту справку и завершить работу\n"
-         "  --version    показать версию программы и завершить работу\n"
-         "  ФАЙЛ.rcol    начать работу с данными из файла\n"
-         "Без параметров программа открывает свои окна; ей нужен дисплей (X11 или Wayland).\n"
-         "\n"
-         "Usage: " + program + " [--help | --version | FILE.rcol]\n" +
-         "A teaching program for the design calculation of a tray rectification column.\n"
-         "  -h, --help   show this help and exit\n"
-         "  --version    show the program's version and exit\n"
-         "  FILE.rcol    start with the data saved in the file\n"
-         "Without options the program opens its windows; it needs a display (X11 or Wayland).\n";
-}
-
-// The options QApplication takes for itself (with one dash or two); those in the first
-// list take the next argument as their value unless it is joined by "=".
-constexpr std::array<std::string_view, 14> kQtOptionsWithValue = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-    "name", "title"};
-constexpr std::array<std::string_view, 6> kQtFlags = {
-    "reverse", "widgetcount", "nograb", "dograb", "sync", "qmljsdebugger"};
-
-template <std::size_t N>
-bool Holds(const std::array<std::string_view, N>& names, std::string_view name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-}  // namespace
-
-std::string UnknownOption(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    // "--" ends the options; a lone "-" and every other argument are not options.
-    if (arg == "--") break;
-    if (arg.size() < 2 || arg[0] != '-') continue;
-    if (arg == "--version" || arg == "--help" || arg == "-h") continue;
-    std::string_view name = arg.substr(arg[1] == '-' ? 2 : 1);
-    const bool joinedValue = name.find('=') != std::string_view::npos;
-    name = name.substr(0, name.find('='));
-    if (Holds(kQtOptionsWithValue, name)) {
-      if (!joinedValue) ++i;  // its value
-      continue;
-    }
-    if (Holds(kQtFlags, name)) continue;
-    return std::string(arg);
+std::string UsageText(const QCommandLineParser& parser) {
+  QString text = parser.helpText();
+  // Qt's usage line names the program by the path it was started by, or by a placeholder
+  // while there is no application object.
+  const QString started = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                       : QStringLiteral("<executable_name>");
+  if (const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started); at >= 0) {
+    text.replace(at, started.size(), QCoreApplication::applicationName());
   }
-  return {};
+  return text.toStdString();
 }
 
-std::string UnknownOptionText(const std::string& option) {
-  return std::string(kProgram) + ": неизвестный параметр «" + option + "» (unknown option '" +
-         option + "')\n\n" + HelpText();
+int CommandLineFault(const QCommandLineParser& parser, const QString& problem) {
+  const QString line = QCoreApplication::applicationName() + QStringLiteral(": ") + problem;
+  std::fprintf(stderr, "%s\n%s", line.toStdString().c_str(), UsageText(parser).c_str());
+  return kBadCommandLine;
 }
 
-std::optional<std::string> CommandLineAnswer(int argc, const char* const* argv,
-                                             const std::string& version) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--version") return VersionText(version);
-    if (arg == "--help" || arg == "-h") return HelpText();
+bool AnswerHelpOrVersion(const QCommandLineParser& parser) {
+  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    std::fputs(UsageText(parser).c_str(), stdout);
+    return true;
   }
-  return std::nullopt;
+  if (parser.isSet(QStringLiteral("version"))) {
+    const QString version = QCoreApplication::applicationName() + u' ' +
+                            QCoreApplication::applicationVersion() + u'\n';
+    std::fputs(version.toStdString().c_str(), stdout);
+    return true;
+  }
+  return false;
 }
 
-std::optional<std::string> DataFileArgument(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (!arg.empty() && arg.front() != '-') return std::string(arg);
-  }
-  return std::nullopt;
+QString ArgumentCountProblem(const QString& expected, const QStringList& given) {
+  QString problem = QStringLiteral("%1 expected, not %2").arg(expected).arg(given.size());
+  if (!given.isEmpty()) problem += QStringLiteral(": ") + given.join(u' ');
+  return problem;
+}
+
+void DescribeProgramCommandLine(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QStringLiteral(
+      "Учебная программа проектного расчета тарельчатой ректификационной колонны.\n"
+      "A teaching program for the design calculation of a tray rectification column.\n"
+      "Без параметров программа открывает свои окна; ей нужен дисплей (X11 или Wayland).\n"
+      "Without options the program opens its windows; it needs a display (X11 or Wayland)."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(
+      QStringLiteral("ФАЙЛ.rcol"),
+      QStringLiteral("начать работу с данными из файла (start with the data saved in the file)"),
+      QStringLiteral("[ФАЙЛ.rcol]"));
 }
 
 }  // namespace rc

@@ -1,28 +1,36 @@
 #pragma once
-// The program's own command-line options, answered before any window or display is
-// needed: --version and --help (-h); and the data file to open. Qt's own options and
-// the arguments that are not options are left to Qt; any other option is refused with
-// the usage.
-#include <optional>
+// Command lines read by Qt's parser, alike in the program and in the teachers' tools:
+// --help and --version are answered from the parser; an unknown option or a wrong number
+// of arguments is named in one line on standard error, then the usage follows, and the
+// program ends with kBadCommandLine.
+#include <QCommandLineParser>
+#include <QStringList>
 #include <string>
 
 namespace rc {
 
-// The text to print on standard output, and then end with success, when the arguments
-// ask for the version or the usage; nullopt when the program is to start as usual.
-std::optional<std::string> CommandLineAnswer(int argc, const char* const* argv,
-                                             const std::string& version);
+inline constexpr int kBadCommandLine = 2;
 
-// The first argument that looks like an option ("-x", "--xyz") but is neither the
-// program's own nor one of Qt's; empty when there is none. "--" ends the options.
-std::string UnknownOption(int argc, const char* const* argv);
+// The arguments as QCoreApplication::arguments() gives them, for a parse before (or
+// without) the application object.
+QStringList CommandLineArguments(int argc, const char* const* argv);
 
-// What goes to standard error before the program ends with status 2 on such an option:
-// the option named, then the usage.
-std::string UnknownOptionText(const std::string& option);
+// The parser's usage, naming the program by its name, not by the path it was started by.
+std::string UsageText(const QCommandLineParser& parser);
 
-// The data file named on the command line: the first argument that is not an option,
-// once Qt has taken its own options out of argv; nullopt when there is none.
-std::optional<std::string> DataFileArgument(int argc, const char* const* argv);
+// Writes "NAME: problem" and then the usage to standard error; returns kBadCommandLine.
+int CommandLineFault(const QCommandLineParser& parser, const QString& problem);
+
+// After a parse: writes the usage (--help, --help-all) or "NAME VERSION" (--version) to
+// standard output and returns true, or returns false when neither was asked for. Needs
+// the parser's help and version options.
+bool AnswerHelpOrVersion(const QCommandLineParser& parser);
+
+// "ARGUMENTS expected, not 3: a b c": the arguments a command line gave against those it
+// takes, for CommandLineFault.
+QString ArgumentCountProblem(const QString& expected, const QStringList& given);
+
+// The program's own command line: --help, --version and at most one data file.
+void DescribeProgramCommandLine(QCommandLineParser& parser);
 
 }  // namespace rc

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QString>
 #include <cstdio>
 
@@ -7,24 +8,33 @@
 #include "qt/qt_toolkit.h"
 
 int main(int argc, char** argv) {
-  // --version and --help answer without a display, before Qt is started.
-  if (const auto answer = rc::CommandLineAnswer(argc, argv, RC_VERSION)) {
-    std::fputs(answer->c_str(), stdout);
-    return 0;
-  }
-  if (const std::string unknown = rc::UnknownOption(argc, argv); !unknown.empty()) {
-    std::fputs(rc::UnknownOptionText(unknown).c_str(), stderr);
-    return 2;
-  }
+  QCoreApplication::setApplicationName(QStringLiteral("rectification"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(RC_VERSION));
+  QCommandLineParser parser;
+  rc::DescribeProgramCommandLine(parser);
+  const auto tooManyFiles = [&parser] { return parser.positionalArguments().size() > 1; };
+  const auto fileCountFault = [&parser] {
+    return rc::CommandLineFault(parser, rc::ArgumentCountProblem(QStringLiteral("at most one data file"),
+                                                                 parser.positionalArguments()));
+  };
+  // --version and --help answer without a display, before Qt is started. A command line
+  // that holds no option unknown here (none of Qt's) is judged whole at once; otherwise
+  // Qt takes its own options first.
+  const bool parsed = parser.parse(rc::CommandLineArguments(argc, argv));
+  if (rc::AnswerHelpOrVersion(parser)) return 0;
+  if (parsed && tooManyFiles()) return fileCountFault();
   if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
     std::fputs(rc::NoDisplayMessage("rectification", reason).c_str(), stderr);
     return 2;
   }
   QApplication qapp(argc, argv);
-  // Qt has taken its own options out of argv; what is left may name a data file.
+  if (!parser.parse(QCoreApplication::arguments())) {
+    return rc::CommandLineFault(parser, parser.errorText());
+  }
+  if (tooManyFiles()) return fileCountFault();
   std::optional<std::u16string> dataFile;
-  if (const auto file = rc::DataFileArgument(argc, argv)) {
-    dataFile = QString::fromLocal8Bit(file->c_str()).toStdU16String();
+  if (!parser.positionalArguments().isEmpty()) {
+    dataFile = parser.positionalArguments().front().toStdU16String();
   }
   return rc::RunProgram(dataFile);
 }

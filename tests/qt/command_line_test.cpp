@@ -1,44 +1,36 @@
-#include "qt/command_line.h"
-
+// The program's command line, as a user types it: a bad one is named in one line, the
+// usage follows, and the program ends with status 2 before any window opens.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
 
 namespace rc {
 namespace {
 
-std::string Unknown(std::vector<const char*> args) {
-  args.insert(args.begin(), "rectification");
-  return UnknownOption(static_cast<int>(args.size()), args.data());
-}
-
-TEST(CommandLine, OnlyOptionsNeitherOursNorQtsAreUnknown) {
+TEST(CommandLine, AWrongCommandLineIsNamedThenTheUsageWithStatus2) {
   struct Case {
-    std::vector<const char*> args;
-    std::string unknown;
+    QStringList args;
+    QString fault;
   };
   const Case cases[] = {
-      {{}, ""},
-      {{"--bogus"}, "--bogus"},
-      {{"--versio"}, "--versio"},
-      {{"-x"}, "-x"},
-      {{"--help"}, ""},
-      {{"-platform", "offscreen"}, ""},
-      {{"--platform=offscreen", "-reverse"}, ""},
-      // The value of a Qt option is not taken for an option of its own.
-      {{"-style", "-fusion"}, ""},
-      {{"-display", ":1", "--verbose"}, "--verbose"},
-      // Files are not options, nor is anything after "--".
-      {{"variant.rcol", "-"}, ""},
-      {{"--", "-odd-name.rcol"}, ""},
+      {{QStringLiteral("--bogus")}, QStringLiteral("rectification: Unknown option 'bogus'.")},
+      // A second file is not left unread without a word.
+      {{QStringLiteral("a.rcol"), QStringLiteral("b.rcol")},
+       QStringLiteral("rectification: at most one data file expected, not 2: a.rcol b.rcol")},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Unknown(c.args), c.unknown) << (c.args.empty() ? "" : c.args[0]);
+    QProcess program;
+    program.start(QStringLiteral(RC_PROGRAM), c.args);  // on the tests' offscreen platform
+    ASSERT_TRUE(program.waitForFinished(30000)) << c.args.join(u' ').toStdString();
+    const QStringList lines = QString::fromUtf8(program.readAllStandardError()).split(u'\n');
+    EXPECT_EQ(program.exitCode(), 2) << c.args.join(u' ').toStdString();
+    EXPECT_EQ(lines.value(0), c.fault);
+    // The usage names the program, not the path it was started by.
+    EXPECT_TRUE(lines.value(1).startsWith(u"Usage: rectification [options] [ФАЙЛ.rcol]"))
+        << lines.value(1).toStdString();
   }
-  // The refusal names the option and shows the usage.
-  const std::string text = UnknownOptionText("--bogus");
-  EXPECT_NE(text.find("«--bogus»"), std::string::npos);
-  EXPECT_NE(text.find("Usage: rectification"), std::string::npos);
 }
 
 }  // namespace

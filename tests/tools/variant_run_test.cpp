@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
@@ -412,6 +413,29 @@ TEST(VariantRunFile, ABadVariantFileGivesStatusTwoAndWritesNothing) {
     EXPECT_EQ(result.status, kVariantFileError);
     EXPECT_FALSE(result.message.empty());
     EXPECT_FALSE(QFileInfo::exists(out));
+  }
+}
+
+TEST(VariantRunCommand, AWrongCommandLineIsNamedThenTheUsageWithStatus2) {
+  struct Case {
+    QStringList args;
+    QString fault;
+  };
+  const Case cases[] = {
+      {{QStringLiteral("--seed"), QStringLiteral("a.txt"), QStringLiteral("out")},
+       QStringLiteral("variant-run: Unknown option 'seed'.")},
+      {{QStringLiteral("a.txt")},
+       QStringLiteral("variant-run: VARIANT-FILE and OUT-DIR expected, not 1: a.txt")},
+  };
+  for (const Case& c : cases) {
+    QProcess tool;
+    tool.start(QStringLiteral(RC_VARIANT_RUN), c.args);
+    ASSERT_TRUE(tool.waitForFinished(30000)) << c.args.join(u' ').toStdString();
+    const QStringList lines = QString::fromUtf8(tool.readAllStandardError()).split(u'\n');
+    EXPECT_EQ(tool.exitCode(), 2) << c.args.join(u' ').toStdString();
+    EXPECT_EQ(lines.value(0), c.fault);
+    EXPECT_TRUE(lines.value(1).startsWith(u"Usage: variant-run [options] VARIANT-FILE OUT-DIR"))
+        << lines.value(1).toStdString();
   }
 }
 

@@ -2,20 +2,41 @@
 // Plays a teacher's variant as one whole student session through the program's own
 // windows (on Qt's offscreen platform unless another platform is chosen) and writes
 // what the student would see into OUT-DIR (first removing the files of an earlier run).
-// Exit status: 0 done, 3 stopped on a fault of the data, 2 a bad variant file (nothing
-// written), 1 any other failure.
+// Exit status: 0 done, 3 stopped on a fault of the data, 2 a bad command line or a bad
+// variant file (nothing written), 1 any other failure.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 #include <string>
 
+#include "qt/command_line.h"
 #include "variant_run/variant_session.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: variant-run VARIANT-FILE OUT-DIR\n", stderr);
-    return rc::kVariantRunFailed;
+  QCoreApplication::setApplicationName(QStringLiteral("variant-run"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(RC_VERSION));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Plays a teacher's variant as a student's session through the program's windows and\n"
+      "writes what the student would see into OUT-DIR."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("VARIANT-FILE"),
+                               QStringLiteral("The variant: the program's own data file (.rcol)."));
+  parser.addPositionalArgument(QStringLiteral("OUT-DIR"),
+                               QStringLiteral("The folder for the transcript, pictures and PDFs."));
+  if (!parser.parse(rc::CommandLineArguments(argc, argv))) {
+    return rc::CommandLineFault(parser, parser.errorText());
+  }
+  if (rc::AnswerHelpOrVersion(parser)) return 0;
+  const QStringList args = parser.positionalArguments();
+  if (args.size() != 2) {
+    return rc::CommandLineFault(
+        parser, rc::ArgumentCountProblem(QStringLiteral("VARIANT-FILE and OUT-DIR"), args));
   }
   const rc::VariantRunResult result =
-      rc::RunVariantFile(argv[1], QString::fromLocal8Bit(argv[2]));
+      rc::RunVariantFile(QFile::encodeName(args[0]).toStdString(), args[1]);
   if (!result.message.empty()) std::fprintf(stderr, "variant-run: %s\n", result.message.c_str());
   return result.status;
 }
