@@ -2,6 +2,7 @@
 
 #include "model/data_file.h"
 #include "model/text.h"
+#include "program_version.h"
 #include "ui/entry.h"
 #include "ui/file_message.h"
 #include "ui/form9.h"
@@ -49,7 +50,7 @@ void ShowMessage(Application& app, Window& over, const char16_t* statement,
 }  // namespace
 
 std::u16string DataFileFirstLine() {
-  return u"rectification " + FromUtf8(RC_VERSION) + u": данные ректификационной колонны";
+  return u"rectification " + FromUtf8(kProgramVersion) + u": данные ректификационной колонны";
 }
 
 std::u16string ProposedFileName(const std::u16string& studentName, CalendarDate today) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "class/class_commands.h"
+#include "program_version.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int Make(const std::vector<std::string>& args) {
   if (!Parse(positional[1], count) || count < 1 || count > rc::kMaxClassSize) {
     return Usage("COUNT must be a whole number 1.." + std::to_string(rc::kMaxClassSize));
   }
-  const rc::ClassResult r = rc::MakeCommand(positional[0], count, positional[2], options, RC_VERSION);
+  const rc::ClassResult r = rc::MakeCommand(positional[0], count, positional[2], options, rc::kProgramVersion);
   if (r.status != rc::kClassDone) std::cerr << "rectification-class: " << r.message << "\n";
   return r.status;
 }
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args[0] == "--version") {
-    std::cout << "rectification-class " << RC_VERSION << "\n";
+    std::cout << "rectification-class " << rc::kProgramVersion << "\n";
     return 0;
   }
   // The pages are drawn in the report font; no window is ever shown.

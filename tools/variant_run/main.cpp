@@ -10,12 +10,13 @@
 #include <cstdio>
 #include <string>
 
+#include "program_version.h"
 #include "qt/command_line.h"
 #include "variant_run/variant_session.h"
 
 int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("variant-run"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(RC_VERSION));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(rc::kProgramVersion));
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Plays a teacher's variant as a student's session through the program's windows and\n"
