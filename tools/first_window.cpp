@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "qt/data_files.h"
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 
@@ -27,7 +28,7 @@ class FirstPaint : public QObject {
         QMetaObject::invokeMethod(
             qApp,
             [window, path] {
-              if (path) window->grab().save(QString::fromLocal8Bit(path));
+              if (path) rc::WritePng(window->grab().toImage(), QString::fromLocal8Bit(path));
               QCoreApplication::quit();
             },
             Qt::QueuedConnection);

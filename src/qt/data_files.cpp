@@ -1,13 +1,11 @@
 #include "qt/data_files.h"
 
-#include <unistd.h>
-
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-#include <cstdio>
 
 namespace rc {
 namespace {
@@ -79,43 +77,43 @@ std::optional<std::string> ReadWholeFile(const QString& path, QString& error) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-bool RenameOver(const QString& from, const QString& to) {
-  // rename() replaces the target in one step; QFile::rename would refuse an existing one.
-  return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-bool WriteAtomically(const QString& path, const std::string& bytes, QString& error,
-                     const RenameFile& rename) {
+bool WriteWholeFile(const QString& path, const FileContents& write, QString& error) {
   const QFileInfo target(path);
   if (target.exists() && !target.isFile()) {
     error = QStringLiteral("под этим именем уже есть папка");
     return false;
   }
-  QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.%1.XXXXXX").arg(target.fileName()));
-  temporary.setAutoRemove(true);
-  if (!temporary.open()) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
     error = QStringLiteral("в папке нельзя создать файл (нет прав на запись?)");
     return false;
   }
-  const auto size = static_cast<qint64>(bytes.size());
-  const bool written = temporary.write(bytes.data(), size) == size && temporary.flush() &&
-                       ::fsync(temporary.handle()) == 0;
-  if (!written) {
+  if (!write(file) || file.error() != QFileDevice::NoError) {
+    file.cancelWriting();
     error = QStringLiteral("файл записан не полностью (нет места на диске?)");
     return false;
   }
-  // A new file is readable by all, as files saved by other programs are; an old one
-  // keeps its permissions.
-  temporary.setPermissions(target.exists() ? QFile::permissions(path)
-                                           : QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ReadGroup | QFile::ReadOther);
-  temporary.close();
-  if (!rename(temporary.fileName(), target.absoluteFilePath())) {
+  if (!file.commit()) {
     error = QStringLiteral("старый файл не удалось заменить новым");
     return false;
   }
-  temporary.setAutoRemove(false);
   return true;
+}
+
+bool WriteWholeFile(const QString& path, const std::string& bytes, QString& error) {
+  return WriteWholeFile(
+      path,
+      [&bytes](QIODevice& file) {
+        const auto size = static_cast<qint64>(bytes.size());
+        return file.write(bytes.data(), size) == size;
+      },
+      error);
+}
+
+bool WritePng(const QImage& image, const QString& path) {
+  QString error;
+  return !image.isNull() &&
+         WriteWholeFile(path, [&image](QIODevice& file) { return image.save(&file, "PNG"); }, error);
 }
 
 }  // namespace rc

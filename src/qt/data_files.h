@@ -1,11 +1,13 @@
 #pragma once
-// The student's data files on disk: the save and open dialogs, reading a file whole and
-// writing one atomically.
+// Files on disk: the data files' save and open dialogs, reading a file whole, and writing
+// every file the programs write whole or not at all.
 #include <QString>
 #include <functional>
 #include <optional>
 #include <string>
 
+class QIODevice;
+class QImage;
 class QWidget;
 
 namespace rc {
@@ -23,15 +25,14 @@ QString UserDocumentsFolder();
 inline constexpr qint64 kMaxDataFileBytes = 8 * 1024 * 1024;
 std::optional<std::string> ReadWholeFile(const QString& path, QString& error);
 
-// Moves a finished temporary file over the target; true when done. Replaceable so that
-// a failure of the last step can be shown.
-using RenameFile = std::function<bool(const QString& from, const QString& to)>;
-bool RenameOver(const QString& from, const QString& to);
-
-// Writes bytes to a temporary file beside path, flushes it to the disk and renames it
-// over path. On any failure the temporary file is removed, path is untouched and error
-// says what went wrong.
-bool WriteAtomically(const QString& path, const std::string& bytes, QString& error,
-                     const RenameFile& rename = RenameOver);
+// Writes a file whole or not at all, through QSaveFile: write fills a new file beside
+// path, which replaces path only when write succeeded and the file reached the disk.
+// Otherwise path is as it was, nothing is left beside it, and error says what went
+// wrong. An older file keeps its permissions.
+using FileContents = std::function<bool(QIODevice& file)>;
+bool WriteWholeFile(const QString& path, const FileContents& write, QString& error);
+bool WriteWholeFile(const QString& path, const std::string& bytes, QString& error);
+// A picture as a PNG file, written whole or not at all.
+bool WritePng(const QImage& image, const QString& path);
 
 }  // namespace rc

@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "qt/data_files.h"
 #include "qt/font_map.h"
 #include "qt/surface_painter.h"
 
@@ -46,12 +47,18 @@ bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document) 
 }
 
 bool WritePdf(const PrintedDocument& document, const QString& path) {
-  QPdfWriter writer(path);
-  writer.setResolution(kPdfResolution);
-  writer.setPageLayout(ReportLayout());
-  writer.setTitle(QStringLiteral("Rectification report"));
-  writer.setCreator(QStringLiteral("rectification"));
-  return RenderDocument(writer, document);
+  QString error;
+  return WriteWholeFile(
+      path,
+      [&document](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(ReportLayout());
+        writer.setTitle(QStringLiteral("Rectification report"));
+        writer.setCreator(QStringLiteral("rectification"));
+        return RenderDocument(writer, document);
+      },
+      error);
 }
 
 void PreviewDocument(const PrintedDocument& document, QWidget* parent) {

@@ -191,7 +191,7 @@ std::optional<std::string> QtToolkit::ReadFile(const std::u16string& path, std::
 bool QtToolkit::WriteFileAtomically(const std::u16string& path, const std::string& bytes,
                                     std::u16string& error) {
   QString reason;
-  const bool done = WriteAtomically(QString::fromStdU16String(path), bytes, reason);
+  const bool done = WriteWholeFile(QString::fromStdU16String(path), bytes, reason);
   error = reason.toStdU16String();
   return done;
 }

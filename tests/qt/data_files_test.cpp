@@ -1,4 +1,4 @@
-// The data files on disk: the atomic write, reading a file, and Qt's save dialog.
+// The data files on disk: the write whole or not at all, reading a file, and Qt's save dialog.
 #include "qt/data_files.h"
 
 #include <gtest/gtest.h>
@@ -23,27 +23,24 @@ std::string Contents(const QString& path) {
   return file.readAll().toStdString();
 }
 
-TEST(DataFiles, AFailedRenameLeavesTheOlderFileWholeAndNoTemporaryFile) {
+TEST(DataFiles, AFailedWriteLeavesTheOlderFileWholeAndNothingBesideIt) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath(QStringLiteral("Иванов-2026-12-09.rcol"));
   QString error;
-  ASSERT_TRUE(WriteAtomically(path, "old = 1\n", error)) << error.toStdString();
+  ASSERT_TRUE(WriteWholeFile(path, "old = 1\n", error)) << error.toStdString();
 
-  QString moved;
-  const auto failingRename = [&moved](const QString& from, const QString&) {
-    moved = from;
+  // Half the new text is written, then the write fails (as on a full disk).
+  const auto failingWrite = [](QIODevice& file) {
+    file.write(std::string(100000, 'n').c_str(), 50000);
     return false;
   };
-  EXPECT_FALSE(WriteAtomically(path, std::string(100000, 'n'), error, failingRename));
-  EXPECT_FALSE(error.isEmpty());
+  EXPECT_FALSE(WriteWholeFile(path, failingWrite, error));
+  EXPECT_EQ(error, QStringLiteral("файл записан не полностью (нет места на диске?)"));
   EXPECT_EQ(Contents(path), "old = 1\n");
-  // The new text went to a file of its own in the same folder, now removed.
-  EXPECT_EQ(QFileInfo(moved).absolutePath(), QFileInfo(path).absolutePath());
-  EXPECT_FALSE(QFile::exists(moved));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
-  ASSERT_TRUE(WriteAtomically(path, "new = 2\n", error));
+  ASSERT_TRUE(WriteWholeFile(path, "new = 2\n", error));
   EXPECT_EQ(Contents(path), "new = 2\n");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
@@ -51,7 +48,7 @@ TEST(DataFiles, AFailedRenameLeavesTheOlderFileWholeAndNoTemporaryFile) {
 TEST(DataFiles, FoldersThatCannotBeWrittenAndFilesThatCannotBeReadSaySo) {
   QTemporaryDir dir;
   QString error;
-  EXPECT_FALSE(WriteAtomically(dir.filePath(QStringLiteral("нет/файл.rcol")), "x", error));
+  EXPECT_FALSE(WriteWholeFile(dir.filePath(QStringLiteral("нет/файл.rcol")), "x", error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_FALSE(ReadWholeFile(dir.filePath(QStringLiteral("нет.rcol")), error));
   EXPECT_EQ(error, QStringLiteral("файл не найден"));

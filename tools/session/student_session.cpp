@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "model/text.h"
+#include "qt/data_files.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form5.h"
@@ -49,7 +50,7 @@ bool StudentSession::Screenshot(const std::string& window, const QString& pngPat
   const Window* w = Loaded(window);
   if (!w) return false;
   const QImage image = toolkit.Grab(*w);
-  return !image.isNull() && image.save(pngPath, "PNG");
+  return WritePng(image, pngPath);
 }
 
 bool StudentSession::ScreenshotWithDialog(const std::string& window, const std::string& dialog,
@@ -82,7 +83,7 @@ bool StudentSession::ScreenshotWithWidget(const std::string& window, QWidget* ov
     painter.drawText(bar.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
   }
   painter.end();
-  return image.save(pngPath, "PNG");
+  return WritePng(image, pngPath);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include "calc/reflux_sweep.h"
 #include "model/text.h"
+#include "qt/data_files.h"
 #include "report/column_texts.h"
 #include "report/reflux_texts.h"
 #include "report/tray_profile.h"
@@ -216,12 +217,10 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
 }
 
 bool WriteTranscript(const QDir& out, const Lines& transcript) {
-  QFile file(out.filePath(QStringLiteral("transcript.txt")));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   std::string text;
   for (const std::u16string& line : transcript) text += ToUtf8(line) + "\n";
-  return file.write(text.data(), static_cast<qint64>(text.size())) ==
-         static_cast<qint64>(text.size());
+  QString error;
+  return WriteWholeFile(out.filePath(QStringLiteral("transcript.txt")), text, error);
 }
 
 // The results menu's save button, with saved.rcol in the output folder for the save

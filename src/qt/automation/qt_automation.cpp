@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "qt/data_files.h"
 #include "qt/printing.h"
 #include "qt/window_mirror.h"
 
@@ -109,7 +110,7 @@ QImage QtAutomation::Grab(const Window& window) const {
 
 bool QtAutomation::SaveScreenshot(const Window& window, const QString& pngPath) const {
   const QImage image = Grab(window);
-  return !image.isNull() && image.save(pngPath, "PNG");
+  return WritePng(image, pngPath);
 }
 
 QWidget* QtAutomation::WidgetOf(const Control& control) const {
