@@ -23,7 +23,7 @@ int FirstEquilibriumFault(const DesignData& d) {
   }
   for (int n = kParamXW; n <= kParamXP; ++n) {
     const float v = d.ParamValue[n];
-    if (!(v > 0 && v < 1)) return n - 8;
+    if (!(v > 0 && v < 1)) return ErrorRowOfParameter(Check::Equilibrium, n);
   }
   const float xw = d.ParamValue[kParamXW];
   const float xf = d.ParamValue[kParamXF];
@@ -67,15 +67,16 @@ void CheckParameterLimits(DesignData& data) {
   data.InputError = kFalse;
   data.ErrorRow = kNoErrorRow;
   const float r = data.ParamValue[kParamReflux];
-  if (!(data.ParamMin[kParamReflux] < r && r <= data.ParamMax[kParamReflux])) return Fail(data, 2);
+  const auto fail = [&data](int n) { Fail(data, ErrorRowOfParameter(Check::Limits, n)); };
+  if (!(data.ParamMin[kParamReflux] < r && r <= data.ParamMax[kParamReflux])) return fail(kParamReflux);
   for (int n = 20; n <= 31; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, n - 17);
+    if (!WithinLimits(data, n)) return fail(n);
   }
   for (int n = 33; n <= 40; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, n - 18);
+    if (!WithinLimits(data, n)) return fail(n);
   }
   if (!WithinLimits(data, kParamFeedCondition) || !VapourRisesBelowFeed(data)) {
-    return Fail(data, kFeedConditionErrorRow);
+    return fail(kParamFeedCondition);
   }
 }
 
@@ -83,8 +84,32 @@ void CheckColumnParameterLimits(DesignData& data) {
   data.InputError = kFalse;
   data.ErrorRow = kNoErrorRow;
   for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, n - kFirstColumnParameter);
+    if (!WithinLimits(data, n)) return Fail(data, ErrorRowOfParameter(Check::ColumnLimits, n));
   }
+}
+
+int ErrorRowOfParameter(Check check, int n) {
+  switch (check) {
+    case Check::Equilibrium: return n - 8;
+    case Check::Limits:
+      if (n == kParamFeedCondition) return kFeedConditionErrorRow;
+      return n <= 31 ? n - 17 : n - 18;  // parameter 32, the tray type, is not checked
+    case Check::ColumnLimits: return n - kFirstColumnParameter;
+  }
+  return kNoErrorRow;
+}
+
+int ParameterOfErrorRow(Check check, int row) {
+  switch (check) {
+    case Check::Equilibrium: return row >= 8 && row <= 10 ? row + 8 : 0;
+    case Check::Limits:
+      if (row == kFeedConditionErrorRow) return kParamFeedCondition;
+      if (row >= 2 && row <= 14) return row + 17;
+      return row >= 15 && row <= 22 ? row + 18 : 0;
+    case Check::ColumnLimits:
+      return row >= 0 && row < kColumnParameterCount ? row + kFirstColumnParameter : 0;
+  }
+  return 0;
 }
 
 }  // namespace rc

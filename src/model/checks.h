@@ -21,4 +21,14 @@ void CheckParameterLimits(DesignData& data);
 // ErrorRow n - 41: the row of the third stage's list, which lists them in order.
 void CheckColumnParameterLimits(DesignData& data);
 
+// The checks, each numbering the data it judges by its own ErrorRow.
+enum class Check { Equilibrium, Limits, ColumnLimits };
+
+// The ErrorRow with which a check names parameter n: the equilibrium check XW, XF, XP
+// (16..18) as 8..10 (its rows 0..7 are the equilibrium points); the limit check 19..31 as
+// 2..14, 33..40 as 15..22, q as kFeedConditionErrorRow; the third stage's 41..56 as 0..15.
+int ErrorRowOfParameter(Check check, int n);
+// The parameter a check's ErrorRow names; 0 when it names none (an equilibrium point).
+int ParameterOfErrorRow(Check check, int row);
+
 }  // namespace rc

@@ -214,13 +214,7 @@ int EnterDataFile(const DataFile& file, DesignData& data) {
   const auto enter = [&](const std::string& key, std::u16string& typed, std::u16string& text,
                          float& value, bool unitRange) {
     typed = file.Answer(key);
-    text = NormalizeNumberText(typed);
-    value = ReadNumber(text);
-    if (unitRange && IsOutsideUnitRange(value)) {
-      ++rejected;
-      text = kRejectedText;
-      value = 0;
-    }
+    if (KeepTypedNumber(typed, unitRange, text, value)) ++rejected;
   };
   TypedTexts& typed = data.Typed;
   typed.Name = file.Answer("name");

@@ -93,4 +93,14 @@ std::u16string NormalizeNumberText(std::u16string_view text) {
 
 bool IsOutsideUnitRange(float value) { return value > 1.0f || !(value >= 0.0f); }
 
+bool KeepTypedNumber(std::u16string_view typed, bool unitRange, std::u16string& text,
+                     float& value) {
+  text = NormalizeNumberText(typed);
+  value = ReadNumber(text);
+  if (!unitRange || !IsOutsideUnitRange(value)) return false;
+  text = kRejectedText;
+  value = 0;
+  return true;
+}
+
 }  // namespace rc

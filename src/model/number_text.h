@@ -20,4 +20,10 @@ bool IsOutsideUnitRange(float value);
 
 inline constexpr char16_t kRejectedText[] = u"???";
 
+// How an answer typed at a prompt (or read from a data file) is kept: its text
+// normalised and the number read from it; under the 0..1 rule (unitRange) a number
+// outside 0..1 is kept as "???" and 0. True when the 0..1 rule rejected it.
+bool KeepTypedNumber(std::u16string_view typed, bool unitRange, std::u16string& text,
+                     float& value);
+
 }  // namespace rc

@@ -46,17 +46,12 @@ int TrayParameterAt(int index) { return index <= 12 ? index + 19 : index + 20; }
 
 bool Names(const ListRow& row, Check check, int code) {
   using Content = ListRow::Content;
-  if (check == Check::Equilibrium) {
-    if (row.content == Content::EquilibriumPair) return code >= 0 && code <= 7 && row.item == code;
-    return row.content == Content::Composition && code >= 8 && code <= 10 && row.item == code + 8;
+  if (check == Check::Equilibrium && row.content == Content::EquilibriumPair) {
+    return code >= 0 && code <= 7 && row.item == code;
   }
-  if (row.content != Content::Parameter) return false;
-  if (check == Check::ColumnLimits) {
-    return code >= 0 && code < kColumnParameterCount && row.item == code + kFirstColumnParameter;
-  }
-  if (code >= 2 && code <= 14) return row.item == code + 17;
-  if (code >= 15 && code <= 22) return row.item == code + 18;
-  return false;
+  const Content parameterRow = check == Check::Equilibrium ? Content::Composition : Content::Parameter;
+  const int n = ParameterOfErrorRow(check, code);
+  return row.content == parameterRow && n != 0 && row.item == n;
 }
 
 void PlaceSideBySide(const Window& window, Control& first, Control& second) {

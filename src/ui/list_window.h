@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/checks.h"
 #include "ui/application.h"
 #include "ui/tray_class_header.h"
 #include "ui/window.h"
@@ -34,11 +35,8 @@ struct ListRow {
   static ListRow Parameter(int n, int promptY) { return {Content::Parameter, n, promptY}; }
 };
 
-// What the error code of a check names, in the numbering of the checks: the
-// equilibrium check's code 0..7 is the pair, 8..10 the composition code + 8; the limit
-// check's code 2..14 is parameter code + 17, 15..22 parameter code + 18; the third
-// stage's limit check's code 0..15 is parameter code + 41.
-enum class Check { Equilibrium, Limits, ColumnLimits };
+// Whether the row shows what the error code of a check names: the equilibrium check's
+// code 0..7 its pair, any other code its parameter (ParameterOfErrorRow).
 bool Names(const ListRow& row, Check check, int code);
 
 // Two buttons side by side with equal gaps on both sides and between them.

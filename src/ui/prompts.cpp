@@ -18,32 +18,17 @@ std::u16string ParameterTitle(const DesignData& data, int n) {
   return u" Ввод " + data.ParamCaption[n];
 }
 
-std::u16string AskNumberText(Application& app, const std::u16string& prompt,
-                             const std::u16string& title, int x, int y, std::u16string& typed) {
-  typed = app.toolkit().InputBox(prompt, title, u"", x, y);
-  return NormalizeNumberText(typed);
-}
-
-void ApplyRejectionRule(Application& app, std::u16string& text, float& value) {
-  value = ReadNumber(text);
-  if (IsOutsideUnitRange(value)) {
-    app.toolkit().Beep();
-    text = kRejectedText;
-    value = 0;
-  }
-}
-
 void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
               int x, int y, std::u16string& typed, std::u16string& text, float& value) {
-  text = AskNumberText(app, prompt, title, x, y, typed);
-  value = ReadNumber(text);
+  typed = app.toolkit().InputBox(prompt, title, u"", x, y);
+  KeepTypedNumber(typed, false, text, value);
 }
 
 void AskUnitValue(Application& app, const std::u16string& prompt,
                   const std::u16string& title, int x, int y, std::u16string& typed,
                   std::u16string& text, float& value) {
-  text = AskNumberText(app, prompt, title, x, y, typed);
-  ApplyRejectionRule(app, text, value);
+  typed = app.toolkit().InputBox(prompt, title, u"", x, y);
+  if (KeepTypedNumber(typed, true, text, value)) app.toolkit().Beep();
 }
 
 void AskEquilibriumX(Application& app, int i, int y) {

@@ -19,21 +19,13 @@ std::u16string ParameterTitle(const DesignData& data, int n);
 inline constexpr const char16_t* kCompositionCorrectionTitles[] = {u"Ввод XW", u"Ввод XF",
                                                                    u"Ввод FP"};
 
-// Asks with the modal prompt (no default text) and returns the answer normalised: an
-// empty answer (Cancel) becomes "0", the first comma a point. typed receives the
-// answer as it was typed.
-std::u16string AskNumberText(Application& app, const std::u16string& prompt,
-                             const std::u16string& title, int x, int y, std::u16string& typed);
-
-// The 0..1 rule for compositions and equilibrium values: reads the number from the
-// text; a number above 1 or not at least 0 sounds the beep and becomes "???" and 0.
-void ApplyRejectionRule(Application& app, std::u16string& text, float& value);
-
-// AskNumberText into typed, text and the number read from it, with no range check.
+// Asks with the modal prompt (no default text): typed receives the answer as it was
+// typed, text and value what is kept of it (KeepTypedNumber: an empty answer, Cancel,
+// becomes "0", the first comma a point), with no range check.
 void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
               int x, int y, std::u16string& typed, std::u16string& text, float& value);
-// AskNumberText followed by the reading and the rejection rule, into typed, text and
-// value.
+// AskValue under the 0..1 rule: a number above 1 or not at least 0 sounds the beep and
+// is kept as "???" and 0.
 void AskUnitValue(Application& app, const std::u16string& prompt,
                   const std::u16string& title, int x, int y, std::u16string& typed,
                   std::u16string& text, float& value);

@@ -135,5 +135,30 @@ TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
   }
 }
 
+// The rows by which the windows find the faulty datum: each check's ErrorRow and its
+// parameter, both ways, and no parameter for a row that names none.
+TEST(ErrorRows, EachCheckNamesItsParametersByTheirRowsAndBack) {
+  struct Case {
+    Check check;
+    int row;
+    int parameter;  // 0: the row names no parameter
+  };
+  const Case cases[] = {
+      {Check::Equilibrium, 7, 0},  {Check::Equilibrium, 8, 16},  {Check::Equilibrium, 10, 18},
+      {Check::Equilibrium, 11, 0}, {Check::Limits, 1, 0},        {Check::Limits, 2, 19},
+      {Check::Limits, 14, 31},     {Check::Limits, 15, 33},      {Check::Limits, 22, 40},
+      {Check::Limits, 23, kParamFeedCondition},                  {Check::Limits, 24, 0},
+      {Check::ColumnLimits, -1, 0}, {Check::ColumnLimits, 0, 41}, {Check::ColumnLimits, 15, 56},
+      {Check::ColumnLimits, 16, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    EXPECT_EQ(ParameterOfErrorRow(c.check, c.row), c.parameter);
+    if (c.parameter != 0) {
+      EXPECT_EQ(ErrorRowOfParameter(c.check, c.parameter), c.row);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace rc

@@ -72,5 +72,31 @@ TEST(IsOutsideUnitRange, AcceptsZeroToOneInclusive) {
   EXPECT_TRUE(IsOutsideUnitRange(ReadNumber(u"1e999")));
 }
 
+// What is kept of an answer, at a prompt and from a data file alike.
+TEST(KeepTypedNumber, NormalisesReadsAndUnderTheUnitRuleRejects) {
+  struct Case {
+    std::u16string typed;
+    bool unitRange;
+    std::u16string text;
+    float value;
+    bool rejected;
+  };
+  const Case cases[] = {
+      {u"0,35", true, u"0.35", 0.35f, false},
+      {u"", true, u"0", 0.0f, false},
+      {u"1,5", false, u"1.5", 1.5f, false},
+      {u"1,5", true, u"???", 0.0f, true},
+      {u"-0.1", true, u"???", 0.0f, true},
+      {u"2e3x", false, u"2e3x", 2000.0f, false},
+  };
+  for (const Case& c : cases) {
+    std::u16string text = u"old";
+    float value = -7;
+    EXPECT_EQ(KeepTypedNumber(c.typed, c.unitRange, text, value), c.rejected);
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(value, c.value);
+  }
+}
+
 }  // namespace
 }  // namespace rc

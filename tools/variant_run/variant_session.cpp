@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <fstream>
-#include <sstream>
 
 #include "calc/reflux_sweep.h"
 #include "model/text.h"
@@ -316,16 +314,15 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
 
 VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir) {
   VariantRunResult result;
-  std::ifstream in(variantPath, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in) {
+  QString reason;
+  const std::optional<std::string> text = ReadWholeFile(QFile::decodeName(variantPath.c_str()), reason);
+  if (!text) {
     result.status = kVariantFileError;
-    result.message = variantPath + ": cannot be read";
+    result.message = variantPath + ": " + reason.toStdString();
     return result;
   }
   Variant variant;
-  if (const auto bad = ParseVariant(text.str(), variant)) {
+  if (const auto bad = ParseVariant(*text, variant)) {
     result.status = kVariantFileError;
     result.message = variantPath + (bad->line > 0 ? ":" + std::to_string(bad->line) : "") +
                      ": " + bad->message;

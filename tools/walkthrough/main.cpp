@@ -4,10 +4,10 @@
 // window state it passes and of every page of both printed reports into OUT-DIR.
 // Without a variant file it plays the bubble-cap variant of tools/variants.
 // Exit status: 0 done, 2 a bad variant file (nothing written), 1 any other failure.
+#include <QFile>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "qt/data_files.h"
 #include "walkthrough/default_variant.h"
 #include "walkthrough/walkthrough.h"
 
@@ -18,14 +18,13 @@ int main(int argc, char** argv) {
   }
   std::string text = rc::kDefaultWalkthroughVariant;
   if (argc == 3) {
-    std::ifstream in(argv[2], std::ios::binary);
-    std::ostringstream read;
-    if (in) read << in.rdbuf();
-    if (!in) {
-      std::fprintf(stderr, "walkthrough: %s: cannot be read\n", argv[2]);
+    QString reason;
+    const std::optional<std::string> read = rc::ReadWholeFile(QFile::decodeName(argv[2]), reason);
+    if (!read) {
+      std::fprintf(stderr, "walkthrough: %s: %s\n", argv[2], qPrintable(reason));
       return 2;
     }
-    text = read.str();
+    text = *read;
   }
   rc::Variant variant;
   if (const auto bad = rc::ParseVariant(text, variant)) {
