@@ -16,12 +16,6 @@ constexpr int kFirstButtonLeft = 1000;
 constexpr Colour kPrintColour = Rgb(192, 192, 0);
 constexpr Colour kCloseColour = Rgb(255, 128, 128);
 constexpr Colour kViewColour = Rgb(128, 255, 255);
-constexpr int kViewButtonsFrom = 3;   // Command3 switches to view 0
-
-std::string ViewButtonName(std::size_t index) {
-  return "Command" + std::to_string(kViewButtonsFrom + static_cast<int>(index));
-}
-
 Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
                    Colour colour, int left) {
   Control& b = w.Add(name, ControlKind::Button);
@@ -57,15 +51,15 @@ void Form11::Load() {
   closeButton.onClick = [this] { app().Unload(*this); };
 
   // The views, in the order of their buttons.
-  AddView(std::make_unique<YXDiagramView>());
-  AddView(std::make_unique<RefluxStudyView>());
+  AddView(std::make_unique<YXDiagramView>(), "Command3");
+  AddView(std::make_unique<RefluxStudyView>(), "Command4");
   PlaceViewButtons();
   ShowView(0);
 }
 
-void Form11::AddView(std::unique_ptr<DiagramView> view) {
+void Form11::AddView(std::unique_ptr<DiagramView> view, const std::string& buttonName) {
   const std::size_t index = views_.size();
-  Control& button = AddButton(*this, ViewButtonName(index), view->Caption(), kViewColour, 0);
+  Control& button = AddButton(*this, buttonName, view->Caption(), kViewColour, 0);
   button.onClick = [this, index] { ShowView(index); };
   viewButtons_.push_back(&button);
   view->Build(*this);

@@ -57,17 +57,19 @@ class Form11 : public Window {
   static constexpr int kButtonHeight = 495;    // [twips]
 
  private:
-  void AddView(std::unique_ptr<DiagramView> view);
+  // Adds the view with its button, named buttonName.
+  void AddView(std::unique_ptr<DiagramView> view, const std::string& buttonName);
   void PlaceViewButtons();
 
  public:
   Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
   Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
-  // Command3 onwards, one per view in the order they were added.
+  // One per view in the order they were added: Command3 the y–x diagram's, Command4 the
+  // reflux study's.
   const std::vector<Control*>& ViewButtons() const { return viewButtons_; }
 
  private:
-  std::vector<Control*> viewButtons_;  // Command3 onwards, one per view
+  std::vector<Control*> viewButtons_;
   std::vector<std::unique_ptr<DiagramView>> views_;
   std::size_t shown_ = 0;
 };

@@ -35,9 +35,8 @@ Control& WithSize(Control& c, int width, int height) {
   return c;
 }
 
-Control& AddButton(Window& window, int k) {
-  return WithSize(window.Add("Command" + std::to_string(k), ControlKind::Button), kButtonWidth,
-                  kButtonHeight);
+Control& AddButton(Window& window, const char* name) {
+  return WithSize(window.Add(name, ControlKind::Button), kButtonWidth, kButtonHeight);
 }
 
 }  // namespace
@@ -64,11 +63,11 @@ void PlaceSideBySide(const Window& window, Control& first, Control& second) {
 ListWindow::ListWindow(Application& app, std::string name, int buttons)
     : Window(app, std::move(name)),
       list(WithSize(Add("List1", ControlKind::List), kListWidth, 4400)),
-      acceptButton(AddButton(*this, 1)),
-      correctButton(AddButton(*this, 2)),
-      endOfCorrectionsButton(AddButton(*this, 3)),
-      capsButton(buttons >= 4 ? &AddButton(*this, 4) : nullptr),
-      noCapsButton(buttons >= 5 ? &AddButton(*this, 5) : nullptr),
+      acceptButton(AddButton(*this, "Command1")),
+      correctButton(AddButton(*this, "Command2")),
+      endOfCorrectionsButton(AddButton(*this, "Command3")),
+      capsButton(buttons >= 4 ? &AddButton(*this, "Command4") : nullptr),
+      noCapsButton(buttons >= 5 ? &AddButton(*this, "Command5") : nullptr),
       heading(WithSize(Add("Label1", ControlKind::Label), 6600, 375)),
       faultMarker(WithSize(Add("Label2", ControlKind::Label), kMarkerWidth, kMarkerHeight)),
       instruction(WithSize(Add("Label3", ControlKind::Label), 3735, 1215)) {
