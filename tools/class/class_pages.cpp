@@ -16,7 +16,7 @@ namespace rc {
 namespace {
 
 constexpr std::size_t kFirstColumnWidth = 4;  // the variant number in the key's tables
-constexpr std::size_t kColumnWidth = 8;
+constexpr std::size_t kColumnWidth = 8;       // at least; wider where a value needs it
 constexpr std::size_t kCaptionWidth = 45;    // a key column's caption with its unit
 constexpr std::size_t kNumberWidth = 12;     // an answer or a key on the marks
 constexpr std::size_t kDigitsWidth = 22;     // the digits to hand in on the task sheet
@@ -70,11 +70,25 @@ void TaskSheet(Surface& s, const ClassVariant& v) {
   }
 }
 
+// The width of each column of the key's tables (by KeyColumns()): its heading or its
+// longest value, with a blank before it, and at least kColumnWidth.
+std::vector<std::size_t> KeyColumnWidths(const std::vector<ClassVariant>& variants) {
+  const std::vector<KeyColumn>& columns = KeyColumns();
+  std::vector<std::size_t> widths(columns.size(), kColumnWidth);
+  for (std::size_t c = 1; c < columns.size(); ++c) {
+    widths[c] = std::max(widths[c], std::u16string_view(columns[c].heading).size() + 1);
+    for (const ClassVariant& v : variants) {
+      if (c - 1 < v.key.size()) widths[c] = std::max(widths[c], FromUtf8(v.key[c - 1]).size() + 1);
+    }
+  }
+  return widths;
+}
+
 // One table of the key: the variant and the columns first..last - 1, as many rows as the
 // page holds under its heading with the table's legend below them, the rest on the
 // next pages, each again with heading and legend.
-void PrintKeyTable(ClassDocument& doc, const std::vector<ClassVariant>& variants, std::size_t first,
-              std::size_t last) {
+void PrintKeyTable(ClassDocument& doc, const std::vector<ClassVariant>& variants,
+                   const std::vector<std::size_t>& widths, std::size_t first, std::size_t last) {
   const std::vector<KeyColumn>& columns = KeyColumns();
   const auto explained = [&](std::size_t c) {
     return kLead + LeftAligned(columns[c].heading, kColumnWidth) + u"- " + CaptionWithUnit(columns[c]);
@@ -82,7 +96,7 @@ void PrintKeyTable(ClassDocument& doc, const std::vector<ClassVariant>& variants
   std::u16string heading = kLead + LeftAligned(columns[0].heading, kFirstColumnWidth);
   std::vector<std::u16string> legend = {explained(0)};
   for (std::size_t c = first; c < last; ++c) {
-    heading += RightAligned(columns[c].heading, kColumnWidth);
+    heading += RightAligned(columns[c].heading, widths[c]);
     legend.push_back(explained(c));
   }
   Surface& s = doc.Body();
@@ -97,7 +111,7 @@ void PrintKeyTable(ClassDocument& doc, const std::vector<ClassVariant>& variants
       const ClassVariant& v = variants[i];
       std::u16string row = kLead + LeftAligned(DecimalText(v.number), kFirstColumnWidth);
       for (std::size_t c = first; c < last && c - 1 < v.key.size(); ++c) {
-        row += RightAligned(FromUtf8(v.key[c - 1]), kColumnWidth);
+        row += RightAligned(FromUtf8(v.key[c - 1]), widths[c]);
       }
       s.Print(row);
     }
@@ -222,11 +236,13 @@ bool WriteKeyTable(const std::vector<ClassVariant>& variants, const PageHeading&
   doc.Body().Print();
   // As many columns to a table as the page's width holds, each table with the variant
   // number first.
-  const std::size_t columns = KeyColumns().size();
-  const std::size_t perTable =
-      std::max<std::size_t>(1, (doc.LineWidth() - kClassRowLead - kFirstColumnWidth) / kColumnWidth);
-  for (std::size_t first = 1; first < columns; first += perTable) {
-    PrintKeyTable(doc, variants, first, std::min(columns, first + perTable));
+  const std::vector<std::size_t> widths = KeyColumnWidths(variants);
+  const std::size_t room = doc.LineWidth() - kClassRowLead - kFirstColumnWidth;
+  for (std::size_t first = 1, last = 1; first < widths.size(); first = last) {
+    for (std::size_t used = 0; last < widths.size() && (last == first || used + widths[last] <= room); ++last) {
+      used += widths[last];
+    }
+    PrintKeyTable(doc, variants, widths, first, last);
   }
   return doc.Write(path);
 }
