@@ -38,9 +38,10 @@ std::u16string CaptionOf(const std::string& column) {
 void TaskSheet(Surface& s, const ClassVariant& v) {
   const DesignData d = EnterAnswers(v.variant).data;
   // A page holds the whole sheet of a variant with its third stage: no line to spare.
+  // The name as the teacher's list gives it, as key.csv has it.
+  const std::u16string name = v.variant.Answer("name");
   PrintBold(s, kLead + u"ВАРИАНТ " + DecimalText(v.number) + u"   " +
-                   (d.StudentName.empty() ? u"ФАМИЛИЯ И ГРУППА: " + std::u16string(40, u'_')
-                                          : u"СТУДЕНТ: " + d.StudentName));
+                   (name.empty() ? u"ФАМИЛИЯ И ГРУППА: " + std::u16string(40, u'_') : u"СТУДЕНТ: " + name));
   s.Print();
   s.Print(kLead + u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ: ИСХОДНЫЕ ДАННЫЕ");
   s.Print(kLead + u"РАВНОВЕСНЫЕ ДАННЫЕ:");
