@@ -438,6 +438,12 @@ TEST_F(ClassTool, NamesTravelAndForceRemovesOnlyTheClassFiles) {
 
   MakeRequest forced = again;
   forced.force = true;
+  forced.count = 3;  // would write over the student's 03.rcol: refused, nothing removed
+  const ClassResult kept = MakeCommand(forced);
+  EXPECT_EQ(kept.status, kClassBadInput);
+  EXPECT_NE(kept.message.find("03.rcol"), std::string::npos) << kept.message;
+  EXPECT_TRUE(QFile::exists(out + "/02.rcol"));
+  forced.count = 1;
   ASSERT_EQ(MakeCommand(forced).status, kClassDone);
   QStringList left = QDir(out).entryList(QDir::Files);
   left.sort();

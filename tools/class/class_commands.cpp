@@ -148,6 +148,15 @@ ClassResult MakeCommand(const MakeRequest& r) {
   const ClassOutcome made = MakeClass(base, *count, r.options, names);
   if (!made.error.empty()) return Fault(made.baseRefused ? kClassBadInput : kClassFailed, made.error);
 
+  // --force replaces an earlier class, never another file of the same name (a student's
+  // saved 03.rcol).
+  for (const ClassVariant& v : made.variants) {
+    const QString name = QString::fromStdString(VariantFileName(v.number, *count));
+    if (QFileInfo::exists(out.filePath(name)) && !IsEarlierClassFile(out, name)) {
+      return Fault(kClassBadInput, "the folder " + r.outDir + " holds " + name.toStdString() +
+                                       ", which no earlier make wrote; nothing is written");
+    }
+  }
   if (!QDir().mkpath(out.path())) return Fault(kClassFailed, "cannot create the folder " + r.outDir);
   if (r.force && !RemoveEarlierClass(out)) {
     return Fault(kClassFailed, "cannot remove the earlier class from " + r.outDir);
