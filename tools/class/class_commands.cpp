@@ -210,7 +210,7 @@ ClassResult CheckCommand(const std::string& keyPath, const std::string& answersP
   }
   return ClassResult{kClassDone, std::to_string(marks.answeredVariants) + " of " +
                                      std::to_string(marks.keyVariants) + " variants answered, " +
-                                     std::to_string(marks.skipped.size()) + " lines skipped; marks in " + outDir};
+                                     "lines skipped: " + std::to_string(marks.skipped.size()) + "; marks in " + outDir};
 }
 
 }  // namespace rc
