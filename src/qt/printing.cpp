@@ -49,16 +49,16 @@ bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document) 
 bool WritePdf(const PrintedDocument& document, const QString& path) {
   QString error;
   return WriteWholeFile(
-      path,
-      [&document](QIODevice& file) {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(ReportLayout());
-        writer.setTitle(QStringLiteral("Rectification report"));
-        writer.setCreator(QStringLiteral("rectification"));
-        return RenderDocument(writer, document);
-      },
-      error);
+      path, [&document](QIODevice& file) { return WritePdf(document, file); }, error);
+}
+
+bool WritePdf(const PrintedDocument& document, QIODevice& device) {
+  QPdfWriter writer(&device);
+  writer.setResolution(kPdfResolution);
+  writer.setPageLayout(ReportLayout());
+  writer.setTitle(QStringLiteral("Rectification report"));
+  writer.setCreator(QStringLiteral("rectification"));
+  return RenderDocument(writer, document);
 }
 
 void PreviewDocument(const PrintedDocument& document, QWidget* parent) {
