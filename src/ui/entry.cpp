@@ -5,6 +5,7 @@
 #include "model/text.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
+#include "ui/look.h"
 #include "ui/prompts.h"
 #include "report/input_rows.h"
 
@@ -18,7 +19,6 @@ constexpr int kNamePromptY = 400;
 
 // Entry prompts: 195 twips lower per list row.
 constexpr int kPromptY = 1500;
-constexpr int kPromptStep = 195;
 
 }  // namespace
 
@@ -53,7 +53,7 @@ void EnterEquilibriumData(Application& app) {
   Control& list = form.list;
 
   for (int i = 0; i <= 7; ++i) {
-    const int y = kPromptY + kPromptStep * i;
+    const int y = kPromptY + kRowPitch * i;
     AskEquilibriumX(app, i, y);
     // The X half stays in view while Y is asked.
     list.AddItem(EquilibriumRowXHalf(d, i));
@@ -68,7 +68,7 @@ void EnterEquilibriumData(Application& app) {
 
   for (int n = kParamXW; n <= kParamXP; ++n) {
     const int row = n - 8;
-    AskComposition(app, n, ParameterTitle(d, n), kPromptY + kPromptStep * row);
+    AskComposition(app, n, ParameterTitle(d, n), kPromptY + kRowPitch * row);
     list.AddItem(ParameterRowText(d, n));
   }
 

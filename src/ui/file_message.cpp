@@ -1,21 +1,20 @@
 #include "ui/file_message.h"
 
 #include "ui/application.h"
+#include "ui/look.h"
 
 namespace rc {
 namespace {
 
-const FontSpec kMessageFont{u"Courier", 9.75, false};
 constexpr int kLabelWidth = 6200;   // [twips]
 constexpr int kLabelHeight = 255;   // [twips]
 constexpr int kLabelTops[] = {180, 520, 820};
 constexpr int kButtonWidth = 1815;  // [twips]
-constexpr int kButtonHeight = 495;  // [twips]
 constexpr int kButtonTop = 1250;    // [twips]
 
 Control& MessageText(Window& window, const char* name) {
   Control& label = window.Add(name, ControlKind::Label);
-  label.font = kMessageFont;
+  label.font = kWindowFont;
   label.backColor = window.backColor;
   label.centred = true;
   label.width = kLabelWidth;
@@ -45,7 +44,7 @@ void FileMessage::Load() {
   caption = u"Внимание !";
   width = kWidth;
   height = kHeight;
-  SetFont(kMessageFont);
+  SetFont(kWindowFont);
 }
 
 void FileMessage::Open(Window& owner, const std::u16string& statementText,

@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "ui/look.h"
 
 #include "ui/application.h"
 #include "ui/data_file_actions.h"
@@ -19,7 +20,7 @@ constexpr char16_t kOpen[] = u"ОТКРЫТЬ ФАЙЛ ДАННЫХ";
 
 constexpr int kButtonTop = 6000;
 constexpr int kButtonWidth = 2415;
-constexpr int kButtonHeight = 615;
+constexpr int kStartButtonHeight = 615;
 
 }  // namespace
 
@@ -34,8 +35,8 @@ Form1::Form1(Application& app)
   title.caption = kTitle;
   title.font = FontSpec{u"Arial", 12, true};
   title.centred = true;
-  title.backColor = Rgb(192, 64, 0);
-  title.foreColor = Rgb(128, 255, 128);
+  title.backColor = kBrown;
+  title.foreColor = kLightGreen;
   title.width = 7695;
   title.height = 1215;
 
@@ -44,16 +45,16 @@ Form1::Form1(Application& app)
     const char16_t* caption;
     Colour colour;
     int tabIndex;
-  } buttons[] = {{rulesButton, kRules, Rgb(255, 255, 0), 0},
-                 {entryButton, kEntry, Rgb(0, 255, 0), 2},
-                 {endButton, kEnd, Rgb(255, 128, 128), 1},
+  } buttons[] = {{rulesButton, kRules, kYellow, 0},
+                 {entryButton, kEntry, kGreen, 2},
+                 {endButton, kEnd, kLightRed, 1},
                  // Last in the tab order, after the other three buttons.
-                 {openButton, kOpen, Rgb(128, 255, 255), 3}};
+                 {openButton, kOpen, kLightCyan, 3}};
   for (const auto& b : buttons) {
     b.button.caption = b.caption;
     b.button.backColor = b.colour;
     b.button.width = kButtonWidth;
-    b.button.height = kButtonHeight;
+    b.button.height = kStartButtonHeight;
     b.button.tabIndex = b.tabIndex;
   }
   rulesButton.onClick = [this] { OpenRules(); };
@@ -63,8 +64,8 @@ Form1::Form1(Application& app)
   credit.caption = kCredit;
   credit.font = FontSpec{u"Arial", 14.25, false};
   credit.centred = true;
-  credit.backColor = Rgb(255, 0, 0);
-  credit.foreColor = Rgb(192, 255, 255);
+  credit.backColor = kRed;
+  credit.foreColor = kPaleCyan;
   credit.width = 2895;
   credit.height = 375;
 

@@ -1,6 +1,7 @@
 #include "ui/form11.h"
 
 #include "ui/application.h"
+#include "ui/look.h"
 #include "ui/printer_page.h"
 #include "ui/reflux_view.h"
 #include "ui/yx_diagram_view.h"
@@ -13,19 +14,19 @@ constexpr int kWindowHeight = 9750;   // [twips] client area
 constexpr int kButtonWidth = 2900;    // [twips]
 constexpr int kButtonGap = 150;       // [twips]
 constexpr int kFirstButtonLeft = 1000;
-constexpr Colour kPrintColour = Rgb(192, 192, 0);
-constexpr Colour kCloseColour = Rgb(255, 128, 128);
-constexpr Colour kViewColour = Rgb(128, 255, 255);
+constexpr Colour kPrintColour = kOlive;
+constexpr Colour kCloseColour = kLightRed;
+constexpr Colour kViewColour = kLightCyan;
 Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
                    Colour colour, int left) {
   Control& b = w.Add(name, ControlKind::Button);
   b.caption = caption;
   b.backColor = colour;
-  b.font = FontSpec{u"MS Sans Serif", 8.25};
+  b.font = kButtonFont;
   b.left = left;
   b.top = Form11::kButtonTop;
   b.width = kButtonWidth;
-  b.height = Form11::kButtonHeight;
+  b.height = kButtonHeight;
   return b;
 }
 
@@ -43,9 +44,9 @@ void Form11::Load() {
   width = kWindowWidth;
   height = kWindowHeight;
   caption = u"ДИАГРАММА Y–X";
-  backColor = Rgb(255, 255, 0);
-  surface().ForeColor = Rgb(0, 0, 192);
-  SetFont(FontSpec{u"Courier", 9.75});
+  backColor = kYellow;
+  surface().ForeColor = kDarkBlue;
+  SetFont(kWindowFont);
 
   printButton.onClick = [this] { PrintView(); };
   closeButton.onClick = [this] { app().Unload(*this); };

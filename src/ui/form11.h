@@ -54,7 +54,6 @@ class Form11 : public Window {
 
   // The bottom row: print and close, then one button per view.
   static constexpr int kButtonTop = 9000;      // [twips]
-  static constexpr int kButtonHeight = 495;    // [twips]
 
  private:
   // Adds the view with its button, named buttonName.

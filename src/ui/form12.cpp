@@ -15,7 +15,7 @@ Form12::Form12(Application& app) : ListWindow(app, "Form12", 3) {}
 void Form12::Load() {
   for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
     const int row = n - kFirstColumnParameter;
-    rows.push_back(ListRow::Parameter(n, kCorrectPromptY + kRowStep * row));
+    rows.push_back(ListRow::Parameter(n, kCorrectPromptY + kRowPitch * row));
   }
   caption = u"Данные для расчета колонны";
   list.top = kListTop;
@@ -44,7 +44,7 @@ void Form12::EnterColumnData() {
   list.Clear();
   for (int row = 0; row < RowCount(); ++row) {
     const int n = rows[static_cast<std::size_t>(row)].item;
-    AskParameter(app(), n, kEntryPromptY + kRowStep * row);
+    AskParameter(app(), n, kEntryPromptY + kRowPitch * row);
     list.AddItem(ParameterRowText(data, n));
   }
   CheckColumnParameterLimits(data);

@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
+#include "ui/look.h"
 #include "ui/printer_page.h"
 
 namespace rc {
@@ -15,16 +16,11 @@ constexpr int kWindowHeight = 9900;    // [twips] client area
 constexpr int kTextX = 1000;           // [twips] the headings and the column's lines
 constexpr int kHeadingY = 200;         // [twips] title, then the tray headings
 constexpr int kListTop = 1000;         // [twips]
-constexpr int kListHeight = 4400;      // [twips] 20 trays at a time, then it scrolls
-constexpr int kListWidth = 10000;      // [twips]
 constexpr int kLinesY = 5600;          // [twips] the column's lines
 constexpr int kButtonTop = 9150;       // [twips]
 constexpr int kButtonWidth = 3300;     // [twips]
-constexpr int kButtonHeight = 495;     // [twips]
 constexpr int kButtonGap = 300;        // [twips]
-constexpr Colour kTextColour = Rgb(0, 0, 192);
-const FontSpec kWindowFont{u"Courier", 9.75};
-const FontSpec kButtonFont{u"MS Sans Serif", 8.25};
+constexpr Colour kTextColour = kDarkBlue;
 
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
                    int index) {
@@ -45,10 +41,10 @@ Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour 
 Form13::Form13(Application& app)
     : Window(app, "Form13"),
       list(Add("List1", ControlKind::List)),
-      printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ РЕЗУЛЬТАТОВ", Rgb(192, 192, 0), 0)),
+      printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ РЕЗУЛЬТАТОВ", kOlive, 0)),
       correctButton(
-          AddButton(*this, "Command2", u"ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ", Rgb(0, 255, 0), 1)),
-      closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", Rgb(255, 128, 128), 2)) {}
+          AddButton(*this, "Command2", u"ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ", kGreen, 1)),
+      closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", kLightRed, 2)) {}
 
 void Form13::Load() {
   left = 100;
@@ -56,12 +52,12 @@ void Form13::Load() {
   width = kWindowWidth;
   height = kWindowHeight;
   caption = kColumnTitle;
-  backColor = Rgb(255, 255, 0);
+  backColor = kYellow;
   SetFont(kWindowFont);
 
   list.font = kWindowFont;
   list.backColor = kGreen;
-  list.foreColor = Rgb(0, 0, 128);
+  list.foreColor = kNavy;
   list.top = kListTop;
   list.height = kListHeight;
   list.width = kListWidth;

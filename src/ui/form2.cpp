@@ -1,4 +1,5 @@
 #include "ui/form2.h"
+#include "ui/look.h"
 
 #include "ui/application.h"
 #include "ui/form1.h"
@@ -32,7 +33,7 @@ constexpr const char16_t* kRuleLines[] = {
     u"                          X*[1] >= XW и X*[6] <= XP",
 };
 
-constexpr Colour kShadow = Rgb(255, 128, 0);
+constexpr Colour kShadow = kOrange;
 constexpr int kShadowThickness = 100;
 constexpr int kShadowOffset = 50;
 
@@ -54,17 +55,17 @@ Form2::Form2(Application& app)
       rightShadow(Add("Label2", ControlKind::Label)),
       bottomShadow(Add("Label3", ControlKind::Label)),
       continueButton(Add("Command1", ControlKind::Button)) {
-  backColor = Rgb(255, 255, 0);
+  backColor = kYellow;
 
-  panel.backColor = Rgb(0, 255, 255);
-  panel.foreColor = Rgb(0, 0, 192);
+  panel.backColor = kCyan;
+  panel.foreColor = kDarkBlue;
   panel.font = FontSpec{u"Courier New", 9, false};
 
   rightShadow.backColor = kShadow;
   bottomShadow.backColor = kShadow;
 
   continueButton.caption = kContinue;
-  continueButton.backColor = Rgb(0, 255, 0);
+  continueButton.backColor = kGreen;
   continueButton.font = FontSpec{u"MS Sans Serif", 8.25, true};
   continueButton.width = 4095;
   continueButton.height = 375;

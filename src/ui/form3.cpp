@@ -4,6 +4,7 @@
 #include "ui/error_dialog.h"
 #include "ui/form5.h"
 #include "ui/prompts.h"
+#include "ui/look.h"
 
 namespace rc {
 namespace {
@@ -14,27 +15,26 @@ constexpr char16_t kFaultCaption[] = u"Контроль равновесной �
 constexpr char16_t kListHeading[] = u"КООРДИНАТЫ ТОЧЕК РАВНОВЕСНОЙ ЗАВИСИМОСТИ";
 // Layout [twips].
 constexpr int kListTop = 1000;
-constexpr int kListHeight = 2340;
+constexpr int kPointListHeight = 2340;
 constexpr int kHeadingX = 1500;
 constexpr int kHeadingY = 500;
 // Prompts of a correction.
 constexpr int kPointPromptY = 1695;         // + 195·i
 constexpr int kCompositionsPromptY = 1400;  // + 195·row, after a point correction
 constexpr int kCompositionPromptY[] = {3300, 3500, 3700};
-constexpr int kPromptStep = 195;
 
 }  // namespace
 
 Form3::Form3(Application& app) : ListWindow(app, "Form3", 3) {}
 
 void Form3::Load() {
-  for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPointPromptY + kPromptStep * i));
+  for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPointPromptY + kRowPitch * i));
   for (int n = kParamXW; n <= kParamXP; ++n) {
     rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
   }
 
   list.top = kListTop;
-  list.height = kListHeight;
+  list.height = kPointListHeight;
   CentreHorizontally(list);
 
   PlaceReviewButtons(3600, 4200, 4800);
@@ -43,7 +43,7 @@ void Form3::Load() {
   endOfCorrectionsButton.onClick = [this] { EndOfCorrections(); };
 
   heading.caption = kListHeading;
-  heading.foreColor = 0x000028;
+  heading.foreColor = kDarkRed;
   heading.top = 600;
   heading.width = 6000;
   heading.height = 300;
@@ -73,7 +73,7 @@ void Form3::BeginEntry() {
   s.ForeColor = kBlack;
 
   list.visible = true;
-  list.height = kListHeight;
+  list.height = kPointListHeight;
 }
 
 void Form3::ShowReview() { ShowReviewButtons(app().data().InputError != kFalse); }
@@ -87,7 +87,7 @@ void Form3::AfterPointsSorted() {
     const ListRow& row = rows[static_cast<std::size_t>(r)];
     if (row.content == ListRow::Content::Composition) {
       AskComposition(app(), row.item, ParameterTitle(d, row.item),
-                     kCompositionsPromptY + kPromptStep * r);
+                     kCompositionsPromptY + kRowPitch * r);
     }
     list.AddItem(RowText(r, HeaderOccasion::FullList));
   }

@@ -16,7 +16,7 @@ void Form5::Load() {
   rows.push_back(ListRow::Header());
   for (int index = 0; index < kTrayParameterCount; ++index) {
     const int row = index + 1;
-    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kCorrectPromptY + kRowStep * row));
+    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kCorrectPromptY + kRowPitch * row));
   }
 
   caption = u"Продолжение ввода исходной информации";
@@ -84,7 +84,7 @@ void Form5::EnterTrayData() {
 
   for (int row = 1; row < RowCount(); ++row) {
     const int n = rows[static_cast<std::size_t>(row)].item;
-    AskParameter(app(), n, kEntryPromptY + kRowStep * row);
+    AskParameter(app(), n, kEntryPromptY + kRowPitch * row);
     if (n == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
       ReplaceRow(HeaderRow(), TrayClassHeader(data, HeaderOccasion::AreaRatioEntered));
     }

@@ -7,11 +7,11 @@
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form9.h"
+#include "ui/look.h"
 
 namespace rc {
 namespace {
 
-constexpr int kButtonHeight = 495;    // [twips]
 constexpr int kFirstButtonTop = 7320;
 constexpr int kButtonGap = 100;
 
@@ -25,14 +25,13 @@ struct ButtonDesign {
 // The diagram button stands in the right margin, level with the first button.
 constexpr int kDiagramButtonWidth = 2400;   // [twips]
 constexpr int kDiagramButtonLeft = 9243;    // centred between 8887 and 12000
-constexpr Colour kDiagramButtonColour = Rgb(128, 255, 255);
+constexpr Colour kDiagramButtonColour = kLightCyan;
 // The save button, in the same margin, in the third row.
 constexpr int kSaveButtonTop = kFirstButtonTop + 2 * (kButtonHeight + kButtonGap);  // 8510
-constexpr Colour kSaveButtonColour = Rgb(128, 255, 192);
-const FontSpec kButtonFont{u"MS Sans Serif", 8.25};
+constexpr Colour kSaveButtonColour = kMint;
 // The column's button under it, in the second row (its caption in two lines).
 constexpr int kColumnButtonTop = kFirstButtonTop + kButtonHeight + kButtonGap;  // 7915
-constexpr Colour kColumnButtonColour = Rgb(255, 192, 128);
+constexpr Colour kColumnButtonColour = kPeach;
 
 }  // namespace
 
@@ -54,19 +53,19 @@ void Form7::Load() {
   width = 12000;
   height = 10395;  // the client area; the last button ends at 10195
   caption = u"РЕЗУЛЬТАТЫ РАСЧЕТА";
-  backColor = Rgb(255, 255, 0);
-  surface().ForeColor = Rgb(0, 0, 192);
+  backColor = kYellow;
+  surface().ForeColor = kDarkBlue;
   // A fixed-pitch font small enough for the three kinetic tables to fit in their panel.
-  SetFont(FontSpec{u"Courier", 9.75});
+  SetFont(kWindowFont);
 
   // Top to bottom, the order in which the buttons are stacked.
   const ButtonDesign stack[] = {
-      {&kineticLineButton, u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", 4815, Rgb(192, 192, 255)},
+      {&kineticLineButton, u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", 4815, kLavender},
       {&trayByTrayButton, u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ", 5775,
-       Rgb(255, 128, 255)},
-      {&printButton, u"ПЕЧАТЬ РЕЗУЛЬТАТА", 3135, Rgb(192, 192, 0)},
-      {&changeButton, u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, Rgb(0, 255, 0)},
-      {&endButton, u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, Rgb(255, 128, 128)},
+       kPink},
+      {&printButton, u"ПЕЧАТЬ РЕЗУЛЬТАТА", 3135, kOlive},
+      {&changeButton, u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, kGreen},
+      {&endButton, u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, kLightRed},
   };
   int buttonTop = kFirstButtonTop;
   for (const ButtonDesign& design : stack) {

@@ -4,21 +4,20 @@
 #include "ui/data_file_actions.h"
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
+#include "ui/look.h"
 
 namespace rc {
 namespace {
 
-constexpr int kListHeight = 6630;    // [twips]
+constexpr int kCorrectionListHeight = 6630;  // [twips]
 constexpr int kPromptY = 1195;       // [twips] prompt of list row r at + 195 r
 constexpr int kFaultRowsY = 610;     // [twips] printed row r and its marker at + 195 r
-constexpr int kRowStep = 195;        // [twips]
 constexpr int kCompositionPromptY[] = {2750, 2750, 3130};  // [twips] XW, XF, XP
 
 // The save button stands in the right margin, level with the end of corrections.
 constexpr int kSaveButtonWidth = 2400;  // [twips]
 constexpr int kSaveButtonLeft = 9243;   // [twips]
-constexpr int kSaveButtonHeight = 495;  // [twips]
-constexpr Colour kSaveButtonColour = Rgb(128, 255, 255);
+constexpr Colour kSaveButtonColour = kLightCyan;
 
 }  // namespace
 
@@ -26,24 +25,24 @@ Form9::Form9(Application& app)
     : ListWindow(app, "Form9", 5), saveButton(Add("Command6", ControlKind::Button)) {}
 
 void Form9::Load() {
-  for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPromptY + kRowStep * i));
+  for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPromptY + kRowPitch * i));
   for (int n = kParamXW; n <= kParamXP; ++n) {
     rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
   }
   rows.push_back(ListRow::Header());
   for (int index = 0; index < kTrayParameterCount; ++index) {
     const int row = RowCount();
-    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kPromptY + kRowStep * row));
+    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kPromptY + kRowPitch * row));
   }
   listLeavesTabOrderOnCorrection = false;
 
   caption = kCorrectionCaption;
   list.top = 500;
-  list.height = kListHeight;
+  list.height = kCorrectionListHeight;
   CentreHorizontally(list);
 
   heading.top = 600;
-  heading.foreColor = 0x000028;
+  heading.foreColor = kDarkRed;
   heading.caption = u"КООРДИНАТЫ ТОЧЕК РАВНОВЕСНОЙ ЗАВИСИМОСТИ";
   CentreHorizontally(heading);
 
@@ -60,7 +59,7 @@ void Form9::Load() {
 
   saveButton.caption = u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ";
   saveButton.width = kSaveButtonWidth;
-  saveButton.height = kSaveButtonHeight;
+  saveButton.height = kButtonHeight;
   saveButton.left = kSaveButtonLeft;
   saveButton.top = underList;
   saveButton.backColor = kSaveButtonColour;
@@ -84,7 +83,7 @@ void Form9::OpenForCorrection(Application& app) {
                      form.capsButton, form.noCapsButton}) {
     c->visible = false;
   }
-  form.list.height = kListHeight;
+  form.list.height = kCorrectionListHeight;
   const int underList = form.list.top + form.list.height + 200;
   form.endOfCorrectionsButton.top = underList;
   form.instruction.top = underList;

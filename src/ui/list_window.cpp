@@ -4,30 +4,25 @@
 
 #include "model/equilibrium.h"
 #include "ui/prompts.h"
+#include "ui/look.h"
 #include "report/input_rows.h"
 
 namespace rc {
 namespace {
 
-constexpr Colour kListBack = 0x00FF00;         // green
-constexpr Colour kListText = 0x800000;         // navy
-constexpr Colour kInstructionText = 0xC000C0;  // purple
-constexpr Colour kInstructionBack = 0xFFFFC0;  // light cyan
-constexpr Colour kYellow = 0x00FFFF;
+constexpr Colour kListBack = kGreen;
+constexpr Colour kListText = kNavy;
+constexpr Colour kInstructionText = kPurple;
+constexpr Colour kInstructionBack = kPaleCyan;
 
 constexpr char16_t kInstructionCaption[] =
     u" Подведите указатель мыши к   строке, информацию которой   Вы будете исправлять и  "
     u"щёлкните левой кнопкой";
 
 constexpr int kButtonWidth = 4000;   // [twips]
-constexpr int kButtonHeight = 495;   // [twips]
-constexpr int kListWidth = 10000;    // [twips] 80 characters of 120 twips and a scroll bar
 constexpr int kFaultRowsX = 530;     // [twips] left of the printed rows and of the marker
-constexpr int kFaultRowStep = 195;   // [twips] between printed rows
 constexpr int kMarkerHeight = 200;   // [twips]
 constexpr int kMarkerWidth = 10000;  // [twips]
-
-const FontSpec kWindowFont{u"Courier", 9.75};
 
 Control& WithSize(Control& c, int width, int height) {
   c.width = width;
@@ -62,7 +57,7 @@ void PlaceSideBySide(const Window& window, Control& first, Control& second) {
 
 ListWindow::ListWindow(Application& app, std::string name, int buttons)
     : Window(app, std::move(name)),
-      list(WithSize(Add("List1", ControlKind::List), kListWidth, 4400)),
+      list(WithSize(Add("List1", ControlKind::List), kListWidth, kListHeight)),
       acceptButton(AddButton(*this, "Command1")),
       correctButton(AddButton(*this, "Command2")),
       endOfCorrectionsButton(AddButton(*this, "Command3")),
@@ -228,7 +223,7 @@ void ListWindow::ShowFault(const FaultDisplay& fault) {
   if (fault.clearFirst) surface().Cls();
   if (!fault.caption.empty()) caption = fault.caption;
   for (int r = 0; r < RowCount(); ++r) {
-    PrintAt(kFaultRowsX, fault.firstY + kFaultRowStep * r, RowText(r, fault.header));
+    PrintAt(kFaultRowsX, fault.firstY + kRowPitch * r, RowText(r, fault.header));
   }
   // The dialog's buttons are to be the only way on.
   for (Control* c : {&list, &acceptButton, &correctButton, capsButton, noCapsButton}) {
@@ -240,7 +235,7 @@ void ListWindow::ShowFault(const FaultDisplay& fault) {
   if (!marked) return;
   faultMarker.caption = RowText(fault.markedRow, fault.header);
   faultMarker.left = kFaultRowsX;
-  faultMarker.top = fault.firstY - fault.markerAboveRow + kFaultRowStep * fault.markedRow;
+  faultMarker.top = fault.firstY - fault.markerAboveRow + kRowPitch * fault.markedRow;
   faultMarker.height = kMarkerHeight;
   faultMarker.width = kMarkerWidth;
 }

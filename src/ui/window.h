@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/surface.h"
+#include "ui/look.h"
 #include "ui/toolkit.h"
 
 namespace rc {
@@ -22,7 +23,7 @@ struct Control {
   ControlKind kind = ControlKind::Button;
   std::u16string caption;
   int left = 0, top = 0, width = 0, height = 0;  // [twips]
-  Colour backColor = Rgb(192, 192, 192);
+  Colour backColor = kSilver;
   Colour foreColor = kBlack;
   FontSpec font;
   bool visible = true;
@@ -63,7 +64,7 @@ class Window {
 
   std::u16string caption;
   int left = 0, top = 0, width = 12000, height = 9000;  // [twips]; height of the client area
-  Colour backColor = Rgb(192, 192, 192);
+  Colour backColor = kSilver;
   FontSpec font;  // the window's own font, used by Print
   bool visible = false;
   // While a modal window is on the screen no other window takes input.

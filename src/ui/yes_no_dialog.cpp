@@ -3,18 +3,17 @@
 #include "ui/application.h"
 #include "ui/data_file_actions.h"
 #include "ui/list_window.h"
+#include "ui/look.h"
 
 namespace rc {
 namespace {
 
 constexpr char16_t kYes[] = u"Да";
 constexpr char16_t kNo[] = u"Нет";
-const FontSpec kDialogFont{u"Courier", 9.75, false};
 
 constexpr int kLabelWidth = 4000;     // [twips]
 constexpr int kLabelHeight = 255;     // [twips]
 constexpr int kButtonWidth = 1215;    // [twips]
-constexpr int kButtonHeight = 495;    // [twips]
 constexpr int kStatementTop = 180;    // [twips]
 constexpr int kQuestionTop = 480;     // [twips]
 constexpr int kButtonTop = 850;       // [twips]
@@ -23,7 +22,7 @@ constexpr int kButtonTop = 850;       // [twips]
 Control& DialogText(Window& dialog, const char* name, std::u16string text) {
   Control& label = dialog.Add(name, ControlKind::Label);
   label.caption = std::move(text);
-  label.font = kDialogFont;
+  label.font = kWindowFont;
   label.backColor = dialog.backColor;
   label.centred = true;
   label.width = kLabelWidth;
@@ -60,7 +59,7 @@ void YesNoDialog::Load() {
   caption = caption_;
   width = kWidth;
   height = kHeight;
-  SetFont(kDialogFont);
+  SetFont(kWindowFont);
 }
 
 void YesNoDialog::OpenOver(Window& owner, int dialogTop, bool focusOnYes) {

@@ -1,4 +1,5 @@
 #include "ui/yx_diagram_view.h"
+#include "ui/look.h"
 
 #include "report/diagram_report.h"
 #include "report/tray_profile.h"
@@ -22,7 +23,6 @@ TwipRect YXDiagramView::PlotArea() {
 }
 
 void YXDiagramView::Build(Form11& window) {
-  const FontSpec tableFont{u"Courier", 9.75};
   Control& title = *(title_ = &window.Add("Label1", ControlKind::Label));
   title.caption = kTrayProfileTitle;
   title.left = kTableLeft + kTextInset;
@@ -36,9 +36,9 @@ void YXDiagramView::Build(Form11& window) {
   heading.width = kTableWidth - kTextInset;
   heading.height = 240;
   for (Control* label : {&title, &heading}) {
-    label->font = tableFont;
+    label->font = kWindowFont;
     label->backColor = window.backColor;
-    label->foreColor = Rgb(0, 0, 192);
+    label->foreColor = kDarkBlue;
   }
   title.font.bold = true;
   Control& list = *(list_ = &window.Add("List1", ControlKind::List));
@@ -46,9 +46,9 @@ void YXDiagramView::Build(Form11& window) {
   list.top = 850;
   list.width = kTableWidth;
   list.height = 7050;
-  list.font = tableFont;
-  list.backColor = Rgb(255, 255, 255);
-  list.foreColor = Rgb(0, 0, 192);
+  list.font = kWindowFont;
+  list.backColor = kWhite;
+  list.foreColor = kDarkBlue;
   list.showsNewRows = false;  // the profile is read from the bottom tray down
   SetVisible(false);
 }
