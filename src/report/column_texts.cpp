@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "model/text.h"
 #include "report/format.h"
+#include "report/input_rows.h"
 #include "report/printed_reports.h"
 
 namespace rc {
@@ -17,10 +19,13 @@ bool Showable(const ColumnValue& v) {
   return v && std::fabs(*v) <= std::numeric_limits<float>::max();
 }
 
+// Right-aligned in its field; one blank before a text that fills or overflows it.
 std::u16string Field(const ColumnValue& v, std::uint8_t width, std::uint8_t decimals,
                      char16_t separator, const std::u16string& refused) {
-  if (!Showable(v)) return PadWidth(refused, width) + refused;
-  return FormatFixed(static_cast<float>(*v), width, decimals, separator);
+  const std::u16string text = Showable(v)
+                                  ? FormatFixed(static_cast<float>(*v), 1, decimals, separator)
+                                  : refused;
+  return text.size() < width ? PadWidth(text, width) + text : u" " + text;
 }
 
 std::u16string Number(double v, std::uint8_t decimals, char16_t separator) {
@@ -30,10 +35,20 @@ std::u16string Number(const ColumnValue& v, std::uint8_t decimals, char16_t sepa
   return Number(*v, decimals, separator);
 }
 
-std::u16string TrayNumber(int tray) {
-  std::u16string digits;
-  for (char c : std::to_string(tray)) digits += static_cast<char16_t>(c);
-  return digits;
+std::u16string TrayNumber(int tray) { return DecimalText(tray); }
+
+// The tray with the largest drop (the lowest on a tie), 0 when no drop passes the limit.
+int OverloadedTray(const ColumnDesignResult& r) {
+  int worst = 0;
+  double largest = kTrayDropWarning;
+  for (std::size_t i = 0; i < r.trays.size(); ++i) {
+    const ColumnValue& drop = r.trays[i].totalDrop;
+    if (Showable(drop) && *drop > largest) {
+      largest = *drop;
+      worst = static_cast<int>(i) + 1;
+    }
+  }
+  return worst;
 }
 
 std::u16string ScreenLabel(const std::u16string& label) {
@@ -42,9 +57,10 @@ std::u16string ScreenLabel(const std::u16string& label) {
 
 }  // namespace
 
-std::vector<std::u16string> ColumnTrayHeadings() {
+std::vector<std::u16string> ColumnTrayHeadings(const ColumnDesignResult& r) {
+  const std::u16string names = u"Тар.   Pсух,Па   Pпов,Па   Pжид,Па  Pобщ, Па";
   return {u"СОПРОТИВЛЕНИЕ ТАРЕЛОК: СУХОЙ (Pсух), ПОВЕРХН. НАТЯЖЕНИЯ (Pпов), СЛОЯ ЖИДКОСТИ (Pжид)",
-          u"Тар.   Pсух,Па   Pпов,Па   Pжид,Па  Pобщ, Па  % захл."};
+          r.floodingApplies ? names + u"  % захл." : names};
 }
 
 std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t separator,
@@ -55,7 +71,7 @@ std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t sep
   for (const ColumnValue* v : {&t.dryDrop, &t.surfaceDrop, &t.liquidDrop, &t.totalDrop}) {
     row += Field(*v, 10, 1, separator, refused);
   }
-  row += r.floodingApplies ? Field(t.flooding, 8, 1, separator, refused) : Spaces(8);
+  if (r.floodingApplies) row += Field(t.flooding, 8, 1, separator, refused);
   if (tray == r.feedTray) row += u" *";
   return row;
 }
@@ -69,6 +85,11 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
   std::u16string total = value(u"Сопротивление колонны, Па", r.totalDrop, 1);
   if (Showable(r.totalDrop)) total += u"  (" + Number(*r.totalDrop / 1000, 3, separator) + u" кПа)";
   lines.push_back({total});
+  if (const int tray = OverloadedTray(r); tray > 0) {
+    lines.push_back({u"ВНИМАНИЕ ! Сопротивление тарелки " + TrayNumber(tray) + u" больше 0" +
+                         separator + u"1 бар: тарелка не удержит жидкость",
+                     true});
+  }
   lines.push_back({value(u"Высота колонны, м", r.height, 3)});
   if (!r.floodingApplies) {
     const std::u16string none = u"не рассчитывается для провальных тарелок";
@@ -104,6 +125,29 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
   return lines;
 }
 
+std::vector<ColumnLine> TemperatureWarnings(const DesignData& data) {
+  const float tF = data.ParamValue[51];
+  const float tP = data.ParamValue[52];
+  const float tW = data.ParamValue[53];
+  std::vector<ColumnLine> lines;
+  if (tP >= tW) {
+    lines.push_back({u"ВНИМАНИЕ ! Температура дистиллата не ниже температуры кубового остатка",
+                     true});
+  }
+  if (tF < tP || tF > tW) {
+    lines.push_back({u"ВНИМАНИЕ ! Температура питания не между температурами дистиллата и куба",
+                     true});
+  }
+  return lines;
+}
+
+std::vector<ColumnLine> ColumnResultLines(const DesignData& data, const ColumnDesignResult& r,
+                                          char16_t separator) {
+  std::vector<ColumnLine> lines = ColumnScreenLines(r, separator);
+  for (ColumnLine& warning : TemperatureWarnings(data)) lines.push_back(std::move(warning));
+  return lines;
+}
+
 std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, char16_t separator) {
   const std::u16string refused = kRefusedInTranscript;
   std::vector<std::u16string> lines;
@@ -133,20 +177,24 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, c
   return lines;
 }
 
-void PrintColumnReport(Surface& printer, const std::u16string& studentName,
-                       const std::u16string& trayKind, const ColumnDesignResult& r,
-                       const std::u16string& dateTime, char16_t separator) {
+namespace {
+
+// Prints the pages; "лист N" stands in their titles when pages is more than 1.
+void PrintColumnPages(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
+                      const std::u16string& dateTime, char16_t separator, std::size_t pages) {
   const std::u16string lead = Spaces(7);
+  const std::u16string title =
+      lead + kColumnTitle + u" (" + TrayKindText(KindOfTrays(data)) + u")";
   int page = 0;
   auto pageTop = [&] {
     if (page > 0) printer.NewPage();
     ++page;
     printer.Print();
-    printer.Print(ReportHeaderLine(studentName, dateTime));
+    printer.Print(ReportHeaderLine(ReportedName(data), dateTime));
     printer.Print();
     printer.FontBold = true;
-    printer.Print(lead + kColumnTitle + u" (" + trayKind + u")" +
-                  (page > 1 ? u", продолжение" : u"") + u"   лист " + TrayNumber(page));
+    printer.Print(title + (page > 1 ? u", продолжение" : u"") +
+                  (pages > 1 ? u"   лист " + TrayNumber(page) : u""));
     printer.FontBold = false;
     printer.Print();
   };
@@ -155,10 +203,24 @@ void PrintColumnReport(Surface& printer, const std::u16string& studentName,
     return height <= 0 || printer.CurrentY + lines * printer.LineHeight() <= height;
   };
   auto headings = [&] {
-    for (const std::u16string& h : ColumnTrayHeadings()) printer.Print(lead + h);
+    for (const std::u16string& h : ColumnTrayHeadings(r)) printer.Print(lead + h);
+  };
+
+  auto input = [&](const std::u16string& text) {
+    if (!room(1)) pageTop();
+    printer.Print(text);
   };
 
   pageTop();
+  input(lead + u"ИСХОДНЫЕ ДАННЫЕ");
+  for (int n : {kParamDiameter, kParamReflux, kParamFeedRate}) {
+    input(ParameterRowText(data, n, kFrameRowLead));
+  }
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    input(ParameterRowText(data, n, kFrameRowLead));
+  }
+  printer.Print();
+  if (!room(3)) pageTop();
   headings();
   const std::u16string refused = kRefusedOnScreen;
   for (int i = 1; i <= static_cast<int>(r.trays.size()); ++i) {
@@ -168,13 +230,28 @@ void PrintColumnReport(Surface& printer, const std::u16string& studentName,
     }
     printer.Print(lead + ColumnTrayRow(r, i, separator, refused));
   }
-  const std::vector<ColumnLine> lines = ColumnScreenLines(r, separator);
+  const std::vector<ColumnLine> lines = ColumnResultLines(data, r, separator);
   if (!room(static_cast<int>(lines.size()) + 2)) pageTop();
   printer.Print();
   printer.FontBold = true;
   printer.Print(lead + u"КОЛОННА В ЦЕЛОМ" + (r.feedTray > 0 ? u"   (* - тарелка питания)" : u""));
   printer.FontBold = false;
-  for (const ColumnLine& line : lines) printer.Print(lead + line.text);
+  for (const ColumnLine& line : lines) {
+    printer.FontBold = line.warning;  // the window's red warnings, in bold on paper
+    printer.Print(lead + line.text);
+  }
+  printer.FontBold = false;
+}
+
+}  // namespace
+
+void PrintColumnReport(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
+                       const std::u16string& dateTime, char16_t separator) {
+  // A trial run on a copy counts the pages before the titles are written.
+  Surface trial = printer;
+  PrintColumnPages(trial, data, r, dateTime, separator, 0);
+  const std::size_t pages = trial.Pages().size() - printer.Pages().size() + 1;
+  PrintColumnPages(printer, data, r, dateTime, separator, pages);
 }
 
 }  // namespace rc

@@ -7,19 +7,23 @@
 #include <vector>
 
 #include "calc/column_design.h"
+#include "model/design_data.h"
 #include "report/surface.h"
 
 namespace rc {
 
 inline constexpr char16_t kColumnTitle[] = u"РАСЧЕТ КОЛОННЫ";
 
+// A tray's drop above 0.1 bar [Pa] is more than a tray can hold: the column is warned.
+inline constexpr double kTrayDropWarning = 10000.0;
+
 // The two heading lines over the tray rows: what the columns hold, then their names in
-// the widths of the rows.
-std::vector<std::u16string> ColumnTrayHeadings();
+// the widths of the rows (no flooding column where flooding is not computed).
+std::vector<std::u16string> ColumnTrayHeadings(const ColumnDesignResult& r);
 
 // Tray i (1..N): its number right-aligned in 4, ΔPd, ΔPs, ΔPl, ΔP each FormatFixed in
-// 10 with 1 decimal, φ in 8 with 1 decimal (8 blanks where flooding is not computed),
-// " *" after the feed tray. A refused value is `refused` right-aligned in its field.
+// 10 with 1 decimal, φ in 8 with 1 decimal where flooding is computed, " *" after the
+// feed tray. A refused value is `refused` right-aligned in its field.
 std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t decimalSeparator,
                              const std::u16string& refused);
 
@@ -28,19 +32,30 @@ struct ColumnLine {
   std::u16string text;
   bool warning = false;
 };
-// ΣΔP in Pa and kPa, H, φmax and its tray (a warning above 85 %), D80, P, W, Qc, Qr,
-// steam and water, with the reasons of any refusal.
+// ΣΔP in Pa and kPa (a warning where a tray's drop passes 0.1 bar), H, φmax and its tray
+// (a warning above 85 %), D80, P, W, Qc, Qr, steam and water, with the reasons of any
+// refusal.
 std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t decimalSeparator);
+
+// The warnings about the third stage's temperatures: the distillate (tP) must boil below
+// the bottoms (tW) and the feed (tF) between them. The data are still accepted.
+std::vector<ColumnLine> TemperatureWarnings(const DesignData& data);
+
+// What the results window and the printed pages show under the tray rows: the column's
+// lines, then the temperature warnings.
+std::vector<ColumnLine> ColumnResultLines(const DesignData& data, const ColumnDesignResult& r,
+                                          char16_t decimalSeparator);
 
 // The transcript section's lines (without its "== column" line): one per tray, then ten
 // lines of a 14-character label and a 12-character value.
 std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
                                                   char16_t decimalSeparator);
 
-// The printed pages: on each the report frame's header line, the title with the page
-// number and the tray headings, then the rows; the column's lines after the last tray.
-void PrintColumnReport(Surface& printer, const std::u16string& studentName,
-                       const std::u16string& trayKind, const ColumnDesignResult& r,
+// The printed pages: on each the report frame's header line and the title (with the
+// page number where there is more than one page); on the first the input data: the
+// column's diameter D, reflux R and feed F and the third stage's 16 values; then the
+// tray headings and rows, and the column's lines after the last tray.
+void PrintColumnReport(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
                        const std::u16string& dateTime, char16_t decimalSeparator);
 
 }  // namespace rc

@@ -5,6 +5,11 @@
 #include <cstdlib>
 
 namespace rc {
+namespace {
+
+constexpr std::size_t kSignificantDigits = 7;
+
+}  // namespace
 
 std::u16string Spaces(std::uint8_t count) { return std::u16string(count, u' '); }
 
@@ -19,10 +24,17 @@ std::u16string FormatFixed(float value, std::uint8_t width, std::uint8_t decimal
   if (!std::isfinite(value)) {
     text = u"???";  // never reached by the calculations, which refuse such data
   } else {
-    // Shortest decimal form: digits d0.d1d2... times 10^exponent.
+    // The shortest decimal form that reads back as the stored value: digits d0.d1d2...
+    // times 10^exponent. A 32-bit value may need 8 or 9 digits for that; it is then
+    // written with 7 significant digits, as many as a 32-bit value holds, whatever its size.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                std::chars_format::scientific);
+    if (std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)).find('e') >
+        kSignificantDigits + 1) {  // the digits and their point come before the 'e'
+      result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(std::fabs(value)),
+                             std::chars_format::scientific, kSignificantDigits - 1);
+    }
     const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = sci.find('e');
     std::string digits;

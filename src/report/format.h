@@ -15,9 +15,9 @@ std::u16string Spaces(std::uint8_t count);
 std::u16string PadWidth(std::u16string_view text, std::uint8_t width);
 
 // value with exactly `decimals` digits after the separator (halves rounded away from
-// zero, from the value's shortest decimal form), at least one digit before it, never in
-// exponent notation, right-aligned in a field of width characters. A text that fills
-// or overflows the field is returned whole.
+// zero, from the value's shortest decimal form with at most 7 significant digits), at
+// least one digit before it, never in exponent notation, right-aligned in a field of
+// width characters. A text that fills or overflows the field is returned whole.
 std::u16string FormatFixed(float value, std::uint8_t width, std::uint8_t decimals,
                            char16_t decimalSeparator = u'.');
 

@@ -91,16 +91,20 @@ void PlotFrame::Mark(Surface& s, double x, double y, Colour colour, MarkerShape 
   if (std::isfinite(x) && std::isfinite(y)) s.Marker(X(x), Y(y), sizeTwips, colour, shape);
 }
 
+TwipRect PlotFrame::LegendRect(const Surface& s, const std::vector<LegendEntry>& entries) const {
+  std::size_t longest = 0;
+  for (const LegendEntry& e : entries) longest = std::max(longest, e.text.size());
+  const double width = 2 * kLegendPad + kLegendSample + kLegendPad + static_cast<double>(longest) * CharWidth(s);
+  const double height = 2 * kLegendPad + static_cast<double>(entries.size()) * s.LineHeight();
+  const double right = area_.right - kLegendInset, bottom = area_.bottom - kLegendInset;
+  return {right - width, bottom - height, right, bottom};
+}
+
 void PlotFrame::DrawLegend(Surface& s, const std::vector<LegendEntry>& entries,
                            Colour textColour) const {
   if (entries.empty()) return;
   const double line = s.LineHeight();
-  std::size_t longest = 0;
-  for (const LegendEntry& e : entries) longest = std::max(longest, e.text.size());
-  const double width = 2 * kLegendPad + kLegendSample + kLegendPad + static_cast<double>(longest) * CharWidth(s);
-  const double height = 2 * kLegendPad + static_cast<double>(entries.size()) * line;
-  const double right = area_.right - kLegendInset, bottom = area_.bottom - kLegendInset;
-  const double left = right - width, top = bottom - height;
+  const auto [left, top, right, bottom] = LegendRect(s, entries);
   s.FilledBox(left, top, right, bottom, kPlotBackColour);
   s.Box(left, top, right, bottom, kPlotFrameColour);
   double y = top + kLegendPad;

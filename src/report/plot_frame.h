@@ -86,6 +86,8 @@ class PlotFrame {
   // A boxed legend in the lower right corner of the area. Its width follows the longest
   // text, taking a character as 0.62 of the line height (a fixed-pitch font's cell).
   void DrawLegend(Surface& s, const std::vector<LegendEntry>& entries, Colour textColour) const;
+  // Where that legend stands.
+  TwipRect LegendRect(const Surface& s, const std::vector<LegendEntry>& entries) const;
 
  private:
   TwipRect area_;

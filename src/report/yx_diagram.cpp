@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "calc/equilibrium_fit.h"
 #include "calc/kinetic_curve.h"
 #include "calc/operating_lines.h"
 #include "model/text.h"
+#include "report/label_placement.h"
 
 namespace rc {
 namespace {
@@ -16,51 +18,74 @@ constexpr double kCurveWidth = 30;      // [twips] equilibrium and operating lin
 constexpr double kStepWidth = 22;       // [twips] the staircase
 constexpr double kPointSize = 90;       // [twips] markers
 constexpr double kKineticPointSize = 120;
-constexpr double kLabelGap = 50;        // [twips] between a point and its label
+constexpr double kLabelGap = 25;        // [twips] between a point and its label
+constexpr double kLabelClearance = 20;  // [twips] between a label and anything else
 constexpr int kSamplesPerParabola = 40;
-constexpr int kEveryTrayUpTo = 30;      // more trays than that: every fifth first
-constexpr double kCharWidthPerLine = 0.62;  // a character's width, as the legend takes it
-constexpr double kMarkerClearance = 15;     // [twips] between a marker and a label
-constexpr double kLabelClearance = 45;      // [twips] on either side of a label
 constexpr Colour kMarkColour = Rgb(0, 0, 0);
+// The steps of the regular subset of numbered trays, when not every tray can be numbered.
+constexpr int kNumberSteps[] = {1, 2, 5, 10, 20, 50};
 
 using Points = std::vector<std::pair<double, double>>;
 
-// What a label must not cover: the markers and the labels placed so far [twips].
-class Occupied {
- public:
-  void Take(const TwipRect& r) { taken_.push_back(r); }
-  // A label keeps a little room on either side, so that two numbers never read as one.
-  void TakeLabel(const TwipRect& r) {
-    Take({r.left - kLabelClearance, r.top, r.right + kLabelClearance, r.bottom});
-  }
-  void TakeMarker(const PlotFrame& f, double x, double y, double size) {
-    if (!std::isfinite(x) || !std::isfinite(y)) return;
-    const double half = size / 2 + kMarkerClearance;
-    Take({f.X(x) - half, f.Y(y) - half, f.X(x) + half, f.Y(y) + half});
-  }
-  bool Free(const TwipRect& r) const {
-    return std::none_of(taken_.begin(), taken_.end(), [&](const TwipRect& t) {
-      return r.left < t.right && t.left < r.right && r.top < t.bottom && t.top < r.bottom;
-    });
-  }
-
- private:
-  std::vector<TwipRect> taken_;
+// A label's text where it stands.
+struct Label {
+  double x = 0, y = 0;
+  TextAnchor anchor = TextAnchor::Start;
+  bool leader = false;  // joined to its point by a thin line
 };
 
-// The rectangle of a one-line text with its top at y and its start or end at x.
-TwipRect TextRect(const Surface& s, double x, double y, const std::u16string& text, TextAnchor anchor) {
-  const double width = static_cast<double>(text.size()) * kCharWidthPerLine * s.LineHeight();
-  const double left = anchor == TextAnchor::End ? x - width : x;
-  return {left, y, left + width, y + s.LineHeight()};
+// The places around a point, nearest first and in the order of the directions given
+// (dx, dy: -1 left or up, 1 right or down, 0 centred on the point), out to the distance.
+std::vector<Label> PlacesAround(double px, double py, double line,
+                                const std::vector<std::pair<int, int>>& directions,
+                                double farthest) {
+  std::vector<Label> places;
+  for (double d = kLabelGap; d <= farthest; d += d < 4 * kLabelGap ? kLabelGap : line / 2) {
+    for (const auto& [dx, dy] : directions) {
+      const double x = px + dx * d;
+      const TextAnchor anchor = dx > 0 ? TextAnchor::Start : dx < 0 ? TextAnchor::End : TextAnchor::Centre;
+      const double top = dy > 0 ? py + d : dy < 0 ? py - d - line : py - line / 2;
+      places.push_back({x, top, anchor, d > 4 * kLabelGap});
+    }
+  }
+  return places;
 }
 
-bool Inside(const TwipRect& area, const TwipRect& r) {
-  return r.left >= area.left && r.right <= area.right && r.top >= area.top && r.bottom <= area.bottom;
+// A leader line from the label's box to its point, stopping short of the point's marker.
+std::pair<TwipPoint, TwipPoint> Leader(const TwipRect& r, TwipPoint point) {
+  const TwipPoint from{std::clamp(point.x, r.left, r.right), std::clamp(point.y, r.top, r.bottom)};
+  const double dx = from.x - point.x, dy = from.y - point.y;
+  const double length = std::hypot(dx, dy);
+  const double shy = kKineticPointSize / 2 + kLabelClearance;
+  if (!(length > shy)) return {from, from};
+  return {from, {point.x + dx * shy / length, point.y + dy * shy / length}};
 }
 
-void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f, Occupied& taken) {
+// The first free place for the text; a leader line from a place farther off must not
+// cross a marker or a label either. The place found is taken.
+std::optional<Label> Place(LabelSpace& space, const std::vector<Label>& places,
+                           const std::u16string& text, double line, TwipPoint point) {
+  for (const Label& p : places) {
+    const TwipRect r = TextBox(line, p.x, p.y, text, p.anchor);
+    if (!space.Free(r)) continue;
+    const auto [from, to] = Leader(r, point);
+    if (p.leader && !space.LeaderFree(from, to)) continue;
+    space.TakeRect(r);
+    if (p.leader) space.TakeSegment(from, to);
+    return p;
+  }
+  return std::nullopt;
+}
+
+void DrawLabel(Surface& s, const Label& p, const std::u16string& text, Colour colour, TwipPoint point) {
+  if (p.leader) {
+    const auto [from, to] = Leader(TextBox(s.LineHeight(), p.x, p.y, text, p.anchor), point);
+    s.Polyline({from, to}, colour);
+  }
+  s.TextAt(p.x, p.y, text, colour, p.anchor);
+}
+
+void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
   Guard g;
   const EquilibriumParabolas eq = FitEquilibriumParabolas(g, {in.eqX, in.eqY});
   if (!g.faulted()) {
@@ -80,7 +105,6 @@ void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f
   }
   for (int i = 0; i < 8; ++i) {
     f.Mark(s, in.eqX[i], in.eqY[i], kEquilibriumColour, MarkerShape::Square, kPointSize);
-    taken.TakeMarker(f, in.eqX[i], in.eqY[i], kPointSize);
   }
 }
 
@@ -92,106 +116,97 @@ double OperatingY(const ColumnParameters& c, double x) {
   return g.faulted() ? std::nan("") : y;
 }
 
-void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f, Occupied& taken) {
+void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
   const ColumnParameters c = ColumnParameters::From(in);
   const double feedY = OperatingY(c, c.XF);
   f.Curve(s, {{c.XW, c.XW}, {c.XF, feedY}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{c.XF, feedY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{c.XF, c.XF}, {c.XF, feedY}}, kMarkColour, 0, true);  // the feed line
+  for (double x : {c.XW, c.XF, c.XP}) f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
+}
+
+// XW, XF and XP beside their points on the diagonal: under it, where no line of the
+// diagram runs, when there is room, else the nearest free place.
+void LabelCompositions(Surface& s, const CalculationInputs& in, const PlotFrame& f, LabelSpace& space) {
+  const ColumnParameters c = ColumnParameters::From(in);
   const std::pair<double, const char16_t*> marks[] = {{c.XW, u"XW"}, {c.XF, u"XF"}, {c.XP, u"XP"}};
-  const TwipRect& area = f.Area();
+  const double line = s.LineHeight();
   for (const auto& [x, name] : marks) {
-    f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
-    taken.TakeMarker(f, x, x, kPointSize);
-    if (!std::isfinite(x)) continue;
-    // Under the diagonal, where no line of the diagram runs, and inside the area: near
-    // the bottom the label rises above the x axis and moves right, as far as keeps it
-    // under the diagonal; XP keeps inside the area on the left of its point.
-    const bool left = x > 0.8;
-    double top = f.Y(x) + (left ? 3 : 1) * kLabelGap;
-    double textX = f.X(x) + (left ? -kLabelGap : kLabelGap);
-    const double lowest = area.bottom - s.LineHeight() - kLabelGap / 2;
-    if (!left && top > lowest) {
-      textX += top - lowest;
-      top = lowest;
+    const TwipPoint point = f.At(x, x);
+    if (!std::isfinite(point.x) || !std::isfinite(point.y)) continue;
+    const std::vector<Label> places = PlacesAround(
+        point.x, point.y, line, {{1, 1}, {1, 0}, {0, 1}, {-1, -1}, {-1, 0}, {0, -1}, {1, -1}, {-1, 1}},
+        8 * line);
+    if (const std::optional<Label> p = Place(space, places, name, line, point)) {
+      DrawLabel(s, *p, name, kMarkColour, point);
     }
-    const TextAnchor anchor = left ? TextAnchor::End : TextAnchor::Start;
-    s.TextAt(textX, top, name, kMarkColour, anchor);
-    taken.TakeLabel(TextRect(s, textX, top, name, anchor));
   }
 }
 
-void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f, Occupied& taken) {
+void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f) {
   for (int i = 1; i <= 6; ++i) {
     const double x = run.inputs.eqX[static_cast<std::size_t>(i)], y = run.Point(i).operatingY;
     f.Mark(s, x, y, kOperatingColour, MarkerShape::Circle, kPointSize);
-    taken.TakeMarker(f, x, y, kPointSize);
   }
   const Points kinetic = KineticLinePoints(run);
   f.Curve(s, SmoothCurve(kinetic), kKineticColour, kCurveWidth);
   for (const auto& [x, y] : kinetic) {
     f.Mark(s, x, y, kKineticColour, MarkerShape::Diamond, kKineticPointSize);
-    taken.TakeMarker(f, x, y, kKineticPointSize);
   }
 }
 
-// The tray numbers at the top corners of their steps, each where it covers no marker
-// and no label placed before it: up and to the left of the corner, else up-right or
-// down-left; a number with no free place is left out. The feed tray's number is placed
-// first and never left out: with no free place beside its corner it stands off, joined
-// to the corner by a leader line.
-void NumberTrays(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, Occupied& taken) {
+// The tray numbers at the top corners of their steps, each in the nearest free place:
+// every tray where all fit, else the first, the last, the feed tray and every k-th for
+// the least k of kNumberSteps that fits. A number may stand off, joined to its corner by
+// a leader line: up to two lines away, the first, the last and the feed tray's up to eight. Returns k (above the count: only those
+// three), 0 with no trays.
+int NumberTrays(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, const LabelSpace& space) {
   const int n = run.Count();
   const int feed = run.feedTray.value_or(0);
   const double line = s.LineHeight();
-  const TwipRect& area = f.Area();
-  std::vector<int> order;
-  if (feed >= 1 && feed <= n) order.push_back(feed);
-  // Beyond 30 trays the first, the last and every fifth come before the others.
-  for (int pass = 0; pass < 2; ++pass) {
-    for (int i = 1; i <= n; ++i) {
-      const bool first = n <= kEveryTrayUpTo || i == 1 || i == n || i % 5 == 0;
-      if (i != feed && first == (pass == 0)) order.push_back(i);
-    }
+  auto corner = [&](int i) { return f.At(run.Tray(i).x, run.Tray(i).yOut); };
+  const std::vector<std::pair<int, int>> around = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1},
+                                                   {-1, 0},  {1, 0},  {0, -1}, {0, 1}};
+  std::vector<int> steps;
+  for (int k : kNumberSteps) {
+    if (k <= n) steps.push_back(k);
   }
-  for (int i : order) {
-    const double cx = f.X(run.Tray(i).x), cy = f.Y(run.Tray(i).yOut);
-    if (!std::isfinite(cx) || !std::isfinite(cy)) continue;
-    const std::u16string text = DecimalText(i);
-    const Colour colour = i == feed ? kFeedTrayColour : kStaircaseColour;
-    struct Place {
-      double x, y;
-      TextAnchor anchor;
-    };
-    const double gap = kLabelGap / 2;
-    const Place beside[] = {{cx - gap, cy - line, TextAnchor::End},
-                            {cx + gap, cy - line, TextAnchor::Start},
-                            {cx - gap, cy + gap, TextAnchor::End}};
-    bool placed = false;
-    for (const Place& p : beside) {
-      const TwipRect r = TextRect(s, p.x, p.y, text, p.anchor);
-      if (Inside(area, r) && taken.Free(r)) {
-        s.TextAt(p.x, p.y, text, colour, p.anchor);
-        taken.TakeLabel(r);
-        placed = true;
+  steps.push_back(n + 1);
+  for (int k : steps) {
+    std::vector<int> order;
+    for (int i : {feed, 1, n}) {
+      if (i >= 1 && i <= n && std::find(order.begin(), order.end(), i) == order.end()) order.push_back(i);
+    }
+    for (int i = k; i < n; i += k) {
+      if (std::find(order.begin(), order.end(), i) == order.end()) order.push_back(i);
+    }
+    LabelSpace trial = space;
+    std::vector<std::pair<int, Label>> placed;
+    bool all = true;
+    for (int i : order) {
+      const TwipPoint point = corner(i);
+      if (!std::isfinite(point.x) || !std::isfinite(point.y)) continue;
+      const bool always = i == feed || i == 1 || i == n;
+      const std::vector<Label> places =
+          PlacesAround(point.x, point.y, line, around, always ? 8 * line : 2 * line);
+      const std::optional<Label> p = Place(trial, places, DecimalText(i), line, point);
+      if (p) {
+        placed.emplace_back(i, *p);
+      } else if (!always || k <= n) {
+        all = false;
         break;
       }
     }
-    if (placed || i != feed) continue;
-    // Up and to the left, a line further at each try, then as far as the last try.
-    Place off{cx - gap, cy - line, TextAnchor::End};
-    for (int k = 2; k <= 8; ++k) {
-      off = {cx - k * line, cy - (k + 1) * line, TextAnchor::End};
-      const TwipRect r = TextRect(s, off.x, off.y, text, off.anchor);
-      if (Inside(area, r) && taken.Free(r)) break;
+    if (!all) continue;
+    for (const auto& [i, p] : placed) {
+      DrawLabel(s, p, DecimalText(i), i == feed ? kFeedTrayColour : kStaircaseColour, corner(i));
     }
-    s.Polyline({{off.x, off.y + line}, {cx, cy}}, colour);
-    s.TextAt(off.x, off.y, text, colour, off.anchor);
-    taken.TakeLabel(TextRect(s, off.x, off.y, text, off.anchor));
+    return k;
   }
+  return 0;
 }
 
-void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, Occupied& taken) {
+void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
   const int n = run.Count();
   // From the bottom: up tray i at its liquid, across at its vapour to the next liquid.
   std::vector<TwipPoint> steps;
@@ -214,11 +229,11 @@ void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, Occ
     f.Curve(s, {{g.faulted() ? std::nan("") : onLower, t.yOut}, {run.Tray(feed + 1).x, t.yOut}},
             kFeedTrayColour, kCurveWidth);
   }
-
-  NumberTrays(s, run, f, taken);
 }
 
-std::vector<LegendEntry> Legend(const YXDiagramContent& content) {
+// numbered: the step of the numbered trays (1 every tray, above the count only the first,
+// the last and the feed tray).
+std::vector<LegendEntry> Legend(const YXDiagramContent& content, int numbered) {
   std::vector<LegendEntry> entries{
       {u"диагональ y = x", kDiagonalColour},
       {u"равновесие: точки X*, Y*", kEquilibriumColour, false, false, true, MarkerShape::Square},
@@ -232,6 +247,13 @@ std::vector<LegendEntry> Legend(const YXDiagramContent& content) {
   if (content.trays && content.trays->Count() > 0) {
     entries.push_back({u"ступени реальных тарелок", kStaircaseColour});
     if (content.trays->feedTray.value_or(0) > 0) entries.push_back({u"тарелка питания", kFeedTrayColour});
+    const int n = content.trays->Count();
+    if (numbered > n) {
+      entries.push_back({u"номера: крайние тарелки и питания", kStaircaseColour, false});
+    } else if (numbered > 1) {
+      entries.push_back({u"номера: крайние, питания, каждая " + DecimalText(numbered) + u"-я",
+                         kStaircaseColour, false});
+    }
   }
   return entries;
 }
@@ -255,13 +277,20 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   frame.DrawFrame(s, decimalSeparator, kPlotTextColour);
   frame.ClipToArea(s);
   frame.Curve(s, {{0, 0}, {1, 1}}, kDiagonalColour);
-  Occupied taken;
-  DrawEquilibrium(s, data, frame, taken);
-  DrawOperatingLines(s, data, frame, taken);
-  if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame, taken);
-  if (trays) DrawStaircase(s, *content.trays, frame, taken);
+  const std::size_t drawn = s.Ops().size();
+  DrawEquilibrium(s, data, frame);
+  DrawOperatingLines(s, data, frame);
+  if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame);
+  if (trays) DrawStaircase(s, *content.trays, frame);
+
+  // The labels go where nothing drawn so far, nor the legend, nor another label stands.
+  LabelSpace space(frame.Area(), s.LineHeight(), kLabelClearance);
+  space.TakeDrawing(s.Ops(), drawn);
+  space.TakeRect(frame.LegendRect(s, Legend(content, 50)));  // its largest form
+  LabelCompositions(s, data, frame, space);
+  const int numbered = trays ? NumberTrays(s, *content.trays, frame, space) : 1;
   s.NoClip();
-  frame.DrawLegend(s, Legend(content), kPlotTextColour);
+  frame.DrawLegend(s, Legend(content, numbered), kPlotTextColour);
 
   const bool bold = s.FontBold;
   s.FontBold = true;

@@ -87,7 +87,7 @@ void Form13::Refresh() {
   s.FontBold = true;
   s.Print(std::u16string(kColumnTitle) + u" (" + TrayKindText(KindOfTrays(data)) + u")");
   s.FontBold = false;
-  for (const std::u16string& heading : ColumnTrayHeadings()) {
+  for (const std::u16string& heading : ColumnTrayHeadings(result_)) {
     s.CurrentX = kTextX;
     s.Print(heading);
   }
@@ -102,7 +102,7 @@ void Form13::Refresh() {
   s.FontBold = true;
   s.Print(result_.feedTray > 0 ? u"КОЛОННА В ЦЕЛОМ   (* - тарелка питания)" : u"КОЛОННА В ЦЕЛОМ");
   s.FontBold = false;
-  for (const ColumnLine& line : ColumnScreenLines(result_, separator)) {
+  for (const ColumnLine& line : ColumnResultLines(data, result_, separator)) {
     s.CurrentX = kTextX;
     s.ForeColor = line.warning ? kRed : kTextColour;
     s.FontBold = line.warning;
@@ -116,8 +116,8 @@ void Form13::PrintResults() {
   printButton.enabled = false;  // the document cannot be asked for twice
   Toolkit& toolkit = app().toolkit();
   Surface printer = PrinterSurface(toolkit);
-  PrintColumnReport(printer, ReportedName(app().data()), TrayKindText(KindOfTrays(app().data())),
-                    result_, PrintedDateTime(toolkit), toolkit.DecimalSeparator());
+  PrintColumnReport(printer, app().data(), result_, PrintedDateTime(toolkit),
+                    toolkit.DecimalSeparator());
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   printButton.enabled = true;
 }

@@ -58,7 +58,9 @@ TEST(ColumnTexts, RefusedValuesAreWrittenAsRefusalsInTheirFields) {
 TEST(ColumnTexts, DualFlowTraysLeaveFloodingBlankAndFloodingAbove85IsWarned) {
   ColumnDesignResult dual = PartlyRefused();
   dual.floodingApplies = false;
-  EXPECT_EQ(ColumnTrayRow(dual, 2, u'.', u"ERROR"), u"   2     201.5      16.8     223.5     441.8         *");
+  // No empty flooding column: the feed tray's mark follows its drop.
+  EXPECT_EQ(ColumnTrayRow(dual, 2, u'.', u"ERROR"), u"   2     201.5      16.8     223.5     441.8 *");
+  EXPECT_EQ(ColumnTrayHeadings(dual)[1], u"Тар.   Pсух,Па   Pпов,Па   Pжид,Па  Pобщ, Па");
   const auto lines = ColumnTranscriptLines(dual, u'.');
   EXPECT_EQ(lines[4], u"flood max, %          none");
   EXPECT_EQ(lines[5], u"D at 80%, m           none");
@@ -74,6 +76,54 @@ TEST(ColumnTexts, DualFlowTraysLeaveFloodingBlankAndFloodingAbove85IsWarned) {
   EXPECT_FALSE(warned(flooded));
   flooded.floodingMax = 85.01;
   EXPECT_TRUE(warned(flooded));
+}
+
+// A value that fills its field is set off by one blank, the fields after it moving right;
+// written from at most 7 significant digits (12345678.9 as a float is 12345679, seven
+// digits 12345680). A drop above 10000 Pa on any tray is warned, naming the worst tray.
+TEST(ColumnTexts, FullFieldsAreSetOffAndTrayDropsAbove01BarAreWarned) {
+  ColumnDesignResult r = PartlyRefused();
+  r.trays[0] = {12345678.9, 16.8, 220.04, 12345915.7, 100.05};
+  EXPECT_EQ(ColumnTrayRow(r, 1, u',', u"ERROR"),
+            u"   1 12345680,0      16,8     220,0 12345920,0   100,1");
+  r.totalDrop = 1234567890.0;  // a float 1234567936: seven digits fill all 12 characters
+  EXPECT_EQ(ColumnTranscriptLines(r, u'.')[2], u"dP total, Pa   1234568000.0");
+
+  auto dropWarnings = [](const ColumnDesignResult& c) {
+    std::vector<std::u16string> found;
+    for (const ColumnLine& line : ColumnScreenLines(c, u',')) {
+      if (line.text.find(u"бар") != std::u16string::npos && line.warning) found.push_back(line.text);
+    }
+    return found;
+  };
+  ColumnDesignResult dual = PartlyRefused();
+  dual.floodingApplies = false;
+  dual.trays[0].totalDrop = 10000.0;
+  dual.trays[1].totalDrop = 9999.0;
+  EXPECT_TRUE(dropWarnings(dual).empty());
+  dual.trays[1].totalDrop = 10000.5;
+  const std::vector<std::u16string> expected = {
+      u"ВНИМАНИЕ ! Сопротивление тарелки 2 больше 0,1 бар: тарелка не удержит жидкость"};
+  EXPECT_EQ(dropWarnings(dual), expected);
+}
+
+// tP must lie below tW and tF within [tP, tW]; the edges themselves are not warned.
+TEST(ColumnTexts, ContradictoryTemperaturesAreWarned) {
+  struct Case {
+    float tF, tP, tW;
+    std::size_t warnings;
+  };
+  for (const Case& c : {Case{95, 81, 109, 0}, Case{81, 81, 109, 0}, Case{109, 81, 109, 0},
+                        Case{300, 81, 109, 1}, Case{80.9f, 81, 109, 1}, Case{100, 109, 109, 2},
+                        Case{100, 200, 10, 2}, Case{5, 200, 10, 2}}) {
+    DesignData data;
+    data.ParamValue[51] = c.tF;
+    data.ParamValue[52] = c.tP;
+    data.ParamValue[53] = c.tW;
+    const std::vector<ColumnLine> lines = TemperatureWarnings(data);
+    EXPECT_EQ(lines.size(), c.warnings) << c.tF << " " << c.tP << " " << c.tW;
+    for (const ColumnLine& line : lines) EXPECT_TRUE(line.warning);
+  }
 }
 
 }  // namespace

@@ -29,6 +29,20 @@ TEST(FormatFixed, RendersRightAlignedWithFixedDecimals) {
       {1e-30f, 0, 3, u"0.000"},
       {2.5f, 0, 0, u"3"},
       {100000.0f, 10, 4, u"100000.0000"},
+      // At most 7 significant digits, whatever the size. 2991022.2f is 2991022.25 and
+      // reads back only from 8 digits: 7 give 2991022.
+      {2991022.2f, 10, 1, u" 2991022.0"},
+      {-2991022.2f, 10, 1, u"-2991022.0"},
+      {1234567.0f, 10, 1, u" 1234567.0"},  // 7 digits: unchanged
+      // 1234.5678f is 1234.5677490234375, shortest 1234.5677: 7 digits give 1234.568.
+      {1234.5678f, 10, 4, u" 1234.5680"},
+      // 2^24 + 1 is stored as 16777216: 7 digits give 16777220.
+      {16777217.0f, 1, 0, u"16777220"},
+      // 8.6e9f is 8600000512, which "8.6e9" reads back as: the shortest form wins over
+      // the 7 digits of the exact value (8600001000).
+      {8.6e9f, 1, 0, u"8600000000"},
+      // The largest 32-bit value, 3.4028235e38 at 8 digits, with 7.
+      {3.4028235e38f, 1, 0, u"340282300000000000000000000000000000000"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatFixed(c.value, static_cast<std::uint8_t>(c.width),

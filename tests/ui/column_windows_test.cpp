@@ -158,10 +158,30 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 
 TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ToResults();
-  kit.pageHeight = 195 * 20;  // a page of 20 lines
+  const DesignData& data = app.data();
+  // The input data head the first page: D, R, F, then the third stage's 16 values.
+  std::vector<std::u16string> inputs = {Spaces(7) + u"ИСХОДНЫЕ ДАННЫЕ"};
+  for (int n : {kParamDiameter, kParamReflux, kParamFeedRate}) {
+    inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
+  }
+  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+    inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
+  }
+  const std::u16string headings = Spaces(7) + ColumnTrayHeadings(Results()->Result())[0];
+
+  // On an ordinary page everything fits: no sheet number.
   Click(app, Results()->printButton);
   ASSERT_EQ(kit.printed.size(), 1u);
-  const auto& pages = kit.printed.front().pages;
+  ASSERT_EQ(kit.printed.front().pages.size(), 1u);
+  const std::vector<std::u16string> single = PageTexts(kit.printed.front().pages);
+  EXPECT_EQ(single[1], Spaces(7) + u"РАСЧЕТ КОЛОННЫ (ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ)");
+  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 22), inputs);
+  EXPECT_EQ(single[22], headings);
+
+  kit.pageHeight = 195 * 30;  // a page of 30 lines
+  Click(app, Results()->printButton);
+  ASSERT_EQ(kit.printed.size(), 2u);
+  const auto& pages = kit.printed.back().pages;
   const int trays = CompletedTrayByTray(app)->Count();
   ASSERT_GE(pages.size(), 2u);
   // The tray rows in order across the pages, each page with the header and headings.
@@ -180,8 +200,10 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
     for (const auto& t : texts) {
       if (next < rows.size() && t == rows[next]) ++next;
     }
-    if (next > firstOnPage) {
-      EXPECT_EQ(texts[2], Spaces(7) + ColumnTrayHeadings()[0]);
+    if (p == 0) {
+      EXPECT_EQ(texts[2], inputs[0]);
+    } else if (next > firstOnPage) {
+      EXPECT_EQ(texts[2], headings);
     }
   }
   EXPECT_EQ(next, rows.size());
