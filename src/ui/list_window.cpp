@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "model/equilibrium.h"
-#include "ui/prompts.h"
+#include "report/format.h"
 #include "report/input_rows.h"
+#include "ui/entry.h"
+#include "ui/prompts.h"
 
 namespace rc {
 namespace {
@@ -28,6 +30,15 @@ constexpr int kMarkerHeight = 200;   // [twips]
 constexpr int kMarkerWidth = 10000;  // [twips]
 
 const FontSpec kWindowFont{u"Courier", 9.75};
+
+// The name's row in the parameter rows' form: a 64-character caption, 4 blanks, the name
+// as typed.
+constexpr std::uint8_t kRowCaptionWidth = 64;
+std::u16string NameRowText(const DesignData& data) {
+  constexpr std::u16string_view kCaption = u"Фамилия и номер группы";
+  return Spaces(kListRowLead) + std::u16string(kCaption) + PadWidth(kCaption, kRowCaptionWidth) +
+         u"    " + data.Typed.Name;
+}
 
 Control& WithSize(Control& c, int width, int height) {
   c.width = width;
@@ -133,7 +144,11 @@ void ListWindow::EnterCorrectionMode() {
   SetFocus(list);
 }
 
-void ListWindow::ReturnFromErrorDialog() { EnterCorrectionMode(); }
+void ListWindow::ReturnFromErrorDialog() {
+  EnterCorrectionMode();
+  // The keyboard starts on the row that was marked.
+  if (markedRow_ >= 0 && markedRow_ < static_cast<int>(list.items.size())) list.listIndex = markedRow_;
+}
 
 int ListWindow::RowOfFault(Check check, int code) const {
   for (int r = 0; r < RowCount(); ++r) {
@@ -157,6 +172,7 @@ std::u16string ListWindow::RowText(int row, HeaderOccasion header) {
     case ListRow::Content::TrayClassHeader: return TrayClassHeader(data, header);
     case ListRow::Content::Composition:
     case ListRow::Content::Parameter: return ParameterRowText(data, r.item);
+    case ListRow::Content::StudentName: return NameRowText(data);
   }
   return {};
 }
@@ -202,6 +218,10 @@ void ListWindow::RowClicked() {
         ReplaceRow(HeaderRow(), TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));
       }
       break;
+    case ListRow::Content::StudentName:
+      AskStudentName(app(), data.Typed.Name);
+      ReplaceRow(r, RowText(r, HeaderOccasion::FullList));
+      break;
   }
 
   RunChecks();
@@ -221,7 +241,10 @@ void ListWindow::ShowReviewButtons(bool faulty) {
   correctButton.visible = true;
   correctButton.backColor = kGreen;
   acceptButton.backColor = faulty ? kRed : kGreen;
-  SetFocus(faulty ? correctButton : acceptButton);
+  // The focus is on acceptance either way: Return accepts as a click does, and faulty
+  // data lead to the fault display with its marked row and dialog, which a student at
+  // the keyboard would otherwise never see.
+  SetFocus(acceptButton);
 }
 
 void ListWindow::ShowEndButton(bool faulty) {
@@ -233,6 +256,7 @@ void ListWindow::ShowFault(const FaultDisplay& fault) {
   app().toolkit().Beep();
   if (fault.clearFirst) surface().Cls();
   if (!fault.caption.empty()) caption = fault.caption;
+  markedRow_ = fault.markedRow;
   for (int r = 0; r < RowCount(); ++r) {
     PrintAt(kFaultRowsX, fault.firstY + kFaultRowStep * r, RowText(r, fault.header));
   }

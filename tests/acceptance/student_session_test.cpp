@@ -321,7 +321,7 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Click(student.Form<Form7>().changeButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(student.Title("Form9"), Q(kCorrectionCaption));
-  ASSERT_EQ(student.Rows("Form9").size(), 33u);
+  ASSERT_EQ(student.Rows("Form9").size(), 34u);
   ExpectColumnsLineUp("Form9", 8);
   student.Shot("Form9", "list");
 
