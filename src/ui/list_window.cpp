@@ -31,9 +31,9 @@ constexpr int kMarkerWidth = 10000;  // [twips]
 
 const FontSpec kWindowFont{u"Courier", 9.75};
 
-// The name's row in the parameter rows' form: a 64-character caption, 4 blanks, the name
-// as typed.
-constexpr std::uint8_t kRowCaptionWidth = 64;
+// The name's row: its caption padded to 40 characters, 4 blanks, the name as typed; a
+// name of up to 33 characters fits the list's 80 without a sideways scroll bar.
+constexpr std::uint8_t kRowCaptionWidth = 40;
 std::u16string NameRowText(const DesignData& data) {
   constexpr std::u16string_view kCaption = u"Фамилия и номер группы";
   return Spaces(kListRowLead) + std::u16string(kCaption) + PadWidth(kCaption, kRowCaptionWidth) +

@@ -354,7 +354,10 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
 }
 
 void RealWindows::EndOfTheProgram() {
+  // The corrected data are not saved: the end button asks first, "Да" ends.
   student.Click(student.Form<Form7>().endButton);
+  ASSERT_TRUE(student.OnScreen("EndConfirmation"));
+  student.Click(student.Form<EndConfirmation>().yesButton);
   EXPECT_TRUE(s.app.Ended());
   EXPECT_EQ(s.toolkit.MirrorCount(), 0);
   // The end has asked the event loop to quit: it returns at once, not by the guard.

@@ -77,8 +77,8 @@ struct Look {
     return r < pairRows + compositionRows ? 16 + r - pairRows : TrayParameterAt(r - headerRow - 1);
   }
   std::u16string RowText(const DesignData& d, int r) const {
-    // The name's row: "Фамилия и номер группы" (22 letters) padded to 64, 4 blanks, the name.
-    if (r == nameRow) return u"   Фамилия и номер группы" + std::u16string(42 + 4, u' ') + d.Typed.Name;
+    // The name's row: "Фамилия и номер группы" (22 letters) padded to 40, 4 blanks, the name.
+    if (r == nameRow) return u"   Фамилия и номер группы" + std::u16string(18 + 4, u' ') + d.Typed.Name;
     return r < pairRows ? EquilibriumRowText(d, r) : ParameterRowText(d, ParameterAt(r));
   }
 };
