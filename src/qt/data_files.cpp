@@ -14,6 +14,13 @@ QString Filter() {
   return QStringLiteral("Данные ректификации (*.%1);;Все файлы (*)").arg(kDataFileSuffix);
 }
 
+// The folder itself when it is there, else home: a dialog started in a folder that is
+// not there starts elsewhere and types the folder's name as a file name.
+QString ExistingFolder(const QString& folder) {
+  return QFileInfo(folder).isDir() ? folder
+                                   : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+}
+
 std::optional<QString> Run(QFileDialog& dialog) {
   // Qt's dialog, not the desktop's: it speaks the program's language and looks the same
   // on every machine of the classroom.
@@ -32,22 +39,20 @@ std::optional<QString> AskSavePathInDialog(QWidget* parent, const QString& propo
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QString::fromLatin1(kDataFileSuffix));
   const QFileInfo proposed(proposedPath);
-  dialog.setDirectory(proposed.absolutePath());
+  dialog.setDirectory(ExistingFolder(proposed.absolutePath()));
   dialog.selectFile(proposed.fileName());
   return Run(dialog);
 }
 
 std::optional<QString> AskOpenPathInDialog(QWidget* parent, const QString& folder) {
-  QFileDialog dialog(parent, QStringLiteral("Открыть файл данных"), folder);
+  QFileDialog dialog(parent, QStringLiteral("Открыть файл данных"), ExistingFolder(folder));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   return Run(dialog);
 }
 
 QString UserDocumentsFolder() {
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
-                             : documents;
+  return ExistingFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 std::optional<std::string> ReadWholeFile(const QString& path, QString& error) {

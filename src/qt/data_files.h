@@ -19,6 +19,7 @@ inline constexpr char kDataFileSuffix[] = "rcol";
 std::optional<QString> AskSavePathInDialog(QWidget* parent, const QString& proposedPath);
 std::optional<QString> AskOpenPathInDialog(QWidget* parent, const QString& folder);
 
+// The documents folder when there is one, else home.
 QString UserDocumentsFolder();
 
 // A data file is small: larger files are refused before they are read.

@@ -251,9 +251,9 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
   const QSignalBlocker block(list);
   const QRect place = PixelRect(control.left, control.top, control.width, control.height);
   const bool rowsChanged = view.items != control.items;
+  std::size_t same = 0;
   if (rowsChanged) {
     // Rows are mostly appended during entry: keep the ones that are unchanged.
-    std::size_t same = 0;
     while (same < view.items.size() && same < control.items.size() &&
            view.items[same] == control.items[same])
       ++same;
@@ -261,15 +261,19 @@ void WindowMirror::SyncList(const Control& control, ControlView& view, QListWidg
     for (std::size_t i = same; i < control.items.size(); ++i)
       list.addItem(QString::fromStdU16String(control.items[i]));
     view.items = control.items;
+  }
+  // The list takes its size before it scrolls: a scroll made in a list still too small
+  // would leave its first rows out of sight once it has grown.
+  if (rowsChanged || view.place != place) {
+    view.place = place;
+    KeepEveryRowInSight(place, list);
+  }
+  if (rowsChanged) {
     if (control.showsNewRows && !control.items.empty()) {
       list.scrollToItem(list.item(list.count() - 1));
     } else if (!control.showsNewRows && same == 0) {
       list.scrollToTop();
     }
-  }
-  if (rowsChanged || view.place != place) {
-    view.place = place;
-    KeepEveryRowInSight(place, list);
   }
   const int wanted = control.listIndex >= 0 && control.listIndex < list.count() ? control.listIndex : -1;
   if (list.currentRow() != wanted) {

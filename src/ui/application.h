@@ -49,6 +49,17 @@ class Application {
   // the program knows whether anything typed would be lost.
   void NoteSaved(DataFile file) { saved_ = std::move(file); }
   bool SavedAndUnchanged() const { return saved_ && *saved_ == DataFileOf(data_); }
+  // Ending now would lose something the student typed: there are data, and they are not
+  // the data last saved or opened.
+  bool TypedDataWouldBeLost() const {
+    return !SavedAndUnchanged() && DataFileOf(data_) != DataFileOf(DesignData{});
+  }
+
+  // The file the data were last opened from or saved to (empty for data typed afresh):
+  // a save proposes it again. The folder of the last file chosen in a file dialog is
+  // where the next dialog starts (empty: none chosen yet).
+  std::u16string dataFilePath;
+  std::u16string lastFolder;
 
   void Unload(Window& window);
   // Unloads every window that shows results (Window::ShowsResults).

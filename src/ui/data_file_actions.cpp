@@ -17,6 +17,18 @@ std::u16string FileNameOf(const std::u16string& path) {
   return slash == std::u16string::npos ? path : path.substr(slash + 1);
 }
 
+std::u16string FolderOf(const std::u16string& path) {
+  const auto slash = path.find_last_of(u"/\\");
+  if (slash == std::u16string::npos) return {};
+  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+// Where a file dialog starts: the folder last used, else the student's documents folder
+// (or home, where there is none).
+std::u16string DialogFolder(Application& app) {
+  return app.lastFolder.empty() ? app.toolkit().DocumentsFolder() : app.lastFolder;
+}
+
 std::u16string TwoDigits(int n) { return (n < 10 ? u"0" : u"") + DecimalText(n); }
 
 std::u16string LineText(int line) { return u"строка " + DecimalText(line) + u": "; }
@@ -76,9 +88,12 @@ std::u16string ProposedFileName(const std::u16string& studentName, CalendarDate 
 bool SaveDataToFile(Application& app, Window& over) {
   Toolkit& tk = app.toolkit();
   const std::u16string proposed =
-      tk.DocumentsFolder() + u"/" + ProposedFileName(app.data().StudentName, tk.Today());
+      !app.dataFilePath.empty()
+          ? app.dataFilePath
+          : DialogFolder(app) + u"/" + ProposedFileName(app.data().StudentName, tk.Today());
   const std::optional<std::u16string> path = tk.AskSavePath(proposed);
   if (!path) return false;
+  app.lastFolder = FolderOf(*path);
   const DataFile file = DataFileOf(app.data());
   std::u16string error;
   if (!tk.WriteFileAtomically(*path, WriteDataFile(file, ToUtf8(DataFileFirstLine())), error)) {
@@ -86,12 +101,15 @@ bool SaveDataToFile(Application& app, Window& over) {
     return false;
   }
   app.NoteSaved(file);
+  app.dataFilePath = *path;
   return true;
 }
 
 void OpenDataFileFromDialog(Application& app, Window& over) {
-  Toolkit& tk = app.toolkit();
-  if (const auto path = tk.AskOpenPath(tk.DocumentsFolder())) OpenDataFile(app, *path, over);
+  if (const auto path = app.toolkit().AskOpenPath(DialogFolder(app))) {
+    app.lastFolder = FolderOf(*path);
+    OpenDataFile(app, *path, over);
+  }
 }
 
 bool OpenDataFile(Application& app, const std::u16string& path, Window& over) {
@@ -114,6 +132,7 @@ bool OpenDataFile(Application& app, const std::u16string& path, Window& over) {
   for (int rejected = EnterDataFile(file, d); rejected > 0; --rejected) tk.Beep();
   // Nothing is lost by closing now, unless a name is typed below.
   app.NoteSaved(DataFileOf(d));
+  app.dataFilePath = path;
   if (d.Typed.Name.empty()) AskStudentName(app);
   CloseStartScreen(app);
   Form9::OpenWithData(app);

@@ -22,11 +22,13 @@ constexpr int kPromptY = 1500;
 
 }  // namespace
 
-void AskStudentName(Application& app) {
+void AskStudentName(Application& app, const std::u16string& held) {
   DesignData& d = app.data();
   Toolkit& tk = app.toolkit();
   tk.ActivateKeyboardLayout(kRussianLayout);
-  d.Typed.Name = tk.InputBox(kNamePrompt, kNameTitle, u"", kNamePromptX, kNamePromptY);
+  std::u16string typed = tk.InputBox(kNamePrompt, kNameTitle, held, kNamePromptX, kNamePromptY);
+  if (typed.empty()) typed = held;
+  d.Typed.Name = std::move(typed);
   d.StudentName = ProperCase(d.Typed.Name);
   tk.ActivateKeyboardLayout(kEnglishUsLayout);
 }
@@ -39,6 +41,7 @@ void CloseStartScreen(Application& app) {
 
 void StartDataEntry(Application& app) {
   PrepareForEntry(app.data());
+  app.dataFilePath.clear();  // data typed afresh belong to no file yet
   AskStudentName(app);
   // The entry window is to be the only one open.
   CloseStartScreen(app);

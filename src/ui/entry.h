@@ -13,8 +13,10 @@ namespace rc {
 // EnterEquilibriumData on Form3.
 void StartDataEntry(Application& app);
 
-// The surname and group prompt, with the Russian keyboard layout active while it is open.
-void AskStudentName(Application& app);
+// The surname and group prompt, with the Russian keyboard layout active while it is open;
+// the answer is kept as typed and in proper case. A correction offers the name held
+// (`held`), and an empty answer (Cancel) keeps it.
+void AskStudentName(Application& app, const std::u16string& held = {});
 // Closes the start screen and every window loaded behind it.
 void CloseStartScreen(Application& app);
 

@@ -25,8 +25,14 @@ void ErrorDialog::Yes() {
   if (owner != nullptr) owner->Show();
 }
 
-// The end of the program: the faulty data are given up.
+// The end of the program: the faulty data are given up. Typed data not yet saved are
+// not given up unasked: the end question opens over the dialog, which stays if the
+// student stays.
 void ErrorDialog::No() {
+  if (app().TypedDataWouldBeLost()) {
+    app().Form<EndConfirmation>().Open(*this);
+    return;
+  }
   Window* owner = LoadedOwner();
   app().Unload(*this);
   if (owner != nullptr) app().Unload(*owner);

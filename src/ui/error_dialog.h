@@ -1,7 +1,8 @@
 #pragma once
 // The three identical "Внимание !" dialogs of the correction windows: Form4 (owner
 // Form3), Form6 (owner Form5) and Form10 (owner Form9). "Да" returns the owner to
-// correction mode; "Нет" ends the program. Closing the dialog any other way (its title
+// correction mode; "Нет" ends the program (asking first, as every
+// ending does, when typed data would be lost). Closing the dialog any other way (its title
 // bar, Alt+F4, Escape) is taken as "Да": the owner's data are never given up unasked.
 #include <string>
 

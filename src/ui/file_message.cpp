@@ -49,8 +49,13 @@ void FileMessage::Load() {
 
 void FileMessage::Open(Window& owner, const std::u16string& statementText,
                        const std::u16string& name, const std::u16string& reasonText) {
+  Tell(owner, statementText, u"«" + name + u"»", reasonText);
+}
+
+void FileMessage::Tell(Window& owner, const std::u16string& statementText,
+                       const std::u16string& detail, const std::u16string& reasonText) {
   statement.caption = statementText;
-  fileName.caption = u"«" + name + u"»";
+  fileName.caption = detail;
   reason.caption = reasonText;
   int i = 0;
   for (Control* label : {&statement, &fileName, &reason}) {

@@ -1,7 +1,8 @@
 #pragma once
 // The message of a data file that could not be saved or opened, in the look of the
 // program's "Внимание !" dialogs: what did not happen in bold red, the file's name, the
-// reason (with the line of the file where it has one), and one button that goes on.
+// reason (with the line of the file where it has one), and one button that goes on. The
+// results menu tells in the same window why the column cannot be designed.
 #include <string>
 
 #include "ui/window.h"
@@ -16,6 +17,9 @@ class FileMessage : public Window {
 
   // Shows the message over owner; the program goes on where it was when it is closed.
   void Open(Window& owner, const std::u16string& statement, const std::u16string& fileName,
+            const std::u16string& reason);
+  // The same message with a second line of its own instead of a file's name.
+  void Tell(Window& owner, const std::u16string& statement, const std::u16string& detail,
             const std::u16string& reason);
 
   static constexpr int kWidth = 6600;   // [twips]

@@ -5,6 +5,7 @@
 #include "ui/data_file_actions.h"
 #include "ui/entry.h"
 #include "ui/form2.h"
+#include "ui/yes_no_dialog.h"
 
 namespace rc {
 namespace {
@@ -59,7 +60,7 @@ Form1::Form1(Application& app)
   }
   rulesButton.onClick = [this] { OpenRules(); };
   entryButton.onClick = [&app] { StartDataEntry(app); };
-  endButton.onClick = [&app] { app.End(); };
+  endButton.onClick = [this] { AskBeforeEnding(*this); };
 
   credit.caption = kCredit;
   credit.font = FontSpec{u"Arial", 14.25, false};

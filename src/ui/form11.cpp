@@ -39,6 +39,7 @@ Form11::Form11(Application& app)
                             kFirstButtonLeft + kButtonWidth + kButtonGap)) {}
 
 void Form11::Load() {
+  escapeCloses = true;
   left = 400;
   top = 300;
   width = kWindowWidth;

@@ -1,14 +1,27 @@
 #include "ui/form12.h"
 
+#include <optional>
+
 #include "model/checks.h"
 #include "model/data_file.h"
 #include "report/input_rows.h"
+#include "ui/file_message.h"
 #include "ui/form13.h"
+#include "ui/form7.h"
 #include "ui/parameter_list_layout.h"
 #include "ui/prompts.h"
 
 namespace rc {
 using namespace parameter_list;
+namespace {
+
+// The line over the list, in the entry windows' blue.
+constexpr char16_t kListHeading[] =
+    u"ДАННЫЕ ДЛЯ РАСЧЕТА КОЛОННЫ (размеры, гидравлика и тепловой баланс)";
+constexpr int kHeadingX = 1500;  // [twips]
+constexpr int kHeadingY = 200;   // [twips]
+
+}  // namespace
 
 Form12::Form12(Application& app) : ListWindow(app, "Form12", 3) {}
 
@@ -18,6 +31,10 @@ void Form12::Load() {
     rows.push_back(ListRow::Parameter(n, kCorrectPromptY + kRowPitch * row));
   }
   caption = u"Данные для расчета колонны";
+  // Over the results menu, which takes no click while it is open: the menu's buttons
+  // that show beside or under it (the end of the program among them) are out of reach.
+  modal = true;
+  if (const Window* menu = app().FindForm<Form7>()) ownerSerial = menu->Serial();
   list.top = kListTop;
   list.height = kListHeight;
   CentreHorizontally(list);
@@ -38,6 +55,7 @@ void Form12::EnterColumnData() {
     c->visible = false;
   }
   surface().Cls();
+  PrintHeading();
   Show();
   list.visible = true;
   list.enabled = false;
@@ -56,6 +74,7 @@ void Form12::Review() {
     c->visible = false;
   }
   surface().Cls();
+  PrintHeading();
   caption = u"Данные для расчета колонны";
   Show();
   list.visible = true;
@@ -63,6 +82,15 @@ void Form12::Review() {
   FillList(HeaderOccasion::FullList);
   RunChecks();
   ShowReviewButtons(app().data().InputError != kFalse);
+}
+
+void Form12::PrintHeading() {
+  Surface& s = surface();
+  s.CurrentX = kHeadingX;
+  s.CurrentY = kHeadingY;
+  s.ForeColor = kBlue;
+  s.Print(kListHeading);
+  s.ForeColor = kBlack;
 }
 
 void Form12::Correct() {
@@ -126,10 +154,35 @@ const TrayByTrayRun* CompletedTrayByTray(Application& app) {
   return run && run->Completed() && run->Count() > 0 ? run : nullptr;
 }
 
+namespace {
+
+// Why the tray-by-tray calculation did not or cannot complete on the data as they are:
+// its own refusal, else (when the menu cannot run it) the kinetic line's; nothing while
+// it can still be run.
+std::optional<std::u16string> TrayByTrayUnavailable(Application& app, bool canRun) {
+  const CalculationRuns& runs = app.runs();
+  if (const TrayByTrayRun* run = runs.TrayByTrayOn(app.data()); run && run->refusal) {
+    return u"Потарельчатый: " + run->refusal->Message();
+  }
+  if (canRun) return std::nullopt;
+  if (const KineticLineRun* run = runs.KineticLineOn(app.data()); run && run->refusal) {
+    return u"Кинетическая линия: " + run->refusal->Message();
+  }
+  return u"Исправьте исходную информацию.";
+}
+
+}  // namespace
+
 void OpenColumnDesign(Application& app, Window& menu, const std::function<void()>& runTrayByTray) {
   DesignData& data = app.data();
   if (!CompletedTrayByTray(app)) {
-    app.Form<Form15>().Open(menu, runTrayByTray);
+    // Asked only where "Да" can give the calculation; else the student is told why not.
+    if (std::optional<std::u16string> why = TrayByTrayUnavailable(app, bool(runTrayByTray))) {
+      app.Form<FileMessage>().Tell(menu, u"Расчет колонны невозможен.",
+                                   u"Нужен выполненный потарельчатый расчет.", *why);
+    } else {
+      app.Form<Form15>().Open(menu, runTrayByTray);
+    }
     return;
   }
   if (data.ColumnDataAccepted == kFalse) {

@@ -28,6 +28,7 @@ class Form12 : public ListWindow {
   void CloseByUser() override { app().Unload(*this); }
 
  private:
+  void PrintHeading();                 // the line over the list
   void Correct();                      // Command2
   void AfterPointsSorted() override {}
   void RunChecks() override;
@@ -63,7 +64,9 @@ class Form15 : public YesNoDialog {
 
 // The results menu's column button: the third stage the first time, the column's
 // results once its values have been accepted; before a completed tray-by-tray
-// calculation on the present data, Form15 over the menu, whose "Да" runs runTrayByTray.
+// calculation on the present data, Form15 over the menu, whose "Да" runs runTrayByTray
+// (empty when the menu cannot run it), or, when the calculation refused the data or
+// cannot run, a message saying so and why.
 void OpenColumnDesign(Application& app, Window& menu, const std::function<void()>& runTrayByTray);
 // The tray-by-tray run the column is designed from: the last one, when it completed on
 // the data as they are now; else nullptr.

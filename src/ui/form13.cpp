@@ -6,6 +6,7 @@
 #include "calc/column_input.h"
 #include "ui/form12.h"
 #include "ui/look.h"
+#include "ui/form7.h"
 #include "ui/printer_page.h"
 
 namespace rc {
@@ -52,6 +53,11 @@ void Form13::Load() {
   width = kWindowWidth;
   height = kWindowHeight;
   caption = kColumnTitle;
+  escapeCloses = true;
+  // Over the results menu, which takes no click while it is open: the menu's buttons
+  // that show beside or under it (the end of the program among them) are out of reach.
+  modal = true;
+  if (const Window* menu = app().FindForm<Form7>()) ownerSerial = menu->Serial();
   backColor = kYellow;
   SetFont(kWindowFont);
 
@@ -61,6 +67,8 @@ void Form13::Load() {
   list.top = kListTop;
   list.height = kListHeight;
   list.width = kListWidth;
+  // Opened at tray 1, which the column's lines below name.
+  list.showsNewRows = false;
   list.left = (kWindowWidth - kListWidth) / 2;
 
   printButton.onClick = [this] { PrintResults(); };

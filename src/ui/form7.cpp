@@ -95,7 +95,7 @@ void Form7::Load() {
   };
   printButton.onClick = [this] { PrintResult(); };
   changeButton.onClick = [this] { OpenFullCorrection(app()); };
-  endButton.onClick = [this] { app().End(); };
+  endButton.onClick = [this] { AskBeforeEnding(*this); };
 
   // The right margin, one row each, from the top: the diagram, the column, the save.
   const struct {
@@ -109,11 +109,11 @@ void Form7::Load() {
        [this] { OpenDiagramWindow(app()); }},
       {columnButton, u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", kColumnButtonTop,
        kColumnButtonColour, [this] {
-         // "Да" on Form15 runs the tray-by-tray calculation as its button does, when the
-         // menu offers it.
-         OpenColumnDesign(app(), *this, [this] {
-           if (trayByTrayButton.visible && trayByTrayButton.onClick) trayByTrayButton.onClick();
-         });
+         // "Да" on Form15 runs the tray-by-tray calculation as its button does; the
+         // question is asked only while the menu offers that button.
+         std::function<void()> runTrayByTray;
+         if (trayByTrayButton.visible) runTrayByTray = trayByTrayButton.onClick;
+         OpenColumnDesign(app(), *this, runTrayByTray);
        }},
       {saveButton, u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kSaveButtonTop, kSaveButtonColour,
        [this] { SaveDataToFile(app(), *this); }},

@@ -9,7 +9,6 @@
 namespace rc {
 namespace {
 
-constexpr int kCorrectionListHeight = 6630;  // [twips]
 constexpr int kPromptY = 1195;       // [twips] prompt of list row r at + 195 r
 constexpr int kFaultRowsY = 610;     // [twips] printed row r and its marker at + 195 r
 constexpr int kCompositionPromptY[] = {2750, 2750, 3130};  // [twips] XW, XF, XP
@@ -34,11 +33,15 @@ void Form9::Load() {
     const int row = RowCount();
     rows.push_back(ListRow::Parameter(TrayParameterAt(index), kPromptY + kRowPitch * row));
   }
+  // Rows added here (after the parameters, before the name) change no row above them,
+  // no prompt's place and no fault's row.
+  rows.push_back(ListRow::Name());
   listLeavesTabOrderOnCorrection = false;
 
   caption = kCorrectionCaption;
   list.top = 500;
-  list.height = kCorrectionListHeight;
+  list.height = ListHeight();
+  list.showsNewRows = false;  // the whole list, from its first row
   CentreHorizontally(list);
 
   heading.top = 600;
@@ -83,7 +86,8 @@ void Form9::OpenForCorrection(Application& app) {
                      form.capsButton, form.noCapsButton}) {
     c->visible = false;
   }
-  form.list.height = kCorrectionListHeight;
+  form.list.height = form.ListHeight();
+  form.list.listIndex = -1;
   const int underList = form.list.top + form.list.height + 200;
   form.endOfCorrectionsButton.top = underList;
   form.instruction.top = underList;
@@ -104,6 +108,10 @@ void Form9::OpenWithData(Application& app) {
   form.instruction.visible = false;
   form.ShowEndButton(false);
 }
+
+// Every row in view: one row step for each row and one more for the list's frame (33
+// rows in 6630 twips).
+int Form9::ListHeight() const { return (RowCount() + 1) * kRowPitch; }
 
 void Form9::ReturnFromErrorDialog() {
   ListWindow::ReturnFromErrorDialog();

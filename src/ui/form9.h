@@ -7,7 +7,7 @@
 namespace rc {
 
 // List rows: 0..7 the equilibrium pairs, 8..10 XW, XF, XP, 11 the tray-class header,
-// 12..24 parameters 19..31, 25..32 parameters 33..40.
+// 12..24 parameters 19..31, 25..32 parameters 33..40, and last the student's name.
 class Form9 : public ListWindow {
  public:
   explicit Form9(Application& app);
@@ -38,6 +38,8 @@ class Form9 : public ListWindow {
   void EndOfCorrections();             // Command3
   void ShowFaultAt(int markedRow, bool clearFirst);
   void ReturnFromErrorDialog() override;
+  // The list's height [twips] that keeps every row in view.
+  int ListHeight() const;
 };
 
 // The results menu's change button (Form9::OpenForCorrection).

@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "model/equilibrium.h"
-#include "ui/prompts.h"
+#include "report/format.h"
 #include "ui/look.h"
 #include "report/input_rows.h"
+#include "ui/entry.h"
+#include "ui/prompts.h"
 
 namespace rc {
 namespace {
@@ -23,6 +25,15 @@ constexpr int kButtonWidth = 4000;   // [twips]
 constexpr int kFaultRowsX = 530;     // [twips] left of the printed rows and of the marker
 constexpr int kMarkerHeight = 200;   // [twips]
 constexpr int kMarkerWidth = 10000;  // [twips]
+
+// The name's row: its caption padded to 40 characters, 4 blanks, the name as typed; a
+// name of up to 33 characters fits the list's 80 without a sideways scroll bar.
+constexpr std::uint8_t kRowCaptionWidth = 40;
+std::u16string NameRowText(const DesignData& data) {
+  constexpr std::u16string_view kCaption = u"Фамилия и номер группы";
+  return Spaces(kListRowLead) + std::u16string(kCaption) + PadWidth(kCaption, kRowCaptionWidth) +
+         u"    " + data.Typed.Name;
+}
 
 Control& WithSize(Control& c, int width, int height) {
   c.width = width;
@@ -122,7 +133,11 @@ void ListWindow::EnterCorrectionMode() {
   SetFocus(list);
 }
 
-void ListWindow::ReturnFromErrorDialog() { EnterCorrectionMode(); }
+void ListWindow::ReturnFromErrorDialog() {
+  EnterCorrectionMode();
+  // The keyboard starts on the row that was marked.
+  if (markedRow_ >= 0 && markedRow_ < static_cast<int>(list.items.size())) list.listIndex = markedRow_;
+}
 
 int ListWindow::RowOfFault(Check check, int code) const {
   for (int r = 0; r < RowCount(); ++r) {
@@ -146,6 +161,7 @@ std::u16string ListWindow::RowText(int row, HeaderOccasion header) {
     case ListRow::Content::TrayClassHeader: return TrayClassHeader(data, header);
     case ListRow::Content::Composition:
     case ListRow::Content::Parameter: return ParameterRowText(data, r.item);
+    case ListRow::Content::StudentName: return NameRowText(data);
   }
   return {};
 }
@@ -191,6 +207,10 @@ void ListWindow::RowClicked() {
         ReplaceRow(HeaderRow(), TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));
       }
       break;
+    case ListRow::Content::StudentName:
+      AskStudentName(app(), data.Typed.Name);
+      ReplaceRow(r, RowText(r, HeaderOccasion::FullList));
+      break;
   }
 
   RunChecks();
@@ -210,7 +230,10 @@ void ListWindow::ShowReviewButtons(bool faulty) {
   correctButton.visible = true;
   correctButton.backColor = kGreen;
   acceptButton.backColor = faulty ? kRed : kGreen;
-  SetFocus(faulty ? correctButton : acceptButton);
+  // The focus is on acceptance either way: Return accepts as a click does, and faulty
+  // data lead to the fault display with its marked row and dialog, which a student at
+  // the keyboard would otherwise never see.
+  SetFocus(acceptButton);
 }
 
 void ListWindow::ShowEndButton(bool faulty) {
@@ -222,6 +245,7 @@ void ListWindow::ShowFault(const FaultDisplay& fault) {
   app().toolkit().Beep();
   if (fault.clearFirst) surface().Cls();
   if (!fault.caption.empty()) caption = fault.caption;
+  markedRow_ = fault.markedRow;
   for (int r = 0; r < RowCount(); ++r) {
     PrintAt(kFaultRowsX, fault.firstY + kRowPitch * r, RowText(r, fault.header));
   }

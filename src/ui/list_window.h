@@ -24,15 +24,17 @@ int TrayParameterAt(int index);
 
 // What a list row holds.
 struct ListRow {
-  enum class Content { EquilibriumPair, Composition, TrayClassHeader, Parameter };
+  enum class Content { EquilibriumPair, Composition, TrayClassHeader, Parameter, StudentName };
   Content content = Content::Parameter;
-  int item = 0;     // the pair (0..7) or the parameter (16..40); 0 for the header
+  int item = 0;     // the pair (0..7) or the parameter; 0 for the header and the name
   int promptY = 0;  // [twips] where the row's correction prompt stands
 
   static ListRow Pair(int i, int promptY) { return {Content::EquilibriumPair, i, promptY}; }
   static ListRow Composition(int n, int promptY) { return {Content::Composition, n, promptY}; }
   static ListRow Header() { return {Content::TrayClassHeader, 0, 0}; }
   static ListRow Parameter(int n, int promptY) { return {Content::Parameter, n, promptY}; }
+  // The student's name, asked with the prompt of the start of entry.
+  static ListRow Name() { return {Content::StudentName, 0, 0}; }
 };
 
 // Whether the row shows what the error code of a check names: the equilibrium check's
@@ -58,7 +60,8 @@ class ListWindow : public Window {
   // информации", the list enabled and shown, the marker, the heading and the buttons
   // Command1..Command3 hidden, the instruction shown.
   void EnterCorrectionMode();
-  // "Да" of the window's error dialog: back to correction mode with the list as it was.
+  // "Да" of the window's error dialog: back to correction mode with the list as it was,
+  // the marked row the current one.
   virtual void ReturnFromErrorDialog();
 
   Control& list;                    // List1
@@ -95,8 +98,8 @@ class ListWindow : public Window {
   // Whether the list leaves the tab order after a correction.
   bool listLeavesTabOrderOnCorrection = true;
 
-  // The review state: accept and change shown, change green; accept red with the focus
-  // on change for faulty data, else green with the focus on itself.
+  // The review state: accept and change shown, change green; accept red for faulty
+  // data, else green; the focus on accept.
   void ShowReviewButtons(bool faulty);
   // After a row has been corrected: the end button shown, coloured by the check.
   void ShowEndButton(bool faulty);
@@ -125,6 +128,9 @@ class ListWindow : public Window {
   void CentreHorizontally(Control& control) const { control.left = width / 2 - control.width / 2; }
   // Prints one line of text at a pen position.
   void PrintAt(int x, int y, const std::u16string& text);
+
+ private:
+  int markedRow_ = -1;  // the row the last fault display marked
 };
 
 }  // namespace rc

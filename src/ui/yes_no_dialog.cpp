@@ -127,7 +127,7 @@ void EndConfirmation::Save() {
 
 void AskBeforeEnding(Window& window) {
   Application& app = window.app();
-  if (app.SavedAndUnchanged()) {
+  if (!app.TypedDataWouldBeLost()) {
     app.End();
     return;
   }

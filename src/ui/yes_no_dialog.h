@@ -38,7 +38,8 @@ class YesNoDialog : public Window {
   Window* owner_ = nullptr;
 };
 
-// Asked when the student closes a window that holds typed data from its title bar:
+// Asked before the program ends while typed data would be lost (the title bar's close
+// button, the end buttons, "Нет" on the error dialogs):
 // "Да" ends the program, "Нет" (also Escape or closing the question) changes nothing,
 // "Сохранить" saves the data to a file and then ends the program (or, when the data
 // were not saved, changes nothing).
@@ -57,9 +58,9 @@ class EndConfirmation : public YesNoDialog {
   void Save();
 };
 
-// What a window holding the student's data does on its title bar's close button: the
-// program ends at once when the data have been saved and not changed since, otherwise
-// the student is asked.
+// Every way the student ends the program: it ends at once when nothing typed would be
+// lost (no data, or the data as last saved or opened), otherwise the student is asked
+// over `window`, which stays as it is when the answer is to stay.
 void AskBeforeEnding(Window& window);
 
 }  // namespace rc

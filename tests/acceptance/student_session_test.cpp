@@ -321,7 +321,7 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Click(student.Form<Form7>().changeButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(student.Title("Form9"), Q(kCorrectionCaption));
-  ASSERT_EQ(student.Rows("Form9").size(), 33u);
+  ASSERT_EQ(student.Rows("Form9").size(), 34u);
   ExpectColumnsLineUp("Form9", 8);
   student.Shot("Form9", "list");
 
@@ -354,7 +354,10 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
 }
 
 void RealWindows::EndOfTheProgram() {
+  // The corrected data are not saved: the end button asks first, "Да" ends.
   student.Click(student.Form<Form7>().endButton);
+  ASSERT_TRUE(student.OnScreen("EndConfirmation"));
+  student.Click(student.Form<EndConfirmation>().yesButton);
   EXPECT_TRUE(s.app.Ended());
   EXPECT_EQ(s.toolkit.MirrorCount(), 0);
   // The end has asked the event loop to quit: it returns at once, not by the guard.

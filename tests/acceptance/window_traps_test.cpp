@@ -131,8 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // "Внимание !" belongs to its owner: it stays above it and takes all input while it is
-// shown. After "Да" the keyboard alone reaches the rows: Down picks the first, Return
-// opens its prompt.
+// shown. After "Да" the keyboard alone reaches the rows: the marked row is the current
+// one, Down picks the next, Return opens its prompt.
 TEST_F(WindowTraps, TheFaultDialogStaysAboveItsOwnerAndTheKeyboardGoesOnFromIt) {
   ToFaultDisplay();
   QWidget* dialog = student.Widget("Form4");
@@ -148,9 +148,13 @@ TEST_F(WindowTraps, TheFaultDialogStaysAboveItsOwnerAndTheKeyboardGoesOnFromIt) 
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(owner->focusWidget(), list);
   const std::size_t promptsBefore = s.toolkit.Prompts().size();
+  // The keyboard starts on the row that was marked.
+  const int marked = s.app.data().ErrorRow;
+  EXPECT_EQ(list->currentRow(), marked);
   QTest::keyClick(list, Qt::Key_Down);
   const int row = list->currentRow();
-  ASSERT_TRUE(row == 0 || row == 1) << row;
+  ASSERT_EQ(row, marked + 1);
+  ASSERT_LT(row, 8);
   // The pair, then the three compositions, as a click on the row asks them.
   const auto r = static_cast<std::size_t>(row);
   student.Type({typed.EqXText[r], typed.EqYText[r], typed.ParamText[16], typed.ParamText[17],

@@ -185,7 +185,8 @@ TEST_F(EnterEquilibriumData, XWOfZeroPassesEntryButFailsTheCheck) {
   ExpectErrorRow(app.data(), 8);
   EXPECT_EQ(std::make_pair(f3.acceptButton.backColor, f3.correctButton.backColor),
             std::make_pair(255u, 65280u));
-  EXPECT_EQ(f3.Focus(), &f3.correctButton);
+  // Return accepts, as a click does, and leads to the fault display.
+  EXPECT_EQ(f3.Focus(), &f3.acceptButton);
 }
 
 TEST_F(EnterEquilibriumData, ACancelledPromptReadsAsZero) {

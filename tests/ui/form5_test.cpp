@@ -77,7 +77,7 @@ TEST_F(Form5Test, TypedTextsAreTidiedButNotRangeChecked) {
   // Parameter 21 (0, below 2) is the first fault.
   EXPECT_EQ(data.ErrorRow, 4);
   EXPECT_EQ(f.acceptButton.backColor, kRed);
-  EXPECT_EQ(f.Focus(), &f.correctButton);
+  EXPECT_EQ(f.Focus(), &f.acceptButton);
 }
 
 TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {

@@ -69,6 +69,7 @@ struct Look {
   Opening toFault;           // the fault display with its dialog
   Step fix;                  // a correction that makes those data sound again
   std::vector<std::string> afterSoundEnd;  // the windows shown after the end of corrections
+  int nameRow = -1;                        // the student's name; -1: none
 
   // The parameter a row below the pairs lists, and the text row r holds as the row
   // texts write it; the header is not covered.
@@ -76,6 +77,8 @@ struct Look {
     return r < pairRows + compositionRows ? 16 + r - pairRows : TrayParameterAt(r - headerRow - 1);
   }
   std::u16string RowText(const DesignData& d, int r) const {
+    // The name's row: "Фамилия и номер группы" (22 letters) padded to 40, 4 blanks, the name.
+    if (r == nameRow) return u"   Фамилия и номер группы" + std::u16string(18 + 4, u' ') + d.Typed.Name;
     return r < pairRows ? EquilibriumRowText(d, r) : ParameterRowText(d, ParameterAt(r));
   }
 };
@@ -89,14 +92,14 @@ const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
                   Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct)}),
                   Form5With(kBubbleCapTrays, SoundTexts(33, u"12.5"), {Press(Accept)}),
                   Row(14, {u"1.2"}), {"Form7"}};
-const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
-                  u"Коррекция исходной информации", 7330, 100, true,
+const Look kForm9{"Form9", "Form10", 8000, 34, 8, 3, 11, 610, 610,
+                  u"Коррекция исходной информации", 7525, 100, true,
                   [](Session& r) -> ListWindow& {
                     r.app.Dispatch([&] { r.app.Form<Form7>().Show(); });
                     return Form9Over(r, kTraysWithoutCaps);
                   },
                   Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"}), Press(EndOfCorrections)}),
-                  Row(12, {u"3"}), {"Form9", "Form7"}};
+                  Row(12, {u"3"}), {"Form9", "Form7"}, 33};
 
 std::string LookName(const ::testing::TestParamInfo<const Look*>& info) { return info.param->name; }
 
@@ -163,13 +166,86 @@ TEST_P(ListWindows, YesOfTheDialogReturnsToCorrectionModeWithTheListAsItWas) {
   EXPECT_EQ(VisibleNames(app), look.afterSoundEnd);
 }
 
-TEST_P(ListWindows, NoOfTheDialogEndsTheProgramWithoutAnotherWindow) {
-  const Look& look = *this->GetParam();
-  look.toFault(*this);
-  Click(app, Dialog(app, look.dialog).noButton);
-  EXPECT_TRUE(kit.ended);
-  EXPECT_TRUE(app.Ended());
-  EXPECT_TRUE(app.LoadedWindows().empty());
+// Every way the student ends the program asks first while typed data would be lost:
+// "Нет" of each error dialog, the results menu's end button. The question's "Нет" stays
+// where the student was, its "Да" ends; with the data saved and unchanged, or nothing
+// typed, the program ends at once without another window.
+TEST(EndingPaths, EveryEndingAsksFirstWhileTypedDataWouldBeLost) {
+  using EndButton = std::function<const Control&(Session&)>;
+  const auto dialogNo = [](const Look& look) -> EndButton {
+    return [&look](Session& r) -> const Control& {
+      look.toFault(r);
+      return Dialog(r.app, look.dialog).noButton;
+    };
+  };
+  const struct Case {
+    const char* label;
+    EndButton toEnd;    // the session up to the ending click, and its button
+    bool typed = true;  // typed data are held when the button is clicked
+  } cases[] = {
+      {"Form4 Нет", dialogNo(kForm3)},
+      {"Form6 Нет", dialogNo(kForm5)},
+      {"Form10 Нет", dialogNo(kForm9)},
+      {"Form14 Нет",
+       [](Session& r) -> const Control& {
+         r.app.data() = BenzeneTolueneSieve();
+         r.app.Dispatch([&] { OpenResultsMenu(r.app); });
+         Form7& menu = Loaded<Form7>(r.app);
+         Click(r.app, menu.trayByTrayButton);
+         auto texts = BenzeneTolueneColumnStageTexts();
+         texts[44 - kFirstColumnParameter] = u"150";  // surface tension above 100 mN/m
+         for (const auto& t : texts) r.kit.Answer(t);
+         Click(r.app, menu.columnButton);
+         Click(r.app, Loaded<Form12>(r.app).acceptButton);
+         return Loaded<Form14>(r.app).noButton;
+       }},
+      {"Form7 ОКОНЧАНИЕ РАБОТЫ",
+       [](Session& r) -> const Control& {
+         r.app.data() = BenzeneTolueneSieve();
+         r.app.Dispatch([&] { OpenResultsMenu(r.app); });
+         return Loaded<Form7>(r.app).endButton;
+       }},
+      {"Form1 ОКОНЧАНИЕ РАБОТЫ, nothing typed",
+       [](Session& r) -> const Control& {
+         StartProgram(r.app);
+         return Loaded<Form1>(r.app).endButton;
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    {
+      Session r;
+      const Control& end = c.toEnd(r);
+      const std::vector<std::string> shown = VisibleNames(r.app);
+      Click(r.app, end);
+      if (!c.typed) {
+        EXPECT_TRUE(r.app.Ended());
+        continue;
+      }
+      ASSERT_FALSE(r.app.Ended());
+      std::vector<std::string> asked = shown;
+      asked.push_back("EndConfirmation");
+      EXPECT_EQ(VisibleNames(r.app), asked);
+      EXPECT_TRUE(Loaded<EndConfirmation>(r.app).modal);
+      // "Нет": everything as it was, the same button still there.
+      Click(r.app, Loaded<EndConfirmation>(r.app).noButton);
+      EXPECT_FALSE(r.app.Ended());
+      EXPECT_EQ(VisibleNames(r.app), shown);
+      Click(r.app, end);
+      Click(r.app, Loaded<EndConfirmation>(r.app).yesButton);
+      EXPECT_TRUE(r.app.Ended());
+      EXPECT_TRUE(r.kit.ended);
+    }
+    {
+      Session r;
+      const Control& end = c.toEnd(r);
+      r.app.NoteSaved(DataFileOf(r.app.data()));
+      Click(r.app, end);
+      EXPECT_TRUE(r.app.Ended());
+      EXPECT_TRUE(r.app.LoadedWindows().empty());
+    }
+  }
 }
 
 // Faulty data accepted or ended: the rows printed on the window, the list and the

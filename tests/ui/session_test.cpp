@@ -311,7 +311,7 @@ TEST_F(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
   // not saved, so closing asks.
   Click(app, Loaded<Form10>(app).yesButton);
   EXPECT_TRUE(form9.saveButton.visible);
-  ASSERT_EQ(form9.list.items.size(), 33u);
+  ASSERT_EQ(form9.list.items.size(), 34u);
   EXPECT_EQ(form9.list.items[3], marker.caption);
   form9.CloseByUser();
   EXPECT_FALSE(app.Ended());

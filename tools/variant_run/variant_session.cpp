@@ -11,6 +11,7 @@
 #include "report/reflux_texts.h"
 #include "report/tray_profile.h"
 #include "session/student_session.h"
+#include "ui/file_message.h"
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form13.h"
@@ -173,11 +174,13 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     error = "the results menu did not take the click on its column button";
     return false;
   }
-  if (s.Loaded("Form15")) {
-    // No completed tray-by-tray calculation: the question is declined.
+  if (s.Loaded("Form15") || s.Loaded("FileMessage")) {
+    // No completed tray-by-tray calculation: the question is declined, or the message
+    // saying why there can be none is closed.
     s.toolkit.Script({});
     transcript.push_back(u"== column");
     transcript.push_back(u"(no tray-by-tray results)");
+    if (s.Loaded("FileMessage")) return s.Clicked<FileMessage>([](auto& f) { return &f.goOnButton; });
     return s.Clicked<Form15>([](auto& f) { return &f.noButton; });
   }
   if (s.toolkit.PendingAnswers() != 0 || s.toolkit.UnscriptedPrompts() != 0) {
