@@ -72,7 +72,8 @@ void SizeColumn(const ColumnDesignInput& in, ColumnDesignResult& r) {
   ColumnValue total = 0.0;
   for (const ColumnTrayResult& t : r.trays) total = Sum(total, t.totalDrop);
   r.totalDrop = total;
-  r.height = Checked([&](Guard&) { return ColumnHeight(n, in.stage.HT, in.stage.Zt, in.stage.Zb); });
+  r.height =
+      Checked([&](Guard&) { return ColumnHeight(n, in.stage.HT, in.stage.Zt, in.stage.Zb); });
   if (!r.floodingApplies) return;
   double largest = 0;
   int tray = 0;
@@ -120,7 +121,8 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
   r.condenserDuty =
       Checked([&](Guard&) { return CondenserDuty(p, c.R, MixedByMass(flows->aP, s.rA, s.rB)); });
   if (r.condenserDuty) {
-    r.coolingWater = Checked([&](Guard& g) { return CoolingWaterFlow(g, *r.condenserDuty, s.dtw); });
+    r.coolingWater =
+        Checked([&](Guard& g) { return CoolingWaterFlow(g, *r.condenserDuty, s.dtw); });
     r.reboilerDuty = Checked([&](Guard&) {
       const ReboilerHeats heats{*r.condenserDuty, StreamHeat(p, heatCapacity(flows->aP), s.tP),
                                 StreamHeat(w, heatCapacity(flows->aW), s.tW),
