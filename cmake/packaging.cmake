@@ -10,8 +10,6 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 # keep the program's own name.
 set(RC_APP_ID org.example.rectification CACHE STRING "AppStream component id (reverse domain name)")
 set(RC_RELEASE_DATE 2026-12-08 CACHE STRING "Date of this release, for the AppStream metainfo")
-set(RC_SCREENSHOT_URL "https://example.org/rectification/start-screen.png" CACHE STRING
-    "Where the start-screen picture (docs/screenshots/start-screen.png) is published")
 set(RC_PACKAGE_MAINTAINER "Rectification column developers <rectification@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -62,10 +60,27 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
     "An interactive teaching program for the design calculation of a tray
 distillation (rectification) column separating a two-component mixture.
-The student types the vapour-liquid equilibrium curve, the compositions
-and the column parameters; the program checks them, computes the kinetic
-line of rectification or the column tray by tray, shows the results as
-tables and prints them as a report. Its texts are in Russian.")
+The student types the vapour-liquid equilibrium curve, the compositions,
+the tray type and the column parameters; the program checks them and
+computes:
+  * the kinetic line of rectification, and the column tray by tray:
+    the number of real trays and the feed tray;
+  * the y-x diagram, with the real trays stepped against the equilibrium
+    curve, and every tray's profile;
+  * the reflux study: the number of trays and N(R+1) over a range of
+    reflux ratios, with the optimum reflux ratio;
+  * the column to the end: every tray's pressure drop and per cent of
+    flooding, the column's pressure drop and height, its heat balance;
+  * the study of any input over a range (the window «ВЛИЯНИЕ ПАРАМЕТРА»):
+    the trays, the flooding and the pressure drop against the value;
+  * the column for a feed below its boiling point or partly vaporised,
+    by the feed's thermal condition q, with the q-line and the minimum
+    reflux ratio.
+The results are shown as tables and diagrams and printed as reports (PDF).
+The student's data are saved in data files (.rcol) and opened again from
+them. The teacher's tool rectification-class makes a class of individual
+variants with their task sheets and answer key, and marks the students'
+answers. The program's texts are in Russian.")
 set(CPACK_PACKAGE_CONTACT ${RC_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -53,7 +53,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
   FirstPaint watcher(png);
   qapp.installEventFilter(&watcher);
   return rc::RunProgram();

@@ -15,7 +15,7 @@ std::array<float, 8> EquilibriumSlopes(Guard& g, const EquilibriumPoints& eq) {
   return slope;
 }
 
-int EquilibriumParabolas::SegmentOf(const EquilibriumPoints& eq, float x) {
+int EquilibriumParabolas::SegmentOf(const EquilibriumPoints& eq, double x) {
   for (int k = 1; k <= 5; ++k) {
     if (x <= eq.x[k]) return k;
   }

@@ -28,7 +28,7 @@ struct EquilibriumParabolas {
   std::array<float, 7> A{}, B{}, C{};
 
   // Segment of liquid composition x: the first k in 1..5 with x <= X*[k], else 6.
-  static int SegmentOf(const EquilibriumPoints& eq, float x);
+  static int SegmentOf(const EquilibriumPoints& eq, double x);
   double Value(int k, double x) const { return A[k] + B[k] * x + C[k] * x * x; }   // y* [-]
   double Slope(int k, double x) const { return B[k] + 2 * C[k] * x; }            // dy*/dx [-]
 };

@@ -7,6 +7,7 @@ CalculationInputs CalculationInputs::Of(const DesignData& data) {
   in.eqX = data.EqX;
   in.eqY = data.EqY;
   for (int n = in.params.first(); n <= in.params.last(); ++n) in.params[n] = data.ParamValue[n];
+  in.feedCondition = data.ParamValue[kParamFeedCondition];
   in.trayType = data.TrayType;
   return in;
 }

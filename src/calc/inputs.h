@@ -1,7 +1,8 @@
 #pragma once
 // Every input the calculations read, as values: the eight equilibrium points, the
-// parameters 16..40 and the tray type. A run keeps the inputs it ran on, so whether its
-// results still describe the data is one comparison.
+// parameters 16..40, the feed's thermal condition q and the tray type (the column's
+// sizing, 41..56, is the column calculation's alone). A run keeps the inputs it ran on,
+// so whether its results still describe the data is one comparison.
 #include <array>
 #include <cstdint>
 
@@ -12,6 +13,7 @@ namespace rc {
 struct CalculationInputs {
   std::array<float, 8> eqX{}, eqY{};  // [-] sorted by increasing X*
   Numbered<float, 16, 40> params{};   // ParamValue 16..40
+  float feedCondition = kBoilingFeed;  // [-] q, ParamValue 57
   std::int32_t trayType = kTrayTypeNotChosen;
 
   static CalculationInputs Of(const DesignData& data);

@@ -30,12 +30,14 @@ KineticLineRun RunKineticLine(const CalculationInputs& in) {
   const std::array<float, 8> slopes = EquilibriumSlopes(g, {in.eqX, in.eqY});
   if (g.faulted()) return Refuse(run);
   run.slopes = slopes;
+  const float xq = FeedLineCrossingX(g, c);  // [-] XF for a boiling feed
+  if (!VapourRisesBelowFeed(g, c) || g.faulted()) return Refuse(run);
 
   for (int i = 1; i <= 6; ++i) {
     KineticPoint point;
     point.slope = slopes[i];
     const double x = in.eqX[i];  // [-] liquid leaving the tray
-    point.section = in.eqX[i] <= in.Param(kParamXF) ? Section::BelowFeed : Section::AboveFeed;
+    point.section = in.eqX[i] <= xq ? Section::BelowFeed : Section::AboveFeed;
     const double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate
     point.operatingY = g.Store(point.section == Section::BelowFeed
                                    ? OperatingLineBelowFeed(g, c, fbar, x)

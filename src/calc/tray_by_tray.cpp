@@ -1,6 +1,7 @@
 // The column stepped tray by tray from the bottom upwards: tray model at the tray's liquid,
 // vapour moved towards equilibrium by the tray efficiency, next liquid from the material
-// balance of the section; the feed tray found on the way.
+// balance of the section; the feed tray found where the liquid passes the operating lines'
+// crossing on the q-line.
 #include "calc/calculations.h"
 #include "calc/equilibrium_fit.h"
 #include "calc/operating_lines.h"
@@ -21,14 +22,14 @@ TrayByTrayRun RunTrayByTray(const CalculationInputs& in) {
   run.inputs = in;
   const ColumnParameters c = ColumnParameters::From(in);
   const float xw = in.Param(kParamXW);
-  const float xf = in.Param(kParamXF);
   const float xp = in.Param(kParamXP);
   const EquilibriumPoints points{in.eqX, in.eqY};
   Guard g;
 
   const EquilibriumParabolas eq = FitEquilibriumParabolas(g, points);
   const double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate
-  if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
+  const float xq = FeedLineCrossingX(g, c);     // [-] XF for a boiling feed
+  if (!VapourRisesBelowFeed(g, c) || g.faulted()) return Refuse(run, RefusalKind::DataRefused);
   Section section = Section::BelowFeed;
 
   float yIn = xw;  // [-] vapour entering the tray
@@ -38,9 +39,10 @@ TrayByTrayRun RunTrayByTray(const CalculationInputs& in) {
     const int k = EquilibriumParabolas::SegmentOf(points, x);
     const double m = eq.Slope(k, x);  // [-] local slope of the equilibrium curve
 
-    if (section == Section::BelowFeed && x > xf) {
-      // Tray i - 1 received the feed: the liquid of tray i so far includes it.
-      const float above = g.Store(LiquidAboveFeed(g, c, fbar, x));
+    if (section == Section::BelowFeed && x > xq) {
+      // Tray i - 1 received the feed: the liquid of tray i so far includes it; yIn is the
+      // vapour leaving the feed tray.
+      const float above = g.Store(LiquidAboveFeed(g, c, fbar, x, yIn));
       if (g.faulted()) return Refuse(run, RefusalKind::DataRefused);
       run.feedTray = i - 1;
       x = above;

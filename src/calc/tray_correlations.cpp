@@ -48,14 +48,17 @@ constexpr double kBubbleCapLiquidWeirCoef = 68.0;    // [1/m]
 // ---- Loads and properties ----
 
 double LiquidVolumeFlowKinetic(Guard& g, double F, double mf, double vm, double R, double e,
-                               double p, Section section) {
-  const double sigma = section == Section::BelowFeed ? 1.0 : 0.0;  // the feed liquid
+                               double p, double q, Section section) {
+  // The feed's own liquid and entrainment, per unit feed: 1 for a boiling feed.
+  const double sigma = section == Section::BelowFeed ? q + (q - 1) * e : 0.0;
   return g.Div(F, mf) * vm * ((R + (R + 1) * e) * p + sigma);
 }
 
-double LiquidVolumeFlowBelowFeed(Guard& g, double F, double R, double e, double fbar,
-                                 double perFeedMass) {
-  return g.Div(F * ((R + 1) * e + fbar + R), fbar) * perFeedMass;
+double LiquidVolumeFlowBelowFeed(Guard& g, double F, double R, double e, double fbar, double q,
+                                 double vapour, double perFeedMass) {
+  // Summed term by term as the boiling feed's (R + 1) e + Fbar + R, so that q = 1 gives
+  // the very same number.
+  return g.Div(F * (vapour * e + q * fbar + R), fbar) * perFeedMass;
 }
 
 double LiquidVolumeFlowAboveFeed(double F, double R, double e, double p, double perFeedMass) {

@@ -7,12 +7,16 @@
 
 namespace rc::tray_detail {
 
-// Step 1, liquid volume flow on the kinetic line (material balance of the section). [m^3/s]
+// Step 1, liquid volume flow on the kinetic line (material balance of the section): below
+// the feed the feed's liquid q and the entrainment of its vapour (q - 1) e are added per
+// unit feed. [m^3/s]
 double LiquidVolumeFlowKinetic(Guard& g, double F, double mf, double vm, double R, double e,
-                               double p, Section section);
-// Step 1, liquid volume flow below the feed, tray by tray (material balance). [m^3/s]
-double LiquidVolumeFlowBelowFeed(Guard& g, double F, double R, double e, double fbar,
-                                 double perFeedMass);
+                               double p, double q, Section section);
+// Step 1, liquid volume flow below the feed, tray by tray (material balance): the liquid
+// q Fbar + R and the entrained V' e per unit distillate, V' the vapour below the feed.
+// [m^3/s]
+double LiquidVolumeFlowBelowFeed(Guard& g, double F, double R, double e, double fbar, double q,
+                                 double vapour, double perFeedMass);
 // Step 1, liquid volume flow above the feed, tray by tray (material balance). [m^3/s]
 double LiquidVolumeFlowAboveFeed(double F, double R, double e, double p, double perFeedMass);
 // Step 2, liquid viscosity (logarithmic mixing rule). [cP]

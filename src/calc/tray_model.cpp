@@ -8,10 +8,11 @@ namespace rc {
 
 ColumnParameters ColumnParameters::From(const CalculationInputs& in) {
   auto v = [&in](int n) { return static_cast<double>(in.Param(n)); };
-  // The members in the order of their parameter numbers, 16..31 and 33..40.
+  // The members in the order of their parameter numbers, 16..31 and 33..40, then q.
   ColumnParameters c{v(16), v(17), v(18), v(19), v(20), v(21), v(22), v(23), v(24), v(25), v(26),
                      v(27), v(28), v(29), v(30), v(31), v(33), v(34), v(35), v(36), v(37), v(38),
-                     v(39), v(40), Hydraulics::DualFlow, in.trayType == kTraysWithoutCaps};
+                     v(39), v(40), static_cast<double>(in.feedCondition), Hydraulics::DualFlow,
+                     in.trayType == kTraysWithoutCaps};
   if (in.Param(kParamAreaRatio) != 1.0f) {
     c.hydraulics = in.trayType == kBubbleCapTrays ? Hydraulics::BubbleCap : Hydraulics::SieveOrValve;
   }
@@ -39,13 +40,25 @@ double FeedPerDistillate(Guard& g, const ColumnParameters& c) {
   return g.Div(c.XP - c.XW, c.XF - c.XW);
 }
 
+bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c) {
+  return c.q >= 1 || VapourBelowFeed(c, FeedPerDistillate(g, c)) > 0;
+}
+
+double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section) {
+  if (section == Section::BelowFeed) return VapourBelowFeed(c, FeedPerDistillate(g, c));
+  return c.R + 1;
+}
+
 double VapourToLiquidRatio(Guard& g, const ColumnParameters& c, Section section) {
-  if (section == Section::BelowFeed) return g.Div(c.R + 1, FeedPerDistillate(g, c) + c.R);
+  if (section == Section::BelowFeed) {
+    const double fbar = FeedPerDistillate(g, c);
+    return g.Div(VapourBelowFeed(c, fbar), LiquidBelowFeed(c, fbar));
+  }
   return 1 + g.Div(1, c.R);
 }
 
-double VapourVelocity(Guard& g, const ColumnParameters& c, double mf) {
-  return g.Div((c.XF - c.XW) * c.F * kGasMolarVolume * (c.R + 1) * c.T,
+double VapourVelocity(Guard& g, const ColumnParameters& c, double mf, Section section) {
+  return g.Div((c.XF - c.XW) * c.F * kGasMolarVolume * VapourPerDistillate(g, c, section) * c.T,
                mf * (c.XP - c.XW) * c.D * c.D * kNormalTemperatureQuarterPi);
 }
 
@@ -62,7 +75,7 @@ struct TrayLoads {
   float mf;        // [kg/kmol] molar mass of the feed
   double vm;       // [m^3/kmol] liquid molar volume at x
   float lv;        // [m^3/s] liquid volume flow
-  float w;         // [m/s] vapour velocity in the column cross-section
+  float w;         // [m/s] vapour velocity of the tray's section in the column cross-section
   float mux;       // [cP] liquid viscosity
   float sqrtRhoY;  // [sqrt(kg/m^3)] root of the vapour density; 0 where no formula reads it
 };
@@ -71,11 +84,14 @@ struct TrayLoads {
 double LiquidVolumeFlow(Guard& g, const ColumnParameters& c, const TrayConditions& at, double mf,
                         double vm) {
   if (at.calculation == Calculation::KineticLine) {
-    return LiquidVolumeFlowKinetic(g, c.F, mf, vm, c.R, c.e, DistillatePerFeed(g, c), at.section);
+    return LiquidVolumeFlowKinetic(g, c.F, mf, vm, c.R, c.e, DistillatePerFeed(g, c), c.q,
+                                   at.section);
   }
   const double perFeedMass = g.Finite(LiquidVolumePerFeedMass(c, at.x));
   if (at.section == Section::BelowFeed) {
-    return LiquidVolumeFlowBelowFeed(g, c.F, c.R, c.e, FeedPerDistillate(g, c), perFeedMass);
+    const double fbar = FeedPerDistillate(g, c);
+    return LiquidVolumeFlowBelowFeed(g, c.F, c.R, c.e, fbar, c.q, VapourBelowFeed(c, fbar),
+                                     perFeedMass);
   }
   return LiquidVolumeFlowAboveFeed(c.F, c.R, c.e, DistillatePerFeed(g, c), perFeedMass);
 }
@@ -86,7 +102,7 @@ TrayLoads LoadsAt(Guard& g, const ColumnParameters& c, const TrayConditions& at)
   l.mf = g.Store(FeedMolarMass(c));
   l.vm = LiquidMolarVolume(g, c, at.x);
   l.lv = g.Store(LiquidVolumeFlow(g, c, at, l.mf, l.vm));
-  l.w = g.Store(VapourVelocity(g, c, l.mf));
+  l.w = g.Store(VapourVelocity(g, c, l.mf, at.section));
   l.mux = g.Store(LiquidViscosity(g, c.muxA, c.muxB, at.x));
   const bool needsVapourDensity = c.hydraulics == Hydraulics::BubbleCap || !c.withoutCaps;
   l.sqrtRhoY =
@@ -155,9 +171,13 @@ FlowRatios RatiosOf(Guard& g, const ColumnParameters& c, const TrayConditions& a
     const double vl = VapourToLiquidRatio(g, c, at.section);
     return {at.m * vl, vl * c.e};
   }
-  const double liquidPerDistillate =
-      at.section == Section::BelowFeed ? FeedPerDistillate(g, c) + c.R : c.R;
-  const double lambda = g.Div((c.R + 1) * at.m, liquidPerDistillate);
+  double liquid = c.R, vapour = c.R + 1;  // [-] per unit distillate
+  if (at.section == Section::BelowFeed) {
+    const double fbar = FeedPerDistillate(g, c);
+    liquid = LiquidBelowFeed(c, fbar);
+    vapour = VapourBelowFeed(c, fbar);
+  }
+  const double lambda = g.Div(vapour * at.m, liquid);
   return {lambda, g.Div(lambda * c.e, at.m)};
 }
 

@@ -47,6 +47,7 @@ struct ColumnParameters {
   double S;                 // [-] pseudo-sections of complete mixing
   double e;                 // [kmol/kmol] liquid entrained per vapour
   double theta;             // [-] bypass fraction
+  double q;                 // [-] feed's thermal condition, 1 for a boiling liquid
   Hydraulics hydraulics;    // parameter 34 exactly 1 first, then TrayType 0
   bool withoutCaps;         // transfer coefficients: TrayType 1
 
@@ -85,9 +86,24 @@ double LiquidMolarVolume(Guard& g, const ColumnParameters& c, double x);  // Vm 
 double LiquidVolumePerFeedMass(const ColumnParameters& c, double x);
 double DistillatePerFeed(Guard& g, const ColumnParameters& c);            // p [-]
 double FeedPerDistillate(Guard& g, const ColumnParameters& c);            // Fbar [-]
+// The molar flows of the section below the feed per unit distillate, from Fbar: the
+// liquid L' = q Fbar + R and the vapour V' = R + 1 + (q - 1) Fbar. Each q-term vanishes
+// exactly at q = 1, where they are the boiling feed's Fbar + R and R + 1. [-]
+inline double LiquidBelowFeed(const ColumnParameters& c, double fbar) { return c.q * fbar + c.R; }
+inline double VapourBelowFeed(const ColumnParameters& c, double fbar) {
+  return c.R + 1 + (c.q - 1) * fbar;
+}
+// Whether vapour rises below the feed, V' > 0: a feed that is partly vapour (q < 1) must
+// leave some. Not examined for other feeds.
+bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c);
+// The vapour of the section per unit distillate: R + 1 above the feed, V' below it. [-]
+double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section);
 // V/L of the section as the tray-by-tray calculation forms it. [-]
 double VapourToLiquidRatio(Guard& g, const ColumnParameters& c, Section section);
-double VapourVelocity(Guard& g, const ColumnParameters& c, double mf);    // w [m/s]
+// w of the section, in the full column cross-section; the section above the feed unless
+// told. [m/s]
+double VapourVelocity(Guard& g, const ColumnParameters& c, double mf,
+                      Section section = Section::AboveFeed);
 double VapourMolarMass(const ColumnParameters& c, double y);              // My [kg/kmol]
 
 }  // namespace rc

@@ -41,6 +41,20 @@ bool WithinLimits(const DesignData& d, int n) {
   return d.ParamMin[n] <= v && v <= d.ParamMax[n];
 }
 
+// A partly vaporised feed (q < 1) brings vapour of its own to the section above it; some
+// vapour must still rise below the feed: V' = R + 1 + (q - 1) Fbar > 0, multiplied by
+// XF - XW (Fbar = (XP - XW)/(XF - XW)), which also refuses a feed of the bottoms' own
+// composition.
+bool VapourRisesBelowFeed(const DesignData& d) {
+  const double q = d.ParamValue[kParamFeedCondition];
+  if (q >= 1) return true;
+  const double r = d.ParamValue[kParamReflux];
+  const double xw = d.ParamValue[kParamXW];
+  const double xf = d.ParamValue[kParamXF];
+  const double xp = d.ParamValue[kParamXP];
+  return (r + 1) * (xf - xw) > (1 - q) * (xp - xw);
+}
+
 }  // namespace
 
 void CheckEquilibriumData(DesignData& data) {
@@ -59,6 +73,9 @@ void CheckParameterLimits(DesignData& data) {
   }
   for (int n = 33; n <= 40; ++n) {
     if (!WithinLimits(data, n)) return Fail(data, n - 18);
+  }
+  if (!WithinLimits(data, kParamFeedCondition) || !VapourRisesBelowFeed(data)) {
+    return Fail(data, kFeedConditionErrorRow);
   }
 }
 

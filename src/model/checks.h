@@ -9,7 +9,12 @@ namespace rc {
 // XF, XP.
 void CheckEquilibriumData(DesignData& data);
 
-// Parameters 19..40 against their limits. ErrorRow n - 17 for 19..31, n - 18 for 33..40.
+// The row of the feed's thermal condition q, after parameter 40's.
+inline constexpr int kFeedConditionErrorRow = 23;
+
+// Parameters 19..40 against their limits, then q: its limits, and for q < 1 vapour rising
+// below the feed, (R + 1)(XF - XW) > (1 - q)(XP - XW). ErrorRow n - 17 for 19..31,
+// n - 18 for 33..40, kFeedConditionErrorRow for q.
 void CheckParameterLimits(DesignData& data);
 
 // The third stage, parameters 41..56, against their limits (Min <= value <= Max).

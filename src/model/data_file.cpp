@@ -1,6 +1,7 @@
 #include "model/data_file.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "model/equilibrium.h"
 #include "model/number_text.h"
@@ -10,6 +11,8 @@ namespace rc {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r";
+constexpr std::string_view kTraysKey = "trays";
+constexpr std::string_view kVariantKey = "variant";
 
 std::string_view Trim(std::string_view s) {
   const auto first = s.find_first_not_of(kBlanks);
@@ -24,7 +27,7 @@ bool KnownKey(std::string_view key) {
     for (const auto& more : {ParameterKeys(), ThirdStageKeys()}) {
       all.insert(all.end(), more.begin(), more.end());
     }
-    all.push_back("trays");
+    all.insert(all.end(), {std::string(kTraysKey), std::string(kVariantKey)});
     return all;
   }();
   return std::find(keys.begin(), keys.end(), key) != keys.end();
@@ -56,6 +59,15 @@ bool NeedsQuotes(std::u16string_view text) {
          text.find(u'#') != std::u16string_view::npos;
 }
 
+// A whole number 1..kMaxVariantNumber in digits only; 0 for any other text.
+int VariantNumber(std::string_view text) {
+  int n = 0;
+  const char* end = text.data() + text.size();
+  const auto [at, error] = std::from_chars(text.data(), end, n);
+  const bool digitsOnly = !text.empty() && text.front() >= '0' && text.front() <= '9';
+  return digitsOnly && error == std::errc() && at == end && n <= kMaxVariantNumber ? n : 0;
+}
+
 // One "key = value" line, its comment not yet removed.
 std::optional<DataFileError> ReadLine(std::string_view raw, int number, DataFile& file,
                                       bool& traysGiven) {
@@ -67,7 +79,8 @@ std::optional<DataFileError> ReadLine(std::string_view raw, int number, DataFile
   if (eq == std::string_view::npos) return DataFileError{DataFileFault::NoEquals, number, {}};
   const std::string key(Trim(uncommented.substr(0, eq)));
   if (!KnownKey(key)) return DataFileError{DataFileFault::UnknownKey, number, key};
-  if (file.answers.count(key) || (key == "trays" && traysGiven)) {
+  if (file.answers.count(key) || (key == kTraysKey && traysGiven) ||
+      (key == kVariantKey && file.variant > 0)) {
     return DataFileError{DataFileFault::RepeatedKey, number, key};
   }
 
@@ -82,7 +95,12 @@ std::optional<DataFileError> ReadLine(std::string_view raw, int number, DataFile
     value = afterEquals.substr(1, close - 1);
   }
 
-  if (key == "trays") {
+  if (key == kVariantKey) {
+    file.variant = VariantNumber(value);
+    if (file.variant == 0) return DataFileError{DataFileFault::BadVariant, number, key};
+    return std::nullopt;
+  }
+  if (key == kTraysKey) {
     if (value != "bubble-cap" && value != "no-caps") {
       return DataFileError{DataFileFault::BadTrays, number, key};
     }
@@ -181,7 +199,12 @@ std::string WriteDataFile(const DataFile& file, std::string_view firstComment) {
     const std::string value = ToUtf8(text);
     out += key + " = " + (NeedsQuotes(text) ? "\"" + value + "\"" : value) + "\n";
   };
-  for (const std::string& key : FirstStageKeys()) write(key);
+  for (const std::string& key : FirstStageKeys()) {
+    write(key);
+    if (key == "name" && file.variant > 0) {
+      out += std::string(kVariantKey) + " = " + std::to_string(file.variant) + "\n";
+    }
+  }
   out += std::string("trays = ") + (file.bubbleCap ? "bubble-cap" : "no-caps") + "\n";
   for (const auto& keys : {ParameterKeys(), ThirdStageKeys()}) {
     for (const std::string& key : keys) write(key);
@@ -199,6 +222,7 @@ DataFile DataFileOf(const DesignData& data) {
   }
   for (const auto& [n, text] : typed.Param) file.answers[ParameterKey(n)] = text;
   file.bubbleCap = data.TrayType == kBubbleCapTrays;
+  file.variant = typed.Variant;
   return file;
 }
 
@@ -225,6 +249,7 @@ int EnterDataFile(const DataFile& file, DesignData& data) {
   TypedTexts& typed = data.Typed;
   typed.Name = file.Answer("name");
   if (!typed.Name.empty()) data.StudentName = ProperCase(typed.Name);
+  typed.Variant = file.variant;
   for (std::size_t i = 0; i < 8; ++i) {
     const int n = static_cast<int>(i);
     enter(NumberedKey('x', n), typed.EqX[i], data.EqXText[i], data.EqX[i], true);

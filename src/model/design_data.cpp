@@ -55,12 +55,13 @@ constexpr ParameterRow kParameters[] = {
     {54, u"Теплота конденсации греющего пара, кДж/кг", 1000.0f, 3000.0f},
     {55, u"Нагрев охлаждающей воды в дефлегматоре, град.", 1.0f, 50.0f},
     {56, u"Тепловые потери, % от тепла кипятильника", 0.0f, 20.0f},
+    {57, u"Тепловое состояние питания q (1 - кипящая жидкость), безразм.", 0.0f, 2.0f},
 };
 
 constexpr std::size_t kCaptionWidth = 64;
 
 const ParameterRow& Row(int n) {
-  if (n < 16 || n > kLastColumnParameter) throw std::out_of_range("parameter number");
+  if (n < 16 || n > kLastParameter) throw std::out_of_range("parameter number");
   return kParameters[n - 16];
 }
 
@@ -90,6 +91,11 @@ void PrepareForEntry(DesignData& data) {
     data.ParamMin[n] = ParameterMin(n);
     data.ParamMax[n] = ParameterMax(n);
   }
+  data.ParamCaption[kParamFeedCondition] = ParameterCaption(kParamFeedCondition);
+  data.ParamMin[kParamFeedCondition] = ParameterMin(kParamFeedCondition);
+  data.ParamMax[kParamFeedCondition] = ParameterMax(kParamFeedCondition);
+  data.ParamText[kParamFeedCondition] = std::u16string(u"1");
+  data.ParamValue[kParamFeedCondition] = kBoilingFeed;
   data.FeedTray = kFeedTrayNotFound;
   data.Typed = TypedTexts{};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The one design data set of a run: the student's name, the 25 input parameters
-// (numbered 16..40) and the 16 of the column's sizing (41..56), the eight equilibrium
-// points, the tray type, the flags the input
+// (numbered 16..40), the 16 of the column's sizing (41..56) and the feed's thermal
+// condition (57), the eight equilibrium points, the tray type, the flags the input
 // checks set, and the results of the two calculations.
 #include <array>
 #include <cstdint>
@@ -82,6 +82,14 @@ inline constexpr int kFirstColumnParameter = kParamTraySpacing;
 inline constexpr int kLastColumnParameter = kParamHeatLosses;
 inline constexpr int kColumnParameterCount = kLastColumnParameter - kFirstColumnParameter + 1;
 
+// The feed's thermal condition q: the heat to vaporise a mole of feed over the molar heat
+// of vaporisation (1 a boiling liquid, 0 a saturated vapour, above 1 a cold liquid). Both
+// calculations read it beside parameters 16..40; data that never gave it hold a boiling
+// feed, so that they compute as before it existed.
+inline constexpr int kParamFeedCondition = 57;
+inline constexpr float kBoilingFeed = 1.0f;
+inline constexpr int kLastParameter = kParamFeedCondition;
+
 // The eight characteristics of one tray (see the tray model), each a 32-bit float.
 struct TrayResult {
   float ClearLiquidHeight = 0;  // [m]
@@ -142,14 +150,23 @@ TrayResult TrayResultAt(const Columns& c, int i) {
                     c.EY.at(at),                c.EMY.at(at)};
 }
 
+using ParameterValues = Numbered<float, 16, kLastParameter>;
+
+// Every number zero but the feed's thermal condition, which is a boiling feed.
+constexpr ParameterValues FreshParameterValues() {
+  ParameterValues values{};
+  values[kParamFeedCondition] = kBoilingFeed;
+  return values;
+}
+
 struct DesignData {
   std::u16string StudentName;
 
-  Numbered<std::u16string, 16, 56> ParamCaption;
-  Numbered<std::u16string, 16, 56> ParamText;
-  Numbered<float, 16, 56> ParamValue;
-  Numbered<float, 19, 56> ParamMin;
-  Numbered<float, 19, 56> ParamMax;
+  Numbered<std::u16string, 16, kLastParameter> ParamCaption;
+  Numbered<std::u16string, 16, kLastParameter> ParamText;
+  ParameterValues ParamValue = FreshParameterValues();
+  Numbered<float, 19, kLastParameter> ParamMin;
+  Numbered<float, 19, kLastParameter> ParamMax;
 
   std::array<std::u16string, 8> EqXText, EqYText;
   std::array<float, 8> EqX{}, EqY{};
@@ -176,13 +193,13 @@ struct DesignData {
 // The caption of parameter n exactly as stored: blank-padded to 64 characters
 // (parameter 32: its 24 characters, unpadded).
 std::u16string ParameterCaption(int n);
-// Inclusive limits of parameters 19..40 and 41..56 as 32-bit floats (parameter 19's lower bound
-// is applied exclusively by the check).
+// Inclusive limits of parameters 19..40, 41..56 and 57 as 32-bit floats (parameter 19's
+// lower bound is applied exclusively by the check).
 float ParameterMin(int n);
 float ParameterMax(int n);
 
 // Start of every data entry: TrayType and ShownResult to "none", captions and limits
-// filled, FeedTray to "not found", nothing typed yet.
+// filled, FeedTray to "not found", nothing typed yet, the feed a boiling liquid ("1").
 void PrepareForEntry(DesignData& data);
 
 // The tray kind follows from TrayType and the exact value of parameter 34.

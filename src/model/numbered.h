@@ -11,8 +11,10 @@ struct Numbered {
   static_assert(Last >= First);
   std::array<T, static_cast<std::size_t>(Last - First + 1)> items{};
 
-  T& operator[](int n) { return items.at(static_cast<std::size_t>(n - First)); }
-  const T& operator[](int n) const { return items.at(static_cast<std::size_t>(n - First)); }
+  constexpr T& operator[](int n) { return items.at(static_cast<std::size_t>(n - First)); }
+  constexpr const T& operator[](int n) const {
+    return items.at(static_cast<std::size_t>(n - First));
+  }
   static constexpr int first() { return First; }
   static constexpr int last() { return Last; }
   bool operator==(const Numbered&) const = default;

@@ -14,6 +14,9 @@ struct TypedTexts {
   // Parameters by number (16..18 the compositions, then the tray and column data); a
   // parameter not asked yet has no entry.
   std::map<int, std::u16string> Param;
+  // The number of the teacher's variant the data were opened from; 0: none. Not typed,
+  // but kept with the typed texts so that saving the data writes it back.
+  int Variant = 0;
 
   bool operator==(const TypedTexts&) const = default;
 };

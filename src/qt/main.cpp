@@ -5,7 +5,6 @@
 #include "qt/command_line.h"
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
-#include "qt/russian_texts.h"
 
 int main(int argc, char** argv) {
   // --version and --help answer without a display, before Qt is started.
@@ -22,9 +21,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
-  rc::InstallRussianQtTexts(qapp);
-  // The program ends by its own end buttons (or when its last window is closed).
-  QApplication::setQuitOnLastWindowClosed(false);
   // Qt has taken its own options out of argv; what is left may name a data file.
   std::optional<std::u16string> dataFile;
   if (const auto file = rc::DataFileArgument(argc, argv)) {

@@ -45,13 +45,26 @@ bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document) 
   return painter.end();
 }
 
-bool WritePdf(const PrintedDocument& document, const QString& path) {
-  QPdfWriter writer(path);
+namespace {
+
+bool WritePdfWith(QPdfWriter& writer, const PrintedDocument& document) {
   writer.setResolution(kPdfResolution);
   writer.setPageLayout(ReportLayout());
   writer.setTitle(QStringLiteral("Rectification report"));
   writer.setCreator(QStringLiteral("rectification"));
   return RenderDocument(writer, document);
+}
+
+}  // namespace
+
+bool WritePdf(const PrintedDocument& document, const QString& path) {
+  QPdfWriter writer(path);
+  return WritePdfWith(writer, document);
+}
+
+bool WritePdf(const PrintedDocument& document, QIODevice& device) {
+  QPdfWriter writer(&device);
+  return WritePdfWith(writer, document);
 }
 
 void PreviewDocument(const PrintedDocument& document, QWidget* parent) {

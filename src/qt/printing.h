@@ -6,6 +6,7 @@
 
 #include "ui/toolkit.h"
 
+class QIODevice;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -19,6 +20,8 @@ double PrintablePageWidthTwips();
 bool RenderDocument(QPagedPaintDevice& device, const PrintedDocument& document);
 // Writes the document to a PDF file without asking anything. False if it cannot be written.
 bool WritePdf(const PrintedDocument& document, const QString& path);
+// The same into an open device (a QSaveFile, so that a file is replaced whole or not at all).
+bool WritePdf(const PrintedDocument& document, QIODevice& device);
 // Opens the print preview, from which the document can be printed or saved as PDF.
 // Works with no printer installed.
 void PreviewDocument(const PrintedDocument& document, QWidget* parent);

@@ -15,6 +15,7 @@
 #include "qt/keyboard_layout.h"
 #include "qt/printing.h"
 #include "qt/program_icon.h"
+#include "qt/russian_texts.h"
 #include "qt/window_mirror.h"
 #include "ui/program.h"
 
@@ -206,6 +207,9 @@ void QtToolkit::End() {
 }
 
 int RunProgram(const std::optional<std::u16string>& dataFile) {
+  InstallRussianQtTexts(*QCoreApplication::instance());
+  // The program ends by its own end buttons (or when its last window is closed).
+  QApplication::setQuitOnLastWindowClosed(false);
   QtToolkit toolkit;
   Application app(toolkit);
   toolkit.Attach(app);

@@ -82,8 +82,9 @@ class QtToolkit : public Toolkit {
   std::map<std::uint64_t, WindowMirror*> mirrors_;
 };
 
-// The program on the real toolkit: the start screen (with the data of dataFile, when
-// given), then Qt's event loop until the program ends; returns the loop's exit code.
+// The program on the real toolkit of the running QApplication: Qt's own texts in
+// Russian, the start screen (with the data of dataFile, when given), then Qt's event
+// loop until the program ends by its own end buttons; returns the loop's exit code.
 int RunProgram(const std::optional<std::u16string>& dataFile = std::nullopt);
 
 }  // namespace rc

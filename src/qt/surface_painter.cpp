@@ -1,10 +1,14 @@
 #include "qt/surface_painter.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPen>
 #include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace rc {
 namespace {
@@ -45,6 +49,71 @@ std::vector<QRegion> VisibleFills(const std::vector<DrawOp>& ops, double scale) 
     if (!clipped[i]) covered += box;
   }
   return visible;
+}
+
+// Whether a row of pixels copied onto the device lands pixel for pixel as filled
+// rectangles would: a raster device at its own resolution, moved by whole pixels at
+// most, painted over without transparency. Not on a printer, whose boxes stay boxes.
+bool PaintsPixelForPixel(const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  const QTransform device = painter.deviceTransform();
+  return engine && engine->type() == QPaintEngine::Raster &&
+         device.type() <= QTransform::TxTranslate && device.dx() == std::round(device.dx()) &&
+         device.dy() == std::round(device.dy()) &&
+         painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+         painter.opacity() == 1.0;
+}
+
+// The filled boxes from first on, up to the first operation of another kind.
+std::size_t EndOfFills(const std::vector<DrawOp>& ops, std::size_t first) {
+  std::size_t end = first;
+  while (end < ops.size() && ops[end].kind == DrawOp::Kind::FilledBox) ++end;
+  return end;
+}
+
+// Paints the visible parts of the filled boxes [first, end), none of them under a clip,
+// band by band: the parts that span the same rows make one row of pixels, copied onto
+// every row of the band. The parts do not overlap (each is what later boxes leave of its
+// box), so the order does not matter. A gradient of hundreds of boxes, each a column one
+// pixel wide, is then copied row by row instead of filled column by column, each column
+// again row by row: the start screen's background is painted several times sooner.
+void FillBands(QPainter& painter, const std::vector<DrawOp>& ops,
+               const std::vector<QRegion>& fills, std::size_t first, std::size_t end) {
+  struct Span {
+    int left, right;
+    QRgb pixel;
+  };
+  const QPaintDevice* device = painter.device();
+  const QRect view = painter.worldTransform().inverted().mapRect(
+      QRect(0, 0, device->width(), device->height()));
+  std::map<std::pair<int, int>, std::vector<Span>> bands;  // by their top and bottom rows
+  for (std::size_t i = first; i < end; ++i) {
+    const QRgb pixel = ToQColor(ops[i].colour).rgb();
+    for (const QRect& r : fills[i]) {
+      const QRect seen = r & view;
+      if (!seen.isEmpty()) bands[{seen.top(), seen.bottom()}].push_back({seen.left(), seen.right(), pixel});
+    }
+  }
+  for (const auto& [rows, spans] : bands) {
+    int left = spans.front().left, right = spans.front().right, covered = 0;
+    for (const Span& s : spans) {
+      left = std::min(left, s.left);
+      right = std::max(right, s.right);
+      covered += s.right - s.left + 1;
+    }
+    const QRect band(QPoint(left, rows.first), QPoint(right, rows.second));
+    if (spans.size() == 1) {
+      painter.fillRect(band, QColor::fromRgb(spans.front().pixel));
+      continue;
+    }
+    // Where the spans leave a gap, the row is transparent and what lies below shows.
+    QImage row(band.width(), 1,
+               covered == band.width() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::transparent);
+    auto* pixels = reinterpret_cast<QRgb*>(row.bits());
+    for (const Span& s : spans) std::fill(pixels + (s.left - left), pixels + (s.right - left + 1), s.pixel);
+    for (int y = band.top(); y <= band.bottom(); ++y) painter.drawImage(QPoint(left, y), row);
+  }
 }
 
 // Device coordinates of a twip position, kept finite and within what a painter takes.
@@ -124,6 +193,8 @@ void ReplayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QFont& f
   plain.setBold(false);
   bold.setBold(true);
   const double penWidth = std::max(1.0, kTwipsPerPixel * s);
+  const bool bands = PaintsPixelForPixel(painter);
+  bool clipped = false;
   for (std::size_t i = 0; i < ops.size(); ++i) {
     const DrawOp& op = ops[i];
     const QColor colour = ToQColor(op.colour);
@@ -151,6 +222,7 @@ void ReplayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QFont& f
         painter.setRenderHint(QPainter::Antialiasing, false);
         break;
       case DrawOp::Kind::Clip:
+        clipped = !LiftsClip(op);
         if (LiftsClip(op)) {
           painter.setClipping(false);
         } else {
@@ -168,6 +240,12 @@ void ReplayOps(QPainter& painter, const std::vector<DrawOp>& ops, const QFont& f
                              .normalized());
         break;
       case DrawOp::Kind::FilledBox:
+        if (bands && !clipped) {
+          const std::size_t end = EndOfFills(ops, i);
+          FillBands(painter, ops, fills, i, end);
+          i = end - 1;  // the loop goes on after the last of them
+          break;
+        }
         for (const QRect& r : fills[i]) painter.fillRect(r, colour);
         break;
     }

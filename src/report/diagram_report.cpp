@@ -24,7 +24,7 @@ void PrintLine(Surface& printer, double x, const std::u16string& text) {
 
 TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
                         const std::u16string& dateTime, char16_t decimalSeparator) {
-  PrintPlotPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle);
+  PrintPlotPageHeader(printer, ReportedName(data), dateTime, kDiagramReportTitle);
 
   // The plot with its tick labels and messages under it; a header so long that they
   // would pass the page bottom sends them to the top of the next page.
@@ -54,7 +54,7 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
       // header and the profile's headings.
       if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
         printer.NewPage();
-        PrintPlotPageHeader(printer, data.StudentName, dateTime, kDiagramReportTitle);
+        PrintPlotPageHeader(printer, ReportedName(data), dateTime, kDiagramReportTitle);
         printer.Print();
         printer.FontBold = true;
         PrintLine(printer, kTableLeft, kTrayProfileTitle);

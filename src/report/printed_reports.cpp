@@ -1,6 +1,7 @@
 // The report frame: the beginning both printed reports share.
 #include "report/printed_reports.h"
 
+#include "model/text.h"
 #include "report/format.h"
 #include "report/input_rows.h"
 #include "report/table_texts.h"
@@ -27,6 +28,13 @@ void PrintParameter(Surface& printer, const DesignData& data, int n) {
 
 }  // namespace
 
+std::u16string ReportedName(const DesignData& data) {
+  const int variant = data.Typed.Variant;
+  if (variant <= 0) return data.StudentName;
+  const std::u16string number = u"Вариант " + DecimalText(variant);
+  return data.StudentName.empty() ? number : data.StudentName + u"  " + number;
+}
+
 std::u16string ReportHeaderLine(const std::u16string& studentName, const std::u16string& dateTime) {
   return Spaces(25) + studentName + PadWidth(studentName, kNameWidth) + dateTime;
 }
@@ -34,7 +42,7 @@ std::u16string ReportHeaderLine(const std::u16string& studentName, const std::u1
 void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16string& title,
                       const std::u16string& dateTime) {
   PrintBlankLines(printer, 3);
-  printer.Print(ReportHeaderLine(data.StudentName, dateTime) + PadWidth(dateTime, kDateWidth));
+  printer.Print(ReportHeaderLine(ReportedName(data), dateTime) + PadWidth(dateTime, kDateWidth));
   printer.Print();
 
   printer.FontBold = true;

@@ -20,6 +20,11 @@ inline constexpr char16_t kReportFontName[] = u"Courier New Cyr";
 // (185 twips each) still end above the kinetic tables at 7850 twips.
 inline constexpr double kReportFontSizePt = 8.16;
 
+// The name the printed pages' header lines carry: the student's name, and for data
+// opened from a teacher's numbered variant "Вариант N" beside it, so that a pile of
+// printouts can be matched to the students and their variants.
+std::u16string ReportedName(const DesignData& data);
+
 // The header line of every printed page up to the end of the date: 25 blanks, the
 // student's name padded to 40, the date text (dateTime, from DateTimeText).
 std::u16string ReportHeaderLine(const std::u16string& studentName, const std::u16string& dateTime);

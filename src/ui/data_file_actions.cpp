@@ -36,6 +36,9 @@ std::u16string FaultText(const DataFileError& e) {
     case DataFileFault::BadQuotes: return LineText(e.line) + u"кавычка не закрыта";
     case DataFileFault::BadTrays:
       return LineText(e.line) + u"тип тарелок: bubble-cap или no-caps";
+    case DataFileFault::BadVariant:
+      return LineText(e.line) + u"номер варианта: целое число от 1 до " +
+             DecimalText(kMaxVariantNumber);
     case DataFileFault::MissingTrays: return u"не указан тип тарелок (trays)";
   }
   return {};

@@ -1,6 +1,7 @@
 #include "ui/form13.h"
 
 #include "report/column_texts.h"
+#include "report/printed_reports.h"
 #include "ui/application.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
@@ -119,7 +120,7 @@ void Form13::PrintResults() {
   printButton.enabled = false;  // the document cannot be asked for twice
   Toolkit& toolkit = app().toolkit();
   Surface printer = PrinterSurface(toolkit);
-  PrintColumnReport(printer, app().data().StudentName, TrayKindText(KindOfTrays(app().data())),
+  PrintColumnReport(printer, ReportedName(app().data()), TrayKindText(KindOfTrays(app().data())),
                     result_, PrintedDateTime(toolkit), toolkit.DecimalSeparator());
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   printButton.enabled = true;

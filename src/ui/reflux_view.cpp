@@ -1,5 +1,6 @@
 #include "ui/reflux_view.h"
 
+#include "report/printed_reports.h"
 #include "ui/application.h"
 
 namespace rc {
@@ -31,7 +32,7 @@ void RefluxStudyView::Show(Form11& window) {
 
 void RefluxStudyView::Print(Form11& window, Surface& printer, const std::u16string& dateTime) {
   const DesignData& data = window.app().data();
-  PrintRefluxStudy(printer, data.StudentName, SweepRefluxRatio(CalculationInputs::Of(data)), dateTime,
+  PrintRefluxStudy(printer, ReportedName(data), SweepRefluxRatio(CalculationInputs::Of(data)), dateTime,
                    window.app().toolkit().DecimalSeparator());
 }
 

@@ -68,6 +68,9 @@ TEST(KineticLine, OperatingVapourLiesOnTheLineOfItsSection) {
       {"dual-flow", BenzeneTolueneDualFlow()},
       {"sieve, XF 0.3, R 1.7",
        WithParameter(WithParameter(BenzeneTolueneSieve(), kParamXF, u"0.3"), kParamReflux, u"1.7")},
+      {"bubble-cap, cold feed q 1.37",
+       WithParameter(BenzeneTolueneBubbleCap(), kParamFeedCondition, u"1.37")},
+      {"sieve, partly vapour q 0.6", WithParameter(BenzeneTolueneSieve(), kParamFeedCondition, u"0.6")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -75,7 +78,7 @@ TEST(KineticLine, OperatingVapourLiesOnTheLineOfItsSection) {
     ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
     const ConstructedLines lines = ConstructedLines::Of(d);
     for (int i = 1; i <= 6; ++i) {
-      const bool below = d.EqX[i] <= d.ParamValue[kParamXF];
+      const bool below = d.EqX[i] <= static_cast<float>(lines.CrossingX());
       EXPECT_NEAR(d.KineticPoints.OperatingY[i], lines.OfSection(below, d.EqX[i]), 1e-6) << i;
     }
   }

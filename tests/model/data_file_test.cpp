@@ -19,12 +19,14 @@ DataFile Awkward() {
                {"y1", u"\"0.2"},          {"xw", u""},   {"xf", u"0,44"}, {"p19", u"2,5"},
                {"p34", u"1"},             {"p41", u"7"}};
   f.bubbleCap = false;
+  f.variant = 12;
   return f;
 }
 
 TEST(DataFile, WhatIsWrittenReadsBackAsTyped) {
   const std::string text = WriteDataFile(Awkward(), "rectification 1.0");
   EXPECT_EQ(text.substr(0, 20), "# rectification 1.0\n");
+  EXPECT_NE(text.find("\nname = \"  петров #2 \"\nvariant = 12\nx0 = "), std::string::npos) << text;
   DataFile back;
   const auto error = ReadDataFile(text, back);
   ASSERT_FALSE(error) << text;
@@ -35,6 +37,38 @@ TEST(DataFile, WhatIsWrittenReadsBackAsTyped) {
   pasted.answers["p20"] = u"2\n\r\x01";
   ASSERT_FALSE(ReadDataFile(WriteDataFile(pasted, "r"), back));
   EXPECT_EQ(back.Answer("p20"), u"2   ");
+}
+
+// The teacher's variant number: a whole number 1..99999 in digits, given once; a file
+// without it has none.
+TEST(DataFile, VariantIsAWholeNumberFromOneGivenOnce) {
+  const struct {
+    const char* line;
+    int variant;  // 0: refused
+    DataFileFault fault;
+  } cases[] = {
+      {"", 0, {}},
+      {"variant = 1\n", 1, {}},
+      {"variant = 99999  # the last\n", 99999, {}},
+      {"variant = 0\n", 0, DataFileFault::BadVariant},
+      {"variant = 100000\n", 0, DataFileFault::BadVariant},
+      {"variant = 3.0\n", 0, DataFileFault::BadVariant},
+      {"variant = +3\n", 0, DataFileFault::BadVariant},
+      {"variant = \n", 0, DataFileFault::BadVariant},
+      {"variant = 3\nvariant = 3\n", 0, DataFileFault::RepeatedKey},
+  };
+  for (const auto& c : cases) {
+    DataFile file;
+    const auto error = ReadDataFile(std::string("trays = no-caps\n") + c.line, file);
+    const bool refused = c.variant == 0 && *c.line;
+    ASSERT_EQ(error.has_value(), refused) << c.line;
+    if (refused) {
+      EXPECT_EQ(error->fault, c.fault) << c.line;
+      EXPECT_EQ(error->key, "variant") << c.line;
+    } else {
+      EXPECT_EQ(file.variant, c.variant) << c.line;
+    }
+  }
 }
 
 // Random and mutated files: none crashes the reader; every file it accepts is written

@@ -1,5 +1,6 @@
-// Replaying drawing operations: skipping the hidden parts of filled boxes changes
-// nothing on the screen, and boxes cover their corners.
+// Replaying drawing operations: skipping the hidden parts of filled boxes, and painting
+// boxes side by side a row at a time, changes nothing on the screen; boxes cover their
+// corners.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -13,19 +14,23 @@
 namespace rc {
 namespace {
 
-QImage Replay(const std::vector<DrawOp>& ops) {
+// offset: where the painter's origin stands on the image, as for a control inside a
+// window.
+QImage Replay(const std::vector<DrawOp>& ops, QPoint offset = {}) {
   QImage image(200, 150, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
+  painter.translate(offset);
   ReplayOps(painter, ops, ScreenFont({u"Courier", 9.75, false}), 1.0 / 15);
   return image;
 }
 
 // The same boxes painted one over the other in full.
-QImage PaintedInFull(const std::vector<DrawOp>& ops) {
+QImage PaintedInFull(const std::vector<DrawOp>& ops, QPoint offset = {}) {
   QImage image(200, 150, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
+  painter.translate(offset);
   for (const DrawOp& op : ops) {
     const QRect r(QPoint(static_cast<int>(op.x1 / 15), static_cast<int>(op.y1 / 15)),
                   QPoint(static_cast<int>(op.x2 / 15), static_cast<int>(op.y2 / 15)));
@@ -53,6 +58,34 @@ TEST(SurfacePainter, AGradientOfOverlappingBoxesLooksAsIfEveryBoxWerePainted) {
   EXPECT_EQ(QColor(replayed.pixel(0, 0)), QColor(150, 50, 255));
   EXPECT_EQ(QColor(replayed.pixel(199, 0)), QColor(150, 50, 2));  // box 199 of 200
   EXPECT_EQ(QColor(replayed.pixel(70, 50)), QColor(0, 0, 0));
+}
+
+// Boxes side by side over the same rows are painted as one row of pixels copied down:
+// where they leave a gap, what was drawn before shows; a box over other rows, or
+// reaching past the image, is painted as it is; wherever the painter's origin stands.
+TEST(SurfacePainter, BoxesSideBySideLookAsIfEveryBoxWerePainted) {
+  testing::TestApp();
+  Surface surface;
+  surface.Line(0, 750, 3000, 750, kRed);                     // row 50, under the boxes
+  surface.FilledBox(300, 300, 600, 1200, kBlue);             // columns 20..40, rows 20..80
+  surface.FilledBox(615, 300, 900, 1200, kGreen);            // 41..60, the same rows
+  surface.FilledBox(1200, 300, 1500, 1200, Rgb(90, 0, 90));  // 80..100: a gap 61..79
+  surface.FilledBox(1515, 450, 1800, 1050, kBlack);          // 101..120 on rows 30..70
+  surface.FilledBox(2700, 1500, 90000, 90000, kGreen);       // from 180, 100 to far outside
+  for (const QPoint offset : {QPoint(0, 0), QPoint(7, -3)}) {
+    SCOPED_TRACE(offset.x());
+    const QImage replayed = Replay(surface.Ops(), offset);
+    EXPECT_EQ(replayed, PaintedInFull(surface.Ops(), offset));
+    const auto at = [&](int x, int y) { return QColor(replayed.pixel(x + offset.x(), y + offset.y())); };
+    EXPECT_EQ(at(40, 50), QColor(0, 0, 255));
+    EXPECT_EQ(at(41, 50), QColor(0, 255, 0));
+    EXPECT_EQ(at(70, 50), QColor(255, 0, 0));  // the line in the gap
+    EXPECT_EQ(at(70, 40), QColor(Qt::white));
+    EXPECT_EQ(at(80, 50), QColor(90, 0, 90));
+    EXPECT_EQ(at(110, 25), QColor(Qt::white));
+    EXPECT_EQ(at(110, 30), QColor(0, 0, 0));
+    EXPECT_EQ(at(185, 140), QColor(0, 255, 0));
+  }
 }
 
 TEST(SurfacePainter, BoxesAndFilledBoxesCoverBothCorners) {

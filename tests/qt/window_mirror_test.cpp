@@ -96,6 +96,19 @@ TEST(QtWindows, FirstWindowOfTheProgramIsShownWithItsSizeAndCaption) {
   EXPECT_GT(qAlpha(icon.pixel(24, 24)), 0);  // the column stands in the middle
 }
 
+// The icon reads its pictures only when asked; asked at twice the pixels (a high
+// resolution screen), it gives twice the device pixels, not four times.
+TEST(QtWindows, TheProgramIconGivesItsPicturesAtTheScreensPixelRatio) {
+  testing::TestApp();
+  const QPixmap plain = ProgramIcon().pixmap(QSize(48, 48), 1.0);
+  const QPixmap sharp = ProgramIcon().pixmap(QSize(48, 48), 2.0);
+  EXPECT_EQ(plain.size(), QSize(48, 48));
+  EXPECT_EQ(sharp.size(), QSize(96, 96));
+  EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+  EXPECT_EQ(ProgramIcon().actualSize(QSize(48, 48)), QSize(48, 48));
+  EXPECT_GT(qAlpha(sharp.toImage().pixel(48, 48)), 0);  // the column stands in the middle
+}
+
 TEST(QtWindows, PlaceSizeColoursAndDrawingFollowTheWindow) {
   QtSession s;
   TestForm& form = s.Show<TestForm>();

@@ -1,21 +1,29 @@
 // rectification-class on the example variants: a class is the same every time and for
 // every class size, only sound variants are handed out, the key is what the windows
-// show, and the check's tolerance lies exactly at half a unit of the key's last digit.
+// show and checks itself, the check's tolerance lies exactly at half a unit of the key's
+// last digit, a spreadsheet's answers are read in any of its forms, and the marks list
+// the whole roster.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cctype>
+#include <set>
 #include <sstream>
 
 #include "calc/calculations.h"
 #include "calc/kinetic_curve.h"
 #include "class/class_check.h"
 #include "class/class_commands.h"
+#include "class/class_csv.h"
 #include "class/class_entry.h"
 #include "class/class_random.h"
+#include "model/text.h"
 #include "qt/automation/qt_automation.h"
+#include "report/printed_reports.h"
 #include "tool_files.h"
 #include "variant_run/variant_session.h"
 
@@ -39,6 +47,14 @@ std::string NumberAfter(const std::string& line, const std::string& after) {
   return line.substr(first, end == std::string::npos ? std::string::npos : end - first);
 }
 
+// A spreadsheet's text on a Russian desktop.
+QByteArray Windows1251(const char* utf8) {
+  QStringEncoder encoder("windows-1251");
+  QByteArray bytes = encoder.encode(QString::fromUtf8(utf8));
+  EXPECT_FALSE(encoder.hasError());
+  return bytes;
+}
+
 std::vector<std::string> Words(const std::string& line) {
   std::istringstream in(line);
   std::vector<std::string> words;
@@ -46,13 +62,22 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
+MakeRequest Request(const std::string& base, int count, const QString& out, const ClassOptions& options = {}) {
+  MakeRequest r;
+  r.basePath = base;
+  r.count = count;
+  r.outDir = out.toStdString();
+  r.options = options;
+  r.version = "1.0.0";
+  return r;
+}
+
 class ClassTool : public ::testing::Test {
  protected:
   void SetUp() override { OffscreenApplication(); }
   QString Make(const QString& name, int count, const ClassOptions& options = {}) {
     const QString out = dir.filePath(name);
-    const ClassResult r =
-        MakeCommand(kVariants + "/bubble-cap.txt", count, out.toStdString(), options, "1.0.0");
+    const ClassResult r = MakeCommand(Request(kVariants + "/bubble-cap.txt", count, out, options));
     EXPECT_EQ(r.status, kClassDone) << r.message;
     return out;
   }
@@ -103,11 +128,18 @@ TEST_F(ClassTool, OnlySoundVariantsAreHandedOut) {
 
   // A base no perturbation rescues: the variant and the reason are named, nothing written.
   const QString out = dir.filePath("refused");
-  const ClassResult r = MakeCommand(kVariants + "/refusing.txt", 4, out.toStdString(), {}, "1.0.0");
+  const ClassResult r = MakeCommand(Request(kVariants + "/refusing.txt", 4, out));
   EXPECT_EQ(r.status, kClassFailed);
   EXPECT_NE(r.message.find("variant 1 "), std::string::npos) << r.message;
   EXPECT_NE(r.message.find("refuses"), std::string::npos) << r.message;
   EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
+
+  // A base whose third stage the program refuses (surface tension 150 mN/m) is refused
+  // with the program's reason, not turned into variants no student can enter.
+  const ClassResult column = MakeCommand(Request(kVariants + "/faulty-column.txt", 4, out));
+  EXPECT_EQ(column.status, kClassBadInput);
+  EXPECT_NE(column.message.find("= 150 is outside 1..100"), std::string::npos) << column.message;
+  EXPECT_FALSE(QDir(out).exists());
 }
 
 // The key of a variant against a whole session at the program's windows: the results
@@ -171,9 +203,10 @@ TEST_F(ClassTool, KeyIsWhatTheWindowsShow) {
   for (int v = 1; v <= 2; ++v) {
     SCOPED_TRACE(v);
     std::vector<std::string> row;
-    std::stringstream line(key.at(static_cast<std::size_t>(v)));
+    // After the class line and the header; without the variant and the (empty) name.
+    std::stringstream line(key.at(static_cast<std::size_t>(v) + 1));
     for (std::string field; std::getline(line, field, ',');) row.push_back(field);
-    row.erase(row.begin());
+    row.erase(row.begin(), row.begin() + 2);
     ExpectKeyAsTheWindowsShow(out + QStringLiteral("/0%1.rcol").arg(v), row,
                               dir.filePath(QStringLiteral("session%1").arg(v)));
   }
@@ -193,7 +226,7 @@ TEST_F(ClassTool, KineticLineIsReadOnTheCurveTheDiagramDraws) {
   EXPECT_NEAR(KineticLineY(run, points[5].first + 0.05), points[5].second + 0.05 * high, 1e-12);
 }
 
-TEST(ClassVariants, ValuesAreTypedWithThreeDigitsAndFilesReadBack) {
+TEST(ClassVariants, ValuesAreTypedWithThreeDigitsAndFilesNamedByNumber) {
   const std::pair<double, const char16_t*> typed[] = {
       {2.0, u"2"},        {2.6349, u"2.63"},  {0.049912, u"0.0499"}, {0.95049, u"0.95"},
       {1703.2, u"1700"},  {9.996, u"10"},     {0.0, u"0"},           {-1.5, u"0"},
@@ -206,16 +239,48 @@ TEST(ClassVariants, ValuesAreTypedWithThreeDigitsAndFilesReadBack) {
   EXPECT_EQ(VariantFileName(3, 100), "003.rcol");
   EXPECT_EQ(VariantFileName(120, 120), "120.rcol");
 
-  const ClassOutcome made = MakeClass(ReadVariant(kVariants + "/dual-flow.txt"), 2, {});
+}
+
+// One hole, one size: on dual-flow trays the slot's equivalent diameter (36) and the
+// hole diameter of the third stage (46), both 0.008 m in the base, are drawn as one.
+TEST(ClassVariants, DualFlowHoleKeepsOneSize) {
+  const ClassOutcome made = MakeClass(ReadVariant(kVariants + "/dual-flow.txt"), 6, {});
+  ASSERT_EQ(made.error, "");
+  std::set<std::u16string> sizes;
+  for (const ClassVariant& v : made.variants) {
+    EXPECT_EQ(v.variant.Answer("p46"), v.variant.Answer("p36")) << v.number;
+    sizes.insert(v.variant.Answer("p36"));
+  }
+  EXPECT_GT(sizes.size(), 3u);  // the size was varied
+}
+
+// A value that needs quotes ("#" and commas in a typed comment) goes through make, the
+// program opening the file and "СОХРАНИТЬ ДАННЫЕ В ФАЙЛ" unchanged; the variant's number
+// travels with the data and stands beside the name in the printed header.
+TEST(ClassVariants, VariantFileReadsBackAsTypedAndKeepsItsNumber) {
+  Variant base = ReadVariant(kVariants + "/bubble-cap.txt");
+  base.answers["p23"] = u"0.31 # cP, benzene";
+  const ClassOutcome made = MakeClass(base, 3, {}, {u"Иванов И.И. Х-31", u"петров", u"Сидоров"});
   ASSERT_EQ(made.error, "");
   for (const ClassVariant& v : made.variants) {
-    const std::string text = VariantFileText(v.variant, "rectification-class test");
-    EXPECT_EQ(text.rfind("# rectification-class test\nname = ", 0), 0u) << text;
-    Variant back;
-    ASSERT_FALSE(ParseVariant(text, back).has_value()) << text;
-    EXPECT_EQ(back.answers, v.variant.answers);
-    EXPECT_EQ(back.bubbleCap, v.variant.bubbleCap);
+    SCOPED_TRACE(v.number);
+    const std::string written = WriteDataFile(v.variant, "rectification-class test");
+    EXPECT_NE(written.find("\np23 = \"0.31 # cP, benzene\"\n"), std::string::npos);
+    DataFile opened;
+    ASSERT_FALSE(ReadDataFile(written, opened).has_value());
+    DesignData d;
+    PrepareForEntry(d);
+    EnterDataFile(opened, d);
+    EXPECT_EQ(WriteDataFile(DataFileOf(d), "rectification-class test"), written);
+    EXPECT_EQ(d.ParamValue[23], 0.31f);
+    const std::u16string number = u"Вариант " + DecimalText(v.number);
+    const std::u16string names[] = {u"Иванов И.и. Х-31", u"Петров", u"Сидоров"};
+    EXPECT_EQ(ReportedName(d), names[v.number - 1] + u"  " + number);
   }
+  // Data without a number print the name alone, as before.
+  DesignData plain;
+  plain.StudentName = u"Петров";
+  EXPECT_EQ(ReportedName(plain), u"Петров");
 }
 
 TEST(ClassCheck, RightWithinHalfAUnitOfTheKeysLastDigit) {
@@ -229,39 +294,163 @@ TEST(ClassCheck, RightWithinHalfAUnitOfTheKeysLastDigit) {
       {"0.612351", "0.6123", false}, {"0.61224", "0.6123", false}, {"0,61235", "0.6123", true},
       {"0,6124", "0.6123", false},   {"0.612", "0.6123", false},   {"2.125", "2.1250", true},
       {"-0.00005", "0.0000", true},  {"14", "14", true},           {"15", "14", false},
-      {"14.4", "14", false},         {"14.0", "14", true},         {"1e1", "10", false},
+      {"14.4", "14", false},         {"14.0", "14", true},         {"1e1", "10", true},
+      {"11 977,4", "11977.4", true}, {"1.0210E-01", "0.1021", true}, {"не нашёл", "0.1021", false},
       {"0.6123x", "0.6123", false},  {"", "0.6123", false},
   };
   for (const Case& c : cases) EXPECT_EQ(AnswerIsRight(c.answer, c.key), c.right) << c.answer << " vs " << c.key;
 }
 
-TEST(ClassCheck, MalformedRowsAreSkippedByLineAndTheRestMarked) {
+// The key of a class checked against itself marks every value right, and leaves
+// unchecked exactly the values the program does not show for the class: the flooding
+// of dual-flow trays, the whole column when the base stops before the third stage.
+TEST(ClassCheck, KeyChecksItselfForEveryTrayTypeWithAndWithoutTheColumn) {
+  Variant noColumn = ReadVariant(kVariants + "/sieve.txt");
+  for (const std::string& k : ThirdStageKeys()) noColumn.answers.erase(k);
+  const std::vector<std::string> none, column = {"dp_total", "height", "flood_max", "q_cond", "q_reb"};
+  const struct {
+    const char* name;
+    Variant base;
+    std::vector<std::string> blank;
+  } cases[] = {
+      {"bubble-cap", ReadVariant(kVariants + "/bubble-cap.txt"), none},
+      {"sieve", ReadVariant(kVariants + "/sieve.txt"), none},
+      {"dual-flow", ReadVariant(kVariants + "/dual-flow.txt"), {"flood_max"}},
+      {"sieve without the column", noColumn, column},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ClassOutcome made = MakeClass(c.base, 4, {});
+    ASSERT_EQ(made.error, "");
+    const std::string keyCsv = *SpreadsheetText(QByteArray::fromStdString(KeyCsv(made.variants, u"КЛАСС: проверка")));
+    KeyTable key;
+    ASSERT_EQ(ReadKey(keyCsv, key), "");
+    EXPECT_EQ(key.classLine, "КЛАСС: проверка");
+    ClassMarks marks;
+    ASSERT_EQ(CheckAnswers(key, keyCsv, marks), "");
+    EXPECT_EQ(marks.answeredVariants, 4u);
+    EXPECT_TRUE(marks.missing.empty() && marks.skipped.empty() && marks.unchecked.empty());
+    ASSERT_EQ(marks.students.size(), 4u);
+    for (const StudentMarks& st : marks.students) {
+      for (std::size_t col = 0; col < marks.columns.size(); ++col) {
+        const bool blank =
+            std::find(c.blank.begin(), c.blank.end(), marks.columns[col]) != c.blank.end();
+        EXPECT_EQ(st.marks[col], blank ? Mark::NotChecked : Mark::Right) << st.variant << " " << marks.columns[col];
+      }
+      EXPECT_EQ(st.right, st.checked);
+      EXPECT_EQ(st.checked, static_cast<int>(marks.columns.size() - c.blank.size()));
+    }
+  }
+}
+
+// The same answers as a teacher's spreadsheet may save them: separators, quotes,
+// decimal commas, line ends, a byte-order mark, letter case, empty trailing cells and
+// the encoding change; marks.csv does not.
+TEST(ClassCheck, OneSetOfAnswersInEveryFormGivesOneMarks) {
   KeyTable key;
-  ASSERT_EQ(ReadKey("variant,trays,feed_tray,yw\n1,14,7,0.1215\n2,16,9,0.1021\n", key), "");
-  ClassMarks marks;
+  ASSERT_EQ(ReadKey("variant,trays,yw\n1,16,0.1021\n2,15,0.1174\n", key), "");
+  const QByteArray forms[] = {
+      "variant,name,trays,yw\n1,Иванов И.И.,16,0.1021\n2,Пётр Петров,15,0.118\n",
+      "\xEF\xBB\xBFVariant;Name;Trays;YW;;\r\n1;Иванов И.И.;16;0,1021;;\r\n2;Пётр Петров;15;0,118;;\r\n",
+      Windows1251("VARIANT;NAME;TRAYS;YW\r\n1;Иванов И.И.;16;0,1021\r\n2;Пётр Петров;15;0,118\r\n"),
+      "\"variant\",\"name\",\"trays\",\"yw\"\n\"1\",\"Иванов И.И.\",\"16\",\"0,1021\"\n\"2\",\"Пётр\nПетров\",\"15\",\"0,118\"\n",
+      Windows1251("variant,name,trays,yw\r\n1.0,Иванов И.И.,16,\"0,1021\"\r\n2,  Пётр Петров ,15,\"0,118\"\r\n"),
+  };
+  const std::string expected =
+      "\xEF\xBB\xBFvariant,name,trays,trays_key,trays_right,yw,yw_key,yw_right,right,note\n"
+      "1,Иванов И.И.,16,16,1,0.1021,0.1021,1,2,\n"
+      "2,Пётр Петров,15,15,1,0.118,0.1174,0,1,\n"
+      ",верно,,,2,,,1,3,\n"
+      ",вариантов с ответами: 2 из 2\n";
+  for (const QByteArray& form : forms) {
+    SCOPED_TRACE(form.toStdString());
+    const std::optional<std::string> text = SpreadsheetText(form);
+    ASSERT_TRUE(text.has_value());
+    ClassMarks marks;
+    ASSERT_EQ(CheckAnswers(key, *text, marks), "");
+    EXPECT_EQ(MarksCsv(marks), expected);
+  }
+}
+
+// A real class's answers: a student missing, a variant answered twice, an answer that is
+// no number, numbers as a spreadsheet writes them, an extra column, a row with a cell
+// past the header and one without a readable variant. No row but that one is lost, and
+// the marks list them all.
+TEST(ClassCheck, RosterNamesTheMissingTheRepeatedAndTheSkipped) {
+  KeyTable key;
+  ASSERT_EQ(ReadKey("variant,trays,yw,height\n1,16,0.1021,11.200\n2,15,0.1174,\n3,14,0.1215,10.200\n", key), "");
   const std::string answers =
-      "\xEF\xBB\xBFvariant;name;yw;trays\r\n"
-      "1;Иванов;0,12155;14\r\n"
-      "\r\n"
-      "2;Петров;0,1022;\r\n"
-      "3;Сидоров;0,1;14\r\n"
-      "2;Козлов;0.1021\r\n"
-      "1;Орлов;0.12 15;14\r\n";
+      "Variant;Name;Group;YW;Trays;;\n"
+      "1;Иванов И.И.;Х-31;0,1021;16;;\n"
+      "3;Сидоров;Х-31;не нашёл;14\n"
+      "3;\"Сидоров\nП.К.\";Х-32;0,12155;15\n"
+      "три;Орлова;Х-31;0,1;14\n"
+      "1,0;Козлов;Х-31;1.0210E-01;16;7\n";
+  ClassMarks marks;
   ASSERT_EQ(CheckAnswers(key, answers, marks), "");
-  ASSERT_EQ(marks.skipped.size(), 3u);
-  const std::string lines[] = {"line 5:", "line 6:", "line 7:"};
-  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(marks.skipped[i].substr(0, 7), lines[i]);
-  ASSERT_EQ(marks.students.size(), 2u);
-  EXPECT_EQ(marks.students[0].marks, (std::vector<Mark>{Mark::Right, Mark::Right}));
-  EXPECT_EQ(marks.students[1].marks, (std::vector<Mark>{Mark::Wrong, Mark::NotGiven}));
-  EXPECT_EQ(marks.rightPerColumn, (std::vector<int>{1, 1}));
+  // 0.12155 lies half a unit above 0.1215: right; 1.0210E-01 is 0.1021.
   EXPECT_EQ(MarksCsv(marks),
-            "variant,name,yw,yw_key,yw_right,trays,trays_key,trays_right,right\n"
-            "1,Иванов,\"0,12155\",0.1215,1,14,14,1,2\n"
-            "2,Петров,\"0,1022\",0.1021,0,,16,,0\n"
-            ",верно,,,1,,,1,2\n");
-  ClassMarks unknown;
-  EXPECT_NE(CheckAnswers(key, "variant,name,height\n1,Иванов,3\n", unknown), "");
+            "\xEF\xBB\xBFvariant,name,yw,yw_key,yw_right,trays,trays_key,trays_right,right,note\n"
+            "1,Иванов И.И.,0.1021,0.1021,1,16,16,1,2,\"вариант повторён: строки 2, 7\"\n"
+            "3,Сидоров,не нашёл,0.1215,0,14,14,1,1,\"вариант повторён: строки 3, 4\"\n"
+            "3,Сидоров П.К.,0.12155,0.1215,1,15,14,0,1,\"вариант повторён: строки 3, 4\"\n"
+            "1,Козлов,1.0210E-01,0.1021,1,16,16,1,2,"
+            "\"вариант повторён: строки 2, 7; строка 7: ячейки правее заголовка не проверялись\"\n"
+            "2,,,0.1174,,,15,,,нет ответов\n"
+            ",,,,,,,,,строка 6 пропущена: номер варианта не прочитан: «три»\n"
+            ",верно,,,3,,,3,6,\n"
+            ",вариантов с ответами: 2 из 3\n"
+            ",не проверялись: Group\n");
+}
+
+// make with names, into a folder that holds a student's saved data and a note: it stops
+// unless told to replace the class, and then removes only the files make wrote.
+TEST_F(ClassTool, NamesTravelAndForceRemovesOnlyTheClassFiles) {
+  const QString out = dir.filePath("class");
+  const QString names = dir.filePath("names.txt");
+  QFile namesFile(names);
+  ASSERT_TRUE(namesFile.open(QIODevice::WriteOnly));
+  namesFile.write(Windows1251("иванов иван х-31\r\n\r\n  Петрова А.С. Х-31\r\nСидоров\r\n"));
+  namesFile.close();
+  MakeRequest request = Request(kVariants + "/bubble-cap.txt", 0, out);
+  request.count.reset();
+  request.namesPath = names.toStdString();
+  ASSERT_EQ(MakeCommand(request).status, kClassDone);
+  EXPECT_TRUE(FileBytes(out + "/02.rcol").contains("\nname = Петрова А.С. Х-31\nvariant = 2\n"));
+  EXPECT_FALSE(QFile::exists(out + "/04.rcol"));
+  const std::vector<std::string> key = Lines(FileBytes(out + "/key.csv"));
+  EXPECT_EQ(key.at(4).rfind("3,Сидоров,", 0), 0u) << key.at(4);
+
+  // The student saved variant 2 over 03.rcol; the teacher keeps a note there.
+  QFile saved(out + "/03.rcol");
+  ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+  saved.write("# rectification 1.0.0: данные ректификационной колонны\n");
+  saved.close();
+  QFile note(out + "/notes.txt");
+  ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+  note.close();
+
+  const MakeRequest again = Request(kVariants + "/sieve.txt", 1, out);
+  const ClassResult refused = MakeCommand(again);
+  EXPECT_EQ(refused.status, kClassBadInput);
+  EXPECT_NE(refused.message.find(out.toStdString()), std::string::npos) << refused.message;
+  EXPECT_TRUE(QFile::exists(out + "/02.rcol"));
+
+  MakeRequest forced = again;
+  forced.force = true;
+  forced.count = 3;  // would write over the student's 03.rcol: refused, nothing removed
+  const ClassResult kept = MakeCommand(forced);
+  EXPECT_EQ(kept.status, kClassBadInput);
+  EXPECT_NE(kept.message.find("03.rcol"), std::string::npos) << kept.message;
+  EXPECT_TRUE(QFile::exists(out + "/02.rcol"));
+  forced.count = 1;
+  ASSERT_EQ(MakeCommand(forced).status, kClassDone);
+  QStringList left = QDir(out).entryList(QDir::Files);
+  left.sort();
+  EXPECT_EQ(left, (QStringList{"01.rcol", "03.rcol", "key.csv", "key.pdf", "notes.txt", "tasks.pdf"}));
+  // Without names a variant carries none, so that the program asks for it.
+  EXPECT_TRUE(FileBytes(out + "/01.rcol").contains(" %\nvariant = 1\nx0 = "));
+  EXPECT_TRUE(FileBytes(out + "/03.rcol").startsWith("# rectification 1.0.0"));
 }
 
 }  // namespace

@@ -1,196 +1,278 @@
 #include "class/class_check.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <optional>
+#include <set>
 
 #include "class/class_csv.h"
+#include "class/class_key.h"
+#include "model/data_file.h"
+#include "model/text.h"
 
 namespace rc {
 namespace {
 
-constexpr int kMaxDigits = 18;  // a decimal of more digits is not an answer
-
-// A decimal number as exact integers: digits * 10^-decimals.
-struct Decimal {
-  long long digits = 0;
-  int decimals = 0;
-};
-
-std::optional<Decimal> ParseDecimal(const std::string& text) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  Decimal d;
-  int count = 0;
-  bool separator = false, any = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if ((c == '.' || c == ',') && !separator) {
-      separator = true;
-      continue;
-    }
-    if (c < '0' || c > '9' || ++count > kMaxDigits) return std::nullopt;
-    d.digits = d.digits * 10 + (c - '0');
-    if (separator) ++d.decimals;
-    any = true;
-  }
-  if (!any) return std::nullopt;
-  if (negative) d.digits = -d.digits;
-  return d;
-}
-
-long long PowerOfTen(int n) {
-  long long p = 1;
-  while (n-- > 0) p *= 10;
-  return p;
-}
+constexpr char kVariantColumn[] = "variant";
 
 std::string ReadFault(int line, const std::string& what) {
   return "line " + std::to_string(line) + ": " + what;
 }
 
+std::string Lowercase(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+std::vector<std::string> HeaderNames(const CsvLine& header) {
+  std::vector<std::string> names;
+  for (const std::string& f : header.fields) names.push_back(Lowercase(f));
+  return names;
+}
+
+std::optional<std::size_t> ColumnOf(const std::vector<std::string>& names, const std::string& name) {
+  const auto at = std::find(names.begin(), names.end(), name);
+  if (at == names.end()) return std::nullopt;
+  return static_cast<std::size_t>(at - names.begin());
+}
+
+const std::string& Cell(const CsvLine& line, std::size_t column) {
+  static const std::string kNone;
+  return column < line.fields.size() ? line.fields[column] : kNone;
+}
+
+// A variant's number: a whole number from 1, however written ("3", "3.0", "3,0").
+std::optional<long long> VariantOf(const std::string& cell) {
+  const std::optional<CellNumber> number = ReadCellNumber(cell);
+  const std::optional<long long> whole = number ? number->Whole() : std::nullopt;
+  if (!whole || *whole < 1 || *whole > kMaxVariantNumber) return std::nullopt;
+  return whole;
+}
+
+// A name on one line: a line break typed into a spreadsheet's cell, and any run of
+// blanks, as one blank.
+std::string OnOneLine(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    if (!blank) out += c;
+    else if (!out.empty() && out.back() != ' ') out += ' ';
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+std::string Quoted(const std::string& text) { return "«" + text + "»"; }
+
+std::string Joined(const std::vector<std::string>& parts, const std::string& between) {
+  std::string out;
+  for (const std::string& p : parts) out += (out.empty() ? "" : between) + p;
+  return out;
+}
+
 }  // namespace
 
-bool IsPlainNumber(const std::string& text) { return ParseDecimal(text).has_value(); }
-
 bool AnswerIsRight(const std::string& answer, const std::string& key) {
-  const auto a = ParseDecimal(answer), k = ParseDecimal(key);
-  if (!a || !k) return false;
-  const int decimals = std::max(a->decimals, k->decimals);
-  // Both as whole numbers of units of the finer of the two; a number too long to be so
-  // written is no number copied from the screen.
-  long long av = 0, kv = 0, difference = 0, halfUnits = 0;
-  if (decimals - std::min(a->decimals, k->decimals) > kMaxDigits ||
-      __builtin_mul_overflow(a->digits, PowerOfTen(decimals - a->decimals), &av) ||
-      __builtin_mul_overflow(k->digits, PowerOfTen(decimals - k->decimals), &kv) ||
-      __builtin_sub_overflow(av, kv, &difference) || __builtin_mul_overflow(difference, 2, &halfUnits)) {
-    return false;
-  }
-  if (k->decimals == 0) return difference == 0;
-  // Half a unit of the key's last digit.
-  return std::llabs(halfUnits) <= PowerOfTen(decimals - k->decimals);
+  const auto a = ReadCellNumber(answer), k = ReadCellNumber(key);
+  return a && k && WithinHalfAUnit(*a, *k, std::max(0, k->decimals));
 }
 
 std::string ReadKey(const std::string& text, KeyTable& key) {
-  const std::vector<CsvLine> lines = ReadCsv(text);
-  if (lines.empty()) return "the key is empty";
-  const std::vector<std::string>& header = lines[0].fields;
-  if (header.size() < 3 || header[0] != "variant" || header[1] != "trays" ||
-      header[2] != "feed_tray") {
-    return ReadFault(lines[0].number, "the header does not begin with variant,trays,feed_tray");
+  key = KeyTable{};
+  const std::optional<CsvTable> table = ReadCsv(text);
+  if (!table) return "the key is empty";
+  if (!table->comments.empty()) key.classLine = table->comments.front();
+  const std::vector<std::string> names = HeaderNames(table->header);
+  const int headerLine = table->header.number;
+  const std::optional<std::size_t> variantAt = ColumnOf(names, kVariantColumn);
+  if (!variantAt) return ReadFault(headerLine, "the header has no column variant");
+  const std::optional<std::size_t> nameAt = ColumnOf(names, kNameColumn);
+  std::vector<std::size_t> at;  // by checked column: its place in the rows
+  for (std::size_t c = 0; c < names.size(); ++c) {
+    if (c == *variantAt || c == nameAt) continue;
+    if (names[c].empty()) return ReadFault(headerLine, "column " + std::to_string(c + 1) + " has no name");
+    if (ColumnOf(key.columns, names[c])) return ReadFault(headerLine, "column " + names[c] + " again");
+    key.columns.push_back(names[c]);
+    const KeyColumn* known = FindKeyColumn(names[c]);
+    key.decimals.push_back(known ? known->decimals : -1);
+    at.push_back(c);
   }
-  key.columns.assign(header.begin() + 1, header.end());
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const CsvLine& line = lines[i];
-    const auto variant = ParseDecimal(line.fields[0]);
-    if (line.fields.size() != header.size()) return ReadFault(line.number, "wrong number of fields");
-    if (!variant || variant->decimals != 0 || variant->digits < 1) {
-      return ReadFault(line.number, "not a variant number: " + line.fields[0]);
-    }
-    for (std::size_t c = 1; c < line.fields.size(); ++c) {
-      if (!IsPlainNumber(line.fields[c])) {
-        return ReadFault(line.number, header[c] + " is not a number: " + line.fields[c]);
+  for (const CsvLine& line : table->rows) {
+    if (line.fields.size() > names.size()) return ReadFault(line.number, "more cells than the header has");
+    const std::optional<long long> variant = VariantOf(Cell(line, *variantAt));
+    if (!variant) return ReadFault(line.number, "not a variant number: " + Cell(line, *variantAt));
+    KeyRow row{nameAt ? Cell(line, *nameAt) : std::string(), {}};
+    for (std::size_t c = 0; c < at.size(); ++c) {
+      const std::string& cell = Cell(line, at[c]);
+      const std::optional<CellNumber> number = ReadCellNumber(cell);
+      if (!cell.empty() && !number) {
+        return ReadFault(line.number, key.columns[c] + " is not a number: " + cell);
       }
+      row.cells.push_back(number ? number->text : std::string());
     }
-    if (!key.rows.emplace(variant->digits, std::vector<std::string>(line.fields.begin() + 1,
-                                                                    line.fields.end()))
-             .second) {
-      return ReadFault(line.number, "variant " + line.fields[0] + " again");
+    if (!key.rows.emplace(*variant, std::move(row)).second) {
+      return ReadFault(line.number, "variant " + std::to_string(*variant) + " again");
     }
   }
+  if (key.rows.empty()) return "the key has no variant";
   return {};
 }
 
 std::string CheckAnswers(const KeyTable& key, const std::string& text, ClassMarks& marks) {
-  const std::vector<CsvLine> lines = ReadCsv(text);
-  if (lines.empty()) return "the answers are empty";
-  const std::vector<std::string>& header = lines[0].fields;
-  if (header.size() < 2 || header[0] != "variant" || header[1] != "name") {
-    return ReadFault(lines[0].number, "the header does not begin with variant,name");
-  }
-  std::vector<std::size_t> keyColumn;  // by checked column: its position in the key's rows
-  for (std::size_t c = 2; c < header.size(); ++c) {
-    const auto at = std::find(key.columns.begin(), key.columns.end(), header[c]);
-    if (at == key.columns.end()) return ReadFault(lines[0].number, "no such column in the key: " + header[c]);
-    if (std::find(marks.columns.begin(), marks.columns.end(), header[c]) != marks.columns.end()) {
-      return ReadFault(lines[0].number, "column " + header[c] + " again");
+  marks = ClassMarks{};
+  marks.classLine = key.classLine;
+  marks.keyVariants = key.rows.size();
+  const std::optional<CsvTable> table = ReadCsv(text);
+  if (!table) return "the answers are empty";
+  const std::vector<std::string> names = HeaderNames(table->header);
+  const std::optional<std::size_t> variantAt = ColumnOf(names, kVariantColumn);
+  if (!variantAt) return ReadFault(table->header.number, "the header has no column variant");
+  const std::optional<std::size_t> nameAt = ColumnOf(names, kNameColumn);
+
+  std::vector<std::size_t> at, keyAt;  // by checked column: its place in the answers, in the key
+  for (std::size_t c = 0; c < names.size(); ++c) {
+    if (c == *variantAt || c == nameAt) continue;
+    const std::optional<std::size_t> inKey = ColumnOf(key.columns, names[c]);
+    if (names[c].empty() || !inKey || ColumnOf(marks.columns, names[c])) {
+      const std::string& written = table->header.fields[c];
+      marks.unchecked.push_back(written.empty() ? "столбец " + std::to_string(c + 1) : written);
+      continue;
     }
-    marks.columns.push_back(header[c]);
-    keyColumn.push_back(static_cast<std::size_t>(at - key.columns.begin()));
+    marks.columns.push_back(names[c]);
+    at.push_back(c);
+    keyAt.push_back(*inKey);
   }
   const std::size_t n = marks.columns.size();
-  marks.rightPerColumn.assign(n, 0);
-  marks.givenPerColumn.assign(n, 0);
+  const std::size_t headerCells = table->header.fields.size();
 
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const CsvLine& line = lines[i];
-    auto skip = [&](const std::string& why) { marks.skipped.push_back(ReadFault(line.number, why)); };
-    if (line.fields.size() != header.size()) {
-      skip("wrong number of fields (" + std::to_string(line.fields.size()) + ", the header has " +
-           std::to_string(header.size()) + ")");
+  std::map<long long, std::vector<int>> linesOf;  // the rows of each variant answered
+  for (const CsvLine& line : table->rows) {
+    const std::string& variantCell = Cell(line, *variantAt);
+    const std::optional<long long> variant = VariantOf(variantCell);
+    const std::string where = "строка " + std::to_string(line.number) + ": ";
+    if (!variant) {
+      marks.skipped.push_back({line.number, variantCell.empty()
+                                                ? "нет номера варианта"
+                                                : "номер варианта не прочитан: " + Quoted(variantCell)});
       continue;
     }
-    const auto variant = ParseDecimal(line.fields[0]);
-    const auto row = variant && variant->decimals == 0 ? key.rows.find(variant->digits) : key.rows.end();
-    if (row == key.rows.end()) {
-      skip("no such variant in the key: " + line.fields[0]);
+    const auto keyRow = key.rows.find(*variant);
+    if (keyRow == key.rows.end()) {
+      marks.skipped.push_back({line.number, "варианта " + std::to_string(*variant) + " нет в ключе"});
       continue;
     }
-    StudentMarks student{variant->digits, line.fields[1], {}, {}, {}, 0};
-    bool sound = true;
-    for (std::size_t c = 0; c < n && sound; ++c) {
-      const std::string& answer = line.fields[c + 2];
-      const std::string& keyText = row->second[keyColumn[c]];
-      if (!answer.empty() && !IsPlainNumber(answer)) {
-        skip(marks.columns[c] + " is not a number: " + answer);
-        sound = false;
-        break;
+    StudentMarks student;
+    student.variant = *variant;
+    student.line = line.number;
+    const std::string& name = nameAt ? Cell(line, *nameAt) : std::string();
+    student.name = OnOneLine(name.empty() ? keyRow->second.name : name);
+    std::vector<std::string> notes;
+    if (line.written < headerCells) {
+      notes.push_back(where + std::to_string(line.written) + " ячеек, в заголовке " +
+                      std::to_string(headerCells));
+    }
+    if (line.fields.size() > headerCells) notes.push_back(where + "ячейки правее заголовка не проверялись");
+    student.note = Joined(notes, "; ");
+
+    for (std::size_t c = 0; c < n; ++c) {
+      const std::string& answer = Cell(line, at[c]);
+      const std::string& keyText = keyRow->second.cells[keyAt[c]];
+      const std::optional<CellNumber> number = ReadCellNumber(answer);
+      Mark mark = Mark::Wrong;
+      if (keyText.empty()) {
+        mark = Mark::NotChecked;
+      } else if (answer.empty()) {
+        mark = Mark::NotGiven;
+      } else if (number) {
+        const CellNumber keyNumber = *ReadCellNumber(keyText);
+        const int decimals = key.decimals[keyAt[c]];
+        mark = WithinHalfAUnit(*number, keyNumber, decimals >= 0 ? decimals : std::max(0, keyNumber.decimals))
+                   ? Mark::Right
+                   : Mark::Wrong;
       }
-      const Mark mark = answer.empty() ? Mark::NotGiven
-                        : AnswerIsRight(answer, keyText) ? Mark::Right
-                                                         : Mark::Wrong;
-      student.answers.push_back(answer);
+      student.answers.push_back(number ? number->text : answer);
       student.keys.push_back(keyText);
       student.marks.push_back(mark);
+      if (mark != Mark::NotChecked) ++student.checked;
+      if (mark == Mark::Right) ++student.right;
     }
-    if (!sound) continue;
-    for (std::size_t c = 0; c < n; ++c) {
-      if (student.marks[c] != Mark::NotGiven) ++marks.givenPerColumn[c];
-      if (student.marks[c] == Mark::Right) {
-        ++marks.rightPerColumn[c];
-        ++student.right;
-      }
-    }
+    linesOf[*variant].push_back(line.number);
     marks.students.push_back(std::move(student));
+  }
+
+  for (StudentMarks& s : marks.students) {
+    const std::vector<int>& lines = linesOf[s.variant];
+    if (lines.size() < 2) continue;
+    std::vector<std::string> numbers;
+    for (int l : lines) numbers.push_back(std::to_string(l));
+    const std::string repeated = "вариант повторён: строки " + Joined(numbers, ", ");
+    s.note = s.note.empty() ? repeated : repeated + "; " + s.note;
+  }
+  for (const auto& [variant, row] : key.rows) {
+    if (linesOf.count(variant)) continue;
+    MissingVariant missing{variant, row.name, {}};
+    for (const std::size_t k : keyAt) missing.keys.push_back(row.cells[k]);
+    marks.missing.push_back(std::move(missing));
+  }
+  marks.answeredVariants = linesOf.size();
+  marks.rightPerColumn.assign(n, 0);
+  marks.givenPerColumn.assign(n, 0);
+  for (const StudentMarks& s : marks.students) {
+    for (std::size_t c = 0; c < n; ++c) {
+      if (s.marks[c] == Mark::Right || s.marks[c] == Mark::Wrong) ++marks.givenPerColumn[c];
+      if (s.marks[c] == Mark::Right) ++marks.rightPerColumn[c];
+    }
   }
   return {};
 }
 
+std::u16string AnsweredText(const ClassMarks& marks) {
+  return u"вариантов с ответами: " + DecimalText(static_cast<long long>(marks.answeredVariants)) +
+         u" из " + DecimalText(static_cast<long long>(marks.keyVariants));
+}
+
+std::u16string UncheckedText(const ClassMarks& marks) {
+  if (marks.unchecked.empty()) return {};
+  return u"не проверялись: " + FromUtf8(Joined(marks.unchecked, ", "));
+}
+
 std::string MarksCsv(const ClassMarks& marks) {
-  std::vector<std::string> header = {"variant", "name"};
-  for (const std::string& c : marks.columns) {
-    header.insert(header.end(), {c, c + "_key", c + "_right"});
-  }
-  header.push_back("right");
-  std::string text = CsvRow(header);
+  const std::size_t n = marks.columns.size();
+  std::vector<std::string> header = {kVariantColumn, kNameColumn};
+  for (const std::string& c : marks.columns) header.insert(header.end(), {c, c + "_key", c + "_right"});
+  header.insert(header.end(), {"right", "note"});
+  std::string text = kUtf8ByteOrderMark + CsvRow(header);
+
   for (const StudentMarks& s : marks.students) {
     std::vector<std::string> row = {std::to_string(s.variant), s.name};
-    for (std::size_t c = 0; c < marks.columns.size(); ++c) {
+    for (std::size_t c = 0; c < n; ++c) {
       const char* mark = s.marks[c] == Mark::Right ? "1" : s.marks[c] == Mark::Wrong ? "0" : "";
       row.insert(row.end(), {s.answers[c], s.keys[c], mark});
     }
-    row.push_back(std::to_string(s.right));
+    row.insert(row.end(), {std::to_string(s.right), s.note});
+    text += CsvRow(row);
+  }
+  for (const MissingVariant& m : marks.missing) {
+    std::vector<std::string> row = {std::to_string(m.variant), m.name};
+    for (std::size_t c = 0; c < n; ++c) row.insert(row.end(), {"", m.keys[c], ""});
+    row.insert(row.end(), {"", "нет ответов"});
+    text += CsvRow(row);
+  }
+  for (const SkippedLine& s : marks.skipped) {
+    std::vector<std::string> row(2 + 3 * n + 1);
+    row.push_back("строка " + std::to_string(s.line) + " пропущена: " + s.why);
     text += CsvRow(row);
   }
   std::vector<std::string> summary = {"", "верно"};
   int right = 0;
-  for (std::size_t c = 0; c < marks.columns.size(); ++c) {
+  for (std::size_t c = 0; c < n; ++c) {
     summary.insert(summary.end(), {"", "", std::to_string(marks.rightPerColumn[c])});
     right += marks.rightPerColumn[c];
   }
-  summary.push_back(std::to_string(right));
-  return text + CsvRow(summary);
+  summary.insert(summary.end(), {std::to_string(right), ""});
+  text += CsvRow(summary) + CsvRow({"", ToUtf8(AnsweredText(marks))});
+  if (!marks.unchecked.empty()) text += CsvRow({"", ToUtf8(UncheckedText(marks))});
+  return text;
 }
 
 }  // namespace rc

@@ -2,20 +2,30 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "class/class_check.h"
 #include "class/class_csv.h"
+#include "class/class_entry.h"
 #include "class/class_pages.h"
+#include "model/data_file.h"
+#include "model/text.h"
 
 namespace rc {
 namespace {
 
-bool ReadText(const std::string& path, std::string& text) {
+// The variant files' first line begins so: the tool's name and version.
+constexpr char kVariantComment[] = "rectification-class ";
+const char* const kClassFiles[] = {"key.csv", "key.pdf", "tasks.pdf"};
+
+ClassResult Fault(int status, const std::string& message) { return ClassResult{status, message}; }
+
+std::optional<QByteArray> ReadBytes(const std::string& path) {
   QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  text = file.readAll().toStdString();
-  return true;
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return file.readAll();
 }
 
 bool WriteText(const QDir& dir, const std::string& name, const std::string& text) {
@@ -25,104 +35,182 @@ bool WriteText(const QDir& dir, const std::string& name, const std::string& text
   return file.commit();
 }
 
-std::string Comment(int number, const ClassOptions& o, const std::string& version) {
-  return "rectification-class " + version + ": variant " + std::to_string(number) + ", seed " +
+std::string FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName().toStdString(); }
+
+std::string VariantComment(int number, const ClassOptions& o, const std::string& version) {
+  return kVariantComment + version + ": variant " + std::to_string(number) + ", seed " +
          std::to_string(o.seed) + ", spread " + QString::number(o.spread).toStdString() + " %";
+}
+
+// The names file: one name a line, blanks around it and blank lines left out.
+std::optional<std::vector<std::u16string>> ReadNames(const QByteArray& bytes) {
+  const std::optional<std::string> text = SpreadsheetText(bytes);
+  if (!text) return std::nullopt;
+  std::vector<std::u16string> names;
+  for (const QString& line : QString::fromStdString(*text).split(QLatin1Char('\n'))) {
+    const QString name = line.trimmed();
+    if (!name.isEmpty()) names.push_back(name.toStdU16String());
+  }
+  return names;
+}
+
+// What a folder holds, hidden files and folders included.
+QStringList Entries(const QDir& dir) {
+  return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// A file an earlier make wrote: the key, the task sheets, or a variant file (two or three
+// digits, .rcol) that begins with the tool's own first line. A student's saved file of
+// the same name begins with the program's line instead and is left alone.
+bool IsEarlierClassFile(const QDir& dir, const QString& name) {
+  for (const char* file : kClassFiles) {
+    if (name == QLatin1String(file)) return QFileInfo(dir.filePath(name)).isFile();
+  }
+  static const QRegularExpression variantFile(QStringLiteral("^[0-9]{2,3}\\.rcol$"));
+  if (!variantFile.match(name).hasMatch()) return false;
+  QFile file(dir.filePath(name));
+  return file.open(QIODevice::ReadOnly) && file.readLine().startsWith(QByteArray("# ") + kVariantComment);
+}
+
+bool RemoveEarlierClass(const QDir& dir) {
+  for (const QString& name : Entries(dir)) {
+    if (IsEarlierClassFile(dir, name) && !QFile::remove(dir.filePath(name))) return false;
+  }
+  return true;
+}
+
+std::optional<int> ClassSize(const MakeRequest& r, const std::vector<std::u16string>& names,
+                             std::string& problem) {
+  if (!r.namesPath.empty()) {
+    if (names.empty()) problem = r.namesPath + " holds no name";
+    else if (r.count && *r.count != static_cast<int>(names.size()))
+      problem = "COUNT " + std::to_string(*r.count) + " differs from the " + std::to_string(names.size()) +
+                " names of " + r.namesPath;
+    if (!problem.empty()) return std::nullopt;
+  } else if (!r.count) {
+    problem = "make needs COUNT when no --names are given";
+    return std::nullopt;
+  }
+  const int count = r.count ? *r.count : static_cast<int>(names.size());
+  if (count < 1 || count > kMaxClassSize) {
+    problem = "a class has 1.." + std::to_string(kMaxClassSize) + " variants, not " + std::to_string(count);
+    return std::nullopt;
+  }
+  return count;
 }
 
 }  // namespace
 
-std::string KeyCsv(const std::vector<ClassVariant>& variants) {
+std::u16string ClassLine(const std::string& baseFile, const std::u16string& trayKind, int count,
+                         const ClassOptions& options) {
+  return u"КЛАСС: " + FromUtf8(baseFile) + u", " + trayKind + u", ВАРИАНТОВ " + DecimalText(count) +
+         u", ЗЕРНО " + FromUtf8(std::to_string(options.seed)) + u", РАЗБРОС " +
+         QString::number(options.spread).toStdU16String() + u" %";
+}
+
+std::string KeyCsv(const std::vector<ClassVariant>& variants, const std::u16string& classLine) {
   std::vector<std::string> header;
   for (const KeyColumn& c : KeyColumns()) header.push_back(c.name);
-  std::string text = CsvRow(header);
+  header.insert(header.begin() + 1, kNameColumn);
+  std::string text = kUtf8ByteOrderMark + CsvRow({"# " + ToUtf8(classLine)}) + CsvRow(header);
   for (const ClassVariant& v : variants) {
-    std::vector<std::string> row = {std::to_string(v.number)};
+    std::vector<std::string> row = {std::to_string(v.number), ToUtf8(v.variant.Answer("name"))};
     row.insert(row.end(), v.key.begin(), v.key.end());
     text += CsvRow(row);
   }
   return text;
 }
 
-ClassResult MakeCommand(const std::string& basePath, int count, const std::string& outDir,
-                        const ClassOptions& options, const std::string& version) {
-  ClassResult result;
-  std::string text;
+ClassResult MakeCommand(const MakeRequest& r) {
+  const std::optional<QByteArray> baseBytes = ReadBytes(r.basePath);
+  if (!baseBytes) return Fault(kClassBadInput, "cannot read " + r.basePath);
   Variant base;
-  if (!ReadText(basePath, text)) {
-    result.status = kClassBadInput;
-    result.message = "cannot read " + basePath;
-    return result;
+  if (const auto error = ParseVariant(baseBytes->toStdString(), base)) {
+    return Fault(kClassBadInput, r.basePath + ":" + std::to_string(error->line) + ": " + error->message);
   }
-  if (const auto error = ParseVariant(text, base)) {
-    result.status = kClassBadInput;
-    result.message = basePath + ":" + std::to_string(error->line) + ": " + error->message;
-    return result;
+  std::vector<std::u16string> names;
+  if (!r.namesPath.empty()) {
+    const std::optional<QByteArray> bytes = ReadBytes(r.namesPath);
+    const auto read = bytes ? ReadNames(*bytes) : std::nullopt;
+    if (!read) return Fault(kClassBadInput, "cannot read " + r.namesPath);
+    names = *read;
   }
-  const ClassOutcome made = MakeClass(base, count, options);
-  if (!made.error.empty()) {
-    result.message = made.error;
-    return result;
+  std::string problem;
+  const std::optional<int> count = ClassSize(r, names, problem);
+  if (!count) return Fault(kClassBadInput, problem);
+
+  const QDir out(QString::fromStdString(r.outDir));
+  if (out.exists() && !Entries(out).isEmpty() && !r.force) {
+    return Fault(kClassBadInput, "the folder " + r.outDir +
+                                     " already holds files; nothing is written (--force replaces the "
+                                     "files an earlier make wrote there)");
   }
-  const QDir out(QString::fromStdString(outDir));
-  if (!QDir().mkpath(out.path())) {
-    result.message = "cannot create the folder " + outDir;
-    return result;
-  }
+  const ClassOutcome made = MakeClass(base, *count, r.options, names);
+  if (!made.error.empty()) return Fault(made.baseRefused ? kClassBadInput : kClassFailed, made.error);
+
+  // --force replaces an earlier class, never another file of the same name (a student's
+  // saved 03.rcol).
   for (const ClassVariant& v : made.variants) {
-    const std::string name = VariantFileName(v.number, count);
-    if (!WriteText(out, name, VariantFileText(v.variant, Comment(v.number, options, version)))) {
-      result.message = "cannot write " + out.filePath(QString::fromStdString(name)).toStdString();
-      return result;
+    const QString name = QString::fromStdString(VariantFileName(v.number, *count));
+    if (QFileInfo::exists(out.filePath(name)) && !IsEarlierClassFile(out, name)) {
+      return Fault(kClassBadInput, "the folder " + r.outDir + " holds " + name.toStdString() +
+                                       ", which no earlier make wrote; nothing is written");
     }
   }
-  if (!WriteText(out, "key.csv", KeyCsv(made.variants)) ||
-      !WriteKeyTable(made.variants, out.filePath(QStringLiteral("key.pdf"))) ||
-      !WriteTaskSheets(made.variants, out.filePath(QStringLiteral("tasks.pdf")))) {
-    result.message = "cannot write the key or the task sheets into " + outDir;
-    return result;
+  if (!QDir().mkpath(out.path())) return Fault(kClassFailed, "cannot create the folder " + r.outDir);
+  if (r.force && !RemoveEarlierClass(out)) {
+    return Fault(kClassFailed, "cannot remove the earlier class from " + r.outDir);
   }
-  result.status = kClassDone;
-  return result;
+  for (const ClassVariant& v : made.variants) {
+    const std::string name = VariantFileName(v.number, *count);
+    if (!WriteText(out, name, WriteDataFile(v.variant, VariantComment(v.number, r.options, r.version)))) {
+      return Fault(kClassFailed, "cannot write " + out.filePath(QString::fromStdString(name)).toStdString());
+    }
+  }
+  const DesignData entered = EnterAnswers(base).data;
+  PageHeading heading;
+  heading.classLine = ClassLine(FileName(r.basePath), TrayKindText(KindOfTrays(entered)), *count, r.options);
+  heading.date = TodayText();
+  if (!WriteText(out, "key.csv", KeyCsv(made.variants, heading.classLine)) ||
+      !WriteKeyTable(made.variants, heading, out.filePath(QStringLiteral("key.pdf"))) ||
+      !WriteTaskSheets(made.variants, heading, out.filePath(QStringLiteral("tasks.pdf")))) {
+    return Fault(kClassFailed, "cannot write the key or the task sheets into " + r.outDir);
+  }
+  return ClassResult{kClassDone, std::to_string(*count) + " variants, their key and task sheets in " + r.outDir};
 }
 
 ClassResult CheckCommand(const std::string& keyPath, const std::string& answersPath,
                          const std::string& outDir) {
-  ClassResult result;
-  result.status = kClassBadInput;
-  std::string keyText, answers;
-  if (!ReadText(keyPath, keyText)) {
-    result.message = "cannot read " + keyPath;
-    return result;
-  }
-  if (!ReadText(answersPath, answers)) {
-    result.message = "cannot read " + answersPath;
-    return result;
+  std::optional<std::string> texts[2];
+  const std::string paths[2] = {keyPath, answersPath};
+  for (int i = 0; i < 2; ++i) {
+    const std::optional<QByteArray> bytes = ReadBytes(paths[i]);
+    if (bytes) texts[i] = SpreadsheetText(*bytes);
+    if (!texts[i]) return Fault(kClassBadInput, "cannot read " + paths[i]);
   }
   KeyTable key;
-  if (const std::string fault = ReadKey(keyText, key); !fault.empty()) {
-    result.message = keyPath + ": " + fault;
-    return result;
+  if (const std::string fault = ReadKey(*texts[0], key); !fault.empty()) {
+    return Fault(kClassBadInput, keyPath + ": " + fault);
   }
   ClassMarks marks;
-  if (const std::string fault = CheckAnswers(key, answers, marks); !fault.empty()) {
-    result.message = answersPath + ": " + fault;
-    return result;
+  if (const std::string fault = CheckAnswers(key, *texts[1], marks); !fault.empty()) {
+    return Fault(kClassBadInput, answersPath + ": " + fault);
   }
-  for (const std::string& s : marks.skipped) result.skipped.push_back(answersPath + ": " + s);
-  result.status = kClassFailed;
   const QDir out(QString::fromStdString(outDir));
-  if (!QDir().mkpath(out.path())) {
-    result.message = "cannot create the folder " + outDir;
-    return result;
-  }
+  if (!QDir().mkpath(out.path())) return Fault(kClassFailed, "cannot create the folder " + outDir);
+  PageHeading heading;
+  heading.classLine = key.classLine.empty()
+                          ? u"КЛЮЧ БЕЗ ОПИСАНИЯ КЛАССА, ВАРИАНТОВ " + DecimalText(static_cast<long long>(key.rows.size()))
+                          : FromUtf8(key.classLine);
+  heading.files = u"КЛЮЧ: " + FromUtf8(FileName(keyPath)) + u", ОТВЕТЫ: " + FromUtf8(FileName(answersPath));
+  heading.date = TodayText();
   if (!WriteText(out, "marks.csv", MarksCsv(marks)) ||
-      !WriteMarks(marks, out.filePath(QStringLiteral("marks.pdf")))) {
-    result.message = "cannot write the marks into " + outDir;
-    return result;
+      !WriteMarks(marks, heading, out.filePath(QStringLiteral("marks.pdf")))) {
+    return Fault(kClassFailed, "cannot write the marks into " + outDir);
   }
-  result.status = kClassDone;
-  return result;
+  return ClassResult{kClassDone, std::to_string(marks.answeredVariants) + " of " +
+                                     std::to_string(marks.keyVariants) + " variants answered, " +
+                                     "lines skipped: " + std::to_string(marks.skipped.size()) + "; marks in " + outDir};
 }
 
 }  // namespace rc

@@ -1,23 +1,44 @@
 #pragma once
-// The comma-separated files of a class: fields split at the separator outside double
-// quotes ("" is a quote inside them), blanks around a field removed, a UTF-8 byte-order
-// mark and carriage returns dropped.
+// The comma-separated files of a class, read as a spreadsheet writes them: UTF-8 or
+// Windows-1251 text, a byte-order mark, CRLF, cells separated by ',' or ';' (the header
+// line's choice), quoted cells that may hold the separator, a quote ("") or a line
+// break, blanks around a cell and empty cells at the end of a row.
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class QByteArray;
 
 namespace rc {
 
+// A file's bytes as UTF-8 text without its byte-order mark: taken as they are when they
+// are valid UTF-8, otherwise read as Windows-1251. Empty when the system cannot read
+// Windows-1251.
+std::optional<std::string> SpreadsheetText(const QByteArray& bytes);
+
 struct CsvLine {
-  int number = 0;  // 1-based line of the file
-  std::vector<std::string> fields;
+  int number = 0;  // 1-based line of the file on which the row begins
+  std::vector<std::string> fields;  // blanks around each removed, empty ones at the end left out
+  std::size_t written = 0;          // how many cells the row has, empty ones at the end included
 };
 
-// The lines of text that are not blank; the separator is ';' when the first of them
-// holds one (as spreadsheets write it beside a decimal comma), otherwise ','.
-std::vector<CsvLine> ReadCsv(const std::string& text);
+struct CsvTable {
+  // Rows above the header whose first cell begins with "#": that cell without the "#"
+  // (a key names its class so).
+  std::vector<std::string> comments;
+  CsvLine header;
+  std::vector<CsvLine> rows;  // the rows after the header that hold any text
+};
 
-// A field as written: quoted when it holds a comma, a quote or a line break.
+// Empty when the text has no header: no row but comments and empty ones.
+std::optional<CsvTable> ReadCsv(std::string_view text);
+
+// A field as written: quoted when it holds a comma, a semicolon, a quote or a line break.
 std::string CsvField(const std::string& text);
 std::string CsvRow(const std::vector<std::string>& fields);
+
+// What the files the tool writes begin with, so that a spreadsheet reads them as UTF-8.
+inline constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
 }  // namespace rc

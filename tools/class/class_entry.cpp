@@ -1,19 +1,40 @@
 #include "class/class_entry.h"
 
+#include <QString>
+
 #include "model/checks.h"
+#include "model/data_file.h"
+#include "model/text.h"
 
 namespace rc {
 namespace {
 
-std::string RowName(int row) {
-  if (row <= 7) return "equilibrium point " + std::to_string(row);
-  static const char* const kCompositions[] = {"XW", "XF", "XP"};
-  return kCompositions[row - 8];
+std::string Trimmed(const std::u16string& text) {
+  const auto first = text.find_first_not_of(u' ');
+  if (first == std::u16string::npos) return {};
+  return ToUtf8(text.substr(first, text.find_last_not_of(u' ') - first + 1));
 }
 
-std::string ParameterRowName(int row) {
-  // Rows 2..14 are parameters 19..31, rows 15..22 parameters 33..40.
-  return "parameter " + std::to_string(row <= 14 ? row + 17 : row + 18);
+// A parameter as the program's list names it: its caption and the text it was given.
+std::string ParameterNamed(const DesignData& d, int n) {
+  return Trimmed(d.ParamCaption[n]) + " = " + ToUtf8(d.ParamText[n]);
+}
+
+std::string Limits(const DesignData& d, int n) {
+  return QString::number(static_cast<double>(d.ParamMin[n])).toStdString() + ".." +
+         QString::number(static_cast<double>(d.ParamMax[n])).toStdString();
+}
+
+// The row the equilibrium check marks: a point (0..7) or XW, XF, XP (8..10).
+std::string EquilibriumFault(const DesignData& d, int row) {
+  if (row >= 8) return ParameterNamed(d, row - 8 + kParamXW);
+  const auto i = static_cast<std::size_t>(row);
+  return "X[" + std::to_string(row) + "] = " + ToUtf8(d.EqXText[i]) + ", Y[" + std::to_string(row) +
+         "] = " + ToUtf8(d.EqYText[i]);
+}
+
+std::string LimitFault(const DesignData& d, int n) {
+  return ParameterNamed(d, n) + " is outside " + Limits(d, n);
 }
 
 }  // namespace
@@ -26,12 +47,20 @@ EnteredVariant EnterAnswers(const Variant& variant) {
   EnterDataFile(variant, d);
   CheckEquilibriumData(d);
   if (d.InputError != kFalse) {
-    entered.fault = "the equilibrium data are refused at " + RowName(d.ErrorRow);
+    entered.fault = "the equilibrium data are refused at " + EquilibriumFault(d, d.ErrorRow);
     return entered;
   }
   CheckParameterLimits(d);
   if (d.InputError != kFalse) {
-    entered.fault = ParameterRowName(d.ErrorRow) + " is outside its limits";
+    // Rows 2..14 are parameters 19..31, rows 15..22 parameters 33..40.
+    const int row = d.ErrorRow;
+    entered.fault = LimitFault(d, row <= 14 ? row + 17 : row + 18);
+    return entered;
+  }
+  if (!HasThirdStageTexts(d)) return entered;
+  CheckColumnParameterLimits(d);
+  if (d.InputError != kFalse) {
+    entered.fault = "the third stage: " + LimitFault(d, kFirstColumnParameter + d.ErrorRow);
   }
   return entered;
 }

@@ -19,6 +19,7 @@ constexpr int kDropDecimals = 1;         // [Pa]
 constexpr int kHeightDecimals = 3;       // [m]
 constexpr int kFloodingDecimals = 1;     // [%]
 constexpr int kDutyDecimals = 2;         // [kW]
+constexpr char16_t kMoleFraction[] = u"МОЛЬН.ДОЛИ";
 
 std::string Fixed(double value, int decimals) {
   return ToUtf8(FormatFixed(static_cast<float>(value), 0, static_cast<std::uint8_t>(decimals)));
@@ -32,28 +33,40 @@ std::string Refused(const char* calculation, const Refusal& r) {
 
 const std::vector<KeyColumn>& KeyColumns() {
   static const std::vector<KeyColumn> columns = {
-      {"variant", u"ВАРИАНТ", u"ВАР", 0},
-      {"trays", u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК", u"N", 0},
-      {"feed_tray", u"НОМЕР ТАРЕЛКИ ПИТАНИЯ", u"NПИТ", 0},
-      {"emy_first", u"EMY ПЕРВОЙ ТАРЕЛКИ", u"EMY1", kCompositionDecimals},
-      {"y_first", u"Y НА ВЫХОДЕ С ПЕРВОЙ ТАРЕЛКИ", u"Y1", kCompositionDecimals},
-      {"emy_feed", u"EMY ТАРЕЛКИ ПИТАНИЯ", u"EMYпит", kCompositionDecimals},
-      {"y_feed", u"Y НА ВЫХОДЕ С ТАРЕЛКИ ПИТАНИЯ", u"Yпит", kCompositionDecimals},
-      {"emy_last", u"EMY ПОСЛЕДНЕЙ ТАРЕЛКИ", u"EMYпосл", kCompositionDecimals},
-      {"y_last", u"Y НА ВЫХОДЕ С ПОСЛЕДНЕЙ ТАРЕЛКИ", u"Yпосл", kCompositionDecimals},
-      {"yw", u"YW КИНЕТИЧЕСКОЙ ЛИНИИ", u"YW", kCompositionDecimals},
-      {"yp", u"YP КИНЕТИЧЕСКОЙ ЛИНИИ", u"YP", kCompositionDecimals},
-      {"r_opt", u"R ОПТ", u"Rопт", kRefluxDecimals},
-      {"n_opt", u"N ПРИ R ОПТ", u"Nопт", 0},
+      {"variant", u"ВАРИАНТ", u"", u"ВАР", 0},
+      {"trays", u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК", u"ШТ.", u"N", 0},
+      {"feed_tray", u"НОМЕР ТАРЕЛКИ ПИТАНИЯ", u"", u"NПИТ", 0},
+      {"emy_first", u"EMY ПЕРВОЙ ТАРЕЛКИ", u"", u"EMY1", kCompositionDecimals},
+      {"y_first", u"Y НА ВЫХОДЕ С ПЕРВОЙ ТАРЕЛКИ", kMoleFraction, u"Y1", kCompositionDecimals},
+      {"emy_feed", u"EMY ТАРЕЛКИ ПИТАНИЯ", u"", u"EMYпит", kCompositionDecimals},
+      {"y_feed", u"Y НА ВЫХОДЕ С ТАРЕЛКИ ПИТАНИЯ", kMoleFraction, u"Yпит", kCompositionDecimals},
+      {"emy_last", u"EMY ПОСЛЕДНЕЙ ТАРЕЛКИ", u"", u"EMYпосл", kCompositionDecimals},
+      {"y_last", u"Y НА ВЫХОДЕ С ПОСЛЕДНЕЙ ТАРЕЛКИ", kMoleFraction, u"Yпосл", kCompositionDecimals},
+      {"yw", u"YW КИНЕТИЧЕСКОЙ ЛИНИИ", kMoleFraction, u"YW", kCompositionDecimals},
+      {"yp", u"YP КИНЕТИЧЕСКОЙ ЛИНИИ", kMoleFraction, u"YP", kCompositionDecimals},
+      {"r_opt", u"R ОПТ", u"", u"Rопт", kRefluxDecimals},
+      {"n_opt", u"N ПРИ R ОПТ", u"ШТ.", u"Nопт", 0},
       // The column, where the variant gives its third stage; blank where a value cannot
       // be computed (the flooding of dual-flow trays, a reboiler duty not positive).
-      {"dp_total", u"СОПРОТИВЛЕНИЕ КОЛОННЫ, ПА", u"dP", kDropDecimals},
-      {"height", u"ВЫСОТА КОЛОННЫ, М", u"H", kHeightDecimals},
-      {"flood_max", u"НАИБОЛЬШИЙ % ЗАХЛЕБЫВАНИЯ", u"%захл", kFloodingDecimals},
-      {"q_cond", u"ТЕПЛО ДЕФЛЕГМАТОРА, КВТ", u"Qд", kDutyDecimals},
-      {"q_reb", u"ТЕПЛО КИПЯТИЛЬНИКА, КВТ", u"Qк", kDutyDecimals},
+      {"dp_total", u"СОПРОТИВЛЕНИЕ КОЛОННЫ", u"ПА", u"dP", kDropDecimals},
+      {"height", u"ВЫСОТА КОЛОННЫ", u"М", u"H", kHeightDecimals},
+      {"flood_max", u"НАИБОЛЬШИЙ % ЗАХЛЕБЫВАНИЯ", u"", u"%захл", kFloodingDecimals},
+      {"q_cond", u"ТЕПЛО ДЕФЛЕГМАТОРА", u"КВТ", u"Qд", kDutyDecimals},
+      {"q_reb", u"ТЕПЛО КИПЯТИЛЬНИКА", u"КВТ", u"Qк", kDutyDecimals},
   };
   return columns;
+}
+
+const KeyColumn* FindKeyColumn(const std::string& name) {
+  for (const KeyColumn& c : KeyColumns()) {
+    if (name == c.name) return &c;
+  }
+  return nullptr;
+}
+
+std::u16string CaptionWithUnit(const KeyColumn& column) {
+  const std::u16string unit = column.unit;
+  return column.caption + (unit.empty() ? u"" : u", " + unit);
 }
 
 KeyOutcome ComputeKey(const DesignData& entered, TrayRange range) {

@@ -8,17 +8,25 @@
 
 namespace rc {
 
-// A column of key.csv: its name in the header, its caption in the printed tables, and
-// the decimals the program shows for it (0: an integer).
+// A column of key.csv: its name in the header, its caption and unit in the printed
+// pages, and the decimals the program shows for it (0: an integer).
 struct KeyColumn {
   const char* name;
   const char16_t* caption;
+  const char16_t* unit;     // empty where the caption says it or there is none
   const char16_t* heading;  // the column's heading in the printed key, at most 7 characters
   int decimals;
 };
 
 // variant, trays, feed_tray, then the results in the order of the key's rows.
 const std::vector<KeyColumn>& KeyColumns();
+// The column of that name (as key.csv writes it), or none.
+const KeyColumn* FindKeyColumn(const std::string& name);
+// "ВЫСОТА КОЛОННЫ, М".
+std::u16string CaptionWithUnit(const KeyColumn& column);
+
+// key.csv's column of the students' names, after `variant`; not a value to check.
+inline constexpr char kNameColumn[] = "name";
 
 // The number of real trays the teacher accepts.
 struct TrayRange {

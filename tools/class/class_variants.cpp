@@ -43,14 +43,20 @@ std::optional<Variant> DrawVariant(const Variant& base, const ClassOptions& opti
                                    int attempt) {
   const Candidate c{base, options, number, attempt};
   Variant v = base;
-  v.answers["name"] = u"вариант " + DecimalText(number);
+  v.answers.erase("name");
+  v.variant = number;
   auto set = [&](const std::string& key, double value) {
     v.answers[key] = TypedValue(value, kTypedDigits);
   };
   set("p20", c.Spread(kFeed, Typed(base, "p20")));
   set("p19", c.Spread(kReflux, Typed(base, "p19")));
   set("p33", c.Spread(kDiameter, Typed(base, "p33")));
-  set("p36", c.Spread(kWeir, Typed(base, "p36")));
+  // One hole, one size: on dual-flow trays the hole diameter moves with the weir height.
+  const double weir = c.Spread(kWeir, 1);
+  set("p36", Typed(base, "p36") * weir);
+  const bool dualFlow = KindOfTrays(base.bubbleCap ? kBubbleCapTrays : kTraysWithoutCaps,
+                                    Typed(base, "p34")) == TrayKind::DualFlow;
+  if (dualFlow && base.answers.count("p46")) set("p46", Typed(base, "p46") * weir);
 
   // Pseudo-sections are whole: any count within the spread, at least one.
   const double sections = Typed(base, "p38");
@@ -78,14 +84,22 @@ std::optional<Variant> DrawVariant(const Variant& base, const ClassOptions& opti
   return v;
 }
 
-ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& options) {
+ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& options,
+                       const std::vector<std::u16string>& names) {
   ClassOutcome out;
+  if (const EnteredVariant entered = EnterAnswers(base); !entered.fault.empty()) {
+    out.error = "the program refuses the base variant: " + entered.fault;
+    out.baseRefused = true;
+    return out;
+  }
   for (int number = 1; number <= count; ++number) {
+    const auto index = static_cast<std::size_t>(number - 1);
     std::string why = "the drawn XW, XF, XP leave their order";
     bool made = false;
     for (int attempt = 0; attempt < kAttemptsPerVariant && !made; ++attempt) {
-      const std::optional<Variant> candidate = DrawVariant(base, options, number, attempt);
+      std::optional<Variant> candidate = DrawVariant(base, options, number, attempt);
       if (!candidate) continue;
+      if (index < names.size()) candidate->answers["name"] = names[index];
       const EnteredVariant entered = EnterAnswers(*candidate);
       if (!entered.fault.empty()) {
         why = entered.fault;
@@ -96,7 +110,9 @@ ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& optio
         why = key.refusal;
         continue;
       }
-      out.variants.push_back({number, *candidate, std::move(key.values)});
+      Variant file = DataFileOf(entered.data);
+      if (file.Answer("name").empty()) file.answers.erase("name");
+      out.variants.push_back({number, std::move(file), std::move(key.values)});
       made = true;
     }
     if (!made) {
@@ -107,19 +123,6 @@ ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& optio
     }
   }
   return out;
-}
-
-std::string VariantFileText(const Variant& v, const std::string& comment) {
-  std::string text = "# " + comment + "\n";
-  auto line = [&](const std::string& key) {
-    const auto it = v.answers.find(key);
-    if (it != v.answers.end()) text += key + " = " + ToUtf8(it->second) + "\n";
-  };
-  for (const std::string& key : FirstStageKeys()) line(key);
-  text += std::string("trays = ") + (v.bubbleCap ? "bubble-cap" : "no-caps") + "\n";
-  for (const std::string& key : ParameterKeys()) line(key);
-  for (const std::string& key : ThirdStageKeys()) line(key);
-  return text;
 }
 
 std::string VariantFileName(int number, int count) {

@@ -23,28 +23,33 @@ inline constexpr int kAttemptsPerVariant = 200;
 
 struct ClassVariant {
   int number = 0;  // 1-based
+  // The variant's data file, as the program would save it once opened: its number, the
+  // student's name where one is given, every value as typed, the points in order.
   Variant variant;
-  std::vector<std::string> key;  // key.csv's columns after `variant`
+  std::vector<std::string> key;  // key.csv's columns after `variant` and `name`
 };
 
 struct ClassOutcome {
   std::vector<ClassVariant> variants;
   std::string error;  // the variant that could not be made and why; empty on success
+  bool baseRefused = false;  // the program's checks refuse the base itself
 };
 
-// Candidate `attempt` (0, 1, ...) of variant `number`: the base's answers with the
-// feed rate, the reflux ratio, XW, XF, XP, the column diameter, the weir height and the
-// pseudo-sections drawn anew. Empty when the drawn compositions leave their order.
+// Candidate `attempt` (0, 1, ...) of variant `number`: the base's answers without its
+// name, with the variant's number, and the feed rate, the reflux ratio, XW, XF, XP, the
+// column diameter, the weir height and the pseudo-sections drawn anew. On dual-flow trays
+// the weir height is the holes' equivalent diameter, which the third stage gives again
+// as the hole diameter: the two are drawn as one. Empty when the drawn compositions
+// leave their order.
 std::optional<Variant> DrawVariant(const Variant& base, const ClassOptions& options, int number,
                                    int attempt);
 
-// Variants 1..count, each the first sound candidate of its own; stops at the first
-// variant without one in kAttemptsPerVariant tries.
-ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& options);
-
-// The text of a variant file: a first comment line, then "key = value" in the order a
-// session asks the keys (name, the points, XW, XF, XP, trays, the parameters).
-std::string VariantFileText(const Variant& variant, const std::string& comment);
+// Variants 1..count, each the first candidate that the program's checks accept at every
+// stage the base gives and whose calculations give a full key; names[k] (where given)
+// is the name of variant k + 1. Refuses a base that the checks refuse; stops at the
+// first variant without a candidate in kAttemptsPerVariant tries.
+ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& options,
+                       const std::vector<std::u16string>& names = {});
 
 // "07.rcol": at least two digits, three for a class of 100 variants or more.
 std::string VariantFileName(int number, int count);

@@ -1,13 +1,13 @@
 // rectification-class: a class of individual variants for the teacher.
-//   rectification-class make BASE-VARIANT COUNT OUT-DIR [--seed S] [--spread PERCENT]
-//                            [--trays MIN-MAX]
+//   rectification-class make BASE-VARIANT [COUNT] OUT-DIR [--names FILE] [--seed S]
+//                            [--spread PERCENT] [--trays MIN-MAX] [--force]
 //   rectification-class check KEY.csv ANSWERS.csv [OUT-DIR]
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "class/class_commands.h"
 
@@ -19,13 +19,16 @@ void SeriousMessagesOnly(QtMsgType type, const QMessageLogContext&, const QStrin
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
 }
 
-constexpr char kUsage[] =
-    "Usage: rectification-class make BASE-VARIANT COUNT OUT-DIR [--seed S] [--spread PERCENT]\n"
-    "                                [--trays MIN-MAX]\n"
-    "       rectification-class check KEY.csv ANSWERS.csv [OUT-DIR]\n"
-    "make writes the variant files 01.rcol, 02.rcol ..., key.csv, key.pdf and tasks.pdf;\n"
-    "check writes marks.csv and marks.pdf (by default into the current folder).\n"
-    "Defaults: --seed 1 --spread 15 --trays 5-60.\n";
+constexpr char kDescription[] =
+    "Individual variants of the rectification column program, their key, and the checking\n"
+    "of a class.\n\n"
+    "  rectification-class make BASE-VARIANT COUNT OUT-DIR [--seed S] [--spread PERCENT]\n"
+    "                           [--trays MIN-MAX] [--names FILE] [--force]\n"
+    "  rectification-class make BASE-VARIANT OUT-DIR --names FILE [...]\n"
+    "  rectification-class check KEY.csv ANSWERS.csv [OUT-DIR]\n\n"
+    "make writes the variant files 01.rcol, 02.rcol ..., key.csv, key.pdf and tasks.pdf\n"
+    "into OUT-DIR, which must hold no files (--force replaces an earlier class there);\n"
+    "check writes marks.csv and marks.pdf (by default into the current folder).";
 
 template <class T>
 bool Parse(const std::string& text, T& value) {
@@ -40,66 +43,110 @@ bool ParseTrays(const std::string& text, rc::TrayRange& range) {
          Parse(text.substr(dash + 1), range.max) && range.min >= 1 && range.min <= range.max;
 }
 
-int Usage(const std::string& problem) {
-  std::cerr << "rectification-class: " << problem << "\n" << kUsage;
+struct Options {
+  QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("The class's seed, a whole number (default 1)."),
+                          QStringLiteral("S"), QStringLiteral("1")};
+  QCommandLineOption spread{QStringLiteral("spread"),
+                            QStringLiteral("How far a varied value may lie from the base's, in per cent "
+                                           "(default 15)."),
+                            QStringLiteral("PERCENT"), QStringLiteral("15")};
+  QCommandLineOption trays{QStringLiteral("trays"), QStringLiteral("The accepted numbers of real trays (default 5-60)."),
+                           QStringLiteral("MIN-MAX"), QStringLiteral("5-60")};
+  QCommandLineOption names{QStringLiteral("names"),
+                           QStringLiteral("The students' names, one a line: a variant each."),
+                           QStringLiteral("FILE")};
+  QCommandLineOption force{QStringLiteral("force"),
+                           QStringLiteral("Remove the files an earlier make wrote into OUT-DIR first.")};
+
+  std::vector<const QCommandLineOption*> MakeOnly() const { return {&seed, &spread, &trays, &names, &force}; }
+};
+
+int Usage(const QCommandLineParser& parser, const std::string& problem) {
+  std::cerr << "rectification-class: " << problem << "\n" << parser.helpText().toStdString();
   return rc::kClassBadInput;
 }
 
-int Make(const std::vector<std::string>& args) {
-  std::vector<std::string> positional;
-  rc::ClassOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--seed" || a == "--spread" || a == "--trays") {
-      if (i + 1 >= args.size()) return Usage(a + " needs a value");
-      const std::string& v = args[++i];
-      const bool ok = a == "--seed"     ? Parse(v, options.seed)
-                      : a == "--spread" ? Parse(v, options.spread) && options.spread >= 0 &&
-                                              options.spread < 100
-                                        : ParseTrays(v, options.trays);
-      if (!ok) return Usage("bad value of " + a + ": " + v);
-    } else {
-      positional.push_back(a);
-    }
+int Report(const rc::ClassResult& r) {
+  if (r.status == rc::kClassDone) {
+    std::cout << r.message << "\n";
+  } else {
+    std::cerr << "rectification-class: " << r.message << "\n";
   }
-  int count = 0;
-  if (positional.size() != 3) return Usage("make takes BASE-VARIANT COUNT OUT-DIR");
-  if (!Parse(positional[1], count) || count < 1 || count > rc::kMaxClassSize) {
-    return Usage("COUNT must be a whole number 1.." + std::to_string(rc::kMaxClassSize));
-  }
-  const rc::ClassResult r = rc::MakeCommand(positional[0], count, positional[2], options, RC_VERSION);
-  if (r.status != rc::kClassDone) std::cerr << "rectification-class: " << r.message << "\n";
   return r.status;
 }
 
-int Check(const std::vector<std::string>& args) {
-  if (args.size() < 2 || args.size() > 3) return Usage("check takes KEY.csv ANSWERS.csv [OUT-DIR]");
-  const rc::ClassResult r = rc::CheckCommand(args[0], args[1], args.size() == 3 ? args[2] : ".");
-  for (const std::string& s : r.skipped) std::cerr << s << " (skipped)\n";
-  if (r.status != rc::kClassDone) std::cerr << "rectification-class: " << r.message << "\n";
-  return r.status;
+int Make(const QCommandLineParser& parser, const Options& o, const QStringList& args) {
+  const bool withNames = parser.isSet(o.names);
+  if (args.size() != 3 && !(withNames && args.size() == 2)) {
+    return Usage(parser, "make takes BASE-VARIANT COUNT OUT-DIR (COUNT may be left out with --names), not " +
+                             std::to_string(args.size()) + " arguments");
+  }
+  rc::MakeRequest r;
+  r.basePath = args.front().toStdString();
+  r.outDir = args.back().toStdString();
+  if (args.size() == 3) {
+    int count = 0;
+    if (!Parse(args[1].toStdString(), count)) return Usage(parser, "COUNT is not a whole number: " + args[1].toStdString());
+    r.count = count;
+  }
+  if (withNames) r.namesPath = parser.value(o.names).toStdString();
+  r.force = parser.isSet(o.force);
+  const std::string seed = parser.value(o.seed).toStdString();
+  const std::string spread = parser.value(o.spread).toStdString();
+  const std::string trays = parser.value(o.trays).toStdString();
+  if (!Parse(seed, r.options.seed)) return Usage(parser, "bad value of --seed: " + seed);
+  if (!Parse(spread, r.options.spread) || !(r.options.spread >= 0 && r.options.spread < 100)) {
+    return Usage(parser, "bad value of --spread: " + spread);
+  }
+  if (!ParseTrays(trays, r.options.trays)) return Usage(parser, "bad value of --trays: " + trays);
+  r.version = RC_VERSION;
+  return Report(rc::MakeCommand(r));
+}
+
+int Check(const QCommandLineParser& parser, const Options& o, const QStringList& args) {
+  for (const QCommandLineOption* option : o.MakeOnly()) {
+    if (parser.isSet(*option)) return Usage(parser, "check takes no option --" + option->names().front().toStdString());
+  }
+  if (args.size() < 2 || args.size() > 3) {
+    return Usage(parser, "check takes KEY.csv ANSWERS.csv [OUT-DIR], not " + std::to_string(args.size()) +
+                             " arguments");
+  }
+  return Report(rc::CheckCommand(args[0].toStdString(), args[1].toStdString(),
+                                 args.size() == 3 ? args[2].toStdString() : "."));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage("no command");
-  if (args[0] == "--help" || args[0] == "-h") {
-    std::cout << kUsage;
-    return 0;
-  }
-  if (args[0] == "--version") {
-    std::cout << "rectification-class " << RC_VERSION << "\n";
-    return 0;
-  }
   // The pages are drawn in the report font; no window is ever shown.
   qInstallMessageHandler(SeriousMessagesOnly);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
-  const std::string command = args[0];
-  args.erase(args.begin());
-  if (command == "make") return Make(args);
-  if (command == "check") return Check(args);
-  return Usage("unknown command " + command);
+  QGuiApplication::setApplicationName(QStringLiteral("rectification-class"));
+  QGuiApplication::setApplicationVersion(QStringLiteral(RC_VERSION));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QString::fromUtf8(kDescription));
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const Options o;
+  for (const QCommandLineOption* option : o.MakeOnly()) parser.addOption(*option);
+  parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("make or check"));
+  parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's files and folders."),
+                               QStringLiteral("ARGUMENTS..."));
+  if (!parser.parse(app.arguments())) return Usage(parser, parser.errorText().toStdString());
+  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    std::cout << parser.helpText().toStdString();
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    std::cout << "rectification-class " << RC_VERSION << "\n";
+    return 0;
+  }
+  QStringList args = parser.positionalArguments();
+  if (args.isEmpty()) return Usage(parser, "no command");
+  const QString command = args.takeFirst();
+  if (command == QLatin1String("make")) return Make(parser, o, args);
+  if (command == QLatin1String("check")) return Check(parser, o, args);
+  return Usage(parser, "unknown command " + command.toStdString());
 }

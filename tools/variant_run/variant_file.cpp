@@ -14,6 +14,8 @@ std::string DataFileFaultText(const DataFileError& error) {
     case DataFileFault::ValueTooLong: return "the value of " + key + " is too long";
     case DataFileFault::BadQuotes: return "the quoted value of " + key + " is not closed";
     case DataFileFault::BadTrays: return "trays must be bubble-cap or no-caps";
+    case DataFileFault::BadVariant:
+      return "variant must be a whole number from 1 to " + std::to_string(kMaxVariantNumber);
     case DataFileFault::MissingTrays: return "the key \"trays\" (bubble-cap or no-caps) is missing";
   }
   return "cannot be read";
