@@ -41,9 +41,11 @@ ColumnTrayResult EvaluateColumnTray(const ColumnDesignInput& in, const ColumnTra
   const ColumnStageValues& s = in.stage;
   const double x = tray.x;
   const double y = tray.yIn;
-  // The vapour velocity in the column's cross-section at the tray: the same in both
-  // sections. [m/s]
-  const auto vapourVelocity = [&c](Guard& g) { return VapourVelocity(g, c, FeedMolarMass(c)); };
+  // The vapour velocity in the column's cross-section at the tray: below the feed that of
+  // the lower section's vapour V', the same as above it for a boiling feed. [m/s]
+  const auto vapourVelocity = [&c, &tray](Guard& g) {
+    return VapourVelocity(g, c, FeedMolarMass(c), tray.section);
+  };
   ColumnTrayResult r;
   r.dryDrop = Checked([&](Guard& g) {
     return DryTrayDrop(s.xi, VapourDensity(g, c, y), HoleVelocity(g, vapourVelocity(g), c.f, c.F0));
@@ -116,18 +118,28 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
   const double w = flows->products.bottoms;
   // The heat capacity of the liquid of mass fraction a. [kJ/(kg K)]
   auto heatCapacity = [&s](double a) { return MixedByMass(a, s.cA, s.cB); };
+  // The heat of vaporisation of the liquid of mass fraction a. [kJ/kg]
+  auto heatOfVaporisation = [&s](double a) { return MixedByMass(a, s.rA, s.rB); };
   r.distillate = p;
   r.bottoms = w;
   r.condenserDuty =
-      Checked([&](Guard&) { return CondenserDuty(p, c.R, MixedByMass(flows->aP, s.rA, s.rB)); });
+      Checked([&](Guard&) { return CondenserDuty(p, c.R, heatOfVaporisation(flows->aP)); });
   if (r.condenserDuty) {
     r.coolingWater =
         Checked([&](Guard& g) { return CoolingWaterFlow(g, *r.condenserDuty, s.dtw); });
     r.reboilerDuty = Checked([&](Guard&) {
       const ReboilerHeats heats{*r.condenserDuty, StreamHeat(p, heatCapacity(flows->aP), s.tP),
                                 StreamHeat(w, heatCapacity(flows->aW), s.tW),
-                                StreamHeat(c.F, heatCapacity(flows->aF), s.tF)};
+                                StreamHeat(c.F, heatCapacity(flows->aF), s.tb),
+                                FeedConditionHeat(c.q, c.F, heatOfVaporisation(flows->aF))};
       return ReboilerDuty(heats, s.loss);
+    });
+  }
+  r.feedVapourShare = Checked([&](Guard&) { return FeedVapourShare(c.q); });
+  if (c.q >= 1) {
+    r.feedTemperature = Checked([&](Guard& g) {
+      return LiquidFeedTemperature(g, s.tb, c.q, heatOfVaporisation(flows->aF),
+                                   heatCapacity(flows->aF));
     });
   }
   if (!r.reboilerDuty) {
@@ -158,7 +170,7 @@ ColumnStageValues ColumnStageValues::From(const DesignData& d) {
           v(kParamHeatOfVaporisationHeavy),
           v(kParamHeatCapacityLight),
           v(kParamHeatCapacityHeavy),
-          v(kParamFeedTemperature),
+          v(kParamFeedTemperature),  // read as the feed's boiling temperature
           v(kParamDistillateTemperature),
           v(kParamBottomsTemperature),
           v(kParamSteamHeat),
@@ -234,8 +246,16 @@ double CondenserDuty(double P, double R, double rP) { return P * (R + 1) * rP; }
 double StreamHeat(double G, double c, double t) { return G * c * t; }
 
 double ReboilerDuty(const ReboilerHeats& h, double loss) {
-  return (1 + loss / 100) * (h.condenser + h.distillate + h.bottoms - h.feed);
+  return (1 + loss / 100) * (h.condenser + h.distillate + h.bottoms - h.feed + h.feedCondition);
 }
+
+double FeedConditionHeat(double q, double F, double rF) { return (q - 1) * F * rF; }
+
+double LiquidFeedTemperature(Guard& g, double tb, double q, double rF, double cF) {
+  return tb - g.Div((q - 1) * rF, cF);
+}
+
+double FeedVapourShare(double q) { return q < 1 ? 100 * (1 - q) : 0.0; }
 
 double CoolingWaterFlow(Guard& g, double Qc, double dtw) {
   return g.Div(Qc, kWaterHeatCapacity * dtw);

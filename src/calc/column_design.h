@@ -23,7 +23,8 @@ struct ColumnStageValues {
   double d0;        // [m] hole (slot) diameter
   double rA, rB;    // [kJ/kg] heats of vaporisation, light and heavy component
   double cA, cB;    // [kJ/(kg K)] liquid heat capacities
-  double tF, tP, tW;  // [°C] feed, distillate, bottoms
+  double tb;        // [°C] the feed's boiling temperature
+  double tP, tW;    // [°C] distillate, bottoms
   double rs;        // [kJ/kg] heat of condensation of the heating steam
   double dtw;       // [K] cooling water heating in the condenser
   double loss;      // [%] heat losses, of the reboiler's heat
@@ -79,6 +80,9 @@ struct ColumnDesignResult {
   ColumnValue steam;            // [kg/s]
   ColumnValue coolingWater;     // [kg/s]
   ReboilerRefusal reboilerRefusal = ReboilerRefusal::None;
+
+  ColumnValue feedTemperature;  // tF [°C] the feed's own; nothing for a partly vapour feed
+  ColumnValue feedVapourShare;  // [%] of the feed that is vapour, 0 for a liquid feed
 };
 
 // The per cent of flooding above which the column is warned about.
@@ -153,7 +157,9 @@ ProductFlows MassBalance(Guard& g, double F, double aW, double aF, double aP);
 
 // ---- The heat balance of the column, each term (kJ/kg, kJ/(kg K), °C, kg/s, kW) ----
 // As the design manual reckons it: the reboiler gives the condenser's heat and the
-// heat the products carry away, less what the feed brings in, with the losses.
+// heat the products carry away, less what the feed brings in as a boiling liquid, and
+// the heat that vaporises a cold feed's share of it (q − 1 of it, taken back for a
+// partly vapour feed), with the losses.
 
 // A property of the liquid mixture (heat of vaporisation, heat capacity) mixed by mass:
 // a·light + (1 − a)·heavy, with a [-] the light component's mass fraction.
@@ -165,13 +171,28 @@ double CondenserDuty(double P, double R, double rP);
 double StreamHeat(double G, double c, double t);
 // The terms of the reboiler duty [kW].
 struct ReboilerHeats {
-  double condenser;   // Qc
-  double distillate;  // P·cP·tP
-  double bottoms;     // W·cW·tW
-  double feed;        // F·cF·tF, brought in
+  double condenser;       // Qc
+  double distillate;      // P·cP·tP
+  double bottoms;         // W·cW·tW
+  double feed;            // F·cF·tb, brought in as a boiling liquid
+  double feedCondition;   // (q − 1)·F·rF
 };
-// Reboiler duty Qr = (1 + loss/100)·(Qc + P·cP·tP + W·cW·tW − F·cF·tF) [kW], loss [%].
+// Reboiler duty Qr = (1 + loss/100)·(Qc + P·cP·tP + W·cW·tW − F·cF·tb + (q − 1)·F·rF) [kW],
+// loss [%].
 double ReboilerDuty(const ReboilerHeats& heats, double loss);
+// The heat (q − 1)·F·rF [kW] that brings the feed F [kg/s] of condition q [-] to its
+// boiling point as a liquid: heats a cold feed (q > 1), is given back by a partly vapour
+// one (q < 1), nothing for a boiling feed. rF [kJ/kg] the feed's heat of vaporisation,
+// mixed by mass (the definition of q: the heat to vaporise a unit of feed over its heat
+// of vaporisation; McCabe, Smith and Harriott, Unit Operations of Chemical Engineering,
+// the chapter on distillation).
+double FeedConditionHeat(double q, double F, double rF);
+// The temperature of a liquid feed tF = tb − (q − 1)·rF/cF [°C], q ≥ 1, as far below its
+// boiling point tb [°C] as the sensible heat cF [kJ/(kg K)] of a degree takes (q − 1) of
+// its heat of vaporisation rF [kJ/kg] (the same definition of q).
+double LiquidFeedTemperature(Guard& g, double tb, double q, double rF, double cF);
+// The share of the feed that is vapour, 100·(1 − q) [%] for q < 1 [-], else 0.
+double FeedVapourShare(double q);
 // Cooling water Gw = Qc/(cw·Δt) [kg/s] heated by Δt [K] in the condenser, cw = 4.19 kJ/(kg K).
 double CoolingWaterFlow(Guard& g, double Qc, double dtw);
 // Heating steam Gs = Qr/rs [kg/s] condensing in the reboiler, rs [kJ/kg].

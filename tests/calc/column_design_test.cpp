@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+
+#include "calc/calculations.h"
+#include "calc/column_input.h"
 
 #include "support/design_fixtures.h"
 
@@ -19,6 +23,7 @@ ColumnParameters WorkedParameters() {
   c.XW = 0.3, c.XF = 0.5, c.XP = 0.9, c.R = 2, c.F = 5;
   c.MA = 40, c.MB = 120, c.rhoA = 800, c.rhoB = 1000;
   c.T = 390, c.D = 1.6, c.f = 0.8, c.F0 = 0.1;
+  c.q = 1;
   c.hydraulics = Hydraulics::SieveOrValve;
   return c;
 }
@@ -72,7 +77,17 @@ TEST(ColumnCorrelations, EachQuantityWorkedByHand) {
       // 4 kg/s * 1.65 kJ/(kg K) * 110 °C
       {"heat of the bottoms", StreamHeat(4, 1.65, 110), 726.0},
       // (1 + 10/100) * (1125 + 152 + 726 - 765) = 1.1 * 1238
-      {"reboiler duty", ReboilerDuty({1125, 152, 726, 765}, 10), 1361.8},
+      {"reboiler duty", ReboilerDuty({1125, 152, 726, 765, 0}, 10), 1361.8},
+      // (1 + 10/100) * (1125 + 152 + 726 - 765 + 601.25) = 1.1 * 1839.25
+      {"reboiler duty, cold feed", ReboilerDuty({1125, 152, 726, 765, 601.25}, 10), 2023.175},
+      // (1.37 - 1) * 5 kg/s * 325 kJ/kg; (0.4 - 1) * 5 * 325
+      {"heat of a cold feed", FeedConditionHeat(1.37, 5, 325), 601.25},
+      {"heat of a partly vapour feed", FeedConditionHeat(0.4, 5, 325), -975.0},
+      // 90 - (1.37 - 1) * 325 / 1.7 = 90 - 120.25/1.7 = 90 - 70.7352941
+      {"cold feed's temperature", LiquidFeedTemperature(g, 90, 1.37, 325, 1.7), 19.2647058824},
+      // 100 * (1 - 0.4); a liquid feed has no vapour
+      {"vapour share of q 0.4", FeedVapourShare(0.4), 60.0},
+      {"vapour share of q 1.37", FeedVapourShare(1.37), 0.0},
       // 1125 / (4.19 * 10)
       {"cooling water", CoolingWaterFlow(g, 1125, 10), 26.8496420048},
       // 1361.8 / 2000
@@ -91,7 +106,7 @@ ColumnDesignInput WorkedColumn() {
   s.HT = 0.5, s.Zt = 1.2, s.Zb = 2.5;
   s.sigma = 25, s.xi = 1.6, s.d0 = 0.004;
   s.rA = 400, s.rB = 300, s.cA = 2.0, s.cB = 1.6;
-  s.tF = 90, s.tP = 80, s.tW = 110;
+  s.tb = 90, s.tP = 80, s.tW = 110;
   s.rs = 2000, s.dtw = 10, s.loss = 10;
   in.trays = {{0.5f, 0.75f, 0.0625f, Section::BelowFeed},
               {0.75f, 0.875f, 0.046875f, Section::AboveFeed},
@@ -153,12 +168,98 @@ TEST(ColumnDesign, WorkedColumnOfThreeTrays) {
   EXPECT_NEAR(*r.steam, 0.6809, 1e-12);
   EXPECT_NEAR(*r.coolingWater, 26.849642004773, 1e-9);
   EXPECT_EQ(r.reboilerRefusal, ReboilerRefusal::None);
+  // A boiling feed: its own temperature is its boiling point, none of it vapour.
+  EXPECT_EQ(*r.feedTemperature, 90.0);
+  EXPECT_EQ(*r.feedVapourShare, 0.0);
+}
+
+TEST(ColumnDesign, TheFeedConditionLoadsTheTraysBelowTheFeedAndTheReboiler) {
+  // Fbar = 3: below the feed V' = R + 1 + (q - 1) Fbar, L' = q Fbar + R, w' = w V'/(R + 1).
+  // The tray above the feed (tray 2) keeps its boiling-feed values: 193.45091 Pa, 48.231031 %.
+  // rF = aF rA + (1 - aF) rB = 0.25*400 + 0.75*300 = 325, cF = 1.7 (the worked column).
+  struct Case {
+    double q;
+    double dryBelow, floodingBelow;   // trays 1 and 3 [Pa], [%]
+    double totalDrop, floodingMax;    // [Pa], [%]
+    int floodingMaxTray;
+    double reboiler;                  // [kW]
+    std::optional<double> feedTemperature;
+    double vapourShare;               // [%]
+  };
+  const Case cases[] = {
+      // Cold feed q 1.37: V' = 3 + 0.37*3 = 4.11, L' = 4.11 + 2 = 6.11;
+      //   w' = 0.99522293*4.11/3 = 1.3634554, w0' = 17.043193, ΔPd = 1.6*1.875*17.043193^2/2
+      //   = 435.70562; V/L = 4.11/6.11 = 0.6726678, FLV = (80/60)/0.6726678*0.0446339 = 0.0884715,
+      //   C = 0.0838152, uf = 1.9615820, φ = 100*1.3634554/(0.9*1.9615820) = 77.231052;
+      //   ΣΔP = 2*(435.70562 + 25 + 577.05882) + 193.45091 + 25 + 408.75;
+      //   Qr = 1.1*(1238 + 0.37*5*325) = 1.1*1839.25; tF = 90 - 0.37*325/1.7.
+      {1.37, 435.70562484390, 77.231052494758, 2702.7298108621, 77.231052494758, 1, 2023.175,
+       19.264705882353, 0.0},
+      // Partly vapour q 0.4: V' = 3 - 0.6*3 = 1.2, L' = 1.2 + 2 = 3.2; w' = 0.99522293*0.4 =
+      //   0.39808917, w0' = 4.9761146, ΔPd = 1.6*1.875*4.9761146^2/2 = 37.142576;
+      //   V/L = 0.375, FLV = 0.1586984, C = 0.0754806, uf = 1.7665238,
+      //   φ = 100*0.39808917/(0.9*1.7665238) = 25.039080: the largest is tray 2's 48.231031;
+      //   ΣΔP = 2*(37.142576 + 25 + 577.05882) + 627.20091;
+      //   Qr = 1.1*(1238 - 0.6*5*325) = 1.1*263; no liquid temperature; 60 % vapour.
+      {0.4, 37.142575510163, 25.039079633231, 1905.6037121946, 48.231030630943, 2, 289.3,
+       std::nullopt, 60.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.q);
+    ColumnDesignInput in = WorkedColumn();
+    in.column.q = c.q;
+    const ColumnDesignResult r = DesignColumn(in);
+    for (const std::size_t i : {0u, 2u}) {
+      ASSERT_TRUE(r.trays[i].dryDrop && r.trays[i].flooding);
+      EXPECT_NEAR(*r.trays[i].dryDrop, c.dryBelow, 1e-9);
+      EXPECT_NEAR(*r.trays[i].flooding, c.floodingBelow, 1e-9);
+    }
+    EXPECT_NEAR(*r.trays[1].dryDrop, 193.45091411543, 1e-9);
+    EXPECT_NEAR(*r.trays[1].flooding, 48.231030630943, 1e-9);
+    EXPECT_NEAR(*r.totalDrop, c.totalDrop, 1e-8);
+    EXPECT_NEAR(*r.floodingMax, c.floodingMax, 1e-9);
+    EXPECT_EQ(r.floodingMaxTray, c.floodingMaxTray);
+    ASSERT_TRUE(r.reboilerDuty);
+    EXPECT_NEAR(*r.reboilerDuty, c.reboiler, 1e-9);
+    EXPECT_NEAR(*r.condenserDuty, 1125.0, 1e-9);  // the top does not see the feed
+    ASSERT_EQ(r.feedTemperature.has_value(), c.feedTemperature.has_value());
+    if (c.feedTemperature) {
+      EXPECT_NEAR(*r.feedTemperature, *c.feedTemperature, 1e-9);
+    }
+    EXPECT_NEAR(*r.feedVapourShare, c.vapourShare, 1e-12);
+  }
+}
+
+TEST(ColumnDesign, TheBubbleCapVariantWithAFeedAt20Degrees) {
+  // The benzene-toluene bubble-cap column of the example variants (its column stage:
+  // HT 0.5 m, 1.2 m above, 2.5 m below, 21 mN/m, ξ 4.5, slots 0.02 m) with q = 1.37, a
+  // feed at about 20 °C: the trays, the column and the heat balance as the variant runner
+  // writes them in its column section.
+  DesignData d = WithParameter(BenzeneTolueneBubbleCap(), kParamFeedCondition, u"1.37");
+  SetBenzeneTolueneColumnStage(d);
+  SetParameter(d, kParamTraySpacing, u"0.5");
+  SetParameter(d, kParamTopSpace, u"1.2");
+  SetParameter(d, kParamBottomSpace, u"2.5");
+  SetParameter(d, kParamDryTrayResistance, u"4.5");
+  SetParameter(d, kParamHoleDiameter, u"0.02");
+  const TrayByTrayRun run = Compute(RunTrayByTray, d);
+  ASSERT_FALSE(run.refusal.has_value());
+  EXPECT_EQ(run.TotalTrays(), 14);
+  EXPECT_EQ(d.FeedTray, 7);
+  const ColumnDesignResult r = DesignColumn(ColumnDesignInputOf(d, run));
+  ASSERT_TRUE(r.totalDrop && r.floodingMax && r.reboilerDuty && r.feedTemperature);
+  EXPECT_NEAR(*r.totalDrop, 10332.0, 0.05);
+  EXPECT_NEAR(*r.floodingMax, 53.0, 0.05);
+  EXPECT_EQ(r.floodingMaxTray, 1);
+  EXPECT_NEAR(*r.reboilerDuty, 1446.68, 0.005);
+  EXPECT_NEAR(*r.feedTemperature, 19.51, 0.005);
+  EXPECT_EQ(*r.feedVapourShare, 0.0);
 }
 
 TEST(ColumnDesign, AFeedHotterThanTheProductsIsRefusedOnTheReboilerLinesAlone) {
   // The reboiler would have to cool: 1.1*(1125 + 1*1.9*(-50) + 4*1.65*(-50) - 5*1.7*300) < 0.
   ColumnDesignInput in = WorkedColumn();
-  in.stage.tF = 300;
+  in.stage.tb = 300;
   in.stage.tP = in.stage.tW = -50;
   const ColumnDesignResult cold = DesignColumn(in);
   EXPECT_EQ(cold.reboilerRefusal, ReboilerRefusal::DutyNotPositive);
