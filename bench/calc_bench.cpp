@@ -35,7 +35,7 @@ BENCHMARK(BM_KineticLine);
 // A sieve column whose large bypass needs 101 trays.
 void BM_TrayByTrayHundredTrays(benchmark::State& state) {
   DesignData data = BenzeneTolueneSieve();
-  SetParameter(data, 40, u"0.88");
+  SetParameter(data, kParamBypass, u"0.88");
   int trays = 0;
   for (auto _ : state) {
     trays = Compute(RunTrayByTray, data).TotalTrays();
@@ -59,7 +59,7 @@ void BM_RefluxSweep(benchmark::State& state) {
   const DesignData data = state.range(0) == 0 ? BenzeneTolueneBubbleCap()
                           : state.range(0) == 1
                               ? BenzeneTolueneSieve()
-                              : WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0");
+                              : WithParameter(BenzeneTolueneBubbleCap(), kParamDiameter, u"1.0");
   for (auto _ : state) {
     benchmark::DoNotOptimize(SweepRefluxRatio(CalculationInputs::Of(data)));
   }

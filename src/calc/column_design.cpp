@@ -6,6 +6,17 @@ namespace rc {
 namespace {
 
 constexpr double kWaterHeatCapacity = 4.19;  // [kJ/(kg K)]
+constexpr double kMilliPerUnit = 1000.0;     // [mN/N], [mm/m]
+
+// The fit of Fair's flooding chart: C = 0.0105 + 8.127e-4 HT^0.755 exp(-1.463 FLV^0.842),
+// HT in mm, C in m/s; its surface-tension correction (sigma/20)^0.2, sigma in mN/m.
+constexpr double kFairBase = 0.0105;            // [m/s]
+constexpr double kFairSpacingCoef = 8.127e-4;   // [m/s / mm^0.755]
+constexpr double kFairSpacingExponent = 0.755;  // [-]
+constexpr double kFairFlowCoef = 1.463;         // [-]
+constexpr double kFairFlowExponent = 0.842;     // [-]
+constexpr double kFairSurfaceTension = 20.0;    // [mN/m] of the chart's liquids
+constexpr double kFairSurfaceTensionExponent = 0.2;  // [-]
 
 // Runs one formula under its own guard: its value, or nothing on a fault.
 template <class Formula>
@@ -21,35 +32,37 @@ ColumnValue Sum(const ColumnValue& a, const ColumnValue& b) {
   return Checked([&](Guard&) { return *a + *b; });
 }
 
+// Molar mass of the liquid at the light component's mole fraction x. [kg/kmol]
+double LiquidMolarMass(const ColumnParameters& c, double x) { return (1 - x) * c.MB + x * c.MA; }
+
 ColumnTrayResult EvaluateColumnTray(const ColumnDesignInput& in, const ColumnTrayInput& tray,
                                     bool floodingApplies) {
   const ColumnParameters& c = in.column;
   const ColumnStageValues& s = in.stage;
   const double x = tray.x;
   const double y = tray.yIn;
+  // The vapour velocity in the column's cross-section at the tray: below the feed that of
+  // the lower section's vapour V', the same as above it for a boiling feed. [m/s]
+  const auto vapourVelocity = [&c, &tray](Guard& g) {
+    return VapourVelocity(g, c, FeedMolarMass(c), tray.section);
+  };
   ColumnTrayResult r;
   r.dryDrop = Checked([&](Guard& g) {
-    const double w0 = g.Div(VapourVelocity(g, c, FeedMolarMass(c)), c.f * c.F0);
-    return s.xi * VapourDensity(g, c, y) * w0 * w0 / 2;
+    return DryTrayDrop(s.xi, VapourDensity(g, c, y), HoleVelocity(g, vapourVelocity(g), c.f, c.F0));
   });
-  r.surfaceDrop = Checked([&](Guard& g) { return g.Div(4 * (s.sigma / 1000), s.d0); });
+  r.surfaceDrop = Checked([&](Guard& g) { return SurfaceTensionDrop(g, s.sigma, s.d0); });
   r.liquidDrop = Checked([&](Guard& g) {
-    return kGravity * LiquidDensity(g, c, x) * static_cast<double>(tray.hcl);
+    return LiquidLayerDrop(LiquidDensity(g, c, x), static_cast<double>(tray.hcl));
   });
   r.totalDrop = Sum(Sum(r.dryDrop, r.surfaceDrop), r.liquidDrop);
   if (floodingApplies) {
     r.flooding = Checked([&](Guard& g) {
       const double rhoY = VapourDensity(g, c, y);
       const double rhoX = LiquidDensity(g, c, x);
-      const double mx = (1 - x) * c.MB + x * c.MA;
-      const double vl = VapourToLiquidRatio(g, c, tray.section);
-      const double flv = g.Div(g.Div(mx, VapourMolarMass(c, y)), vl) * g.Sqrt(g.Div(rhoY, rhoX));
-      // ρx ≤ ρy fails here: no root of a negative number, no division by a zero Uf.
-      const double uf = FloodingConstant(g, flv, s.HT) * g.Pow(s.sigma / 20, 0.2) *
-                        g.Sqrt(g.Div(rhoX - rhoY, rhoY));
-      const double w = VapourVelocity(g, c, FeedMolarMass(c));
-      // On the net area: the column less one downcomer, the downcomers taking 1 - f.
-      return g.Div(100 * w, (1 + c.f) / 2 * uf);
+      const double flv = FlowParameter(g, LiquidMolarMass(c, x), VapourMolarMass(c, y),
+                                       VapourToLiquidRatio(g, c, tray.section), rhoY, rhoX);
+      const double uf = FloodingVelocity(g, FloodingConstant(g, flv, s.HT), s.sigma, rhoX, rhoY);
+      return PercentOfFlooding(g, vapourVelocity(g), c.f, uf);
     });
   }
   return r;
@@ -61,58 +74,72 @@ void SizeColumn(const ColumnDesignInput& in, ColumnDesignResult& r) {
   ColumnValue total = 0.0;
   for (const ColumnTrayResult& t : r.trays) total = Sum(total, t.totalDrop);
   r.totalDrop = total;
-  r.height = Checked([&](Guard&) { return (n - 1) * in.stage.HT + in.stage.Zt + in.stage.Zb; });
+  r.height =
+      Checked([&](Guard&) { return ColumnHeight(n, in.stage.HT, in.stage.Zt, in.stage.Zb); });
   if (!r.floodingApplies) return;
   double largest = 0;
   int tray = 0;
   for (int i = 0; i < n; ++i) {
     const ColumnValue& phi = r.trays[static_cast<std::size_t>(i)].flooding;
     if (!phi) return;  // one tray refused: no largest value can be named
-    if (tray == 0 || *phi > largest) {
+    if (tray == 0 || *phi > largest) {  // the lowest tray on a tie
       largest = *phi;
       tray = i + 1;
     }
   }
   r.floodingMax = largest;
   r.floodingMaxTray = tray;
-  // φ falls as 1/D² and nothing else in it depends on D.
-  r.diameterFor80 =
-      Checked([&](Guard& g) { return in.column.D * g.Sqrt(largest / kFloodingDesign); });
+  r.diameterFor80 = Checked(
+      [&](Guard& g) { return DiameterForFlooding(g, in.column.D, largest, kFloodingDesign); });
 }
 
 void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
   const ColumnParameters& c = in.column;
   const ColumnStageValues& s = in.stage;
   struct Flows {
-    double p, w, aP, aW, aF;
+    ProductFlows products;
+    double aP, aW, aF;  // [-] mass fractions of the light component
   };
   std::optional<Flows> flows;
   {
     Guard g;
     Flows f{};
-    f.aW = MassFraction(g, c, c.XW);
-    f.aF = MassFraction(g, c, c.XF);
-    f.aP = MassFraction(g, c, c.XP);
-    f.p = g.Finite(c.F * g.Div(f.aF - f.aW, f.aP - f.aW));
-    f.w = c.F - f.p;
+    f.aW = MassFraction(g, c.XW, c.MA, c.MB);
+    f.aF = MassFraction(g, c.XF, c.MA, c.MB);
+    f.aP = MassFraction(g, c.XP, c.MA, c.MB);
+    f.products = MassBalance(g, c.F, f.aW, f.aF, f.aP);
     if (!g.faulted()) flows = f;
   }
   if (!flows) {
     r.reboilerRefusal = ReboilerRefusal::ArithmeticFault;
     return;
   }
-  const Flows& f = *flows;
-  auto heatCapacity = [&](double a) { return a * s.cA + (1 - a) * s.cB; };
-  r.distillate = f.p;
-  r.bottoms = f.w;
+  const double p = flows->products.distillate;
+  const double w = flows->products.bottoms;
+  // The heat capacity of the liquid of mass fraction a. [kJ/(kg K)]
+  auto heatCapacity = [&s](double a) { return MixedByMass(a, s.cA, s.cB); };
+  // The heat of vaporisation of the liquid of mass fraction a. [kJ/kg]
+  auto heatOfVaporisation = [&s](double a) { return MixedByMass(a, s.rA, s.rB); };
+  r.distillate = p;
+  r.bottoms = w;
   r.condenserDuty =
-      Checked([&](Guard&) { return f.p * (c.R + 1) * (f.aP * s.rA + (1 - f.aP) * s.rB); });
+      Checked([&](Guard&) { return CondenserDuty(p, c.R, heatOfVaporisation(flows->aP)); });
   if (r.condenserDuty) {
-    r.coolingWater = Checked([&](Guard& g) { return g.Div(*r.condenserDuty, kWaterHeatCapacity * s.dtw); });
+    r.coolingWater =
+        Checked([&](Guard& g) { return CoolingWaterFlow(g, *r.condenserDuty, s.dtw); });
     r.reboilerDuty = Checked([&](Guard&) {
-      return (1 + s.loss / 100) *
-             (*r.condenserDuty + f.p * heatCapacity(f.aP) * s.tP +
-              f.w * heatCapacity(f.aW) * s.tW - c.F * heatCapacity(f.aF) * s.tF);
+      const ReboilerHeats heats{*r.condenserDuty, StreamHeat(p, heatCapacity(flows->aP), s.tP),
+                                StreamHeat(w, heatCapacity(flows->aW), s.tW),
+                                StreamHeat(c.F, heatCapacity(flows->aF), s.tb),
+                                FeedConditionHeat(c.q, c.F, heatOfVaporisation(flows->aF))};
+      return ReboilerDuty(heats, s.loss);
+    });
+  }
+  r.feedVapourShare = Checked([&](Guard&) { return FeedVapourShare(c.q); });
+  if (c.q >= 1) {
+    r.feedTemperature = Checked([&](Guard& g) {
+      return LiquidFeedTemperature(g, s.tb, c.q, heatOfVaporisation(flows->aF),
+                                   heatCapacity(flows->aF));
     });
   }
   if (!r.reboilerDuty) {
@@ -125,7 +152,7 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
     r.reboilerRefusal = ReboilerRefusal::DutyNotPositive;
     return;
   }
-  r.steam = Checked([&](Guard& g) { return g.Div(*r.reboilerDuty, s.rs); });
+  r.steam = Checked([&](Guard& g) { return HeatingSteamFlow(g, *r.reboilerDuty, s.rs); });
   if (!r.steam) r.reboilerRefusal = ReboilerRefusal::ArithmeticFault;
 }
 
@@ -133,8 +160,22 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
 
 ColumnStageValues ColumnStageValues::From(const DesignData& d) {
   auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
-  return {v(41), v(42), v(43), v(44), v(45), v(46), v(47), v(48),
-          v(49), v(50), v(51), v(52), v(53), v(54), v(55), v(56)};
+  return {v(kParamTraySpacing),
+          v(kParamTopSpace),
+          v(kParamBottomSpace),
+          v(kParamSurfaceTension),
+          v(kParamDryTrayResistance),
+          v(kParamHoleDiameter),
+          v(kParamHeatOfVaporisationLight),
+          v(kParamHeatOfVaporisationHeavy),
+          v(kParamHeatCapacityLight),
+          v(kParamHeatCapacityHeavy),
+          v(kParamFeedTemperature),  // read as the feed's boiling temperature
+          v(kParamDistillateTemperature),
+          v(kParamBottomsTemperature),
+          v(kParamSteamHeat),
+          v(kParamCoolingWaterRise),
+          v(kParamHeatLosses)};
 }
 
 double VapourDensity(Guard& g, const ColumnParameters& c, double y) {
@@ -142,16 +183,85 @@ double VapourDensity(Guard& g, const ColumnParameters& c, double y) {
 }
 
 double LiquidDensity(Guard& g, const ColumnParameters& c, double x) {
-  return g.Div((1 - x) * c.MB + x * c.MA, LiquidMolarVolume(g, c, x));
+  return g.Div(LiquidMolarMass(c, x), LiquidMolarVolume(g, c, x));
+}
+
+// ---- Pressure drop ----
+
+double HoleVelocity(Guard& g, double w, double f, double F0) { return g.Div(w, f * F0); }
+
+double DryTrayDrop(double xi, double rhoY, double w0) { return xi * rhoY * w0 * w0 / 2; }
+
+double SurfaceTensionDrop(Guard& g, double sigma, double d0) {
+  return g.Div(4 * (sigma / kMilliPerUnit), d0);
+}
+
+double LiquidLayerDrop(double rhoX, double hcl) { return kGravity * rhoX * hcl; }
+
+// ---- Flooding ----
+
+double FlowParameter(Guard& g, double mx, double my, double vl, double rhoY, double rhoX) {
+  return g.Div(g.Div(mx, my), vl) * g.Sqrt(g.Div(rhoY, rhoX));
 }
 
 double FloodingConstant(Guard& g, double flv, double HT) {
-  return 0.0105 + 8.127e-4 * g.Pow(1000 * HT, 0.755) * g.Exp(-1.463 * g.Pow(flv, 0.842));
+  return kFairBase + kFairSpacingCoef * g.Pow(kMilliPerUnit * HT, kFairSpacingExponent) *
+                         g.Exp(-kFairFlowCoef * g.Pow(flv, kFairFlowExponent));
 }
 
-double MassFraction(Guard& g, const ColumnParameters& c, double x) {
-  return g.Div(x * c.MA, x * c.MA + (1 - x) * c.MB);
+double FloodingVelocity(Guard& g, double C, double sigma, double rhoX, double rhoY) {
+  // ρx ≤ ρy fails here: no root of a negative number, no division by a zero uf later.
+  return C * g.Pow(sigma / kFairSurfaceTension, kFairSurfaceTensionExponent) *
+         g.Sqrt(g.Div(rhoX - rhoY, rhoY));
 }
+
+double PercentOfFlooding(Guard& g, double w, double f, double uf) {
+  const double netArea = (1 + f) / 2;  // [-] of the column's cross-section
+  return g.Div(100 * w, netArea * uf);
+}
+
+double DiameterForFlooding(Guard& g, double D, double phi, double target) {
+  return D * g.Sqrt(phi / target);
+}
+
+// ---- Height and balances ----
+
+double ColumnHeight(int trays, double HT, double Zt, double Zb) {
+  return (trays - 1) * HT + Zt + Zb;
+}
+
+double MassFraction(Guard& g, double x, double MA, double MB) {
+  return g.Div(x * MA, x * MA + (1 - x) * MB);
+}
+
+ProductFlows MassBalance(Guard& g, double F, double aW, double aF, double aP) {
+  const double p = g.Finite(F * g.Div(aF - aW, aP - aW));
+  return {p, F - p};
+}
+
+double MixedByMass(double a, double light, double heavy) { return a * light + (1 - a) * heavy; }
+
+double CondenserDuty(double P, double R, double rP) { return P * (R + 1) * rP; }
+
+double StreamHeat(double G, double c, double t) { return G * c * t; }
+
+double ReboilerDuty(const ReboilerHeats& h, double loss) {
+  return (1 + loss / 100) * (h.condenser + h.distillate + h.bottoms - h.feed + h.feedCondition);
+}
+
+double FeedConditionHeat(double q, double F, double rF) { return (q - 1) * F * rF; }
+
+double LiquidFeedTemperature(Guard& g, double tb, double q, double rF, double cF) {
+  return tb - g.Div((q - 1) * rF, cF);
+}
+
+double FeedVapourShare(double q) { return q < 1 ? 100 * (1 - q) : 0.0; }
+
+double CoolingWaterFlow(Guard& g, double Qc, double dtw) {
+  return g.Div(Qc, kWaterHeatCapacity * dtw);
+}
+
+double HeatingSteamFlow(Guard& g, double Qr, double rs) { return g.Div(Qr, rs); }
 
 ColumnDesignResult DesignColumn(const ColumnDesignInput& input) {
   ColumnDesignResult r;

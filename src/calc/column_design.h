@@ -23,7 +23,8 @@ struct ColumnStageValues {
   double d0;        // [m] hole (slot) diameter
   double rA, rB;    // [kJ/kg] heats of vaporisation, light and heavy component
   double cA, cB;    // [kJ/(kg K)] liquid heat capacities
-  double tF, tP, tW;  // [°C] feed, distillate, bottoms
+  double tb;        // [°C] the feed's boiling temperature
+  double tP, tW;    // [°C] distillate, bottoms
   double rs;        // [kJ/kg] heat of condensation of the heating steam
   double dtw;       // [K] cooling water heating in the condenser
   double loss;      // [%] heat losses, of the reboiler's heat
@@ -79,6 +80,9 @@ struct ColumnDesignResult {
   ColumnValue steam;            // [kg/s]
   ColumnValue coolingWater;     // [kg/s]
   ReboilerRefusal reboilerRefusal = ReboilerRefusal::None;
+
+  ColumnValue feedTemperature;  // tF [°C] the feed's own; nothing for a partly vapour feed
+  ColumnValue feedVapourShare;  // [%] of the feed that is vapour, 0 for a liquid feed
 };
 
 // The per cent of flooding above which the column is warned about.
@@ -88,12 +92,110 @@ inline constexpr double kFloodingDesign = 80.0;
 
 ColumnDesignResult DesignColumn(const ColumnDesignInput& input);
 
-// ---- The correlations, one per quantity. ----
-double VapourDensity(Guard& g, const ColumnParameters& c, double y);         // ρy [kg/m^3]
-double LiquidDensity(Guard& g, const ColumnParameters& c, double x);         // ρx [kg/m^3]
-// Fair's flooding constant C [m/s] at FLV and tray spacing HT [m].
+// ---- The correlations, one per quantity, in the units of their inputs ----
+// Where a correlation names "the design manual", it is the one of the field's course
+// projects: "Basic Processes and Apparatus of Chemical Technology: a Design Manual",
+// ed. Yu. I. Dytnerskii, 2nd ed., 1991, the chapter on rectification columns. It sums a
+// tray's pressure drop from three resistances (dry tray, surface tension, liquid layer)
+// and balances the column's heat as below.
+
+// Vapour density, ideal gas at 1 atm and the column's mean temperature:
+// ρy = My·273/(22.4·T). [kg/m^3]
+double VapourDensity(Guard& g, const ColumnParameters& c, double y);
+// Liquid density of the ideal mixture at x: its molar mass over its molar volume. [kg/m^3]
+double LiquidDensity(Guard& g, const ColumnParameters& c, double x);
+
+// Hole velocity w0 = w/(f·F0) [m/s]: the vapour w [m/s] of the column's cross-section
+// through the holes, which take F0 [-] of the tray area, the tray f [-] of the column's.
+double HoleVelocity(Guard& g, double w, double f, double F0);
+// Dry-tray drop ΔPd = ξ·ρy·w0²/2 [Pa], the local resistance of the holes: ξ [-] the
+// dry tray's resistance coefficient, ρy [kg/m^3], w0 [m/s] (the design manual).
+double DryTrayDrop(double xi, double rhoY, double w0);
+// Surface-tension drop ΔPσ = 4σ/d0 [Pa], the pressure that blows a bubble out of a hole
+// (Laplace's pressure of a bubble of the hole's diameter; the design manual): σ [mN/m],
+// d0 [m].
+double SurfaceTensionDrop(Guard& g, double sigma, double d0);
+// Liquid-layer drop ΔPl = g·ρx·hcl [Pa], the head of the clear liquid on the tray:
+// ρx [kg/m^3], hcl [m] from the tray model (the design manual).
+double LiquidLayerDrop(double rhoX, double hcl);
+
+// Fair's flooding chart for cross-flow trays (J. R. Fair, Petro/Chem Engineer 33(10), 45,
+// 1961), as Perry's Chemical Engineers' Handbook (7th ed., section 14, eq. 14-90) gives it:
+// flow parameter FLV = (L/V by mass)·√(ρy/ρx) [-], with Mx, My [kg/kmol] the molar masses
+// of liquid and vapour and V/L [-] the molar ratio of the tray's section.
+double FlowParameter(Guard& g, double mx, double my, double vl, double rhoY, double rhoX);
+// Flooding constant C [m/s] at FLV [-] and tray spacing HT [m]: the curves of Fair's chart
+// as Lygeros and Magoulas fitted them (Hydrocarbon Processing 65(12), 43, 1986),
+// C = 0.0105 + 8.127e-4·(1000·HT)^0.755·exp(-1.463·FLV^0.842).
 double FloodingConstant(Guard& g, double flv, double HT);
-// Mass fraction of the light component at its mole fraction x.
-double MassFraction(Guard& g, const ColumnParameters& c, double x);
+// Flooding velocity on the net area uf = C·(σ/20)^0.2·√((ρx − ρy)/ρy) [m/s] (Fair):
+// C [m/s], σ [mN/m], ρx, ρy [kg/m^3].
+double FloodingVelocity(Guard& g, double C, double sigma, double rhoX, double rhoY);
+// Per cent of flooding φ = 100·w/(An·uf) [%], the vapour w [m/s] of the column's
+// cross-section on the net area An = (1 + f)/2 of it: the column less one downcomer, the
+// two downcomers taking 1 − f [-] (Fair's method as Perry's gives it); uf [m/s].
+double PercentOfFlooding(Guard& g, double w, double f, double uf);
+// The diameter [m] at which the column of diameter D [m] and largest per cent of flooding
+// φ [%] floods by `target` [%]: φ falls as 1/D² (w does) and nothing else in it depends on
+// D, so D·√(φ/target).
+double DiameterForFlooding(Guard& g, double D, double phi, double target);
+
+// Height H = (N − 1)·HT + Zt + Zb [m] of N trays HT [m] apart, Zt [m] above the top tray
+// and Zb [m] under the lowest (the design manual).
+double ColumnHeight(int trays, double HT, double Zt, double Zb);
+
+// Mass fraction a = x·MA/(x·MA + (1 − x)·MB) [-] of the light component at its mole
+// fraction x [-], MA, MB [kg/kmol] (definition).
+double MassFraction(Guard& g, double x, double MA, double MB);
+// The column's mass balance in mass fractions aW, aF, aP [-] of the light component:
+// F = P + W and F·aF = P·aP + W·aW (the design manual).
+struct ProductFlows {
+  double distillate;  // P = F·(aF − aW)/(aP − aW) [kg/s]
+  double bottoms;     // W = F − P [kg/s]
+};
+ProductFlows MassBalance(Guard& g, double F, double aW, double aF, double aP);
+
+// ---- The heat balance of the column, each term (kJ/kg, kJ/(kg K), °C, kg/s, kW) ----
+// As the design manual reckons it: the reboiler gives the condenser's heat and the
+// heat the products carry away, less what the feed brings in as a boiling liquid, and
+// the heat that vaporises a cold feed's share of it (q − 1 of it, taken back for a
+// partly vapour feed), with the losses.
+
+// A property of the liquid mixture (heat of vaporisation, heat capacity) mixed by mass:
+// a·light + (1 − a)·heavy, with a [-] the light component's mass fraction.
+double MixedByMass(double a, double light, double heavy);
+// Condenser duty Qc = P·(R + 1)·rP [kW]: the vapour P·(R + 1) [kg/s] of the top condensed,
+// rP [kJ/kg] its heat of vaporisation.
+double CondenserDuty(double P, double R, double rP);
+// Heat a stream G [kg/s] of heat capacity c [kJ/(kg K)] carries at t [°C]: G·c·t [kW].
+double StreamHeat(double G, double c, double t);
+// The terms of the reboiler duty [kW].
+struct ReboilerHeats {
+  double condenser;       // Qc
+  double distillate;      // P·cP·tP
+  double bottoms;         // W·cW·tW
+  double feed;            // F·cF·tb, brought in as a boiling liquid
+  double feedCondition;   // (q − 1)·F·rF
+};
+// Reboiler duty Qr = (1 + loss/100)·(Qc + P·cP·tP + W·cW·tW − F·cF·tb + (q − 1)·F·rF) [kW],
+// loss [%].
+double ReboilerDuty(const ReboilerHeats& heats, double loss);
+// The heat (q − 1)·F·rF [kW] that brings the feed F [kg/s] of condition q [-] to its
+// boiling point as a liquid: heats a cold feed (q > 1), is given back by a partly vapour
+// one (q < 1), nothing for a boiling feed. rF [kJ/kg] the feed's heat of vaporisation,
+// mixed by mass (the definition of q: the heat to vaporise a unit of feed over its heat
+// of vaporisation; McCabe, Smith and Harriott, Unit Operations of Chemical Engineering,
+// the chapter on distillation).
+double FeedConditionHeat(double q, double F, double rF);
+// The temperature of a liquid feed tF = tb − (q − 1)·rF/cF [°C], q ≥ 1, as far below its
+// boiling point tb [°C] as the sensible heat cF [kJ/(kg K)] of a degree takes (q − 1) of
+// its heat of vaporisation rF [kJ/kg] (the same definition of q).
+double LiquidFeedTemperature(Guard& g, double tb, double q, double rF, double cF);
+// The share of the feed that is vapour, 100·(1 − q) [%] for q < 1 [-], else 0.
+double FeedVapourShare(double q);
+// Cooling water Gw = Qc/(cw·Δt) [kg/s] heated by Δt [K] in the condenser, cw = 4.19 kJ/(kg K).
+double CoolingWaterFlow(Guard& g, double Qc, double dtw);
+// Heating steam Gs = Qr/rs [kg/s] condensing in the reboiler, rs [kJ/kg].
+double HeatingSteamFlow(Guard& g, double Qr, double rs);
 
 }  // namespace rc

@@ -34,16 +34,23 @@ RefluxSweep SweepRefluxRatio(const CalculationInputs& inputs) {
   for (int k = 0; k < kRefluxSweepPoints; ++k) {
     const float rk = SweptReflux(reflux, k);
     swept.params[kParamReflux] = rk;
-    RefluxPoint& p = sweep.points[static_cast<std::size_t>(k)];
-    p = PointOf(RunTrayByTray(swept), rk);
+    sweep.points[static_cast<std::size_t>(k)] = PointOf(RunTrayByTray(swept), rk);
+  }
+  sweep.optimum = OptimumOf(sweep.points);
+  return sweep;
+}
+
+std::optional<int> OptimumOf(const std::array<RefluxPoint, kRefluxSweepPoints>& points) {
+  std::optional<int> optimum;
+  for (int k = 0; k < kRefluxSweepPoints; ++k) {
+    const RefluxPoint& p = points[static_cast<std::size_t>(k)];
     if (p.outcome != RefluxPoint::Outcome::Completed) continue;
-    if (!sweep.optimum || p.traysTimesRefluxPlusOne <
-                              sweep.points[static_cast<std::size_t>(*sweep.optimum)]
-                                  .traysTimesRefluxPlusOne) {
-      sweep.optimum = k;
+    if (!optimum || p.traysTimesRefluxPlusOne <
+                        points[static_cast<std::size_t>(*optimum)].traysTimesRefluxPlusOne) {
+      optimum = k;
     }
   }
-  return sweep;
+  return optimum;
 }
 
 }  // namespace rc

@@ -37,4 +37,8 @@ struct RefluxSweep {
 // Runs the tray-by-tray calculation on the inputs with R_k in place of the reflux ratio.
 RefluxSweep SweepRefluxRatio(const CalculationInputs& inputs);
 
+// The k of the smallest N*(R + 1) among the completed points, the first of them (the
+// smallest reflux ratio) on a tie; nothing when no point completed.
+std::optional<int> OptimumOf(const std::array<RefluxPoint, kRefluxSweepPoints>& points);
+
 }  // namespace rc

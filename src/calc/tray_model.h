@@ -100,10 +100,8 @@ bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c);
 double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section);
 // V/L of the section as the tray-by-tray calculation forms it. [-]
 double VapourToLiquidRatio(Guard& g, const ColumnParameters& c, Section section);
-// w of the section, in the full column cross-section; the section above the feed unless
-// told. [m/s]
-double VapourVelocity(Guard& g, const ColumnParameters& c, double mf,
-                      Section section = Section::AboveFeed);
+// w of the section, in the full column cross-section. [m/s]
+double VapourVelocity(Guard& g, const ColumnParameters& c, double mf, Section section);
 double VapourMolarMass(const ColumnParameters& c, double y);              // My [kg/kmol]
 
 }  // namespace rc

@@ -32,26 +32,54 @@ inline constexpr std::int32_t kShownKineticLine = 0;
 inline constexpr std::int32_t kShownTrayByTray = 1;
 inline constexpr std::int32_t kShownNothing = 2;
 
-// Parameter numbers with a meaning of their own in the program's texts.
+// The parameters by their numbers.
 inline constexpr int kParamXW = 16;
 inline constexpr int kParamXF = 17;
 inline constexpr int kParamXP = 18;
-inline constexpr int kParamReflux = 19;         // R
-inline constexpr int kParamFeedRate = 20;       // F [kg/s]
+inline constexpr int kParamReflux = 19;                    // R
+inline constexpr int kParamFeedRate = 20;                  // F [kg/s]
 inline constexpr int kParamMolarMassLight = 21;
 inline constexpr int kParamMolarMassHeavy = 22;
-inline constexpr int kParamTemperature = 31;    // mean temperature in the column [K]
-inline constexpr int kParamDiameter = 33;       // column diameter [m]
-inline constexpr int kParamTrayTypeSlot = 32;   // caption only; never asked nor checked
-inline constexpr int kParamAreaRatio = 34;      // exactly 1 on trays without caps: dual-flow
-inline constexpr int kParamWeirHeight = 36;     // [m] slot diameter on dual-flow trays
+inline constexpr int kParamLiquidViscosityLight = 23;      // [cP]
+inline constexpr int kParamLiquidViscosityHeavy = 24;
+inline constexpr int kParamVapourViscosityLight = 25;      // [cP]
+inline constexpr int kParamVapourViscosityHeavy = 26;
+inline constexpr int kParamVapourDiffusivity = 27;         // [cm^2/s]
+inline constexpr int kParamLiquidDensityLight = 28;        // [kg/m^3]
+inline constexpr int kParamLiquidDensityHeavy = 29;
+inline constexpr int kParamLiquidDiffusivity = 30;         // [cm^2/s]
+inline constexpr int kParamTemperature = 31;               // mean temperature in the column [K]
+inline constexpr int kParamTrayTypeSlot = 32;              // caption only; never asked nor checked
+inline constexpr int kParamDiameter = 33;                  // column diameter [m]
+inline constexpr int kParamAreaRatio = 34;                 // 1 on trays without caps: dual-flow
+inline constexpr int kParamFlowPaths = 35;
+inline constexpr int kParamWeirHeight = 36;                // [m] slot diameter on dual-flow trays
+inline constexpr int kParamOpenAreaRatio = 37;             // area open to the vapour / tray area
 inline constexpr int kParamPseudoSections = 38;
+inline constexpr int kParamEntrainment = 39;               // [kmol liquid / kmol vapour]
+inline constexpr int kParamBypass = 40;
 
 // The third entry stage: the column's sizing, hydraulics and heat balance. These values
 // are read by the column calculation alone; the kinetic line and the tray-by-tray
 // calculation never look at them.
-inline constexpr int kFirstColumnParameter = 41;  // tray spacing HT
-inline constexpr int kLastColumnParameter = 56;   // heat losses
+inline constexpr int kParamTraySpacing = 41;               // HT [m]
+inline constexpr int kParamTopSpace = 42;                  // above the top tray [m]
+inline constexpr int kParamBottomSpace = 43;               // under the lowest tray [m]
+inline constexpr int kParamSurfaceTension = 44;            // [mN/m]
+inline constexpr int kParamDryTrayResistance = 45;         // [-]
+inline constexpr int kParamHoleDiameter = 46;              // [m]
+inline constexpr int kParamHeatOfVaporisationLight = 47;   // [kJ/kg]
+inline constexpr int kParamHeatOfVaporisationHeavy = 48;
+inline constexpr int kParamHeatCapacityLight = 49;         // [kJ/(kg K)]
+inline constexpr int kParamHeatCapacityHeavy = 50;
+inline constexpr int kParamFeedTemperature = 51;           // [°C] the feed's boiling temperature
+inline constexpr int kParamDistillateTemperature = 52;
+inline constexpr int kParamBottomsTemperature = 53;
+inline constexpr int kParamSteamHeat = 54;                 // [kJ/kg] heating steam's condensation
+inline constexpr int kParamCoolingWaterRise = 55;          // [K]
+inline constexpr int kParamHeatLosses = 56;                // [%] of the reboiler's heat
+inline constexpr int kFirstColumnParameter = kParamTraySpacing;
+inline constexpr int kLastColumnParameter = kParamHeatLosses;
 inline constexpr int kColumnParameterCount = kLastColumnParameter - kFirstColumnParameter + 1;
 
 // The feed's thermal condition q: the heat to vaporise a mole of feed over the molar heat

@@ -20,7 +20,7 @@ TEST(DesignFixtures, AreCompleteAndPassBothInputChecks) {
     EXPECT_FALSE(d.StudentName.empty());
     EXPECT_EQ(d.ShownResult, kShownNothing);
     EXPECT_EQ(d.FeedTray, kFeedTrayNotFound);
-    for (int n = 16; n <= 40; ++n) {
+    for (int n = kParamXW; n <= kParamBypass; ++n) {
       EXPECT_EQ(d.ParamCaption[n], ParameterCaption(n)) << n;
       if (n == kParamTrayTypeSlot) continue;
       EXPECT_FALSE(d.ParamText[n].empty()) << n;

@@ -57,15 +57,30 @@ INSTANTIATE_TEST_SUITE_P(
                            0.197981f}),
     [](const testing::TestParamInfo<KineticExpectation>& info) { return info.param.name; });
 
-TEST(KineticLine, OperatingLineBelowAndAboveTheFeed) {
-  DesignData d = BenzeneTolueneSieve();
-  ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
-  const double R = 2.5, xw = 0.05, xp = 0.95, fbar = (0.95 - 0.05) / (0.44 - 0.05);
-  for (int i = 1; i <= 6; ++i) {
-    const double x = d.EqX[i];
-    const double expected = x <= 0.44 ? (fbar + R) * (x - xw) / (R + 1) + xw
-                                      : xp - (xp - x) * R / (R + 1);
-    EXPECT_NEAR(d.KineticPoints.OperatingY[i], expected, 1e-6) << i;
+TEST(KineticLine, OperatingVapourLiesOnTheLineOfItsSection) {
+  struct Case {
+    const char* what;
+    DesignData data;
+  };
+  const Case cases[] = {
+      {"bubble-cap", BenzeneTolueneBubbleCap()},
+      {"sieve", BenzeneTolueneSieve()},
+      {"dual-flow", BenzeneTolueneDualFlow()},
+      {"sieve, XF 0.3, R 1.7",
+       WithParameter(WithParameter(BenzeneTolueneSieve(), kParamXF, u"0.3"), kParamReflux, u"1.7")},
+      {"bubble-cap, cold feed q 1.37",
+       WithParameter(BenzeneTolueneBubbleCap(), kParamFeedCondition, u"1.37")},
+      {"sieve, partly vapour q 0.6", WithParameter(BenzeneTolueneSieve(), kParamFeedCondition, u"0.6")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    DesignData d = c.data;
+    ASSERT_FALSE(Compute(RunKineticLine, d).refusal.has_value());
+    const ConstructedLines lines = ConstructedLines::Of(d);
+    for (int i = 1; i <= 6; ++i) {
+      const bool below = d.EqX[i] <= static_cast<float>(lines.CrossingX());
+      EXPECT_NEAR(d.KineticPoints.OperatingY[i], lines.OfSection(below, d.EqX[i]), 1e-6) << i;
+    }
   }
 }
 
@@ -118,16 +133,20 @@ TEST(Calculations, RefuseDataThatCannotGiveFiniteResults) {
   DesignData equalX = BenzeneTolueneSieve();
   SetEquilibriumPoint(equalX, 4, u"0.4", u"0.7");
   const Case cases[] = {
-      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), 40, u"1"), true, true},
-      {"bypass 1, bubble-cap", WithParameter(BenzeneTolueneBubbleCap(), 40, u"1"), true, false},
-      {"bypass 1, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 40, u"1"), false, true},
+      {"bypass 1, sieve", WithParameter(BenzeneTolueneSieve(), kParamBypass, u"1"), true, true},
+      {"bypass 1, bubble-cap", WithParameter(BenzeneTolueneBubbleCap(), kParamBypass, u"1"), true,
+       false},
+      {"bypass 1, dual-flow", WithParameter(BenzeneTolueneDualFlow(), kParamBypass, u"1"), false,
+       true},
       {"XW = XF", WithParameter(BenzeneTolueneBubbleCap(), kParamXF, u"0.05"), true, true},
-      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), 36, u"0"), true, true},
-      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), 36, u"0"), true, true},
+      {"weir 0, dual-flow", WithParameter(BenzeneTolueneDualFlow(), kParamWeirHeight, u"0"), true,
+       true},
+      {"weir 0, sieve", WithParameter(BenzeneTolueneSieve(), kParamWeirHeight, u"0"), true, true},
       {"zero slope", flat, true, false},
       {"equal X*", equalX, true, true},
-      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), 33, u"0.3"), true, true},
-      {"reflux 0", WithParameter(BenzeneTolueneSieve(), 19, u"0"), true, false},
+      {"narrow bubble-cap column", WithParameter(BenzeneTolueneBubbleCap(), kParamDiameter, u"0.3"),
+       true, true},
+      {"reflux 0", WithParameter(BenzeneTolueneSieve(), kParamReflux, u"0"), true, false},
   };
   for (const Case& c : cases) {
     for (const bool kinetic : {true, false}) {
@@ -150,8 +169,10 @@ TEST(Calculations, RefuseDataThatCannotGiveFiniteResults) {
 
 TEST(KineticLine, RefusalKeepsThePointsBeforeTheFailingOne) {
   DesignData d = BenzeneTolueneBubbleCap();
-  SetParameter(d, 36, u"0");    // no weir and a narrow column: the clear liquid stays
-  SetParameter(d, 33, u"0.7");  // on the tray only below the feed, with the feed liquid
+  // No weir and a narrow column: the clear liquid stays on the tray only below the feed,
+  // with the feed liquid.
+  SetParameter(d, kParamWeirHeight, u"0");
+  SetParameter(d, kParamDiameter, u"0.7");
   ASSERT_TRUE(Compute(RunKineticLine, d).refusal.has_value());
   for (int i = 1; i <= 3; ++i) {
     EXPECT_GT(d.KineticPoints.ClearLiquidHeight[i], 0) << i;

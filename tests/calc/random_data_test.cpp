@@ -72,7 +72,9 @@ class RandomDesignData {
     std::array<float, 3> c{Uniform(0.001, 0.999), Uniform(0.001, 0.999), Uniform(0.001, 0.999)};
     std::sort(c.begin(), c.end());
     for (int i = 0; i < 3; ++i) d.ParamValue[16 + i] = c[i];
-    for (int n = 19; n <= 40; ++n) d.ParamValue[n] = Uniform(d.ParamMin[n], d.ParamMax[n]);
+    for (int n = kParamReflux; n <= kParamBypass; ++n) {
+      d.ParamValue[n] = Uniform(d.ParamMin[n], d.ParamMax[n]);
+    }
     if (Pick(3) == 0) d.ParamValue[kParamAreaRatio] = 1.0f;
     d.TrayType = Pick(3);
     return d;
@@ -87,7 +89,7 @@ class RandomDesignData {
       d.EqY[i] = Pick(8) == 0 ? Odd() : Uniform(-0.2, 1.2);
     }
     if (Pick(2) == 0) std::sort(d.EqX.begin(), d.EqX.end());
-    for (int n = 16; n <= 40; ++n) {
+    for (int n = kParamXW; n <= kParamBypass; ++n) {
       d.ParamValue[n] = Pick(6) == 0 ? Odd() : Uniform(-0.1, n <= 19 ? 1.1 : 2.0 * d.ParamMax[n]);
     }
     d.TrayType = Pick(4) - (Pick(10) == 0 ? 5 : 0);

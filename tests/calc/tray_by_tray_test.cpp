@@ -22,12 +22,6 @@ struct ColumnExpectation {
 
 class TrayByTrayOnFixtures : public testing::TestWithParam<ColumnExpectation> {};
 
-double StrippingLine(double x) {  // benzene-toluene fixtures: XW 0.05, XF 0.44, XP 0.95, R 2.5
-  const double fbar = 0.9 / 0.39;
-  return (fbar + 2.5) * (x - 0.05) / 3.5 + 0.05;
-}
-double RectifyingLine(double x) { return 0.95 - (0.95 - x) * 2.5 / 3.5; }
-
 TEST_P(TrayByTrayOnFixtures, ReachesTheTopWithTheFeedTrayFound) {
   const ColumnExpectation& x = GetParam();
   DesignData d = x.fixture();
@@ -45,10 +39,11 @@ TEST_P(TrayByTrayOnFixtures, TraysStayOnTheOperatingLinesOfTheirSections) {
   DesignData d = GetParam().fixture();
   const int total = Compute(RunTrayByTray, d).TotalTrays();
   const int feed = d.FeedTray;
-  // Vapour leaving tray i and liquid arriving from tray i + 1 obey the section's balance.
+  // Vapour leaving tray i and liquid arriving from tray i + 1 obey the section's balance:
+  // the point lies on the operating line of the section.
+  const ConstructedLines lines = ConstructedLines::Of(d);
   for (int i = 1; i < total; ++i) {
-    const double line = i < feed ? StrippingLine(d.TrayX[i + 1]) : RectifyingLine(d.TrayX[i + 1]);
-    EXPECT_NEAR(d.TrayY[i], line, 2e-5) << i;
+    EXPECT_NEAR(d.TrayY[i], lines.OfSection(i < feed, d.TrayX[i + 1]), 2e-5) << i;
   }
   for (int i = 1; i <= total; ++i) {
     EXPECT_LT(d.TrayX[i], d.TrayY[i]) << i;
@@ -188,7 +183,7 @@ Boundary FindTrayLimit() {
   float lo = 0.02f, hi = 0.999f;
   auto refused = [](float bypass) {
     DesignData d = BenzeneTolueneSieve();
-    d.ParamValue[40] = bypass;
+    d.ParamValue[kParamBypass] = bypass;
     return Compute(RunTrayByTray, d).refusal.has_value();
   };
   EXPECT_FALSE(refused(lo));
@@ -203,7 +198,7 @@ Boundary FindTrayLimit() {
 TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused) {
   const Boundary b = FindTrayLimit();
   DesignData accepted = BenzeneTolueneSieve();
-  accepted.ParamValue[40] = b.accepted;
+  accepted.ParamValue[kParamBypass] = b.accepted;
   const TrayByTrayRun ok = Compute(RunTrayByTray, accepted);
   ASSERT_FALSE(ok.refusal.has_value());
   EXPECT_EQ(ok.TotalTrays(), 120);
@@ -211,7 +206,7 @@ TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused
   EXPECT_EQ(accepted.RecordedTrays.TrayNo[3], 120);
 
   DesignData refused = BenzeneTolueneSieve();
-  refused.ParamValue[40] = b.refused;
+  refused.ParamValue[kParamBypass] = b.refused;
   const TrayByTrayRun no = Compute(RunTrayByTray, refused);
   ASSERT_TRUE(no.refusal.has_value());
   EXPECT_EQ(no.refusal->kind, RefusalKind::TooManyTrays);
@@ -219,8 +214,8 @@ TEST(TrayByTray, OneHundredTwentyTraysAreAcceptedAndTheHundredTwentyFirstRefused
   EXPECT_EQ(refused.InputError, kTrue);
   EXPECT_LT(refused.TrayY[120], 0.95f);
   // The liquid of tray 121 is computed before the refusal: rectifying balance, V/L = 1 + 1/R.
-  const double expected =
-      refused.TrayX[120] + (1 + 1 / 2.5) * (double{refused.TrayY[120]} - refused.TrayY[119]);
+  const double expected = refused.TrayX[120] + (1 + 1 / double{refused.ParamValue[kParamReflux]}) *
+                                                  (double{refused.TrayY[120]} - refused.TrayY[119]);
   EXPECT_NEAR(refused.TrayX[121], expected, 1e-6);
   EXPECT_EQ(refused.TrayY[121], 0.0f);
   EXPECT_TRUE(AllResultsFinite(refused));

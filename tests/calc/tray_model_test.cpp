@@ -167,14 +167,14 @@ TEST(TrayEfficiency, WithoutEntrainmentAndBypassReducesToThePseudoSectionFormula
   for (const DesignData& fixture :
        {BenzeneTolueneBubbleCap(), BenzeneTolueneSieve(), BenzeneTolueneDualFlow()}) {
     DesignData d = fixture;
-    SetParameter(d, 39, u"0");
-    SetParameter(d, 40, u"0");
+    SetParameter(d, kParamEntrainment, u"0");
+    SetParameter(d, kParamBypass, u"0");
     for (const Calculation calculation : {Calculation::KineticLine, Calculation::TrayByTray}) {
       for (const Section section : {Section::BelowFeed, Section::AboveFeed}) {
         const TrayConditions at{0.4, 0.53, 1.0, section, calculation};
         const TrayResult r = Evaluate(d, at);
-        const double S = d.ParamValue[38];
-        const double R = d.ParamValue[19];
+        const double S = d.ParamValue[kParamPseudoSections];
+        const double R = d.ParamValue[kParamReflux];
         const double fbar = (0.95 - 0.05) / (0.44 - 0.05);
         const double lambda = section == Section::BelowFeed ? (R + 1) / (R + fbar) : 1 + 1 / R;
         const double expected = (std::pow(1 + lambda * r.EY / S, S) - 1) / lambda;
@@ -186,7 +186,7 @@ TEST(TrayEfficiency, WithoutEntrainmentAndBypassReducesToThePseudoSectionFormula
 
 TEST(ClearLiquidHeight, FastVapourOnBubbleCapsGivesNoPositiveHeight) {
   DesignData d = BenzeneTolueneBubbleCap();
-  SetParameter(d, 33, u"0.3");  // narrow column: vapour at about 15 m/s
+  SetParameter(d, kParamDiameter, u"0.3");  // narrow column: vapour at about 15 m/s
   for (const Calculation calculation : {Calculation::KineticLine, Calculation::TrayByTray}) {
     const TrayEvaluation e = EvaluateTray(d, {0.25, 0.32, 1.35, Section::BelowFeed, calculation});
     EXPECT_EQ(e.status, TrayStatus::HeightNotPositive);
@@ -239,8 +239,9 @@ TEST(LiquidVolumePerFeedMass, IsTheMolarVolumeOverTheFeedMolarMass) {
 
 TEST(ClearLiquidHeight, DualFlowHeightIsTestedOnlyOnTheKineticLine) {
   DesignData d = BenzeneTolueneDualFlow();
-  d.ParamValue[36] = std::numeric_limits<float>::denorm_min();  // slots: the height
-  d.ParamValue[37] = 1e30f;                                     // rounds to 0 m
+  // Slots so narrow and so open that the height rounds to 0 m.
+  d.ParamValue[kParamWeirHeight] = std::numeric_limits<float>::denorm_min();
+  d.ParamValue[kParamOpenAreaRatio] = 1e30f;
   const TrayEvaluation kinetic =
       EvaluateTray(d, {0.25, 0.32, 1.35, Section::AboveFeed, Calculation::KineticLine});
   EXPECT_EQ(kinetic.status, TrayStatus::HeightNotPositive);

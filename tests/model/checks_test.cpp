@@ -19,7 +19,7 @@ DesignData SoundEquilibrium() {
   PrepareForEntry(d);
   d.EqX = {0, 0.1f, 0.2f, 0.3f, 0.5f, 0.7f, 0.9f, 1};
   d.EqY = {0, 0.25f, 0.4f, 0.5f, 0.7f, 0.85f, 0.95f, 1};
-  d.ParamValue[16] = 0.05f, d.ParamValue[17] = 0.4f, d.ParamValue[18] = 0.95f;
+  d.ParamValue[kParamXW] = 0.05f, d.ParamValue[kParamXF] = 0.4f, d.ParamValue[kParamXP] = 0.95f;
   return d;
 }
 
@@ -27,7 +27,9 @@ DesignData SoundEquilibrium() {
 DesignData SoundParameters() {
   DesignData d;
   PrepareForEntry(d);
-  for (int n = 19; n <= 40; ++n) d.ParamValue[n] = (d.ParamMin[n] + d.ParamMax[n]) / 2;
+  for (int n = kParamReflux; n <= kParamBypass; ++n) {
+    d.ParamValue[n] = (d.ParamMin[n] + d.ParamMax[n]) / 2;
+  }
   return d;
 }
 
@@ -55,20 +57,20 @@ TEST(CheckEquilibriumData, EachRuleFailsWithItsOwnRow) {
       {"Y* below X* in pair 6", [](DesignData& d) { d.EqY[6] = 0.8f; d.EqY[5] = 0.75f; }, 6},
       {"Y* not increasing", [](DesignData& d) { d.EqY[4] = 0.5f; }, 4},
       {"equal X*: the later point", [](DesignData& d) { d.EqX[5] = d.EqX[4]; }, 5},
-      {"XW of 0", [](DesignData& d) { d.ParamValue[16] = 0; }, 8},
-      {"XF of 1", [](DesignData& d) { d.ParamValue[17] = 1; }, 9},
-      {"XP of 0", [](DesignData& d) { d.ParamValue[18] = 0; }, 10},
+      {"XW of 0", [](DesignData& d) { d.ParamValue[kParamXW] = 0; }, 8},
+      {"XF of 1", [](DesignData& d) { d.ParamValue[kParamXF] = 1; }, 9},
+      {"XP of 0", [](DesignData& d) { d.ParamValue[kParamXP] = 0; }, 10},
       {"X*[7] not Y*[7]", [](DesignData& d) { d.EqX[7] = 0.99f; }, 8},
-      {"XP not below X*[7]", [](DesignData& d) { d.EqX[7] = d.EqY[7] = 0.96f; d.ParamValue[18] = 0.97f; }, 8},
+      {"XP not below X*[7]", [](DesignData& d) { d.EqX[7] = d.EqY[7] = 0.96f; d.ParamValue[kParamXP] = 0.97f; }, 8},
       {"XW not above X*[0]", [](DesignData& d) { d.EqX[0] = d.EqY[0] = 0.05f; }, 0},
-      {"XW not below X*[1]", [](DesignData& d) { d.ParamValue[16] = 0.1f; }, 1},
-      {"XP not above X*[6]", [](DesignData& d) { d.EqX[6] = 0.95f; d.EqY[6] = 0.97f; d.ParamValue[18] = 0.9f; }, 7},
-      {"XF above XP", [](DesignData& d) { d.ParamValue[17] = 0.97f; }, 9},
-      {"XF below XW", [](DesignData& d) { d.ParamValue[17] = 0.04f; }, 9},
-      {"XF equal to XW allowed", [](DesignData& d) { d.ParamValue[17] = d.ParamValue[16]; }, 55},
-      {"XF equal to XP allowed", [](DesignData& d) { d.ParamValue[17] = d.ParamValue[18]; }, 55},
+      {"XW not below X*[1]", [](DesignData& d) { d.ParamValue[kParamXW] = 0.1f; }, 1},
+      {"XP not above X*[6]", [](DesignData& d) { d.EqX[6] = 0.95f; d.EqY[6] = 0.97f; d.ParamValue[kParamXP] = 0.9f; }, 7},
+      {"XF above XP", [](DesignData& d) { d.ParamValue[kParamXF] = 0.97f; }, 9},
+      {"XF below XW", [](DesignData& d) { d.ParamValue[kParamXF] = 0.04f; }, 9},
+      {"XF equal to XW allowed", [](DesignData& d) { d.ParamValue[kParamXF] = d.ParamValue[kParamXW]; }, 55},
+      {"XF equal to XP allowed", [](DesignData& d) { d.ParamValue[kParamXF] = d.ParamValue[kParamXP]; }, 55},
       // The first rule that fails decides, whatever fails later.
-      {"range before order", [](DesignData& d) { d.EqY[2] = 2; d.ParamValue[16] = 0; }, 2},
+      {"range before order", [](DesignData& d) { d.EqY[2] = 2; d.ParamValue[kParamXW] = 0; }, 2},
   };
   for (const Case& c : cases) Expect(SoundEquilibrium, CheckEquilibriumData, c);
 }
@@ -87,21 +89,21 @@ TEST(CheckEquilibriumData, ZeroAndOneAreWithinRangeOfThePoints) {
 TEST(CheckParameterLimits, EachParameterFailsWithItsOwnRow) {
   std::vector<Case> cases = {
       {"sound data", [](DesignData&) {}, 55},
-      {"reflux ratio 0", [](DesignData& d) { d.ParamValue[19] = 0; }, 2},
-      {"reflux ratio 200", [](DesignData& d) { d.ParamValue[19] = 200; }, 55},
-      {"reflux ratio above 200", [](DesignData& d) { d.ParamValue[19] = 200.01f; }, 2},
-      {"column diameter 12", [](DesignData& d) { d.ParamValue[33] = 12; }, 55},
-      {"column diameter 12.5", [](DesignData& d) { d.ParamValue[33] = 12.5f; }, 15},
-      {"liquid diffusion 0.0001", [](DesignData& d) { d.ParamValue[30] = ReadNumber(u"0.0001"); }, 55},
-      {"liquid diffusion 0.00011", [](DesignData& d) { d.ParamValue[30] = ReadNumber(u"0.00011"); }, 13},
-      {"feed rate typed 0.01", [](DesignData& d) { d.ParamValue[20] = ReadNumber(u"0.01"); }, 55},
-      {"parameter 32 not examined", [](DesignData& d) { d.ParamValue[32] = -5; }, 55},
-      {"compositions not examined", [](DesignData& d) { d.ParamValue[16] = 7; }, 55},
-      {"first failure decides", [](DesignData& d) { d.ParamValue[25] = 1; d.ParamValue[22] = 1; }, 5},
+      {"reflux ratio 0", [](DesignData& d) { d.ParamValue[kParamReflux] = 0; }, 2},
+      {"reflux ratio 200", [](DesignData& d) { d.ParamValue[kParamReflux] = 200; }, 55},
+      {"reflux ratio above 200", [](DesignData& d) { d.ParamValue[kParamReflux] = 200.01f; }, 2},
+      {"column diameter 12", [](DesignData& d) { d.ParamValue[kParamDiameter] = 12; }, 55},
+      {"column diameter 12.5", [](DesignData& d) { d.ParamValue[kParamDiameter] = 12.5f; }, 15},
+      {"liquid diffusion 0.0001", [](DesignData& d) { d.ParamValue[kParamLiquidDiffusivity] = ReadNumber(u"0.0001"); }, 55},
+      {"liquid diffusion 0.00011", [](DesignData& d) { d.ParamValue[kParamLiquidDiffusivity] = ReadNumber(u"0.00011"); }, 13},
+      {"feed rate typed 0.01", [](DesignData& d) { d.ParamValue[kParamFeedRate] = ReadNumber(u"0.01"); }, 55},
+      {"parameter 32 not examined", [](DesignData& d) { d.ParamValue[kParamTrayTypeSlot] = -5; }, 55},
+      {"compositions not examined", [](DesignData& d) { d.ParamValue[kParamXW] = 7; }, 55},
+      {"first failure decides", [](DesignData& d) { d.ParamValue[kParamVapourViscosityLight] = 1; d.ParamValue[kParamMolarMassHeavy] = 1; }, 5},
   };
   // Every limit, broken on either side, names its own row.
-  for (int n = 20; n <= 40; ++n) {
-    if (n == 32) continue;
+  for (int n = kParamFeedRate; n <= kParamBypass; ++n) {
+    if (n == kParamTrayTypeSlot) continue;
     const int row = n <= 31 ? n - 17 : n - 18;
     cases.push_back({"below the minimum", [n](DesignData& d) { d.ParamValue[n] = d.ParamMin[n] - 0.5f * (d.ParamMin[n] + 1e-7f); }, row});
     cases.push_back({"above the maximum", [n](DesignData& d) { d.ParamValue[n] = d.ParamMax[n] * 1.5f; }, row});
@@ -114,9 +116,10 @@ TEST(CheckParameterLimits, EachParameterFailsWithItsOwnRow) {
 TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
   DesignData d;
   PrepareForEntry(d);
-  EXPECT_EQ(std::make_pair(d.ParamMin[41], d.ParamMax[41]), std::make_pair(0.15f, 1.2f));
-  EXPECT_EQ(std::make_pair(d.ParamMin[51], d.ParamMax[51]), std::make_pair(-50.0f, 300.0f));
-  EXPECT_EQ(std::make_pair(d.ParamMin[56], d.ParamMax[56]), std::make_pair(0.0f, 20.0f));
+  auto limits = [&d](int n) { return std::make_pair(d.ParamMin[n], d.ParamMax[n]); };
+  EXPECT_EQ(limits(kParamTraySpacing), std::make_pair(0.15f, 1.2f));
+  EXPECT_EQ(limits(kParamFeedTemperature), std::make_pair(-50.0f, 300.0f));
+  EXPECT_EQ(limits(kParamHeatLosses), std::make_pair(0.0f, 20.0f));
   for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
     SCOPED_TRACE(n);
     for (const bool atMin : {true, false}) {

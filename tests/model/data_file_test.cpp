@@ -127,7 +127,7 @@ TEST(DataFile, RandomAndMutatedFilesAreReadSafely) {
     DesignData d;
     PrepareForEntry(d);
     EnterDataFile(f, d);
-    for (int n = kParamXW; n <= 40; ++n) {
+    for (int n = kParamXW; n <= kParamBypass; ++n) {
       if (n == kParamTrayTypeSlot) continue;
       const float read = ReadNumber(NormalizeNumberText(d.Typed.Param[n]));
       ASSERT_FALSE(std::isnan(d.ParamValue[n])) << text;

@@ -14,14 +14,14 @@ TEST(DesignData, AFreshRunHoldsZerosAndEmptyTexts) {
   EXPECT_TRUE(d.StudentName.empty());
   EXPECT_EQ(d.ShownResult, 0);
   EXPECT_EQ(d.TrayType, 0);
-  for (int n = 16; n <= 40; ++n) {
+  for (int n = kParamXW; n <= kParamBypass; ++n) {
     EXPECT_TRUE(d.ParamCaption[n].empty());
     EXPECT_EQ(d.ParamValue[n], 0.0f);
   }
 }
 
 TEST(DesignData, CaptionsArePaddedTo64ExceptTheTrayTypeSlot) {
-  for (int n = 16; n <= 40; ++n) {
+  for (int n = kParamXW; n <= kParamBypass; ++n) {
     const std::u16string c = ParameterCaption(n);
     if (n == kParamTrayTypeSlot) {
       EXPECT_EQ(c, u"Тип тарелки, безразмерн.");
@@ -30,13 +30,13 @@ TEST(DesignData, CaptionsArePaddedTo64ExceptTheTrayTypeSlot) {
       EXPECT_EQ(c.size(), 64u) << n;
     }
   }
-  EXPECT_EQ(ParameterCaption(19).substr(0, 25), u"Флегмовое число, безразм.");
-  EXPECT_EQ(ParameterCaption(36),
+  EXPECT_EQ(ParameterCaption(kParamReflux).substr(0, 25), u"Флегмовое число, безразм.");
+  EXPECT_EQ(ParameterCaption(kParamWeirHeight),
             u"Высота перелива (для провальн. тарелок-эквивал.диам.прорезей),м ");
   // Parameter 27 ends in a Latin c, parameter 30 in a Cyrillic с.
-  EXPECT_NE(ParameterCaption(27).find(u"см^2/c"), std::u16string::npos);
-  EXPECT_NE(ParameterCaption(30).find(u"см^2/с"), std::u16string::npos);
-  EXPECT_EQ(ParameterCaption(27).find(u"см^2/с"), std::u16string::npos);
+  EXPECT_NE(ParameterCaption(kParamVapourDiffusivity).find(u"см^2/c"), std::u16string::npos);
+  EXPECT_NE(ParameterCaption(kParamLiquidDiffusivity).find(u"см^2/с"), std::u16string::npos);
+  EXPECT_EQ(ParameterCaption(kParamVapourDiffusivity).find(u"см^2/с"), std::u16string::npos);
 }
 
 TEST(DesignData, PrepareForEntryResetsTheRunState) {
@@ -48,14 +48,14 @@ TEST(DesignData, PrepareForEntryResetsTheRunState) {
   EXPECT_EQ(d.TrayType, kTrayTypeNotChosen);
   EXPECT_EQ(d.ShownResult, kShownNothing);
   EXPECT_EQ(d.FeedTray, 200);
-  EXPECT_EQ(d.ParamMin[20], 0.01f);
-  EXPECT_EQ(d.ParamMax[25], 0.1f);
-  EXPECT_EQ(d.ParamMin[30], 0.000001f);
-  EXPECT_EQ(d.ParamMin[32], 0.0f);
-  EXPECT_EQ(d.ParamMax[32], 1.0f);
+  EXPECT_EQ(d.ParamMin[kParamFeedRate], 0.01f);
+  EXPECT_EQ(d.ParamMax[kParamVapourViscosityLight], 0.1f);
+  EXPECT_EQ(d.ParamMin[kParamLiquidDiffusivity], 0.000001f);
+  EXPECT_EQ(d.ParamMin[kParamTrayTypeSlot], 0.0f);
+  EXPECT_EQ(d.ParamMax[kParamTrayTypeSlot], 1.0f);
   // A value typed as the limit reads to the same float.
-  EXPECT_EQ(ReadNumber(u"0.01"), d.ParamMin[20]);
-  EXPECT_EQ(ReadNumber(u"0.0001"), d.ParamMax[30]);
+  EXPECT_EQ(ReadNumber(u"0.01"), d.ParamMin[kParamFeedRate]);
+  EXPECT_EQ(ReadNumber(u"0.0001"), d.ParamMax[kParamLiquidDiffusivity]);
 }
 
 TEST(DesignData, TrayKindTestsParameter34Exactly) {

@@ -114,7 +114,9 @@ TEST(PrintedReports, RuledBlocksStayWholeOnTheirPagesHoweverLongTheFrame) {
     for (std::size_t length : {0u, 20u, 60u, 200u, 600u}) {
       SCOPED_TRACE(testing::Message() << (kinetic ? "kinetic " : "tray ") << length);
       DesignData data = TrayData();
-      for (int n = 19; n <= 24; ++n) data.ParamText[n] = std::u16string(length, u'7');
+      for (int n = kParamReflux; n <= kParamLiquidViscosityHeavy; ++n) {
+        data.ParamText[n] = std::u16string(length, u'7');
+      }
       Surface printer = A4Printer();
       if (kinetic) {
         PrintKineticReport(printer, data, KineticRunOfRecord(data), kDate, u'.');

@@ -27,7 +27,8 @@ bool MarkedAt(const Surface& s, double x, double y, Colour colour, MarkerShape s
 
 TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
   // A narrow bubble-cap column: refused at both ends of the range, for both reasons.
-  const RefluxSweep sweep = SweepRefluxRatio(CalculationInputs::Of(WithParameter(BenzeneTolueneBubbleCap(), 33, u"1.0")));
+  const RefluxSweep sweep = SweepRefluxRatio(
+      CalculationInputs::Of(WithParameter(BenzeneTolueneBubbleCap(), kParamDiameter, u"1.0")));
   ASSERT_TRUE(sweep.optimum.has_value());
   const RefluxStudyLayout layout{{1000, 300, 9000, 3300}, {1000, 4300, 9000, 7300}, {9100, 300, 14000, 7300}, 8000};
   Surface s;

@@ -21,7 +21,7 @@ DesignData FrameData() {
     data.EqXText[i] = u"0." + DecimalText(i + 1);
     data.EqYText[i] = u"0." + DecimalText(i + 2);
   }
-  for (int n = 16; n <= 40; ++n) data.ParamText[n] = DecimalText(n) + u".5";
+  for (int n = kParamXW; n <= kParamBypass; ++n) data.ParamText[n] = DecimalText(n) + u".5";
   data.TrayType = kBubbleCapTrays;
   return data;
 }
@@ -88,7 +88,7 @@ TEST(PrintReportFrame, ListsParametersWithCaptionsExceptTheTrayTypeSlot) {
   const std::vector<PlacedText> placed = Placed(Framed(data));
 
   std::vector<int> expectedOrder = {16, 17, 18};
-  for (int n = 19; n <= 40; ++n) {
+  for (int n = kParamReflux; n <= kParamBypass; ++n) {
     if (n != 32) expectedOrder.push_back(n);
   }
   // Lines 11..13 then, after the tray kind on line 14, lines 15..35.

@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(DesignFixtures, TrayProfileOf,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TrayProfile, ARefusedRunHasNoTopTray) {
-  DesignData data = WithParameter(BenzeneTolueneBubbleCap(), 19, u"0.3");  // too little reflux
+  // Too little reflux.
+  DesignData data = WithParameter(BenzeneTolueneBubbleCap(), kParamReflux, u"0.3");
   const TrayByTrayRun run = Compute(RunTrayByTray, data);
   ASSERT_TRUE(run.refusal);
   EXPECT_EQ(run.TotalTrays(), 0);

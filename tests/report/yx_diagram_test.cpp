@@ -76,11 +76,11 @@ DesignData TraysNear(int trays) {
   }
   for (int i = 0; i < 40; ++i) {
     DesignData trial = data;
-    trial.ParamValue[19] = static_cast<float>((lo + hi) / 2);
+    trial.ParamValue[kParamReflux] = static_cast<float>((lo + hi) / 2);
     const TrayByTrayRun run = Compute(RunTrayByTray, trial);
     (run.refusal || run.Count() > trays ? lo : hi) = (lo + hi) / 2;
   }
-  data.ParamValue[19] = static_cast<float>(hi);
+  data.ParamValue[kParamReflux] = static_cast<float>(hi);
   return data;
 }
 
