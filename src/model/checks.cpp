@@ -1,5 +1,7 @@
 #include "model/checks.h"
 
+#include "model/input_catalogue.h"
+
 namespace rc {
 namespace {
 
@@ -21,9 +23,10 @@ int FirstEquilibriumFault(const DesignData& d) {
   for (int i = 1; i <= 7; ++i) {
     if (!(y[i] > y[i - 1] && x[i] > x[i - 1])) return i;
   }
-  for (int n = kParamXW; n <= kParamXP; ++n) {
-    const float v = d.ParamValue[n];
-    if (!(v > 0 && v < 1)) return n - 8;
+  for (const InputRow& in : InputCatalogue()) {
+    if (in.check == InputCheck::Equilibrium && !in.Admits(d.ParamValue[in.number])) {
+      return in.errorRow;
+    }
   }
   const float xw = d.ParamValue[kParamXW];
   const float xf = d.ParamValue[kParamXF];
@@ -36,9 +39,23 @@ int FirstEquilibriumFault(const DesignData& d) {
   return kNoErrorRow;
 }
 
-bool WithinLimits(const DesignData& d, int n) {
+// The limits the data hold for the input, its ends exclusive where its row says so.
+bool WithinLimits(const DesignData& d, const InputRow& in) {
+  const int n = in.number;
   const float v = d.ParamValue[n];
-  return d.ParamMin[n] <= v && v <= d.ParamMax[n];
+  const bool aboveMin = in.minExclusive ? d.ParamMin[n] < v : d.ParamMin[n] <= v;
+  const bool belowMax = in.maxExclusive ? v < d.ParamMax[n] : v <= d.ParamMax[n];
+  return aboveMin && belowMax;
+}
+
+// Every input of the check in the catalogue's order, stopping at the first refused one.
+template <class Refuses>
+void CheckInputs(DesignData& data, InputCheck check, Refuses refuses) {
+  data.InputError = kFalse;
+  data.ErrorRow = kNoErrorRow;
+  for (const InputRow& in : InputCatalogue()) {
+    if (in.check == check && refuses(in)) return Fail(data, in.errorRow);
+  }
 }
 
 // A partly vaporised feed (q < 1) brings vapour of its own to the section above it; some
@@ -64,27 +81,15 @@ void CheckEquilibriumData(DesignData& data) {
 }
 
 void CheckParameterLimits(DesignData& data) {
-  data.InputError = kFalse;
-  data.ErrorRow = kNoErrorRow;
-  const float r = data.ParamValue[kParamReflux];
-  if (!(data.ParamMin[kParamReflux] < r && r <= data.ParamMax[kParamReflux])) return Fail(data, 2);
-  for (int n = 20; n <= 31; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, n - 17);
-  }
-  for (int n = 33; n <= 40; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, n - 18);
-  }
-  if (!WithinLimits(data, kParamFeedCondition) || !VapourRisesBelowFeed(data)) {
-    return Fail(data, kFeedConditionErrorRow);
-  }
+  CheckInputs(data, InputCheck::ParameterLimits, [&](const InputRow& in) {
+    return !WithinLimits(data, in) ||
+           (in.number == kParamFeedCondition && !VapourRisesBelowFeed(data));
+  });
 }
 
 void CheckColumnParameterLimits(DesignData& data) {
-  data.InputError = kFalse;
-  data.ErrorRow = kNoErrorRow;
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, n - kFirstColumnParameter);
-  }
+  CheckInputs(data, InputCheck::ColumnLimits,
+              [&](const InputRow& in) { return !WithinLimits(data, in); });
 }
 
 }  // namespace rc
