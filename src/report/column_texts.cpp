@@ -17,12 +17,6 @@ bool Showable(const ColumnValue& v) {
   return v && std::fabs(*v) <= std::numeric_limits<float>::max();
 }
 
-std::u16string Field(const ColumnValue& v, std::uint8_t width, std::uint8_t decimals,
-                     char16_t separator, const std::u16string& refused) {
-  if (!Showable(v)) return PadWidth(refused, width) + refused;
-  return FormatFixed(static_cast<float>(*v), width, decimals, separator);
-}
-
 std::u16string Number(double v, std::uint8_t decimals, char16_t separator) {
   return FormatFixed(static_cast<float>(v), 1, decimals, separator);
 }
@@ -42,6 +36,12 @@ std::u16string ScreenLabel(const std::u16string& label) {
 
 }  // namespace
 
+std::u16string ColumnField(const ColumnValue& v, std::uint8_t width, std::uint8_t decimals,
+                           char16_t separator, const std::u16string& refused) {
+  if (!Showable(v)) return PadWidth(refused, width) + refused;
+  return FormatFixed(static_cast<float>(*v), width, decimals, separator);
+}
+
 std::vector<std::u16string> ColumnTrayHeadings() {
   return {u"СОПРОТИВЛЕНИЕ ТАРЕЛОК: СУХОЙ (Pсух), ПОВЕРХН. НАТЯЖЕНИЯ (Pпов), СЛОЯ ЖИДКОСТИ (Pжид)",
           u"Тар.   Pсух,Па   Pпов,Па   Pжид,Па  Pобщ, Па  % захл."};
@@ -53,9 +53,9 @@ std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t sep
   const std::u16string number = TrayNumber(tray);
   std::u16string row = PadWidth(number, 4) + number;
   for (const ColumnValue* v : {&t.dryDrop, &t.surfaceDrop, &t.liquidDrop, &t.totalDrop}) {
-    row += Field(*v, 10, 1, separator, refused);
+    row += ColumnField(*v, 10, 1, separator, refused);
   }
-  row += r.floodingApplies ? Field(t.flooding, 8, 1, separator, refused) : Spaces(8);
+  row += r.floodingApplies ? ColumnField(t.flooding, 8, 1, separator, refused) : Spaces(8);
   if (tray == r.feedTray) row += u" *";
   return row;
 }
@@ -111,7 +111,7 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, c
     lines.push_back(ColumnTrayRow(r, i, separator, refused));
   }
   auto line = [&](const char16_t* label, const ColumnValue& v, std::uint8_t decimals) {
-    return std::u16string(label) + Field(v, 12, decimals, separator, refused);
+    return std::u16string(label) + ColumnField(v, 12, decimals, separator, refused);
   };
   lines.push_back(line(u"dP total, Pa  ", r.totalDrop, 1));
   lines.push_back(line(u"height, m     ", r.height, 3));

@@ -3,13 +3,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <charconv>
+#include <cmath>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
+#include "calc/input_study.h"
 #include "calc/reflux_sweep.h"
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "report/column_texts.h"
 #include "report/reflux_texts.h"
+#include "report/study_texts.h"
 #include "report/tray_profile.h"
 #include "session/student_session.h"
 #include "ui/form11.h"
@@ -50,6 +56,19 @@ void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
   for (const RefluxPoint& point : sweep.points) transcript.push_back(RefluxSweepRow(point));
   transcript.push_back(u"optimum k = " +
                        (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
+}
+
+// "== study KEY FROM TO POINTS" for each study asked for, on the data of the session.
+void AppendStudies(const DesignData& data, const std::vector<StudyOption>& studies,
+                   char16_t separator, Lines& transcript) {
+  for (const StudyOption& o : studies) {
+    transcript.push_back(FromUtf8("== study " + o.key + " " + o.fromText + " " + o.toText + " " +
+                                  std::to_string(o.points)));
+    const InputStudy study = StudyInput(data, *FindInput(o.key), o.from, o.to, o.points);
+    for (const StudyPoint& p : study.points) {
+      transcript.push_back(StudyTranscriptRow(p, study.withColumn, separator));
+    }
+  }
 }
 
 // The diagram window's reflux study: its picture and its printed page, then back to
@@ -239,8 +258,9 @@ bool SaveData(StudentSession& s, const QDir& out, std::string& error) {
 
 // One session up to the results menu, then the step (and the save, when asked for).
 // False on a failure; a fault ends the transcript with its line and the marked row.
-bool PlaySession(const Variant& variant, const Step& step, bool save, const QDir& out,
-                 Lines& transcript, bool& stopped, std::string& error) {
+bool PlaySession(const Variant& variant, const Step& step, bool save,
+                 const std::vector<StudyOption>& studies, const QDir& out, Lines& transcript,
+                 bool& stopped, std::string& error) {
   StudentSession session;
   const EntryOutcome entry = EnterVariant(session, variant);
   switch (entry.stage) {
@@ -258,6 +278,10 @@ bool PlaySession(const Variant& variant, const Step& step, bool save, const QDir
       if (step.trayProfile && GivesColumnStage(variant) &&
           !ColumnStep(session, variant, out, transcript, stopped, error)) {
         return false;
+      }
+      // The studies follow every other section of the last session, on its accepted data.
+      if (save && !stopped) {
+        AppendStudies(session.app.data(), studies, session.toolkit.DecimalSeparator(), transcript);
       }
       return !save || SaveData(session, out, error);
   }
@@ -283,7 +307,37 @@ bool RemoveEarlierRun(QDir& out, std::string& error) {
 
 }  // namespace
 
-VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir) {
+std::string ParseStudyOption(const std::string& text, StudyOption& option) {
+  static const std::regex kForm(R"(([^:]*):([^:]*):([^:]*):([^:]*))");
+  static const std::regex kDecimal(R"([+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?)");
+  static const std::regex kCount(R"([0-9]+)");
+  std::smatch m;
+  if (!std::regex_match(text, m, kForm)) {
+    return "--study " + text + ": not KEY:FROM:TO:POINTS";
+  }
+  option = StudyOption{m[1], m[2], m[3], 0, 0, 0};
+  const InputRow* input = FindInput(std::string_view(option.key));
+  if (!input) return "--study " + text + ": " + option.key + " is not an input of the data file";
+  for (const auto& [given, value] : {std::pair{&option.fromText, &option.from},
+                                     std::pair{&option.toText, &option.to}}) {
+    if (!std::regex_match(*given, kDecimal) ||
+        std::from_chars(given->data(), given->data() + given->size(), *value).ec != std::errc{} ||
+        !std::isfinite(*value)) {
+      return "--study " + text + ": " + *given + " is not a decimal number such as 0.05 or 2.5e-05";
+    }
+  }
+  const std::string count = m[4];
+  if (!std::regex_match(count, kCount) || count.size() > 3 ||
+      std::stoi(count) < kStudyMinPoints || std::stoi(count) > kStudyMaxPoints) {
+    return "--study " + text + ": POINTS must be a whole number from " +
+           std::to_string(kStudyMinPoints) + " to " + std::to_string(kStudyMaxPoints);
+  }
+  option.points = std::stoi(count);
+  return {};
+}
+
+VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir,
+                                   const std::vector<StudyOption>& studies) {
   OffscreenApplication();
   VariantRunResult result;
   if (!QDir().mkpath(outDir)) {
@@ -304,7 +358,7 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
     // The last session, which has typed every stage the variant gives, ends by saving
     // its data.
     const bool save = &step == &kSteps[std::size(kSteps) - 1];
-    ok = PlaySession(variant, step, save, out, transcript, stopped, result.message);
+    ok = PlaySession(variant, step, save, studies, out, transcript, stopped, result.message);
     if (!ok || stopped) break;
   }
   if (!WriteTranscript(out, transcript)) {
@@ -315,7 +369,8 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   return result;
 }
 
-VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir) {
+VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir,
+                                const std::vector<StudyOption>& studies) {
   VariantRunResult result;
   std::ifstream in(variantPath, std::ios::binary);
   std::ostringstream text;
@@ -332,7 +387,15 @@ VariantRunResult RunVariantFile(const std::string& variantPath, const QString& o
                      ": " + bad->message;
     return result;
   }
-  return RunVariantSession(variant, outDir);
+  for (const StudyOption& o : studies) {
+    if (FindInput(std::string_view(o.key))->stage == InputStage::Column &&
+        !GivesColumnStage(variant)) {
+      result.status = kVariantFileError;
+      result.message = "--study " + o.key + ": " + variantPath + " gives no third stage";
+      return result;
+    }
+  }
+  return RunVariantSession(variant, outDir, studies);
 }
 
 }  // namespace rc
