@@ -32,6 +32,32 @@ std::u16string StudyValueText(float value, int significantDigits) {
   return FromUtf8(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
+std::u16string StudyTypedText(float value) {
+  char buffer[48];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return FromUtf8(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+}
+
+std::u16string StudyTableRow(const StudyPoint& p, bool withColumn, const ColumnValue& quantity,
+                             std::uint8_t decimals, char16_t separator) {
+  std::u16string value = StudyValueText(p.value);
+  for (char16_t& c : value) {
+    if (c == u'.') c = separator;
+  }
+  std::u16string row = RightAligned(value, 12);
+  switch (p.outcome) {
+    case StudyPoint::Outcome::Completed:
+      row += RightAligned(DecimalText(p.run.TotalTrays()), 6);
+      row += p.run.feedTray ? RightAligned(DecimalText(*p.run.feedTray), 6) : Spaces(6);
+      break;
+    case StudyPoint::Outcome::TooManyTrays: return row + u"  >120";
+    case StudyPoint::Outcome::Refused: return row + u" ОШИБКА";
+  }
+  if (!withColumn) return row;
+  return row + Separated(ColumnField(p.column ? quantity : ColumnValue{}, 10, decimals, separator,
+                                     u"ОШИБКА"));
+}
+
 std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t separator) {
   std::u16string row = RightAligned(StudyValueText(p.value), 12);
   switch (p.outcome) {

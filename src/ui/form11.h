@@ -63,6 +63,7 @@ class Form11 : public Window {
  public:
   Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
   Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
+  Control& studyButton;  // Command10 "ВЛИЯНИЕ ПАРАМЕТРА", at the right end of the row
   // Command3 onwards, one per view in the order they were added.
   const std::vector<Control*>& ViewButtons() const { return viewButtons_; }
 

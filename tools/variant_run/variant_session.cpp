@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form13.h"
+#include "ui/form16.h"
 #include "ui/form7.h"
 #include "ui/window.h"
 
@@ -69,6 +71,36 @@ void AppendStudies(const DesignData& data, const std::vector<StudyOption>& studi
       transcript.push_back(StudyTranscriptRow(p, study.withColumn, separator));
     }
   }
+}
+
+// The results menu's study window on the first study asked for: its picture study.png and
+// its printed page study.pdf, then closed.
+bool StudyPicture(StudentSession& s, const StudyOption& o, const QDir& out, std::string& error) {
+  const QString png = out.filePath(QStringLiteral("study.png"));
+  if (!s.Clicked<Form7>([](auto& f) { return &f.studyButton; }) || !s.app.FindForm<Form16>()) {
+    error = "the study window did not open";
+    return false;
+  }
+  // The input's row clicked in the list of inputs, the range set, and the cursor's row
+  // clicked in the table, as the student would.
+  Form16& study = *s.app.FindForm<Form16>();
+  const auto& inputs = study.Inputs();
+  const auto row = std::find(inputs.begin(), inputs.end(), FindInput(std::string_view(o.key)));
+  if (row == inputs.end() || !s.ClickRow(study.inputList, static_cast<int>(row - inputs.begin()))) {
+    error = "the study window did not take its input " + o.key;
+    return false;
+  }
+  study.SetRange(o.from, o.to, o.points);
+  if (!s.ClickRow(study.pointList, static_cast<int>(study.Cursor())) || !s.Screenshot("Form16", png)) {
+    error = "cannot save " + png.toStdString();
+    return false;
+  }
+  const QString pdf = out.filePath(QStringLiteral("study.pdf"));
+  if (!s.PrintWith<Form16>([](auto& f) { return &f.printButton; }, pdf)) {
+    error = "the study was not printed to " + pdf.toStdString();
+    return false;
+  }
+  return s.Clicked<Form16>([](auto& f) { return &f.closeButton; });
 }
 
 // The diagram window's reflux study: its picture and its printed page, then back to
@@ -280,8 +312,9 @@ bool PlaySession(const Variant& variant, const Step& step, bool save,
         return false;
       }
       // The studies follow every other section of the last session, on its accepted data.
-      if (save && !stopped) {
+      if (save && !stopped && !studies.empty()) {
         AppendStudies(session.app.data(), studies, session.toolkit.DecimalSeparator(), transcript);
+        if (!StudyPicture(session, studies.front(), out, error)) return false;
       }
       return !save || SaveData(session, out, error);
   }
@@ -295,7 +328,8 @@ bool RemoveEarlierRun(QDir& out, std::string& error) {
       QStringLiteral("transcript.txt"), QStringLiteral("form7-*.png"),
       QStringLiteral("diagram-*.png"),  QStringLiteral("diagram.pdf"),
       QStringLiteral("report-*.pdf"),   QStringLiteral("reflux.png"),
-      QStringLiteral("reflux.pdf"),     QStringLiteral("column.png")};
+      QStringLiteral("reflux.pdf"),     QStringLiteral("column.png"),
+      QStringLiteral("study.png"),      QStringLiteral("study.pdf")};
   for (const QString& name : out.entryList(kOwnFiles, QDir::Files | QDir::Hidden)) {
     if (!out.remove(name)) {
       error = "cannot remove " + out.filePath(name).toStdString() + " of an earlier run";
