@@ -139,6 +139,7 @@ void Form16::Load() {
     const int i = inputList.listIndex;
     if (i >= 0 && i < static_cast<int>(inputs_.size())) ChooseInput(inputs_[static_cast<std::size_t>(i)]->number);
   };
+  pointList.clicksOnArrowKeys = true;
   pointList.onClick = [this] {
     if (pointList.listIndex >= 0) MoveCursor(static_cast<std::size_t>(pointList.listIndex));
   };
