@@ -1,5 +1,7 @@
 #include "model/checks.h"
 
+#include "model/input_catalogue.h"
+
 namespace rc {
 namespace {
 
@@ -21,9 +23,10 @@ int FirstEquilibriumFault(const DesignData& d) {
   for (int i = 1; i <= 7; ++i) {
     if (!(y[i] > y[i - 1] && x[i] > x[i - 1])) return i;
   }
-  for (int n = kParamXW; n <= kParamXP; ++n) {
-    const float v = d.ParamValue[n];
-    if (!(v > 0 && v < 1)) return ErrorRowOfParameter(Check::Equilibrium, n);
+  for (const InputRow& in : InputCatalogue()) {
+    if (in.check == InputCheck::Equilibrium && !in.Admits(d.ParamValue[in.number])) {
+      return in.errorRow;
+    }
   }
   const float xw = d.ParamValue[kParamXW];
   const float xf = d.ParamValue[kParamXF];
@@ -36,9 +39,23 @@ int FirstEquilibriumFault(const DesignData& d) {
   return kNoErrorRow;
 }
 
-bool WithinLimits(const DesignData& d, int n) {
+// The limits the data hold for the input, its ends exclusive where its row says so.
+bool WithinLimits(const DesignData& d, const InputRow& in) {
+  const int n = in.number;
   const float v = d.ParamValue[n];
-  return d.ParamMin[n] <= v && v <= d.ParamMax[n];
+  const bool aboveMin = in.minExclusive ? d.ParamMin[n] < v : d.ParamMin[n] <= v;
+  const bool belowMax = in.maxExclusive ? v < d.ParamMax[n] : v <= d.ParamMax[n];
+  return aboveMin && belowMax;
+}
+
+// Every input of the check in the catalogue's order, stopping at the first refused one.
+template <class Refuses>
+void CheckInputs(DesignData& data, InputCheck check, Refuses refuses) {
+  data.InputError = kFalse;
+  data.ErrorRow = kNoErrorRow;
+  for (const InputRow& in : InputCatalogue()) {
+    if (in.check == check && refuses(in)) return Fail(data, in.errorRow);
+  }
 }
 
 // A partly vaporised feed (q < 1) brings vapour of its own to the section above it; some
@@ -64,50 +81,39 @@ void CheckEquilibriumData(DesignData& data) {
 }
 
 void CheckParameterLimits(DesignData& data) {
-  data.InputError = kFalse;
-  data.ErrorRow = kNoErrorRow;
-  const float r = data.ParamValue[kParamReflux];
-  const auto fail = [&data](int n) { Fail(data, ErrorRowOfParameter(Check::Limits, n)); };
-  if (!(data.ParamMin[kParamReflux] < r && r <= data.ParamMax[kParamReflux])) return fail(kParamReflux);
-  for (int n = 20; n <= 31; ++n) {
-    if (!WithinLimits(data, n)) return fail(n);
-  }
-  for (int n = 33; n <= 40; ++n) {
-    if (!WithinLimits(data, n)) return fail(n);
-  }
-  if (!WithinLimits(data, kParamFeedCondition) || !VapourRisesBelowFeed(data)) {
-    return fail(kParamFeedCondition);
-  }
+  CheckInputs(data, InputCheck::ParameterLimits, [&](const InputRow& in) {
+    return !WithinLimits(data, in) ||
+           (in.number == kParamFeedCondition && !VapourRisesBelowFeed(data));
+  });
 }
 
 void CheckColumnParameterLimits(DesignData& data) {
-  data.InputError = kFalse;
-  data.ErrorRow = kNoErrorRow;
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    if (!WithinLimits(data, n)) return Fail(data, ErrorRowOfParameter(Check::ColumnLimits, n));
-  }
+  CheckInputs(data, InputCheck::ColumnLimits,
+              [&](const InputRow& in) { return !WithinLimits(data, in); });
 }
 
-int ErrorRowOfParameter(Check check, int n) {
+namespace {
+
+InputCheck CatalogueCheck(Check check) {
   switch (check) {
-    case Check::Equilibrium: return n - 8;
-    case Check::Limits:
-      if (n == kParamFeedCondition) return kFeedConditionErrorRow;
-      return n <= 31 ? n - 17 : n - 18;  // parameter 32, the tray type, is not checked
-    case Check::ColumnLimits: return n - kFirstColumnParameter;
+    case Check::Equilibrium: return InputCheck::Equilibrium;
+    case Check::Limits: return InputCheck::ParameterLimits;
+    case Check::ColumnLimits: return InputCheck::ColumnLimits;
   }
-  return kNoErrorRow;
+  return InputCheck::Equilibrium;
+}
+
+}  // namespace
+
+// Both directions read the catalogue's rows, where each input names its check and row.
+int ErrorRowOfParameter(Check check, int n) {
+  const InputRow* in = FindInput(n);
+  return in && in->check == CatalogueCheck(check) ? in->errorRow : kNoErrorRow;
 }
 
 int ParameterOfErrorRow(Check check, int row) {
-  switch (check) {
-    case Check::Equilibrium: return row >= 8 && row <= 10 ? row + 8 : 0;
-    case Check::Limits:
-      if (row == kFeedConditionErrorRow) return kParamFeedCondition;
-      if (row >= 2 && row <= 14) return row + 17;
-      return row >= 15 && row <= 22 ? row + 18 : 0;
-    case Check::ColumnLimits:
-      return row >= 0 && row < kColumnParameterCount ? row + kFirstColumnParameter : 0;
+  for (const InputRow& in : InputCatalogue()) {
+    if (in.check == CatalogueCheck(check) && in.errorRow == row) return in.number;
   }
   return 0;
 }

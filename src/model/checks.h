@@ -1,6 +1,7 @@
 #pragma once
-// The two input checks. Each stops at the first failure and reports it only through
-// InputError and ErrorRow (a row of the list window that shows the data).
+// The input checks. Each stops at the first failure and reports it only through
+// InputError and ErrorRow (a row of the list window that shows the data); the row that
+// refuses each input is its row of the catalogue (model/input_catalogue.h).
 #include "model/design_data.h"
 
 namespace rc {

@@ -344,6 +344,12 @@ bool WindowMirror::eventFilter(QObject* watched, QEvent* event) {
       ClickList(ControlOf(list), list->currentRow());
       return true;
     }
+    const Control* shown = ControlOf(list);
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && shown && shown->clicksOnArrowKeys) {
+      const int row = std::clamp(list->currentRow() + (key == Qt::Key_Up ? -1 : 1), 0, list->count() - 1);
+      if (row != list->currentRow()) ClickList(shown, row);
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

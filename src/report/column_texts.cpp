@@ -19,15 +19,6 @@ bool Showable(const ColumnValue& v) {
   return v && std::fabs(*v) <= std::numeric_limits<float>::max();
 }
 
-// Right-aligned in its field; one blank before a text that fills or overflows it.
-std::u16string Field(const ColumnValue& v, std::uint8_t width, std::uint8_t decimals,
-                     char16_t separator, const std::u16string& refused) {
-  const std::u16string text = Showable(v)
-                                  ? FormatFixed(static_cast<float>(*v), 1, decimals, separator)
-                                  : refused;
-  return text.size() < width ? PadWidth(text, width) + text : u" " + text;
-}
-
 std::u16string Number(double v, std::uint8_t decimals, char16_t separator) {
   return FormatFixed(static_cast<float>(v), 1, decimals, separator);
 }
@@ -57,6 +48,14 @@ std::u16string ScreenLabel(const std::u16string& label) {
 
 }  // namespace
 
+std::u16string ColumnField(const ColumnValue& v, std::uint8_t width, std::uint8_t decimals,
+                           char16_t separator, const std::u16string& refused) {
+  const std::u16string text = Showable(v)
+                                  ? FormatFixed(static_cast<float>(*v), 1, decimals, separator)
+                                  : refused;
+  return text.size() < width ? PadWidth(text, width) + text : u" " + text;
+}
+
 std::vector<std::u16string> ColumnTrayHeadings(const ColumnDesignResult& r) {
   const std::u16string names = u"Тар.   Pсух,Па   Pпов,Па   Pжид,Па  Pобщ, Па";
   return {u"СОПРОТИВЛЕНИЕ ТАРЕЛОК: СУХОЙ (Pсух), ПОВЕРХН. НАТЯЖЕНИЯ (Pпов), СЛОЯ ЖИДКОСТИ (Pжид)",
@@ -69,9 +68,9 @@ std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t sep
   const std::u16string number = TrayNumber(tray);
   std::u16string row = PadWidth(number, 4) + number;
   for (const ColumnValue* v : {&t.dryDrop, &t.surfaceDrop, &t.liquidDrop, &t.totalDrop}) {
-    row += Field(*v, 10, 1, separator, refused);
+    row += ColumnField(*v, 10, 1, separator, refused);
   }
-  if (r.floodingApplies) row += Field(t.flooding, 8, 1, separator, refused);
+  if (r.floodingApplies) row += ColumnField(t.flooding, 8, 1, separator, refused);
   if (tray == r.feedTray) row += u" *";
   return row;
 }
@@ -155,7 +154,7 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, c
     lines.push_back(ColumnTrayRow(r, i, separator, refused));
   }
   auto line = [&](const char16_t* label, const ColumnValue& v, std::uint8_t decimals) {
-    return std::u16string(label) + Field(v, 12, decimals, separator, refused);
+    return std::u16string(label) + ColumnField(v, 12, decimals, separator, refused);
   };
   lines.push_back(line(u"dP total, Pa  ", r.totalDrop, 1));
   lines.push_back(line(u"height, m     ", r.height, 3));

@@ -3,6 +3,7 @@
 // results window shows them, as the printed pages carry them and as the variant
 // runner's transcript writes them. Every number is rounded to a 32-bit float and
 // written with FormatFixed; a refused value is written as a refusal, never as a number.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,12 @@ inline constexpr char16_t kColumnTitle[] = u"РАСЧЕТ КОЛОННЫ";
 
 // A tray's drop above 0.1 bar [Pa] is more than a tray can hold: the column is warned.
 inline constexpr double kTrayDropWarning = 10000.0;
+
+// A value FormatFixed, or `refused` where the value was refused or is too large for a
+// 32-bit float, right-aligned in its field; one blank before a text that fills or
+// overflows the field, so that two fields never touch.
+std::u16string ColumnField(const ColumnValue& v, std::uint8_t width, std::uint8_t decimals,
+                           char16_t decimalSeparator, const std::u16string& refused);
 
 // The two heading lines over the tray rows: what the columns hold, then their names in
 // the widths of the rows (no flooding column where flooding is not computed).

@@ -7,6 +7,24 @@
 #include "report/printed_reports.h"
 
 namespace rc {
+
+double RoundStep(double span, double lines) {
+  const double raw = span / lines;
+  if (!(raw > 0) || !std::isfinite(raw)) return 1;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  const double n = raw / magnitude;
+  return (n < 1.5 ? 1 : n < 3.5 ? 2 : n < 7.5 ? 5 : 10) * magnitude;
+}
+
+std::uint8_t StepDecimals(double step) {
+  return step >= 1 ? 0 : static_cast<std::uint8_t>(std::ceil(-std::log10(step) - 1e-9));
+}
+
+PlotAxis CountAxis(double largest, std::u16string title) {
+  if (!(largest > 0)) largest = 10;
+  const double step = std::max(1.0, RoundStep(largest, 5));
+  return PlotAxis{0, (std::floor(largest / step) + 1) * step, step, 0, std::move(title)};
+}
 namespace {
 
 constexpr double kTickGap = 60;        // [twips] between the area and its tick labels

@@ -56,6 +56,15 @@ void PrintPlotPageHeader(Surface& printer, const std::u16string& studentName,
 inline constexpr Colour kPlotFrameColour = Rgb(0, 0, 0);
 inline constexpr Colour kPlotBackColour = Rgb(255, 255, 255);
 
+// A round grid step giving about `lines` grid lines over span: 1, 2 or 5 times a power
+// of ten (1 for a span that is not positive).
+double RoundStep(double span, double lines);
+// The decimals a tick label needs at that step.
+std::uint8_t StepDecimals(double step);
+// From 0 to the first grid line above the largest value (10 when there is none), whole
+// numbers apart.
+PlotAxis CountAxis(double largest, std::u16string title);
+
 class PlotFrame {
  public:
   // area: the plotting area itself; labels and titles go outside it.

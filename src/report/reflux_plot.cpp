@@ -28,33 +28,12 @@ constexpr double kCharWidthPerLine = 0.62;
 constexpr double kPageLeft = kPlotPageLeft, kPageRight = kPlotPageRight;
 constexpr double kPagePlotHeight = 3600, kPageTopGap = kPlotPageTopGap, kUnderPlot = kPlotUnderArea;
 
-// A round grid step giving about `lines` grid lines over span: 1, 2 or 5 times a power
-// of ten.
-double RoundStep(double span, double lines) {
-  const double raw = span / lines;
-  if (!(raw > 0) || !std::isfinite(raw)) return 1;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-  const double n = raw / magnitude;
-  return (n < 1.5 ? 1 : n < 3.5 ? 2 : n < 7.5 ? 5 : 10) * magnitude;
-}
-
-std::uint8_t DecimalsOf(double step) {
-  return step >= 1 ? 0 : static_cast<std::uint8_t>(std::ceil(-std::log10(step) - 1e-9));
-}
-
-// From 0 to the first grid line above the largest value (10 when there is none).
-PlotAxis CountAxis(double largest, std::u16string title) {
-  if (!(largest > 0)) largest = 10;
-  const double step = std::max(1.0, RoundStep(largest, 5));
-  return PlotAxis{0, (std::floor(largest / step) + 1) * step, step, 0, std::move(title)};
-}
-
 PlotAxis RefluxAxis(const RefluxSweep& sweep) {
   const double lo = sweep.points.front().reflux, hi = sweep.points.back().reflux;
   // However small R is, the ticks stay a readable 0.0001 apart at the finest.
   const double step = std::max(kFinestRefluxStep, RoundStep(hi - lo, 8));
   return PlotAxis{std::floor(lo / step) * step, std::ceil(hi / step) * step, step,
-                  DecimalsOf(step), u"R, флегмовое число"};
+                  StepDecimals(step), u"R, флегмовое число"};
 }
 
 const RefluxPoint& At(const RefluxSweep& sweep, int k) {

@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/look.h"
+#include "ui/form16.h"
 #include "ui/printer_page.h"
 #include "ui/reflux_view.h"
 #include "ui/yx_diagram_view.h"
@@ -36,7 +37,9 @@ Form11::Form11(Application& app)
     : Window(app, "Form11"),
       printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ ДИАГРАММЫ", kPrintColour, kFirstButtonLeft)),
       closeButton(AddButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kCloseColour,
-                            kFirstButtonLeft + kButtonWidth + kButtonGap)) {}
+                            kFirstButtonLeft + kButtonWidth + kButtonGap)),
+      studyButton(AddButton(*this, "Command10", u"ВЛИЯНИЕ ПАРАМЕТРА", kLimeGreen,
+                            kFirstButtonLeft + 4 * (kButtonWidth + kButtonGap))) {}
 
 void Form11::Load() {
   escapeCloses = true;
@@ -51,6 +54,9 @@ void Form11::Load() {
 
   printButton.onClick = [this] { PrintView(); };
   closeButton.onClick = [this] { app().Unload(*this); };
+  // After print, close and the two views' buttons, in what is left of the row.
+  studyButton.width = kWindowWidth - studyButton.left - kButtonGap;
+  studyButton.onClick = [this] { OpenInputStudy(app()); };
 
   // The views, in the order of their buttons.
   AddView(std::make_unique<YXDiagramView>(), "Command3");

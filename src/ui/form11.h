@@ -63,6 +63,7 @@ class Form11 : public Window {
  public:
   Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
   Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
+  Control& studyButton;  // Command10 "ВЛИЯНИЕ ПАРАМЕТРА", at the right end of the row
   // One per view in the order they were added: Command3 the y–x diagram's, Command4 the
   // reflux study's.
   const std::vector<Control*>& ViewButtons() const { return viewButtons_; }

@@ -6,6 +6,7 @@
 #include "ui/data_file_actions.h"
 #include "ui/form11.h"
 #include "ui/form12.h"
+#include "ui/form16.h"
 #include "ui/form9.h"
 #include "ui/look.h"
 
@@ -29,6 +30,9 @@ constexpr Colour kDiagramButtonColour = kLightCyan;
 // The save button, in the same margin, in the third row.
 constexpr int kSaveButtonTop = kFirstButtonTop + 2 * (kButtonHeight + kButtonGap);  // 8510
 constexpr Colour kSaveButtonColour = kMint;
+// The study of one input, in the fourth row.
+constexpr int kStudyButtonTop = kFirstButtonTop + 3 * (kButtonHeight + kButtonGap);  // 9105
+constexpr Colour kStudyButtonColour = kLimeGreen;
 // The column's button under it, in the second row (its caption in two lines).
 constexpr int kColumnButtonTop = kFirstButtonTop + kButtonHeight + kButtonGap;  // 7915
 constexpr Colour kColumnButtonColour = kPeach;
@@ -45,7 +49,8 @@ Form7::Form7(Application& app)
       printButton(Add("Command5", ControlKind::Button)),
       diagramButton(Add("Command6", ControlKind::Button)),
       columnButton(Add("Command7", ControlKind::Button)),
-      saveButton(Add("Command8", ControlKind::Button)) {}
+      saveButton(Add("Command8", ControlKind::Button)),
+      studyButton(Add("Command9", ControlKind::Button)) {}
 
 void Form7::Load() {
   left = 100;
@@ -117,6 +122,8 @@ void Form7::Load() {
        }},
       {saveButton, u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kSaveButtonTop, kSaveButtonColour,
        [this] { SaveDataToFile(app(), *this); }},
+      {studyButton, u"ВЛИЯНИЕ ПАРАМЕТРА", kStudyButtonTop, kStudyButtonColour,
+       [this] { OpenInputStudy(app()); }},
   };
   for (const auto& m : margin) {
     m.button.caption = m.caption;

@@ -50,6 +50,7 @@ class Form7 : public Window {
   Control& diagramButton;      // Command6 "ДИАГРАММА Y–X"
   Control& columnButton;       // Command7 "РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС"
   Control& saveButton;         // Command8 "СОХРАНИТЬ ДАННЫЕ В ФАЙЛ"
+  Control& studyButton;        // Command9 "ВЛИЯНИЕ ПАРАМЕТРА"
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled

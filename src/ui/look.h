@@ -24,6 +24,7 @@ inline constexpr Colour kOlive = Rgb(192, 192, 0);        // print buttons
 inline constexpr Colour kLightRed = Rgb(255, 128, 128);   // close and end buttons
 inline constexpr Colour kLightCyan = Rgb(128, 255, 255);  // diagram, view and save buttons
 inline constexpr Colour kLightGreen = Rgb(128, 255, 128);
+inline constexpr Colour kLimeGreen = Rgb(192, 255, 128);  // the study of an input
 inline constexpr Colour kMint = Rgb(128, 255, 192);
 inline constexpr Colour kPaleCyan = Rgb(192, 255, 255);
 inline constexpr Colour kLavender = Rgb(192, 192, 255);

@@ -56,6 +56,12 @@ void AskComposition(Application& app, int n, const std::u16string& title, int y)
                d.ParamValue[n]);
 }
 
+void EnterTypedParameter(DesignData& data, int n, const std::u16string& typed) {
+  data.Typed.Param[n] = typed;
+  data.ParamText[n] = NormalizeNumberText(typed);
+  data.ParamValue[n] = ReadNumber(data.ParamText[n]);
+}
+
 void AskParameter(Application& app, int n, int y) {
   DesignData& d = app.data();
   AskValue(app, d.ParamCaption[n], ParameterTitle(d, n), kPromptX, y, d.Typed.Param[n],

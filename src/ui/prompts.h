@@ -30,6 +30,10 @@ void AskUnitValue(Application& app, const std::u16string& prompt,
                   const std::u16string& title, int x, int y, std::u16string& typed,
                   std::u16string& text, float& value);
 
+// Parameter n as if the student had typed `typed` at its prompt: the typed text kept,
+// its normalised text and the number read from it.
+void EnterTypedParameter(DesignData& data, int n, const std::u16string& typed);
+
 // Equilibrium point i: X* asked at x 1000, Y* at x 4000, both at height y and under
 // the rejection rule.
 void AskEquilibriumX(Application& app, int i, int y);

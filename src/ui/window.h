@@ -34,6 +34,9 @@ struct Control {
   // Lists: rows added are scrolled into view, so the list seen while typing grows at its
   // end; a list filled whole to be read from the top turns it off.
   bool showsNewRows = true;
+  // Lists: the Up and Down keys move to the row above or below and click it, so that a
+  // list of points works as a cursor.
+  bool clicksOnArrowKeys = false;
 
   // Lists: the rows and the row last clicked (0-based, -1 for none).
   std::vector<std::u16string> items;

@@ -196,6 +196,15 @@ TEST(QtWindows, EnterOnAListRowActsAsItsClick) {
   EXPECT_TRUE(form.clickedRows.empty());
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(form.clickedRows, std::vector<int>{3});
+
+  // A list that works as a cursor (the study's points) clicks the row an arrow key moves
+  // to, and stays on its last row (3) at the bottom and on its first at the top.
+  s.Dispatch([&] { form.control("List1").clicksOnArrowKeys = true; });
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}) {
+    QTest::keyClick(list, key);
+  }
+  EXPECT_EQ(form.clickedRows, (std::vector<int>{3, 2, 1, 0}));
+  EXPECT_EQ(form.control("List1").listIndex, 0);
 }
 
 // A list that grows while the student types shows its newest row; a list filled whole

@@ -441,5 +441,57 @@ TEST(VariantRunCommand, AWrongCommandLineIsNamedThenTheUsageWithStatus2) {
   }
 }
 
+// Studies after every other section: the weir height over 0.02..0.08, and a point at the
+// variant's own 0.05, which must give what its "== column" section gives (15 trays, feed
+// tray 7, ΣΔP 9911.7 Pa, H 10.700 m, 42.9 %, Qr 1155.00 kW).
+TEST(VariantRunStudy, TheStudySectionsFollowTheOthersAndAgreeWithTheColumnAtTheTypedValue) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  std::vector<StudyOption> studies(2);
+  ASSERT_EQ(ParseStudyOption("p36:0.02:0.08:4", studies[0]), "");
+  ASSERT_EQ(ParseStudyOption("p36:0.05:5e-2:2", studies[1]), "");
+  const QString out = dir.filePath(QStringLiteral("out"));
+  ASSERT_EQ(RunVariantFile(kVariants + "/bubble-cap.txt", out, studies).status, kVariantRunDone);
+  QFile file(QDir(out).filePath(QStringLiteral("transcript.txt")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> all = file.readAll().split('\n');
+  const std::vector<std::string> tail(all.end() - 9, all.end());  // the last is after the final line break
+  const std::vector<std::string> expected = {
+      "== study p36 0.02 0.08 4",
+      "        0.02    16     8    9886.6  11.200    42.9   1155.00",
+      "        0.04    15     7    9693.9  10.700    42.9   1155.00",
+      "        0.06    14     7    9489.9  10.200    42.9   1155.00",
+      "        0.08    14     7    9900.6  10.200    42.9   1155.00",
+      "== study p36 0.05 5e-2 2",
+      "        0.05    15     7    9911.7  10.700    42.9   1155.00",
+      "        0.05    15     7    9911.7  10.700    42.9   1155.00",
+      ""};
+  EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.end()), expected);
+  EXPECT_TRUE(all.contains("dP total, Pa        9911.7"));
+  EXPECT_TRUE(all.contains("Qreb, kW           1155.00"));
+}
+
+TEST(VariantRunStudy, ABadStudyIsRefusedBeforeAnythingIsWritten) {
+  StudyOption o;
+  EXPECT_EQ(ParseStudyOption("p51:-50:2.5e-05:201", o), "");
+  EXPECT_EQ(o.from, -50.0);
+  EXPECT_EQ(o.to, 2.5e-05);
+  EXPECT_EQ(o.points, 201);
+  for (const char* bad : {"p99:1:2:3", "p32:0:1:2", "trays:0:1:2", "p36:1,2:2:3", "p36:0.1:0x1:3",
+                          "p36:0.1:0.2:1", "p36:0.1:0.2:202", "p36:0.1:0.2", "p36:0.1:0.2:3:4",
+                          "p36:inf:1:3", "p36:1e999:1:3"}) {
+    EXPECT_NE(ParseStudyOption(bad, o), "") << bad;
+  }
+  // The column's values on a variant that stops before the third stage.
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_EQ(ParseStudyOption("p41:0.2:0.6:5", o), "");
+  const QString out = dir.filePath(QStringLiteral("out"));
+  const VariantRunResult result = RunVariantFile(kVariants + "/faulty-limits.txt", out, {o});
+  EXPECT_EQ(result.status, kVariantFileError);
+  EXPECT_NE(result.message.find("third stage"), std::string::npos) << result.message;
+  EXPECT_FALSE(QFileInfo::exists(out));
+}
+
 }  // namespace
 }  // namespace rc

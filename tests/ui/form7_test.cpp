@@ -46,9 +46,11 @@ TEST_F(Form7Menu, ButtonsAreStackedCentredAndTabbedFromCommand1) {
       {"Command7", u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", 9243, 7915, 2400, Rgb(255, 192, 128), 6},
       // The save button, in the same margin in the third row.
       {"Command8", u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", 9243, 8510, 2400, Rgb(128, 255, 192), 7},
+      // The study of one input, in the fourth row.
+      {"Command9", u"ВЛИЯНИЕ ПАРАМЕТРА", 9243, 9105, 2400, Rgb(192, 255, 128), 8},
   };
   Form7& f = app.Form<Form7>();
-  EXPECT_EQ(f.Controls().size(), 8u);
+  EXPECT_EQ(f.Controls().size(), 9u);
   for (const Expected& e : buttons) {
     const Control& c = f.control(e.name);
     SCOPED_TRACE(e.name);
@@ -70,7 +72,7 @@ TEST_F(Form7Menu, OpensAloneWithThePrintButtonHidden) {
   Form7& f = Open();
   ASSERT_EQ(app.LoadedWindows(), std::vector<Window*>{&f});
   EXPECT_TRUE(f.visible);
-  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command6 Command7 Command8");
+  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command6 Command7 Command8 Command9");
 }
 
 TEST_F(Form7Menu, OpensAloneEvenWhenAnotherWindowWasLoadedAfterIt) {
@@ -98,7 +100,7 @@ TEST_F(Form7Menu, RefusedKineticLineShowsOnlyItsMessageAndHidesTheOtherButtons) 
   EXPECT_EQ(kit.beeps, 1);
   // The calculation hides its own button, the menu the other calculation, and nothing of
   // the refused data can be printed.
-  EXPECT_EQ(ShownControls(f), "Command1 Command4 Command6 Command7 Command8");
+  EXPECT_EQ(ShownControls(f), "Command1 Command4 Command6 Command7 Command8 Command9");
   EXPECT_FALSE(f.surface().FontBold);
   EXPECT_EQ(f.surface().ForeColor, Rgb(0, 0, 255));
 }
@@ -111,7 +113,7 @@ TEST_F(Form7Menu, RefusedTrayByTrayHidesTheKineticButtonAndPrinting) {
   EXPECT_EQ(app.data().InputError, kTrue);
   EXPECT_EQ(app.data().ShownResult, kShownTrayByTray);  // set before the calculation runs
   EXPECT_EQ(f.surface().Texts().size(), 1u);
-  EXPECT_EQ(ShownControls(f), "Command1 Command3 Command4 Command6 Command7 Command8");
+  EXPECT_EQ(ShownControls(f), "Command1 Command3 Command4 Command6 Command7 Command8 Command9");
 
   // A later completed calculation brings printing back.
   f.ShowTrayResults(TrayRunOfRecord(app.data()));
@@ -208,7 +210,7 @@ TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Texts().at(1), u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
   EXPECT_EQ(kit.beeps, 0);
-  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8");
+  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9");
 }
 
 TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary) {

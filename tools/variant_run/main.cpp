@@ -1,7 +1,8 @@
-// variant-run VARIANT-FILE OUT-DIR
+// variant-run VARIANT-FILE OUT-DIR [--study KEY:FROM:TO:POINTS]...
 // Plays a teacher's variant as one whole student session through the program's own
 // windows (on Qt's offscreen platform unless another platform is chosen) and writes
-// what the student would see into OUT-DIR (first removing the files of an earlier run).
+// what the student would see into OUT-DIR (first removing the files of an earlier run);
+// each --study adds the study of one input to the transcript.
 // Exit status: 0 done, 3 stopped on a fault of the data, 2 a bad command line or a bad
 // variant file (nothing written), 1 any other failure.
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "program_version.h"
 #include "qt/command_line.h"
@@ -23,6 +25,12 @@ int main(int argc, char** argv) {
       "writes what the student would see into OUT-DIR."));
   parser.addHelpOption();
   parser.addVersionOption();
+  const QCommandLineOption study(
+      QStringLiteral("study"),
+      QStringLiteral("The study of one input over a range: KEY a data-file key, FROM and TO "
+                     "numbers, POINTS 2-201. May be given more than once."),
+      QStringLiteral("KEY:FROM:TO:POINTS"));
+  parser.addOption(study);
   parser.addPositionalArgument(QStringLiteral("VARIANT-FILE"),
                                QStringLiteral("The variant: the program's own data file (.rcol)."));
   parser.addPositionalArgument(QStringLiteral("OUT-DIR"),
@@ -36,8 +44,16 @@ int main(int argc, char** argv) {
     return rc::CommandLineFault(
         parser, rc::ArgumentCountProblem(QStringLiteral("VARIANT-FILE and OUT-DIR"), args));
   }
+  std::vector<rc::StudyOption> studies;
+  for (const QString& text : parser.values(study)) {
+    rc::StudyOption option;
+    if (const std::string bad = rc::ParseStudyOption(text.toStdString(), option); !bad.empty()) {
+      return rc::CommandLineFault(parser, QString::fromStdString(bad));
+    }
+    studies.push_back(option);
+  }
   const rc::VariantRunResult result =
-      rc::RunVariantFile(QFile::encodeName(args[0]).toStdString(), args[1]);
+      rc::RunVariantFile(QFile::encodeName(args[0]).toStdString(), args[1], studies);
   if (!result.message.empty()) std::fprintf(stderr, "variant-run: %s\n", result.message.c_str());
   return result.status;
 }

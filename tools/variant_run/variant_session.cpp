@@ -3,18 +3,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <regex>
 
+#include "calc/input_study.h"
 #include "calc/reflux_sweep.h"
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "qt/data_files.h"
 #include "report/column_texts.h"
 #include "report/reflux_texts.h"
+#include "report/study_texts.h"
 #include "report/tray_profile.h"
 #include "session/student_session.h"
 #include "ui/file_message.h"
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form13.h"
+#include "ui/form16.h"
 #include "ui/form7.h"
 #include "ui/window.h"
 
@@ -50,6 +58,49 @@ void AppendRefluxSweep(const DesignData& data, Lines& transcript) {
   for (const RefluxPoint& point : sweep.points) transcript.push_back(RefluxSweepRow(point));
   transcript.push_back(u"optimum k = " +
                        (sweep.optimum ? DecimalText(*sweep.optimum) : std::u16string(u"none")));
+}
+
+// "== study KEY FROM TO POINTS" for each study asked for, on the data of the session.
+void AppendStudies(const DesignData& data, const std::vector<StudyOption>& studies,
+                   char16_t separator, Lines& transcript) {
+  for (const StudyOption& o : studies) {
+    transcript.push_back(FromUtf8("== study " + o.key + " " + o.fromText + " " + o.toText + " " +
+                                  std::to_string(o.points)));
+    const InputStudy study = StudyInput(data, *FindInput(o.key), o.from, o.to, o.points);
+    for (const StudyPoint& p : study.points) {
+      transcript.push_back(StudyTranscriptRow(p, study.withColumn, separator));
+    }
+  }
+}
+
+// The results menu's study window on the first study asked for: its picture study.png and
+// its printed page study.pdf, then closed.
+bool StudyPicture(StudentSession& s, const StudyOption& o, const QDir& out, std::string& error) {
+  const QString png = out.filePath(QStringLiteral("study.png"));
+  if (!s.Clicked<Form7>([](auto& f) { return &f.studyButton; }) || !s.app.FindForm<Form16>()) {
+    error = "the study window did not open";
+    return false;
+  }
+  // The input's row clicked in the list of inputs, the range set, and the cursor's row
+  // clicked in the table, as the student would.
+  Form16& study = *s.app.FindForm<Form16>();
+  const auto& inputs = study.Inputs();
+  const auto row = std::find(inputs.begin(), inputs.end(), FindInput(std::string_view(o.key)));
+  if (row == inputs.end() || !s.ClickRow(study.inputList, static_cast<int>(row - inputs.begin()))) {
+    error = "the study window did not take its input " + o.key;
+    return false;
+  }
+  study.SetRange(o.from, o.to, o.points);
+  if (!s.ClickRow(study.pointList, static_cast<int>(study.Cursor())) || !s.Screenshot("Form16", png)) {
+    error = "cannot save " + png.toStdString();
+    return false;
+  }
+  const QString pdf = out.filePath(QStringLiteral("study.pdf"));
+  if (!s.PrintWith<Form16>([](auto& f) { return &f.printButton; }, pdf)) {
+    error = "the study was not printed to " + pdf.toStdString();
+    return false;
+  }
+  return s.Clicked<Form16>([](auto& f) { return &f.closeButton; });
 }
 
 // The diagram window's reflux study: its picture and its printed page, then back to
@@ -239,8 +290,9 @@ bool SaveData(StudentSession& s, const QDir& out, std::string& error) {
 
 // One session up to the results menu, then the step (and the save, when asked for).
 // False on a failure; a fault ends the transcript with its line and the marked row.
-bool PlaySession(const Variant& variant, const Step& step, bool save, const QDir& out,
-                 Lines& transcript, bool& stopped, std::string& error) {
+bool PlaySession(const Variant& variant, const Step& step, bool save,
+                 const std::vector<StudyOption>& studies, const QDir& out, Lines& transcript,
+                 bool& stopped, std::string& error) {
   StudentSession session;
   const EntryOutcome entry = EnterVariant(session, variant);
   switch (entry.stage) {
@@ -259,6 +311,11 @@ bool PlaySession(const Variant& variant, const Step& step, bool save, const QDir
           !ColumnStep(session, variant, out, transcript, stopped, error)) {
         return false;
       }
+      // The studies follow every other section of the last session, on its accepted data.
+      if (save && !stopped && !studies.empty()) {
+        AppendStudies(session.app.data(), studies, session.toolkit.DecimalSeparator(), transcript);
+        if (!StudyPicture(session, studies.front(), out, error)) return false;
+      }
       return !save || SaveData(session, out, error);
   }
   return false;
@@ -271,7 +328,8 @@ bool RemoveEarlierRun(QDir& out, std::string& error) {
       QStringLiteral("transcript.txt"), QStringLiteral("form7-*.png"),
       QStringLiteral("diagram-*.png"),  QStringLiteral("diagram.pdf"),
       QStringLiteral("report-*.pdf"),   QStringLiteral("reflux.png"),
-      QStringLiteral("reflux.pdf"),     QStringLiteral("column.png")};
+      QStringLiteral("reflux.pdf"),     QStringLiteral("column.png"),
+      QStringLiteral("study.png"),      QStringLiteral("study.pdf")};
   for (const QString& name : out.entryList(kOwnFiles, QDir::Files | QDir::Hidden)) {
     if (!out.remove(name)) {
       error = "cannot remove " + out.filePath(name).toStdString() + " of an earlier run";
@@ -283,7 +341,37 @@ bool RemoveEarlierRun(QDir& out, std::string& error) {
 
 }  // namespace
 
-VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir) {
+std::string ParseStudyOption(const std::string& text, StudyOption& option) {
+  static const std::regex kForm(R"(([^:]*):([^:]*):([^:]*):([^:]*))");
+  static const std::regex kDecimal(R"([+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?)");
+  static const std::regex kCount(R"([0-9]+)");
+  std::smatch m;
+  if (!std::regex_match(text, m, kForm)) {
+    return "--study " + text + ": not KEY:FROM:TO:POINTS";
+  }
+  option = StudyOption{m[1], m[2], m[3], 0, 0, 0};
+  const InputRow* input = FindInput(std::string_view(option.key));
+  if (!input) return "--study " + text + ": " + option.key + " is not an input of the data file";
+  for (const auto& [given, value] : {std::pair{&option.fromText, &option.from},
+                                     std::pair{&option.toText, &option.to}}) {
+    if (!std::regex_match(*given, kDecimal) ||
+        std::from_chars(given->data(), given->data() + given->size(), *value).ec != std::errc{} ||
+        !std::isfinite(*value)) {
+      return "--study " + text + ": " + *given + " is not a decimal number such as 0.05 or 2.5e-05";
+    }
+  }
+  const std::string count = m[4];
+  if (!std::regex_match(count, kCount) || count.size() > 3 ||
+      std::stoi(count) < kStudyMinPoints || std::stoi(count) > kStudyMaxPoints) {
+    return "--study " + text + ": POINTS must be a whole number from " +
+           std::to_string(kStudyMinPoints) + " to " + std::to_string(kStudyMaxPoints);
+  }
+  option.points = std::stoi(count);
+  return {};
+}
+
+VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir,
+                                   const std::vector<StudyOption>& studies) {
   OffscreenApplication();
   VariantRunResult result;
   if (!QDir().mkpath(outDir)) {
@@ -304,7 +392,7 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
     // The last session, which has typed every stage the variant gives, ends by saving
     // its data.
     const bool save = &step == &kSteps[std::size(kSteps) - 1];
-    ok = PlaySession(variant, step, save, out, transcript, stopped, result.message);
+    ok = PlaySession(variant, step, save, studies, out, transcript, stopped, result.message);
     if (!ok || stopped) break;
   }
   if (!WriteTranscript(out, transcript)) {
@@ -315,7 +403,8 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   return result;
 }
 
-VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir) {
+VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir,
+                                const std::vector<StudyOption>& studies) {
   VariantRunResult result;
   QString reason;
   const std::optional<std::string> text = ReadWholeFile(QFile::decodeName(variantPath.c_str()), reason);
@@ -331,7 +420,15 @@ VariantRunResult RunVariantFile(const std::string& variantPath, const QString& o
                      ": " + bad->message;
     return result;
   }
-  return RunVariantSession(variant, outDir);
+  for (const StudyOption& o : studies) {
+    if (FindInput(std::string_view(o.key))->stage == InputStage::Column &&
+        !GivesColumnStage(variant)) {
+      result.status = kVariantFileError;
+      result.message = "--study " + o.key + ": " + variantPath + " gives no third stage";
+      return result;
+    }
+  }
+  return RunVariantSession(variant, outDir, studies);
 }
 
 }  // namespace rc

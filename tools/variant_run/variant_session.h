@@ -16,8 +16,11 @@
 // calculation: the tray number in 4 characters, then liquid x, vapour entering, y*(x),
 // vapour leaving, EMY and clear-liquid height, each in 10 with 4 decimals; " *" on the
 // feed tray.
+// Each study asked for (--study KEY:FROM:TO:POINTS) adds, after the other sections, a
+// section "== study KEY FROM TO POINTS" with one line per point (report/study_texts.h).
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "variant_run/variant_file.h"
 
@@ -29,6 +32,19 @@ inline constexpr int kVariantRunFailed = 1;   // anything else went wrong
 inline constexpr int kVariantFileError = 2;   // the variant file cannot be used
 inline constexpr int kVariantDataRefused = 3;  // the input checks refused the variant's data
 
+// One --study option: the input's data-file key, the range as given and as numbers, and
+// the number of points.
+struct StudyOption {
+  std::string key, fromText, toText;
+  double from = 0, to = 0;
+  int points = 0;
+};
+
+// Reads KEY:FROM:TO:POINTS (FROM and TO decimal numbers with a point and perhaps an
+// exponent, POINTS 2..201, KEY an input of the catalogue). Returns what is wrong with it,
+// or the empty text.
+std::string ParseStudyOption(const std::string& text, StudyOption& option);
+
 struct VariantRunResult {
   int status = kVariantRunFailed;
   std::string message;  // for the user: what went wrong
@@ -37,10 +53,13 @@ struct VariantRunResult {
 // Plays the variant; outDir is created if need be, and the files an earlier run wrote
 // there are removed first (other files are left alone). Needs the QApplication
 // (OffscreenApplication).
-VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir);
+VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir,
+                                   const std::vector<StudyOption>& studies = {});
 
 // The command: reads and checks the variant file first (status 2 and nothing written
-// when it is bad), then plays it.
-VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir);
+// when it is bad, or when a study asks for a third-stage value the variant does not give),
+// then plays it.
+VariantRunResult RunVariantFile(const std::string& variantPath, const QString& outDir,
+                                const std::vector<StudyOption>& studies = {});
 
 }  // namespace rc

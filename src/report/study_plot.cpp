@@ -1,0 +1,257 @@
+#include "report/study_plot.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <functional>
+
+#include "model/text.h"
+#include "report/format.h"
+#include "report/study_texts.h"
+
+namespace rc {
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+constexpr double kCurveWidth = 30;    // [twips]
+constexpr double kPointSize = 70;     // [twips]
+constexpr double kMarkSize = 150;     // [twips]
+constexpr double kLabelGap = 60;      // [twips]
+constexpr double kPagePlotHeight = 3600, kUnderPlot = kPlotUnderArea;
+
+bool DualFlow(const InputStudy& study) {
+  return std::any_of(study.points.begin(), study.points.end(), [](const StudyPoint& p) {
+    return p.column && !p.column->floodingApplies;
+  });
+}
+
+PlotAxis ValueAxis(const InputStudy& study) {
+  const double lo = std::min(study.from, study.to), hi = std::max(study.from, study.to);
+  const double step = RoundStep(hi - lo, 8);
+  const std::u16string unit = study.input->Unit();
+  return PlotAxis{std::floor(lo / step) * step, std::ceil(hi / step) * step, step,
+                  std::min<std::uint8_t>(StepDecimals(step), 6),
+                  study.input->Name() + (unit.empty() ? u"" : u", " + unit)};
+}
+
+// Half the distance to the neighbouring points: the strip a point stands for.
+double HalfSpacing(const InputStudy& study) {
+  const auto n = study.points.size();
+  return n > 1 ? std::fabs(study.to - study.from) / static_cast<double>(n - 1) / 2 : 0;
+}
+
+// Why the point is refused, or nothing when it completed (with the column, when asked).
+std::optional<std::u16string> Refused(const InputStudy& study, const StudyPoint& p, bool column) {
+  if (p.outcome == StudyPoint::Outcome::TooManyTrays) return u">" + DecimalText(kMaxTrays);
+  if (!p.Completed() || (column && p.columnRefused)) {
+    return study.input->Admits(p.value) ? u"ОШИБКА В ИСХ. ДАННЫХ" : u"ВНЕ ПРЕДЕЛОВ";
+  }
+  return std::nullopt;
+}
+
+// Runs of refused points shaded over the whole height, each with its reason.
+void ShadeRefused(Surface& s, const PlotFrame& f, const InputStudy& study, bool column) {
+  const double half = HalfSpacing(study);
+  const TwipRect& a = f.Area();
+  int row = 0;
+  for (std::size_t k = 0; k < study.points.size();) {
+    const auto why = Refused(study, study.points[k], column);
+    if (!why) {
+      ++k;
+      continue;
+    }
+    std::size_t last = k;
+    while (last + 1 < study.points.size() && Refused(study, study.points[last + 1], column) == why) {
+      ++last;
+    }
+    const double x1 = std::clamp(f.X(study.points[k].value - half * (study.to >= study.from ? 1 : -1)), a.left, a.right);
+    const double x2 = std::clamp(f.X(study.points[last].value + half * (study.to >= study.from ? 1 : -1)), a.left, a.right);
+    const bool tooMany = study.points[k].outcome == StudyPoint::Outcome::TooManyTrays;
+    s.FilledBox(std::min(x1, x2), a.top, std::max(x1, x2), a.bottom,
+                tooMany ? kStudyTooManyShade : kStudyRefusedShade);
+    s.TextAt((x1 + x2) / 2, a.top + kLabelGap + (row++ % 2) * s.LineHeight(), *why,
+             kStudyRefusedText, TextAnchor::Centre);
+    k = last + 1;
+  }
+}
+
+void Upright(Surface& s, const PlotFrame& f, double x, Colour colour, bool dashed) {
+  f.Curve(s, {{x, f.YAxis().min}, {x, f.YAxis().max}}, colour, 0, dashed);
+}
+
+// The completed points of one quantity as curves, broken where a point has no value.
+void Curves(Surface& s, const PlotFrame& f, const InputStudy& study, Colour colour,
+            const std::function<std::optional<double>(const StudyPoint&)>& valueOf) {
+  Points run;
+  for (const StudyPoint& p : study.points) {
+    const auto y = valueOf(p);
+    if (!y) {
+      f.Curve(s, run, colour, kCurveWidth);
+      run.clear();
+      continue;
+    }
+    run.emplace_back(p.value, *y);
+    f.Mark(s, p.value, *y, colour, MarkerShape::Circle, kPointSize);
+  }
+  f.Curve(s, run, colour, kCurveWidth);
+}
+
+std::optional<double> Trays(const StudyPoint& p) {
+  return p.Completed() ? std::optional<double>(p.run.TotalTrays()) : std::nullopt;
+}
+std::optional<double> Feed(const StudyPoint& p) {
+  return p.Completed() && p.run.feedTray ? std::optional<double>(*p.run.feedTray) : std::nullopt;
+}
+
+void Marks(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m) {
+  Upright(s, f, m.typedValue, kStudyTypedColour, true);
+  if (m.cursor < study.points.size()) Upright(s, f, study.points[m.cursor].value, kStudyCursorColour, false);
+}
+
+void DrawTrays(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m,
+               char16_t separator) {
+  f.DrawFrame(s, separator, kPlotTextColour);
+  f.ClipToArea(s);
+  ShadeRefused(s, f, study, false);
+  Marks(s, f, study, m);
+  Curves(s, f, study, kStudyFeedColour, Feed);
+  Curves(s, f, study, kStudyTraysColour, Trays);
+  s.NoClip();
+}
+
+void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m,
+                char16_t separator) {
+  f.DrawFrame(s, separator, kPlotTextColour);
+  f.ClipToArea(s);
+  ShadeRefused(s, f, study, true);
+  Marks(s, f, study, m);
+  if (m.quantity == StudyQuantity::Flooding) {
+    if (DualFlow(study)) {
+      s.NoClip();
+      const TwipRect& a = f.Area();
+      s.TextAt((a.left + a.right) / 2, (a.top + a.bottom) / 2,
+               u"для провальных тарелок не рассчитывается", kPlotMessageColour, TextAnchor::Centre);
+      return;
+    }
+    const TwipRect& a = f.Area();
+    f.Curve(s, {{f.ValueOfX(a.left), kFloodingDesign}, {f.ValueOfX(a.right), kFloodingDesign}},
+            kPlotMessageColour, 0, true);
+    f.Curve(s, {{f.ValueOfX(a.left), 100.0}, {f.ValueOfX(a.right), 100.0}}, kPlotMessageColour, kCurveWidth);
+  }
+  Curves(s, f, study, kStudyColumnColour, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
+  s.NoClip();
+}
+
+double Largest(const InputStudy& study, const std::function<std::optional<double>(const StudyPoint&)>& valueOf) {
+  double largest = 0;
+  for (const StudyPoint& p : study.points) {
+    if (const auto v = valueOf(p); v && std::isfinite(*v)) largest = std::max(largest, *v);
+  }
+  return largest;
+}
+
+std::vector<LegendEntry> Legend(const InputStudy& study, const InputStudyMarks& m) {
+  std::vector<LegendEntry> entries{
+      {u"N, число реальных тарелок", kStudyTraysColour, true, false, true},
+      {u"тарелка питания", kStudyFeedColour, true, false, true},
+  };
+  if (study.withColumn) entries.push_back({StudyQuantityName(m.quantity), kStudyColumnColour, true, false, true});
+  entries.push_back({u"ваше значение", kStudyTypedColour, true, true, false});
+  entries.push_back({u"курсор", kStudyCursorColour, true, false, false});
+  return entries;
+}
+
+}  // namespace
+
+std::u16string StudyQuantityName(StudyQuantity q) {
+  switch (q) {
+    case StudyQuantity::Flooding: return u"% захлебывания";
+    case StudyQuantity::TotalDrop: return u"ΣΔP, Па";
+    case StudyQuantity::Height: return u"H, м";
+    case StudyQuantity::ReboilerDuty: return u"Qr, кВт";
+  }
+  return {};
+}
+
+std::optional<double> StudyQuantityAt(const StudyPoint& p, StudyQuantity q) {
+  if (!p.column) return std::nullopt;
+  const ColumnDesignResult& c = *p.column;
+  ColumnValue v;
+  switch (q) {
+    case StudyQuantity::Flooding: v = c.floodingApplies ? c.floodingMax : std::nullopt; break;
+    case StudyQuantity::TotalDrop: v = c.totalDrop; break;
+    case StudyQuantity::Height: v = c.height; break;
+    case StudyQuantity::ReboilerDuty: v = c.reboilerDuty; break;
+  }
+  return v && std::isfinite(*v) ? v : std::nullopt;
+}
+
+std::vector<std::u16string> StudyCursorLines(const InputStudy& study, std::size_t k,
+                                             char16_t separator) {
+  if (k >= study.points.size()) return {};
+  const StudyPoint& p = study.points[k];
+  std::u16string value = StudyValueText(p.value);
+  std::replace(value.begin(), value.end(), u'.', separator);
+  std::u16string line;
+  for (const char* c = study.input->key; *c; ++c) line += static_cast<char16_t>(std::toupper(*c));
+  line += u" = " + value + u" " + study.input->Unit() + u": ";
+  if (const auto why = Refused(study, p, false)) return {line + *why};
+  line += u"N = " + DecimalText(p.run.TotalTrays());
+  if (p.run.feedTray) line += u", тарелка питания " + DecimalText(*p.run.feedTray);
+  if (!study.withColumn) return {line};
+  if (!p.column) return {line, u"колонна: ВНЕ ПРЕДЕЛОВ"};
+  const auto number = [&](const ColumnValue& v, std::uint8_t decimals) {
+    return v && std::isfinite(*v) ? FormatFixed(static_cast<float>(*v), 1, decimals, separator)
+                                  : std::u16string(u"ОШИБКА");
+  };
+  std::u16string column = u"ΣΔP = " + number(p.column->totalDrop, 1) + u" Па, H = " +
+                          number(p.column->height, 3) + u" м";
+  if (p.column->floodingApplies) column += u", φmax = " + number(p.column->floodingMax, 1) + u" %";
+  return {line, column + u", Qr = " + number(p.column->reboilerDuty, 2) + u" кВт"};
+}
+
+void DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& m,
+                    const InputStudyLayout& layout, char16_t separator) {
+  const PlotAxis x = ValueAxis(study);
+  const PlotFrame trays(layout.trays, x, CountAxis(Largest(study, Trays), u"N"));
+  DrawTrays(s, trays, study, m, separator);
+  if (study.withColumn) {
+    double largest = Largest(study, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
+    if (m.quantity == StudyQuantity::Flooding) largest = std::max(largest, 100.0);
+    PlotAxis y = CountAxis(largest, StudyQuantityName(m.quantity));
+    if (m.quantity == StudyQuantity::Height) {
+      y.step = RoundStep(y.max, 5);
+      y.decimals = StepDecimals(y.step);
+    }
+    DrawColumn(s, PlotFrame(layout.column, x, y), study, m, separator);
+  }
+  PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(study, m), kPlotTextColour);
+  const bool bold = s.FontBold;
+  s.FontBold = true;
+  double y = layout.lineTop;
+  for (const std::u16string& line : StudyCursorLines(study, m.cursor, separator)) {
+    s.TextAt(layout.trays.left, y, line, kPlotMessageColour);
+    y += s.LineHeight();
+  }
+  s.FontBold = bold;
+}
+
+void PrintInputStudy(Surface& printer, const std::u16string& studentName, const InputStudy& study,
+                     const InputStudyMarks& marks, const std::u16string& dateTime, char16_t separator) {
+  PrintPlotPageHeader(printer, studentName, dateTime,
+                      std::u16string(kInputStudyTitle) + u": " + study.input->Name());
+  const double line = printer.LineHeight();
+  InputStudyLayout layout;
+  const double top = printer.CurrentY + kPlotPageTopGap;
+  layout.trays = {kPlotPageLeft, top, kPlotPageRight, top + kPagePlotHeight};
+  const double columnTop = layout.trays.bottom + kUnderPlot + kPlotPageTopGap;
+  layout.column = {kPlotPageLeft, columnTop, kPlotPageRight, columnTop + kPagePlotHeight};
+  layout.lineTop = (study.withColumn ? layout.column.bottom : layout.trays.bottom) + kUnderPlot + line;
+  const double legendTop = layout.lineTop + 3 * line;
+  layout.legend = {kPlotPageLeft, legendTop, kPlotPageRight, legendTop + 5 * line + 400};
+  DrawInputStudy(printer, study, marks, layout, separator);
+  printer.CurrentY = layout.legend.bottom;
+}
+
+}  // namespace rc

@@ -1,0 +1,61 @@
+#pragma once
+// The study of one input drawn on a Surface (its window and its printed page): the number
+// of real trays and the feed tray against the input's value; where the column was
+// computed, below it the largest per cent of flooding (with the 80 % design line and the
+// 100 % line) or ΣΔP, H or Qr. The ranges where the data are refused are shaded and say
+// why; the typed value and the cursor's point are marked; the line under the plots gives
+// the cursor's point.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "calc/input_study.h"
+#include "report/plot_frame.h"
+
+namespace rc {
+
+inline constexpr char16_t kInputStudyTitle[] = u"ВЛИЯНИЕ ПАРАМЕТРА";
+
+// The column's quantity of the lower plot.
+enum class StudyQuantity { Flooding, TotalDrop, Height, ReboilerDuty };
+// "% захлебывания", "ΣΔP, Па", "H, м", "Qr, кВт".
+std::u16string StudyQuantityName(StudyQuantity q);
+
+inline constexpr Colour kStudyTraysColour = Rgb(0, 0, 255);
+inline constexpr Colour kStudyFeedColour = Rgb(150, 0, 150);
+inline constexpr Colour kStudyColumnColour = Rgb(0, 110, 110);
+inline constexpr Colour kStudyTypedColour = Rgb(190, 80, 0);
+inline constexpr Colour kStudyCursorColour = Rgb(0, 120, 0);
+inline constexpr Colour kStudyRefusedShade = Rgb(255, 220, 220);
+inline constexpr Colour kStudyTooManyShade = Rgb(255, 235, 190);
+inline constexpr Colour kStudyRefusedText = Rgb(200, 0, 0);
+
+struct InputStudyLayout {
+  TwipRect trays, column, legend;
+  double lineTop = 0;
+};
+
+// What the plots mark besides the points.
+struct InputStudyMarks {
+  float typedValue = 0;
+  std::size_t cursor = 0;  // the point under the cursor
+  StudyQuantity quantity = StudyQuantity::Flooding;
+};
+
+// The quantity's value at a point, where the column was computed and gave it.
+std::optional<double> StudyQuantityAt(const StudyPoint& p, StudyQuantity q);
+
+// The lines of the cursor's point: the input, its value and unit, N and the feed tray
+// (or why the point is refused); with the column a second line of ΣΔP, H, φmax and Qr.
+std::vector<std::u16string> StudyCursorLines(const InputStudy& study, std::size_t k, char16_t decimalSeparator);
+
+void DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& marks,
+                    const InputStudyLayout& layout, char16_t decimalSeparator);
+
+// One printed page: the header line, the title with the input's name, the plots, the
+// line and the legend.
+void PrintInputStudy(Surface& printer, const std::u16string& studentName, const InputStudy& study,
+                     const InputStudyMarks& marks, const std::u16string& dateTime,
+                     char16_t decimalSeparator);
+
+}  // namespace rc

@@ -1,0 +1,69 @@
+// The study window: taking a point's value into the data gives what typing that value on
+// the full correction list gives.
+#include "ui/form16.h"
+
+#include <gtest/gtest.h>
+
+#include "support/design_fixtures.h"
+#include "support/ui_driver.h"
+#include "ui/form9.h"
+
+namespace rc::ui_test {
+namespace {
+
+// What a session's data and its tray-by-tray results are after the change.
+struct Outcome {
+  std::u16string typed, text;
+  float value = 0;
+  int trays = 0, feedTray = 0;
+  bool unsaved = false;
+  bool operator==(const Outcome&) const = default;
+};
+
+Outcome OutcomeOf(Session& s) {
+  const DesignData& d = s.app.data();
+  const TrayByTrayRun* run = s.app.runs().TrayByTrayOn(d);
+  return {d.Typed.Param.at(kParamWeirHeight), d.ParamText[kParamWeirHeight],
+          d.ParamValue[kParamWeirHeight], run ? run->TotalTrays() : -1,
+          run ? run->feedTray.value_or(0) : -1, !s.app.SavedAndUnchanged()};
+}
+
+// The bubble-cap column on the results menu after its tray-by-tray calculation
+// (15 trays, the feed on tray 7, weir 0.05 m).
+Form7& MenuAfterTrays(Session& s) {
+  s.app.data() = BenzeneTolueneBubbleCap();
+  s.app.Dispatch([&] { OpenResultsMenu(s.app); });
+  Form7& menu = Loaded<Form7>(s.app);
+  Click(s.app, menu.trayByTrayButton);
+  return menu;
+}
+
+TEST(Form16, TakingAPointsValueIsTypingItOnTheCorrectionList) {
+  // The weir height typed as 0.02 on the full correction list (row 28: parameter 36).
+  Session typed;
+  Click(typed.app, MenuAfterTrays(typed).changeButton);
+  typed.CorrectRow(Loaded<Form9>(typed.app), 28, {u"0.02"});
+  Click(typed.app, Loaded<Form9>(typed.app).endOfCorrectionsButton);
+
+  // The study of the weir height over 0.02..0.08 in 4 points, its first point taken.
+  Session studied;
+  Click(studied.app, MenuAfterTrays(studied).studyButton);
+  Form16& study = Loaded<Form16>(studied.app);
+  const auto& inputs = study.Inputs();
+  const auto row = std::find(inputs.begin(), inputs.end(), FindInput(kParamWeirHeight));
+  ASSERT_NE(row, inputs.end());
+  ClickRow(studied.app, study.inputList, static_cast<int>(row - inputs.begin()));
+  EXPECT_FLOAT_EQ(static_cast<float>(study.Study().from), 0.025f);  // half of 0.05
+  studied.app.Dispatch([&] { study.SetRange(0.02, 0.08, 4); });
+  ClickRow(studied.app, study.pointList, 0);
+  Click(studied.app, study.acceptButton);
+
+  const Outcome a = OutcomeOf(typed), b = OutcomeOf(studied);
+  EXPECT_EQ(a, b);
+  // 0.02 m gives a 16th tray and the feed on tray 8 (the runner's study of p36).
+  EXPECT_EQ(b, (Outcome{u"0.02", u"0.02", 0.02f, 16, 8, true}));
+  EXPECT_TRUE(studied.app.FindForm<Form7>() && !studied.app.FindForm<Form16>());
+}
+
+}  // namespace
+}  // namespace rc::ui_test
