@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "model/number_text.h"
+
 namespace rc {
 namespace {
 
@@ -77,6 +79,16 @@ std::u16string ParameterCaption(int n) {
 
 float ParameterMin(int n) { return Row(n).min; }
 float ParameterMax(int n) { return Row(n).max; }
+
+std::u16string ParameterAnswerText(int n, std::u16string_view typed) {
+  if (n == kParamFeedCondition && typed.empty()) return u"1";
+  return NormalizeNumberText(typed);
+}
+
+int TrayStageParameterAt(int index) {
+  if (index <= 12) return index + 19;
+  return index < kTrayStageParameterCount - 1 ? index + 20 : kParamFeedCondition;
+}
 
 void PrepareForEntry(DesignData& data) {
   data.TrayType = kTrayTypeNotChosen;

@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include "calc/equilibrium_fit.h"
+#include "calc/feed_condition.h"
 #include "calc/kinetic_curve.h"
 #include "calc/operating_lines.h"
 #include "model/text.h"
+#include "report/feed_condition_texts.h"
 
 namespace rc {
 namespace {
@@ -92,12 +94,30 @@ double OperatingY(const ColumnParameters& c, double x) {
   return g.faulted() ? std::nan("") : y;
 }
 
+// A feed that is not a boiling liquid: the feed line continued to the equilibrium curve,
+// where it meets it at the feed pinch, which is marked.
+void DrawPinch(Surface& s, const CalculationInputs& in, std::pair<double, double> crossing,
+               const PlotFrame& f, Occupied& taken) {
+  const std::optional<FeedCondition> feed = FeedConditionOf(in);
+  if (!feed || !feed->minimum) return;
+  const MinimumReflux& m = *feed->minimum;
+  f.Curve(s, {crossing, {m.pinchX, m.pinchY}}, kMarkColour, 0, true);
+  f.Mark(s, m.pinchX, m.pinchY, kMarkColour, MarkerShape::Diamond, kPointSize);
+  taken.TakeMarker(f, m.pinchX, m.pinchY, kPointSize);
+}
+
+// The operating lines meet on the feed line (the q-line) at (x_q, y_q); for a boiling
+// feed x_q is XF and the feed line is vertical.
 void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f, Occupied& taken) {
   const ColumnParameters c = ColumnParameters::From(in);
-  const double feedY = OperatingY(c, c.XF);
-  f.Curve(s, {{c.XW, c.XW}, {c.XF, feedY}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.XF, feedY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.XF, c.XF}, {c.XF, feedY}}, kMarkColour, 0, true);  // the feed line
+  Guard g;
+  const float crossing = FeedLineCrossingX(g, c);
+  const double crossX = g.faulted() ? std::nan("") : crossing;
+  const double crossY = OperatingY(c, crossX);
+  f.Curve(s, {{c.XW, c.XW}, {crossX, crossY}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{crossX, crossY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{c.XF, c.XF}, {crossX, crossY}}, kMarkColour, 0, true);  // the feed line
+  if (in.feedCondition != kBoilingFeed) DrawPinch(s, in, {crossX, crossY}, f, taken);
   const std::pair<double, const char16_t*> marks[] = {{c.XW, u"XW"}, {c.XF, u"XF"}, {c.XP, u"XP"}};
   const TwipRect& area = f.Area();
   for (const auto& [x, name] : marks) {
@@ -218,13 +238,18 @@ void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, Occ
   NumberTrays(s, run, f, taken);
 }
 
-std::vector<LegendEntry> Legend(const YXDiagramContent& content) {
+std::vector<LegendEntry> Legend(const CalculationInputs& in, const YXDiagramContent& content,
+                                char16_t decimalSeparator) {
   std::vector<LegendEntry> entries{
       {u"диагональ y = x", kDiagonalColour},
       {u"равновесие: точки X*, Y*", kEquilibriumColour, false, false, true, MarkerShape::Square},
       {u"равновесие: 6 парабол", kEquilibriumColour},
       {u"рабочие линии", kOperatingColour},
   };
+  if (in.feedCondition != kBoilingFeed) {
+    entries.push_back({FeedLineLegend(in.feedCondition, decimalSeparator), kMarkColour, true, true});
+    entries.push_back({u"пинч", kMarkColour, false, false, true, MarkerShape::Diamond});
+  }
   if (content.kineticLine) {
     entries.push_back({u"рабочая линия в точках X*", kOperatingColour, false, false, true});
     entries.push_back({u"кинетическая линия", kKineticColour, true, false, true, MarkerShape::Diamond});
@@ -249,6 +274,12 @@ std::u16string DiagramSummaryText(const TrayByTrayRun& run) {
   return text + u", ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА";
 }
 
+std::u16string DiagramMinimumRefluxLine(const CalculationInputs& data, char16_t decimalSeparator) {
+  if (data.feedCondition == kBoilingFeed) return {};
+  const std::optional<FeedCondition> feed = FeedConditionOf(data);
+  return feed ? MinimumRefluxLine(*feed, decimalSeparator) : std::u16string{};
+}
+
 void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator) {
   const bool trays = content.trays && content.trays->Count() > 0;
@@ -261,7 +292,7 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame, taken);
   if (trays) DrawStaircase(s, *content.trays, frame, taken);
   s.NoClip();
-  frame.DrawLegend(s, Legend(content), kPlotTextColour);
+  frame.DrawLegend(s, Legend(data, content, decimalSeparator), kPlotTextColour);
 
   const bool bold = s.FontBold;
   s.FontBold = true;
@@ -269,6 +300,10 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   const double left = frame.Area().left;
   if (trays) {
     s.TextAt(left, y, DiagramSummaryText(*content.trays), kPlotMessageColour);
+    y += s.LineHeight();
+  }
+  if (const std::u16string line = DiagramMinimumRefluxLine(data, decimalSeparator); !line.empty()) {
+    s.TextAt(left, y, line, kPlotMessageColour);
     y += s.LineHeight();
   }
   for (const std::u16string& message : content.refusals) {

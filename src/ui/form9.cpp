@@ -31,9 +31,9 @@ void Form9::Load() {
     rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
   }
   rows.push_back(ListRow::Header());
-  for (int index = 0; index < kTrayParameterCount; ++index) {
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
     const int row = RowCount();
-    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kPromptY + kRowStep * row));
+    rows.push_back(ListRow::Parameter(TrayStageParameterAt(index), kPromptY + kRowStep * row));
   }
   listLeavesTabOrderOnCorrection = false;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/checks.h"
 #include "model/equilibrium.h"
 #include "ui/prompts.h"
 #include "report/input_rows.h"
@@ -42,8 +43,6 @@ Control& AddButton(Window& window, int k) {
 
 }  // namespace
 
-int TrayParameterAt(int index) { return index <= 12 ? index + 19 : index + 20; }
-
 bool Names(const ListRow& row, Check check, int code) {
   using Content = ListRow::Content;
   if (check == Check::Equilibrium) {
@@ -56,6 +55,7 @@ bool Names(const ListRow& row, Check check, int code) {
   }
   if (code >= 2 && code <= 14) return row.item == code + 17;
   if (code >= 15 && code <= 22) return row.item == code + 18;
+  if (code == kFeedConditionErrorRow) return row.item == kParamFeedCondition;
   return false;
 }
 

@@ -17,15 +17,11 @@ namespace rc {
 
 inline constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
 
-// Parameters 19..31, 33..40 in the order they are listed: index 0..20.
-inline constexpr int kTrayParameterCount = 21;
-int TrayParameterAt(int index);
-
 // What a list row holds.
 struct ListRow {
   enum class Content { EquilibriumPair, Composition, TrayClassHeader, Parameter };
   Content content = Content::Parameter;
-  int item = 0;     // the pair (0..7) or the parameter (16..40); 0 for the header
+  int item = 0;     // the pair (0..7) or the parameter (16..57); 0 for the header
   int promptY = 0;  // [twips] where the row's correction prompt stands
 
   static ListRow Pair(int i, int promptY) { return {Content::EquilibriumPair, i, promptY}; }
@@ -36,7 +32,8 @@ struct ListRow {
 
 // What the error code of a check names, in the numbering of the checks: the
 // equilibrium check's code 0..7 is the pair, 8..10 the composition code + 8; the limit
-// check's code 2..14 is parameter code + 17, 15..22 parameter code + 18; the third
+// check's code 2..14 is parameter code + 17, 15..22 parameter code + 18, 23 the feed's
+// thermal condition (57); the third
 // stage's limit check's code 0..15 is parameter code + 41.
 enum class Check { Equilibrium, Limits, ColumnLimits };
 bool Names(const ListRow& row, Check check, int code);

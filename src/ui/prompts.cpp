@@ -33,12 +33,6 @@ void ApplyRejectionRule(Application& app, std::u16string& text, float& value) {
   }
 }
 
-void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
-              int x, int y, std::u16string& typed, std::u16string& text, float& value) {
-  text = AskNumberText(app, prompt, title, x, y, typed);
-  value = ReadNumber(text);
-}
-
 void AskUnitValue(Application& app, const std::u16string& prompt,
                   const std::u16string& title, int x, int y, std::u16string& typed,
                   std::u16string& text, float& value) {
@@ -73,8 +67,10 @@ void AskComposition(Application& app, int n, const std::u16string& title, int y)
 
 void AskParameter(Application& app, int n, int y) {
   DesignData& d = app.data();
-  AskValue(app, d.ParamCaption[n], ParameterTitle(d, n), kPromptX, y, d.Typed.Param[n],
-           d.ParamText[n], d.ParamValue[n]);
+  std::u16string& typed = d.Typed.Param[n];
+  typed = app.toolkit().InputBox(d.ParamCaption[n], ParameterTitle(d, n), u"", kPromptX, y);
+  d.ParamText[n] = ParameterAnswerText(n, typed);
+  d.ParamValue[n] = ReadNumber(d.ParamText[n]);
 }
 
 }  // namespace rc

@@ -29,9 +29,6 @@ std::u16string AskNumberText(Application& app, const std::u16string& prompt,
 // text; a number above 1 or not at least 0 sounds the beep and becomes "???" and 0.
 void ApplyRejectionRule(Application& app, std::u16string& text, float& value);
 
-// AskNumberText into typed, text and the number read from it, with no range check.
-void AskValue(Application& app, const std::u16string& prompt, const std::u16string& title,
-              int x, int y, std::u16string& typed, std::u16string& text, float& value);
 // AskNumberText followed by the reading and the rejection rule, into typed, text and
 // value.
 void AskUnitValue(Application& app, const std::u16string& prompt,
@@ -45,8 +42,8 @@ void AskEquilibriumY(Application& app, int i, int y);
 void AskEquilibriumPair(Application& app, int i, int y);
 // Composition n (16..18) under its caption at x 1000, with the rejection rule.
 void AskComposition(Application& app, int n, const std::u16string& title, int y);
-// Parameter n (19..40) under its caption with the title " Ввод " + caption at x 1000,
-// taken as typed.
+// Parameter n (19..57) under its caption with the title " Ввод " + caption at x 1000,
+// taken as typed; an empty answer is "0", for the feed's thermal condition "1".
 void AskParameter(Application& app, int n, int y);
 
 }  // namespace rc

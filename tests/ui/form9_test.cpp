@@ -16,12 +16,12 @@ class Form9Test : public SessionTest {
   std::vector<std::u16string> Rows(Form9& f) { return f.list.items; }
 };
 
-TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheButtonsInPlace) {
+TEST_F(Form9Test, OpensWithTheThirtyFourRowsAndTheButtonsInPlace) {
   app.Dispatch([&] { app.Form<Form7>().Show(); });
   Form9& f = Open(kTraysWithoutCaps, u"0.83");
   const DesignData& data = app.data();
   const auto rows = Rows(f);
-  ASSERT_EQ(rows.size(), 33u);
+  ASSERT_EQ(rows.size(), 34u);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(rows[static_cast<std::size_t>(i)], EquilibriumRowText(data, i));
   EXPECT_EQ(rows[8], ParameterRowText(data, 16));
   EXPECT_EQ(rows[10], ParameterRowText(data, 18));
@@ -30,6 +30,7 @@ TEST_F(Form9Test, OpensWithTheThirtyThreeRowsAndTheButtonsInPlace) {
   EXPECT_EQ(rows[24], ParameterRowText(data, 31));
   EXPECT_EQ(rows[25], ParameterRowText(data, 33));
   EXPECT_EQ(rows[32], ParameterRowText(data, 40));
+  EXPECT_EQ(rows[33], ParameterRowText(data, kParamFeedCondition));
 
   EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 6630));
   EXPECT_EQ(std::make_tuple(f.endOfCorrectionsButton.top, f.capsButton->top, f.noCapsButton->top),

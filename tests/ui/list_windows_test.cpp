@@ -73,7 +73,7 @@ struct Look {
   // The parameter a row below the pairs lists, and the text row r holds as the row
   // texts write it; the header is not covered.
   int ParameterAt(int r) const {
-    return r < pairRows + compositionRows ? 16 + r - pairRows : TrayParameterAt(r - headerRow - 1);
+    return r < pairRows + compositionRows ? 16 + r - pairRows : TrayStageParameterAt(r - headerRow - 1);
   }
   std::u16string RowText(const DesignData& d, int r) const {
     return r < pairRows ? EquilibriumRowText(d, r) : ParameterRowText(d, ParameterAt(r));
@@ -84,12 +84,12 @@ const Look kForm3{"Form3", "Form4", 4500, 11, 8, 3, -1, 1210, 1200,
                   u"Контроль равновесной зависимости", 3600, 100, false,
                   Form3With({}, {Press(Correct)}), Form3With({.xw = u"0"}, {Press(Accept)}),
                   Row(8, {u"0.05"}), {"Form5"}};
-const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
-                  u"Контроль исходной информации", 6000, 6000, false,
+const Look kForm5{"Form5", "Form6", 6000, 23, 0, 0, 0, 1210, 1200,
+                  u"Контроль исходной информации", 6195, 6195, false,
                   Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct)}),
                   Form5With(kBubbleCapTrays, SoundTexts(33, u"12.5"), {Press(Accept)}),
                   Row(14, {u"1.2"}), {"Form7"}};
-const Look kForm9{"Form9", "Form10", 8000, 33, 8, 3, 11, 610, 610,
+const Look kForm9{"Form9", "Form10", 8000, 34, 8, 3, 11, 610, 610,
                   u"Коррекция исходной информации", 7330, 100, true,
                   [](Session& r) -> ListWindow& {
                     r.app.Dispatch([&] { r.app.Form<Form7>().Show(); });

@@ -65,8 +65,8 @@ void TaskSheet(Surface& s, const ClassVariant& v) {
   s.Print();
   s.Print(Spaces(kRowLead) + TrayKindText(KindOfTrays(d)));
   s.Print();
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) s.Print(ParameterRowText(d, n, kRowLead));
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    s.Print(ParameterRowText(d, TrayStageParameterAt(index), kRowLead));
   }
   if (!HasThirdStageTexts(d)) return;
   s.Print();
