@@ -130,7 +130,7 @@ std::string NumberedKey(char letter, int n) { return letter + std::to_string(n);
 
 const std::string kCompositionKeys[] = {"xw", "xf", "xp"};
 
-// The key of parameter n (16..56).
+// The key of parameter n (16..57).
 std::string ParameterKey(int n) {
   return n <= kParamXP ? kCompositionKeys[n - kParamXW] : NumberedKey('p', n);
 }
@@ -154,8 +154,8 @@ std::vector<std::string> FirstStageKeys() {
 
 std::vector<std::string> ParameterKeys() {
   std::vector<std::string> keys;
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) keys.push_back(NumberedKey('p', n));
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    keys.push_back(NumberedKey('p', TrayStageParameterAt(index)));
   }
   return keys;
 }
@@ -235,10 +235,11 @@ bool HasThirdStageTexts(const DesignData& data) {
 
 int EnterDataFile(const DataFile& file, DesignData& data) {
   int rejected = 0;
-  const auto enter = [&](const std::string& key, std::u16string& typed, std::u16string& text,
-                         float& value, bool unitRange) {
+  // n: the parameter the answer is for; 0 for an equilibrium value.
+  const auto enter = [&](const std::string& key, int n, std::u16string& typed,
+                         std::u16string& text, float& value, bool unitRange) {
     typed = file.Answer(key);
-    if (KeepTypedNumber(typed, unitRange, text, value)) ++rejected;
+    if (KeepTypedNumber(ParameterAnswerText(n, typed), unitRange, text, value)) ++rejected;
   };
   TypedTexts& typed = data.Typed;
   typed.Name = file.Answer("name");
@@ -246,19 +247,24 @@ int EnterDataFile(const DataFile& file, DesignData& data) {
   typed.Variant = file.variant;
   for (std::size_t i = 0; i < 8; ++i) {
     const int n = static_cast<int>(i);
-    enter(NumberedKey('x', n), typed.EqX[i], data.EqXText[i], data.EqX[i], true);
-    enter(NumberedKey('y', n), typed.EqY[i], data.EqYText[i], data.EqY[i], true);
+    enter(NumberedKey('x', n), 0, typed.EqX[i], data.EqXText[i], data.EqX[i], true);
+    enter(NumberedKey('y', n), 0, typed.EqY[i], data.EqYText[i], data.EqY[i], true);
   }
   SortEquilibriumPoints(data);
-  for (int n = kParamXW; n <= 40; ++n) {
-    if (n == kParamTrayTypeSlot) continue;
-    enter(ParameterKey(n), typed.Param[n], data.ParamText[n], data.ParamValue[n], n <= kParamXP);
+  // A file without the feed's thermal condition, written before it was asked, holds a
+  // boiling feed: its missing answer reads as an empty one.
+  const auto enterParameter = [&](int n) {
+    enter(ParameterKey(n), n, typed.Param[n], data.ParamText[n], data.ParamValue[n], n <= kParamXP);
+  };
+  for (int n = kParamXW; n <= kParamXP; ++n) enterParameter(n);
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    enterParameter(TrayStageParameterAt(index));
   }
   // The third stage's values, where the file gives them; their window shows them for
   // review before the column is computed.
   for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
     const std::string key = ParameterKey(n);
-    if (file.answers.count(key)) enter(key, typed.Param[n], data.ParamText[n], data.ParamValue[n], false);
+    if (file.answers.count(key)) enterParameter(n);
   }
   data.TrayType = file.bubbleCap ? kBubbleCapTrays : kTraysWithoutCaps;
   return rejected;

@@ -8,8 +8,9 @@
 // any "#"; the writer quotes only the texts that need it.
 // Keys: name; variant, the number of the teacher's variant the data were handed out as
 // (a whole number from 1; may be left out); x0..x7, y0..y7; xw, xf, xp; trays (bubble-cap
-// or no-caps, required); p19..p31, p33..p40; the third-stage parameters p41..p56, which
-// may be left out. A key left out was answered with Cancel.
+// or no-caps, required); p19..p31, p33..p40, p57 (the feed's thermal condition; a file
+// without it holds a boiling feed, q = 1); the third-stage parameters p41..p56, which may
+// be left out. A key left out was answered with Cancel.
 #include <map>
 #include <optional>
 #include <string>
@@ -67,7 +68,7 @@ std::string WriteDataFile(const DataFile& file, std::string_view firstComment);
 // The keys of the prompts in the order a session asks them: name, the eight pairs,
 // xw, xf, xp.
 std::vector<std::string> FirstStageKeys();
-// p19..p31, p33..p40.
+// p19..p31, p33..p40, p57.
 std::vector<std::string> ParameterKeys();
 // p41..p56.
 std::vector<std::string> ThirdStageKeys();

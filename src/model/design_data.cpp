@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "model/input_catalogue.h"
+#include "model/number_text.h"
 
 namespace rc {
 namespace {
@@ -34,6 +35,16 @@ std::u16string ParameterCaption(int n) {
 
 float ParameterMin(int n) { return n == kParamTrayTypeSlot ? kTrayTypeSlotMin : Row(n).min; }
 float ParameterMax(int n) { return n == kParamTrayTypeSlot ? kTrayTypeSlotMax : Row(n).max; }
+
+std::u16string ParameterAnswerText(int n, std::u16string_view typed) {
+  if (n == kParamFeedCondition && typed.empty()) return u"1";
+  return std::u16string(typed);
+}
+
+int TrayStageParameterAt(int index) {
+  if (index <= 12) return index + 19;
+  return index < kTrayStageParameterCount - 1 ? index + 20 : kParamFeedCondition;
+}
 
 void PrepareForEntry(DesignData& data) {
   data.TrayType = kTrayTypeNotChosen;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/numbered.h"
 #include "model/typed_texts.h"
@@ -197,6 +198,16 @@ std::u16string ParameterCaption(int n);
 // lower bound is applied exclusively by the check).
 float ParameterMin(int n);
 float ParameterMax(int n);
+
+// The text an answer to parameter n stands for: an empty answer (Cancel) to the feed's
+// thermal condition is a boiling feed, "1" (a "0" would silently make it a saturated
+// vapour); any other answer stands for itself, to be tidied as every typed number is.
+std::u16string ParameterAnswerText(int n, std::u16string_view typed);
+
+// The second entry stage's parameters in the order they are asked and listed: 19..31,
+// 33..40, then the feed's thermal condition (57).
+inline constexpr int kTrayStageParameterCount = 22;
+int TrayStageParameterAt(int index);
 
 // Start of every data entry: TrayType and ShownResult to "none", captions and limits
 // filled, FeedTray to "not found", nothing typed yet, the feed a boiling liquid ("1").

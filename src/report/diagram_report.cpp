@@ -28,7 +28,8 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
 
   // The plot with its tick labels and messages under it; a header so long that they
   // would pass the page bottom sends them to the top of the next page.
-  const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0);
+  const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0) +
+                       (DiagramMinimumRefluxLine(CalculationInputs::Of(data), decimalSeparator).empty() ? 0 : 1);
   const double plotHeight = kPlotTopGap + kPlotSide + kUnderPlot + (messages + 1) * printer.LineHeight();
   const double page = printer.PageHeight();
   if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + plotHeight > page) {

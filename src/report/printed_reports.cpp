@@ -58,8 +58,8 @@ void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16st
   for (int n = kParamXW; n <= kParamXP; ++n) PrintParameter(printer, data, n);
   // The tray-kind line of the kinetic tables, 8 blanks further right.
   PrintInputLine(printer, Spaces(8) + TrayKindLine(KindOfTrays(data)));
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) PrintParameter(printer, data, n);
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    PrintParameter(printer, data, TrayStageParameterAt(index));
   }
 }
 

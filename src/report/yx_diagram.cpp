@@ -6,10 +6,12 @@
 #include <optional>
 
 #include "calc/equilibrium_fit.h"
+#include "calc/feed_condition.h"
 #include "calc/kinetic_curve.h"
 #include "calc/operating_lines.h"
 #include "model/text.h"
 #include "report/label_placement.h"
+#include "report/feed_condition_texts.h"
 
 namespace rc {
 namespace {
@@ -116,12 +118,29 @@ double OperatingY(const ColumnParameters& c, double x) {
   return g.faulted() ? std::nan("") : y;
 }
 
+// A feed that is not a boiling liquid: the feed line continued to the equilibrium curve,
+// where it meets it at the feed pinch, which is marked.
+void DrawPinch(Surface& s, const CalculationInputs& in, std::pair<double, double> crossing,
+               const PlotFrame& f) {
+  const std::optional<FeedCondition> feed = FeedConditionOf(in);
+  if (!feed || !feed->minimum) return;
+  const MinimumReflux& m = *feed->minimum;
+  f.Curve(s, {crossing, {m.pinchX, m.pinchY}}, kMarkColour, 0, true);
+  f.Mark(s, m.pinchX, m.pinchY, kMarkColour, MarkerShape::Diamond, kPointSize);
+}
+
+// The operating lines meet on the feed line (the q-line) at (x_q, y_q); for a boiling
+// feed x_q is XF and the feed line is vertical.
 void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
   const ColumnParameters c = ColumnParameters::From(in);
-  const double feedY = OperatingY(c, c.XF);
-  f.Curve(s, {{c.XW, c.XW}, {c.XF, feedY}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.XF, feedY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.XF, c.XF}, {c.XF, feedY}}, kMarkColour, 0, true);  // the feed line
+  Guard g;
+  const float crossing = FeedLineCrossingX(g, c);
+  const double crossX = g.faulted() ? std::nan("") : crossing;
+  const double crossY = OperatingY(c, crossX);
+  f.Curve(s, {{c.XW, c.XW}, {crossX, crossY}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{crossX, crossY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{c.XF, c.XF}, {crossX, crossY}}, kMarkColour, 0, true);  // the feed line
+  if (in.feedCondition != kBoilingFeed) DrawPinch(s, in, {crossX, crossY}, f);
   for (double x : {c.XW, c.XF, c.XP}) f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
 }
 
@@ -233,13 +252,18 @@ void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
 
 // numbered: the step of the numbered trays (1 every tray, above the count only the first,
 // the last and the feed tray).
-std::vector<LegendEntry> Legend(const YXDiagramContent& content, int numbered) {
+std::vector<LegendEntry> Legend(const CalculationInputs& in, const YXDiagramContent& content,
+                                char16_t decimalSeparator, int numbered) {
   std::vector<LegendEntry> entries{
       {u"диагональ y = x", kDiagonalColour},
       {u"равновесие: точки X*, Y*", kEquilibriumColour, false, false, true, MarkerShape::Square},
       {u"равновесие: 6 парабол", kEquilibriumColour},
       {u"рабочие линии", kOperatingColour},
   };
+  if (in.feedCondition != kBoilingFeed) {
+    entries.push_back({FeedLineLegend(in.feedCondition, decimalSeparator), kMarkColour, true, true});
+    entries.push_back({u"пинч", kMarkColour, false, false, true, MarkerShape::Diamond});
+  }
   if (content.kineticLine) {
     entries.push_back({u"рабочая линия в точках X*", kOperatingColour, false, false, true});
     entries.push_back({u"кинетическая линия", kKineticColour, true, false, true, MarkerShape::Diamond});
@@ -271,6 +295,12 @@ std::u16string DiagramSummaryText(const TrayByTrayRun& run) {
   return text + u", ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА";
 }
 
+std::u16string DiagramMinimumRefluxLine(const CalculationInputs& data, char16_t decimalSeparator) {
+  if (data.feedCondition == kBoilingFeed) return {};
+  const std::optional<FeedCondition> feed = FeedConditionOf(data);
+  return feed ? MinimumRefluxLine(*feed, decimalSeparator) : std::u16string{};
+}
+
 void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator) {
   const bool trays = content.trays && content.trays->Count() > 0;
@@ -286,11 +316,11 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   // The labels go where nothing drawn so far, nor the legend, nor another label stands.
   LabelSpace space(frame.Area(), s.LineHeight(), kLabelClearance);
   space.TakeDrawing(s.Ops(), drawn);
-  space.TakeRect(frame.LegendRect(s, Legend(content, 50)));  // its largest form
+  space.TakeRect(frame.LegendRect(s, Legend(data, content, decimalSeparator, 50)));  // its largest form
   LabelCompositions(s, data, frame, space);
   const int numbered = trays ? NumberTrays(s, *content.trays, frame, space) : 1;
   s.NoClip();
-  frame.DrawLegend(s, Legend(content, numbered), kPlotTextColour);
+  frame.DrawLegend(s, Legend(data, content, decimalSeparator, numbered), kPlotTextColour);
 
   const bool bold = s.FontBold;
   s.FontBold = true;
@@ -298,6 +328,10 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   const double left = frame.Area().left;
   if (trays) {
     s.TextAt(left, y, DiagramSummaryText(*content.trays), kPlotMessageColour);
+    y += s.LineHeight();
+  }
+  if (const std::u16string line = DiagramMinimumRefluxLine(data, decimalSeparator); !line.empty()) {
+    s.TextAt(left, y, line, kPlotMessageColour);
     y += s.LineHeight();
   }
   for (const std::u16string& message : content.refusals) {

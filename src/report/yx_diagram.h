@@ -1,7 +1,9 @@
 #pragma once
 // The y–x diagram of the column in mole fractions of the light component: diagonal,
 // the equilibrium curve as the tray-by-tray calculation steps against it (eight points,
-// six parabolas each over its own segment), the two operating lines with XW, XF, XP,
+// six parabolas each over its own segment), the two operating lines with XW, XF, XP
+// meeting on the feed line (for a feed that is not a boiling liquid continued to the
+// curve, its pinch marked and the minimum reflux ratio written under the diagram),
 // and, when the calculations have completed on these data, the kinetic line and the
 // staircase of the real trays. Drawn on a Surface: the window and the printed page.
 #include <string>
@@ -31,9 +33,14 @@ inline constexpr Colour kFeedTrayColour = Rgb(190, 80, 0);  // a dark orange tha
 PlotFrame YXDiagramFrame(const TwipRect& area);
 
 // The diagram with its legend, and under the area (from belowY) the summary line of
-// the trays and the refusal messages, one line each, in bold red.
+// the trays, the minimum reflux ratio's line and the refusal messages, one line each,
+// in bold red.
 void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator);
+
+// For a feed that is not a boiling liquid the line under the diagram with the minimum
+// reflux ratio: "R мин = 1.18 (пинч у питания), R/R мин = 2.97"; else empty.
+std::u16string DiagramMinimumRefluxLine(const CalculationInputs& data, char16_t decimalSeparator);
 
 // "ОБЩЕЕ ЧИСЛО ТАРЕЛОК = N, ТАРЕЛКА ПИТАНИЯ = M", or "... ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА".
 std::u16string DiagramSummaryText(const TrayByTrayRun& run);

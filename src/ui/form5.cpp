@@ -9,14 +9,22 @@
 
 namespace rc {
 using namespace parameter_list;
+namespace {
+
+// The second stage lists one row more than the third (the feed's thermal condition):
+// its list is a row taller and everything under it stands a row lower.
+constexpr int kForm5ListHeight = kListHeight + kRowPitch;
+constexpr int kForm5InstructionTop = kInstructionTop + kRowPitch;
+
+}  // namespace
 
 Form5::Form5(Application& app) : ListWindow(app, "Form5", 5) {}
 
 void Form5::Load() {
   rows.push_back(ListRow::Header());
-  for (int index = 0; index < kTrayParameterCount; ++index) {
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
     const int row = index + 1;
-    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kCorrectPromptY + kRowPitch * row));
+    rows.push_back(ListRow::Parameter(TrayStageParameterAt(index), kCorrectPromptY + kRowPitch * row));
   }
 
   caption = u"Продолжение ввода исходной информации";
@@ -28,12 +36,12 @@ void Form5::Load() {
   heading.foreColor = kBlue;
   CentreHorizontally(heading);
 
-  PlaceReviewButtons(5100, 5700, 6300);
+  PlaceReviewButtons(5100 + kRowPitch, 5700 + kRowPitch, 6300 + kRowPitch);
   capsButton->caption = u"ТАРЕЛКИ КОЛПАЧКОВЫЕ";
   noCapsButton->caption = u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ";
   capsButton->top = noCapsButton->top = 900;
   CentreHorizontally(instruction);
-  instruction.top = kInstructionTop;
+  instruction.top = kForm5InstructionTop;
   PlaceSideBySide(*this, *capsButton, *noCapsButton);
 
   acceptButton.onClick = [this] { Accept(false); };
@@ -53,7 +61,7 @@ void Form5::AskTrayType() {
     c->visible = false;
   }
   list.top = kListTop;
-  list.height = kListHeight;
+  list.height = kForm5ListHeight;
 
   heading.caption = u"НАЗОВИТЕ ТИП ТАРЕЛОК";
   heading.visible = true;
@@ -78,7 +86,7 @@ void Form5::EnterTrayData() {
   list.visible = true;
   list.enabled = false;
   list.top = kListTop;
-  list.height = kListHeight;
+  list.height = kForm5ListHeight;
   list.Clear();
   list.AddItem(TrayClassHeader(data, HeaderOccasion::EntryStart));
 
@@ -96,7 +104,7 @@ void Form5::EnterTrayData() {
 }
 
 void Form5::Correct() {
-  instruction.top = kInstructionTop;
+  instruction.top = kForm5InstructionTop;
   EnterCorrectionMode();
 }
 

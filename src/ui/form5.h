@@ -1,10 +1,11 @@
 #pragma once
-// The tray-type question and the second entry stage (parameters 19..31, 33..40).
+// The tray-type question and the second entry stage (parameters 19..31, 33..40 and the
+// feed's thermal condition 57).
 #include "ui/list_window.h"
 
 namespace rc {
 
-// List rows: 0 the tray-class header, 1..21 the parameters 19..31 and 33..40.
+// List rows: 0 the tray-class header, 1..22 the parameters 19..31, 33..40 and 57.
 class Form5 : public ListWindow {
  public:
   explicit Form5(Application& app);
@@ -12,7 +13,7 @@ class Form5 : public ListWindow {
 
   // Puts up the tray-type question: the heading and the two tray-class buttons alone.
   void AskTrayType();
-  // Asks for the 21 parameters one after another, lists and checks them, and leaves
+  // Asks for the 22 parameters one after another, lists and checks them, and leaves
   // the window in review with the accept and change buttons.
   void EnterTrayData();
 

@@ -29,9 +29,9 @@ void Form9::Load() {
     rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
   }
   rows.push_back(ListRow::Header());
-  for (int index = 0; index < kTrayParameterCount; ++index) {
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
     const int row = RowCount();
-    rows.push_back(ListRow::Parameter(TrayParameterAt(index), kPromptY + kRowPitch * row));
+    rows.push_back(ListRow::Parameter(TrayStageParameterAt(index), kPromptY + kRowPitch * row));
   }
   // Rows added here (after the parameters, before the name) change no row above them,
   // no prompt's place and no fault's row.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/checks.h"
 #include "model/equilibrium.h"
 #include "report/format.h"
 #include "ui/look.h"
@@ -46,8 +47,6 @@ Control& AddButton(Window& window, const char* name) {
 }
 
 }  // namespace
-
-int TrayParameterAt(int index) { return index <= 12 ? index + 19 : index + 20; }
 
 bool Names(const ListRow& row, Check check, int code) {
   using Content = ListRow::Content;

@@ -18,15 +18,11 @@ namespace rc {
 
 inline constexpr char16_t kCorrectionCaption[] = u"Коррекция исходной информации";
 
-// Parameters 19..31, 33..40 in the order they are listed: index 0..20.
-inline constexpr int kTrayParameterCount = 21;
-int TrayParameterAt(int index);
-
 // What a list row holds.
 struct ListRow {
   enum class Content { EquilibriumPair, Composition, TrayClassHeader, Parameter, StudentName };
   Content content = Content::Parameter;
-  int item = 0;     // the pair (0..7) or the parameter; 0 for the header and the name
+  int item = 0;     // the pair (0..7) or the parameter (16..57); 0 for the header and the name
   int promptY = 0;  // [twips] where the row's correction prompt stands
 
   static ListRow Pair(int i, int promptY) { return {Content::EquilibriumPair, i, promptY}; }

@@ -58,14 +58,13 @@ void AskComposition(Application& app, int n, const std::u16string& title, int y)
 
 void EnterTypedParameter(DesignData& data, int n, const std::u16string& typed) {
   data.Typed.Param[n] = typed;
-  data.ParamText[n] = NormalizeNumberText(typed);
-  data.ParamValue[n] = ReadNumber(data.ParamText[n]);
+  KeepTypedNumber(ParameterAnswerText(n, typed), false, data.ParamText[n], data.ParamValue[n]);
 }
 
 void AskParameter(Application& app, int n, int y) {
   DesignData& d = app.data();
-  AskValue(app, d.ParamCaption[n], ParameterTitle(d, n), kPromptX, y, d.Typed.Param[n],
-           d.ParamText[n], d.ParamValue[n]);
+  EnterTypedParameter(d, n, app.toolkit().InputBox(d.ParamCaption[n], ParameterTitle(d, n), u"",
+                                                     kPromptX, y));
 }
 
 }  // namespace rc

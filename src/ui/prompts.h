@@ -41,8 +41,8 @@ void AskEquilibriumY(Application& app, int i, int y);
 void AskEquilibriumPair(Application& app, int i, int y);
 // Composition n (16..18) under its caption at x 1000, with the rejection rule.
 void AskComposition(Application& app, int n, const std::u16string& title, int y);
-// Parameter n (19..40) under its caption with the title " Ввод " + caption at x 1000,
-// taken as typed.
+// Parameter n (19..57) under its caption with the title " Ввод " + caption at x 1000,
+// taken as typed; an empty answer is "0", for the feed's thermal condition "1".
 void AskParameter(Application& app, int n, int y);
 
 }  // namespace rc

@@ -137,6 +137,11 @@ class Student {
       if (n != kParamTrayTypeSlot) toolkit_.QueuePromptAnswer(data.ParamText[n]);
     }
   }
+  // The second stage from parameter `first` on: up to 40, then the feed's thermal condition.
+  void TypeTrayStage(const DesignData& data, int first = kParamReflux) {
+    TypeParameters(data, first, 40);
+    toolkit_.QueuePromptAnswer(data.ParamText[kParamFeedCondition]);
+  }
 
   std::vector<std::u16string> Rows(const std::string& window) {
     std::vector<std::u16string> rows;

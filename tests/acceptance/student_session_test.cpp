@@ -63,8 +63,8 @@ std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, Control* 
   StartProgram(app);
   ui_test::Click(app, ui_test::Loaded<Form1>(app).entryButton);
   ui_test::Click(app, ui_test::Loaded<Form3>(app).acceptButton);
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) kit.Answer(typed.ParamText[n]);
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    kit.Answer(typed.ParamText[TrayStageParameterAt(index)]);
   }
   ui_test::Click(app, *(ui_test::Loaded<Form5>(app).*trayButton));
   ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
@@ -241,15 +241,16 @@ void RealWindows::TrayDataWithOneValueOutOfLimits() {
   student.Shot("Form5", "tray-type");
 
   student.Type({u"250"});  // the reflux ratio, above its limit of 200
-  student.TypeParameters(typed, 20, 40);
+  student.TypeTrayStage(typed, 20);
   student.Click(*(student.Form<Form5>().*GetParam().trayButton));
-  EXPECT_EQ(s.toolkit.Prompts().size(), 25u + 21u);
+  EXPECT_EQ(s.toolkit.Prompts().size(), 25u + 22u);
   auto rows = student.Rows("Form5");
-  ASSERT_EQ(rows.size(), 22u);
+  ASSERT_EQ(rows.size(), 23u);
   EXPECT_NE(rows[0].find(GetParam().kindText), std::u16string::npos);
   EXPECT_NE(rows[1].find(u"Флегмовое число, безразм."), std::u16string::npos);
   EXPECT_EQ(rows[1].substr(71), u"250");
   EXPECT_EQ(rows[21], ParameterRowText(typed, 40));
+  EXPECT_EQ(rows[22], ParameterRowText(typed, kParamFeedCondition));
   ExpectFaultyDataListed("Form5", 1);
 
   student.Click(student.Form<Form5>().correctButton);
@@ -321,7 +322,7 @@ void RealWindows::FullCorrectionRecomputedAndPrinted() {
   student.Click(student.Form<Form7>().changeButton);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form7"), nullptr);
   EXPECT_EQ(student.Title("Form9"), Q(kCorrectionCaption));
-  ASSERT_EQ(student.Rows("Form9").size(), 34u);
+  ASSERT_EQ(student.Rows("Form9").size(), 35u);
   ExpectColumnsLineUp("Form9", 8);
   student.Shot("Form9", "list");
 

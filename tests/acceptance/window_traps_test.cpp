@@ -54,17 +54,17 @@ class WindowTraps : public ::testing::Test {
     s.toolkit.Sync();
     student.Click(student.Form<Form1>().entryButton);
   }
-  // From the review: accepted, bubble-cap trays, the 21 parameters typed and accepted.
+  // From the review: accepted, bubble-cap trays, the 22 parameters typed and accepted.
   void ToResults() {
     ToReview();
     ToTrayList();
     student.Click(student.Form<Form5>().acceptButton);
     ASSERT_TRUE(student.OnScreen("Form7"));
   }
-  // From the review: accepted, bubble-cap trays and the 21 parameters typed, in review.
+  // From the review: accepted, bubble-cap trays and the 22 parameters typed, in review.
   void ToTrayList() {
     student.Click(student.Form<Form3>().acceptButton);
-    student.TypeParameters(typed, 19, 40);
+    student.TypeTrayStage(typed);
     student.Click(*student.Form<Form5>().capsButton);
   }
   // The first stage typed with Y[3] out of range, accepted: the fault display and Form4.

@@ -71,6 +71,35 @@ TEST(DataFile, VariantIsAWholeNumberFromOneGivenOnce) {
   }
 }
 
+// The feed's thermal condition follows the bypass in the file. A file written before q
+// was asked, like an empty answer, holds a boiling feed; a typed 0 stays a saturated vapour.
+TEST(DataFile, AFileWithoutQHoldsABoilingFeed) {
+  DataFile f = Awkward();
+  f.answers["p40"] = u"0,1";
+  f.answers["p57"] = u"1,37";
+  const std::string text = WriteDataFile(f, "r");
+  EXPECT_NE(text.find("p40 = 0,1\np57 = 1,37\np41 = 7\n"), std::string::npos) << text;
+
+  const std::pair<const char16_t*, float> answers[] = {{u"1,37", 1.37f}, {u"", 1.0f}, {u"0", 0.0f}};
+  for (const auto& [answer, q] : answers) {
+    f.answers["p57"] = answer;
+    DesignData d;
+    PrepareForEntry(d);
+    d.ParamValue[kParamFeedCondition] = 0.5f;  // from an earlier entry
+    EnterDataFile(f, d);
+    EXPECT_EQ(d.ParamValue[kParamFeedCondition], q) << text;
+  }
+  f.answers.erase("p57");
+  DataFile old;
+  ASSERT_FALSE(ReadDataFile(WriteDataFile(f, "before q"), old));
+  DesignData d;
+  PrepareForEntry(d);
+  EnterDataFile(old, d);
+  EXPECT_EQ(d.ParamText[kParamFeedCondition], u"1");
+  EXPECT_EQ(d.ParamValue[kParamFeedCondition], 1.0f);
+  EXPECT_EQ(d.ParamValue[40], 0.1f);
+}
+
 // Random and mutated files: none crashes the reader; every file it accepts is written
 // back to the same data, and each value entered is the reading of its text.
 class FileFuzzer {
@@ -127,13 +156,14 @@ TEST(DataFile, RandomAndMutatedFilesAreReadSafely) {
     DesignData d;
     PrepareForEntry(d);
     EnterDataFile(f, d);
-    for (int n = kParamXW; n <= kParamBypass; ++n) {
-      if (n == kParamTrayTypeSlot) continue;
-      const float read = ReadNumber(NormalizeNumberText(d.Typed.Param[n]));
+    for (int n = kParamXW; n <= kParamFeedCondition; ++n) {
+      if (n == kParamTrayTypeSlot || (n > kParamBypass && n < kParamFeedCondition)) continue;
+      const std::u16string answer = NormalizeNumberText(ParameterAnswerText(n, d.Typed.Param[n]));
+      const float read = ReadNumber(answer);
       ASSERT_FALSE(std::isnan(d.ParamValue[n])) << text;
       if (d.ParamText[n] != kRejectedText) {
         ASSERT_EQ(d.ParamValue[n], read) << text;
-        ASSERT_EQ(d.ParamText[n], NormalizeNumberText(d.Typed.Param[n])) << text;
+        ASSERT_EQ(d.ParamText[n], answer) << text;
       } else {
         ASSERT_EQ(d.ParamValue[n], 0.0f) << text;
         ASSERT_TRUE(IsOutsideUnitRange(read)) << text;

@@ -85,7 +85,7 @@ TEST(DataFiles, AVariantOnTheCommandLineOpensOnTheFullCorrectionWindow) {
   Window* form9 = s.toolkit.LoadedWindow("Form9");
   ASSERT_NE(form9, nullptr);
   EXPECT_EQ(s.toolkit.LoadedWindow("Form1"), nullptr);
-  EXPECT_EQ(form9->control("List1").items.size(), 34u);
+  EXPECT_EQ(form9->control("List1").items.size(), 35u);
   for (const char* button : {"Command3", "Command6"}) {
     QWidget* widget = s.toolkit.ControlWidget(*form9, button);
     ASSERT_NE(widget, nullptr) << button;

@@ -22,6 +22,7 @@ DesignData FrameData() {
     data.EqYText[i] = u"0." + DecimalText(i + 2);
   }
   for (int n = kParamXW; n <= kParamBypass; ++n) data.ParamText[n] = DecimalText(n) + u".5";
+  data.ParamText[kParamFeedCondition] = u"57.5";
   data.TrayType = kBubbleCapTrays;
   return data;
 }
@@ -49,14 +50,14 @@ std::vector<PlacedText> Placed(const Surface& s) {
   return placed;
 }
 
-TEST(PrintReportFrame, Takes42LinesWithTextsInTheirPlaces) {
+TEST(PrintReportFrame, Takes43LinesWithTextsInTheirPlaces) {
   const DesignData data = FrameData();
   const Surface printer = Framed(data);
-  EXPECT_EQ(printer.CurrentY, 42 * kLine);
+  EXPECT_EQ(printer.CurrentY, 43 * kLine);
   EXPECT_EQ(printer.CurrentX, 0);
   ASSERT_EQ(printer.Pages().size(), 1u);
   const std::vector<PlacedText> placed = Placed(printer);
-  ASSERT_EQ(placed.size(), 36u);  // 42 lines, six of them empty
+  ASSERT_EQ(placed.size(), 37u);  // 43 lines, six of them empty
 
   // Header, title and the input data heading, at the left edge.
   EXPECT_EQ(placed[0].line, 3);
@@ -72,7 +73,7 @@ TEST(PrintReportFrame, Takes42LinesWithTextsInTheirPlaces) {
   // Only the title is bold.
   for (std::size_t i = 0; i < placed.size(); ++i) EXPECT_EQ(placed[i].bold, i == 1) << i;
 
-  // The input data lines stand on lines 9..41, indented to x 1000.
+  // The input data lines stand on lines 9..42, indented to x 1000.
   for (std::size_t i = 3; i < placed.size(); ++i) {
     EXPECT_EQ(placed[i].line, static_cast<int>(i) + 6) << i;
     EXPECT_EQ(placed[i].x, 1000) << i;
@@ -91,7 +92,8 @@ TEST(PrintReportFrame, ListsParametersWithCaptionsExceptTheTrayTypeSlot) {
   for (int n = kParamReflux; n <= kParamBypass; ++n) {
     if (n != 32) expectedOrder.push_back(n);
   }
-  // Lines 11..13 then, after the tray kind on line 14, lines 15..35.
+  expectedOrder.push_back(kParamFeedCondition);  // the feed's thermal condition last
+  // Lines 11..13 then, after the tray kind on line 14, lines 15..36.
   std::size_t at = 11;
   for (int n : expectedOrder) {
     if (at == 14) ++at;
@@ -122,7 +124,7 @@ TEST(PrintReportFrame, TrayKindLineTestsTrayTypeFirst) {
     data.TrayType = c.trayType;
     data.ParamValue[kParamAreaRatio] = c.area;
     const std::vector<PlacedText> placed = Placed(Framed(data));
-    ASSERT_EQ(placed.size(), 36u);
+    ASSERT_EQ(placed.size(), 37u);
     EXPECT_EQ(placed[14].line, 20);
     EXPECT_EQ(placed[14].text, c.expected) << c.trayType << " " << c.area;
   }

@@ -14,7 +14,7 @@ namespace {
 using namespace report_test;
 
 constexpr double kLine = 180;
-constexpr int kFrameTexts = 36;
+constexpr int kFrameTexts = 37;
 constexpr int kTextsPerBlock = 9;
 
 DesignData TrayData() {
@@ -80,7 +80,7 @@ TEST(PrintTrayReport, BlockTextsFollowTheFrameLineByLine) {
   const Surface printer = PrintedTrays(TrayData());
   const std::vector<DrawOp> texts = ReportTexts(printer);
 
-  // Frame 42 lines and 2 empty ones; each block takes 13 lines. Within a block: the
+  // Frame 43 lines and 2 empty ones; each block takes 13 lines. Within a block: the
   // tray line, three headings, the first row, an empty line, three headings, the row.
   const int lineInBlock[] = {0, 1, 2, 3, 4, 6, 7, 8, 9};
   const std::u16string headings[] = {
@@ -92,7 +92,7 @@ TEST(PrintTrayReport, BlockTextsFollowTheFrameLineByLine) {
       u"         NOY             EY       (КАЖУЩАЯСЯ)   ВЫХОДЕ С ТАРЕЛКИ), МОЛЬН.ДОЛИ",
   };
   for (int k = 0; k < 3; ++k) {
-    const double top = (44 + 13 * k) * kLine;
+    const double top = (45 + 13 * k) * kLine;
     for (int j = 0; j < kTextsPerBlock; ++j) {
       const DrawOp& op = texts[static_cast<std::size_t>(kFrameTexts + k * kTextsPerBlock + j)];
       EXPECT_EQ(op.y1, top + lineInBlock[j] * kLine) << k << " " << j;
@@ -104,7 +104,7 @@ TEST(PrintTrayReport, BlockTextsFollowTheFrameLineByLine) {
     const std::size_t headingAt[] = {1, 2, 3, 5, 6, 7};
     for (int h = 0; h < 6; ++h) EXPECT_EQ(texts[b + headingAt[h]].text, headings[h]) << k << " " << h;
   }
-  EXPECT_EQ(printer.CurrentY, (44 + 39) * kLine);
+  EXPECT_EQ(printer.CurrentY, (45 + 39) * kLine);
 }
 
 TEST(PrintTrayReport, RowsHaveTheirFieldsAndLeadingBlanks) {
@@ -125,7 +125,7 @@ TEST(PrintTrayReport, BoxesRulesAndColumnLinesOfEachBlock) {
   using K = DrawOp::Kind;
   std::vector<Figure> expected;
   for (int k = 0; k < 3; ++k) {
-    const double s = (44 + 13 * k) * kLine;  // the tray line's y
+    const double s = (45 + 13 * k) * kLine;  // the tray line's y
     const auto figure = [&](K kind, double x1, double y1, double x2, double y2) {
       expected.emplace_back(kind, x1, s + y1, x2, s + y2, kBlack);
     };

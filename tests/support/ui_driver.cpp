@@ -102,8 +102,8 @@ std::vector<std::u16string> FirstStage::Answers() const {
 
 std::vector<std::u16string> TrayParameterTexts(const DesignData& data) {
   std::vector<std::u16string> texts;
-  for (int index = 0; index < kTrayParameterCount; ++index) {
-    texts.push_back(data.ParamText[TrayParameterAt(index)]);
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    texts.push_back(data.ParamText[TrayStageParameterAt(index)]);
   }
   return texts;
 }

@@ -57,9 +57,11 @@ TEST(VariantFile, KeysFollowTheSessionOrder) {
   EXPECT_EQ(first[2], "y0");
   EXPECT_EQ(first[19], "xp");
   const auto params = ParameterKeys();
-  ASSERT_EQ(params.size(), 21u);
+  ASSERT_EQ(params.size(), 22u);
   EXPECT_EQ(params[12], "p31");
   EXPECT_EQ(params[13], "p33");
+  EXPECT_EQ(params[20], "p40");
+  EXPECT_EQ(params[21], "p57");
 }
 
 }  // namespace

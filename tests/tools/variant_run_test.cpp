@@ -50,6 +50,18 @@ class VariantRun : public ::testing::Test {
   static QString OutDir(const std::string& name) {
     return dir_->filePath(QString::fromStdString(name));
   }
+  // An example variant with lines added at its end, played under its own name.
+  static const PlayedVariant& PlayWith(const std::string& variant, const std::string& name,
+                                       const std::string& added) {
+    const QString path = dir_->filePath(QString::fromStdString(name + ".txt"));
+    QFile file(path);
+    if (!file.exists() && file.open(QIODevice::WriteOnly)) {
+      file.write(FileBytes(QString::fromStdString(kVariants + "/" + variant + ".txt")) +
+                 QByteArray::fromStdString("\n" + added));
+      file.close();
+    }
+    return PlayFile(name, path.toStdString());
+  }
   static const PlayedVariant& PlayFile(const std::string& name, const std::string& path) {
     auto it = runs_.find(name);
     if (it != runs_.end()) return it->second;
@@ -97,8 +109,16 @@ std::map<std::string, PlayedVariant> VariantRun::runs_;
 
 const std::vector<std::string> kAllSections = {"== kinetic",      "== report kinetic",
                                                "== tray-by-tray", "== tray profile",
-                                               "== report tray-by-tray", "== reflux sweep",
+                                               "== feed condition", "== report tray-by-tray",
+                                               "== reflux sweep",
                                                "== column"};
+
+// The transcript's lines with the clock in the reports' headers blotted out.
+std::vector<std::string> WithoutTime(std::vector<std::string> lines) {
+  static const std::regex kTime("\\d{1,2}:\\d{2}:\\d{2}");
+  for (std::string& line : lines) line = std::regex_replace(line, kTime, "hh:mm:ss");
+  return lines;
+}
 
 // The reflux study's rows: 71 reflux ratios, then "optimum k = K". Checks the columns
 // of every row and returns the k of the smallest N*(R+1), -1 when none completed.
@@ -241,6 +261,29 @@ TEST_F(VariantRun, FaultyDataStopTheSessionWithTheFaultAndTheMarkedRow) {
     EXPECT_NE(run.lines[1].find(c.markedRow), std::string::npos) << run.lines[1];
     EXPECT_EQ(run.files, QStringList{QStringLiteral("transcript.txt")});
   }
+  // q above its limit: the last row of the second stage is marked.
+  const PlayedVariant& run = PlayWith("bubble-cap", "q-above-2", "p57 = 2,5\n");
+  EXPECT_EQ(run.result.status, kVariantDataRefused) << run.result.message;
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[0], "== fault Form5 ErrorRow 23");
+  EXPECT_NE(run.lines[1].find("Тепловое состояние питания q"), std::string::npos) << run.lines[1];
+}
+
+// A boiling feed typed as "p57 = 1" plays exactly the session of a variant that does not
+// give q: the same transcript and the same pictures.
+TEST_F(VariantRun, AVariantWithQOneIsTheVariantWithoutQ) {
+  for (const char* variant : {"bubble-cap", "sieve", "dual-flow", "refusing", "faulty-column"}) {
+    SCOPED_TRACE(variant);
+    const PlayedVariant& without = Play(variant);
+    const PlayedVariant& with = PlayWith(variant, std::string(variant) + "-q1", "p57 = 1\n");
+    EXPECT_EQ(with.result.status, without.result.status) << with.result.message;
+    EXPECT_EQ(WithoutTime(with.lines), WithoutTime(without.lines));
+    for (const QString& png : without.files.filter(QStringLiteral(".png"))) {
+      EXPECT_EQ(FileBytes(QDir(OutDir(std::string(variant) + "-q1")).filePath(png)),
+                FileBytes(QDir(OutDir(variant)).filePath(png)))
+          << png.toStdString();
+    }
+  }
 }
 
 TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
@@ -334,12 +377,7 @@ TEST_F(VariantRun, TheSavedDataPlayTheSameSessionAgain) {
   EXPECT_EQ(again.result.status, kVariantRunDone) << again.result.message;
   EXPECT_EQ(Headings(again), kAllSections);
   // The same lines, but for the clock in the reports' headers.
-  const auto withoutTime = [](std::vector<std::string> lines) {
-    static const std::regex kTime("\\d{1,2}:\\d{2}:\\d{2}");
-    for (std::string& line : lines) line = std::regex_replace(line, kTime, "hh:mm:ss");
-    return lines;
-  };
-  EXPECT_EQ(withoutTime(again.lines), withoutTime(run.lines));
+  EXPECT_EQ(WithoutTime(again.lines), WithoutTime(run.lines));
   EXPECT_EQ(again.files, run.files);
   const QByteArray text = FileBytes(QString::fromStdString(saved));
   EXPECT_TRUE(text.startsWith("# rectification ")) << text.toStdString();

@@ -14,7 +14,7 @@ class Form5Test : public SessionTest {
     app.Dispatch([&] { AskTrayType(app); });
     return app.Form<Form5>();
   }
-  // The tray type answered with its button, the 21 parameters with the texts.
+  // The tray type answered with its button, the 22 parameters with the texts.
   Form5& EnterWith(std::int32_t trayType, const std::vector<std::u16string>& texts) {
     return Form5After(*this, trayType, texts);
   }
@@ -36,22 +36,24 @@ TEST_F(Form5Test, TrayTypeQuestionShowsOnlyTheQuestionAndTheTwoClassButtons) {
   EXPECT_EQ(noCaps.caption, u"ТАРЕЛКИ НЕ КОЛПАЧКОВЫЕ");
   EXPECT_EQ(std::make_pair(caps.top, noCaps.top), std::make_pair(question.top + question.height + 300, caps.top));
   ExpectSideBySide(f, caps, noCaps);
-  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 4400));
+  // 23 rows of 195 twips: the header and 22 parameters, a row more than the third stage.
+  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 4595));
 }
 
-TEST_F(Form5Test, EntryAsksTheTwentyOneParametersAtTheirRows) {
+TEST_F(Form5Test, EntryAsksTheTwentyTwoParametersAtTheirRows) {
   Form5& f = EnterWith(kBubbleCapTrays, SoundTexts());
   const DesignData& data = app.data();
-  ASSERT_EQ(kit.prompts.size(), 21u);
+  ASSERT_EQ(kit.prompts.size(), 22u);
   EXPECT_EQ(kit.unansweredPrompts, 0);
-  for (int index = 0; index < 21; ++index) {
+  EXPECT_EQ(TrayStageParameterAt(21), kParamFeedCondition);  // asked last, at row 22
+  for (int index = 0; index < 22; ++index) {
     const PromptRecord& p = kit.prompts[static_cast<std::size_t>(index)];
-    ExpectParameterPrompt(p, TrayParameterAt(index), 1100 + 195 * (index + 1));
+    ExpectParameterPrompt(p, TrayStageParameterAt(index), 1100 + 195 * (index + 1));
     EXPECT_EQ(p.defaultText, u"");
   }
   EXPECT_EQ(data.TrayType, kBubbleCapTrays);
   Control& list = f.list;
-  ASSERT_EQ(list.items.size(), 22u);
+  ASSERT_EQ(list.items.size(), 23u);
   EXPECT_EQ(list.items[14], ParameterRowText(data, 33));
   EXPECT_EQ(list.items[13], ParameterRowText(data, 31));
   EXPECT_TRUE(list.visible);
@@ -67,8 +69,11 @@ TEST_F(Form5Test, TypedTextsAreTidiedButNotRangeChecked) {
   auto texts = SoundTexts(20, u"2,5");
   texts[2] = u"";  // parameter 21 cancelled
   texts[3] = u"999";  // parameter 22 far above its limit
+  texts[21] = u"";  // q cancelled: a boiling feed, not a saturated vapour
   Form5& f = EnterWith(kBubbleCapTrays, texts);
   const DesignData& data = app.data();
+  EXPECT_EQ(data.ParamText[kParamFeedCondition], u"1");
+  EXPECT_EQ(data.ParamValue[kParamFeedCondition], 1.0f);
   EXPECT_EQ(data.ParamText[20], u"2.5");
   EXPECT_EQ(data.ParamValue[20], 2.5f);
   EXPECT_EQ(data.ParamText[21], u"0");
@@ -102,7 +107,7 @@ TEST_F(Form5Test, HeaderRowNamesTheClassAndAfterParameter34TheKind) {
     Form5& f = Form5After(r, c.trayType, SoundTexts(34, c.areaRatio));
     EXPECT_EQ(headerAtFirstPrompt, c.atStart);
     EXPECT_EQ(f.list.items.at(0), c.atEnd);
-    EXPECT_EQ(f.list.items.size(), 22u);
+    EXPECT_EQ(f.list.items.size(), 23u);
   }
 }
 
@@ -118,9 +123,9 @@ TEST_F(Form5Test, ChangeOfClassAsksAllAgainAndEndsInReviewWithTheListDisabled) {
 
   for (const auto& t : SoundTexts(34, u"1")) kit.Answer(t);
   Click(app, *f.noCapsButton);
-  EXPECT_EQ(kit.prompts.size(), 21u);
+  EXPECT_EQ(kit.prompts.size(), 22u);
   EXPECT_EQ(app.data().TrayType, kTraysWithoutCaps);
-  EXPECT_EQ(f.list.items.size(), 22u);
+  EXPECT_EQ(f.list.items.size(), 23u);
   EXPECT_EQ(f.list.items[0], Blanks(11) + u"ТАРЕЛКИ ПРОВАЛЬНЫЕ");
   EXPECT_FALSE(f.list.enabled);
   EXPECT_TRUE(f.acceptButton.visible && f.correctButton.visible);

@@ -21,7 +21,7 @@ TEST_F(Form9Test, OpensWithEveryRowAndTheButtonsInPlace) {
   Form9& f = Open(kTraysWithoutCaps, u"0.83");
   const DesignData& data = app.data();
   const auto rows = Rows(f);
-  ASSERT_EQ(rows.size(), 34u);
+  ASSERT_EQ(rows.size(), 35u);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(rows[static_cast<std::size_t>(i)], EquilibriumRowText(data, i));
   EXPECT_EQ(rows[8], ParameterRowText(data, 16));
   EXPECT_EQ(rows[10], ParameterRowText(data, 18));
@@ -30,12 +30,13 @@ TEST_F(Form9Test, OpensWithEveryRowAndTheButtonsInPlace) {
   EXPECT_EQ(rows[24], ParameterRowText(data, 31));
   EXPECT_EQ(rows[25], ParameterRowText(data, 33));
   EXPECT_EQ(rows[32], ParameterRowText(data, 40));
-  EXPECT_EQ(rows[33].substr(0, 25), u"   Фамилия и номер группы");
+  EXPECT_EQ(rows[33], ParameterRowText(data, kParamFeedCondition));
+  EXPECT_EQ(rows[34].substr(0, 25), u"   Фамилия и номер группы");
 
-  // 34 rows of 195 twips and one more for the frame: 6825 (33 rows had 6630).
-  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 6825));
+  // 35 rows of 195 twips and one more for the frame: 7020 (33 rows had 6630).
+  EXPECT_EQ(std::make_pair(f.list.top, f.list.height), std::make_pair(500, 7020));
   EXPECT_EQ(std::make_tuple(f.endOfCorrectionsButton.top, f.capsButton->top, f.noCapsButton->top),
-            std::make_tuple(500 + 6825 + 200, 2900, 2900));
+            std::make_tuple(500 + 7020 + 200, 2900, 2900));
 }
 
 // The name is corrected as any typed value: the entry's prompt, kept as typed and in
@@ -45,19 +46,19 @@ TEST_F(Form9Test, TheLastRowCorrectsTheStudentsName) {
   app.data().Typed.Name = u"иванов гр 1";
   app.NoteSaved(DataFileOf(app.data()));
   const std::size_t prompts = kit.prompts.size();
-  CorrectRow(f, 33, {u"петров-сидоров хт 12"});
+  CorrectRow(f, 34, {u"петров-сидоров хт 12"});
   ASSERT_EQ(kit.prompts.size(), prompts + 1);
   EXPECT_EQ(kit.prompts.back().title, u"ВВОД ФАМИЛИИ");
   EXPECT_EQ(kit.prompts.back().prompt, u"  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ ");
   EXPECT_EQ(kit.prompts.back().defaultText, u"иванов гр 1");
   EXPECT_EQ(app.data().Typed.Name, u"петров-сидоров хт 12");
   EXPECT_EQ(app.data().StudentName, u"Петров-сидоров Хт 12");
-  EXPECT_EQ(f.list.items[33], u"   Фамилия и номер группы" + std::u16string(18 + 4, u' ') +
+  EXPECT_EQ(f.list.items[34], u"   Фамилия и номер группы" + std::u16string(18 + 4, u' ') +
                                   u"петров-сидоров хт 12");
   EXPECT_FALSE(app.SavedAndUnchanged());
   EXPECT_TRUE(f.endOfCorrectionsButton.visible);
 
-  CorrectRow(f, 33, {u""});  // Cancel
+  CorrectRow(f, 34, {u""});  // Cancel
   EXPECT_EQ(app.data().Typed.Name, u"петров-сидоров хт 12");
 
 }

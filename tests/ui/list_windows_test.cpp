@@ -74,7 +74,7 @@ struct Look {
   // The parameter a row below the pairs lists, and the text row r holds as the row
   // texts write it; the header is not covered.
   int ParameterAt(int r) const {
-    return r < pairRows + compositionRows ? 16 + r - pairRows : TrayParameterAt(r - headerRow - 1);
+    return r < pairRows + compositionRows ? 16 + r - pairRows : TrayStageParameterAt(r - headerRow - 1);
   }
   std::u16string RowText(const DesignData& d, int r) const {
     // The name's row: "Фамилия и номер группы" (22 letters) padded to 40, 4 blanks, the name.
@@ -87,19 +87,19 @@ const Look kForm3{"Form3", "Form4", 4500, 11, 8, 3, -1, 1210, 1200,
                   u"Контроль равновесной зависимости", 3600, 100, false,
                   Form3With({}, {Press(Correct)}), Form3With({.xw = u"0"}, {Press(Accept)}),
                   Row(8, {u"0.05"}), {"Form5"}};
-const Look kForm5{"Form5", "Form6", 6000, 22, 0, 0, 0, 1210, 1200,
-                  u"Контроль исходной информации", 6000, 6000, false,
+const Look kForm5{"Form5", "Form6", 6000, 23, 0, 0, 0, 1210, 1200,
+                  u"Контроль исходной информации", 6195, 6195, false,
                   Form5With(kBubbleCapTrays, SoundTexts(), {Press(Correct)}),
                   Form5With(kBubbleCapTrays, SoundTexts(33, u"12.5"), {Press(Accept)}),
                   Row(14, {u"1.2"}), {"Form7"}};
-const Look kForm9{"Form9", "Form10", 8000, 34, 8, 3, 11, 610, 610,
-                  u"Коррекция исходной информации", 7525, 100, true,
+const Look kForm9{"Form9", "Form10", 8000, 35, 8, 3, 11, 610, 610,
+                  u"Коррекция исходной информации", 7720, 100, true,
                   [](Session& r) -> ListWindow& {
                     r.app.Dispatch([&] { r.app.Form<Form7>().Show(); });
                     return Form9Over(r, kTraysWithoutCaps);
                   },
                   Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"}), Press(EndOfCorrections)}),
-                  Row(12, {u"3"}), {"Form9", "Form7"}, 33};
+                  Row(12, {u"3"}), {"Form9", "Form7"}, 34};
 
 std::string LookName(const ::testing::TestParamInfo<const Look*>& info) { return info.param->name; }
 

@@ -78,7 +78,7 @@ class StudentSession : public ::testing::TestWithParam<Column>, protected Sessio
 
 TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
   TypeToResultsMenu();
-  EXPECT_EQ(kit.prompts.size(), 1u + 16u + 3u + 21u);
+  EXPECT_EQ(kit.prompts.size(), 1u + 16u + 3u + 22u);
   EXPECT_EQ(kit.unansweredPrompts, 0);
   EXPECT_EQ(kit.beeps, 0);
   ASSERT_EQ(VisibleNames(app), std::vector<std::string>{"Form7"});
@@ -311,7 +311,7 @@ TEST_F(DataFileOpen, FaultyDataFromTheCommandLineOpenOnTheFaultDisplay) {
   // not saved, so closing asks.
   Click(app, Loaded<Form10>(app).yesButton);
   EXPECT_TRUE(form9.saveButton.visible);
-  ASSERT_EQ(form9.list.items.size(), 34u);
+  ASSERT_EQ(form9.list.items.size(), 35u);
   EXPECT_EQ(form9.list.items[3], marker.caption);
   form9.CloseByUser();
   EXPECT_FALSE(app.Ended());

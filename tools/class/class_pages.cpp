@@ -50,8 +50,8 @@ void TaskSheet(Surface& s, const ClassVariant& v) {
   for (int n = kParamXW; n <= kParamXP; ++n) s.Print(ParameterRowText(d, n, kClassRowLead));
   s.Print();
   s.Print(kLead + TrayKindText(KindOfTrays(d)));
-  for (int n = 19; n <= 40; ++n) {
-    if (n != kParamTrayTypeSlot) s.Print(ParameterRowText(d, n, kClassRowLead));
+  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+    s.Print(ParameterRowText(d, TrayStageParameterAt(index), kClassRowLead));
   }
   if (HasThirdStageTexts(d)) {
     s.Print();

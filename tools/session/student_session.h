@@ -78,7 +78,7 @@ struct EntryOutcome {
 };
 
 // Plays a variant from the start screen to the results menu: name, the eight pairs and
-// XW, XF, XP; acceptance; the tray type and the 21 parameters; acceptance.
+// XW, XF, XP; acceptance; the tray type and the 22 parameters; acceptance.
 EntryOutcome EnterVariant(StudentSession& session, const Variant& variant);
 
 }  // namespace rc

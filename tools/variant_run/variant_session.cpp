@@ -9,11 +9,13 @@
 #include <regex>
 
 #include "calc/input_study.h"
+#include "calc/feed_condition.h"
 #include "calc/reflux_sweep.h"
 #include "model/input_catalogue.h"
 #include "model/text.h"
 #include "qt/data_files.h"
 #include "report/column_texts.h"
+#include "report/feed_condition_texts.h"
 #include "report/reflux_texts.h"
 #include "report/study_texts.h"
 #include "report/tray_profile.h"
@@ -103,6 +105,18 @@ bool StudyPicture(StudentSession& s, const StudyOption& o, const QDir& out, std:
   return s.Clicked<Form16>([](auto& f) { return &f.closeButton; });
 }
 
+// "== feed condition": the q-line, where the sections meet, each section's L/V and
+// vapour velocity, and the minimum reflux ratio of the accepted data.
+void AppendFeedCondition(const DesignData& data, char16_t separator, Lines& transcript) {
+  transcript.push_back(u"== feed condition");
+  if (const auto feed = FeedConditionOf(CalculationInputs::Of(data))) {
+    const Lines lines = FeedConditionTranscriptLines(*feed, separator);
+    transcript.insert(transcript.end(), lines.begin(), lines.end());
+  } else {
+    transcript.push_back(u"(no finite values)");
+  }
+}
+
 // The diagram window's reflux study: its picture and its printed page, then back to
 // the y–x diagram.
 bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
@@ -144,6 +158,7 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
         transcript.push_back(TrayProfileTranscriptRow(*run, i, separator));
       }
     }
+    AppendFeedCondition(s.app.data(), separator, transcript);
     const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
     if (!s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf)) {
       error = "the diagram was not printed to " + pdf.toStdString();

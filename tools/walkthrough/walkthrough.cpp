@@ -149,7 +149,7 @@ bool FirstStage(Walk& w, const Variant& variant) {
   return s.Loaded("Form5") || w.Fail("the corrected first stage was not accepted");
 }
 
-// The tray-type question, the 21 parameters and their acceptance.
+// The tray-type question, the 22 parameters and their acceptance.
 bool SecondStage(Walk& w, const Variant& variant) {
   StudentSession& s = w.session();
   if (!w.Shot("Form5", QStringLiteral("tray-type-question"))) return false;
