@@ -49,7 +49,7 @@ constexpr InputRow kInputs[] = {
     {48, "p48", u"Теплота испарения (ВК), кДж/кг", 10.0f, 5000.0f, false, false, ColumnLimits, 7, Column},
     {49, "p49", u"Теплоемкость жидкости (НК), кДж/(кг*К)", 0.5f, 10.0f, false, false, ColumnLimits, 8, Column},
     {50, "p50", u"Теплоемкость жидкости (ВК), кДж/(кг*К)", 0.5f, 10.0f, false, false, ColumnLimits, 9, Column},
-    {51, "p51", u"Температура питания, град.С", -50.0f, 300.0f, false, false, ColumnLimits, 10, Column},
+    {51, "p51", u"Температура кипения питания, град.С", -50.0f, 300.0f, false, false, ColumnLimits, 10, Column},
     {52, "p52", u"Температура дистиллата, град.С", -50.0f, 300.0f, false, false, ColumnLimits, 11, Column},
     {53, "p53", u"Температура кубового остатка, град.С", -50.0f, 300.0f, false, false, ColumnLimits, 12, Column},
     {54, "p54", u"Теплота конденсации греющего пара, кДж/кг", 1000.0f, 3000.0f, false, false, ColumnLimits, 13, Column},

@@ -42,6 +42,13 @@ int OverloadedTray(const ColumnDesignResult& r) {
   return worst;
 }
 
+// A feed partly vapour has no temperature of its own beyond its boiling range.
+bool PartlyVapourFeed(const ColumnDesignResult& r) {
+  return r.feedVapourShare && *r.feedVapourShare > 0;
+}
+
+constexpr char16_t kFeedTemperatureLabel[] = u"Температура питания, град.С";
+
 std::u16string ScreenLabel(const std::u16string& label) {
   return label + PadWidth(label, kScreenLabelWidth);
 }
@@ -118,6 +125,10 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
   lines.push_back({reboilerLine(u"Тепло кипятильника, кВт", r.reboilerDuty, 2)});
   lines.push_back({reboilerLine(u"Расход греющего пара, кг/с", r.steam, 4)});
   lines.push_back({value(u"Расход охлаждающей воды, кг/с", r.coolingWater, 4)});
+  lines.push_back({PartlyVapourFeed(r)
+                       ? ScreenLabel(kFeedTemperatureLabel) + u"нет: питание частично испарено"
+                       : value(kFeedTemperatureLabel, r.feedTemperature, 2)});
+  lines.push_back({value(u"Доля пара в питании, %", r.feedVapourShare, 1)});
   for (ColumnLine& line : lines) {
     if (line.text.find(u"ОШИБКА") != std::u16string::npos) line.warning = true;
   }
@@ -173,6 +184,9 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, c
   lines.push_back(line(u"Qreb, kW      ", r.reboilerDuty, 2));
   lines.push_back(line(u"steam, kg/s   ", r.steam, 4));
   lines.push_back(line(u"water, kg/s   ", r.coolingWater, 4));
+  lines.push_back(PartlyVapourFeed(r) ? u"feed t, C             none"
+                                      : line(u"feed t, C     ", r.feedTemperature, 2));
+  lines.push_back(line(u"feed vapour, %", r.feedVapourShare, 1));
   return lines;
 }
 

@@ -40,8 +40,8 @@ struct ColumnLine {
   bool warning = false;
 };
 // ΣΔP in Pa and kPa (a warning where a tray's drop passes 0.1 bar), H, φmax and its tray
-// (a warning above 85 %), D80, P, W, Qc, Qr, steam and water, with the reasons of any
-// refusal.
+// (a warning above 85 %), D80, P, W, Qc, Qr, steam and water, the feed's own temperature
+// (none for a feed partly vapour) and its vapour share, with the reasons of any refusal.
 std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t decimalSeparator);
 
 // The warnings about the third stage's temperatures: the distillate (tP) must boil below
@@ -53,7 +53,7 @@ std::vector<ColumnLine> TemperatureWarnings(const DesignData& data);
 std::vector<ColumnLine> ColumnResultLines(const DesignData& data, const ColumnDesignResult& r,
                                           char16_t decimalSeparator);
 
-// The transcript section's lines (without its "== column" line): one per tray, then ten
+// The transcript section's lines (without its "== column" line): one per tray, then twelve
 // lines of a 14-character label and a 12-character value.
 std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
                                                   char16_t decimalSeparator);

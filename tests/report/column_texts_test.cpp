@@ -23,6 +23,9 @@ ColumnDesignResult PartlyRefused() {
   r.condenserDuty = 1090.615;
   r.coolingWater = 17.35266;
   r.reboilerRefusal = ReboilerRefusal::DutyNotPositive;
+  // A cold liquid feed, q = 1.37: bubble-cap.txt's tb 95 °C less 0.37·rF/cF.
+  r.feedTemperature = 19.5149;
+  r.feedVapourShare = 0.0;
   return r;
 }
 
@@ -40,8 +43,25 @@ TEST(ColumnTexts, RefusedValuesAreWrittenAsRefusalsInTheirFields) {
       u"Qcond, kW          1090.62",
       u"Qreb, kW             ERROR",
       u"steam, kg/s          ERROR",
-      u"water, kg/s        17.3527"};
+      u"water, kg/s        17.3527",
+      u"feed t, C            19.51",
+      u"feed vapour, %         0.0"};
   EXPECT_EQ(lines, expected);
+
+  // A feed 60 % vapour, q = 0.4, has no temperature of its own: none, on screen "нет".
+  ColumnDesignResult vapour = PartlyRefused();
+  vapour.feedTemperature.reset();
+  vapour.feedVapourShare = 100 * (1 - 0.4);
+  const std::vector<std::u16string> vapourLines = ColumnTranscriptLines(vapour, u'.');
+  EXPECT_EQ(std::vector<std::u16string>(vapourLines.end() - 2, vapourLines.end()),
+            (std::vector<std::u16string>{u"feed t, C             none",
+                                         u"feed vapour, %        60.0"}));
+  const std::vector<ColumnLine> screen = ColumnScreenLines(vapour, u',');
+  ASSERT_GE(screen.size(), 2u);
+  EXPECT_EQ(screen[screen.size() - 2].text,
+            u"Температура питания, град.С         нет: питание частично испарено");
+  EXPECT_FALSE(screen[screen.size() - 2].warning);
+  EXPECT_EQ(screen.back().text, u"Доля пара в питании, %              60,0");
 
   // On the screen the reboiler's two lines say why, in red.
   int warnings = 0;

@@ -307,16 +307,17 @@ TEST_F(VariantRun, ARefusedCalculationGivesItsMessageAndHidesPrinting) {
   EXPECT_FALSE(run.files.contains(QStringLiteral("column.png")));
 }
 
-TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
+TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTwelveLines) {
   const char* labels[] = {"dP total, Pa  ", "height, m     ", "flood max, %  ", "D at 80%, m   ",
                           "P, kg/s       ", "W, kg/s       ", "Qcond, kW     ", "Qreb, kW      ",
-                          "steam, kg/s   ", "water, kg/s   "};
+                          "steam, kg/s   ", "water, kg/s   ", "feed t, C     ",
+                          "feed vapour, %"};
   for (const SoundVariant& c : kSoundVariants) {
     SCOPED_TRACE(c.variant);
     const PlayedVariant& run = Play(c.variant);
     const auto profile = Section(run, "== tray profile");
     const auto column = Section(run, "== column");
-    ASSERT_EQ(column.size(), profile.size() + 10);
+    ASSERT_EQ(column.size(), profile.size() + 12);
     double sum = 0;
     for (std::size_t i = 0; i < profile.size(); ++i) {
       const std::string& row = column[i];
@@ -336,8 +337,8 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
         EXPECT_EQ(row.substr(44), " *");
       }
     }
-    const std::vector<std::string> lines(column.end() - 10, column.end());
-    for (std::size_t k = 0; k < 10; ++k) {
+    const std::vector<std::string> lines(column.end() - 12, column.end());
+    for (std::size_t k = 0; k < 12; ++k) {
       EXPECT_EQ(lines[k].substr(0, 14), labels[k]);
       EXPECT_EQ(lines[k].find("ERROR"), std::string::npos) << lines[k];
     }
@@ -352,6 +353,8 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTenLines) {
     // Distillate and bottoms add up to the 2 kg/s of feed.
     EXPECT_NEAR(std::stod(lines[4].substr(14)) + std::stod(lines[5].substr(14)), 2.0, 0.0001);
     EXPECT_GT(std::stod(lines[7].substr(14)), std::stod(lines[6].substr(14)));
+    // A boiling feed: no vapour.
+    EXPECT_EQ(lines[11], "feed vapour, %         0.0");
     for (const char* file : {"column.png", "report-column.pdf"}) {
       ASSERT_TRUE(run.sizes.count(QString::fromLatin1(file))) << file;
       EXPECT_GT(run.sizes.at(QString::fromLatin1(file)), 1000) << file;

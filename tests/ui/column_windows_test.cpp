@@ -209,7 +209,7 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   EXPECT_EQ(next, rows.size());
   std::vector<std::u16string> last;
   for (const DrawOp& op : pages.back().ops) last.push_back(op.text);
-  EXPECT_NE(last.back().find(u"Расход охлаждающей воды"), std::u16string::npos);
+  EXPECT_NE(last.back().find(u"Доля пара в питании"), std::u16string::npos);
 }
 
 }  // namespace
