@@ -9,9 +9,11 @@ constexpr int kPanelWidth = 9050;  // [twips], centred in the window
 constexpr int kPanelTop = 545;
 constexpr int kPanelBottom = 7025;
 
-// Column lines of each table, as offsets from the panel's left edge [twips].
-constexpr std::array<int, 4> kTable1Columns{250, 2150, 3950, 6500};
-constexpr std::array<int, 4> kTable23Columns{250, 2150, 4230, 6700};
+// Column lines of each table, as offsets from the panel's left edge [twips], each in the
+// middle of a blank character cell (120 twips) of every heading line it crosses; the
+// second table's heading lines start 50 twips apart, so its second line stands at 2100.
+constexpr std::array<int, 4> kTable1Columns{250, 2150, 3950, 6470};
+constexpr std::array<int, 4> kTable23Columns{250, 2100, 4230, 6700};
 
 class KineticTableDrawing {
  public:

@@ -7,6 +7,10 @@ namespace rc {
 constexpr int kBlockWidth = 9000;        // [twips], centred in the window
 constexpr int kBlockSpacing = 3000;      // [twips] from one tray block to the next
 constexpr int kSummaryLineWidth = 9000;  // [twips] the results line is centred over it
+// The headings and rows start half a character cell (of 120 twips) inside the panel, so
+// their first letters clear its frame and their last ones the frame on the right; the
+// column lines then stand in the middle of a blank cell of every line they cross.
+constexpr int kTextInset = 60;  // [twips]
 
 void DrawTrayTable(Surface& s, const TrayBlock& tray, int blockRow, int windowWidth, char16_t sep) {
   const int x0 = CentredLeft(windowWidth, kBlockWidth);
@@ -32,17 +36,18 @@ void DrawTrayTable(Surface& s, const TrayBlock& tray, int blockRow, int windowWi
   panel(500, 1950);
   printAt(x0 + 3500, 600, TrayLabel(tray.trayNo));
   rule(900);
-  for (int line = 0; line < 3; ++line) printAt(x0, 1000 + 200 * line, kTrayFirstHeader[line]);
+  const int xText = x0 + kTextInset;
+  for (int line = 0; line < 3; ++line) printAt(xText, 1000 + 200 * line, kTrayFirstHeader[line]);
   rule(1650);
-  printAt(x0, 1750, TrayFirstRow(tray.result, sep));
-  for (int dx : {1800, 3600, 5200, 7200}) columnLine(dx, 900, 1950);
+  printAt(xText, 1750, TrayFirstRow(tray.result, sep));
+  for (int dx : {1800, 3600, 5340, 7200}) columnLine(dx, 900, 1950);
 
   panel(2150, 3200);
-  for (int line = 0; line < 3; ++line) printAt(x0, 2250 + 200 * line, kTraySecondHeader[line]);
+  for (int line = 0; line < 3; ++line) printAt(xText, 2250 + 200 * line, kTraySecondHeader[line]);
   rule(2900);
-  printAt(x0, 3000, TraySecondRow(tray.result, tray.liquidX, tray.vapourY, sep));
+  printAt(xText, 3000, TraySecondRow(tray.result, tray.liquidX, tray.vapourY, sep));
   rule(3200);
-  for (int dx : {1800, 3300, 5400}) columnLine(dx, 2150, 3200);
+  for (int dx : {1800, 3480, 5400}) columnLine(dx, 2150, 3200);
   // Divides only the data row: the heading above spans the last two columns.
   columnLine(7200, 2900, 3200);
 }
