@@ -85,13 +85,13 @@ TEST(KineticTable, PanelRulesAndColumnLinesFollowThePenWithA195TwipLine) {
   rule(845);
   rule(1335);
   rule(2655);
-  columns({1725, 3625, 5425, 7975}, 845, 2655);
+  columns({1725, 3625, 5425, 7945}, 845, 2655);
   rule(3340);
   rule(4660);
-  columns({1725, 3625, 5705, 8175}, 2655, 4660);
+  columns({1725, 3575, 5705, 8175}, 2655, 4660);
   rule(4955);
   rule(5640);
-  columns({1725, 3625, 5705, 8175}, 6910, 4955);  // drawn from below table 3 up to its top
+  columns({1725, 3575, 5705, 8175}, 6910, 4955);  // drawn from below table 3 up to its top
   EXPECT_EQ(Figures(s.Ops()), expected);
 }
 
