@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "model/equilibrium.h"
+#include "model/input_catalogue.h"
 #include "model/number_text.h"
 #include "model/text.h"
 
@@ -128,11 +129,10 @@ std::u16string OnOneLine(std::u16string text) {
 
 std::string NumberedKey(char letter, int n) { return letter + std::to_string(n); }
 
-const std::string kCompositionKeys[] = {"xw", "xf", "xp"};
-
-// The key of parameter n (16..57).
+// The key of parameter n (16..57), as the catalogue of inputs gives it.
 std::string ParameterKey(int n) {
-  return n <= kParamXP ? kCompositionKeys[n - kParamXW] : NumberedKey('p', n);
+  const InputRow* input = FindInput(n);
+  return input ? input->key : NumberedKey('p', n);
 }
 
 }  // namespace
@@ -148,23 +148,14 @@ std::vector<std::string> FirstStageKeys() {
     keys.push_back(NumberedKey('x', i));
     keys.push_back(NumberedKey('y', i));
   }
-  keys.insert(keys.end(), std::begin(kCompositionKeys), std::end(kCompositionKeys));
+  const std::vector<std::string> compositions = InputKeys(InputStage::Compositions);
+  keys.insert(keys.end(), compositions.begin(), compositions.end());
   return keys;
 }
 
-std::vector<std::string> ParameterKeys() {
-  std::vector<std::string> keys;
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    keys.push_back(NumberedKey('p', TrayStageParameterAt(index)));
-  }
-  return keys;
-}
+std::vector<std::string> ParameterKeys() { return InputKeys(InputStage::TrayData); }
 
-std::vector<std::string> ThirdStageKeys() {
-  std::vector<std::string> keys;
-  for (int n = 41; n <= 56; ++n) keys.push_back(NumberedKey('p', n));
-  return keys;
-}
+std::vector<std::string> ThirdStageKeys() { return InputKeys(InputStage::Column); }
 
 std::optional<DataFileError> ReadDataFile(std::string_view text, DataFile& file) {
   file = DataFile{};
@@ -227,7 +218,7 @@ DataFile DataFileOf(const DesignData& data) {
 }
 
 bool HasThirdStageTexts(const DesignData& data) {
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+  for (int n : InputNumbers(InputStage::Column)) {
     if (!data.Typed.Param.count(n)) return false;
   }
   return true;
@@ -253,18 +244,13 @@ int EnterDataFile(const DataFile& file, DesignData& data) {
   SortEquilibriumPoints(data);
   // A file without the feed's thermal condition, written before it was asked, holds a
   // boiling feed: its missing answer reads as an empty one.
-  const auto enterParameter = [&](int n) {
-    enter(ParameterKey(n), n, typed.Param[n], data.ParamText[n], data.ParamValue[n], n <= kParamXP);
-  };
-  for (int n = kParamXW; n <= kParamXP; ++n) enterParameter(n);
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    enterParameter(TrayStageParameterAt(index));
-  }
-  // The third stage's values, where the file gives them; their window shows them for
-  // review before the column is computed.
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    const std::string key = ParameterKey(n);
-    if (file.answers.count(key)) enterParameter(n);
+  // The third stage's values only where the file gives them; their window shows them for
+  // review before the column is computed. The compositions lie in the unit range.
+  for (const InputRow& input : InputCatalogue()) {
+    if (input.stage == InputStage::Column && !file.answers.count(input.key)) continue;
+    const int n = input.number;
+    enter(input.key, n, typed.Param[n], data.ParamText[n], data.ParamValue[n],
+          input.stage == InputStage::Compositions);
   }
   data.TrayType = file.bubbleCap ? kBubbleCapTrays : kTraysWithoutCaps;
   return rejected;

@@ -41,27 +41,21 @@ std::u16string ParameterAnswerText(int n, std::u16string_view typed) {
   return std::u16string(typed);
 }
 
-int TrayStageParameterAt(int index) {
-  if (index <= 12) return index + 19;
-  return index < kTrayStageParameterCount - 1 ? index + 20 : kParamFeedCondition;
-}
-
 void PrepareForEntry(DesignData& data) {
   data.TrayType = kTrayTypeNotChosen;
   data.ShownResult = kShownNothing;
-  for (int n = 19; n <= 40; ++n) {
-    data.ParamMin[n] = ParameterMin(n);
-    data.ParamMax[n] = ParameterMax(n);
-  }
-  for (int n = 16; n <= 40; ++n) data.ParamCaption[n] = ParameterCaption(n);
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+  // Every input's caption; the limits of all but the compositions (whose check has its
+  // own); the tray-type slot's caption and limits beside them.
+  for (const InputRow& input : InputCatalogue()) {
+    const int n = input.number;
     data.ParamCaption[n] = ParameterCaption(n);
+    if (input.stage == InputStage::Compositions) continue;
     data.ParamMin[n] = ParameterMin(n);
     data.ParamMax[n] = ParameterMax(n);
   }
-  data.ParamCaption[kParamFeedCondition] = ParameterCaption(kParamFeedCondition);
-  data.ParamMin[kParamFeedCondition] = ParameterMin(kParamFeedCondition);
-  data.ParamMax[kParamFeedCondition] = ParameterMax(kParamFeedCondition);
+  data.ParamCaption[kParamTrayTypeSlot] = ParameterCaption(kParamTrayTypeSlot);
+  data.ParamMin[kParamTrayTypeSlot] = ParameterMin(kParamTrayTypeSlot);
+  data.ParamMax[kParamTrayTypeSlot] = ParameterMax(kParamTrayTypeSlot);
   data.ParamText[kParamFeedCondition] = std::u16string(u"1");
   data.ParamValue[kParamFeedCondition] = kBoilingFeed;
   data.FeedTray = kFeedTrayNotFound;

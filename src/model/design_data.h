@@ -204,11 +204,6 @@ float ParameterMax(int n);
 // vapour); any other answer stands for itself, to be tidied as every typed number is.
 std::u16string ParameterAnswerText(int n, std::u16string_view typed);
 
-// The second entry stage's parameters in the order they are asked and listed: 19..31,
-// 33..40, then the feed's thermal condition (57).
-inline constexpr int kTrayStageParameterCount = 22;
-int TrayStageParameterAt(int index);
-
 // Start of every data entry: TrayType and ShownResult to "none", captions and limits
 // filled, FeedTray to "not found", nothing typed yet, the feed a boiling liquid ("1").
 void PrepareForEntry(DesignData& data);

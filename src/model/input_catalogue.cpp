@@ -81,6 +81,22 @@ std::u16string InputRow::Unit() const {
 
 std::span<const InputRow> InputCatalogue() { return kInputs; }
 
+std::vector<int> InputNumbers(InputStage stage) {
+  std::vector<int> numbers;
+  for (const InputRow& row : kInputs) {
+    if (row.stage == stage) numbers.push_back(row.number);
+  }
+  return numbers;
+}
+
+std::vector<std::string> InputKeys(InputStage stage) {
+  std::vector<std::string> keys;
+  for (const InputRow& row : kInputs) {
+    if (row.stage == stage) keys.emplace_back(row.key);
+  }
+  return keys;
+}
+
 const InputRow* FindInput(int number) {
   const auto it = std::find_if(std::begin(kInputs), std::end(kInputs),
                                [&](const InputRow& r) { return r.number == number; });

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rc {
 
@@ -45,6 +46,11 @@ struct InputRow {
 
 // Every input in the order the sessions ask them: 16..18, 19..31, 33..40, 57, 41..56.
 std::span<const InputRow> InputCatalogue();
+
+// The parameters one stage asks, in the order it asks and lists them, and their data-file
+// keys: what the entry windows, the lists, the data file and the printouts go through.
+std::vector<int> InputNumbers(InputStage stage);
+std::vector<std::string> InputKeys(InputStage stage);
 
 // The row of parameter n, or of a data-file key; nullptr for anything else (parameter 32,
 // the tray-type slot, is no input).

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "report/format.h"
 #include "report/input_rows.h"
@@ -229,9 +230,7 @@ void PrintColumnPages(Surface& printer, const DesignData& data, const ColumnDesi
   for (int n : {kParamDiameter, kParamReflux, kParamFeedRate}) {
     input(ParameterRowText(data, n, kFrameRowLead));
   }
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    input(ParameterRowText(data, n, kFrameRowLead));
-  }
+  for (int n : InputNumbers(InputStage::Column)) input(ParameterRowText(data, n, kFrameRowLead));
   printer.Print();
   if (!room(3)) pageTop();
   headings();

@@ -1,6 +1,7 @@
 // The report frame: the beginning both printed reports share.
 #include "report/printed_reports.h"
 
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "report/format.h"
 #include "report/input_rows.h"
@@ -55,12 +56,10 @@ void PrintReportFrame(Surface& printer, const DesignData& data, const std::u16st
 
   for (int i = 0; i < 8; ++i) PrintInputLine(printer, EquilibriumRowText(data, i, kFrameRowLead));
 
-  for (int n = kParamXW; n <= kParamXP; ++n) PrintParameter(printer, data, n);
+  for (int n : InputNumbers(InputStage::Compositions)) PrintParameter(printer, data, n);
   // The tray-kind line of the kinetic tables, 8 blanks further right.
   PrintInputLine(printer, Spaces(8) + TrayKindLine(KindOfTrays(data)));
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    PrintParameter(printer, data, TrayStageParameterAt(index));
-  }
+  for (int n : InputNumbers(InputStage::TrayData)) PrintParameter(printer, data, n);
 }
 
 }  // namespace rc

@@ -2,6 +2,7 @@
 
 #include "model/checks.h"
 #include "model/equilibrium.h"
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
@@ -69,7 +70,7 @@ void EnterEquilibriumData(Application& app) {
   list.Clear();
   for (int p = 0; p <= 7; ++p) list.AddItem(EquilibriumRowText(d, p));
 
-  for (int n = kParamXW; n <= kParamXP; ++n) {
+  for (int n : InputNumbers(InputStage::Compositions)) {
     const int row = n - 8;
     AskComposition(app, n, ParameterTitle(d, n), kPromptY + kRowPitch * row);
     list.AddItem(ParameterRowText(d, n));

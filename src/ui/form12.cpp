@@ -4,6 +4,7 @@
 
 #include "model/checks.h"
 #include "model/data_file.h"
+#include "model/input_catalogue.h"
 #include "report/input_rows.h"
 #include "ui/file_message.h"
 #include "ui/form13.h"
@@ -26,8 +27,8 @@ constexpr int kHeadingY = 200;   // [twips]
 Form12::Form12(Application& app) : ListWindow(app, "Form12", 3) {}
 
 void Form12::Load() {
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    const int row = n - kFirstColumnParameter;
+  for (int n : InputNumbers(InputStage::Column)) {
+    const int row = RowCount();
     rows.push_back(ListRow::Parameter(n, kCorrectPromptY + kRowPitch * row));
   }
   caption = u"Данные для расчета колонны";

@@ -1,6 +1,7 @@
 #include "ui/form3.h"
 
 #include "model/checks.h"
+#include "model/input_catalogue.h"
 #include "ui/error_dialog.h"
 #include "ui/form5.h"
 #include "ui/prompts.h"
@@ -29,7 +30,7 @@ Form3::Form3(Application& app) : ListWindow(app, "Form3", 3) {}
 
 void Form3::Load() {
   for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPointPromptY + kRowPitch * i));
-  for (int n = kParamXW; n <= kParamXP; ++n) {
+  for (int n : InputNumbers(InputStage::Compositions)) {
     rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
   }
 

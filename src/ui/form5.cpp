@@ -1,6 +1,7 @@
 #include "ui/form5.h"
 
 #include "model/checks.h"
+#include "model/input_catalogue.h"
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
 #include "ui/parameter_list_layout.h"
@@ -22,9 +23,9 @@ Form5::Form5(Application& app) : ListWindow(app, "Form5", 5) {}
 
 void Form5::Load() {
   rows.push_back(ListRow::Header());
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    const int row = index + 1;
-    rows.push_back(ListRow::Parameter(TrayStageParameterAt(index), kCorrectPromptY + kRowPitch * row));
+  for (int n : InputNumbers(InputStage::TrayData)) {
+    const int row = RowCount();
+    rows.push_back(ListRow::Parameter(n, kCorrectPromptY + kRowPitch * row));
   }
 
   caption = u"Продолжение ввода исходной информации";

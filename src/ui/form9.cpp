@@ -1,6 +1,7 @@
 #include "ui/form9.h"
 
 #include "model/checks.h"
+#include "model/input_catalogue.h"
 #include "ui/data_file_actions.h"
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
@@ -25,13 +26,13 @@ Form9::Form9(Application& app)
 
 void Form9::Load() {
   for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPromptY + kRowPitch * i));
-  for (int n = kParamXW; n <= kParamXP; ++n) {
+  for (int n : InputNumbers(InputStage::Compositions)) {
     rows.push_back(ListRow::Composition(n, kCompositionPromptY[n - kParamXW]));
   }
   rows.push_back(ListRow::Header());
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
+  for (int n : InputNumbers(InputStage::TrayData)) {
     const int row = RowCount();
-    rows.push_back(ListRow::Parameter(TrayStageParameterAt(index), kPromptY + kRowPitch * row));
+    rows.push_back(ListRow::Parameter(n, kPromptY + kRowPitch * row));
   }
   // Rows added here (after the parameters, before the name) change no row above them,
   // no prompt's place and no fault's row.

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "calc/calculations.h"
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "qt/qt_session.h"
 #include "real_windows.h"
@@ -63,9 +64,7 @@ std::vector<std::u16string> RecordedTrayTable(const DesignData& typed, Control* 
   StartProgram(app);
   ui_test::Click(app, ui_test::Loaded<Form1>(app).entryButton);
   ui_test::Click(app, ui_test::Loaded<Form3>(app).acceptButton);
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    kit.Answer(typed.ParamText[TrayStageParameterAt(index)]);
-  }
+  for (int n : InputNumbers(InputStage::TrayData)) kit.Answer(typed.ParamText[n]);
   ui_test::Click(app, *(ui_test::Loaded<Form5>(app).*trayButton));
   ui_test::Click(app, ui_test::Loaded<Form5>(app).acceptButton);
   ui_test::Click(app, ui_test::Loaded<Form7>(app).trayByTrayButton);

@@ -1,5 +1,7 @@
 #include "support/ui_driver.h"
 
+#include "model/input_catalogue.h"
+
 namespace rc::ui_test {
 namespace {
 
@@ -102,9 +104,7 @@ std::vector<std::u16string> FirstStage::Answers() const {
 
 std::vector<std::u16string> TrayParameterTexts(const DesignData& data) {
   std::vector<std::u16string> texts;
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    texts.push_back(data.ParamText[TrayStageParameterAt(index)]);
-  }
+  for (int n : InputNumbers(InputStage::TrayData)) texts.push_back(data.ParamText[n]);
   return texts;
 }
 

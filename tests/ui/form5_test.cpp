@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/input_catalogue.h"
 #include "support/ui_driver.h"
 
 namespace rc::ui_test {
@@ -45,10 +46,16 @@ TEST_F(Form5Test, EntryAsksTheTwentyTwoParametersAtTheirRows) {
   const DesignData& data = app.data();
   ASSERT_EQ(kit.prompts.size(), 22u);
   EXPECT_EQ(kit.unansweredPrompts, 0);
-  EXPECT_EQ(TrayStageParameterAt(21), kParamFeedCondition);  // asked last, at row 22
+  // 19..31, 33..40 (no tray-type slot 32), then q, asked last at row 22.
+  std::vector<int> asked;
+  for (int n = 19; n <= 40; ++n) {
+    if (n != kParamTrayTypeSlot) asked.push_back(n);
+  }
+  asked.push_back(kParamFeedCondition);
+  EXPECT_EQ(InputNumbers(InputStage::TrayData), asked);
   for (int index = 0; index < 22; ++index) {
     const PromptRecord& p = kit.prompts[static_cast<std::size_t>(index)];
-    ExpectParameterPrompt(p, TrayStageParameterAt(index), 1100 + 195 * (index + 1));
+    ExpectParameterPrompt(p, asked[static_cast<std::size_t>(index)], 1100 + 195 * (index + 1));
     EXPECT_EQ(p.defaultText, u"");
   }
   EXPECT_EQ(data.TrayType, kBubbleCapTrays);

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "model/input_catalogue.h"
 #include "support/ui_driver.h"
 
 namespace rc::ui_test {
@@ -74,7 +75,7 @@ struct Look {
   // The parameter a row below the pairs lists, and the text row r holds as the row
   // texts write it; the header is not covered.
   int ParameterAt(int r) const {
-    return r < pairRows + compositionRows ? 16 + r - pairRows : TrayStageParameterAt(r - headerRow - 1);
+    return r < pairRows + compositionRows ? 16 + r - pairRows : InputNumbers(InputStage::TrayData).at(static_cast<std::size_t>(r - headerRow - 1));
   }
   std::u16string RowText(const DesignData& d, int r) const {
     // The name's row: "Фамилия и номер группы" (22 letters) padded to 40, 4 blanks, the name.

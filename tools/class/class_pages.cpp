@@ -7,6 +7,7 @@
 #include "class/class_document.h"
 #include "class/class_entry.h"
 #include "model/data_file.h"
+#include "model/input_catalogue.h"
 #include "model/text.h"
 #include "report/date_text.h"
 #include "report/format.h"
@@ -47,18 +48,14 @@ void TaskSheet(Surface& s, const ClassVariant& v) {
   s.Print(kLead + u"РАВНОВЕСНЫЕ ДАННЫЕ:");
   for (int i = 0; i <= 7; ++i) s.Print(EquilibriumRowText(d, i, kClassRowLead));
   s.Print();
-  for (int n = kParamXW; n <= kParamXP; ++n) s.Print(ParameterRowText(d, n, kClassRowLead));
+  for (int n : InputNumbers(InputStage::Compositions)) s.Print(ParameterRowText(d, n, kClassRowLead));
   s.Print();
   s.Print(kLead + TrayKindText(KindOfTrays(d)));
-  for (int index = 0; index < kTrayStageParameterCount; ++index) {
-    s.Print(ParameterRowText(d, TrayStageParameterAt(index), kClassRowLead));
-  }
+  for (int n : InputNumbers(InputStage::TrayData)) s.Print(ParameterRowText(d, n, kClassRowLead));
   if (HasThirdStageTexts(d)) {
     s.Print();
     s.Print(kLead + u"ДАННЫЕ ДЛЯ РАСЧЕТА КОЛОННЫ:");
-    for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-      s.Print(ParameterRowText(d, n, kClassRowLead));
-    }
+    for (int n : InputNumbers(InputStage::Column)) s.Print(ParameterRowText(d, n, kClassRowLead));
   }
   // The values of the key this variant has, with a blank to write each in.
   s.Print();
