@@ -12,6 +12,7 @@
 #include "class/class_pages.h"
 #include "model/data_file.h"
 #include "model/text.h"
+#include "qt/data_files.h"
 
 namespace rc {
 namespace {
@@ -22,10 +23,13 @@ const char* const kClassFiles[] = {"key.csv", "key.pdf", "tasks.pdf"};
 
 ClassResult Fault(int status, const std::string& message) { return ClassResult{status, message}; }
 
+// The whole file, read as the program reads a data file; the tool says only that it could
+// not, in its own words.
 std::optional<QByteArray> ReadBytes(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return file.readAll();
+  QString reason;
+  const std::optional<std::string> text = ReadWholeFile(QString::fromStdString(path), reason);
+  if (!text) return std::nullopt;
+  return QByteArray::fromStdString(*text);
 }
 
 bool WriteText(const QDir& dir, const std::string& name, const std::string& text) {
