@@ -302,8 +302,8 @@ TEST_F(WindowTraps, AWindowStaysWhereItIsAfterAPrompt) {
   EXPECT_EQ(form9->pos(), moved);
 }
 
-// The diagram window: its caption names the view shown, and after printing the focus
-// stays on the print button, so a second Enter prints again.
+// The diagram window: its caption names the view shown, after printing the focus stays
+// on the print button, so a second Enter prints again, and Escape closes it.
 TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
   ToResults();
   student.Click(student.Form<Form7>().trayByTrayButton);
@@ -323,6 +323,12 @@ TEST_F(WindowTraps, TheDiagramWindowNamesItsViewAndKeepsTheFocusOnPrinting) {
 
   student.Click(*student.Form<Form11>().ViewButtons().at(1));
   EXPECT_EQ(student.Title("Form11"), QStringLiteral("ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО"));
+
+  // Escape, wherever the focus is, closes the window as its ✕ does: back to the menu.
+  QTest::keyClick(student.Widget("Form11")->focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(student.OnScreen("Form11"));
+  EXPECT_TRUE(student.OnScreen("Form7"));
+  EXPECT_FALSE(s.app.Ended());
 }
 
 // The actions the window manager offers on a window (_NET_WM_ALLOWED_ACTIONS), as xprop
