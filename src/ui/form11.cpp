@@ -1,6 +1,7 @@
 #include "ui/form11.h"
 
 #include "ui/application.h"
+#include "ui/command_button.h"
 #include "ui/look.h"
 #include "ui/form16.h"
 #include "ui/printer_page.h"
@@ -20,15 +21,7 @@ constexpr Colour kCloseColour = kLightRed;
 constexpr Colour kViewColour = kLightCyan;
 Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
                    Colour colour, int left) {
-  Control& b = w.Add(name, ControlKind::Button);
-  b.caption = caption;
-  b.backColor = colour;
-  b.font = kButtonFont;
-  b.left = left;
-  b.top = Form11::kButtonTop;
-  b.width = kButtonWidth;
-  b.height = kButtonHeight;
-  return b;
+  return AddCommandButton(w, name, caption, colour, left, Form11::kButtonTop, kButtonWidth);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "report/column_texts.h"
 #include "report/printed_reports.h"
 #include "ui/application.h"
+#include "ui/command_button.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
 #include "ui/look.h"
@@ -25,16 +26,9 @@ constexpr Colour kTextColour = kDarkBlue;
 
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
                    int index) {
-  Control& b = w.Add(name, ControlKind::Button);
-  b.caption = caption;
-  b.backColor = colour;
-  b.font = kButtonFont;
-  b.width = kButtonWidth;
-  b.height = kButtonHeight;
-  b.top = kButtonTop;
   const int row = 3 * kButtonWidth + 2 * kButtonGap;
-  b.left = (kWindowWidth - row) / 2 + index * (kButtonWidth + kButtonGap);
-  return b;
+  const int left = (kWindowWidth - row) / 2 + index * (kButtonWidth + kButtonGap);
+  return AddCommandButton(w, name, caption, colour, left, kButtonTop, kButtonWidth);
 }
 
 }  // namespace

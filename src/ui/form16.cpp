@@ -8,6 +8,7 @@
 #include "report/format.h"
 #include "report/study_texts.h"
 #include "ui/application.h"
+#include "ui/command_button.h"
 #include "ui/look.h"
 #include "ui/form13.h"
 #include "ui/form7.h"
@@ -32,19 +33,6 @@ constexpr Colour kRangeColour = kLightCyan;
 constexpr Colour kAcceptColour = kGreen;
 constexpr Colour kListColour = kGreen;
 constexpr std::size_t kNameInList = 27;  // characters of an input's name in the list
-
-Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
-                   Colour colour, int left, int top, int width) {
-  Control& b = w.Add(name, ControlKind::Button);
-  b.caption = caption;
-  b.backColor = colour;
-  b.font = kButtonFont;
-  b.left = left;
-  b.top = top;
-  b.width = width;
-  b.height = kButtonHeight;
-  return b;
-}
 
 Control& AddList(Window& w, const std::string& name, int top, int height) {
   Control& l = w.Add(name, ControlKind::List);
@@ -80,22 +68,22 @@ Form16::Form16(Application& app)
       inputList(AddList(*this, "List1", 350, 2700)),
       pointList(AddList(*this, "List2", 4750, 2250)),
       inputLabel(Add("Label1", ControlKind::Label)),
-      fromButton(AddButton(*this, "Command1", u"ОТ", kRangeColour, kSideLeft, 3650, kSmallButtonWidth)),
-      toButton(AddButton(*this, "Command2", u"ДО", kRangeColour, kSideLeft + kSmallButtonWidth + 100,
-                         3650, kSmallButtonWidth)),
-      pointsButton(AddButton(*this, "Command3", u"ТОЧКИ", kRangeColour,
-                             kSideLeft + 2 * (kSmallButtonWidth + 100), 3650, kSmallButtonWidth)),
-      quantityButton(AddButton(*this, "Command4", u"", kPeach, kSideLeft, 4200, kSideWidth)),
-      printButton(AddButton(*this, "Command5", u"ПЕЧАТЬ", kPrintColour, 1000, kButtonTop, kButtonWidth)),
-      closeButton(AddButton(*this, "Command6", u"ЗАКРЫТЬ ОКНО", kCloseColour, 1000 + kButtonWidth + 150,
-                            kButtonTop, kButtonWidth)),
-      leftButton(AddButton(*this, "Command7", u"<", kRangeColour, 1000 + 2 * (kButtonWidth + 150),
-                           kButtonTop, kArrowWidth)),
-      rightButton(AddButton(*this, "Command8", u">", kRangeColour,
-                            1000 + 2 * (kButtonWidth + 150) + kArrowWidth + kGap, kButtonTop, kArrowWidth)),
-      acceptButton(AddButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kAcceptColour,
-                             1000 + 2 * (kButtonWidth + 150) + 2 * (kArrowWidth + kGap) + 50,
-                             kButtonTop, kButtonWidth + 600)) {}
+      fromButton(AddCommandButton(*this, "Command1", u"ОТ", kRangeColour, kSideLeft, 3650, kSmallButtonWidth)),
+      toButton(AddCommandButton(*this, "Command2", u"ДО", kRangeColour, kSideLeft + kSmallButtonWidth + 100,
+                                3650, kSmallButtonWidth)),
+      pointsButton(AddCommandButton(*this, "Command3", u"ТОЧКИ", kRangeColour,
+                                    kSideLeft + 2 * (kSmallButtonWidth + 100), 3650, kSmallButtonWidth)),
+      quantityButton(AddCommandButton(*this, "Command4", u"", kPeach, kSideLeft, 4200, kSideWidth)),
+      printButton(AddCommandButton(*this, "Command5", u"ПЕЧАТЬ", kPrintColour, 1000, kButtonTop, kButtonWidth)),
+      closeButton(AddCommandButton(*this, "Command6", u"ЗАКРЫТЬ ОКНО", kCloseColour, 1000 + kButtonWidth + 150,
+                                   kButtonTop, kButtonWidth)),
+      leftButton(AddCommandButton(*this, "Command7", u"<", kRangeColour, 1000 + 2 * (kButtonWidth + 150),
+                                  kButtonTop, kArrowWidth)),
+      rightButton(AddCommandButton(*this, "Command8", u">", kRangeColour,
+                                   1000 + 2 * (kButtonWidth + 150) + kArrowWidth + kGap, kButtonTop, kArrowWidth)),
+      acceptButton(AddCommandButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kAcceptColour,
+                                    1000 + 2 * (kButtonWidth + 150) + 2 * (kArrowWidth + kGap) + 50,
+                                    kButtonTop, kButtonWidth + 600)) {}
 
 InputStudyLayout Form16::Layout() {
   InputStudyLayout l;
