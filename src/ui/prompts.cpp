@@ -61,10 +61,12 @@ void EnterTypedParameter(DesignData& data, int n, const std::u16string& typed) {
   KeepTypedNumber(ParameterAnswerText(n, typed), false, data.ParamText[n], data.ParamValue[n]);
 }
 
+// The prompt offers what an empty answer would stand for: "1" for the feed's thermal
+// condition (a boiling feed), nothing for the others.
 void AskParameter(Application& app, int n, int y) {
   DesignData& d = app.data();
-  EnterTypedParameter(d, n, app.toolkit().InputBox(d.ParamCaption[n], ParameterTitle(d, n), u"",
-                                                     kPromptX, y));
+  EnterTypedParameter(d, n, app.toolkit().InputBox(d.ParamCaption[n], ParameterTitle(d, n),
+                                                     ParameterAnswerText(n, u""), kPromptX, y));
 }
 
 }  // namespace rc
