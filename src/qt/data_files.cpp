@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace rc {
@@ -53,6 +54,25 @@ std::optional<QString> AskOpenPathInDialog(QWidget* parent, const QString& folde
 
 QString UserDocumentsFolder() {
   return ExistingFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+namespace {
+
+// The program's user settings: ~/.config/rectification/rectification.conf on Linux.
+const QString kSettingsName = QStringLiteral("rectification");
+const QString kLastFolderKey = QStringLiteral("dialogs/lastFolder");
+
+}  // namespace
+
+QString RememberedDialogFolder() {
+  const QSettings settings(kSettingsName, kSettingsName);
+  const QString folder = settings.value(kLastFolderKey).toString();
+  return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void RememberDialogFolder(const QString& folder) {
+  QSettings settings(kSettingsName, kSettingsName);
+  settings.setValue(kLastFolderKey, folder);
 }
 
 std::optional<std::string> ReadWholeFile(const QString& path, QString& error) {

@@ -22,6 +22,11 @@ std::optional<QString> AskOpenPathInDialog(QWidget* parent, const QString& folde
 // The documents folder when there is one, else home.
 QString UserDocumentsFolder();
 
+// The folder of the file last chosen in a file dialog, kept in the program's user
+// settings from one run to the next; empty when none was kept or it is no longer there.
+QString RememberedDialogFolder();
+void RememberDialogFolder(const QString& folder);
+
 // A data file is small: larger files are refused before they are read.
 inline constexpr qint64 kMaxDataFileBytes = 8 * 1024 * 1024;
 std::optional<std::string> ReadWholeFile(const QString& path, QString& error);

@@ -181,6 +181,12 @@ std::optional<std::u16string> QtToolkit::AskOpenPath(const std::u16string& folde
 
 std::u16string QtToolkit::DocumentsFolder() { return UserDocumentsFolder().toStdU16String(); }
 
+std::u16string QtToolkit::RememberedFolder() { return RememberedDialogFolder().toStdU16String(); }
+
+void QtToolkit::RememberFolder(const std::u16string& folder) {
+  RememberDialogFolder(QString::fromStdU16String(folder));
+}
+
 std::optional<std::string> QtToolkit::ReadFile(const std::u16string& path, std::u16string& error) {
   QString reason;
   auto bytes = ReadWholeFile(QString::fromStdU16String(path), reason);

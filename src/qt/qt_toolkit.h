@@ -69,6 +69,9 @@ class QtToolkit : public Toolkit {
   std::optional<std::u16string> AskSavePath(const std::u16string& proposedPath) override;
   std::optional<std::u16string> AskOpenPath(const std::u16string& folder) override;
   std::u16string DocumentsFolder() override;
+  // Kept in the user's settings of the program, so the next run's dialogs start there.
+  std::u16string RememberedFolder() override;
+  void RememberFolder(const std::u16string& folder) override;
   std::optional<std::string> ReadFile(const std::u16string& path, std::u16string& error) override;
   bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
                            std::u16string& error) override;

@@ -56,10 +56,8 @@ class Application {
   }
 
   // The file the data were last opened from or saved to (empty for data typed afresh):
-  // a save proposes it again. The folder of the last file chosen in a file dialog is
-  // where the next dialog starts (empty: none chosen yet).
+  // a save proposes it again.
   std::u16string dataFilePath;
-  std::u16string lastFolder;
 
   void Unload(Window& window);
   // Unloads every window that shows results (Window::ShowsResults).

@@ -23,10 +23,11 @@ std::u16string FolderOf(const std::u16string& path) {
   return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
-// Where a file dialog starts: the folder last used, else the student's documents folder
-// (or home, where there is none).
+// Where a file dialog starts: the folder last used (in this run or an earlier one), else
+// the student's documents folder (or home, where there is none).
 std::u16string DialogFolder(Application& app) {
-  return app.lastFolder.empty() ? app.toolkit().DocumentsFolder() : app.lastFolder;
+  const std::u16string last = app.toolkit().RememberedFolder();
+  return last.empty() ? app.toolkit().DocumentsFolder() : last;
 }
 
 std::u16string TwoDigits(int n) { return (n < 10 ? u"0" : u"") + DecimalText(n); }
@@ -93,7 +94,7 @@ bool SaveDataToFile(Application& app, Window& over) {
           : DialogFolder(app) + u"/" + ProposedFileName(app.data().StudentName, tk.Today());
   const std::optional<std::u16string> path = tk.AskSavePath(proposed);
   if (!path) return false;
-  app.lastFolder = FolderOf(*path);
+  tk.RememberFolder(FolderOf(*path));
   const DataFile file = DataFileOf(app.data());
   std::u16string error;
   if (!tk.WriteFileAtomically(*path, WriteDataFile(file, ToUtf8(DataFileFirstLine())), error)) {
@@ -107,7 +108,7 @@ bool SaveDataToFile(Application& app, Window& over) {
 
 void OpenDataFileFromDialog(Application& app, Window& over) {
   if (const auto path = app.toolkit().AskOpenPath(DialogFolder(app))) {
-    app.lastFolder = FolderOf(*path);
+    app.toolkit().RememberFolder(FolderOf(*path));
     OpenDataFile(app, *path, over);
   }
 }

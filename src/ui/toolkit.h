@@ -62,6 +62,10 @@ class Toolkit {
   virtual std::optional<std::u16string> AskOpenPath(const std::u16string& folder) = 0;
   // The user's documents folder.
   virtual std::u16string DocumentsFolder() = 0;
+  // The folder of the file last chosen in a file dialog, kept from one run to the next;
+  // empty when there is none (or it is gone). Kept for this run only by default.
+  virtual std::u16string RememberedFolder() { return rememberedFolder_; }
+  virtual void RememberFolder(const std::u16string& folder) { rememberedFolder_ = folder; }
   // The whole file; nullopt, with the reason in error, when it cannot be read.
   virtual std::optional<std::string> ReadFile(const std::u16string& path,
                                               std::u16string& error) = 0;
@@ -73,6 +77,9 @@ class Toolkit {
 
   // Closes every window and ends the program.
   virtual void End() = 0;
+
+ private:
+  std::u16string rememberedFolder_;
 };
 
 }  // namespace rc

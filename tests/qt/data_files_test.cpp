@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <memory>
 
 #include "qt/russian_texts.h"
 #include "qt_session.h"
@@ -77,6 +79,21 @@ TEST(DataFiles, TheSaveDialogIsQtsOwnAndProposesTheNameInTheFolder) {
 }
 
 // A teacher's variant named on the command line opens on the real full correction window.
+// The folder of the last file chosen is kept for the next run of the program (in Qt's
+// test location of the settings here), and forgotten once the folder is gone.
+TEST(DataFiles, TheLastFolderIsKeptForTheNextRunWhileItIsThere) {
+  QStandardPaths::setTestModeEnabled(true);
+  auto dir = std::make_unique<QTemporaryDir>();
+  ASSERT_TRUE(dir->isValid());
+  const QString folder = dir->filePath(QStringLiteral("Проект колонны"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  RememberDialogFolder(folder);
+  EXPECT_EQ(RememberedDialogFolder(), folder);
+  dir.reset();
+  EXPECT_EQ(RememberedDialogFolder(), QString());
+  QStandardPaths::setTestModeEnabled(false);
+}
+
 TEST(DataFiles, AVariantOnTheCommandLineOpensOnTheFullCorrectionWindow) {
   const QString variant = QStringLiteral(RC_VARIANTS_DIR "/dual-flow.txt");
   testing::QtSession s;

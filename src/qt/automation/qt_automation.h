@@ -78,6 +78,9 @@ class QtAutomation : public QtToolkit, private QtToolkitObserver {
   void Beep() override;
   void ActivateKeyboardLayout(std::uint32_t layout) override;
   void PrintDocument(const PrintedDocument& document) override;
+  // Tests and tools never touch the user's settings: the folder is kept for the run only.
+  std::u16string RememberedFolder() override { return Toolkit::RememberedFolder(); }
+  void RememberFolder(const std::u16string& folder) override { Toolkit::RememberFolder(folder); }
 
  private:
   // QtToolkitObserver
