@@ -227,7 +227,7 @@ void PrintColumnPages(Surface& printer, const DesignData& data, const ColumnDesi
 
   pageTop();
   input(lead + u"ИСХОДНЫЕ ДАННЫЕ");
-  for (int n : {kParamDiameter, kParamReflux, kParamFeedRate}) {
+  for (int n : {kParamDiameter, kParamReflux, kParamFeedRate, kParamFeedCondition}) {
     input(ParameterRowText(data, n, kFrameRowLead));
   }
   for (int n : InputNumbers(InputStage::Column)) input(ParameterRowText(data, n, kFrameRowLead));

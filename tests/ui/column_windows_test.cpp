@@ -159,9 +159,9 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ToResults();
   const DesignData& data = app.data();
-  // The input data head the first page: D, R, F, then the third stage's 16 values.
+  // The input data head the first page: D, R, F, q, then the third stage's 16 values.
   std::vector<std::u16string> inputs = {Spaces(7) + u"ИСХОДНЫЕ ДАННЫЕ"};
-  for (int n : {kParamDiameter, kParamReflux, kParamFeedRate}) {
+  for (int n : {kParamDiameter, kParamReflux, kParamFeedRate, kParamFeedCondition}) {
     inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
   }
   for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
@@ -175,8 +175,8 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ASSERT_EQ(kit.printed.front().pages.size(), 1u);
   const std::vector<std::u16string> single = PageTexts(kit.printed.front().pages);
   EXPECT_EQ(single[1], Spaces(7) + u"РАСЧЕТ КОЛОННЫ (ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ)");
-  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 22), inputs);
-  EXPECT_EQ(single[22], headings);
+  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 23), inputs);
+  EXPECT_EQ(single[23], headings);
 
   kit.pageHeight = 195 * 30;  // a page of 30 lines
   Click(app, Results()->printButton);
