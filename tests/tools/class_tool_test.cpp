@@ -241,6 +241,35 @@ TEST(ClassVariants, ValuesAreTypedWithThreeDigitsAndFilesNamedByNumber) {
 
 }
 
+// A class of the sieve base, whose column floods in some first candidates: by default
+// every variant's column stays at or below the warning's 85 % and only the flooding
+// variants are replaced; kept, the class is the first candidates.
+TEST(ClassVariants, FloodingColumnsAreReplacedUnlessKept) {
+  const Variant base = ReadVariant(kVariants + "/sieve.txt");
+  ClassOptions keep;
+  keep.keepFlooding = true;
+  const ClassOutcome kept = MakeClass(base, 30, keep), made = MakeClass(base, 30, {});
+  ASSERT_EQ(kept.error, "");
+  ASSERT_EQ(made.error, "");
+  const auto& columns = KeyColumns();
+  const auto flood = static_cast<std::size_t>(
+      std::find_if(columns.begin(), columns.end(), [](const KeyColumn& c) { return c.name == std::string("flood_max"); }) -
+      columns.begin() - 1);
+  int flooding = 0;
+  for (std::size_t i = 0; i < 30; ++i) {
+    SCOPED_TRACE(i + 1);
+    EXPECT_LE(std::stod(made.variants[i].key.at(flood)), 85.0);
+    if (std::stod(kept.variants[i].key.at(flood)) > 85.0) {
+      ++flooding;
+    } else {
+      EXPECT_EQ(made.variants[i].variant.answers, kept.variants[i].variant.answers);
+    }
+  }
+  EXPECT_GE(flooding, 3);
+  EXPECT_EQ(kept.floodingReplaced, 0);
+  EXPECT_GE(made.floodingReplaced, flooding);
+}
+
 // One hole, one size: on dual-flow trays the slot's equivalent diameter (36) and the
 // hole diameter of the third stage (46), both 0.008 m in the base, are drawn as one.
 TEST(ClassVariants, DualFlowHoleKeepsOneSize) {
@@ -372,10 +401,82 @@ TEST(ClassCheck, OneSetOfAnswersInEveryFormGivesOneMarks) {
   }
 }
 
+// Every line end a system writes, and quotes where a spreadsheet reads them: a quote
+// inside a cell's text is text; a quote that opens a cell and is left open ends with its
+// line, which is marked, and the lines after it are read as lines.
+TEST(ClassCsv, LineEndsAndQuotesKeepEveryLine) {
+  const auto shown = [](const CsvLine& l) {
+    std::string text = std::to_string(l.number) + ":";
+    for (std::size_t i = 0; i < l.fields.size(); ++i) text += (i ? "|" : "") + l.fields[i];
+    if (l.openQuote == QuoteLeftOpen::ToLineEnd) text += " open to its line's end at " + std::to_string(l.quoteLine);
+    if (l.openQuote == QuoteLeftOpen::ToFileEnd) text += " open to the file's end at " + std::to_string(l.quoteLine);
+    return text;
+  };
+  const struct {
+    const char* text;
+    std::vector<std::string> rows;  // the header first
+  } cases[] = {
+      {"variant;trays\r1;16\r\r2;15\r", {"1:variant|trays", "2:1|16", "4:2|15"}},
+      {"variant,trays\r\n1,16\n2,15\r3,14", {"1:variant|trays", "2:1|16", "3:2|15", "4:3|14"}},
+      {"variant;name;trays\n1;Сидоров \"Вася;16\n2;Петров;15\n",
+       {"1:variant|name|trays", "2:1|Сидоров \"Вася|16", "3:2|Петров|15"}},
+      {"variant;name;trays\n1;\"Сидоров;16\r\n2;Петров;15\r\n3;Орлова\";14\r\n",
+       {"1:variant|name|trays", "2:1|Сидоров;16 open to its line's end at 2", "3:2|Петров|15", "4:3|Орлова\"|14"}},
+      {"variant;name;trays\n1;Иванов;\"16\n2;Петров;15\n3\n",
+       {"1:variant|name|trays", "2:1|Иванов|16 open to the file's end at 2", "3:2|Петров|15", "4:3"}},
+      {"variant,name\n1,\"Пётр\r\nПетров \"\"П\"\"\"\n2,  \"a,b\" \n",
+       {"1:variant|name", "2:1|Пётр\nПетров \"П\"", "4:2|a,b"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const std::optional<CsvTable> table = ReadCsv(c.text);
+    ASSERT_TRUE(table.has_value());
+    std::vector<std::string> rows = {shown(table->header)};
+    for (const CsvLine& l : table->rows) rows.push_back(shown(l));
+    EXPECT_EQ(rows, c.rows);
+  }
+}
+
+// An answers file saved with CR line ends and a quote never closed: every student is
+// read and marked, the quote's line is named, nothing is "нет ответов". The key, the
+// tool's own file, is refused with an open quote.
+TEST(ClassCheck, OpenQuoteIsNamedAndTheLinesAfterItAreRead) {
+  KeyTable key;
+  ASSERT_EQ(ReadKey("variant,trays,yw\n1,16,0.1021\n2,15,0.1174\n3,14,0.1215\n", key), "");
+  ClassMarks marks;
+  ASSERT_EQ(CheckAnswers(key, "variant;name;trays;yw\r1;\"Иванов;16;0,1021\r2;Петров;15;0,1174\r3;Сидоров;14\r",
+                         marks),
+            "");
+  EXPECT_EQ(MarksCsv(marks),
+            "\xEF\xBB\xBFvariant,name,trays,trays_key,trays_right,yw,yw_key,yw_right,right,note\n"
+            "1,\"Иванов;16;0,1021\",,16,,,0.1021,,0,\"строка 2: кавычка не закрыта до конца файла; "
+            "строка 2: 2 ячеек, в заголовке 4\"\n"
+            "2,Петров,15,15,1,0.1174,0.1174,1,2,\n"
+            "3,Сидоров,14,14,1,,0.1215,,1,\"строка 4: 3 ячеек, в заголовке 4\"\n"
+            ",верно,,,2,,,1,3,\n"
+            ",вариантов с ответами: 3 из 3\n");
+  KeyTable refused;
+  EXPECT_EQ(ReadKey("variant,trays\n1,\"16\n2,15\n", refused), "line 2: a quote is not closed before the end of the file");
+}
+
+// The totals count variants, not rows: a variant answered twice counts once; a column
+// the key checks for no answered variant is blank in "верно", not 0.
+TEST(ClassCheck, TotalsCountVariantsAndLeaveUncheckedBlank) {
+  KeyTable key;
+  ASSERT_EQ(ReadKey("variant,trays,flood_max\n1,16,\n2,15,\n3,14,80.0\n", key), "");
+  ClassMarks marks;
+  ASSERT_EQ(CheckAnswers(key, "variant,trays,flood_max\n1,16,90\n1,16,91\n2,14,\n", marks), "");
+  EXPECT_EQ(marks.rightPerColumn, (std::vector<int>{1, 0}));
+  EXPECT_EQ(marks.givenPerColumn, (std::vector<int>{2, 0}));
+  EXPECT_EQ(marks.checkedPerColumn, (std::vector<int>{2, 0}));
+  const std::string csv = MarksCsv(marks);
+  EXPECT_NE(csv.find("\n,верно,,,1,,,,1,\n"), std::string::npos) << csv;
+}
+
 // A real class's answers: a student missing, a variant answered twice, an answer that is
 // no number, numbers as a spreadsheet writes them, an extra column, a row with a cell
 // past the header and one without a readable variant. No row but that one is lost, and
-// the marks list them all.
+// the marks list them all; the totals count each variant once, right where a row of it is.
 TEST(ClassCheck, RosterNamesTheMissingTheRepeatedAndTheSkipped) {
   KeyTable key;
   ASSERT_EQ(ReadKey("variant,trays,yw,height\n1,16,0.1021,11.200\n2,15,0.1174,\n3,14,0.1215,10.200\n", key), "");
@@ -398,7 +499,7 @@ TEST(ClassCheck, RosterNamesTheMissingTheRepeatedAndTheSkipped) {
             "\"вариант повторён: строки 2, 7; строка 7: ячейки правее заголовка не проверялись\"\n"
             "2,,,0.1174,,,15,,,нет ответов\n"
             ",,,,,,,,,строка 6 пропущена: номер варианта не прочитан: «три»\n"
-            ",верно,,,3,,,3,6,\n"
+            ",верно,,,2,,,2,4,\n"
             ",вариантов с ответами: 2 из 3\n"
             ",не проверялись: Group\n");
 }
@@ -451,6 +552,32 @@ TEST_F(ClassTool, NamesTravelAndForceRemovesOnlyTheClassFiles) {
   // Without names a variant carries none, so that the program asks for it.
   EXPECT_TRUE(FileBytes(out + "/01.rcol").contains(" %\nvariant = 1\nx0 = "));
   EXPECT_TRUE(FileBytes(out + "/03.rcol").startsWith("# rectification 1.0.0"));
+}
+
+// The names file with CR line ends; a name the program would not open in a variant file
+// (over 32767 characters) is refused at make with its line, nothing written.
+TEST_F(ClassTool, NamesFileReadsCrLinesAndRefusesANameTooLong) {
+  const QString out = dir.filePath("class"), names = dir.filePath("names.txt");
+  const auto make = [&](const QByteArray& bytes) {
+    QFile file(names);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    MakeRequest request = Request(kVariants + "/bubble-cap.txt", 0, out);
+    request.count.reset();
+    request.namesPath = names.toStdString();
+    request.force = true;
+    return MakeCommand(request);
+  };
+  const QByteArray longest = (QStringLiteral("Я") + QString(32766, QChar(u'я'))).toUtf8();
+  const ClassResult refused = make("Иванов\rПетрова\r" + longest + "я\r");
+  EXPECT_EQ(refused.status, kClassBadInput);
+  EXPECT_NE(refused.message.find(names.toStdString() + ":3: the name has 32768 characters"), std::string::npos)
+      << refused.message;
+  EXPECT_FALSE(QDir(out).exists());
+  ASSERT_EQ(make("Иванов\rПетрова\r" + longest + "\r").status, kClassDone);
+  EXPECT_TRUE(FileBytes(out + "/02.rcol").contains("\nname = Петрова\nvariant = 2\n"));
+  EXPECT_TRUE(FileBytes(out + "/03.rcol").contains(longest));
 }
 
 }  // namespace

@@ -64,6 +64,33 @@ std::string OnOneLine(const std::string& text) {
 
 std::string Quoted(const std::string& text) { return "«" + text + "»"; }
 
+// What the marks say of a quote left open in a row, with its line.
+std::string OpenQuoteNote(const CsvLine& line) {
+  if (line.openQuote == QuoteLeftOpen::None) return {};
+  return "строка " + std::to_string(line.quoteLine) + ": кавычка не закрыта до конца " +
+         (line.openQuote == QuoteLeftOpen::ToFileEnd ? "файла" : "строки");
+}
+
+// The key is the tool's own file: a quote left open in it makes it unusable.
+std::string OpenQuoteFault(const CsvLine& line) {
+  if (line.openQuote == QuoteLeftOpen::None) return {};
+  return ReadFault(line.quoteLine, line.openQuote == QuoteLeftOpen::ToFileEnd
+                                       ? "a quote is not closed before the end of the file"
+                                       : "a quote is not closed before the end of its line");
+}
+
+// How far a mark goes towards a right answer: a variant answered more than once counts
+// with its best row.
+int Rank(Mark m) {
+  switch (m) {
+    case Mark::NotChecked: return 0;
+    case Mark::NotGiven: return 1;
+    case Mark::Wrong: return 2;
+    case Mark::Right: return 3;
+  }
+  return 0;
+}
+
 std::string Joined(const std::vector<std::string>& parts, const std::string& between) {
   std::string out;
   for (const std::string& p : parts) out += (out.empty() ? "" : between) + p;
@@ -84,6 +111,7 @@ std::string ReadKey(const std::string& text, KeyTable& key) {
   if (!table->comments.empty()) key.classLine = table->comments.front();
   const std::vector<std::string> names = HeaderNames(table->header);
   const int headerLine = table->header.number;
+  if (const std::string fault = OpenQuoteFault(table->header); !fault.empty()) return fault;
   const std::optional<std::size_t> variantAt = ColumnOf(names, kVariantColumn);
   if (!variantAt) return ReadFault(headerLine, "the header has no column variant");
   const std::optional<std::size_t> nameAt = ColumnOf(names, kNameColumn);
@@ -98,6 +126,7 @@ std::string ReadKey(const std::string& text, KeyTable& key) {
     at.push_back(c);
   }
   for (const CsvLine& line : table->rows) {
+    if (const std::string fault = OpenQuoteFault(line); !fault.empty()) return fault;
     if (line.fields.size() > names.size()) return ReadFault(line.number, "more cells than the header has");
     const std::optional<long long> variant = VariantOf(Cell(line, *variantAt));
     if (!variant) return ReadFault(line.number, "not a variant number: " + Cell(line, *variantAt));
@@ -150,15 +179,17 @@ std::string CheckAnswers(const KeyTable& key, const std::string& text, ClassMark
     const std::string& variantCell = Cell(line, *variantAt);
     const std::optional<long long> variant = VariantOf(variantCell);
     const std::string where = "строка " + std::to_string(line.number) + ": ";
+    const std::string openQuote = OpenQuoteNote(line);
+    const auto skip = [&](const std::string& why) {
+      marks.skipped.push_back({line.number, openQuote.empty() ? why : why + "; " + openQuote});
+    };
     if (!variant) {
-      marks.skipped.push_back({line.number, variantCell.empty()
-                                                ? "нет номера варианта"
-                                                : "номер варианта не прочитан: " + Quoted(variantCell)});
+      skip(variantCell.empty() ? "нет номера варианта" : "номер варианта не прочитан: " + Quoted(variantCell));
       continue;
     }
     const auto keyRow = key.rows.find(*variant);
     if (keyRow == key.rows.end()) {
-      marks.skipped.push_back({line.number, "варианта " + std::to_string(*variant) + " нет в ключе"});
+      skip("варианта " + std::to_string(*variant) + " нет в ключе");
       continue;
     }
     StudentMarks student;
@@ -167,6 +198,7 @@ std::string CheckAnswers(const KeyTable& key, const std::string& text, ClassMark
     const std::string& name = nameAt ? Cell(line, *nameAt) : std::string();
     student.name = OnOneLine(name.empty() ? keyRow->second.name : name);
     std::vector<std::string> notes;
+    if (!openQuote.empty()) notes.push_back(openQuote);
     if (line.written < headerCells) {
       notes.push_back(where + std::to_string(line.written) + " ячеек, в заголовке " +
                       std::to_string(headerCells));
@@ -215,12 +247,23 @@ std::string CheckAnswers(const KeyTable& key, const std::string& text, ClassMark
     marks.missing.push_back(std::move(missing));
   }
   marks.answeredVariants = linesOf.size();
+  // The totals count variants: a variant answered more than once counts once, with the
+  // best of its rows in each column.
+  std::map<long long, std::vector<Mark>> best;
+  for (const StudentMarks& s : marks.students) {
+    const auto [at, first] = best.emplace(s.variant, s.marks);
+    for (std::size_t c = 0; c < n && !first; ++c) {
+      if (Rank(s.marks[c]) > Rank(at->second[c])) at->second[c] = s.marks[c];
+    }
+  }
   marks.rightPerColumn.assign(n, 0);
   marks.givenPerColumn.assign(n, 0);
-  for (const StudentMarks& s : marks.students) {
+  marks.checkedPerColumn.assign(n, 0);
+  for (const auto& [variant, m] : best) {
     for (std::size_t c = 0; c < n; ++c) {
-      if (s.marks[c] == Mark::Right || s.marks[c] == Mark::Wrong) ++marks.givenPerColumn[c];
-      if (s.marks[c] == Mark::Right) ++marks.rightPerColumn[c];
+      if (m[c] != Mark::NotChecked) ++marks.checkedPerColumn[c];
+      if (m[c] == Mark::Right || m[c] == Mark::Wrong) ++marks.givenPerColumn[c];
+      if (m[c] == Mark::Right) ++marks.rightPerColumn[c];
     }
   }
   return {};
@@ -266,7 +309,9 @@ std::string MarksCsv(const ClassMarks& marks) {
   std::vector<std::string> summary = {"", "верно"};
   int right = 0;
   for (std::size_t c = 0; c < n; ++c) {
-    summary.insert(summary.end(), {"", "", std::to_string(marks.rightPerColumn[c])});
+    // Blank where the key checks no answered variant's value.
+    summary.insert(summary.end(),
+                   {"", "", marks.checkedPerColumn[c] ? std::to_string(marks.rightPerColumn[c]) : ""});
     right += marks.rightPerColumn[c];
   }
   summary.insert(summary.end(), {std::to_string(right), ""});

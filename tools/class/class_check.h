@@ -64,20 +64,23 @@ struct ClassMarks {
   std::vector<StudentMarks> students;    // in the order of the answers
   std::vector<MissingVariant> missing;   // by variant
   std::vector<SkippedLine> skipped;
-  std::vector<int> rightPerColumn, givenPerColumn;
+  // By column, counted over the variants answered (a variant answered twice counts once,
+  // with its best row): right, given, and checked (the key gives the value).
+  std::vector<int> rightPerColumn, givenPerColumn, checkedPerColumn;
   std::size_t answeredVariants = 0, keyVariants = 0;
 };
 
 // ANSWERS.csv: a header with `variant`, `name` if wanted, and any columns; a row per
 // student. Returns a fault that makes the whole file unusable (no header, no variant
 // column), empty otherwise. One cell never costs a row: only a row without a readable
-// variant of the key is left out, and listed.
+// variant of the key is left out, and listed. A quote left open is noted on its row.
 std::string CheckAnswers(const KeyTable& key, const std::string& answers, ClassMarks& marks);
 
 // marks.csv: per row of the answers the variant, the name, per column the answer, the
 // key and the mark (1 right, 0 wrong, blank when not given or not checked), the number
 // right and a note; then the variants without answers, the skipped lines, the number
-// right per column ("верно"), how many variants were answered and the columns left out.
+// right per column ("верно", blank where the key checks none of the answered variants),
+// how many variants were answered and the columns left out.
 std::string MarksCsv(const ClassMarks& marks);
 
 // "вариантов с ответами: 4 из 5".

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include "calc/column_design.h"
 #include "class/class_check.h"
 #include "class/class_csv.h"
 #include "class/class_entry.h"
@@ -43,16 +44,29 @@ std::string FileName(const std::string& path) { return QFileInfo(QString::fromSt
 
 std::string VariantComment(int number, const ClassOptions& o, const std::string& version) {
   return kVariantComment + version + ": variant " + std::to_string(number) + ", seed " +
-         std::to_string(o.seed) + ", spread " + QString::number(o.spread).toStdString() + " %";
+         std::to_string(o.seed) + ", spread " + QString::number(o.spread).toStdString() + " %" +
+         (o.keepFlooding ? ", flooding kept" : "");
 }
 
-// The names file: one name a line, blanks around it and blank lines left out.
-std::optional<std::vector<std::u16string>> ReadNames(const QByteArray& bytes) {
+// The names file: one name a line (LF, CRLF or a CR alone), blanks around it and blank
+// lines left out. A name longer than the program opens in a data file is a problem named
+// with its line.
+std::optional<std::vector<std::u16string>> ReadNames(const QByteArray& bytes, const std::string& path,
+                                                     std::string& problem) {
   const std::optional<std::string> text = SpreadsheetText(bytes);
   if (!text) return std::nullopt;
+  static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
   std::vector<std::u16string> names;
-  for (const QString& line : QString::fromStdString(*text).split(QLatin1Char('\n'))) {
+  int number = 0;
+  for (const QString& line : QString::fromStdString(*text).split(lineBreak)) {
+    ++number;
     const QString name = line.trimmed();
+    if (static_cast<std::size_t>(name.size()) > kMaxValueLength) {
+      problem = path + ":" + std::to_string(number) + ": the name has " + std::to_string(name.size()) +
+                " characters; the program opens a variant file whose name has at most " +
+                std::to_string(kMaxValueLength);
+      return std::nullopt;
+    }
     if (!name.isEmpty()) names.push_back(name.toStdU16String());
   }
   return names;
@@ -109,7 +123,8 @@ std::u16string ClassLine(const std::string& baseFile, const std::u16string& tray
                          const ClassOptions& options) {
   return u"КЛАСС: " + FromUtf8(baseFile) + u", " + trayKind + u", ВАРИАНТОВ " + DecimalText(count) +
          u", ЗЕРНО " + FromUtf8(std::to_string(options.seed)) + u", РАЗБРОС " +
-         QString::number(options.spread).toStdU16String() + u" %";
+         QString::number(options.spread).toStdU16String() + u" %" +
+         (options.keepFlooding ? u", ЗАХЛЕБЫВАНИЕ ДОПУСКАЕТСЯ" : u"");
 }
 
 std::string KeyCsv(const std::vector<ClassVariant>& variants, const std::u16string& classLine) {
@@ -135,8 +150,9 @@ ClassResult MakeCommand(const MakeRequest& r) {
   std::vector<std::u16string> names;
   if (!r.namesPath.empty()) {
     const std::optional<QByteArray> bytes = ReadBytes(r.namesPath);
-    const auto read = bytes ? ReadNames(*bytes) : std::nullopt;
-    if (!read) return Fault(kClassBadInput, "cannot read " + r.namesPath);
+    std::string problem;
+    const auto read = bytes ? ReadNames(*bytes, r.namesPath, problem) : std::nullopt;
+    if (!read) return Fault(kClassBadInput, problem.empty() ? "cannot read " + r.namesPath : problem);
     names = *read;
   }
   std::string problem;
@@ -165,9 +181,20 @@ ClassResult MakeCommand(const MakeRequest& r) {
   if (r.force && !RemoveEarlierClass(out)) {
     return Fault(kClassFailed, "cannot remove the earlier class from " + r.outDir);
   }
+  // What the program would refuse to open is not handed out.
+  std::vector<std::string> files;
+  for (const ClassVariant& v : made.variants) {
+    files.push_back(WriteDataFile(v.variant, VariantComment(v.number, r.options, r.version)));
+    DataFile opened;
+    if (const auto error = ReadDataFile(files.back(), opened)) {
+      return Fault(kClassFailed, "the program would not open " + VariantFileName(v.number, *count) +
+                                     " (line " + std::to_string(error->line) + ", " + error->key +
+                                     "); nothing is written");
+    }
+  }
   for (const ClassVariant& v : made.variants) {
     const std::string name = VariantFileName(v.number, *count);
-    if (!WriteText(out, name, WriteDataFile(v.variant, VariantComment(v.number, r.options, r.version)))) {
+    if (!WriteText(out, name, files[static_cast<std::size_t>(v.number - 1)])) {
       return Fault(kClassFailed, "cannot write " + out.filePath(QString::fromStdString(name)).toStdString());
     }
   }
@@ -180,7 +207,12 @@ ClassResult MakeCommand(const MakeRequest& r) {
       !WriteTaskSheets(made.variants, heading, out.filePath(QStringLiteral("tasks.pdf")))) {
     return Fault(kClassFailed, "cannot write the key or the task sheets into " + r.outDir);
   }
-  return ClassResult{kClassDone, std::to_string(*count) + " variants, their key and task sheets in " + r.outDir};
+  std::string done = std::to_string(*count) + " variants, their key and task sheets in " + r.outDir;
+  if (made.floodingReplaced > 0) {
+    done += "; " + std::to_string(made.floodingReplaced) + " candidates whose column floods above " +
+            std::to_string(static_cast<int>(kFloodingWarning)) + " % replaced (--keep-flooding keeps them)";
+  }
+  return ClassResult{kClassDone, done};
 }
 
 ClassResult CheckCommand(const std::string& keyPath, const std::string& answersPath,

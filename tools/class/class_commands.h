@@ -29,7 +29,8 @@ struct MakeRequest {
 };
 
 // What the class's pages and its key say of it: "КЛАСС: bubble-cap.txt, ТАРЕЛКИ
-// КОЛПАЧКОВЫЕ, ВАРИАНТОВ 30, ЗЕРНО 1, РАЗБРОС 15 %".
+// КОЛПАЧКОВЫЕ, ВАРИАНТОВ 30, ЗЕРНО 1, РАЗБРОС 15 %", and ", ЗАХЛЕБЫВАНИЕ ДОПУСКАЕТСЯ"
+// when flooding columns are kept.
 std::u16string ClassLine(const std::string& baseFile, const std::u16string& trayKind, int count,
                          const ClassOptions& options);
 
@@ -39,7 +40,8 @@ std::string KeyCsv(const std::vector<ClassVariant>& variants, const std::u16stri
 
 // Writes 01.rcol ..., key.csv, key.pdf and tasks.pdf into outDir (created if need be);
 // nothing when a variant cannot be made or outDir already holds files (with force, only
-// the files an earlier make wrote there are removed first).
+// the files an earlier make wrote there are removed first). Its message says how many
+// candidates were replaced because their column floods.
 ClassResult MakeCommand(const MakeRequest& request);
 
 // Writes marks.csv and marks.pdf into outDir.

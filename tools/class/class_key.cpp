@@ -2,6 +2,7 @@
 #include "class/class_key.h"
 
 #include "calc/calculations.h"
+#include "calc/column_design.h"
 #include "calc/column_input.h"
 #include "calc/kinetic_curve.h"
 #include "calc/reflux_sweep.h"
@@ -118,6 +119,8 @@ KeyOutcome ComputeKey(const DesignData& entered, TrayRange range) {
     const std::optional<double> v = column ? (*column).*value : std::nullopt;
     out.values.push_back(v ? Fixed(static_cast<float>(*v), decimals) : std::string());
   };
+  out.floods = column && column->floodingApplies && column->floodingMax &&
+               *column->floodingMax > kFloodingWarning;
   shown(&ColumnDesignResult::totalDrop, kDropDecimals);
   shown(&ColumnDesignResult::height, kHeightDecimals);
   shown(&ColumnDesignResult::floodingMax, kFloodingDecimals);

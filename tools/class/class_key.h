@@ -39,6 +39,9 @@ struct KeyOutcome {
   // decimal point); empty when the data are refused.
   std::vector<std::string> values;
   std::string refusal;  // why the variant cannot be given: empty when it can
+  // The column's largest per cent of flooding lies above the warning its results give
+  // (kFloodingWarning); false where the column is not computed or flooding not.
+  bool floods = false;
 };
 
 // Runs the calculations on copies of entered data (passed both input checks).

@@ -120,6 +120,20 @@ void PrintKeyTable(ClassDocument& doc, const std::vector<ClassVariant>& variants
   }
 }
 
+// The students' names, as key.csv has them, where the class was made with names.
+void PrintNames(ClassDocument& doc, const std::vector<ClassVariant>& variants) {
+  const bool named = std::any_of(variants.begin(), variants.end(),
+                                 [](const ClassVariant& v) { return !v.variant.Answer("name").empty(); });
+  if (!named) return;
+  Surface& s = doc.Body();
+  doc.KeepTogether(std::min<std::size_t>(variants.size(), 3) + 1);
+  PrintBold(s, kLead + LeftAligned(KeyColumns()[0].heading, kFirstColumnWidth) + u"СТУДЕНТ");
+  for (const ClassVariant& v : variants) {
+    s.Print(kLead + LeftAligned(DecimalText(v.number), kFirstColumnWidth) + v.variant.Answer("name"));
+  }
+  s.Print();
+}
+
 const char16_t* MarkText(Mark m) {
   switch (m) {
     case Mark::Right: return u"верно";
@@ -201,9 +215,14 @@ void Totals(ClassDocument& doc, const ClassMarks& marks) {
   s.Print(kLead + LeftAligned(u"", kCaptionWidth) + RightAligned(u"ВЕРНО", kNumberWidth) +
           RightAligned(u"ОТВЕТИЛИ", kNumberWidth));
   for (std::size_t c = 0; c < marks.columns.size(); ++c) {
-    s.Print(kLead + LeftAligned(CaptionOf(marks.columns[c]), kCaptionWidth) +
-            RightAligned(DecimalText(marks.rightPerColumn[c]), kNumberWidth) +
-            RightAligned(DecimalText(marks.givenPerColumn[c]), kNumberWidth));
+    std::u16string row = kLead + LeftAligned(CaptionOf(marks.columns[c]), kCaptionWidth);
+    if (marks.checkedPerColumn[c] == 0) {
+      row += std::u16string(2 * kNumberWidth, u' ') + u"   " + MarkText(Mark::NotChecked);
+    } else {
+      row += RightAligned(DecimalText(marks.rightPerColumn[c]), kNumberWidth) +
+             RightAligned(DecimalText(marks.givenPerColumn[c]), kNumberWidth);
+    }
+    s.Print(row);
   }
 }
 
@@ -232,6 +251,7 @@ bool WriteKeyTable(const std::vector<ClassVariant>& variants, const PageHeading&
   ClassDocument doc(heading);
   PrintBold(doc.Body(), kLead + u"КЛЮЧ К ВАРИАНТАМ");
   doc.Body().Print();
+  PrintNames(doc, variants);
   // As many columns to a table as the page's width holds, each table with the variant
   // number first.
   const std::vector<std::size_t> widths = KeyColumnWidths(variants);

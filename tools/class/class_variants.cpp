@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/column_design.h"
 #include "class/class_entry.h"
 #include "class/class_random.h"
 #include "model/number_text.h"
@@ -108,6 +109,11 @@ ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& optio
       KeyOutcome key = ComputeKey(entered.data, options.trays);
       if (!key.refusal.empty()) {
         why = key.refusal;
+        continue;
+      }
+      if (key.floods && !options.keepFlooding) {
+        why = "the column floods above " + std::to_string(static_cast<int>(kFloodingWarning)) + " %";
+        ++out.floodingReplaced;
         continue;
       }
       Variant file = DataFileOf(entered.data);

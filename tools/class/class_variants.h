@@ -16,6 +16,9 @@ struct ClassOptions {
   std::uint64_t seed = 1;
   double spread = 15;  // [%] of each varied value
   TrayRange trays;
+  // Keep candidates whose column floods above the warning (for a class that is to find
+  // and mend a flooding column); by default they are replaced.
+  bool keepFlooding = false;
 };
 
 inline constexpr int kMaxClassSize = 999;
@@ -33,6 +36,7 @@ struct ClassOutcome {
   std::vector<ClassVariant> variants;
   std::string error;  // the variant that could not be made and why; empty on success
   bool baseRefused = false;  // the program's checks refuse the base itself
+  int floodingReplaced = 0;  // candidates replaced because their column floods
 };
 
 // Candidate `attempt` (0, 1, ...) of variant `number`: the base's answers without its
@@ -45,7 +49,8 @@ std::optional<Variant> DrawVariant(const Variant& base, const ClassOptions& opti
                                    int attempt);
 
 // Variants 1..count, each the first candidate that the program's checks accept at every
-// stage the base gives and whose calculations give a full key; names[k] (where given)
+// stage the base gives, whose calculations give a full key and (unless keepFlooding)
+// whose column stays at or below the flooding warning; names[k] (where given)
 // is the name of variant k + 1. Refuses a base that the checks refuse; stops at the
 // first variant without a candidate in kAttemptsPerVariant tries.
 ClassOutcome MakeClass(const Variant& base, int count, const ClassOptions& options,

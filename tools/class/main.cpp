@@ -1,6 +1,6 @@
 // rectification-class: a class of individual variants for the teacher.
 //   rectification-class make BASE-VARIANT [COUNT] OUT-DIR [--names FILE] [--seed S]
-//                            [--spread PERCENT] [--trays MIN-MAX] [--force]
+//                            [--spread PERCENT] [--trays MIN-MAX] [--keep-flooding] [--force]
 //   rectification-class check KEY.csv ANSWERS.csv [OUT-DIR]
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -25,7 +25,7 @@ constexpr char kDescription[] =
     "Individual variants of the rectification column program, their key, and the checking\n"
     "of a class.\n\n"
     "  rectification-class make BASE-VARIANT COUNT OUT-DIR [--seed S] [--spread PERCENT]\n"
-    "                           [--trays MIN-MAX] [--names FILE] [--force]\n"
+    "                           [--trays MIN-MAX] [--names FILE] [--keep-flooding] [--force]\n"
     "  rectification-class make BASE-VARIANT OUT-DIR --names FILE [...]\n"
     "  rectification-class check KEY.csv ANSWERS.csv [OUT-DIR]\n\n"
     "make writes the variant files 01.rcol, 02.rcol ..., key.csv, key.pdf and tasks.pdf\n"
@@ -49,18 +49,23 @@ struct Options {
   QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("The class's seed, a whole number (default 1)."),
                           QStringLiteral("S"), QStringLiteral("1")};
   QCommandLineOption spread{QStringLiteral("spread"),
-                            QStringLiteral("How far a varied value may lie from the base's, in per cent "
-                                           "(default 15)."),
+                            QStringLiteral("How far a varied value may lie from the base's, in per cent: "
+                                           "0 or more, below 100 (default 15)."),
                             QStringLiteral("PERCENT"), QStringLiteral("15")};
   QCommandLineOption trays{QStringLiteral("trays"), QStringLiteral("The accepted numbers of real trays (default 5-60)."),
                            QStringLiteral("MIN-MAX"), QStringLiteral("5-60")};
   QCommandLineOption names{QStringLiteral("names"),
                            QStringLiteral("The students' names, one a line: a variant each."),
                            QStringLiteral("FILE")};
+  QCommandLineOption keepFlooding{QStringLiteral("keep-flooding"),
+                                  QStringLiteral("Keep variants whose column floods above 85 % (by default they "
+                                                 "are replaced), for a class that is to find and mend it.")};
   QCommandLineOption force{QStringLiteral("force"),
                            QStringLiteral("Remove the files an earlier make wrote into OUT-DIR first.")};
 
-  std::vector<const QCommandLineOption*> MakeOnly() const { return {&seed, &spread, &trays, &names, &force}; }
+  std::vector<const QCommandLineOption*> MakeOnly() const {
+    return {&seed, &spread, &trays, &names, &keepFlooding, &force};
+  }
 };
 
 int Usage(const QCommandLineParser& parser, const std::string& problem) {
@@ -92,6 +97,7 @@ int Make(const QCommandLineParser& parser, const Options& o, const QStringList& 
   }
   if (withNames) r.namesPath = parser.value(o.names).toStdString();
   r.force = parser.isSet(o.force);
+  r.options.keepFlooding = parser.isSet(o.keepFlooding);
   const std::string seed = parser.value(o.seed).toStdString();
   const std::string spread = parser.value(o.spread).toStdString();
   const std::string trays = parser.value(o.trays).toStdString();
