@@ -1,6 +1,7 @@
 #include "ui/form16.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "model/number_text.h"
@@ -32,10 +33,39 @@ constexpr Colour kCloseColour = kLightRed;
 constexpr Colour kRangeColour = kLightCyan;
 constexpr Colour kAcceptColour = kGreen;
 constexpr Colour kListColour = kGreen;
+// [twips] the list of inputs leaves room under it for its sideways scroll bar.
+constexpr int kInputListHeight = 2450;
 constexpr int kHeadingTop = 4750, kPointListTop = 5000, kPointListHeight = 2000;
 // [twips] the table's headings start where the list's rows do, past its frame.
 constexpr int kHeadingInset = 60;
 constexpr std::size_t kTypedInList = 9;  // characters of a typed value in the list
+constexpr std::size_t kNameColumns = 24;  // characters of a name's line in the list
+
+// The words of a name, a word longer than a line broken after a hyphen or a full stop
+// (its later pieces `glued`: no blank before them on a line).
+struct NamePiece {
+  std::u16string text;
+  bool glued = false;
+};
+std::vector<NamePiece> NamePieces(const std::u16string& text) {
+  std::vector<NamePiece> pieces;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find(u' ', start), text.size());
+    std::u16string word = text.substr(start, end - start);
+    bool glued = false;
+    while (word.size() > kNameColumns) {
+      const std::size_t cut = word.find_last_of(u"-.", kNameColumns - 1);
+      if (cut == std::u16string::npos) break;
+      pieces.push_back({word.substr(0, cut + 1), glued});
+      word.erase(0, cut + 1);
+      glued = true;
+    }
+    if (!word.empty()) pieces.push_back({word, glued});
+    start = end + 1;
+  }
+  return pieces;
+}
 
 Control& AddList(Window& w, const std::string& name, int top, int height) {
   Control& l = w.Add(name, ControlKind::List);
@@ -64,11 +94,25 @@ std::uint8_t DecimalsOf(StudyQuantity q) {
   return q == StudyQuantity::Height ? 3 : q == StudyQuantity::ReboilerDuty ? 2 : 1;
 }
 
+// The number the whole text gives (blanks around it, a decimal comma and a leading plus
+// allowed); nothing for a text that holds anything else, or no finite number.
+std::optional<double> WholeNumber(const std::u16string& typed) {
+  std::string text = ToUtf8(NormalizeNumberText(typed));
+  const auto first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  text = text.substr(first, last - first + 1);
+  if (text.front() == '+') text.erase(0, 1);
+  double v = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
 }  // namespace
 
 Form16::Form16(Application& app)
     : Window(app, "Form16"),
-      inputList(AddList(*this, "List1", 350, 2700)),
+      inputList(AddList(*this, "List1", 350, kInputListHeight)),
       pointList(AddList(*this, "List2", kPointListTop, kPointListHeight)),
       inputLabel(Add("Label1", ControlKind::Label)),
       fromButton(AddCommandButton(*this, "Command1", u"ОТ", kRangeColour, kSideLeft, 3650, kSmallButtonWidth)),
@@ -179,7 +223,23 @@ void Form16::FillInputList() {
     inputs_.push_back(&in);
     const std::u16string key = UpperKey(in);
     const std::u16string& typed = data.ParamText[in.number];
-    inputList.AddItem(key + PadWidth(key, 4) + u" " + typed + PadWidth(typed, kTypedInList) + u" " + in.Name());
+    const std::u16string lead = key + PadWidth(key, 4) + u" " + typed + PadWidth(typed, kTypedInList) + u" ";
+    // The name whole, in as many lines of the row as it needs, each under the first.
+    std::u16string row = lead;
+    std::size_t used = 0;
+    for (const NamePiece& piece : NamePieces(in.Name())) {
+      const std::size_t blank = used > 0 && !piece.glued ? 1 : 0;
+      if (used > 0 && used + blank + piece.text.size() > kNameColumns) {
+        row += u"\n" + Spaces(static_cast<std::uint8_t>(lead.size()));
+        used = 0;
+      } else if (blank) {
+        row += u' ';
+        ++used;
+      }
+      row += piece.text;
+      used += piece.text.size();
+    }
+    inputList.AddItem(row);
   }
   const auto it = std::find(inputs_.begin(), inputs_.end(), input_);
   inputList.listIndex = it == inputs_.end() ? -1 : static_cast<int>(it - inputs_.begin());
@@ -201,12 +261,9 @@ std::optional<double> Form16::AskNumber(const std::u16string& prompt, double sho
   std::u16string typed = app().toolkit().InputBox(prompt, kInputStudyTitle,
                                                   StudyValueText(static_cast<float>(shown)), 1000, 3000);
   if (typed.empty()) return std::nullopt;
-  const double v = ReadNumber(NormalizeNumberText(typed));
-  if (!std::isfinite(v)) {
-    TellRefusal(prompt + u" " + typed, StudyNotANumberText(typed));
-    return std::nullopt;
-  }
-  return v;
+  if (const auto v = WholeNumber(typed)) return v;
+  TellRefusal(prompt + u" " + typed, StudyNotANumberText(typed));
+  return std::nullopt;
 }
 
 void Form16::TryRange(double from, double to, double points, const std::u16string& typed) {
