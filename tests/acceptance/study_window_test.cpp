@@ -9,6 +9,7 @@
 #include "real_windows.h"
 #include "report/study_texts.h"
 #include "support/design_fixtures.h"
+#include "ui/file_message.h"
 #include "ui/form1.h"
 #include "ui/form12.h"
 #include "ui/form13.h"
@@ -122,6 +123,14 @@ TEST_F(StudyWindow, FollowsTheThirdStageAndIsMovedByClicksAndKeys) {
   QTest::keyClick(student.Button("Form16", "Command6"), Qt::Key_Right);
   s.toolkit.Sync();
   EXPECT_EQ(study.Cursor(), 1u);
+  // Points that cannot be used: the message over the window, the study as it was.
+  student.Type({u"500"});
+  student.Click(study.pointsButton);
+  ASSERT_TRUE(student.OnScreen("FileMessage"));
+  student.Shot("FileMessage", "points-refused");
+  student.Click(student.Form<FileMessage>().goOnButton);
+  EXPECT_EQ(study.Study().points.size(), 41u);
+  student.Shot("Form16", "followed");
   QTest::keyClick(window, Qt::Key_Escape);
   s.toolkit.Sync();
   EXPECT_EQ(s.app.FindForm<Form16>(), nullptr);
