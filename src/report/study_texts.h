@@ -12,7 +12,7 @@ namespace rc {
 // ("  >120" past the tray limit, " ERROR" when the checks or the calculation refused the
 // data); the feed tray in 6 (blanks when refused or not found); with the column, ΣΔP [Pa]
 // in 10 with 1 decimal, H [m] in 8 with 3, the largest per cent of flooding in 8 with 1
-// (blanks on dual-flow trays) and Qr [kW] in 10 with 2, each as the column's lines write
+// (blanks where it does not apply: dual-flow trays, an area ratio of 1) and Qr [kW] in 10 with 2, each as the column's lines write
 // it with one blank before a value that fills its field, "ERROR" where it was refused,
 // blanks when the tray-by-tray calculation did not complete.
 std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t decimalSeparator);
