@@ -1,10 +1,13 @@
 #include "calc/input_study.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/calculations.h"
 #include "calc/column_input.h"
+#include "calc/tray_model.h"
 #include "model/checks.h"
+#include "model/data_file.h"
 
 namespace rc {
 namespace {
@@ -25,7 +28,13 @@ float StudyValue(double from, double to, int points, int k) {
   return static_cast<float>(from + (to - from) * k / (points - 1));
 }
 
-bool StudiesTheColumn(const DesignData& data) { return data.ColumnDataAccepted != kFalse; }
+bool StudiesTheColumn(const DesignData& data) {
+  return data.ColumnDataAccepted != kFalse || HasThirdStageTexts(data);
+}
+
+bool FloodingAppliesTo(const DesignData& data) {
+  return ColumnParameters::From(CalculationInputs::Of(data)).hydraulics != Hydraulics::DualFlow;
+}
 
 StudyPoint StudyAt(const DesignData& data, const InputRow& in, float value, bool withColumn) {
   StudyPoint p;
@@ -71,7 +80,29 @@ StudyRange DefaultStudyRange(const InputRow& in, float value) {
   const auto within = [&](double v) {
     return std::clamp(v, static_cast<double>(in.min), static_cast<double>(in.max));
   };
-  return {within(0.5 * value), within(1.5 * value)};
+  const double a = within(0.5 * value), b = within(1.5 * value);
+  if (a != b) return {std::min(a, b), std::max(a, b)};
+  const double lo = in.min, span = (static_cast<double>(in.max) - lo) / 4;
+  return {in.minExclusive ? lo + span / (kStudyDefaultPoints - 1) : lo, lo + span};
+}
+
+StudyRange StudyRangeBounds(const InputRow& in) {
+  const double span = static_cast<double>(in.max) - in.min;
+  return {in.min - span, in.max + span};
+}
+
+std::optional<StudyRangeFault> StudyRangeFaultOf(const InputRow& in, double from, double to,
+                                                 double points) {
+  if (!(points >= kStudyMinPoints && points <= kStudyMaxPoints && points == std::floor(points))) {
+    return StudyRangeFault::Points;
+  }
+  const StudyRange bounds = StudyRangeBounds(in);
+  for (double end : {from, to}) {
+    if (!(end >= bounds.from && end <= bounds.to)) return StudyRangeFault::EndTooFar;
+  }
+  // Ends that differ only past a 32-bit float's precision give one value at every point.
+  if (static_cast<float>(from) == static_cast<float>(to)) return StudyRangeFault::EqualEnds;
+  return std::nullopt;
 }
 
 }  // namespace rc

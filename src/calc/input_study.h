@@ -42,8 +42,14 @@ struct StudyPoint {
   bool Completed() const { return outcome == Outcome::Completed; }
 };
 
-// Whether the study goes on to the column: the third stage was typed and accepted.
+// Whether the study goes on to the column: the third stage was typed (accepted, or all of
+// it read from a data file), so that every point whose tray-by-tray calculation completes
+// gets its column, even where the typed data themselves do not complete it.
 bool StudiesTheColumn(const DesignData& data);
+
+// Whether the per cent of flooding is computed on the data: not for dual-flow hydraulics
+// (dual-flow trays, or any tray whose area ratio is 1).
+bool FloodingAppliesTo(const DesignData& data);
 
 // One point: data with input `in` at `value`.
 StudyPoint StudyAt(const DesignData& data, const InputRow& in, float value, bool withColumn);
@@ -60,10 +66,21 @@ InputStudy StudyInput(const DesignData& data, const InputRow& in, double from, d
                       int points);
 
 // The default range of an input: half and one and a half times its value, each kept
-// within the input's limits.
+// within the input's limits, the lower first. Where that range is empty (a value of 0)
+// it runs from the lower limit over a quarter of the limits' span, its first point one
+// step above a lower limit the input may not take.
 struct StudyRange {
   double from = 0, to = 0;
 };
 StudyRange DefaultStudyRange(const InputRow& in, float value);
+
+// Why a range typed for the study cannot be used; nothing when it can. The ends must
+// differ and lie within the input's limits widened by their span on each side (values
+// a 32-bit float holds, drawn with readable ticks); the points are a whole number 2..201.
+enum class StudyRangeFault { EqualEnds, EndTooFar, Points };
+std::optional<StudyRangeFault> StudyRangeFaultOf(const InputRow& in, double from, double to,
+                                                 double points);
+// The widest ends StudyRangeFaultOf admits.
+StudyRange StudyRangeBounds(const InputRow& in);
 
 }  // namespace rc

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
@@ -190,11 +191,12 @@ QWidget* WindowMirror::Create(const Control& control) {
       connect(list, &QListWidget::itemClicked, this, [self, shown, list](QListWidgetItem* item) {
         if (self) self->ClickList(shown, list->row(item));
       });
-      list->installEventFilter(this);
       widget = list;
       break;
     }
   }
+  // Lists' keys, and the sideways keys of a window that moves a cursor with them.
+  widget->installEventFilter(this);
   widget->setObjectName(QString::fromStdString(control.name));
   return widget;
 }
@@ -333,10 +335,33 @@ void WindowMirror::keyPressEvent(QKeyEvent* event) {
     toolkit_.WindowClosedByUser(serial_);
     return;
   }
+  if (SidewaysKey(event->key())) return;
   QWidget::keyPressEvent(event);
 }
 
+bool WindowMirror::SidewaysKey(int key) {
+  if ((key != Qt::Key_Left && key != Qt::Key_Right) || !window_ || !window_->onSidewaysKey) return false;
+  std::function<void(int)> handler = window_->onSidewaysKey;
+  const int step = key == Qt::Key_Left ? -1 : 1;
+  toolkit_.RunEvent([handler, step] { handler(step); });
+  return true;
+}
+
+void WindowMirror::mousePressEvent(QMouseEvent* event) {
+  if (window_ && window_->onSurfaceClick && event->button() == Qt::LeftButton) {
+    std::function<void(double, double)> handler = window_->onSurfaceClick;
+    const double x = event->position().x() * kTwipsPerPixel, y = event->position().y() * kTwipsPerPixel;
+    toolkit_.RunEvent([handler, x, y] { handler(x, y); });
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
 bool WindowMirror::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched != this &&
+      SidewaysKey(static_cast<QKeyEvent*>(event)->key())) {
+    return true;
+  }
   auto* list = qobject_cast<QListWidget*>(watched);
   if (list && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -43,6 +43,8 @@ class WindowMirror : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   // Enter on a list's current row acts as a click on that row, for the keyboard user.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A left click on the drawing goes to the window's onSurfaceClick, where it has one.
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   struct ControlView {
@@ -67,6 +69,8 @@ class WindowMirror : public QWidget {
   Control* Usable(const Control* control) const;
   void ClickButton(const Control* button);
   void ClickList(const Control* list, int row);
+  // Left or Right to the window's onSidewaysKey, where it has one; false when not taken.
+  bool SidewaysKey(int key);
   // The control a widget shows, or nullptr.
   const Control* ControlOf(const QObject* widget) const;
 

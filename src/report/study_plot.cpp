@@ -19,6 +19,9 @@ constexpr double kPointSize = 70;     // [twips]
 constexpr double kMarkSize = 150;     // [twips]
 constexpr double kLabelGap = 60;      // [twips]
 constexpr double kPagePlotHeight = 3600, kUnderPlot = kPlotUnderArea;
+constexpr double kCharPerLine = 0.62;  // a fixed-pitch character's width per line height
+// [twips] left of a plot: the tick labels' gap, the title's gap and its margin.
+constexpr double kTickGap = 60, kTitleGap = 60, kTitleMargin = 100;
 
 bool DualFlow(const InputStudy& study) {
   return std::any_of(study.points.begin(), study.points.end(), [](const StudyPoint& p) {
@@ -27,7 +30,14 @@ bool DualFlow(const InputStudy& study) {
 }
 
 PlotAxis ValueAxis(const InputStudy& study) {
-  const double lo = std::min(study.from, study.to), hi = std::max(study.from, study.to);
+  double lo = std::min(study.from, study.to), hi = std::max(study.from, study.to);
+  if (!(hi > lo) || !std::isfinite(hi - lo)) {
+    // A range of one value (the window refuses it; a caller may not): a span around it,
+    // so that no position is worked out by dividing by zero.
+    const double pad = std::isfinite(lo) && lo != 0 ? std::fabs(lo) / 10 : 1;
+    lo = std::isfinite(lo) ? lo - pad : -1;
+    hi = lo + 2 * pad;
+  }
   const double step = RoundStep(hi - lo, 8);
   const std::u16string unit = study.input->Unit();
   return PlotAxis{std::floor(lo / step) * step, std::ceil(hi / step) * step, step,
@@ -50,11 +60,18 @@ std::optional<std::u16string> Refused(const InputStudy& study, const StudyPoint&
   return std::nullopt;
 }
 
-// Runs of refused points shaded over the whole height, each with its reason.
-void ShadeRefused(Surface& s, const PlotFrame& f, const InputStudy& study, bool column) {
-  const double half = HalfSpacing(study);
+// A refused run's reason, at the middle of its strip.
+struct RefusedLabel {
+  double centre;
+  std::u16string text;
+};
+
+// Runs of refused points shaded over the whole height; returns each run's reason.
+std::vector<RefusedLabel> ShadeRefused(Surface& s, const PlotFrame& f, const InputStudy& study,
+                                       bool column) {
+  const double half = HalfSpacing(study) * (study.to >= study.from ? 1 : -1);
   const TwipRect& a = f.Area();
-  int row = 0;
+  std::vector<RefusedLabel> labels;
   for (std::size_t k = 0; k < study.points.size();) {
     const auto why = Refused(study, study.points[k], column);
     if (!why) {
@@ -65,14 +82,35 @@ void ShadeRefused(Surface& s, const PlotFrame& f, const InputStudy& study, bool 
     while (last + 1 < study.points.size() && Refused(study, study.points[last + 1], column) == why) {
       ++last;
     }
-    const double x1 = std::clamp(f.X(study.points[k].value - half * (study.to >= study.from ? 1 : -1)), a.left, a.right);
-    const double x2 = std::clamp(f.X(study.points[last].value + half * (study.to >= study.from ? 1 : -1)), a.left, a.right);
+    const double x1 = std::clamp(f.X(study.points[k].value - half), a.left, a.right);
+    const double x2 = std::clamp(f.X(study.points[last].value + half), a.left, a.right);
     const bool tooMany = study.points[k].outcome == StudyPoint::Outcome::TooManyTrays;
     s.FilledBox(std::min(x1, x2), a.top, std::max(x1, x2), a.bottom,
                 tooMany ? kStudyTooManyShade : kStudyRefusedShade);
-    s.TextAt((x1 + x2) / 2, a.top + kLabelGap + (row++ % 2) * s.LineHeight(), *why,
-             kStudyRefusedText, TextAnchor::Centre);
+    labels.push_back({(x1 + x2) / 2, *why});
     k = last + 1;
+  }
+  return labels;
+}
+
+// The reasons over the curves, each on a white ground: moved sideways to lie wholly in the
+// area, and a row lower where it would touch one to its left.
+void LabelRefused(Surface& s, const PlotFrame& f, const std::vector<RefusedLabel>& labels) {
+  const TwipRect& a = f.Area();
+  const double line = s.LineHeight(), charWidth = kCharPerLine * line;
+  std::vector<double> rowEnds;  // the right end of the last label of each row
+  for (const RefusedLabel& l : labels) {
+    const double width = static_cast<double>(l.text.size()) * charWidth;
+    const double left = std::clamp(l.centre - width / 2, a.left + kLabelGap,
+                                   std::max(a.left + kLabelGap, a.right - kLabelGap - width));
+    std::size_t row = 0;
+    while (row < rowEnds.size() && rowEnds[row] + 2 * kLabelGap > left) ++row;
+    const double top = a.top + kLabelGap + static_cast<double>(row) * (line + kLabelGap / 2);
+    if (top + line > a.bottom) continue;  // no room left in the area's height
+    if (row == rowEnds.size()) rowEnds.push_back(0);
+    rowEnds[row] = left + width;
+    s.FilledBox(left - kLabelGap / 2, top, left + width + kLabelGap / 2, top + line, kPlotBackColour);
+    s.TextAt(left, top, l.text, kStudyRefusedText);
   }
 }
 
@@ -113,10 +151,11 @@ void DrawTrays(Surface& s, const PlotFrame& f, const InputStudy& study, const In
                char16_t separator) {
   f.DrawFrame(s, separator, kPlotTextColour);
   f.ClipToArea(s);
-  ShadeRefused(s, f, study, false);
+  const auto labels = ShadeRefused(s, f, study, false);
   Marks(s, f, study, m);
   Curves(s, f, study, kStudyFeedColour, Feed);
   Curves(s, f, study, kStudyTraysColour, Trays);
+  LabelRefused(s, f, labels);
   s.NoClip();
 }
 
@@ -124,10 +163,11 @@ void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const I
                 char16_t separator) {
   f.DrawFrame(s, separator, kPlotTextColour);
   f.ClipToArea(s);
-  ShadeRefused(s, f, study, true);
+  const auto labels = ShadeRefused(s, f, study, true);
   Marks(s, f, study, m);
   if (m.quantity == StudyQuantity::Flooding) {
     if (DualFlow(study)) {
+      LabelRefused(s, f, labels);
       s.NoClip();
       const TwipRect& a = f.Area();
       s.TextAt((a.left + a.right) / 2, (a.top + a.bottom) / 2,
@@ -140,6 +180,7 @@ void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const I
     f.Curve(s, {{f.ValueOfX(a.left), 100.0}, {f.ValueOfX(a.right), 100.0}}, kPlotMessageColour, kCurveWidth);
   }
   Curves(s, f, study, kStudyColumnColour, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
+  LabelRefused(s, f, labels);
   s.NoClip();
 }
 
@@ -200,7 +241,9 @@ std::vector<std::u16string> StudyCursorLines(const InputStudy& study, std::size_
   line += u"N = " + DecimalText(p.run.TotalTrays());
   if (p.run.feedTray) line += u", тарелка питания " + DecimalText(*p.run.feedTray);
   if (!study.withColumn) return {line};
-  if (!p.column) return {line, u"колонна: ВНЕ ПРЕДЕЛОВ"};
+  if (!p.column) {
+    return {line, study.input->Admits(p.value) ? u"колонна: ОШИБКА В ИСХ. ДАННЫХ" : u"колонна: ВНЕ ПРЕДЕЛОВ"};
+  }
   const auto number = [&](const ColumnValue& v, std::uint8_t decimals) {
     return v && std::isfinite(*v) ? FormatFixed(static_cast<float>(*v), 1, decimals, separator)
                                   : std::u16string(u"ОШИБКА");
@@ -211,21 +254,51 @@ std::vector<std::u16string> StudyCursorLines(const InputStudy& study, std::size_
   return {line, column + u", Qr = " + number(p.column->reboilerDuty, 2) + u" кВт"};
 }
 
-void DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& m,
-                    const InputStudyLayout& layout, char16_t separator) {
+std::size_t NearestStudyPoint(const InputStudy& study, double value) {
+  std::size_t nearest = 0;
+  for (std::size_t k = 0; k < study.points.size(); ++k) {
+    if (std::fabs(study.points[k].value - value) < std::fabs(study.points[nearest].value - value)) {
+      nearest = k;
+    }
+  }
+  return nearest;
+}
+
+std::optional<std::size_t> InputStudyPlace::PointAt(const InputStudy& study, double x, double y) const {
+  if (study.points.empty() || x < plots.left || x > plots.right || y < plots.top || y > plots.bottom) {
+    return std::nullopt;
+  }
+  return NearestStudyPoint(study, this->x.min + (x - plots.left) / plots.Width() * (this->x.max - this->x.min));
+}
+
+InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& m,
+                               const InputStudyLayout& layout, char16_t separator) {
   const PlotAxis x = ValueAxis(study);
-  const PlotFrame trays(layout.trays, x, CountAxis(Largest(study, Trays), u"N"));
-  DrawTrays(s, trays, study, m, separator);
+  PlotAxis column;
   if (study.withColumn) {
     double largest = Largest(study, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
     if (m.quantity == StudyQuantity::Flooding) largest = std::max(largest, 100.0);
-    PlotAxis y = CountAxis(largest, StudyQuantityName(m.quantity));
+    column = CountAxis(largest, StudyQuantityName(m.quantity));
     if (m.quantity == StudyQuantity::Height) {
-      y.step = RoundStep(y.max, 5);
-      y.decimals = StepDecimals(y.step);
+      column.step = RoundStep(column.max, 5);
+      column.decimals = StepDecimals(column.step);
     }
-    DrawColumn(s, PlotFrame(layout.column, x, y), study, m, separator);
   }
+  // Both plots start where the lower one's widest tick label leaves its upright title
+  // room on the window or page: the values of one point stay one above the other.
+  const std::size_t widest =
+      study.withColumn ? FormatFixed(static_cast<float>(column.max), 1, column.decimals, separator).size() : 0;
+  const double lineHeight = s.LineHeight();
+  const double left =
+      std::max(layout.trays.left, kTickGap + static_cast<double>(widest) * kCharPerLine * lineHeight +
+                                      kTitleGap + 1.5 * lineHeight + kTitleMargin);
+  TwipRect traysArea = layout.trays, columnArea = layout.column;
+  traysArea.left = columnArea.left = left;
+  const PlotFrame trays(traysArea, x, CountAxis(Largest(study, Trays), u"N"));
+  DrawTrays(s, trays, study, m, separator);
+  if (study.withColumn) DrawColumn(s, PlotFrame(columnArea, x, column), study, m, separator);
+  const InputStudyPlace place{
+      {left, traysArea.top, traysArea.right, study.withColumn ? columnArea.bottom : traysArea.bottom}, x};
   PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(study, m), kPlotTextColour);
   const bool bold = s.FontBold;
   s.FontBold = true;
@@ -235,6 +308,7 @@ void DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& 
     y += s.LineHeight();
   }
   s.FontBold = bold;
+  return place;
 }
 
 void PrintInputStudy(Surface& printer, const std::u16string& studentName, const InputStudy& study,

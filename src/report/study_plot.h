@@ -49,8 +49,20 @@ std::optional<double> StudyQuantityAt(const StudyPoint& p, StudyQuantity q);
 // (or why the point is refused); with the column a second line of ΣΔP, H, φmax and Qr.
 std::vector<std::u16string> StudyCursorLines(const InputStudy& study, std::size_t k, char16_t decimalSeparator);
 
-void DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& marks,
-                    const InputStudyLayout& layout, char16_t decimalSeparator);
+// Where the points stand: the input's axis and the span [twips] of the plots' areas, from
+// the top of the upper plot to the bottom of the lower one.
+struct InputStudyPlace {
+  TwipRect plots;
+  PlotAxis x;
+  // The point nearest a place on the plots; nothing for a place outside them.
+  std::optional<std::size_t> PointAt(const InputStudy& study, double x, double y) const;
+};
+
+// The index of the point whose value is nearest `value` (0 for no points).
+std::size_t NearestStudyPoint(const InputStudy& study, double value);
+
+InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& marks,
+                               const InputStudyLayout& layout, char16_t decimalSeparator);
 
 // One printed page: the header line, the title with the input's name, the plots, the
 // line and the legend.

@@ -38,7 +38,8 @@ std::u16string StudyTypedText(float value) {
   return FromUtf8(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
-std::u16string StudyTableRow(const StudyPoint& p, bool withColumn, const ColumnValue& quantity,
+std::u16string StudyTableRow(const InputRow& in, const StudyPoint& p, bool withColumn,
+                             const ColumnValue& quantity, bool quantityApplies,
                              std::uint8_t decimals, char16_t separator) {
   std::u16string value = StudyValueText(p.value);
   for (char16_t& c : value) {
@@ -51,11 +52,47 @@ std::u16string StudyTableRow(const StudyPoint& p, bool withColumn, const ColumnV
       row += p.run.feedTray ? RightAligned(DecimalText(*p.run.feedTray), 6) : Spaces(6);
       break;
     case StudyPoint::Outcome::TooManyTrays: return row + u"  >120";
-    case StudyPoint::Outcome::Refused: return row + u" ОШИБКА";
+    case StudyPoint::Outcome::Refused:
+      return row + (in.Admits(p.value) ? u" ОШИБКА" : u" ВНЕ ПРЕДЕЛОВ");
   }
   if (!withColumn) return row;
+  if (p.column && !quantityApplies) return row;
+  if (!p.column && p.columnRefused && !in.Admits(p.value)) return row + u" ВНЕ ПРЕДЕЛОВ";
   return row + Separated(ColumnField(p.column ? quantity : ColumnValue{}, 10, decimals, separator,
                                      u"ОШИБКА"));
+}
+
+std::u16string StudyTableHeading(const InputRow& in, bool withColumn,
+                                 const std::u16string& quantity) {
+  std::u16string value;
+  for (const char* c = in.key; *c; ++c) {
+    value += static_cast<char16_t>(*c >= 'a' && *c <= 'z' ? *c - 'a' + 'A' : *c);
+  }
+  const std::u16string unit = in.Unit();
+  // The unit where it fits beside the key; the key alone where it does not.
+  if (!unit.empty() && value.size() + 2 + unit.size() <= 12) value += u", " + unit;
+  std::u16string row = RightAligned(value, 12) + RightAligned(u"N", 6) + RightAligned(u"пит.", 6);
+  if (withColumn) row += u" " + RightAligned(quantity.substr(0, 10), 10);
+  return row;
+}
+
+std::u16string StudyRangeFaultText(const InputRow& in, StudyRangeFault fault) {
+  switch (fault) {
+    case StudyRangeFault::EqualEnds: return u"ОТ и ДО равны: задайте разные значения.";
+    case StudyRangeFault::EndTooFar: {
+      const StudyRange bounds = StudyRangeBounds(in);
+      return u"ОТ и ДО должны лежать от " + StudyValueText(static_cast<float>(bounds.from)) + u" до " +
+             StudyValueText(static_cast<float>(bounds.to)) + u".";
+    }
+    case StudyRangeFault::Points:
+      return u"ТОЧКИ: целое число от " + DecimalText(kStudyMinPoints) + u" до " +
+             DecimalText(kStudyMaxPoints) + u".";
+  }
+  return {};
+}
+
+std::u16string StudyNotANumberText(const std::u16string& typed) {
+  return u"«" + typed + u"» не число: значение не изменено.";
 }
 
 std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t separator) {
@@ -73,7 +110,8 @@ std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t
       break;
   }
   if (!withColumn) return row;
-  const bool dualFlow = p.run.inputs.Kind() == TrayKind::DualFlow;
+  // Flooding is blank where it does not apply: dual-flow trays, or an area ratio of 1.
+  const bool dualFlow = p.column ? !p.column->floodingApplies : p.run.inputs.Kind() == TrayKind::DualFlow;
   if (!p.Completed()) return row + Spaces(10 + 8 + 8 + 10);
   const ColumnDesignResult none;
   const ColumnDesignResult& c = p.column ? *p.column : none;

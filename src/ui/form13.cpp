@@ -129,6 +129,8 @@ void OpenColumnResults(Application& app) {
   Form13& window = app.Form<Form13>();
   window.Refresh();
   window.Show();
+  // The third stage was accepted or corrected: the windows that study the data hear it.
+  app.NotifyResultsChanged();
 }
 
 }  // namespace rc

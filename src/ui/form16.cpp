@@ -1,6 +1,7 @@
 #include "ui/form16.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "model/number_text.h"
@@ -9,8 +10,8 @@
 #include "report/study_texts.h"
 #include "ui/application.h"
 #include "ui/command_button.h"
+#include "ui/file_message.h"
 #include "ui/look.h"
-#include "ui/form13.h"
 #include "ui/form7.h"
 #include "ui/printer_page.h"
 #include "ui/prompts.h"
@@ -32,7 +33,39 @@ constexpr Colour kCloseColour = kLightRed;
 constexpr Colour kRangeColour = kLightCyan;
 constexpr Colour kAcceptColour = kGreen;
 constexpr Colour kListColour = kGreen;
-constexpr std::size_t kNameInList = 27;  // characters of an input's name in the list
+// [twips] the list of inputs leaves room under it for its sideways scroll bar.
+constexpr int kInputListHeight = 2450;
+constexpr int kHeadingTop = 4750, kPointListTop = 5000, kPointListHeight = 2000;
+// [twips] the table's headings start where the list's rows do, past its frame.
+constexpr int kHeadingInset = 60;
+constexpr std::size_t kTypedInList = 9;  // characters of a typed value in the list
+constexpr std::size_t kNameColumns = 24;  // characters of a name's line in the list
+
+// The words of a name, a word longer than a line broken after a hyphen or a full stop
+// (its later pieces `glued`: no blank before them on a line).
+struct NamePiece {
+  std::u16string text;
+  bool glued = false;
+};
+std::vector<NamePiece> NamePieces(const std::u16string& text) {
+  std::vector<NamePiece> pieces;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find(u' ', start), text.size());
+    std::u16string word = text.substr(start, end - start);
+    bool glued = false;
+    while (word.size() > kNameColumns) {
+      const std::size_t cut = word.find_last_of(u"-.", kNameColumns - 1);
+      if (cut == std::u16string::npos) break;
+      pieces.push_back({word.substr(0, cut + 1), glued});
+      word.erase(0, cut + 1);
+      glued = true;
+    }
+    if (!word.empty()) pieces.push_back({word, glued});
+    start = end + 1;
+  }
+  return pieces;
+}
 
 Control& AddList(Window& w, const std::string& name, int top, int height) {
   Control& l = w.Add(name, ControlKind::List);
@@ -61,12 +94,26 @@ std::uint8_t DecimalsOf(StudyQuantity q) {
   return q == StudyQuantity::Height ? 3 : q == StudyQuantity::ReboilerDuty ? 2 : 1;
 }
 
+// The number the whole text gives (blanks around it, a decimal comma and a leading plus
+// allowed); nothing for a text that holds anything else, or no finite number.
+std::optional<double> WholeNumber(const std::u16string& typed) {
+  std::string text = ToUtf8(NormalizeNumberText(typed));
+  const auto first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  text = text.substr(first, last - first + 1);
+  if (text.front() == '+') text.erase(0, 1);
+  double v = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
 }  // namespace
 
 Form16::Form16(Application& app)
     : Window(app, "Form16"),
-      inputList(AddList(*this, "List1", 350, 2700)),
-      pointList(AddList(*this, "List2", 4750, 2250)),
+      inputList(AddList(*this, "List1", 350, kInputListHeight)),
+      pointList(AddList(*this, "List2", kPointListTop, kPointListHeight)),
       inputLabel(Add("Label1", ControlKind::Label)),
       fromButton(AddCommandButton(*this, "Command1", u"ОТ", kRangeColour, kSideLeft, 3650, kSmallButtonWidth)),
       toButton(AddCommandButton(*this, "Command2", u"ДО", kRangeColour, kSideLeft + kSmallButtonWidth + 100,
@@ -83,7 +130,8 @@ Form16::Form16(Application& app)
                                    1000 + 2 * (kButtonWidth + 150) + kArrowWidth + kGap, kButtonTop, kArrowWidth)),
       acceptButton(AddCommandButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kAcceptColour,
                                     1000 + 2 * (kButtonWidth + 150) + 2 * (kArrowWidth + kGap) + 50,
-                                    kButtonTop, kButtonWidth + 600)) {}
+                                    kButtonTop, kButtonWidth + 600)),
+      headingLabel(Add("Label2", ControlKind::Label)) {}
 
 InputStudyLayout Form16::Layout() {
   InputStudyLayout l;
@@ -112,16 +160,27 @@ void Form16::Load() {
   inputLabel.width = kSideWidth;
   inputLabel.height = 500;
 
-  // The inputs typed so far: the third stage's only after it was accepted.
-  const DesignData& data = app().data();
-  for (const InputRow& in : InputCatalogue()) {
-    if (in.stage == InputStage::Column && !StudiesTheColumn(data)) continue;
-    inputs_.push_back(&in);
-    std::u16string name = in.Name().substr(0, kNameInList);
-    const std::u16string key = UpperKey(in);
-    inputList.AddItem(key + PadWidth(key, 4) + u" " + name + PadWidth(name, kNameInList) + u" " +
-                      data.ParamText[in.number]);
-  }
+  headingLabel.font = kWindowFont;
+  headingLabel.backColor = backColor;
+  headingLabel.foreColor = kDarkBlue;
+  headingLabel.left = kSideLeft + kHeadingInset;
+  headingLabel.top = kHeadingTop;
+  headingLabel.width = kSideWidth - kHeadingInset;
+  headingLabel.height = kPointListTop - kHeadingTop;
+
+  escapeCloses = true;
+  // The cursor moves with Left and Right whatever has the focus, and to a point clicked
+  // on the plots.
+  onSidewaysKey = [this](int step) {
+    if (step < 0 && marks_.cursor > 0) MoveCursor(marks_.cursor - 1);
+    if (step > 0) MoveCursor(marks_.cursor + 1);
+  };
+  onSurfaceClick = [this](double x, double y) {
+    if (const auto k = place_.PointAt(study_, x, y)) MoveCursor(*k);
+  };
+  // Where flooding is not computed (dual-flow hydraulics) the lower plot starts on ΣΔP.
+  if (!FloodingAppliesTo(app().data())) marks_.quantity = StudyQuantity::TotalDrop;
+  FillInputList();
   inputList.onClick = [this] {
     const int i = inputList.listIndex;
     if (i >= 0 && i < static_cast<int>(inputs_.size())) ChooseInput(inputs_[static_cast<std::size_t>(i)]->number);
@@ -131,19 +190,15 @@ void Form16::Load() {
     if (pointList.listIndex >= 0) MoveCursor(static_cast<std::size_t>(pointList.listIndex));
   };
   fromButton.onClick = [this] {
-    if (const auto v = AskNumber(u"От:", from_)) SetRange(*v, to_, points_);
+    if (const auto v = AskNumber(u"От:", from_)) TryRange(*v, to_, points_, u"ОТ: " + StudyValueText(static_cast<float>(*v)));
   };
   toButton.onClick = [this] {
-    if (const auto v = AskNumber(u"До:", to_)) SetRange(from_, *v, points_);
+    if (const auto v = AskNumber(u"До:", to_)) TryRange(from_, *v, points_, u"ДО: " + StudyValueText(static_cast<float>(*v)));
   };
   pointsButton.onClick = [this] {
-    const auto v = AskNumber(u"Число точек (2..201):", points_);
-    if (!v) return;
-    if (*v < kStudyMinPoints || *v > kStudyMaxPoints || *v != std::floor(*v)) {
-      app().toolkit().Beep();
-      return;
+    if (const auto v = AskNumber(u"Число точек (2..201):", points_)) {
+      TryRange(from_, to_, *v, u"ТОЧКИ: " + StudyValueText(static_cast<float>(*v)));
     }
-    SetRange(from_, to_, static_cast<int>(*v));
   };
   quantityButton.onClick = [this] { NextQuantity(); };
   leftButton.onClick = [this] {
@@ -157,13 +212,72 @@ void Form16::Load() {
   SetFocus(pointList);
 }
 
+// The inputs typed so far, each with its key, its typed value and its name whole: the
+// third stage's once it was typed.
+void Form16::FillInputList() {
+  const DesignData& data = app().data();
+  inputs_.clear();
+  inputList.Clear();
+  for (const InputRow& in : InputCatalogue()) {
+    if (in.stage == InputStage::Column && !StudiesTheColumn(data)) continue;
+    inputs_.push_back(&in);
+    const std::u16string key = UpperKey(in);
+    const std::u16string& typed = data.ParamText[in.number];
+    const std::u16string lead = key + PadWidth(key, 4) + u" " + typed + PadWidth(typed, kTypedInList) + u" ";
+    // The name whole, in as many lines of the row as it needs, each under the first.
+    std::u16string row = lead;
+    std::size_t used = 0;
+    for (const NamePiece& piece : NamePieces(in.Name())) {
+      const std::size_t blank = used > 0 && !piece.glued ? 1 : 0;
+      if (used > 0 && used + blank + piece.text.size() > kNameColumns) {
+        row += u"\n" + Spaces(static_cast<std::uint8_t>(lead.size()));
+        used = 0;
+      } else if (blank) {
+        row += u' ';
+        ++used;
+      }
+      row += piece.text;
+      used += piece.text.size();
+    }
+    inputList.AddItem(row);
+  }
+  const auto it = std::find(inputs_.begin(), inputs_.end(), input_);
+  inputList.listIndex = it == inputs_.end() ? -1 : static_cast<int>(it - inputs_.begin());
+}
+
+void Form16::Refresh() {
+  FillInputList();
+  if (!input_) return;
+  const DesignData& data = app().data();
+  marks_.typedValue = data.ParamValue[input_->number];
+  inputLabel.caption = input_->Name() + u", " + input_->Unit() + u"; введено: " + data.ParamText[input_->number];
+  const std::size_t cursor = marks_.cursor;
+  study_ = StudyInput(data, *input_, from_, to_, points_);
+  if (cursor >= study_.points.size()) marks_.cursor = 0;
+  MoveCursor(marks_.cursor);
+}
+
 std::optional<double> Form16::AskNumber(const std::u16string& prompt, double shown) {
   std::u16string typed = app().toolkit().InputBox(prompt, kInputStudyTitle,
                                                   StudyValueText(static_cast<float>(shown)), 1000, 3000);
   if (typed.empty()) return std::nullopt;
-  const double v = ReadNumber(NormalizeNumberText(typed));
-  if (!std::isfinite(v)) return std::nullopt;
-  return v;
+  if (const auto v = WholeNumber(typed)) return v;
+  TellRefusal(prompt + u" " + typed, StudyNotANumberText(typed));
+  return std::nullopt;
+}
+
+void Form16::TryRange(double from, double to, double points, const std::u16string& typed) {
+  if (!input_) return;
+  if (const auto fault = StudyRangeFaultOf(*input_, from, to, points)) {
+    TellRefusal(typed, StudyRangeFaultText(*input_, *fault));
+    return;
+  }
+  SetRange(from, to, static_cast<int>(points));
+}
+
+void Form16::TellRefusal(const std::u16string& typed, const std::u16string& reason) {
+  app().toolkit().Beep();
+  app().Form<FileMessage>().Tell(*this, u"Диапазон не изменен.", typed, reason);
 }
 
 void Form16::ChooseInput(int number) {
@@ -180,20 +294,16 @@ void Form16::ChooseInput(int number) {
   SetRange(range.from, range.to, points_);
 }
 
-void Form16::SetRange(double from, double to, int points) {
+std::optional<StudyRangeFault> Form16::SetRange(double from, double to, int points) {
+  if (!input_) return std::nullopt;
+  if (const auto fault = StudyRangeFaultOf(*input_, from, to, points)) return fault;
   from_ = from;
   to_ = to;
-  points_ = std::clamp(points, kStudyMinPoints, kStudyMaxPoints);
+  points_ = points;
   Recompute();
   // The cursor on the point nearest the typed value.
-  std::size_t nearest = 0;
-  for (std::size_t k = 0; k < study_.points.size(); ++k) {
-    if (std::fabs(study_.points[k].value - marks_.typedValue) <
-        std::fabs(study_.points[nearest].value - marks_.typedValue)) {
-      nearest = k;
-    }
-  }
-  MoveCursor(nearest);
+  MoveCursor(NearestStudyPoint(study_, marks_.typedValue));
+  return std::nullopt;
 }
 
 void Form16::Recompute() {
@@ -217,37 +327,65 @@ void Form16::NextQuantity() {
   Redraw();
 }
 
+namespace {
+
+// The lower plot's quantity over its column of the table.
+std::u16string QuantityHeading(StudyQuantity q) {
+  return q == StudyQuantity::Flooding ? u"φmax, %" : StudyQuantityName(q);
+}
+
+}  // namespace
+
 void Form16::Redraw() {
   const char16_t separator = app().toolkit().DecimalSeparator();
+  const auto shown = [separator](double v) {
+    std::u16string text = StudyValueText(static_cast<float>(v));
+    std::replace(text.begin(), text.end(), u'.', separator);
+    return text;
+  };
+  fromButton.caption = u"ОТ " + shown(from_);
+  toButton.caption = u"ДО " + shown(to_);
+  pointsButton.caption = u"ТОЧКИ " + DecimalText(points_);
   quantityButton.caption = u"ГРАФИК: " + StudyQuantityName(marks_.quantity);
   quantityButton.visible = study_.withColumn;
   pointList.Clear();
+  if (input_) headingLabel.caption = StudyTableHeading(*input_, study_.withColumn, QuantityHeading(marks_.quantity));
   for (const StudyPoint& p : study_.points) {
     const ColumnValue q = StudyQuantityAt(p, marks_.quantity);
-    pointList.AddItem(StudyTableRow(p, study_.withColumn, q, DecimalsOf(marks_.quantity), separator));
+    const bool applies = marks_.quantity != StudyQuantity::Flooding || !p.column || p.column->floodingApplies;
+    pointList.AddItem(StudyTableRow(*input_, p, study_.withColumn, q, applies, DecimalsOf(marks_.quantity), separator));
   }
   pointList.listIndex = static_cast<int>(marks_.cursor);
   surface().Cls();
-  DrawInputStudy(surface(), study_, marks_, Layout(), separator);
+  place_ = DrawInputStudy(surface(), study_, marks_, Layout(), separator);
 }
 
 void Form16::AcceptCursorValue() {
   if (marks_.cursor >= study_.points.size() || !input_) return;
-  const StudyPoint& p = study_.points[marks_.cursor];
+  Application& a = app();
+  const InputRow& in = *input_;
+  // The point again on the data as they are now, should they have changed since the
+  // table was made.
+  const float value = study_.points[marks_.cursor].value;
+  const StudyPoint p = StudyAt(a.data(), in, value, StudiesTheColumn(a.data()));
   if (!p.Completed() || p.columnRefused) {
-    app().toolkit().Beep();
+    a.toolkit().Beep();
+    Refresh();
     return;
   }
-  Application& a = app();
-  const int n = input_->number;
-  const bool column = input_->stage == InputStage::Column;
-  EnterTypedParameter(a.data(), n, StudyTypedText(p.value));
+  EnterTypedParameter(a.data(), in.number, StudyTypedText(value));
+  if (in.stage == InputStage::Column) {
+    // As a value typed on the third stage's list: the calculations before the column
+    // stand, and the column is shown on them as the results menu's column button shows
+    // it (running the tray-by-tray calculation first where the menu has not).
+    a.Unload(*this);
+    if (Form7* menu = a.FindForm<Form7>()) menu->columnButton.onClick();
+    return;
+  }
   // As a sound end of corrections: the windows of the old results go (this one too), the
-  // results menu runs the calculation last started again; a third-stage value shows the
-  // column again.
+  // results menu runs the calculation last started again.
   a.UnloadResultWindows();
   Form7::OpenAfterCorrection(a);
-  if (column) OpenColumnResults(a);
 }
 
 void Form16::PrintStudy() {

@@ -6,6 +6,7 @@
 // points (clicked, or moved to by the cursor buttons) is the cursor's point; its value can
 // be taken into the data as if typed on the full correction list.
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "calc/input_study.h"
@@ -19,11 +20,15 @@ class Form16 : public Window {
   explicit Form16(Application& app);
   void Load() override;
   bool ShowsResults() const override { return true; }
-  void ResultsChanged() override { Recompute(); }
+  // The data studied have changed (a calculation rerun, the third stage accepted or
+  // corrected): the list of inputs, their typed values and the points follow them.
+  void ResultsChanged() override { Refresh(); }
 
   // Studies input `number` (16..57) over its default range.
   void ChooseInput(int number);
-  void SetRange(double from, double to, int points);
+  // Studies the input over a range; a range that cannot be used leaves the study as it
+  // was and says why (nothing when the range was taken).
+  std::optional<StudyRangeFault> SetRange(double from, double to, int points);
   void MoveCursor(std::size_t k);
   void NextQuantity();
   // The cursor's value into the data, as typed on the full correction list.
@@ -48,12 +53,19 @@ class Form16 : public Window {
   Control& leftButton;    // Command7 "<"
   Control& rightButton;   // Command8 ">"
   Control& acceptButton;  // Command9 "ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ"
+  Control& headingLabel;  // Label2: the headings over the table of points
 
  private:
+  void FillInputList();
+  void Refresh();
   void Recompute();
   void Redraw();
-  // Asks for a number at the prompt; nothing when cancelled or not a finite number.
+  // Asks for a number at the prompt; nothing when cancelled, and a message where the
+  // text is no number.
   std::optional<double> AskNumber(const std::u16string& prompt, double shown);
+  // The range typed at a prompt: taken, or refused with a message.
+  void TryRange(double from, double to, double points, const std::u16string& typed);
+  void TellRefusal(const std::u16string& typed, const std::u16string& reason);
 
   std::vector<const InputRow*> inputs_;
   const InputRow* input_ = nullptr;
@@ -61,6 +73,7 @@ class Form16 : public Window {
   int points_ = kStudyDefaultPoints;
   InputStudy study_;
   InputStudyMarks marks_;
+  InputStudyPlace place_;  // where the points were drawn, for a click on the plots
 };
 
 // Opens the study window afresh (closing one open before) on the reflux ratio.

@@ -76,6 +76,11 @@ class Window {
   std::uint64_t ownerSerial = 0;
   // Escape closes the window as its title bar's close button does (the dialogs).
   bool escapeCloses = false;
+  // A left click on the drawing, not on a control, at x, y [twips] in the client area.
+  std::function<void(double x, double y)> onSurfaceClick;
+  // The Left (-1) and Right (+1) keys, whichever control has the focus (a list then does
+  // not scroll sideways).
+  std::function<void(int step)> onSidewaysKey;
 
   // The student closes the window from its title bar (or with Alt+F4, or Escape where
   // escapeCloses). By default the window is unloaded, and the program ends when no

@@ -98,5 +98,72 @@ TEST(InputStudy, TheDefaultRangeIsHalfToOneAndAHalfTimesTheValueWithinTheLimits)
   EXPECT_DOUBLE_EQ(DefaultStudyRange(*FindInput(kParamXP), 0.95f).to, 1.0);
 }
 
+
+TEST(InputStudy, AZeroValueStudiesFromTheLowerLimitOverAQuarterOfTheLimits) {
+  struct Case {
+    int input;
+    float value;
+    double from, to;
+  };
+  const Case cases[] = {
+      {40, 0.0f, 0.0, 0.25},            // bypass 0..1: 0 .. 0 + 1/4
+      {kParamReflux, 0.0f, 1.25, 50},   // R above 0..200: one step of 41 past 0, to 50
+      {56, 0.0f, 0.0, 5},               // heat losses 0..20 %
+      {51, 0.0f, -50, -50 + 87.5},      // a feed temperature of 0 °C, limits -50..300
+      {51, -40.0f, -50, -20},           // -20 and -60 cut to -50: the lower end first
+  };
+  for (const Case& c : cases) {
+    const StudyRange r = DefaultStudyRange(*FindInput(c.input), c.value);
+    EXPECT_NEAR(r.from, c.from, 1e-6) << c.input;
+    EXPECT_NEAR(r.to, c.to, 1e-6) << c.input;
+    EXPECT_FALSE(StudyRangeFaultOf(*FindInput(c.input), r.from, r.to, kStudyDefaultPoints)) << c.input;
+  }
+}
+
+TEST(InputStudy, ARangeThatCannotBeStudiedIsRefusedWithItsReason) {
+  // The weir height, limits 0..0.3: ends from -0.3 to 0.6 can be studied.
+  const InputRow& weir = *FindInput(kParamWeirHeight);
+  const double nan = std::nan("");
+  struct Case {
+    double from, to, points;
+    std::optional<StudyRangeFault> fault;
+  };
+  const Case cases[] = {
+      {0.02, 0.08, 41, std::nullopt},
+      {0.08, 0.02, 2, std::nullopt},          // a falling range
+      {-0.3, 0.6, 201, std::nullopt},          // the widest
+      {0.05, 0.05, 41, StudyRangeFault::EqualEnds},
+      {0.05, 0.05 + 1e-12, 41, StudyRangeFault::EqualEnds},  // one 32-bit value
+      {3.4e38, 0.08, 41, StudyRangeFault::EndTooFar},
+      {0.02, 0.61, 41, StudyRangeFault::EndTooFar},
+      {-0.31, 0.08, 41, StudyRangeFault::EndTooFar},
+      {nan, 0.08, 41, StudyRangeFault::EndTooFar},
+      {0.02, 0.08, 1, StudyRangeFault::Points},
+      {0.02, 0.08, 500, StudyRangeFault::Points},
+      {0.02, 0.08, 2.5, StudyRangeFault::Points},
+      {0.02, 0.08, nan, StudyRangeFault::Points},
+      {0.05, 0.05, 500, StudyRangeFault::Points},  // the points are told first
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(StudyRangeFaultOf(weir, c.from, c.to, c.points), c.fault) << c.from << " " << c.to << " " << c.points;
+  }
+}
+
+TEST(InputStudy, TheColumnIsStudiedOnceTheThirdStageWasTypedEvenWhereTheDataDoNotComplete) {
+  // The third stage read from a data file but not yet accepted, on a reflux ratio too
+  // small for the column (more than 120 trays): the points that complete get columns.
+  DesignData d = BenzeneTolueneBubbleCap();
+  SetBenzeneTolueneColumnStage(d);
+  for (int n : InputNumbers(InputStage::Column)) d.Typed.Param[n] = d.ParamText[n];
+  d.ColumnDataAccepted = kFalse;
+  SetParameter(d, kParamReflux, u"0.5");
+  ASSERT_FALSE(RunTrayByTray(CalculationInputs::Of(d)).Completed());
+  const InputStudy s = StudyInput(d, *FindInput(kParamReflux), 0.5, 5, 2);
+  ASSERT_TRUE(s.withColumn);
+  EXPECT_FALSE(s.points[0].Completed());
+  ASSERT_TRUE(s.points[1].Completed());
+  EXPECT_TRUE(s.points[1].column.has_value());
+}
+
 }  // namespace
 }  // namespace rc

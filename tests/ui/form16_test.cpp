@@ -6,6 +6,7 @@
 
 #include "support/design_fixtures.h"
 #include "support/ui_driver.h"
+#include "ui/file_message.h"
 #include "ui/form9.h"
 
 namespace rc::ui_test {
@@ -63,6 +64,46 @@ TEST(Form16, TakingAPointsValueIsTypingItOnTheCorrectionList) {
   // 0.02 m gives a 16th tray and the feed on tray 8 (the runner's study of p36).
   EXPECT_EQ(b, (Outcome{u"0.02", u"0.02", 0.02f, 16, 8, true}));
   EXPECT_TRUE(studied.app.FindForm<Form7>() && !studied.app.FindForm<Form16>());
+}
+
+
+// What the student types at ОТ, ДО or ТОЧКИ that cannot be used is refused with its reason
+// in the message window, the study and the buttons' values left as they were.
+TEST(Form16, ARangeThatCannotBeUsedIsRefusedWithItsReason) {
+  Session s;
+  Click(s.app, MenuAfterTrays(s).studyButton);
+  Form16& study = Loaded<Form16>(s.app);
+  // The reflux ratio 2.5 over 1.25 .. 3.75 in 41 points.
+  ASSERT_EQ(study.fromButton.caption, u"ОТ 1.25");
+  const struct {
+    Control& button;
+    std::u16string typed, reason;
+  } cases[] = {
+      {study.fromButton, u"abc", u"«abc» не число: значение не изменено."},
+      {study.toButton, u"1.25", u"ОТ и ДО равны: задайте разные значения."},
+      {study.fromButton, u"3.4e38", u"ОТ и ДО должны лежать от -200 до 400."},
+      {study.pointsButton, u"1", u"ТОЧКИ: целое число от 2 до 201."},
+      {study.pointsButton, u"500", u"ТОЧКИ: целое число от 2 до 201."},
+  };
+  for (const auto& c : cases) {
+    s.kit.Answer(c.typed);
+    Click(s.app, c.button);
+    const FileMessage* message = s.app.FindForm<FileMessage>();
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->reason.caption, c.reason);
+    Click(s.app, message->goOnButton);
+    EXPECT_EQ(study.Study().points.size(), 41u);
+    EXPECT_EQ(study.Study().from, 0.5 * 2.5f);
+    EXPECT_EQ(study.Study().to, 1.5 * 2.5f);
+  }
+  EXPECT_EQ(std::make_tuple(study.fromButton.caption, study.toButton.caption, study.pointsButton.caption),
+            std::make_tuple(u"ОТ 1.25", u"ДО 3.75", u"ТОЧКИ 41"));
+  // A usable number of points is taken and shown.
+  s.kit.Answer(u"5");
+  Click(s.app, study.pointsButton);
+  EXPECT_EQ(s.app.FindForm<FileMessage>(), nullptr);
+  EXPECT_EQ(study.Study().points.size(), 5u);
+  EXPECT_EQ(study.pointsButton.caption, u"ТОЧКИ 5");
 }
 
 }  // namespace
