@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/feed_rule.h"
+
 namespace rc {
 namespace {
 
@@ -136,7 +138,7 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
     });
   }
   r.feedVapourShare = Checked([&](Guard&) { return FeedVapourShare(c.q); });
-  if (c.q >= 1) {
+  if (!IsPartlyVapourFeed(c.q)) {
     r.feedTemperature = Checked([&](Guard& g) {
       return LiquidFeedTemperature(g, s.tb, c.q, heatOfVaporisation(flows->aF),
                                    heatCapacity(flows->aF));
@@ -160,22 +162,22 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
 
 ColumnStageValues ColumnStageValues::From(const DesignData& d) {
   auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
-  return {v(kParamTraySpacing),
-          v(kParamTopSpace),
-          v(kParamBottomSpace),
-          v(kParamSurfaceTension),
-          v(kParamDryTrayResistance),
-          v(kParamHoleDiameter),
-          v(kParamHeatOfVaporisationLight),
-          v(kParamHeatOfVaporisationHeavy),
-          v(kParamHeatCapacityLight),
-          v(kParamHeatCapacityHeavy),
-          v(kParamFeedTemperature),  // read as the feed's boiling temperature
-          v(kParamDistillateTemperature),
-          v(kParamBottomsTemperature),
-          v(kParamSteamHeat),
-          v(kParamCoolingWaterRise),
-          v(kParamHeatLosses)};
+  return {.HT = v(kParamTraySpacing),
+          .Zt = v(kParamTopSpace),
+          .Zb = v(kParamBottomSpace),
+          .sigma = v(kParamSurfaceTension),
+          .xi = v(kParamDryTrayResistance),
+          .d0 = v(kParamHoleDiameter),
+          .rA = v(kParamHeatOfVaporisationLight),
+          .rB = v(kParamHeatOfVaporisationHeavy),
+          .cA = v(kParamHeatCapacityLight),
+          .cB = v(kParamHeatCapacityHeavy),
+          .tb = v(kParamFeedTemperature),  // read as the feed's boiling temperature
+          .tP = v(kParamDistillateTemperature),
+          .tW = v(kParamBottomsTemperature),
+          .rs = v(kParamSteamHeat),
+          .dtw = v(kParamCoolingWaterRise),
+          .loss = v(kParamHeatLosses)};
 }
 
 double VapourDensity(Guard& g, const ColumnParameters& c, double y) {
@@ -255,7 +257,7 @@ double LiquidFeedTemperature(Guard& g, double tb, double q, double rF, double cF
   return tb - g.Div((q - 1) * rF, cF);
 }
 
-double FeedVapourShare(double q) { return q < 1 ? 100 * (1 - q) : 0.0; }
+double FeedVapourShare(double q) { return IsPartlyVapourFeed(q) ? 100 * (1 - q) : 0.0; }
 
 double CoolingWaterFlow(Guard& g, double Qc, double dtw) {
   return g.Div(Qc, kWaterHeatCapacity * dtw);

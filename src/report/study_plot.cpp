@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <functional>
+#include <string_view>
 
 #include "model/text.h"
 #include "report/format.h"
@@ -19,6 +20,11 @@ constexpr double kPointSize = 70;     // [twips]
 constexpr double kMarkSize = 150;     // [twips]
 constexpr double kLabelGap = 60;      // [twips]
 constexpr double kPagePlotHeight = 3600, kUnderPlot = kPlotUnderArea;
+
+// The quantities the lower plot offers, by their keys in the column's results.
+constexpr const char* kStudiedResults[] = {"flood_max", "dp_total", "height", "q_reb"};
+
+bool Is(StudyQuantity q, std::string_view key) { return q->key == key; }
 
 bool DualFlow(const InputStudy& study) {
   return std::any_of(study.points.begin(), study.points.end(), [](const StudyPoint& p) {
@@ -126,7 +132,7 @@ void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const I
   f.ClipToArea(s);
   ShadeRefused(s, f, study, true);
   Marks(s, f, study, m);
-  if (m.quantity == StudyQuantity::Flooding) {
+  if (Is(m.quantity, "flood_max")) {
     if (DualFlow(study)) {
       s.NoClip();
       const TwipRect& a = f.Area();
@@ -164,26 +170,20 @@ std::vector<LegendEntry> Legend(const InputStudy& study, const InputStudyMarks& 
 
 }  // namespace
 
-std::u16string StudyQuantityName(StudyQuantity q) {
-  switch (q) {
-    case StudyQuantity::Flooding: return u"% захлебывания";
-    case StudyQuantity::TotalDrop: return u"ΣΔP, Па";
-    case StudyQuantity::Height: return u"H, м";
-    case StudyQuantity::ReboilerDuty: return u"Qr, кВт";
-  }
-  return {};
+std::span<const StudyQuantity> StudyQuantities() {
+  static const std::vector<StudyQuantity> quantities = [] {
+    std::vector<StudyQuantity> rows;
+    for (const char* key : kStudiedResults) rows.push_back(FindColumnResult(key));
+    return rows;
+  }();
+  return quantities;
 }
+
+std::u16string StudyQuantityName(StudyQuantity q) { return q->plotCaption; }
 
 std::optional<double> StudyQuantityAt(const StudyPoint& p, StudyQuantity q) {
   if (!p.column) return std::nullopt;
-  const ColumnDesignResult& c = *p.column;
-  ColumnValue v;
-  switch (q) {
-    case StudyQuantity::Flooding: v = c.floodingApplies ? c.floodingMax : std::nullopt; break;
-    case StudyQuantity::TotalDrop: v = c.totalDrop; break;
-    case StudyQuantity::Height: v = c.height; break;
-    case StudyQuantity::ReboilerDuty: v = c.reboilerDuty; break;
-  }
+  const ColumnValue v = ResultValue(*q, *p.column);
   return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
@@ -218,9 +218,9 @@ void DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& 
   DrawTrays(s, trays, study, m, separator);
   if (study.withColumn) {
     double largest = Largest(study, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
-    if (m.quantity == StudyQuantity::Flooding) largest = std::max(largest, 100.0);
+    if (Is(m.quantity, "flood_max")) largest = std::max(largest, 100.0);
     PlotAxis y = CountAxis(largest, StudyQuantityName(m.quantity));
-    if (m.quantity == StudyQuantity::Height) {
+    if (Is(m.quantity, "height")) {
       y.step = RoundStep(y.max, 5);
       y.decimals = StepDecimals(y.step);
     }

@@ -55,11 +55,8 @@ std::u16string UpperKey(const InputRow& in) {
   return key;
 }
 
-constexpr StudyQuantity kQuantities[] = {StudyQuantity::Flooding, StudyQuantity::TotalDrop,
-                                         StudyQuantity::Height, StudyQuantity::ReboilerDuty};
-std::uint8_t DecimalsOf(StudyQuantity q) {
-  return q == StudyQuantity::Height ? 3 : q == StudyQuantity::ReboilerDuty ? 2 : 1;
-}
+// The lower plot's quantities and their decimals: rows of the column's results.
+std::uint8_t DecimalsOf(StudyQuantity q) { return q->decimals; }
 
 }  // namespace
 
@@ -212,8 +209,9 @@ void Form16::MoveCursor(std::size_t k) {
 }
 
 void Form16::NextQuantity() {
-  const auto it = std::find(std::begin(kQuantities), std::end(kQuantities), marks_.quantity);
-  marks_.quantity = it + 1 == std::end(kQuantities) ? kQuantities[0] : *(it + 1);
+  const std::span<const StudyQuantity> quantities = StudyQuantities();
+  const auto it = std::find(quantities.begin(), quantities.end(), marks_.quantity);
+  marks_.quantity = it + 1 == quantities.end() ? quantities.front() : *(it + 1);
   Redraw();
 }
 
