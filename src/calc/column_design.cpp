@@ -130,10 +130,12 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
     r.coolingWater =
         Checked([&](Guard& g) { return CoolingWaterFlow(g, *r.condenserDuty, s.dtw); });
     r.reboilerDuty = Checked([&](Guard&) {
-      const ReboilerHeats heats{*r.condenserDuty, StreamHeat(p, heatCapacity(flows->aP), s.tP),
-                                StreamHeat(w, heatCapacity(flows->aW), s.tW),
-                                StreamHeat(c.F, heatCapacity(flows->aF), s.tb),
-                                FeedConditionHeat(c.q, c.F, heatOfVaporisation(flows->aF))};
+      const ReboilerHeats heats{
+          .condenser = *r.condenserDuty,
+          .distillate = StreamHeat(p, heatCapacity(flows->aP), s.tP),
+          .bottoms = StreamHeat(w, heatCapacity(flows->aW), s.tW),
+          .feed = StreamHeat(c.F, heatCapacity(flows->aF), s.tb),
+          .feedCondition = FeedConditionHeat(c.q, c.F, heatOfVaporisation(flows->aF))};
       return ReboilerDuty(heats, s.loss);
     });
   }
