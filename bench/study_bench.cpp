@@ -33,7 +33,7 @@ void BM_StudyRecomputeAndRepaint(benchmark::State& state) {
     const InputStudy study = StudyInput(data, in, range.from, range.to, kStudyMaxPoints);
     Surface surface;
     surface.SetLineHeight(195);
-    DrawInputStudy(surface, study, InputStudyMarks{data.ParamValue[in.number], 100, StudyQuantity::Flooding},
+    DrawInputStudy(surface, study, InputStudyMarks{data.ParamValue[in.number], 100, StudyQuantities().front()},
                    Layout(), u'.');
     benchmark::DoNotOptimize(surface.Ops().size());
     ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/feed_rule.h"
+
 namespace rc {
 namespace {
 
@@ -128,15 +130,17 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
     r.coolingWater =
         Checked([&](Guard& g) { return CoolingWaterFlow(g, *r.condenserDuty, s.dtw); });
     r.reboilerDuty = Checked([&](Guard&) {
-      const ReboilerHeats heats{*r.condenserDuty, StreamHeat(p, heatCapacity(flows->aP), s.tP),
-                                StreamHeat(w, heatCapacity(flows->aW), s.tW),
-                                StreamHeat(c.F, heatCapacity(flows->aF), s.tb),
-                                FeedConditionHeat(c.q, c.F, heatOfVaporisation(flows->aF))};
+      const ReboilerHeats heats{
+          .condenser = *r.condenserDuty,
+          .distillate = StreamHeat(p, heatCapacity(flows->aP), s.tP),
+          .bottoms = StreamHeat(w, heatCapacity(flows->aW), s.tW),
+          .feed = StreamHeat(c.F, heatCapacity(flows->aF), s.tb),
+          .feedCondition = FeedConditionHeat(c.q, c.F, heatOfVaporisation(flows->aF))};
       return ReboilerDuty(heats, s.loss);
     });
   }
   r.feedVapourShare = Checked([&](Guard&) { return FeedVapourShare(c.q); });
-  if (c.q >= 1) {
+  if (!IsPartlyVapourFeed(c.q)) {
     r.feedTemperature = Checked([&](Guard& g) {
       return LiquidFeedTemperature(g, s.tb, c.q, heatOfVaporisation(flows->aF),
                                    heatCapacity(flows->aF));
@@ -160,22 +164,22 @@ void BalanceHeat(const ColumnDesignInput& in, ColumnDesignResult& r) {
 
 ColumnStageValues ColumnStageValues::From(const DesignData& d) {
   auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
-  return {v(kParamTraySpacing),
-          v(kParamTopSpace),
-          v(kParamBottomSpace),
-          v(kParamSurfaceTension),
-          v(kParamDryTrayResistance),
-          v(kParamHoleDiameter),
-          v(kParamHeatOfVaporisationLight),
-          v(kParamHeatOfVaporisationHeavy),
-          v(kParamHeatCapacityLight),
-          v(kParamHeatCapacityHeavy),
-          v(kParamFeedTemperature),  // read as the feed's boiling temperature
-          v(kParamDistillateTemperature),
-          v(kParamBottomsTemperature),
-          v(kParamSteamHeat),
-          v(kParamCoolingWaterRise),
-          v(kParamHeatLosses)};
+  return {.HT = v(kParamTraySpacing),
+          .Zt = v(kParamTopSpace),
+          .Zb = v(kParamBottomSpace),
+          .sigma = v(kParamSurfaceTension),
+          .xi = v(kParamDryTrayResistance),
+          .d0 = v(kParamHoleDiameter),
+          .rA = v(kParamHeatOfVaporisationLight),
+          .rB = v(kParamHeatOfVaporisationHeavy),
+          .cA = v(kParamHeatCapacityLight),
+          .cB = v(kParamHeatCapacityHeavy),
+          .tb = v(kParamFeedTemperature),  // read as the feed's boiling temperature
+          .tP = v(kParamDistillateTemperature),
+          .tW = v(kParamBottomsTemperature),
+          .rs = v(kParamSteamHeat),
+          .dtw = v(kParamCoolingWaterRise),
+          .loss = v(kParamHeatLosses)};
 }
 
 double VapourDensity(Guard& g, const ColumnParameters& c, double y) {
@@ -255,7 +259,7 @@ double LiquidFeedTemperature(Guard& g, double tb, double q, double rF, double cF
   return tb - g.Div((q - 1) * rF, cF);
 }
 
-double FeedVapourShare(double q) { return q < 1 ? 100 * (1 - q) : 0.0; }
+double FeedVapourShare(double q) { return IsPartlyVapourFeed(q) ? 100 * (1 - q) : 0.0; }
 
 double CoolingWaterFlow(Guard& g, double Qc, double dtw) {
   return g.Div(Qc, kWaterHeatCapacity * dtw);

@@ -13,7 +13,8 @@
 
 namespace rc {
 
-// The third entry stage (parameters 41..56), in their units.
+// The third entry stage (parameters 41..56), in their units, each member filled from its
+// parameter by name.
 struct ColumnStageValues {
   double HT;        // [m] tray spacing
   double Zt;        // [m] separation space above the top tray

@@ -2,6 +2,7 @@
 
 #include "calc/operating_lines.h"
 #include "calc/tray_model.h"
+#include "model/feed_rule.h"
 
 namespace rc {
 
@@ -11,13 +12,13 @@ std::optional<FeedCondition> FeedConditionOf(const CalculationInputs& in) {
   FeedCondition f;
   f.q = c.q;
   // + 0.0: a saturated vapour's horizontal line has the slope 0, not -0.
-  if (in.feedCondition != kBoilingFeed) f.qLineSlope = g.Div(c.q, c.q - 1) + 0.0;
+  if (!IsBoilingFeed(c.q)) f.qLineSlope = g.Div(c.q, c.q - 1) + 0.0;
   f.crossX = FeedLineCrossingX(g, c);
   f.crossY = OperatingLineAboveFeed(g, c, f.crossX);
 
+  if (!VapourRisesBelowFeed(c)) return std::nullopt;
   const double fbar = FeedPerDistillate(g, c);
   const double vapourBelow = VapourBelowFeed(c, fbar);
-  if (!(vapourBelow > 0)) return std::nullopt;
   f.liquidToVapourAbove = g.Div(c.R, c.R + 1);
   f.liquidToVapourBelow = g.Div(LiquidBelowFeed(c, fbar), vapourBelow);
 

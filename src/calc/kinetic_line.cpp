@@ -31,7 +31,7 @@ KineticLineRun RunKineticLine(const CalculationInputs& in) {
   if (g.faulted()) return Refuse(run);
   run.slopes = slopes;
   const float xq = FeedLineCrossingX(g, c);  // [-] XF for a boiling feed
-  if (!VapourRisesBelowFeed(g, c) || g.faulted()) return Refuse(run);
+  if (!VapourRisesBelowFeed(c) || g.faulted()) return Refuse(run);
 
   for (int i = 1; i <= 6; ++i) {
     KineticPoint point;

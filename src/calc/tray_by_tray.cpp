@@ -29,7 +29,7 @@ TrayByTrayRun RunTrayByTray(const CalculationInputs& in) {
   const EquilibriumParabolas eq = FitEquilibriumParabolas(g, points);
   const double fbar = FeedPerDistillate(g, c);  // [-] feed per distillate
   const float xq = FeedLineCrossingX(g, c);     // [-] XF for a boiling feed
-  if (!VapourRisesBelowFeed(g, c) || g.faulted()) return Refuse(run, RefusalKind::DataRefused);
+  if (!VapourRisesBelowFeed(c) || g.faulted()) return Refuse(run, RefusalKind::DataRefused);
   Section section = Section::BelowFeed;
 
   float yIn = xw;  // [-] vapour entering the tray

@@ -3,16 +3,39 @@
 #include <optional>
 
 #include "calc/tray_correlations.h"
+#include "model/feed_rule.h"
 
 namespace rc {
 
 ColumnParameters ColumnParameters::From(const CalculationInputs& in) {
   auto v = [&in](int n) { return static_cast<double>(in.Param(n)); };
-  // The members in the order of their parameter numbers, 16..31 and 33..40, then q.
-  ColumnParameters c{v(16), v(17), v(18), v(19), v(20), v(21), v(22), v(23), v(24), v(25), v(26),
-                     v(27), v(28), v(29), v(30), v(31), v(33), v(34), v(35), v(36), v(37), v(38),
-                     v(39), v(40), static_cast<double>(in.feedCondition), Hydraulics::DualFlow,
-                     in.trayType == kTraysWithoutCaps};
+  ColumnParameters c{.XW = v(kParamXW),
+                     .XF = v(kParamXF),
+                     .XP = v(kParamXP),
+                     .R = v(kParamReflux),
+                     .F = v(kParamFeedRate),
+                     .MA = v(kParamMolarMassLight),
+                     .MB = v(kParamMolarMassHeavy),
+                     .muxA = v(kParamLiquidViscosityLight),
+                     .muxB = v(kParamLiquidViscosityHeavy),
+                     .muyA = v(kParamVapourViscosityLight),
+                     .muyB = v(kParamVapourViscosityHeavy),
+                     .Dy = v(kParamVapourDiffusivity),
+                     .rhoA = v(kParamLiquidDensityLight),
+                     .rhoB = v(kParamLiquidDensityHeavy),
+                     .Dx = v(kParamLiquidDiffusivity),
+                     .T = v(kParamTemperature),
+                     .D = v(kParamDiameter),
+                     .f = v(kParamAreaRatio),
+                     .n = v(kParamFlowPaths),
+                     .hw = v(kParamWeirHeight),
+                     .F0 = v(kParamOpenAreaRatio),
+                     .S = v(kParamPseudoSections),
+                     .e = v(kParamEntrainment),
+                     .theta = v(kParamBypass),
+                     .q = v(kParamFeedCondition),
+                     .hydraulics = Hydraulics::DualFlow,
+                     .withoutCaps = in.trayType == kTraysWithoutCaps};
   if (in.Param(kParamAreaRatio) != 1.0f) {
     c.hydraulics = in.trayType == kBubbleCapTrays ? Hydraulics::BubbleCap : Hydraulics::SieveOrValve;
   }
@@ -40,8 +63,8 @@ double FeedPerDistillate(Guard& g, const ColumnParameters& c) {
   return g.Div(c.XP - c.XW, c.XF - c.XW);
 }
 
-bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c) {
-  return c.q >= 1 || VapourBelowFeed(c, FeedPerDistillate(g, c)) > 0;
+bool VapourRisesBelowFeed(const ColumnParameters& c) {
+  return VapourRisesBelowFeed(c.R, c.q, c.XW, c.XF, c.XP);
 }
 
 double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section) {

@@ -27,7 +27,8 @@ enum class Calculation { KineticLine, TrayByTray };
 // Correlations for the hydraulics (clear-liquid height, vapour content).
 enum class Hydraulics { DualFlow, BubbleCap, SieveOrValve };
 
-// The design parameters the model reads, taken once from the design data.
+// The design parameters the model reads, taken once from the design data, each member
+// filled from its parameter by name.
 struct ColumnParameters {
   double XW, XF, XP;        // [-] light component in bottoms, feed, distillate
   double R;                 // [-] reflux ratio
@@ -94,8 +95,8 @@ inline double VapourBelowFeed(const ColumnParameters& c, double fbar) {
   return c.R + 1 + (c.q - 1) * fbar;
 }
 // Whether vapour rises below the feed, V' > 0: a feed that is partly vapour (q < 1) must
-// leave some. Not examined for other feeds.
-bool VapourRisesBelowFeed(Guard& g, const ColumnParameters& c);
+// leave some. Not examined for other feeds. The input check's rule (model/feed_rule.h).
+bool VapourRisesBelowFeed(const ColumnParameters& c);
 // The vapour of the section per unit distillate: R + 1 above the feed, V' below it. [-]
 double VapourPerDistillate(Guard& g, const ColumnParameters& c, Section section);
 // V/L of the section as the tray-by-tray calculation forms it. [-]

@@ -1,5 +1,6 @@
 #include "model/checks.h"
 
+#include "model/feed_rule.h"
 #include "model/input_catalogue.h"
 
 namespace rc {
@@ -58,18 +59,11 @@ void CheckInputs(DesignData& data, InputCheck check, Refuses refuses) {
   }
 }
 
-// A partly vaporised feed (q < 1) brings vapour of its own to the section above it; some
-// vapour must still rise below the feed: V' = R + 1 + (q - 1) Fbar > 0, multiplied by
-// XF - XW (Fbar = (XP - XW)/(XF - XW)), which also refuses a feed of the bottoms' own
-// composition.
-bool VapourRisesBelowFeed(const DesignData& d) {
-  const double q = d.ParamValue[kParamFeedCondition];
-  if (q >= 1) return true;
-  const double r = d.ParamValue[kParamReflux];
-  const double xw = d.ParamValue[kParamXW];
-  const double xf = d.ParamValue[kParamXF];
-  const double xp = d.ParamValue[kParamXP];
-  return (r + 1) * (xf - xw) > (1 - q) * (xp - xw);
+// The feed's rule on the data's values (model/feed_rule.h).
+bool FeedLeavesVapourBelow(const DesignData& d) {
+  const auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
+  return VapourRisesBelowFeed(v(kParamReflux), v(kParamFeedCondition), v(kParamXW), v(kParamXF),
+                              v(kParamXP));
 }
 
 }  // namespace
@@ -83,7 +77,7 @@ void CheckEquilibriumData(DesignData& data) {
 void CheckParameterLimits(DesignData& data) {
   CheckInputs(data, InputCheck::ParameterLimits, [&](const InputRow& in) {
     return !WithinLimits(data, in) ||
-           (in.number == kParamFeedCondition && !VapourRisesBelowFeed(data));
+           (in.number == kParamFeedCondition && !FeedLeavesVapourBelow(data));
   });
 }
 
@@ -92,28 +86,15 @@ void CheckColumnParameterLimits(DesignData& data) {
               [&](const InputRow& in) { return !WithinLimits(data, in); });
 }
 
-namespace {
-
-InputCheck CatalogueCheck(Check check) {
-  switch (check) {
-    case Check::Equilibrium: return InputCheck::Equilibrium;
-    case Check::Limits: return InputCheck::ParameterLimits;
-    case Check::ColumnLimits: return InputCheck::ColumnLimits;
-  }
-  return InputCheck::Equilibrium;
-}
-
-}  // namespace
-
 // Both directions read the catalogue's rows, where each input names its check and row.
-int ErrorRowOfParameter(Check check, int n) {
+int ErrorRowOfParameter(InputCheck check, int n) {
   const InputRow* in = FindInput(n);
-  return in && in->check == CatalogueCheck(check) ? in->errorRow : kNoErrorRow;
+  return in && in->check == check ? in->errorRow : kNoErrorRow;
 }
 
-int ParameterOfErrorRow(Check check, int row) {
+int ParameterOfErrorRow(InputCheck check, int row) {
   for (const InputRow& in : InputCatalogue()) {
-    if (in.check == CatalogueCheck(check) && in.errorRow == row) return in.number;
+    if (in.check == check && in.errorRow == row) return in.number;
   }
   return 0;
 }

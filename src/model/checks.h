@@ -3,6 +3,7 @@
 // InputError and ErrorRow (a row of the list window that shows the data); the row that
 // refuses each input is its row of the catalogue (model/input_catalogue.h).
 #include "model/design_data.h"
+#include "model/input_catalogue.h"
 
 namespace rc {
 
@@ -10,26 +11,21 @@ namespace rc {
 // XF, XP.
 void CheckEquilibriumData(DesignData& data);
 
-// The row of the feed's thermal condition q, after parameter 40's.
-inline constexpr int kFeedConditionErrorRow = 23;
-
 // Parameters 19..40 against their limits, then q: its limits, and for q < 1 vapour rising
-// below the feed, (R + 1)(XF - XW) > (1 - q)(XP - XW). ErrorRow n - 17 for 19..31,
-// n - 18 for 33..40, kFeedConditionErrorRow for q.
+// below the feed (model/feed_rule.h). ErrorRow: the row of the tray data's list, as the
+// catalogue gives it (2 for parameter 19 … 23 for q).
 void CheckParameterLimits(DesignData& data);
 
 // The third stage, parameters 41..56, against their limits (Min <= value <= Max).
 // ErrorRow n - 41: the row of the third stage's list, which lists them in order.
 void CheckColumnParameterLimits(DesignData& data);
 
-// The checks, each numbering the data it judges by its own ErrorRow.
-enum class Check { Equilibrium, Limits, ColumnLimits };
-
 // The ErrorRow with which a check names parameter n: the equilibrium check XW, XF, XP
 // (16..18) as 8..10 (its rows 0..7 are the equilibrium points); the limit check 19..31 as
-// 2..14, 33..40 as 15..22, q as kFeedConditionErrorRow; the third stage's 41..56 as 0..15.
-int ErrorRowOfParameter(Check check, int n);
+// 2..14, 33..40 as 15..22, q as 23; the third stage's 41..56 as 0..15: each input's row of
+// the catalogue. kNoErrorRow for a parameter the check does not judge.
+int ErrorRowOfParameter(InputCheck check, int n);
 // The parameter a check's ErrorRow names; 0 when it names none (an equilibrium point).
-int ParameterOfErrorRow(Check check, int row);
+int ParameterOfErrorRow(InputCheck check, int row);
 
 }  // namespace rc

@@ -79,9 +79,6 @@ inline constexpr int kParamBottomsTemperature = 53;
 inline constexpr int kParamSteamHeat = 54;                 // [kJ/kg] heating steam's condensation
 inline constexpr int kParamCoolingWaterRise = 55;          // [K]
 inline constexpr int kParamHeatLosses = 56;                // [%] of the reboiler's heat
-inline constexpr int kFirstColumnParameter = kParamTraySpacing;
-inline constexpr int kLastColumnParameter = kParamHeatLosses;
-inline constexpr int kColumnParameterCount = kLastColumnParameter - kFirstColumnParameter + 1;
 
 // The feed's thermal condition q: the heat to vaporise a mole of feed over the molar heat
 // of vaporisation (1 a boiling liquid, 0 a saturated vapour, above 1 a cold liquid). Both
@@ -89,6 +86,8 @@ inline constexpr int kColumnParameterCount = kLastColumnParameter - kFirstColumn
 // feed, so that they compute as before it existed.
 inline constexpr int kParamFeedCondition = 57;
 inline constexpr float kBoilingFeed = 1.0f;
+// The highest number the data store; the catalogue of inputs fails to build when one of
+// its rows names a parameter above it (model/input_catalogue.cpp).
 inline constexpr int kLastParameter = kParamFeedCondition;
 
 // The eight characteristics of one tray (see the tray model), each a 32-bit float.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/design_data.h"
+
 namespace rc {
 namespace {
 
@@ -58,6 +60,44 @@ constexpr InputRow kInputs[] = {
 };
 
 std::u16string_view Caption(const InputRow& row) { return row.caption; }
+
+// The first row of each check's list that holds an input: the first stage's after its
+// eight points, the tray data's after the tray type's two rows, the third stage's first.
+constexpr int FirstInputRow(InputCheck check) {
+  switch (check) {
+    case Equilibrium: return 8;
+    case ParameterLimits: return 2;
+    case ColumnLimits: return 0;
+  }
+  return 0;
+}
+
+// What the data can hold, checked when the program is built: every row names a
+// parameter the data store (16..kLastParameter, not the tray-type slot), once; the
+// limits of every input past the compositions have a place in ParamMin and ParamMax; the
+// highest number is kLastParameter; and the rows a check marks follow the catalogue: its
+// inputs in their order from the first row of its list, one row each.
+constexpr bool CatalogueFitsTheData() {
+  int highest = 0;
+  int next[] = {FirstInputRow(Equilibrium), FirstInputRow(ParameterLimits), FirstInputRow(ColumnLimits)};
+  for (const InputRow& row : kInputs) {
+    if (row.number < ParameterValues::first() || row.number > ParameterValues::last() ||
+        row.number == kParamTrayTypeSlot) {
+      return false;
+    }
+    if (row.check != Equilibrium && row.number < decltype(DesignData::ParamMin)::first()) return false;
+    for (const InputRow& other : kInputs) {
+      if (&other != &row && other.number == row.number) return false;
+    }
+    highest = std::max(highest, row.number);
+    if (row.errorRow != next[static_cast<int>(row.check)]++) return false;
+  }
+  return highest == kLastParameter;
+}
+static_assert(CatalogueFitsTheData(),
+              "a row of the input catalogue names a parameter the data do not hold, or its "
+              "error row does not follow the rows before it");
+
 
 }  // namespace
 

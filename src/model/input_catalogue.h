@@ -26,7 +26,7 @@ enum class InputCheck {
 };
 
 struct InputRow {
-  int number;                // parameter number, 16..57
+  int number;                // parameter number, 16..kLastParameter (model/design_data.h)
   const char* key;           // the data file's key
   const char16_t* caption;   // caption, unpadded: "name, unit"
   float min;                 // limits as 32-bit float constants
@@ -34,7 +34,8 @@ struct InputRow {
   bool minExclusive;         // the value must lie above min, not on it
   bool maxExclusive;         // ... below max
   InputCheck check;
-  int errorRow;              // the ErrorRow the check sets when it refuses the value
+  int errorRow;              // the ErrorRow the check sets when it refuses the value: the
+                             // check's rows follow the catalogue (checked when built)
   InputStage stage;
 
   // Whether min <= value <= max (with the exclusive ends as the row says).

@@ -15,6 +15,7 @@ namespace {
 constexpr char16_t kRefusedOnScreen[] = u"ОШИБКА";
 constexpr char16_t kRefusedInTranscript[] = u"ERROR";
 constexpr std::uint8_t kScreenLabelWidth = 36;
+constexpr std::uint8_t kTranscriptValueWidth = 12;  // after the 14-character label
 
 bool Showable(const ColumnValue& v) {
   return v && std::fabs(*v) <= std::numeric_limits<float>::max();
@@ -29,26 +30,13 @@ std::u16string Number(const ColumnValue& v, std::uint8_t decimals, char16_t sepa
 
 std::u16string TrayNumber(int tray) { return DecimalText(tray); }
 
-// The tray with the largest drop (the lowest on a tie), 0 when no drop passes the limit.
-int OverloadedTray(const ColumnDesignResult& r) {
-  int worst = 0;
-  double largest = kTrayDropWarning;
-  for (std::size_t i = 0; i < r.trays.size(); ++i) {
-    const ColumnValue& drop = r.trays[i].totalDrop;
-    if (Showable(drop) && *drop > largest) {
-      largest = *drop;
-      worst = static_cast<int>(i) + 1;
-    }
+// The tray results that have a column in the tray rows of these results.
+template <class Each>
+void ForTrayColumns(const ColumnDesignResult& r, Each each) {
+  for (const ColumnResult& row : ColumnResults()) {
+    if (row.scope == ResultScope::Tray && !(row.absent && row.absent(r))) each(row);
   }
-  return worst;
 }
-
-// A feed partly vapour has no temperature of its own beyond its boiling range.
-bool PartlyVapourFeed(const ColumnDesignResult& r) {
-  return r.feedVapourShare && *r.feedVapourShare > 0;
-}
-
-constexpr char16_t kFeedTemperatureLabel[] = u"Температура питания, град.С";
 
 std::u16string ScreenLabel(const std::u16string& label) {
   return label + PadWidth(label, kScreenLabelWidth);
@@ -65,9 +53,10 @@ std::u16string ColumnField(const ColumnValue& v, std::uint8_t width, std::uint8_
 }
 
 std::vector<std::u16string> ColumnTrayHeadings(const ColumnDesignResult& r) {
-  const std::u16string names = u"Тар.   Pсух,Па   Pпов,Па   Pжид,Па  Pобщ, Па";
+  std::u16string names = u"Тар.";
+  ForTrayColumns(r, [&](const ColumnResult& row) { names += row.name; });
   return {u"СОПРОТИВЛЕНИЕ ТАРЕЛОК: СУХОЙ (Pсух), ПОВЕРХН. НАТЯЖЕНИЯ (Pпов), СЛОЯ ЖИДКОСТИ (Pжид)",
-          r.floodingApplies ? names + u"  % захл." : names};
+          names};
 }
 
 std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t separator,
@@ -75,61 +64,38 @@ std::u16string ColumnTrayRow(const ColumnDesignResult& r, int tray, char16_t sep
   const ColumnTrayResult& t = r.trays.at(static_cast<std::size_t>(tray - 1));
   const std::u16string number = TrayNumber(tray);
   std::u16string row = PadWidth(number, 4) + number;
-  for (const ColumnValue* v : {&t.dryDrop, &t.surfaceDrop, &t.liquidDrop, &t.totalDrop}) {
-    row += ColumnField(*v, 10, 1, separator, refused);
-  }
-  if (r.floodingApplies) row += ColumnField(t.flooding, 8, 1, separator, refused);
+  ForTrayColumns(r, [&](const ColumnResult& result) {
+    row += ColumnField(t.*result.trayValue, result.width, result.decimals, separator, refused);
+  });
   if (tray == r.feedTray) row += u" *";
   return row;
 }
 
 std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t separator) {
   const std::u16string refused = u"ОШИБКА: не может быть вычислено при этих данных";
-  auto value = [&](const std::u16string& label, const ColumnValue& v, std::uint8_t decimals) {
-    return ScreenLabel(label) + (Showable(v) ? Number(v, decimals, separator) : refused);
-  };
   std::vector<ColumnLine> lines;
-  std::u16string total = value(u"Сопротивление колонны, Па", r.totalDrop, 1);
-  if (Showable(r.totalDrop)) total += u"  (" + Number(*r.totalDrop / 1000, 3, separator) + u" кПа)";
-  lines.push_back({total});
-  if (const int tray = OverloadedTray(r); tray > 0) {
-    lines.push_back({u"ВНИМАНИЕ ! Сопротивление тарелки " + TrayNumber(tray) + u" больше 0" +
-                         separator + u"1 бар: тарелка не удержит жидкость",
-                     true});
-  }
-  lines.push_back({value(u"Высота колонны, м", r.height, 3)});
-  if (!r.floodingApplies) {
-    const std::u16string none = u"не рассчитывается для провальных тарелок";
-    lines.push_back({ScreenLabel(u"Наибольший % захлебывания") + none});
-    lines.push_back({ScreenLabel(u"Диаметр для 80 % захлебывания, м") + none});
-  } else {
-    std::u16string flood = value(u"Наибольший % захлебывания", r.floodingMax, 1);
-    if (Showable(r.floodingMax)) flood += u" на тарелке " + TrayNumber(r.floodingMaxTray);
-    lines.push_back({flood});
-    if (Showable(r.floodingMax) && *r.floodingMax > kFloodingWarning) {
-      lines.push_back({u"ВНИМАНИЕ ! Больше 85 % захлебывания: колонна захлебнется, "
-                       u"увеличьте диаметр",
-                       true});
+  for (const ColumnResult& row : ColumnResults()) {
+    if (row.scope != ResultScope::Column) continue;
+    std::u16string text = ScreenLabel(row.Caption());
+    const ColumnValue v = r.*row.value;
+    const char16_t* absent = row.absent ? row.absent(r) : nullptr;
+    if (absent) {
+      text += absent;
+    } else if (Showable(v)) {
+      text += Number(v, row.decimals, separator);
+      if (row.more) text += row.more(r, separator);
+      if (row.tray && row.tray(r) > 0) text += u" на тарелке " + TrayNumber(row.tray(r));
+    } else {
+      const char16_t* why = row.refusal ? row.refusal(r) : nullptr;
+      text += why ? std::u16string(why) : refused;
     }
-    lines.push_back({value(u"Диаметр для 80 % захлебывания, м", r.diameterFor80, 3)});
+    lines.push_back({text});
+    if (row.warning && !absent) {
+      if (std::optional<std::u16string> warning = row.warning(r, separator)) {
+        lines.push_back({std::move(*warning), true});
+      }
+    }
   }
-  lines.push_back({value(u"Дистиллат P, кг/с", r.distillate, 4)});
-  lines.push_back({value(u"Кубовый остаток W, кг/с", r.bottoms, 4)});
-  lines.push_back({value(u"Тепло дефлегматора, кВт", r.condenserDuty, 2)});
-  const std::u16string notPositive =
-      u"ОШИБКА: не положительно, проверьте температуры";
-  const std::u16string& reboilerRefused =
-      r.reboilerRefusal == ReboilerRefusal::DutyNotPositive ? notPositive : refused;
-  auto reboilerLine = [&](const std::u16string& label, const ColumnValue& v, std::uint8_t decimals) {
-    return ScreenLabel(label) + (Showable(v) ? Number(v, decimals, separator) : reboilerRefused);
-  };
-  lines.push_back({reboilerLine(u"Тепло кипятильника, кВт", r.reboilerDuty, 2)});
-  lines.push_back({reboilerLine(u"Расход греющего пара, кг/с", r.steam, 4)});
-  lines.push_back({value(u"Расход охлаждающей воды, кг/с", r.coolingWater, 4)});
-  lines.push_back({PartlyVapourFeed(r)
-                       ? ScreenLabel(kFeedTemperatureLabel) + u"нет: питание частично испарено"
-                       : value(kFeedTemperatureLabel, r.feedTemperature, 2)});
-  lines.push_back({value(u"Доля пара в питании, %", r.feedVapourShare, 1)});
   for (ColumnLine& line : lines) {
     if (line.text.find(u"ОШИБКА") != std::u16string::npos) line.warning = true;
   }
@@ -137,9 +103,9 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
 }
 
 std::vector<ColumnLine> TemperatureWarnings(const DesignData& data) {
-  const float tF = data.ParamValue[51];
-  const float tP = data.ParamValue[52];
-  const float tW = data.ParamValue[53];
+  const float tF = data.ParamValue[kParamFeedTemperature];
+  const float tP = data.ParamValue[kParamDistillateTemperature];
+  const float tW = data.ParamValue[kParamBottomsTemperature];
   std::vector<ColumnLine> lines;
   if (tP >= tW) {
     lines.push_back({u"ВНИМАНИЕ ! Температура дистиллата не ниже температуры кубового остатка",
@@ -165,29 +131,18 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, c
   for (int i = 1; i <= static_cast<int>(r.trays.size()); ++i) {
     lines.push_back(ColumnTrayRow(r, i, separator, refused));
   }
-  auto line = [&](const char16_t* label, const ColumnValue& v, std::uint8_t decimals) {
-    return std::u16string(label) + ColumnField(v, 12, decimals, separator, refused);
-  };
-  lines.push_back(line(u"dP total, Pa  ", r.totalDrop, 1));
-  lines.push_back(line(u"height, m     ", r.height, 3));
-  if (r.floodingApplies) {
-    std::u16string flood = line(u"flood max, %  ", r.floodingMax, 1);
-    if (Showable(r.floodingMax)) flood += u" tray " + TrayNumber(r.floodingMaxTray);
-    lines.push_back(flood);
-    lines.push_back(line(u"D at 80%, m   ", r.diameterFor80, 3));
-  } else {
-    lines.push_back(u"flood max, %          none");
-    lines.push_back(u"D at 80%, m           none");
+  for (const ColumnResult& row : ColumnResults()) {
+    if (row.scope != ResultScope::Column) continue;
+    std::u16string line = row.label;
+    if (row.absent && row.absent(r)) {
+      line += ColumnField(std::nullopt, kTranscriptValueWidth, row.decimals, separator, u"none");
+    } else {
+      const ColumnValue v = r.*row.value;
+      line += ColumnField(v, kTranscriptValueWidth, row.decimals, separator, refused);
+      if (Showable(v) && row.tray && row.tray(r) > 0) line += u" tray " + TrayNumber(row.tray(r));
+    }
+    lines.push_back(line);
   }
-  lines.push_back(line(u"P, kg/s       ", r.distillate, 4));
-  lines.push_back(line(u"W, kg/s       ", r.bottoms, 4));
-  lines.push_back(line(u"Qcond, kW     ", r.condenserDuty, 2));
-  lines.push_back(line(u"Qreb, kW      ", r.reboilerDuty, 2));
-  lines.push_back(line(u"steam, kg/s   ", r.steam, 4));
-  lines.push_back(line(u"water, kg/s   ", r.coolingWater, 4));
-  lines.push_back(PartlyVapourFeed(r) ? u"feed t, C             none"
-                                      : line(u"feed t, C     ", r.feedTemperature, 2));
-  lines.push_back(line(u"feed vapour, %", r.feedVapourShare, 1));
   return lines;
 }
 

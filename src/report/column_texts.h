@@ -1,7 +1,8 @@
 #pragma once
 // The texts of the column calculation: the tray rows and the column's lines as the
 // results window shows them, as the printed pages carry them and as the variant
-// runner's transcript writes them. Every number is rounded to a 32-bit float and
+// runner's transcript writes them, each from the table of the column's results
+// (report/column_results.h). Every number is rounded to a 32-bit float and
 // written with FormatFixed; a refused value is written as a refusal, never as a number.
 #include <cstdint>
 #include <string>
@@ -9,14 +10,12 @@
 
 #include "calc/column_design.h"
 #include "model/design_data.h"
+#include "report/column_results.h"
 #include "report/surface.h"
 
 namespace rc {
 
 inline constexpr char16_t kColumnTitle[] = u"РАСЧЕТ КОЛОННЫ";
-
-// A tray's drop above 0.1 bar [Pa] is more than a tray can hold: the column is warned.
-inline constexpr double kTrayDropWarning = 10000.0;
 
 // A value FormatFixed, or `refused` where the value was refused or is too large for a
 // 32-bit float, right-aligned in its field; one blank before a text that fills or

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <functional>
+#include <string_view>
 
 #include "model/text.h"
 #include "report/format.h"
@@ -22,6 +23,11 @@ constexpr double kPagePlotHeight = 3600, kUnderPlot = kPlotUnderArea;
 constexpr double kCharPerLine = 0.62;  // a fixed-pitch character's width per line height
 // [twips] left of a plot: the tick labels' gap, the title's gap and its margin.
 constexpr double kTickGap = 60, kTitleGap = 60, kTitleMargin = 100;
+
+// The quantities the lower plot offers, by their keys in the column's results.
+constexpr const char* kStudiedResults[] = {"flood_max", "dp_total", "height", "q_reb"};
+
+bool Is(StudyQuantity q, std::string_view key) { return q->key == key; }
 
 bool DualFlow(const InputStudy& study) {
   return std::any_of(study.points.begin(), study.points.end(), [](const StudyPoint& p) {
@@ -165,7 +171,7 @@ void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const I
   f.ClipToArea(s);
   const auto labels = ShadeRefused(s, f, study, true);
   Marks(s, f, study, m);
-  if (m.quantity == StudyQuantity::Flooding) {
+  if (Is(m.quantity, "flood_max")) {
     if (DualFlow(study)) {
       LabelRefused(s, f, labels);
       s.NoClip();
@@ -205,26 +211,20 @@ std::vector<LegendEntry> Legend(const InputStudy& study, const InputStudyMarks& 
 
 }  // namespace
 
-std::u16string StudyQuantityName(StudyQuantity q) {
-  switch (q) {
-    case StudyQuantity::Flooding: return u"% захлебывания";
-    case StudyQuantity::TotalDrop: return u"ΣΔP, Па";
-    case StudyQuantity::Height: return u"H, м";
-    case StudyQuantity::ReboilerDuty: return u"Qr, кВт";
-  }
-  return {};
+std::span<const StudyQuantity> StudyQuantities() {
+  static const std::vector<StudyQuantity> quantities = [] {
+    std::vector<StudyQuantity> rows;
+    for (const char* key : kStudiedResults) rows.push_back(FindColumnResult(key));
+    return rows;
+  }();
+  return quantities;
 }
+
+std::u16string StudyQuantityName(StudyQuantity q) { return q->plotCaption; }
 
 std::optional<double> StudyQuantityAt(const StudyPoint& p, StudyQuantity q) {
   if (!p.column) return std::nullopt;
-  const ColumnDesignResult& c = *p.column;
-  ColumnValue v;
-  switch (q) {
-    case StudyQuantity::Flooding: v = c.floodingApplies ? c.floodingMax : std::nullopt; break;
-    case StudyQuantity::TotalDrop: v = c.totalDrop; break;
-    case StudyQuantity::Height: v = c.height; break;
-    case StudyQuantity::ReboilerDuty: v = c.reboilerDuty; break;
-  }
+  const ColumnValue v = ResultValue(*q, *p.column);
   return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
@@ -277,9 +277,9 @@ InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputS
   PlotAxis column;
   if (study.withColumn) {
     double largest = Largest(study, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
-    if (m.quantity == StudyQuantity::Flooding) largest = std::max(largest, 100.0);
+    if (Is(m.quantity, "flood_max")) largest = std::max(largest, 100.0);
     column = CountAxis(largest, StudyQuantityName(m.quantity));
-    if (m.quantity == StudyQuantity::Height) {
+    if (Is(m.quantity, "height")) {
       column.step = RoundStep(column.max, 5);
       column.decimals = StepDecimals(column.step);
     }

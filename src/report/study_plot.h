@@ -6,18 +6,23 @@
 // why; the typed value and the cursor's point are marked; the line under the plots gives
 // the cursor's point.
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "calc/input_study.h"
+#include "report/column_results.h"
 #include "report/plot_frame.h"
 
 namespace rc {
 
 inline constexpr char16_t kInputStudyTitle[] = u"ВЛИЯНИЕ ПАРАМЕТРА";
 
-// The column's quantity of the lower plot.
-enum class StudyQuantity { Flooding, TotalDrop, Height, ReboilerDuty };
+// The column's quantity of the lower plot: a row of the column's results.
+using StudyQuantity = const ColumnResult*;
+// The quantities the lower plot offers, in the order its button steps through them: φmax,
+// ΣΔP, H, Qr.
+std::span<const StudyQuantity> StudyQuantities();
 // "% захлебывания", "ΣΔP, Па", "H, м", "Qr, кВт".
 std::u16string StudyQuantityName(StudyQuantity q);
 
@@ -39,7 +44,7 @@ struct InputStudyLayout {
 struct InputStudyMarks {
   float typedValue = 0;
   std::size_t cursor = 0;  // the point under the cursor
-  StudyQuantity quantity = StudyQuantity::Flooding;
+  StudyQuantity quantity = StudyQuantities().front();
 };
 
 // The quantity's value at a point, where the column was computed and gave it.

@@ -9,6 +9,7 @@
 #include "calc/feed_condition.h"
 #include "calc/kinetic_curve.h"
 #include "calc/operating_lines.h"
+#include "model/feed_rule.h"
 #include "model/text.h"
 #include "report/label_placement.h"
 #include "report/feed_condition_texts.h"
@@ -118,30 +119,52 @@ double OperatingY(const ColumnParameters& c, double x) {
   return g.faulted() ? std::nan("") : y;
 }
 
+// What the feed makes of one drawing, worked out once: where the operating lines cross
+// on the feed line (the q-line), and for a feed that is not a boiling liquid its pinch and
+// the minimum reflux ratio.
+struct DiagramFeed {
+  bool boiling = true;
+  double crossX = 0, crossY = 0;            // [-] x_q, y_q: NaN where the arithmetic fails
+  std::optional<FeedCondition> condition;   // a feed not boiling, where it can be computed
+};
+
+DiagramFeed DiagramFeedOf(const CalculationInputs& in) {
+  const ColumnParameters c = ColumnParameters::From(in);
+  DiagramFeed feed;
+  Guard g;
+  const float crossing = FeedLineCrossingX(g, c);
+  feed.crossX = g.faulted() ? std::nan("") : crossing;
+  feed.crossY = OperatingY(c, feed.crossX);
+  feed.boiling = IsBoilingFeed(c.q);
+  if (!feed.boiling) feed.condition = FeedConditionOf(in);
+  return feed;
+}
+
 // A feed that is not a boiling liquid: the feed line continued to the equilibrium curve,
 // where it meets it at the feed pinch, which is marked.
-void DrawPinch(Surface& s, const CalculationInputs& in, std::pair<double, double> crossing,
-               const PlotFrame& f) {
-  const std::optional<FeedCondition> feed = FeedConditionOf(in);
-  if (!feed || !feed->minimum) return;
-  const MinimumReflux& m = *feed->minimum;
-  f.Curve(s, {crossing, {m.pinchX, m.pinchY}}, kMarkColour, 0, true);
+void DrawPinch(Surface& s, const DiagramFeed& feed, const PlotFrame& f) {
+  if (!feed.condition || !feed.condition->minimum) return;
+  const MinimumReflux& m = *feed.condition->minimum;
+  f.Curve(s, {{feed.crossX, feed.crossY}, {m.pinchX, m.pinchY}}, kMarkColour, 0, true);
   f.Mark(s, m.pinchX, m.pinchY, kMarkColour, MarkerShape::Diamond, kPointSize);
 }
 
 // The operating lines meet on the feed line (the q-line) at (x_q, y_q); for a boiling
 // feed x_q is XF and the feed line is vertical.
-void DrawOperatingLines(Surface& s, const CalculationInputs& in, const PlotFrame& f) {
+void DrawOperatingLines(Surface& s, const CalculationInputs& in, const DiagramFeed& feed,
+                        const PlotFrame& f) {
   const ColumnParameters c = ColumnParameters::From(in);
-  Guard g;
-  const float crossing = FeedLineCrossingX(g, c);
-  const double crossX = g.faulted() ? std::nan("") : crossing;
-  const double crossY = OperatingY(c, crossX);
+  const double crossX = feed.crossX, crossY = feed.crossY;
   f.Curve(s, {{c.XW, c.XW}, {crossX, crossY}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{crossX, crossY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{c.XF, c.XF}, {crossX, crossY}}, kMarkColour, 0, true);  // the feed line
-  if (in.feedCondition != kBoilingFeed) DrawPinch(s, in, {crossX, crossY}, f);
+  if (!feed.boiling) DrawPinch(s, feed, f);
   for (double x : {c.XW, c.XF, c.XP}) f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
+}
+
+// The line of the minimum reflux ratio under the diagram; empty for a boiling feed.
+std::u16string MinimumRefluxLineOf(const DiagramFeed& feed, char16_t decimalSeparator) {
+  return feed.condition ? MinimumRefluxLine(*feed.condition, decimalSeparator) : std::u16string{};
 }
 
 // XW, XF and XP beside their points on the diagonal: under it, where no line of the
@@ -260,8 +283,8 @@ std::vector<LegendEntry> Legend(const CalculationInputs& in, const YXDiagramCont
       {u"равновесие: 6 парабол", kEquilibriumColour},
       {u"рабочие линии", kOperatingColour},
   };
-  if (in.feedCondition != kBoilingFeed) {
-    entries.push_back({FeedLineLegend(in.feedCondition, decimalSeparator), kMarkColour, true, true});
+  if (const float q = in.Param(kParamFeedCondition); !IsBoilingFeed(q)) {
+    entries.push_back({FeedLineLegend(q, decimalSeparator), kMarkColour, true, true});
     entries.push_back({u"пинч", kMarkColour, false, false, true, MarkerShape::Diamond});
   }
   if (content.kineticLine) {
@@ -296,7 +319,7 @@ std::u16string DiagramSummaryText(const TrayByTrayRun& run) {
 }
 
 std::u16string DiagramMinimumRefluxLine(const CalculationInputs& data, char16_t decimalSeparator) {
-  if (data.feedCondition == kBoilingFeed) return {};
+  if (IsBoilingFeed(data.Param(kParamFeedCondition))) return {};
   const std::optional<FeedCondition> feed = FeedConditionOf(data);
   return feed ? MinimumRefluxLine(*feed, decimalSeparator) : std::u16string{};
 }
@@ -309,7 +332,8 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   frame.Curve(s, {{0, 0}, {1, 1}}, kDiagonalColour);
   const std::size_t drawn = s.Ops().size();
   DrawEquilibrium(s, data, frame);
-  DrawOperatingLines(s, data, frame);
+  const DiagramFeed feed = DiagramFeedOf(data);
+  DrawOperatingLines(s, data, feed, frame);
   if (content.kineticLine) DrawKineticLine(s, *content.kineticLine, frame);
   if (trays) DrawStaircase(s, *content.trays, frame);
 
@@ -330,7 +354,7 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
     s.TextAt(left, y, DiagramSummaryText(*content.trays), kPlotMessageColour);
     y += s.LineHeight();
   }
-  if (const std::u16string line = DiagramMinimumRefluxLine(data, decimalSeparator); !line.empty()) {
+  if (const std::u16string line = MinimumRefluxLineOf(feed, decimalSeparator); !line.empty()) {
     s.TextAt(left, y, line, kPlotMessageColour);
     y += s.LineHeight();
   }

@@ -71,7 +71,7 @@ void EnterEquilibriumData(Application& app) {
   for (int p = 0; p <= 7; ++p) list.AddItem(EquilibriumRowText(d, p));
 
   for (int n : InputNumbers(InputStage::Compositions)) {
-    const int row = n - 8;
+    const int row = ErrorRowOfParameter(InputCheck::Equilibrium, n);  // its row of the list
     AskComposition(app, n, ParameterTitle(d, n), kPromptY + kRowPitch * row);
     list.AddItem(ParameterRowText(d, n));
   }

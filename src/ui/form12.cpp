@@ -119,7 +119,7 @@ void Form12::ShowInputFault(bool endOfCorrections) {
   FaultDisplay fault;
   fault.caption = u"Контроль исходной информации";
   fault.firstY = kFaultRowsY;
-  fault.markedRow = RowOfFault(Check::ColumnLimits, app().data().ErrorRow);
+  fault.markedRow = RowOfFault(InputCheck::ColumnLimits, app().data().ErrorRow);
   ShowFault(fault);
   if (endOfCorrections) endOfCorrectionsButton.visible = false;
   app().Form<Form14>().Open(*this);

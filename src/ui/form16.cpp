@@ -6,6 +6,7 @@
 
 #include "model/number_text.h"
 #include "model/text.h"
+#include "report/column_results.h"
 #include "report/format.h"
 #include "report/study_texts.h"
 #include "ui/application.h"
@@ -88,11 +89,8 @@ std::u16string UpperKey(const InputRow& in) {
   return key;
 }
 
-constexpr StudyQuantity kQuantities[] = {StudyQuantity::Flooding, StudyQuantity::TotalDrop,
-                                         StudyQuantity::Height, StudyQuantity::ReboilerDuty};
-std::uint8_t DecimalsOf(StudyQuantity q) {
-  return q == StudyQuantity::Height ? 3 : q == StudyQuantity::ReboilerDuty ? 2 : 1;
-}
+// The lower plot's quantities and their decimals: rows of the column's results.
+std::uint8_t DecimalsOf(StudyQuantity q) { return q->decimals; }
 
 // The number the whole text gives (blanks around it, a decimal comma and a leading plus
 // allowed); nothing for a text that holds anything else, or no finite number.
@@ -179,7 +177,7 @@ void Form16::Load() {
     if (const auto k = place_.PointAt(study_, x, y)) MoveCursor(*k);
   };
   // Where flooding is not computed (dual-flow hydraulics) the lower plot starts on ΣΔP.
-  if (!FloodingAppliesTo(app().data())) marks_.quantity = StudyQuantity::TotalDrop;
+  if (!FloodingAppliesTo(app().data())) marks_.quantity = FindColumnResult("dp_total");
   FillInputList();
   inputList.onClick = [this] {
     const int i = inputList.listIndex;
@@ -322,8 +320,9 @@ void Form16::MoveCursor(std::size_t k) {
 }
 
 void Form16::NextQuantity() {
-  const auto it = std::find(std::begin(kQuantities), std::end(kQuantities), marks_.quantity);
-  marks_.quantity = it + 1 == std::end(kQuantities) ? kQuantities[0] : *(it + 1);
+  const std::span<const StudyQuantity> quantities = StudyQuantities();
+  const auto it = std::find(quantities.begin(), quantities.end(), marks_.quantity);
+  marks_.quantity = it + 1 == quantities.end() ? quantities.front() : *(it + 1);
   Redraw();
 }
 
@@ -331,7 +330,7 @@ namespace {
 
 // The lower plot's quantity over its column of the table.
 std::u16string QuantityHeading(StudyQuantity q) {
-  return q == StudyQuantity::Flooding ? u"φmax, %" : StudyQuantityName(q);
+  return q == FindColumnResult("flood_max") ? u"φmax, %" : StudyQuantityName(q);
 }
 
 }  // namespace
@@ -352,7 +351,7 @@ void Form16::Redraw() {
   if (input_) headingLabel.caption = StudyTableHeading(*input_, study_.withColumn, QuantityHeading(marks_.quantity));
   for (const StudyPoint& p : study_.points) {
     const ColumnValue q = StudyQuantityAt(p, marks_.quantity);
-    const bool applies = marks_.quantity != StudyQuantity::Flooding || !p.column || p.column->floodingApplies;
+    const bool applies = marks_.quantity != FindColumnResult("flood_max") || !p.column || p.column->floodingApplies;
     pointList.AddItem(StudyTableRow(*input_, p, study_.withColumn, q, applies, DecimalsOf(marks_.quantity), separator));
   }
   pointList.listIndex = static_cast<int>(marks_.cursor);

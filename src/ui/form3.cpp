@@ -119,7 +119,7 @@ void Form3::EndOfCorrections() {
 void Form3::ShowInputFault() {
   FaultDisplay fault;
   fault.caption = kFaultCaption;
-  fault.markedRow = RowOfFault(Check::Equilibrium, app().data().ErrorRow);
+  fault.markedRow = RowOfFault(InputCheck::Equilibrium, app().data().ErrorRow);
   ShowFault(fault);
   app().Form<Form4>().Open(*this);
 }

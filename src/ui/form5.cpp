@@ -128,7 +128,7 @@ void Form5::ShowInputFault(bool endOfCorrections) {
   fault.caption = u"Контроль исходной информации";
   fault.firstY = kFaultRowsY;
   fault.header = HeaderOccasion::Form5FaultDisplay;
-  fault.markedRow = RowOfFault(Check::Limits, app().data().ErrorRow);
+  fault.markedRow = RowOfFault(InputCheck::ParameterLimits, app().data().ErrorRow);
   ShowFault(fault);
   if (endOfCorrections) endOfCorrectionsButton.visible = false;
   app().Form<Form6>().Open(*this);

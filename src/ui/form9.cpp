@@ -149,12 +149,12 @@ void Form9::EndOfCorrections() {
   DesignData& data = app().data();
   CheckEquilibriumData(data);
   if (data.InputError != kFalse) {
-    ShowFaultAt(RowOfFault(Check::Equilibrium, data.ErrorRow), false);
+    ShowFaultAt(RowOfFault(InputCheck::Equilibrium, data.ErrorRow), false);
     return;
   }
   CheckParameterLimits(data);
   if (data.InputError != kFalse) {
-    ShowFaultAt(RowOfFault(Check::Limits, data.ErrorRow), true);
+    ShowFaultAt(RowOfFault(InputCheck::ParameterLimits, data.ErrorRow), true);
     return;
   }
   // Sound data: back to the results; this window stays open behind the results menu.

@@ -48,12 +48,12 @@ Control& AddButton(Window& window, const char* name) {
 
 }  // namespace
 
-bool Names(const ListRow& row, Check check, int code) {
+bool Names(const ListRow& row, InputCheck check, int code) {
   using Content = ListRow::Content;
-  if (check == Check::Equilibrium && row.content == Content::EquilibriumPair) {
+  if (check == InputCheck::Equilibrium && row.content == Content::EquilibriumPair) {
     return code >= 0 && code <= 7 && row.item == code;
   }
-  const Content parameterRow = check == Check::Equilibrium ? Content::Composition : Content::Parameter;
+  const Content parameterRow = check == InputCheck::Equilibrium ? Content::Composition : Content::Parameter;
   const int n = ParameterOfErrorRow(check, code);
   return row.content == parameterRow && n != 0 && row.item == n;
 }
@@ -138,7 +138,7 @@ void ListWindow::ReturnFromErrorDialog() {
   if (markedRow_ >= 0 && markedRow_ < static_cast<int>(list.items.size())) list.listIndex = markedRow_;
 }
 
-int ListWindow::RowOfFault(Check check, int code) const {
+int ListWindow::RowOfFault(InputCheck check, int code) const {
   for (int r = 0; r < RowCount(); ++r) {
     if (Names(rows[static_cast<std::size_t>(r)], check, code)) return r;
   }

@@ -35,7 +35,7 @@ struct ListRow {
 
 // Whether the row shows what the error code of a check names: the equilibrium check's
 // code 0..7 its pair, any other code its parameter (ParameterOfErrorRow).
-bool Names(const ListRow& row, Check check, int code);
+bool Names(const ListRow& row, InputCheck check, int code);
 
 // Two buttons side by side with equal gaps on both sides and between them.
 void PlaceSideBySide(const Window& window, Control& first, Control& second);
@@ -75,7 +75,7 @@ class ListWindow : public Window {
   std::vector<ListRow> rows;
   int RowCount() const { return static_cast<int>(rows.size()); }
   // The row that holds what the check's error code names; -1 for none.
-  int RowOfFault(Check check, int code) const;
+  int RowOfFault(InputCheck check, int code) const;
   int HeaderRow() const;
 
   // The text of a row from the data; the header is written as the occasion writes it.

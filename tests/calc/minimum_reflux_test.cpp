@@ -21,7 +21,7 @@ CalculationInputs Column(const Points& x, const Points& y, float xw, float xf, f
   in.params[kParamXF] = xf;
   in.params[kParamXP] = xp;
   in.params[kParamReflux] = 2;
-  in.feedCondition = q;
+  in.params[kParamFeedCondition] = q;
   return in;
 }
 
@@ -86,7 +86,7 @@ double SmallestRefluxBelowTheCurve(const CalculationInputs& in) {
     return eq.Value(EquilibriumParabolas::SegmentOf(points, x), x);
   };
   const double xw = in.Param(kParamXW), xf = in.Param(kParamXF), xp = in.Param(kParamXP);
-  const double q = in.feedCondition;
+  const double q = in.Param(kParamFeedCondition);
   const auto staysBelow = [&](double r) {
     const double xq = xf + (q - 1) * (xp - xf) / (r + q);
     const double yq = xp - (xp - xq) * r / (r + 1);

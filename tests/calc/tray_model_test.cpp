@@ -6,7 +6,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <utility>
 
+#include "calc/column_design.h"
 #include "calc/tray_correlations.h"
 
 #include "support/design_fixtures.h"
@@ -251,6 +253,31 @@ TEST(ClearLiquidHeight, DualFlowHeightIsTestedOnlyOnTheKineticLine) {
   const TrayEvaluation trays =
       EvaluateTray(d, {0.25, 0.32, 1.35, Section::AboveFeed, Calculation::TrayByTray});
   EXPECT_EQ(trays.status, TrayStatus::ArithmeticFault);
+}
+
+// Every member of the model's parameters and of the third stage's values is filled from
+// its own parameter: each parameter holds a value of its own (its number and a half), so
+// that two members swapped, or one read from a neighbouring number, give a wrong value.
+TEST(ParameterStructs, EveryMemberIsFilledFromItsOwnParameter) {
+  DesignData d;
+  for (int n = ParameterValues::first(); n <= ParameterValues::last(); ++n) {
+    d.ParamValue[n] = static_cast<float>(n) + 0.5f;
+  }
+  const ColumnParameters c = ColumnParameters::From(d);
+  const std::pair<double, int> model[] = {
+      {c.XW, 16},   {c.XF, 17},   {c.XP, 18},   {c.R, 19},    {c.F, 20},    {c.MA, 21},
+      {c.MB, 22},   {c.muxA, 23}, {c.muxB, 24}, {c.muyA, 25}, {c.muyB, 26}, {c.Dy, 27},
+      {c.rhoA, 28}, {c.rhoB, 29}, {c.Dx, 30},   {c.T, 31},    {c.D, 33},    {c.f, 34},
+      {c.n, 35},    {c.hw, 36},   {c.F0, 37},   {c.S, 38},    {c.e, 39},    {c.theta, 40},
+      {c.q, 57}};
+  for (const auto& [value, n] : model) EXPECT_EQ(value, n + 0.5) << "parameter " << n;
+
+  const ColumnStageValues s = ColumnStageValues::From(d);
+  const std::pair<double, int> stage[] = {
+      {s.HT, 41}, {s.Zt, 42}, {s.Zb, 43}, {s.sigma, 44}, {s.xi, 45},  {s.d0, 46},
+      {s.rA, 47}, {s.rB, 48}, {s.cA, 49}, {s.cB, 50},    {s.tb, 51},  {s.tP, 52},
+      {s.tW, 53}, {s.rs, 54}, {s.dtw, 55}, {s.loss, 56}};
+  for (const auto& [value, n] : stage) EXPECT_EQ(value, n + 0.5) << "parameter " << n;
 }
 
 }  // namespace

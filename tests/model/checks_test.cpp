@@ -120,20 +120,20 @@ TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
   EXPECT_EQ(limits(kParamTraySpacing), std::make_pair(0.15f, 1.2f));
   EXPECT_EQ(limits(kParamFeedTemperature), std::make_pair(-50.0f, 300.0f));
   EXPECT_EQ(limits(kParamHeatLosses), std::make_pair(0.0f, 20.0f));
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+  const std::vector<int> stage = InputNumbers(InputStage::Column);
+  for (std::size_t row = 0; row < stage.size(); ++row) {
+    const int n = stage[row];
     SCOPED_TRACE(n);
     for (const bool atMin : {true, false}) {
-      for (int m = kFirstColumnParameter; m <= kLastColumnParameter; ++m) {
-        d.ParamValue[m] = atMin ? d.ParamMin[m] : d.ParamMax[m];
-      }
+      for (int m : stage) d.ParamValue[m] = atMin ? d.ParamMin[m] : d.ParamMax[m];
       CheckColumnParameterLimits(d);
       EXPECT_EQ(d.InputError, kFalse);
       const float limit = d.ParamValue[n];
       d.ParamValue[n] = atMin ? std::nextafter(limit, -1e9f) : std::nextafter(limit, 1e9f);
-      if (n < kLastColumnParameter) d.ParamValue[kLastColumnParameter] = -1e9f;  // a later fault
+      if (n != stage.back()) d.ParamValue[stage.back()] = -1e9f;  // a later fault
       CheckColumnParameterLimits(d);
       EXPECT_EQ(d.InputError, kTrue);
-      EXPECT_EQ(d.ErrorRow, n - kFirstColumnParameter);
+      EXPECT_EQ(d.ErrorRow, static_cast<int>(row));
     }
   }
 }
@@ -142,17 +142,17 @@ TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
 // parameter, both ways, and no parameter for a row that names none.
 TEST(ErrorRows, EachCheckNamesItsParametersByTheirRowsAndBack) {
   struct Case {
-    Check check;
+    InputCheck check;
     int row;
     int parameter;  // 0: the row names no parameter
   };
   const Case cases[] = {
-      {Check::Equilibrium, 7, 0},  {Check::Equilibrium, 8, 16},  {Check::Equilibrium, 10, 18},
-      {Check::Equilibrium, 11, 0}, {Check::Limits, 1, 0},        {Check::Limits, 2, 19},
-      {Check::Limits, 14, 31},     {Check::Limits, 15, 33},      {Check::Limits, 22, 40},
-      {Check::Limits, 23, kParamFeedCondition},                  {Check::Limits, 24, 0},
-      {Check::ColumnLimits, -1, 0}, {Check::ColumnLimits, 0, 41}, {Check::ColumnLimits, 15, 56},
-      {Check::ColumnLimits, 16, 0},
+      {InputCheck::Equilibrium, 7, 0},  {InputCheck::Equilibrium, 8, 16},  {InputCheck::Equilibrium, 10, 18},
+      {InputCheck::Equilibrium, 11, 0}, {InputCheck::ParameterLimits, 1, 0},        {InputCheck::ParameterLimits, 2, 19},
+      {InputCheck::ParameterLimits, 14, 31},     {InputCheck::ParameterLimits, 15, 33},      {InputCheck::ParameterLimits, 22, 40},
+      {InputCheck::ParameterLimits, 23, kParamFeedCondition},                  {InputCheck::ParameterLimits, 24, 0},
+      {InputCheck::ColumnLimits, -1, 0}, {InputCheck::ColumnLimits, 0, 41}, {InputCheck::ColumnLimits, 15, 56},
+      {InputCheck::ColumnLimits, 16, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);

@@ -38,7 +38,7 @@ TEST(InputCatalogue, HoldsEachInputOnceWithTheDataFilesKeysInTheirOrder) {
   EXPECT_EQ(compositions, std::vector<std::string>(first.end() - 3, first.end()));
   EXPECT_EQ(trayData, ParameterKeys());  // q follows parameter 40
   EXPECT_EQ(column, ThirdStageKeys());
-  EXPECT_EQ(FindInput(kParamFeedCondition)->errorRow, kFeedConditionErrorRow);
+  EXPECT_EQ(FindInput(kParamFeedCondition)->errorRow, 23);  // after parameter 40's row 22
 }
 
 TEST(InputCatalogue, SplitsACaptionIntoTheNameAndTheUnitAfterItsLastComma) {

@@ -75,6 +75,46 @@ TEST(ColumnTexts, RefusedValuesAreWrittenAsRefusalsInTheirFields) {
   EXPECT_EQ(warnings, 2);
 }
 
+// The runner's "== column" is the table of the column's results, row for row: after the
+// tray rows each line is a column result's transcript label and its value written with
+// the row's decimals, in the table's order.
+TEST(ColumnResults, TranscriptLinesFollowTheTableRowForRow) {
+  ColumnDesignResult r = PartlyRefused();
+  r.trays[0] = r.trays[1];
+  r.totalDrop = 663.58;
+  r.bottoms = 0.70552;
+  r.reboilerRefusal = ReboilerRefusal::None;
+  r.reboilerDuty = 1234.567;
+  r.steam = 0.56789;
+  const std::vector<std::u16string> lines = ColumnTranscriptLines(r, u'.');
+  const std::vector<std::u16string> expected = {
+      u"dP total, Pa         663.6",
+      u"height, m           10.650",
+      u"flood max, %          81.8 tray 1",
+      u"D at 80%, m          1.213",
+      u"P, kg/s             0.7945",
+      u"W, kg/s             0.7055",
+      u"Qcond, kW          1090.62",
+      u"Qreb, kW           1234.57",
+      u"steam, kg/s         0.5679",
+      u"water, kg/s        17.3527",
+      u"feed t, C            19.51",
+      u"feed vapour, %         0.0"};
+  ASSERT_EQ(std::vector<std::u16string>(lines.begin() + 2, lines.end()), expected);
+
+  std::size_t k = 0;
+  for (const ColumnResult& row : ColumnResults()) {
+    if (row.scope != ResultScope::Column) continue;
+    ASSERT_LT(k, expected.size());
+    const std::u16string& line = expected[k++];
+    SCOPED_TRACE(row.key);
+    EXPECT_EQ(line.substr(0, 14), row.label);
+    const std::u16string value = line.substr(14, 12);
+    EXPECT_EQ(value.size() - value.find(u'.') - 1, row.decimals);
+  }
+  EXPECT_EQ(k, expected.size());
+}
+
 TEST(ColumnTexts, DualFlowTraysLeaveFloodingBlankAndFloodingAbove85IsWarned) {
   ColumnDesignResult dual = PartlyRefused();
   dual.floodingApplies = false;

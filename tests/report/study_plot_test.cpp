@@ -1,5 +1,6 @@
 // The study's plots: the reasons of refused ranges are read whole, nothing is drawn from
 // a value that is not a number, and the lower plot's title stays on the window.
+#include "report/column_results.h"
 #include "report/study_plot.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ InputStudyLayout WindowLayout() {
   return l;
 }
 
-std::vector<DrawOp> Drawn(const InputStudy& study, StudyQuantity quantity = StudyQuantity::Flooding) {
+std::vector<DrawOp> Drawn(const InputStudy& study, StudyQuantity quantity = FindColumnResult("flood_max")) {
   Surface s;
   s.SetLineHeight(kLine);
   InputStudyMarks marks;
@@ -103,10 +104,10 @@ TEST(StudyPlot, TheLowerPlotsTitleStaysOnTheWindowBesideLabelsOfNineDigits) {
   Surface s;
   s.SetLineHeight(kLine);
   bool titled = false;
-  for (const DrawOp& op : Drawn(study, StudyQuantity::TotalDrop)) {
+  for (const DrawOp& op : Drawn(study, FindColumnResult("dp_total"))) {
     if (op.kind != DrawOp::Kind::Text) continue;
     if (op.upright) {
-      titled = titled || op.text == StudyQuantityName(StudyQuantity::TotalDrop);
+      titled = titled || op.text == StudyQuantityName(FindColumnResult("dp_total"));
       EXPECT_GE(op.x1, 0);
     } else {
       EXPECT_GE(LabelRect(s, op).left, 0);

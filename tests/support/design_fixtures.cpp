@@ -82,9 +82,13 @@ std::vector<std::u16string> BenzeneTolueneColumnStageTexts() {
 
 void SetBenzeneTolueneColumnStage(DesignData& data) {
   const std::vector<std::u16string> texts = BenzeneTolueneColumnStageTexts();
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    SetParameter(data, n, texts.at(static_cast<std::size_t>(n - kFirstColumnParameter)));
-  }
+  const std::vector<int> numbers = InputNumbers(InputStage::Column);
+  for (std::size_t i = 0; i < numbers.size(); ++i) SetParameter(data, numbers[i], texts.at(i));
+}
+
+int ColumnStageRow(int n) {
+  const std::vector<int> numbers = InputNumbers(InputStage::Column);
+  return static_cast<int>(std::find(numbers.begin(), numbers.end(), n) - numbers.begin());
 }
 
 void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,

@@ -43,6 +43,8 @@ DesignData WithParameter(DesignData data, int n, const std::u16string& text);
 std::vector<std::u16string> BenzeneTolueneColumnStageTexts();
 // Types those values into data (texts and numbers).
 void SetBenzeneTolueneColumnStage(DesignData& data);
+// The row of parameter n in the third stage's list: its place among the stage's inputs.
+int ColumnStageRow(int n);
 
 // Sets equilibrium point i (0..7) as typed.
 void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,

@@ -20,6 +20,7 @@
 #include "class/class_commands.h"
 #include "class/class_csv.h"
 #include "class/class_entry.h"
+#include "class/class_key.h"
 #include "class/class_random.h"
 #include "model/text.h"
 #include "qt/automation/qt_automation.h"
@@ -310,6 +311,39 @@ TEST(ClassVariants, VariantFileReadsBackAsTypedAndKeepsItsNumber) {
   DesignData plain;
   plain.StudentName = u"Петров";
   EXPECT_EQ(ReportedName(plain), u"Петров");
+}
+
+// The key's columns of the column's results are rows of the program's table of them: their
+// names, their captions and units in capitals, their headings and decimals; and every key
+// column that names such a result is that row.
+TEST(ClassKey, ColumnResultsComeFromTheTableOfResults) {
+  struct Expected {
+    const char* name;
+    std::u16string caption, unit, heading;
+    int decimals;
+  };
+  const Expected expected[] = {{"dp_total", u"СОПРОТИВЛЕНИЕ КОЛОННЫ", u"ПА", u"dP", 1},
+                               {"height", u"ВЫСОТА КОЛОННЫ", u"М", u"H", 3},
+                               {"flood_max", u"НАИБОЛЬШИЙ % ЗАХЛЕБЫВАНИЯ", u"", u"%захл", 1},
+                               {"q_cond", u"ТЕПЛО ДЕФЛЕГМАТОРА", u"КВТ", u"Qд", 2},
+                               {"q_reb", u"ТЕПЛО КИПЯТИЛЬНИКА", u"КВТ", u"Qк", 2}};
+  std::vector<const KeyColumn*> fromTable;
+  for (const KeyColumn& c : KeyColumns()) {
+    EXPECT_EQ(c.result, FindColumnResult(c.name)) << c.name;
+    if (c.result) fromTable.push_back(&c);
+  }
+  ASSERT_EQ(fromTable.size(), std::size(expected));
+  for (std::size_t i = 0; i < fromTable.size(); ++i) {
+    const KeyColumn& c = *fromTable[i];
+    const Expected& e = expected[i];
+    SCOPED_TRACE(e.name);
+    EXPECT_EQ(std::string(c.name), e.name);
+    EXPECT_EQ(c.caption, e.caption);
+    EXPECT_EQ(c.unit, e.unit);
+    EXPECT_EQ(c.heading, e.heading);
+    EXPECT_EQ(c.decimals, e.decimals);
+    EXPECT_EQ(c.decimals, c.result->decimals);
+  }
 }
 
 TEST(ClassCheck, RightWithinHalfAUnitOfTheKeysLastDigit) {

@@ -1,3 +1,4 @@
+#include "model/input_catalogue.h"
 #include "report/column_texts.h"
 #include "report/format.h"
 #include "report/input_rows.h"
@@ -8,7 +9,7 @@
 namespace rc::ui_test {
 namespace {
 
-constexpr int kSigmaRow = 44 - kFirstColumnParameter;
+const int kSigmaRow = ColumnStageRow(kParamSurfaceTension);
 
 class ColumnWindowsTest : public SessionTest {
  protected:
@@ -54,8 +55,9 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   Click(app, Loaded<Form15>(app).yesButton);
   ASSERT_NE(CompletedTrayByTray(app), nullptr);
   ASSERT_EQ(kit.prompts.size(), 16u);
+  const std::vector<int> stage = InputNumbers(InputStage::Column);
   for (int r = 0; r < 16; ++r) {
-    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], kFirstColumnParameter + r,
+    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], stage.at(static_cast<std::size_t>(r)),
                           1100 + 195 * r);
   }
   Form12& entry = app.Form<Form12>();
@@ -119,7 +121,7 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   EXPECT_EQ(review.list.items.size(), 16u);
   EXPECT_EQ(review.acceptButton.backColor, kGreen);
   Click(app, review.correctButton);
-  CorrectRow(review, 46 - kFirstColumnParameter, {u"0.0025"});  // hole diameter halved: ΔPs doubles
+  CorrectRow(review, ColumnStageRow(kParamHoleDiameter), {u"0.0025"});  // hole diameter halved: ΔPs doubles
   Click(app, review.endOfCorrectionsButton);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front().substr(14, 10), u"      34.4");  // 4 * 0.0215 / 0.0025
@@ -164,7 +166,7 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   for (int n : {kParamDiameter, kParamReflux, kParamFeedRate, kParamFeedCondition}) {
     inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
   }
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+  for (int n : InputNumbers(InputStage::Column)) {
     inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
   }
   const std::u16string headings = Spaces(7) + ColumnTrayHeadings(Results()->Result())[0];

@@ -31,8 +31,8 @@ Outcome OutcomeOf(Session& s) {
 
 // The bubble-cap column on the results menu after its tray-by-tray calculation
 // (15 trays, the feed on tray 7, weir 0.05 m).
-Form7& MenuAfterTrays(Session& s) {
-  s.app.data() = BenzeneTolueneBubbleCap();
+Form7& MenuAfterTrays(Session& s, bool freshData = true) {
+  if (freshData) s.app.data() = BenzeneTolueneBubbleCap();
   s.app.Dispatch([&] { OpenResultsMenu(s.app); });
   Form7& menu = Loaded<Form7>(s.app);
   Click(s.app, menu.trayByTrayButton);
@@ -104,6 +104,30 @@ TEST(Form16, ARangeThatCannotBeUsedIsRefusedWithItsReason) {
   EXPECT_EQ(s.app.FindForm<FileMessage>(), nullptr);
   EXPECT_EQ(study.Study().points.size(), 5u);
   EXPECT_EQ(study.pointsButton.caption, u"ТОЧКИ 5");
+}
+
+// With the column computed, the lower plot's button steps through φmax, ΣΔP, H and Qr and
+// back to φmax; the point list writes each with the decimals of the column's lines.
+TEST(Form16, QuantityButtonStepsThroughTheColumnsQuantities) {
+  Session s;
+  s.app.data() = BenzeneTolueneBubbleCap();
+  SetBenzeneTolueneColumnStage(s.app.data());
+  s.app.data().ColumnDataAccepted = kTrue;
+  Form7& menu = MenuAfterTrays(s, false);
+  Click(s.app, menu.studyButton);
+  Form16& study = Loaded<Form16>(s.app);
+  std::vector<std::u16string> captions;
+  std::vector<std::size_t> decimals;
+  for (int i = 0; i < 5; ++i) {
+    captions.push_back(study.quantityButton.caption);
+    const std::u16string& row = study.pointList.items.at(20);  // a completed point: R = 2.5
+    decimals.push_back(row.size() - row.find_last_of(u".,") - 1);
+    Click(s.app, study.quantityButton);
+  }
+  EXPECT_EQ(captions, (std::vector<std::u16string>{u"ГРАФИК: % захлебывания", u"ГРАФИК: ΣΔP, Па",
+                                                   u"ГРАФИК: H, м", u"ГРАФИК: Qr, кВт",
+                                                   u"ГРАФИК: % захлебывания"}));
+  EXPECT_EQ(decimals, (std::vector<std::size_t>{1, 1, 3, 2, 1}));
 }
 
 }  // namespace

@@ -194,7 +194,7 @@ TEST(EndingPaths, EveryEndingAsksFirstWhileTypedDataWouldBeLost) {
          Form7& menu = Loaded<Form7>(r.app);
          Click(r.app, menu.trayByTrayButton);
          auto texts = BenzeneTolueneColumnStageTexts();
-         texts[44 - kFirstColumnParameter] = u"150";  // surface tension above 100 mN/m
+         texts[static_cast<std::size_t>(ColumnStageRow(kParamSurfaceTension))] = u"150";  // surface tension above 100 mN/m
          for (const auto& t : texts) r.kit.Answer(t);
          Click(r.app, menu.columnButton);
          Click(r.app, Loaded<Form12>(r.app).acceptButton);

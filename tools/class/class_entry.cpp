@@ -27,7 +27,7 @@ std::string Limits(const DesignData& d, int n) {
 
 // The row the equilibrium check marks: a point (0..7) or XW, XF, XP (8..10).
 std::string EquilibriumFault(const DesignData& d, int row) {
-  if (const int n = ParameterOfErrorRow(Check::Equilibrium, row); n != 0) return ParameterNamed(d, n);
+  if (const int n = ParameterOfErrorRow(InputCheck::Equilibrium, row); n != 0) return ParameterNamed(d, n);
   const auto i = static_cast<std::size_t>(row);
   return "X[" + std::to_string(row) + "] = " + ToUtf8(d.EqXText[i]) + ", Y[" + std::to_string(row) +
          "] = " + ToUtf8(d.EqYText[i]);
@@ -52,13 +52,13 @@ EnteredVariant EnterAnswers(const Variant& variant) {
   }
   CheckParameterLimits(d);
   if (d.InputError != kFalse) {
-    entered.fault = LimitFault(d, ParameterOfErrorRow(Check::Limits, d.ErrorRow));
+    entered.fault = LimitFault(d, ParameterOfErrorRow(InputCheck::ParameterLimits, d.ErrorRow));
     return entered;
   }
   if (!HasThirdStageTexts(d)) return entered;
   CheckColumnParameterLimits(d);
   if (d.InputError != kFalse) {
-    entered.fault = "the third stage: " + LimitFault(d, ParameterOfErrorRow(Check::ColumnLimits, d.ErrorRow));
+    entered.fault = "the third stage: " + LimitFault(d, ParameterOfErrorRow(InputCheck::ColumnLimits, d.ErrorRow));
   }
   return entered;
 }

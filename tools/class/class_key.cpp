@@ -15,12 +15,11 @@ namespace {
 
 constexpr int kCompositionDecimals = 4;  // EMY and compositions, as the tables show them
 constexpr int kRefluxDecimals = 4;       // R, as the reflux study writes it
-// The column's lines, as its results window shows them.
-constexpr int kDropDecimals = 1;         // [Pa]
-constexpr int kHeightDecimals = 3;       // [m]
-constexpr int kFloodingDecimals = 1;     // [%]
-constexpr int kDutyDecimals = 2;         // [kW]
 constexpr char16_t kMoleFraction[] = u"МОЛЬН.ДОЛИ";
+// The column's results the key gives, where the variant gives its third stage; blank where
+// a value cannot be computed (the flooding of dual-flow trays, a reboiler duty not
+// positive).
+constexpr const char* kColumnResults[] = {"dp_total", "height", "flood_max", "q_cond", "q_reb"};
 
 std::string Fixed(double value, int decimals) {
   return ToUtf8(FormatFixed(static_cast<float>(value), 0, static_cast<std::uint8_t>(decimals)));
@@ -33,7 +32,8 @@ std::string Refused(const char* calculation, const Refusal& r) {
 }  // namespace
 
 const std::vector<KeyColumn>& KeyColumns() {
-  static const std::vector<KeyColumn> columns = {
+  static const std::vector<KeyColumn> columns = [] {
+    std::vector<KeyColumn> c = {
       {"variant", u"ВАРИАНТ", u"", u"ВАР", 0},
       {"trays", u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК", u"ШТ.", u"N", 0},
       {"feed_tray", u"НОМЕР ТАРЕЛКИ ПИТАНИЯ", u"", u"NПИТ", 0},
@@ -47,14 +47,13 @@ const std::vector<KeyColumn>& KeyColumns() {
       {"yp", u"YP КИНЕТИЧЕСКОЙ ЛИНИИ", kMoleFraction, u"YP", kCompositionDecimals},
       {"r_opt", u"R ОПТ", u"", u"Rопт", kRefluxDecimals},
       {"n_opt", u"N ПРИ R ОПТ", u"ШТ.", u"Nопт", 0},
-      // The column, where the variant gives its third stage; blank where a value cannot
-      // be computed (the flooding of dual-flow trays, a reboiler duty not positive).
-      {"dp_total", u"СОПРОТИВЛЕНИЕ КОЛОННЫ", u"ПА", u"dP", kDropDecimals},
-      {"height", u"ВЫСОТА КОЛОННЫ", u"М", u"H", kHeightDecimals},
-      {"flood_max", u"НАИБОЛЬШИЙ % ЗАХЛЕБЫВАНИЯ", u"", u"%захл", kFloodingDecimals},
-      {"q_cond", u"ТЕПЛО ДЕФЛЕГМАТОРА", u"КВТ", u"Qд", kDutyDecimals},
-      {"q_reb", u"ТЕПЛО КИПЯТИЛЬНИКА", u"КВТ", u"Qк", kDutyDecimals},
-  };
+    };
+    for (const char* key : kColumnResults) {
+      const ColumnResult& r = *FindColumnResult(key);
+      c.push_back({r.key, r.PaperName(), r.PaperUnit(), r.keyHeading, r.decimals, &r});
+    }
+    return c;
+  }();
   return columns;
 }
 
@@ -66,8 +65,7 @@ const KeyColumn* FindKeyColumn(const std::string& name) {
 }
 
 std::u16string CaptionWithUnit(const KeyColumn& column) {
-  const std::u16string unit = column.unit;
-  return column.caption + (unit.empty() ? u"" : u", " + unit);
+  return column.caption + (column.unit.empty() ? u"" : u", " + column.unit);
 }
 
 KeyOutcome ComputeKey(const DesignData& entered, TrayRange range) {
@@ -115,17 +113,13 @@ KeyOutcome ComputeKey(const DesignData& entered, TrayRange range) {
 
   std::optional<ColumnDesignResult> column;
   if (HasThirdStageTexts(entered)) column = DesignColumn(ColumnDesignInputOf(entered, trays));
-  const auto shown = [&](const std::optional<double> ColumnDesignResult::*value, int decimals) {
-    const std::optional<double> v = column ? (*column).*value : std::nullopt;
-    out.values.push_back(v ? Fixed(static_cast<float>(*v), decimals) : std::string());
-  };
+  for (const KeyColumn& c : KeyColumns()) {
+    if (!c.result) continue;
+    const std::optional<double> v = column ? ResultValue(*c.result, *column) : std::nullopt;
+    out.values.push_back(v ? Fixed(static_cast<float>(*v), c.decimals) : std::string());
+  }
   out.floods = column && column->floodingApplies && column->floodingMax &&
                *column->floodingMax > kFloodingWarning;
-  shown(&ColumnDesignResult::totalDrop, kDropDecimals);
-  shown(&ColumnDesignResult::height, kHeightDecimals);
-  shown(&ColumnDesignResult::floodingMax, kFloodingDecimals);
-  shown(&ColumnDesignResult::condenserDuty, kDutyDecimals);
-  shown(&ColumnDesignResult::reboilerDuty, kDutyDecimals);
   return out;
 }
 

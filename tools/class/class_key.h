@@ -5,17 +5,21 @@
 #include <vector>
 
 #include "model/design_data.h"
+#include "report/column_results.h"
 
 namespace rc {
 
 // A column of key.csv: its name in the header, its caption and unit in the printed
-// pages, and the decimals the program shows for it (0: an integer).
+// pages, and the decimals the program shows for it (0: an integer). The column's results
+// are rows of the program's table of them (report/column_results.h), which gives all of
+// these.
 struct KeyColumn {
   const char* name;
-  const char16_t* caption;
-  const char16_t* unit;     // empty where the caption says it or there is none
-  const char16_t* heading;  // the column's heading in the printed key, at most 7 characters
+  std::u16string caption;
+  std::u16string unit;     // empty where the caption says it or there is none
+  std::u16string heading;  // the column's heading in the printed key, at most 7 characters
   int decimals;
+  const ColumnResult* result = nullptr;  // the column's result it gives, if one
 };
 
 // variant, trays, feed_tray, then the results in the order of the key's rows.
