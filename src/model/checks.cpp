@@ -1,6 +1,7 @@
 #include "model/checks.h"
 
 #include "model/input_catalogue.h"
+#include "model/number_text.h"
 
 namespace rc {
 namespace {
@@ -58,6 +59,8 @@ void CheckInputs(DesignData& data, InputCheck check, Refuses refuses) {
   }
 }
 
+}  // namespace
+
 // A partly vaporised feed (q < 1) brings vapour of its own to the section above it; some
 // vapour must still rise below the feed: V' = R + 1 + (q - 1) Fbar > 0, multiplied by
 // XF - XW (Fbar = (XP - XW)/(XF - XW)), which also refuses a feed of the bottoms' own
@@ -72,7 +75,12 @@ bool VapourRisesBelowFeed(const DesignData& d) {
   return (r + 1) * (xf - xw) > (1 - q) * (xp - xw);
 }
 
-}  // namespace
+// A word typed for q reads as 0, a saturated vapour within q's limits: the text must hold
+// a number. Data given q's value without its text are judged by the value alone.
+bool FeedConditionIsANumber(const DesignData& d) {
+  const std::u16string& text = d.ParamText[kParamFeedCondition];
+  return text.empty() || HoldsNumber(text);
+}
 
 void CheckEquilibriumData(DesignData& data) {
   data.InputError = kFalse;
@@ -82,6 +90,7 @@ void CheckEquilibriumData(DesignData& data) {
 
 void CheckParameterLimits(DesignData& data) {
   CheckInputs(data, InputCheck::ParameterLimits, [&](const InputRow& in) {
+    if (in.number == kParamFeedCondition && !FeedConditionIsANumber(data)) return true;
     return !WithinLimits(data, in) ||
            (in.number == kParamFeedCondition && !VapourRisesBelowFeed(data));
   });

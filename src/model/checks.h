@@ -13,10 +13,16 @@ void CheckEquilibriumData(DesignData& data);
 // The row of the feed's thermal condition q, after parameter 40's.
 inline constexpr int kFeedConditionErrorRow = 23;
 
-// Parameters 19..40 against their limits, then q: its limits, and for q < 1 vapour rising
-// below the feed, (R + 1)(XF - XW) > (1 - q)(XP - XW). ErrorRow n - 17 for 19..31,
+// Parameters 19..40 against their limits, then q: its text a number, its limits, and for
+// q < 1 vapour rising below the feed, (R + 1)(XF - XW) > (1 - q)(XP - XW). ErrorRow n - 17 for 19..31,
 // n - 18 for 33..40, kFeedConditionErrorRow for q.
 void CheckParameterLimits(DesignData& data);
+
+// The rules on q beyond its limits, as CheckParameterLimits applies them: some vapour
+// still rises below the feed (always for q >= 1); q's text holds a number ("abc" or
+// "nan" read as 0 would pass as a saturated vapour).
+bool VapourRisesBelowFeed(const DesignData& data);
+bool FeedConditionIsANumber(const DesignData& data);
 
 // The third stage, parameters 41..56, against their limits (Min <= value <= Max).
 // ErrorRow n - 41: the row of the third stage's list, which lists them in order.

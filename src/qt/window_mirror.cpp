@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
@@ -97,6 +98,7 @@ bool WindowMirror::Sync(Window& window) {
   if (placedAt_ != client.topLeft()) {
     placedAt_ = client.topLeft();
     move(placedAt_);
+    frameToPlace_ = true;
   }
   if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
   if (backColor_ != window.backColor) {
@@ -368,6 +370,19 @@ void WindowMirror::paintEvent(QPaintEvent*) {
   if (!window_) return;
   QPainter painter(this);
   ReplayOps(painter, window_->surface().Ops(), ScreenFont(window_->font), 1.0 / kTwipsPerPixel);
+}
+
+// A window's place is that of its frame, title bar and all. A window made before it was
+// placed (one kept above an owner is made early) is put there by its client area, so
+// that a window manager draws the title bar above it, off the screen for a window at
+// the top; once the frame is known, the frame is put where the program placed the
+// window, as a window placed before it was made stands from the start.
+void WindowMirror::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (!frameToPlace_ || !isVisible() || !windowHandle()) return;
+  if (windowHandle()->frameMargins().isNull()) return;  // not framed (yet)
+  frameToPlace_ = false;
+  if (pos() != placedAt_) move(placedAt_);
 }
 
 void WindowMirror::closeEvent(QCloseEvent* event) {

@@ -38,6 +38,8 @@ class WindowMirror : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The first move after the window manager has framed a window the program placed.
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // Escape closes a dialog as its title bar's close button does.
   void keyPressEvent(QKeyEvent* event) override;
@@ -78,6 +80,8 @@ class WindowMirror : public QWidget {
   std::uint64_t focusRequest_ = 0;
   Colour backColor_ = 0xFFFFFFFF;
   QPoint placedAt_{-1000000, -1000000};  // where the program last put the window [px]
+  // The program has placed the window, and no frame has been seen round it since.
+  bool frameToPlace_ = false;
   QPointer<WindowMirror> owner_;
 };
 
