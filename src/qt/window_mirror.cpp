@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QKeyEvent>
-#include <QMoveEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
@@ -66,7 +65,11 @@ void WindowMirror::StayAbove(WindowMirror* owner) {
   if (owner == owner_) return;
   owner_ = owner;
   // A transient window: the window system keeps it above its owner, and a window
-  // manager treats it as the owner's dialog.
+  // manager treats it as the owner's dialog. Its native window is made here, so it is
+  // placed first: a window moved before it is made has its frame, title bar and all, put
+  // in that place; one moved after would have its client area put there, and a window
+  // manager would draw the title bar above it, off the screen for a window at the top.
+  if (window_) Place(*window_);
   (void)winId();
   QWindow* parent = nullptr;
   if (owner) {
@@ -92,15 +95,7 @@ bool WindowMirror::Sync(Window& window) {
   window_ = &window;
   const QString title = QString::fromStdU16String(window.caption);
   if (windowTitle() != title) setWindowTitle(title);
-  const QRect client = PixelRect(window.left, window.top, window.width, window.height);
-  // Moved only when the program moves it: where the window system put it on opening
-  // (or the student moved it) it stays.
-  if (placedAt_ != client.topLeft()) {
-    placedAt_ = client.topLeft();
-    move(placedAt_);
-    frameToPlace_ = true;
-  }
-  if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
+  Place(window);
   if (backColor_ != window.backColor) {
     backColor_ = window.backColor;
     SetColour(*this, QPalette::Window, backColor_);
@@ -372,17 +367,15 @@ void WindowMirror::paintEvent(QPaintEvent*) {
   ReplayOps(painter, window_->surface().Ops(), ScreenFont(window_->font), 1.0 / kTwipsPerPixel);
 }
 
-// A window's place is that of its frame, title bar and all. A window made before it was
-// placed (one kept above an owner is made early) is put there by its client area, so
-// that a window manager draws the title bar above it, off the screen for a window at
-// the top; once the frame is known, the frame is put where the program placed the
-// window, as a window placed before it was made stands from the start.
-void WindowMirror::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  if (!frameToPlace_ || !isVisible() || !windowHandle()) return;
-  if (windowHandle()->frameMargins().isNull()) return;  // not framed (yet)
-  frameToPlace_ = false;
-  if (pos() != placedAt_) move(placedAt_);
+void WindowMirror::Place(const Window& window) {
+  const QRect client = PixelRect(window.left, window.top, window.width, window.height);
+  // Moved only when the program moves it: where the window system put it on opening
+  // (or the student moved it) it stays.
+  if (placedAt_ != client.topLeft()) {
+    placedAt_ = client.topLeft();
+    move(placedAt_);
+  }
+  if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
 }
 
 void WindowMirror::closeEvent(QCloseEvent* event) {

@@ -38,8 +38,6 @@ class WindowMirror : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  // The first move after the window manager has framed a window the program placed.
-  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // Escape closes a dialog as its title bar's close button does.
   void keyPressEvent(QKeyEvent* event) override;
@@ -55,6 +53,8 @@ class WindowMirror : public QWidget {
     bool fontSet = false;
   };
 
+  // The window's size and, when the program has moved it, its place.
+  void Place(const Window& window);
   QWidget* Create(const Control& control);
   void SyncControl(const Control& control, ControlView& view);
   void SyncButton(const Control& control, CaptionButton& button);
@@ -80,8 +80,6 @@ class WindowMirror : public QWidget {
   std::uint64_t focusRequest_ = 0;
   Colour backColor_ = 0xFFFFFFFF;
   QPoint placedAt_{-1000000, -1000000};  // where the program last put the window [px]
-  // The program has placed the window, and no frame has been seen round it since.
-  bool frameToPlace_ = false;
   QPointer<WindowMirror> owner_;
 };
 
