@@ -12,7 +12,7 @@ constexpr int kPromptYX = 4000;  // [twips] Y*
 // The feed's thermal condition: its caption's meaning of 1 alone leaves a student to
 // guess what the other values of its range stand for.
 constexpr char16_t kFeedConditionPrompt[] =
-    u"Тепловое состояние питания q, безразм.:\n"
+    u"Тепловое состояние питания q, безразм.\n"
     u"0..2; 1 — кипящая жидкость, больше 1 — холодная, меньше 1 — частично испаренная";
 
 // What a correction prompt offers: the value's text as the list shows it, nothing for a

@@ -177,7 +177,7 @@ void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std
                   int x, int y);
 // The feed's thermal condition's prompt gives its range and what its values mean.
 inline constexpr char16_t kFeedConditionPromptText[] =
-    u"Тепловое состояние питания q, безразм.:\n0..2; 1 — кипящая жидкость, больше 1 — "
+    u"Тепловое состояние питания q, безразм.\n0..2; 1 — кипящая жидкость, больше 1 — "
     u"холодная, меньше 1 — частично испаренная";
 // The prompt of parameter n at its row, and the two prompts of equilibrium pair i.
 inline void ExpectParameterPrompt(const PromptRecord& p, int n, int y) {
