@@ -2,6 +2,7 @@
 
 #include "model/feed_rule.h"
 #include "model/input_catalogue.h"
+#include "model/number_text.h"
 
 namespace rc {
 namespace {
@@ -59,14 +60,21 @@ void CheckInputs(DesignData& data, InputCheck check, Refuses refuses) {
   }
 }
 
+}  // namespace
+
 // The feed's rule on the data's values (model/feed_rule.h).
-bool FeedLeavesVapourBelow(const DesignData& d) {
+bool VapourRisesBelowFeed(const DesignData& d) {
   const auto v = [&d](int n) { return static_cast<double>(d.ParamValue[n]); };
   return VapourRisesBelowFeed(v(kParamReflux), v(kParamFeedCondition), v(kParamXW), v(kParamXF),
                               v(kParamXP));
 }
 
-}  // namespace
+// A word typed for q reads as 0, a saturated vapour within q's limits: the text must hold
+// a number. Data given q's value without its text are judged by the value alone.
+bool FeedConditionIsANumber(const DesignData& d) {
+  const std::u16string& text = d.ParamText[kParamFeedCondition];
+  return text.empty() || HoldsNumber(text);
+}
 
 void CheckEquilibriumData(DesignData& data) {
   data.InputError = kFalse;
@@ -76,8 +84,9 @@ void CheckEquilibriumData(DesignData& data) {
 
 void CheckParameterLimits(DesignData& data) {
   CheckInputs(data, InputCheck::ParameterLimits, [&](const InputRow& in) {
+    if (in.number == kParamFeedCondition && !FeedConditionIsANumber(data)) return true;
     return !WithinLimits(data, in) ||
-           (in.number == kParamFeedCondition && !FeedLeavesVapourBelow(data));
+           (in.number == kParamFeedCondition && !VapourRisesBelowFeed(data));
   });
 }
 

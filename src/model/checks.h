@@ -11,10 +11,16 @@ namespace rc {
 // XF, XP.
 void CheckEquilibriumData(DesignData& data);
 
-// Parameters 19..40 against their limits, then q: its limits, and for q < 1 vapour rising
-// below the feed (model/feed_rule.h). ErrorRow: the row of the tray data's list, as the
-// catalogue gives it (2 for parameter 19 … 23 for q).
+// Parameters 19..40 against their limits, then q: its text a number, its limits, and for
+// q < 1 vapour rising below the feed (model/feed_rule.h). ErrorRow: the row of the tray
+// data's list, as the catalogue gives it (2 for parameter 19 … 23 for q).
 void CheckParameterLimits(DesignData& data);
+
+// The rules on q beyond its limits, as CheckParameterLimits applies them: some vapour
+// still rises below the feed (always for q >= 1); q's text holds a number ("abc" or
+// "nan" read as 0 would pass as a saturated vapour).
+bool VapourRisesBelowFeed(const DesignData& data);
+bool FeedConditionIsANumber(const DesignData& data);
 
 // The third stage, parameters 41..56, against their limits (Min <= value <= Max).
 // ErrorRow n - 41: the row of the third stage's list, which lists them in order.

@@ -43,12 +43,10 @@ double ParseGathered(std::string_view number) {
   return negative ? -value : value;
 }
 
-}  // namespace
-
-float ReadNumber(std::u16string_view text) {
-  // Gather the characters that matter, skipping the ignored ones, and stop at the
-  // first character that cannot continue the number.
-  std::string number;
+// Gathers the text's leading number into `number` (sign, digits, point, exponent),
+// skipping the ignored characters and stopping at the first that cannot continue it.
+// False when the text holds no digit before its exponent: no number at all.
+bool GatherNumber(std::u16string_view text, std::string& number) {
   std::size_t i = 0;
   auto skip = [&] {
     while (i < text.size() && Ignored(text[i])) ++i;
@@ -73,7 +71,7 @@ float ReadNumber(std::u16string_view text) {
     ++i;
     mantissaDigits = digits(number) || mantissaDigits;
   }
-  if (!mantissaDigits) return 0.0f;
+  if (!mantissaDigits) return false;
   if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
     std::string exponent = "e";
     ++i;
@@ -81,7 +79,20 @@ float ReadNumber(std::u16string_view text) {
     sign(exponent);
     if (digits(exponent)) number += exponent;
   }
+  return true;
+}
+
+}  // namespace
+
+float ReadNumber(std::u16string_view text) {
+  std::string number;
+  if (!GatherNumber(text, number)) return 0.0f;
   return static_cast<float>(ParseGathered(number));
+}
+
+bool HoldsNumber(std::u16string_view text) {
+  std::string number;
+  return GatherNumber(text, number);
 }
 
 std::u16string NormalizeNumberText(std::u16string_view text) {

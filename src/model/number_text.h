@@ -12,6 +12,10 @@ namespace rc {
 // too large for a float reads as infinity, which every check rejects.
 float ReadNumber(std::u16string_view text);
 
+// Whether the text begins with a number as ReadNumber reads it (at least one digit
+// before any exponent); "abc", "nan", "один" and the empty text hold none.
+bool HoldsNumber(std::u16string_view text);
+
 // An empty text becomes "0"; otherwise the first comma becomes a point.
 std::u16string NormalizeNumberText(std::u16string_view text);
 

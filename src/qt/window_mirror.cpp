@@ -66,7 +66,11 @@ void WindowMirror::StayAbove(WindowMirror* owner) {
   if (owner == owner_) return;
   owner_ = owner;
   // A transient window: the window system keeps it above its owner, and a window
-  // manager treats it as the owner's dialog.
+  // manager treats it as the owner's dialog. Its native window is made here, so it is
+  // placed first: a window moved before it is made has its frame, title bar and all, put
+  // in that place; one moved after would have its client area put there, and a window
+  // manager would draw the title bar above it, off the screen for a window at the top.
+  if (window_) Place(*window_);
   (void)winId();
   QWindow* parent = nullptr;
   if (owner) {
@@ -92,14 +96,7 @@ bool WindowMirror::Sync(Window& window) {
   window_ = &window;
   const QString title = QString::fromStdU16String(window.caption);
   if (windowTitle() != title) setWindowTitle(title);
-  const QRect client = PixelRect(window.left, window.top, window.width, window.height);
-  // Moved only when the program moves it: where the window system put it on opening
-  // (or the student moved it) it stays.
-  if (placedAt_ != client.topLeft()) {
-    placedAt_ = client.topLeft();
-    move(placedAt_);
-  }
-  if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
+  Place(window);
   if (backColor_ != window.backColor) {
     backColor_ = window.backColor;
     SetColour(*this, QPalette::Window, backColor_);
@@ -393,6 +390,17 @@ void WindowMirror::paintEvent(QPaintEvent*) {
   if (!window_) return;
   QPainter painter(this);
   ReplayOps(painter, window_->surface().Ops(), ScreenFont(window_->font), 1.0 / kTwipsPerPixel);
+}
+
+void WindowMirror::Place(const Window& window) {
+  const QRect client = PixelRect(window.left, window.top, window.width, window.height);
+  // Moved only when the program moves it: where the window system put it on opening
+  // (or the student moved it) it stays.
+  if (placedAt_ != client.topLeft()) {
+    placedAt_ = client.topLeft();
+    move(placedAt_);
+  }
+  if (size() != client.size() || minimumSize() != maximumSize()) setFixedSize(client.size());
 }
 
 void WindowMirror::closeEvent(QCloseEvent* event) {

@@ -55,6 +55,8 @@ class WindowMirror : public QWidget {
     bool fontSet = false;
   };
 
+  // The window's size and, when the program has moved it, its place.
+  void Place(const Window& window);
   QWidget* Create(const Control& control);
   void SyncControl(const Control& control, ControlView& view);
   void SyncButton(const Control& control, CaptionButton& button);

@@ -74,7 +74,18 @@ void Form5::AskTrayType() {
 }
 
 void Form5::ChooseTrayType(int trayType) {
-  app().data().TrayType = trayType;
+  DesignData& data = app().data();
+  // In correction the kind the data hold, chosen again, changes nothing: the 22 values
+  // typed for it stay, and the list goes on as after any row's correction.
+  if (list.visible && list.enabled && trayType == data.TrayType) {
+    capsButton->visible = false;
+    noCapsButton->visible = false;
+    RunChecks();
+    ShowEndButton(data.InputError != kFalse);
+    SetFocus(list);
+    return;
+  }
+  data.TrayType = trayType;
   EnterTrayData();
 }
 
@@ -109,7 +120,11 @@ void Form5::Correct() {
   EnterCorrectionMode();
 }
 
-void Form5::ReturnFromErrorDialog() { Correct(); }
+// The keyboard starts on the marked row, as on the other lists.
+void Form5::ReturnFromErrorDialog() {
+  instruction.top = kForm5InstructionTop;
+  ListWindow::ReturnFromErrorDialog();
+}
 
 void Form5::RunChecks() { CheckParameterLimits(app().data()); }
 
@@ -131,7 +146,7 @@ void Form5::ShowInputFault(bool endOfCorrections) {
   fault.markedRow = RowOfFault(InputCheck::ParameterLimits, app().data().ErrorRow);
   ShowFault(fault);
   if (endOfCorrections) endOfCorrectionsButton.visible = false;
-  app().Form<Form6>().Open(*this);
+  app().Form<Form6>().Open(*this, InputFaultExplanation(app().data()));
 }
 
 }  // namespace rc

@@ -20,7 +20,9 @@ class Form5 : public ListWindow {
   void ReturnFromErrorDialog() override;
 
  private:
-  void ChooseTrayType(int trayType);   // Command4, Command5
+  // Command4, Command5: at the question the parameters are asked; in correction a new
+  // kind asks them again, the kind held keeps them.
+  void ChooseTrayType(int trayType);
   void Correct();                      // Command2
   void AfterPointsSorted() override {}
   void RunChecks() override;

@@ -157,8 +157,11 @@ void Form9::EndOfCorrections() {
     ShowFaultAt(RowOfFault(InputCheck::ParameterLimits, data.ErrorRow), true);
     return;
   }
-  // Sound data: back to the results; this window stays open behind the results menu.
+  // Sound data: back to the results, and this window closes: left behind the menu it
+  // would show values the results may since have changed, and a later correction opens
+  // a fresh one from the menu's change button.
   Form7::OpenAfterCorrection(app());
+  app().Unload(*this);
 }
 
 // Both fault displays print all 33 rows with the marker level with its row; the caption
@@ -172,7 +175,7 @@ void Form9::ShowFaultAt(int markedRow, bool clearFirst) {
   ListWindow::ShowFault(fault);
   endOfCorrectionsButton.visible = false;
   saveButton.visible = false;
-  app().Form<Form10>().Open(*this);
+  app().Form<Form10>().Open(*this, InputFaultExplanation(app().data()));
 }
 
 }  // namespace rc

@@ -24,12 +24,11 @@ class Form9 : public ListWindow {
 
  private:
   void FillList() { ListWindow::FillList(HeaderOccasion::FullList); }
-  // This window stays behind the results menu after a sound end of corrections. A
-  // correction made here then takes the windows showing results away (the results menu,
+  // A correction made here takes any window showing results away (the results menu,
   // its diagram window, the column's results): their results and print buttons belong to
   // the data as they were, and they come back only through a sound end of corrections,
-  // which runs the calculation again on the data as they are now. The third stage's
-  // values stay.
+  // which runs the calculation again on the data as they are now and closes this window.
+  // The third stage's values stay.
   void BeforeRowCorrection() override;
   void AfterPointsSorted() override { FillList(); }
   void OfferTrayClasses() override;

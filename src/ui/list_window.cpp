@@ -186,13 +186,13 @@ void ListWindow::RowClicked() {
   const ListRow row = rows[static_cast<std::size_t>(r)];
   switch (row.content) {
     case ListRow::Content::EquilibriumPair:
-      AskEquilibriumPair(app(), row.item, row.promptY);
+      CorrectEquilibriumPair(app(), row.item, row.promptY);
       SortEquilibriumPoints(data);
       AfterPointsSorted();
       break;
     case ListRow::Content::Composition:
-      AskComposition(app(), row.item, kCompositionCorrectionTitles[row.item - kParamXW],
-                     row.promptY);
+      CorrectComposition(app(), row.item, kCompositionCorrectionTitles[row.item - kParamXW],
+                         row.promptY);
       ReplaceRow(r, RowText(r, HeaderOccasion::FullList));
       break;
     case ListRow::Content::TrayClassHeader:
@@ -200,7 +200,7 @@ void ListWindow::RowClicked() {
       OfferTrayClasses();
       return;
     case ListRow::Content::Parameter:
-      AskParameter(app(), row.item, row.promptY);
+      CorrectParameter(app(), row.item, row.promptY);
       ReplaceRow(r, RowText(r, HeaderOccasion::FullList));
       if (row.item == kParamAreaRatio && data.TrayType == kTraysWithoutCaps) {
         ReplaceRow(HeaderRow(), TrayClassHeader(data, HeaderOccasion::AreaRatioCorrected));

@@ -83,7 +83,8 @@ class ListWindow : public Window {
   void FillList(HeaderOccasion header);
   void ReplaceRow(int row, const std::u16string& text);
 
-  // A click on a list row: the row's values asked again, then the window's checks and
+  // A click on a list row: the row's values asked again (each prompt offering the value
+  // held, which an empty answer or Cancel keeps), then the window's checks and
   // the end button coloured by them. A click on the header offers the tray classes.
   void RowClicked();
   // What a window does on its own around a row click.

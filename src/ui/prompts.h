@@ -41,8 +41,20 @@ void AskEquilibriumY(Application& app, int i, int y);
 void AskEquilibriumPair(Application& app, int i, int y);
 // Composition n (16..18) under its caption at x 1000, with the rejection rule.
 void AskComposition(Application& app, int n, const std::u16string& title, int y);
-// Parameter n (19..57) under its caption with the title " Ввод " + caption at x 1000,
-// taken as typed; an empty answer is "0", for the feed's thermal condition "1".
+// Parameter n (19..57) under its prompt (ParameterPrompt) with the title " Ввод " +
+// caption at x 1000, taken as typed; an empty answer is "0", for the feed's thermal
+// condition "1".
 void AskParameter(Application& app, int n, int y);
+// What parameter n's prompt says: its caption; for the feed's thermal condition its
+// range and what its values mean.
+std::u16string ParameterPrompt(const DesignData& data, int n);
+
+// The correction of a row's value where it was asked before: the prompt offers the value
+// the list shows (nothing for a value refused as "???"), and an empty answer, Cancel
+// among them, keeps the value held, typed text and all. A reflex Return or Cancel never
+// changes a value.
+void CorrectEquilibriumPair(Application& app, int i, int y);
+void CorrectComposition(Application& app, int n, const std::u16string& title, int y);
+void CorrectParameter(Application& app, int n, int y);
 
 }  // namespace rc

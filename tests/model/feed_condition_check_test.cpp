@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/checks.h"
+#include "model/input_catalogue.h"
 #include "model/number_text.h"
 
 namespace rc {
@@ -56,6 +57,32 @@ TEST(FeedConditionCheck, LimitsAndVapourBelowTheFeed) {
   d.ParamValue[40] = 2;
   CheckParameterLimits(d);
   EXPECT_EQ(d.ErrorRow, 22);
+}
+
+// A word typed for q reads as 0, which with reflux enough would pass as a saturated
+// vapour: a text holding no number is refused on q's row. An empty answer is a boiling
+// feed; a number with text after it is read as the other parameters read it.
+TEST(FeedConditionCheck, AWordIsNoNumber) {
+  const struct {
+    const char16_t* typed;
+    bool sound;
+    float q;
+  } cases[] = {
+      {u"nan", false, 0},  {u"abc", false, 0}, {u"один", false, 0}, {u"-", false, 0},
+      {u"e5", false, 0},   {u"", true, 1},     {u"0", true, 0},     {u",8", true, 0.8f},
+      {u"2 abc", true, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    DesignData d = WithFeed(1);
+    d.ParamValue[kParamReflux] = 2.5f;  // vapour enough below the feed even at q = 0
+    KeepTypedNumber(ParameterAnswerText(kParamFeedCondition, c.typed), false,
+                    d.ParamText[kParamFeedCondition], d.ParamValue[kParamFeedCondition]);
+    CheckParameterLimits(d);
+    EXPECT_EQ(d.ParamValue[kParamFeedCondition], c.q);
+    EXPECT_EQ(d.InputError, c.sound ? kFalse : kTrue);
+    EXPECT_EQ(d.ErrorRow, c.sound ? kNoErrorRow : FindInput(kParamFeedCondition)->errorRow);
+  }
 }
 
 TEST(FeedConditionCheck, DataWithoutQHoldABoilingFeed) {

@@ -175,9 +175,14 @@ inline void ExpectErrorRow(const DesignData& data, int errorRow) {
 // Checks a prompt's text, title and place.
 void ExpectPrompt(const PromptRecord& p, const std::u16string& prompt, const std::u16string& title,
                   int x, int y);
+// The feed's thermal condition's prompt gives its range and what its values mean.
+inline constexpr char16_t kFeedConditionPromptText[] =
+    u"Тепловое состояние питания q, безразм.\n0..2; 1 — кипящая жидкость, больше 1 — "
+    u"холодная, меньше 1 — частично испаренная";
 // The prompt of parameter n at its row, and the two prompts of equilibrium pair i.
 inline void ExpectParameterPrompt(const PromptRecord& p, int n, int y) {
-  ExpectPrompt(p, ParameterCaption(n), u" Ввод " + ParameterCaption(n), 1000, y);
+  ExpectPrompt(p, n == kParamFeedCondition ? std::u16string(kFeedConditionPromptText) : ParameterCaption(n),
+               u" Ввод " + ParameterCaption(n), 1000, y);
 }
 void ExpectPairPrompts(const PromptRecord* p, int i, int y);
 

@@ -145,8 +145,10 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   EXPECT_GT(*after.trays.front().dryDrop, *before.trays.front().dryDrop);
   EXPECT_GT(*after.condenserDuty, *before.condenserDuty);
 
-  // A first-stage row (XF, row 9) corrected on Form9 behind the menu takes the results
-  // window away with the menu.
+  // The end of corrections closed Form9; a first-stage row (XF, row 9) corrected on a
+  // new one takes the results window away with the menu.
+  EXPECT_EQ(FindWindow(app, "Form9"), nullptr);
+  Click(app, app.Form<Form7>().changeButton);
   CorrectRow(Loaded<Form9>(app), 9, {u"0.5"});
   EXPECT_EQ(Results(), nullptr);
   EXPECT_EQ(FindWindow(app, "Form7"), nullptr);

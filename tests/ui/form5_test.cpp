@@ -4,6 +4,7 @@
 
 #include "model/input_catalogue.h"
 #include "support/ui_driver.h"
+#include "ui/error_dialog.h"
 
 namespace rc::ui_test {
 namespace {
@@ -143,6 +144,37 @@ TEST_F(Form5Test, ChangeOfClassAsksAllAgainAndEndsInReviewWithTheListDisabled) {
   Click(app, f.correctButton);
   ClickRow(app, f, 0);
   EXPECT_EQ(f.Focus(), f.capsButton);
+}
+
+// A q refused because no vapour would rise below the feed ((0.1 + 1)(0.4 - 0.05) = 0.385
+// is not above (1 - 0.5)(0.95 - 0.05) = 0.45) or because it is no number: the dialog says
+// why. A q beyond its limits keeps the statement alone.
+TEST_F(Form5Test, ARefusedQIsExplainedInItsDialog) {
+  const struct {
+    const char16_t *reflux, *q, *explanation;
+  } cases[] = {
+      {u"0.1", u"0.5",
+       u"При q = 0.5 ниже ввода питания не поднимается пар: нужно (R + 1)(XF − XW) > "
+       u"(1 − q)(XP − XW), а при R = 0.1, XW = 0.05, XF = 0.4, XP = 0.95 это не так. "
+       u"Увеличьте R или q."},
+      {u"2", u"abc", u"q должно быть числом от 0 до 2, а «abc» — не число."},
+      {u"2", u"2.5", u""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    Session r;
+    auto texts = SoundTexts(kParamReflux, c.reflux);
+    texts.back() = c.q;  // q, asked last
+    Form5& f = Form5After(r, kBubbleCapTrays, texts);
+    Click(r.app, f.acceptButton);
+    EXPECT_EQ(r.app.data().ErrorRow, 23);
+    Form6* dialog = r.app.FindForm<Form6>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->explanation.visible, *c.explanation != u'\0');
+    if (dialog->explanation.visible) {
+      EXPECT_EQ(dialog->explanation.caption, c.explanation);
+    }
+  }
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ const Look kForm9{"Form9", "Form10", 8000, 35, 8, 3, 11, 610, 610,
                     return Form9Over(r, kTraysWithoutCaps);
                   },
                   Form9With(kBubbleCapTrays, u"0.83", {Row(12, {u"-5"}), Press(EndOfCorrections)}),
-                  Row(12, {u"3"}), {"Form9", "Form7"}, 34};
+                  Row(12, {u"3"}), {"Form7"}, 34};
 
 std::string LookName(const ::testing::TestParamInfo<const Look*>& info) { return info.param->name; }
 

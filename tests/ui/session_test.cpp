@@ -141,7 +141,7 @@ TEST_P(StudentSession, CorrectionsFromTheResultsMenuRecomputeAndReprintWithTheNe
 
     SetParameter(expected, 19, round.reflux);
     SetEquilibriumPoint(expected, 4, round.pairX, round.pairY);
-    ASSERT_NE(FindWindow(app, "Form9"), nullptr);  // left open behind the results
+    EXPECT_EQ(FindWindow(app, "Form9"), nullptr);  // closed behind the results
     Window& menu = Shown("Form7");
     EXPECT_NE(menu.surface().Texts(), shownBefore);
     if (round.kinetic) {
