@@ -92,11 +92,13 @@ std::optional<MinimumReflux> FindMinimumReflux(const CalculationInputs& in) {
 
   // The reflux ratio whose upper line runs from (XP, XP) through the point.
   const auto refluxThrough = [&](const Point& p) { return g.Div(c.XP - p.y, p.y - p.x); };
-  MinimumReflux m{e->x, e->y, refluxThrough(*e), Pinch::Feed};
-  const auto take = [&](double r, Pinch pinch) {
+  MinimumReflux m{e->x, e->y, refluxThrough(*e), Pinch::Feed, e->x, e->y};
+  const auto take = [&](double r, Pinch pinch, const Point& touch) {
     if (r > m.reflux + kTie * std::fabs(m.reflux)) {
       m.reflux = r;
       m.governs = pinch;
+      m.touchX = touch.x;
+      m.touchY = touch.y;
     }
   };
 
@@ -111,22 +113,23 @@ std::optional<MinimumReflux> FindMinimumReflux(const CalculationInputs& in) {
       upper = p;
     }
   }
-  if (upper) take(refluxThrough(*upper), Pinch::Upper);
+  if (upper) take(refluxThrough(*upper), Pinch::Upper, *upper);
 
   // Below the feed: the flattest line from (XW, XW) to the curve, (y* - XW)/(x - XW),
   // carried to the q-line: XW + t (x - XW) meets it at s = (1 - t)(XF - XW)/(t (q - 1) - q).
   double flattest = g.Div(e->y - c.XW, e->x - c.XW);
-  bool lowerTouches = false;
+  std::optional<Point> lower;
   for (const double x : curve.TurningPoints(c.XW, e->x, c.XW)) {
-    const double slope = g.Div(curve.Y(x) - c.XW, x - c.XW);
+    const Point p{x, curve.Y(x)};
+    const double slope = g.Div(p.y - c.XW, p.x - c.XW);
     if (slope < flattest) {
       flattest = slope;
-      lowerTouches = true;
+      lower = p;
     }
   }
-  if (lowerTouches) {
+  if (lower) {
     const double s = g.Div((1 - flattest) * (c.XF - c.XW), flattest * (c.q - 1) - c.q);
-    take(refluxThrough({c.XF + s * (c.q - 1), c.XF + s * c.q}), Pinch::Lower);
+    take(refluxThrough({c.XF + s * (c.q - 1), c.XF + s * c.q}), Pinch::Lower, *lower);
   }
   if (g.faulted() || !(m.reflux > 0)) return std::nullopt;
   return m;

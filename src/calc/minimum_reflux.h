@@ -16,6 +16,9 @@ struct MinimumReflux {
   double pinchX = 0, pinchY = 0;  // [-] where the q-line meets the equilibrium curve
   double reflux = 0;              // [-] R_min
   Pinch governs = Pinch::Feed;    // the pinch that sets it; the feed's on a tie
+  // [-] where the operating lines of R_min touch the curve: the feed pinch, or the
+  // tangent point above or below the feed that sets R_min.
+  double touchX = 0, touchY = 0;
 };
 
 // None when the q-line meets the curve nowhere between XW and XP above the diagonal, or

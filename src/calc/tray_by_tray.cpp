@@ -4,14 +4,22 @@
 // crossing on the q-line.
 #include "calc/calculations.h"
 #include "calc/equilibrium_fit.h"
+#include "calc/minimum_reflux.h"
 #include "calc/operating_lines.h"
 #include "calc/tray_model.h"
 
 namespace rc {
 namespace {
 
+// A reflux ratio below the minimum separates nothing on any number of trays: the
+// refusal of the tray limit carries R_min to say so.
 TrayByTrayRun& Refuse(TrayByTrayRun& run, RefusalKind kind) {
   run.refusal = Refusal{kind};
+  if (kind != RefusalKind::TooManyTrays) return run;
+  if (const std::optional<MinimumReflux> m = FindMinimumReflux(run.inputs);
+      m && ColumnParameters::From(run.inputs).R < m->reflux) {
+    run.refusal->minimumReflux = m->reflux;
+  }
   return run;
 }
 

@@ -26,7 +26,8 @@ std::u16string ProperCase(std::u16string_view text) {
   bool wordStart = true;
   for (char16_t c : text) {
     out.push_back(wordStart ? ToUpper(c) : ToLower(c));
-    wordStart = (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\0');
+    // A hyphen joins words that keep their capitals: Григорьева-Оболенская.
+    wordStart = (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\0' || c == u'-');
   }
   return out;
 }

@@ -5,8 +5,8 @@
 
 namespace rc {
 
-// Proper case: the first letter of every blank-separated word in upper case, all other
-// letters in lower case (Latin, Latin-1 and Cyrillic letters are mapped).
+// Proper case: the first letter of every word (separated by blanks or joined by a
+// hyphen) in upper case, all other letters in lower case (Latin, Latin-1 and Cyrillic letters are mapped).
 std::u16string ProperCase(std::u16string_view text);
 
 char16_t ToUpper(char16_t c);

@@ -63,4 +63,33 @@ void DescribeProgramCommandLine(QCommandLineParser& parser) {
       QStringLiteral("[ФАЙЛ.rcol]"));
 }
 
+QString ProgramCommandLineProblem(const QStringList& arguments) {
+  QCommandLineParser parser;
+  DescribeProgramCommandLine(parser);
+  // The options QGuiApplication and QApplication take out of the command line themselves,
+  // written with one dash or two: with a value, and without.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                           "geometry", "name", "title", "visual", "style", "stylesheet"}) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  if (parser.parse(arguments)) return {};
+  QStringList unknown;
+  for (const QString& name : parser.unknownOptionNames()) {
+    unknown << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+  }
+  if (unknown.isEmpty()) return parser.errorText();
+  return (unknown.size() == 1 ? QStringLiteral("неизвестный параметр ")
+                              : QStringLiteral("неизвестные параметры ")) +
+         unknown.join(QStringLiteral(", "));
+}
+
 }  // namespace rc

@@ -33,4 +33,9 @@ QString ArgumentCountProblem(const QString& expected, const QStringList& given);
 // The program's own command line: --help, --version and at most one data file.
 void DescribeProgramCommandLine(QCommandLineParser& parser);
 
+// For a command line read before Qt can start (no display): the options that are neither
+// the program's nor Qt's own, "неизвестный параметр --bogus", or what else is wrong with
+// it; empty when nothing is.
+QString ProgramCommandLineProblem(const QStringList& arguments);
+
 }  // namespace rc

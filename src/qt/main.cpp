@@ -25,6 +25,12 @@ int main(int argc, char** argv) {
   if (rc::AnswerHelpOrVersion(parser)) return 0;
   if (parsed && tooManyFiles()) return fileCountFault();
   if (const std::string reason = rc::MissingDisplayReason(); !reason.empty()) {
+    // A bad option is named first: it would have been refused on a display too.
+    if (const QString problem = rc::ProgramCommandLineProblem(rc::CommandLineArguments(argc, argv));
+        !parsed && !problem.isEmpty()) {
+      const QString line = QCoreApplication::applicationName() + QStringLiteral(": ") + problem + u'\n';
+      std::fputs(line.toStdString().c_str(), stderr);
+    }
     std::fputs(rc::NoDisplayMessage("rectification", reason).c_str(), stderr);
     return 2;
   }

@@ -122,6 +122,12 @@ std::vector<ColumnLine> ColumnResultLines(const DesignData& data, const ColumnDe
                                           char16_t separator) {
   std::vector<ColumnLine> lines = ColumnScreenLines(r, separator);
   for (ColumnLine& warning : TemperatureWarnings(data)) lines.push_back(std::move(warning));
+  // A feed that q makes this much colder than the distillate is no liquid one can have
+  // (q = 2 makes benzene-toluene -109 C): q was typed too high for the mixture.
+  constexpr double kColdFeedWarning = 100;  // [K] below the distillate's temperature
+  if (Showable(r.feedTemperature) && *r.feedTemperature < data.ParamValue[52] - kColdFeedWarning) {
+    lines.push_back({u"ВНИМАНИЕ ! Питание холоднее дистиллата более чем на 100 град.: проверьте q", true});
+  }
   return lines;
 }
 

@@ -48,7 +48,8 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
 std::vector<ColumnLine> TemperatureWarnings(const DesignData& data);
 
 // What the results window and the printed pages show under the tray rows: the column's
-// lines, then the temperature warnings.
+// lines, then the temperature warnings, and a warning where q makes the feed more than
+// 100 K colder than the distillate.
 std::vector<ColumnLine> ColumnResultLines(const DesignData& data, const ColumnDesignResult& r,
                                           char16_t decimalSeparator);
 

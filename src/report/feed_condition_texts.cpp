@@ -72,4 +72,11 @@ std::u16string MinimumRefluxLine(const FeedCondition& f, char16_t separator) {
          u"), R/R мин = " + number(*f.refluxOverMinimum);
 }
 
+std::u16string BelowMinimumRefluxText(const Refusal& refusal, char16_t separator) {
+  if (!refusal.minimumReflux) return {};
+  return u"R меньше минимального флегмового числа R мин = " +
+         FormatFixed(static_cast<float>(*refusal.minimumReflux), 1, 2, separator) +
+         u": разделение невозможно";
+}
+
 }  // namespace rc

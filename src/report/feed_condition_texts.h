@@ -1,11 +1,13 @@
 #pragma once
 // The texts of the feed's thermal condition: the variant runner's lines of it and what
-// the y–x diagram writes of it (its legend entry and the minimum reflux ratio under it).
+// the y–x diagram writes of it (its legend entry and the minimum reflux ratio under it),
+// and the reason of a refusal at a reflux ratio below the minimum.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/feed_condition.h"
+#include "calc/refusal.h"
 
 namespace rc {
 
@@ -22,5 +24,10 @@ std::u16string FeedLineLegend(double q, char16_t decimalSeparator);
 // The line under the diagram: "R мин = 1.18 (пинч у питания), R/R мин = 2.97"; empty
 // without a minimum reflux ratio.
 std::u16string MinimumRefluxLine(const FeedCondition& f, char16_t decimalSeparator);
+
+// What a refusal at a reflux ratio below the minimum says under its message:
+// "R меньше минимального флегмового числа R мин = 2.64: разделение невозможно"; empty for
+// any other refusal.
+std::u16string BelowMinimumRefluxText(const Refusal& refusal, char16_t decimalSeparator);
 
 }  // namespace rc

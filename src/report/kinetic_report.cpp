@@ -61,8 +61,9 @@ double PrintKineticTables(Surface& printer, double tablesTop, const KineticLineR
   // The box round all three tables and the column lines of each.
   printer.Box(kReportBoxLeft, boxTop, kReportBoxRight, yG, kBlack);
   for (double x : {1950.0, 3500.0}) ReportColumnLine(printer, x, boxTop, yD);
-  // 6840 stands in the blank between "МАССООТДАЧИ" and the next column's "В".
-  for (double x : {5000.0, 6840.0}) ReportColumnLine(printer, x, boxTop, yB);
+  // 7030 stands in the blank after "КОЭФ-Т МАССООТДАЧИ В", which heads the vapour's
+  // column, before the liquid's "КОЭФ-Т", in the same cell as the window's line.
+  for (double x : {5000.0, 7030.0}) ReportColumnLine(printer, x, boxTop, yB);
   for (double x : {1950.0, 3400.0, 5300.0, 7000.0}) ReportColumnLine(printer, x, yE, yG);
   for (double x : {5300.0, 7200.0}) ReportColumnLine(printer, x, yB, yD);
   return yG;

@@ -9,7 +9,6 @@
 #include "calc/feed_condition.h"
 #include "calc/kinetic_curve.h"
 #include "calc/operating_lines.h"
-#include "model/feed_rule.h"
 #include "model/text.h"
 #include "report/label_placement.h"
 #include "report/feed_condition_texts.h"
@@ -43,7 +42,8 @@ std::vector<Label> PlacesAround(double px, double py, double line,
                                 const std::vector<std::pair<int, int>>& directions,
                                 double farthest) {
   std::vector<Label> places;
-  for (double d = kLabelGap; d <= farthest; d += d < 4 * kLabelGap ? kLabelGap : line / 2) {
+  // Fine steps up to two lines off, where a number finds the narrow room inside a step.
+  for (double d = kLabelGap; d <= farthest; d += d < 2 * line ? kLabelGap : line / 2) {
     for (const auto& [dx, dy] : directions) {
       const double x = px + dx * d;
       const TextAnchor anchor = dx > 0 ? TextAnchor::Start : dx < 0 ? TextAnchor::End : TextAnchor::Centre;
@@ -64,18 +64,37 @@ std::pair<TwipPoint, TwipPoint> Leader(const TwipRect& r, TwipPoint point) {
   return {from, {point.x + dx * shy / length, point.y + dy * shy / length}};
 }
 
+// The place moved just inside the area (its clearance kept) where it stands out of it,
+// joined to its point by a leader line then; unmoved when it is inside.
+Label MovedInside(const Label& p, const TwipRect& r, const TwipRect& area) {
+  const TwipRect inner{area.left + kLabelClearance, area.top + kLabelClearance,
+                       area.right - kLabelClearance, area.bottom - kLabelClearance};
+  const auto into = [](double low, double high, double innerLow, double innerHigh) {
+    return low < innerLow ? innerLow - low : high > innerHigh ? innerHigh - high : 0.0;
+  };
+  const double dx = into(r.left, r.right, inner.left, inner.right);
+  const double dy = into(r.top, r.bottom, inner.top, inner.bottom);
+  if (dx == 0 && dy == 0) return p;
+  return {p.x + dx, p.y + dy, p.anchor, true};
+}
+
 // The first free place for the text; a leader line from a place farther off must not
-// cross a marker or a label either. The place found is taken.
+// cross a marker or a label either. Near the frame, where every place stands out of the
+// area, the places moved just inside it are tried next. The place found is taken.
 std::optional<Label> Place(LabelSpace& space, const std::vector<Label>& places,
-                           const std::u16string& text, double line, TwipPoint point) {
-  for (const Label& p : places) {
-    const TwipRect r = TextBox(line, p.x, p.y, text, p.anchor);
-    if (!space.Free(r)) continue;
-    const auto [from, to] = Leader(r, point);
-    if (p.leader && !space.LeaderFree(from, to)) continue;
-    space.TakeRect(r);
-    if (p.leader) space.TakeSegment(from, to);
-    return p;
+                           const std::u16string& text, double line, TwipPoint point,
+                           const TwipRect& area) {
+  for (const bool moved : {false, true}) {
+    for (Label p : places) {
+      if (moved) p = MovedInside(p, TextBox(line, p.x, p.y, text, p.anchor), area);
+      const TwipRect r = TextBox(line, p.x, p.y, text, p.anchor);
+      if (!space.Free(r)) continue;
+      const auto [from, to] = Leader(r, point);
+      if (p.leader && !space.LeaderFree(from, to)) continue;
+      space.TakeRect(r);
+      if (p.leader) space.TakeSegment(from, to);
+      return p;
+    }
   }
   return std::nullopt;
 }
@@ -120,12 +139,11 @@ double OperatingY(const ColumnParameters& c, double x) {
 }
 
 // What the feed makes of one drawing, worked out once: where the operating lines cross
-// on the feed line (the q-line), and for a feed that is not a boiling liquid its pinch and
-// the minimum reflux ratio.
+// on the feed line (the q-line), and the feed's condition with its pinch and the minimum
+// reflux ratio, where they can be computed.
 struct DiagramFeed {
-  bool boiling = true;
   double crossX = 0, crossY = 0;            // [-] x_q, y_q: NaN where the arithmetic fails
-  std::optional<FeedCondition> condition;   // a feed not boiling, where it can be computed
+  std::optional<FeedCondition> condition;
 };
 
 DiagramFeed DiagramFeedOf(const CalculationInputs& in) {
@@ -135,34 +153,35 @@ DiagramFeed DiagramFeedOf(const CalculationInputs& in) {
   const float crossing = FeedLineCrossingX(g, c);
   feed.crossX = g.faulted() ? std::nan("") : crossing;
   feed.crossY = OperatingY(c, feed.crossX);
-  feed.boiling = IsBoilingFeed(c.q);
-  if (!feed.boiling) feed.condition = FeedConditionOf(in);
+  feed.condition = FeedConditionOf(in);
   return feed;
 }
 
-// A feed that is not a boiling liquid: the feed line continued to the equilibrium curve,
-// where it meets it at the feed pinch, which is marked.
+// The feed line continued (dashed) to the equilibrium curve, where it meets it, and the
+// pinch that sets the minimum reflux ratio marked: that meeting point, or where an
+// operating line of R_min touches the curve above or below the feed.
 void DrawPinch(Surface& s, const DiagramFeed& feed, const PlotFrame& f) {
   if (!feed.condition || !feed.condition->minimum) return;
   const MinimumReflux& m = *feed.condition->minimum;
   f.Curve(s, {{feed.crossX, feed.crossY}, {m.pinchX, m.pinchY}}, kMarkColour, 0, true);
-  f.Mark(s, m.pinchX, m.pinchY, kMarkColour, MarkerShape::Diamond, kPointSize);
+  f.Mark(s, m.touchX, m.touchY, kMarkColour, MarkerShape::Diamond, kPointSize);
 }
 
 // The operating lines meet on the feed line (the q-line) at (x_q, y_q); for a boiling
-// feed x_q is XF and the feed line is vertical.
+// feed x_q is XF and the feed line is vertical. The feed line is drawn solid, its
+// continuation to the curve dashed.
 void DrawOperatingLines(Surface& s, const CalculationInputs& in, const DiagramFeed& feed,
                         const PlotFrame& f) {
   const ColumnParameters c = ColumnParameters::From(in);
   const double crossX = feed.crossX, crossY = feed.crossY;
   f.Curve(s, {{c.XW, c.XW}, {crossX, crossY}}, kOperatingColour, kCurveWidth);
   f.Curve(s, {{crossX, crossY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{c.XF, c.XF}, {crossX, crossY}}, kMarkColour, 0, true);  // the feed line
-  if (!feed.boiling) DrawPinch(s, feed, f);
+  f.Curve(s, {{c.XF, c.XF}, {crossX, crossY}}, kMarkColour);  // the feed line
+  DrawPinch(s, feed, f);
   for (double x : {c.XW, c.XF, c.XP}) f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
 }
 
-// The line of the minimum reflux ratio under the diagram; empty for a boiling feed.
+// The line of the minimum reflux ratio under the diagram; empty where it cannot be computed.
 std::u16string MinimumRefluxLineOf(const DiagramFeed& feed, char16_t decimalSeparator) {
   return feed.condition ? MinimumRefluxLine(*feed.condition, decimalSeparator) : std::u16string{};
 }
@@ -179,7 +198,7 @@ void LabelCompositions(Surface& s, const CalculationInputs& in, const PlotFrame&
     const std::vector<Label> places = PlacesAround(
         point.x, point.y, line, {{1, 1}, {1, 0}, {0, 1}, {-1, -1}, {-1, 0}, {0, -1}, {1, -1}, {-1, 1}},
         8 * line);
-    if (const std::optional<Label> p = Place(space, places, name, line, point)) {
+    if (const std::optional<Label> p = Place(space, places, name, line, point, f.Area())) {
       DrawLabel(s, *p, name, kMarkColour, point);
     }
   }
@@ -200,8 +219,8 @@ void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f) 
 // The tray numbers at the top corners of their steps, each in the nearest free place:
 // every tray where all fit, else the first, the last, the feed tray and every k-th for
 // the least k of kNumberSteps that fits. A number may stand off, joined to its corner by
-// a leader line: up to two lines away, the first, the last and the feed tray's up to eight. Returns k (above the count: only those
-// three), 0 with no trays.
+// a leader line: up to four lines away, the first, the last and the feed tray's up to
+// eight. Returns k (above the count: only those three), 0 with no trays.
 int NumberTrays(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, const LabelSpace& space) {
   const int n = run.Count();
   const int feed = run.feedTray.value_or(0);
@@ -230,8 +249,8 @@ int NumberTrays(Surface& s, const TrayByTrayRun& run, const PlotFrame& f, const 
       if (!std::isfinite(point.x) || !std::isfinite(point.y)) continue;
       const bool always = i == feed || i == 1 || i == n;
       const std::vector<Label> places =
-          PlacesAround(point.x, point.y, line, around, always ? 8 * line : 2 * line);
-      const std::optional<Label> p = Place(trial, places, DecimalText(i), line, point);
+          PlacesAround(point.x, point.y, line, around, always ? 8 * line : 4 * line);
+      const std::optional<Label> p = Place(trial, places, DecimalText(i), line, point, f.Area());
       if (p) {
         placed.emplace_back(i, *p);
       } else if (!always || k <= n) {
@@ -275,17 +294,18 @@ void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
 
 // numbered: the step of the numbered trays (1 every tray, above the count only the first,
 // the last and the feed tray).
-std::vector<LegendEntry> Legend(const CalculationInputs& in, const YXDiagramContent& content,
-                                char16_t decimalSeparator, int numbered) {
+std::vector<LegendEntry> Legend(const CalculationInputs& in, const DiagramFeed& feed,
+                                const YXDiagramContent& content, char16_t decimalSeparator, int numbered) {
   std::vector<LegendEntry> entries{
       {u"диагональ y = x", kDiagonalColour},
       {u"равновесие: точки X*, Y*", kEquilibriumColour, false, false, true, MarkerShape::Square},
       {u"равновесие: 6 парабол", kEquilibriumColour},
       {u"рабочие линии", kOperatingColour},
   };
-  if (const float q = in.Param(kParamFeedCondition); !IsBoilingFeed(q)) {
-    entries.push_back({FeedLineLegend(q, decimalSeparator), kMarkColour, true, true});
-    entries.push_back({u"пинч", kMarkColour, false, false, true, MarkerShape::Diamond});
+  entries.push_back({FeedLineLegend(in.Param(kParamFeedCondition), decimalSeparator), kMarkColour});
+  if (feed.condition && feed.condition->minimum) {
+    entries.push_back({u"ее продолжение до кривой", kMarkColour, true, true});
+    entries.push_back({u"пинч (R мин)", kMarkColour, false, false, true, MarkerShape::Diamond});
   }
   if (content.kineticLine) {
     entries.push_back({u"рабочая линия в точках X*", kOperatingColour, false, false, true});
@@ -319,7 +339,6 @@ std::u16string DiagramSummaryText(const TrayByTrayRun& run) {
 }
 
 std::u16string DiagramMinimumRefluxLine(const CalculationInputs& data, char16_t decimalSeparator) {
-  if (IsBoilingFeed(data.Param(kParamFeedCondition))) return {};
   const std::optional<FeedCondition> feed = FeedConditionOf(data);
   return feed ? MinimumRefluxLine(*feed, decimalSeparator) : std::u16string{};
 }
@@ -329,8 +348,8 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   const bool trays = content.trays && content.trays->Count() > 0;
   frame.DrawFrame(s, decimalSeparator, kPlotTextColour);
   frame.ClipToArea(s);
+  const std::size_t drawn = s.Ops().size();  // the diagonal on is kept clear of labels
   frame.Curve(s, {{0, 0}, {1, 1}}, kDiagonalColour);
-  const std::size_t drawn = s.Ops().size();
   DrawEquilibrium(s, data, frame);
   const DiagramFeed feed = DiagramFeedOf(data);
   DrawOperatingLines(s, data, feed, frame);
@@ -340,11 +359,11 @@ void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramCon
   // The labels go where nothing drawn so far, nor the legend, nor another label stands.
   LabelSpace space(frame.Area(), s.LineHeight(), kLabelClearance);
   space.TakeDrawing(s.Ops(), drawn);
-  space.TakeRect(frame.LegendRect(s, Legend(data, content, decimalSeparator, 50)));  // its largest form
+  space.TakeRect(frame.LegendRect(s, Legend(data, feed, content, decimalSeparator, 50)));  // its largest form
   LabelCompositions(s, data, frame, space);
   const int numbered = trays ? NumberTrays(s, *content.trays, frame, space) : 1;
   s.NoClip();
-  frame.DrawLegend(s, Legend(data, content, decimalSeparator, numbered), kPlotTextColour);
+  frame.DrawLegend(s, Legend(data, feed, content, decimalSeparator, numbered), kPlotTextColour);
 
   const bool bold = s.FontBold;
   s.FontBold = true;

@@ -2,10 +2,10 @@
 // The y–x diagram of the column in mole fractions of the light component: diagonal,
 // the equilibrium curve as the tray-by-tray calculation steps against it (eight points,
 // six parabolas each over its own segment), the two operating lines with XW, XF, XP
-// meeting on the feed line (for a feed that is not a boiling liquid continued to the
-// curve, its pinch marked and the minimum reflux ratio written under the diagram),
-// and, when the calculations have completed on these data, the kinetic line and the
-// staircase of the real trays. Drawn on a Surface: the window and the printed page.
+// meeting on the feed line (continued to the curve, the pinch that sets the minimum
+// reflux ratio marked and that ratio written under the diagram), and, when the
+// calculations have completed on these data, the kinetic line and the staircase of the
+// real trays. Drawn on a Surface: the window and the printed page.
 #include <string>
 #include <vector>
 
@@ -38,8 +38,8 @@ PlotFrame YXDiagramFrame(const TwipRect& area);
 void DrawYXDiagram(Surface& s, const CalculationInputs& data, const YXDiagramContent& content,
                    const PlotFrame& frame, double belowY, char16_t decimalSeparator);
 
-// For a feed that is not a boiling liquid the line under the diagram with the minimum
-// reflux ratio: "R мин = 1.18 (пинч у питания), R/R мин = 2.97"; else empty.
+// The line under the diagram with the minimum reflux ratio, whatever the feed:
+// "R мин = 1.18 (пинч у питания), R/R мин = 2.97"; empty where there is none.
 std::u16string DiagramMinimumRefluxLine(const CalculationInputs& data, char16_t decimalSeparator);
 
 // "ОБЩЕЕ ЧИСЛО ТАРЕЛОК = N, ТАРЕЛКА ПИТАНИЯ = M", or "... ТАРЕЛКА ПИТАНИЯ НЕ НАЙДЕНА".

@@ -1,6 +1,9 @@
 #include "ui/form7.h"
 
+#include <algorithm>
+
 #include "calc/calculations.h"
+#include "report/feed_condition_texts.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
 #include "ui/data_file_actions.h"
@@ -194,6 +197,13 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   s.CurrentX = 3500;
   s.CurrentY = 3500;
   s.Print(refusal.Message());
+  // Under it, centred in the window, why no number of trays will do.
+  const std::u16string reason = BelowMinimumRefluxText(refusal, app().toolkit().DecimalSeparator());
+  if (!reason.empty()) {
+    const double textWidth = static_cast<double>(reason.size()) * app().toolkit().CharWidthTwips(font);
+    s.CurrentX = std::max(0.0, (width - textWidth) / 2);
+    s.Print(reason);
+  }
   s.FontBold = false;
   s.ForeColor = kBlue;
   if (refusal.HidesKineticButton()) kineticLineButton.visible = false;

@@ -30,8 +30,8 @@ class Form7 : public Window {
   // print button. ShowTrayResults draws tray 1 and the top tray, then the summary line.
   void ShowKineticResults(const KineticLineRun& run);
   void ShowTrayResults(const TrayByTrayRun& run);
-  // The one way a calculation refuses the data: only its message, bold red at
-  // 3500, 3500; InputError set; the print button hidden, so no report can mix results
+  // The one way a calculation refuses the data: its message, bold red at 3500, 3500,
+  // and for a reflux ratio below the minimum the reason centred under it; InputError set; the print button hidden, so no report can mix results
   // of the refused data with those of an earlier run.
   void ShowCalculationRefusal(const Refusal& refusal);
 

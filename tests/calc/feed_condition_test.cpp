@@ -140,8 +140,11 @@ TEST_P(OverQ, TraysStepOnTheirSectionsLinesAndMeetThroughTheFeedTraysBalance) {
   const TrayByTrayRun run = RunTrayByTray(BubbleCapWithFeed(c.q));
   if (c.q == 0.0f) {
     // R = 2.5 is below this feed's minimum, 2.64: the horizontal q-line meets the curve
-    // near x = 0.247, (0.95 - 0.44)/(0.44 - 0.247) = 2.64. The column pinches.
-    EXPECT_EQ(run.refusal.value_or(Refusal{}), Refusal{RefusalKind::TooManyTrays});
+    // near x = 0.247, (0.95 - 0.44)/(0.44 - 0.247) = 2.64. The column pinches, and its
+    // refusal says why.
+    ASSERT_TRUE(run.refusal.has_value());
+    EXPECT_EQ(run.refusal->kind, RefusalKind::TooManyTrays);
+    EXPECT_NEAR(run.refusal->minimumReflux.value_or(0), 2.64, 0.005);
     return;
   }
   ASSERT_TRUE(run.Completed() && run.feedTray.has_value());

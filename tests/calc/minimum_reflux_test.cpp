@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "calc/calculations.h"
 #include "calc/equilibrium_fit.h"
 
@@ -76,6 +79,26 @@ TEST(PublishedExample, McCabeSmithHarriottExample18_2) {
   }
 }
 
+// Below R_min no number of trays reaches the top, and the refusal says what R_min is: for
+// the published boiling feed the q-line meets the curve at its point (0.44, 0.658), so
+// R_min = (0.974 - 0.658)/(0.658 - 0.44) = 1.4495. Above it the refusal (if the trays
+// run out) claims nothing of the kind.
+TEST(MinimumReflux, TheTrayByTrayRefusalBelowItNamesIt) {
+  CalculationInputs in = McCabeExample(1.0f);
+  in.params[kParamReflux] = 1.4f;
+  const TrayByTrayRun below = RunTrayByTray(in);
+  ASSERT_TRUE(below.refusal.has_value());
+  EXPECT_EQ(below.refusal->kind, RefusalKind::TooManyTrays);
+  EXPECT_EQ(below.refusal->Message(), u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !");
+  ASSERT_TRUE(below.refusal->minimumReflux.has_value());
+  EXPECT_NEAR(*below.refusal->minimumReflux, 1.4495, 1e-3);
+  for (const float r : {1.46f, 3.5f}) {
+    in.params[kParamReflux] = r;
+    const TrayByTrayRun above = RunTrayByTray(in);
+    EXPECT_FALSE(above.refusal && above.refusal->minimumReflux) << r;
+  }
+}
+
 // By trial: the smallest R at which both operating lines, crossing on the q-line, stay on
 // or below the six parabolas at 20 001 liquids from XW to XP and at their crossing.
 double SmallestRefluxBelowTheCurve(const CalculationInputs& in) {
@@ -108,6 +131,30 @@ double SmallestRefluxBelowTheCurve(const CalculationInputs& in) {
   return high;
 }
 
+// The point of the curve a line of R_min touches, by trial over 20 001 liquids: above the
+// feed pinch the steepest line from (XP, XP), below it the flattest from (XW, XW); the
+// feed pinch itself where it governs.
+std::pair<double, double> TouchByTrial(const CalculationInputs& in, const MinimumReflux& m) {
+  if (m.governs == Pinch::Feed) return {m.pinchX, m.pinchY};
+  Guard g;
+  const EquilibriumPoints points{in.eqX, in.eqY};
+  const EquilibriumParabolas eq = FitEquilibriumParabolas(g, points);
+  const bool upper = m.governs == Pinch::Upper;
+  const double end = upper ? in.Param(kParamXP) : in.Param(kParamXW);
+  double best = upper ? -1e300 : 1e300, bestX = 0, bestY = 0;
+  for (int i = 1; i < 20000; ++i) {
+    const double x = m.pinchX + (end - m.pinchX) * i / 20000;
+    const double y = eq.Value(EquilibriumParabolas::SegmentOf(points, x), x);
+    const double slope = (end - y) / (end - x);
+    if (upper ? slope > best : slope < best) {
+      best = slope;
+      bestX = x;
+      bestY = y;
+    }
+  }
+  return {bestX, bestY};
+}
+
 TEST(MinimumReflux, IsTheSmallestRefluxWhoseLinesStayBelowTheCurve) {
   // A curve that bends towards the diagonal near the top (the upper line touches it
   // above the feed) and one that starts flat (the lower line touches it below the feed).
@@ -133,6 +180,12 @@ TEST(MinimumReflux, IsTheSmallestRefluxWhoseLinesStayBelowTheCurve) {
     ASSERT_TRUE(m.has_value());
     EXPECT_EQ(m->governs, c.governs);
     EXPECT_NEAR(m->reflux, SmallestRefluxBelowTheCurve(c.in), 1e-4);
+    // Where the lines of R_min touch the curve, by trial: the steepest line from
+    // (XP, XP) to the curve above the feed pinch, the flattest from (XW, XW) below it.
+    const auto [x, y] = TouchByTrial(c.in, *m);
+    EXPECT_NEAR(m->touchX, x, 1e-3);
+    EXPECT_NEAR(m->touchY, y, 1e-3);
+    if (c.governs != Pinch::Feed) EXPECT_GT(std::fabs(m->touchX - m->pinchX), 0.05);
   }
 }
 

@@ -10,6 +10,8 @@ namespace {
 TEST(ProperCase, CapitalisesEveryBlankSeparatedWord) {
   EXPECT_EQ(ProperCase(u"студент группы к-41"), u"Студент Группы К-41");
   EXPECT_EQ(ProperCase(u"ИВАНОВ  ХТ-21"), u"Иванов  Хт-21");
+  // A hyphen joins words that keep their capitals.
+  EXPECT_EQ(ProperCase(u"григорьева-оболенская ЯРОСЛАВА"), u"Григорьева-Оболенская Ярослава");
   EXPECT_EQ(ProperCase(u"ёлкин IVANOV"), u"Ёлкин Ivanov");
   EXPECT_EQ(ProperCase(u""), u"");
 }

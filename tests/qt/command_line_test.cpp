@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,31 @@ TEST(CommandLine, AWrongCommandLineIsNamedThenTheUsageWithStatus2) {
     // The usage names the program, not the path it was started by.
     EXPECT_TRUE(lines.value(1).startsWith(u"Usage: rectification [options] [ФАЙЛ.rcol]"))
         << lines.value(1).toStdString();
+  }
+}
+
+// Without a display the program cannot start, but a bad option is named first (Qt's own
+// options are not bad), then the missing display.
+TEST(CommandLine, WithoutADisplayABadOptionIsNamedBeforeTheDisplay) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+  const struct {
+    QStringList args;
+    QString first;
+  } cases[] = {
+      {{QStringLiteral("--bogus"), QStringLiteral("-style"), QStringLiteral("fusion")},
+       QStringLiteral("rectification: неизвестный параметр --bogus")},
+      {{QStringLiteral("-style"), QStringLiteral("fusion")}, QStringLiteral("rectification: no display")},
+  };
+  for (const auto& c : cases) {
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(RC_PROGRAM), c.args);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QStringList lines = QString::fromUtf8(program.readAllStandardError()).split(u'\n');
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(lines.value(0).startsWith(c.first)) << lines.value(0).toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("no display")).size(), 1) << lines.join(u'|').toStdString();
   }
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace rc {
 namespace {
@@ -183,6 +185,27 @@ TEST(ColumnTexts, ContradictoryTemperaturesAreWarned) {
     const std::vector<ColumnLine> lines = TemperatureWarnings(data);
     EXPECT_EQ(lines.size(), c.warnings) << c.tF << " " << c.tP << " " << c.tW;
     for (const ColumnLine& line : lines) EXPECT_TRUE(line.warning);
+  }
+}
+
+// A feed that q makes more than 100 K colder than the distillate is warned (q = 2 makes
+// benzene-toluene -109 C); a feed partly vapour has no temperature to warn of.
+TEST(ColumnTexts, AFeedFarColderThanTheDistillateIsWarned) {
+  const std::u16string warning =
+      u"ВНИМАНИЕ ! Питание холоднее дистиллата более чем на 100 град.: проверьте q";
+  DesignData data;
+  data.ParamValue[51] = 95;
+  data.ParamValue[52] = 81;
+  data.ParamValue[53] = 109;
+  for (const auto& [feed, warned] : {std::pair<ColumnValue, bool>{-109.0, true}, {-19.1, true},
+                                     {-18.9, false}, {20.0, false}, {std::nullopt, false}}) {
+    ColumnDesignResult r;
+    r.feedTemperature = feed;
+    const std::vector<ColumnLine> lines = ColumnResultLines(data, r, u'.');
+    const auto found = std::find_if(lines.begin(), lines.end(),
+                                    [&](const ColumnLine& l) { return l.text == warning; });
+    EXPECT_EQ(found != lines.end(), warned) << feed.value_or(0);
+    if (found != lines.end()) EXPECT_TRUE(found->warning);
   }
 }
 

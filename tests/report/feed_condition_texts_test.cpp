@@ -10,6 +10,10 @@
 namespace rc {
 namespace {
 
+std::u16string BelowMinimum(double minimum, char16_t separator) {
+  return BelowMinimumRefluxText(Refusal{RefusalKind::TooManyTrays, minimum}, separator);
+}
+
 std::vector<std::u16string> LinesAt(float q) {
   DesignData d = BenzeneTolueneBubbleCap();  // bubble-cap.txt: XW 0.05, XF 0.44, XP 0.95, R 2.5
   d.ParamValue[kParamFeedCondition] = q;
@@ -61,16 +65,28 @@ TEST(FeedConditionTexts, TheSlopeTheCrossingAndTheLowerFlowsFollowQ) {
   }
 }
 
-// The diagram writes q and the minimum reflux ratio only for a feed that is not a boiling
-// liquid, so that a boiling feed's diagram stays as it was.
-TEST(FeedConditionTexts, TheDiagramWritesQAndTheMinimumRefluxRatioForAColdFeedOnly) {
+// The diagram writes q and the minimum reflux ratio whatever the feed.
+TEST(FeedConditionTexts, TheDiagramWritesQAndTheMinimumRefluxRatio) {
   EXPECT_EQ(FeedLineLegend(1.37, u','), u"линия питания, q = 1,37");
   DesignData d = BenzeneTolueneBubbleCap();
-  EXPECT_EQ(DiagramMinimumRefluxLine(CalculationInputs::Of(d), u'.'), u"");
+  // A boiling feed's pinch is the feed point: y*(0.44) = 0.652883 on the parabola through
+  // (0.4, 0.6154), (0.55, 0.7458), (0.7, 0.8485); R_min = (0.95 - 0.652883)/(0.652883 - 0.44)
+  // = 1.3957, R/R_min = 2.5/1.3957 = 1.7913.
+  EXPECT_EQ(DiagramMinimumRefluxLine(CalculationInputs::Of(d), u'.'),
+            u"R мин = 1.40 (пинч у питания), R/R мин = 1.79");
   d.ParamValue[kParamFeedCondition] = 1.37f;
   // R_min 1.1443 and R/R_min = 2.5/1.1443 = 2.1848 as in the runner's section.
   EXPECT_EQ(DiagramMinimumRefluxLine(CalculationInputs::Of(d), u'.'),
             u"R мин = 1.14 (пинч у питания), R/R мин = 2.18");
+}
+
+// Under a refusal at a reflux ratio below the minimum, why; nothing under any other.
+TEST(FeedConditionTexts, ARefusalBelowTheMinimumRefluxSaysSo) {
+  EXPECT_EQ(BelowMinimum(2.6449, u'.'),
+            u"R меньше минимального флегмового числа R мин = 2.64: разделение невозможно");
+  EXPECT_EQ(BelowMinimum(12.346, u','),
+            u"R меньше минимального флегмового числа R мин = 12,35: разделение невозможно");
+  EXPECT_EQ(BelowMinimumRefluxText(Refusal{RefusalKind::TooManyTrays}, u'.'), u"");
 }
 
 }  // namespace

@@ -50,6 +50,32 @@ std::vector<PlacedText> Placed(const Surface& s) {
   return placed;
 }
 
+// A name too long for its 40 characters takes the leading blanks, and one too long for
+// those is cut before the variant: the date and time stay on the header's line of an A4
+// page (104 characters of the printer font, from DateTimeText's 34 or 35 characters).
+TEST(PrintReportFrame, TheHeaderKeepsTheNameTheVariantAndTheTimeOnItsLine) {
+  const struct {
+    std::u16string typed, header;
+  } cases[] = {
+      {u"Григорьева-Оболенская Ярослава Х-41",
+       std::u16string(18, u' ') + u"Григорьева-Оболенская Ярослава Х-41  Вариант 30"},
+      {u"Григорьева-Оболенская Ярослава Христофоровна, группа Х-41",
+       u"Григорьева-Оболенская Ярослава Христофоровна, группа.  Вариант 30"},
+  };
+  for (const auto& c : cases) {
+    DesignData data = FrameData();
+    data.StudentName = c.typed;
+    data.Typed.Variant = 30;
+    Surface printer = Printer(kLine);
+    printer.SetPageWidth(10205, 97.93);  // A4 with 15 mm margins, 8.16 pt
+    PrintReportFrame(printer, data, kTitle, kDate);
+    const std::vector<PlacedText> placed = Placed(printer);
+    ASSERT_GE(placed.size(), 2u);
+    EXPECT_EQ(placed[0].text, c.header + kDate + std::u16string(26, u' '));
+    EXPECT_EQ(placed[1].text, kTitle);  // nothing of the header went on to a line of its own
+  }
+}
+
 TEST(PrintReportFrame, Takes43LinesWithTextsInTheirPlaces) {
   const DesignData data = FrameData();
   const Surface printer = Framed(data);
@@ -130,6 +156,7 @@ TEST(PrintReportFrame, TrayKindLineTestsTrayTypeFirst) {
   }
 }
 
+// A longer name takes five of the leading blanks for its five more characters.
 TEST(PrintReportFrame, NameOfFortyCharactersIsFollowedDirectlyByTheDate) {
   const std::u16string forty(40, u'Щ');
   const std::u16string longer = forty + u"ЖЖЖЖЖ";
@@ -137,7 +164,7 @@ TEST(PrintReportFrame, NameOfFortyCharactersIsFollowedDirectlyByTheDate) {
     DesignData data = FrameData();
     data.StudentName = name;
     EXPECT_EQ(Placed(Framed(data))[0].text,
-              std::u16string(25, u' ') + name + kDate + std::u16string(26, u' '))
+              std::u16string(65 - name.size(), u' ') + name + kDate + std::u16string(26, u' '))
         << name.size();
   }
 }

@@ -102,5 +102,42 @@ TEST(TableRules, NoColumnLineOrFrameTouchesALetter) {
   }
 }
 
+// The character cells, counted from the header's first character, that the column lines
+// crossing the line of text ending in the header stand in.
+std::vector<int> CellsOfColumnLines(const std::vector<DrawOp>& ops, const std::u16string& header,
+                                    double cell, double lineHeight) {
+  std::vector<int> cells;
+  for (const DrawOp& text : TextOps(ops)) {
+    if (text.text.size() < header.size() ||
+        text.text.compare(text.text.size() - header.size(), header.size(), header) != 0) {
+      continue;
+    }
+    const double first = text.x1 + static_cast<double>(text.text.size() - header.size()) * cell;
+    for (const DrawOp& op : ops) {
+      const bool crosses = op.kind == Kind::Line && op.x1 == op.x2 &&
+                           std::min(op.y1, op.y2) < text.y1 + lineHeight && std::max(op.y1, op.y2) > text.y1;
+      if (crosses) cells.push_back(static_cast<int>(std::floor((op.x1 - first) / cell)));
+    }
+  }
+  std::sort(cells.begin(), cells.end());
+  return cells;
+}
+
+// Each heading of the first kinetic table stays whole in its column on paper as in the
+// window: "КОЭФ-Т МАССООТДАЧИ В" with its "В" before the line, "ПАРЕ" under it.
+TEST(TableRules, ThePrintedKineticColumnsStandInTheWindowsCells) {
+  DesignData data = BenzeneTolueneBubbleCap();
+  const KineticLineRun kinetic = RunKineticLine(CalculationInputs::Of(data));
+  ASSERT_FALSE(kinetic.refusal);
+  Surface window = Printer(kScreenLine), paper = Printer(kPrintedLine);
+  DrawKineticTable(window, kinetic, 12000, u'.');
+  PrintKineticReport(paper, data, kinetic, kDate, u'.');
+  const std::u16string header = kKineticTable1Header[0];
+  const std::vector<int> onScreen = CellsOfColumnLines(window.Ops(), header, kScreenCell, kScreenLine);
+  // The blanks after "N", "СВЕТЛОЙ", "ПАРОСОДЕРЖАНИЕ" and the first "МАССООТДАЧИ В".
+  EXPECT_EQ(onScreen, (std::vector<int>{1, 17, 32, 53}));
+  EXPECT_EQ(CellsOfColumnLines(paper.Ops(), header, kPrintedCell, kPrintedLine), onScreen);
+}
+
 }  // namespace
 }  // namespace rc

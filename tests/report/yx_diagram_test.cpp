@@ -6,11 +6,13 @@
 #include "calc/operating_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "calc/calculations.h"
+#include "calc/minimum_reflux.h"
 #include "calc/reflux_sweep.h"
 #include "model/text.h"
 #include "report_checks.h"
@@ -61,6 +63,56 @@ INSTANTIATE_TEST_SUITE_P(DesignFixtures, StaircaseOf,
                          ::testing::ValuesIn(kBenzeneTolueneColumns),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The pinch is marked where the lines of R_min touch the curve (found by trial in the
+// calculation's tests): on a curve that bends towards the diagonal near the top, the
+// upper line's tangent point above the feed; on one that starts flat, the lower line's
+// below it; not where the q-line meets the curve.
+TEST(YXDiagram, MarksThePinchWhereTheLinesOfTheMinimumRefluxTouchTheCurve) {
+  const std::array<float, 8> bendsX{0, 0.02f, 0.1f, 0.3f, 0.5f, 0.7f, 0.8f, 1};
+  const std::array<float, 8> bendsY{0, 0.17f, 0.44f, 0.575f, 0.655f, 0.755f, 0.82f, 1};
+  const std::array<float, 8> flatX{0, 0.1f, 0.2f, 0.35f, 0.5f, 0.65f, 0.8f, 1};
+  const std::array<float, 8> flatY{0, 0.11f, 0.25f, 0.5f, 0.7f, 0.82f, 0.9f, 1};
+  const struct {
+    const char* name;
+    const std::array<float, 8>&x, &y;
+    float xw, xf, xp, q;
+    Pinch governs;
+  } cases[] = {
+      {"bends, boiling", bendsX, bendsY, 0.01f, 0.1f, 0.85f, 1, Pinch::Upper},
+      {"bends, cold", bendsX, bendsY, 0.01f, 0.1f, 0.85f, 1.6f, Pinch::Upper},
+      {"flat, half vapour", flatX, flatY, 0.05f, 0.6f, 0.85f, 0.5f, Pinch::Lower},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CalculationInputs in;
+    in.eqX = c.x;
+    in.eqY = c.y;
+    in.params[kParamXW] = c.xw;
+    in.params[kParamXF] = c.xf;
+    in.params[kParamXP] = c.xp;
+    in.params[kParamReflux] = 2;
+    in.feedCondition = c.q;
+    const std::optional<MinimumReflux> m = FindMinimumReflux(in);
+    ASSERT_TRUE(m.has_value());
+    ASSERT_EQ(m->governs, c.governs);
+    // Above the q-line's meeting with the curve for the upper line, below it for the lower.
+    EXPECT_GT((m->touchX - m->pinchX) * (c.governs == Pinch::Upper ? 1 : -1), 0.05);
+
+    const PlotFrame frame = YXDiagramFrame(TwipRect{1000, 500, 7900, 7400});
+    Surface s;
+    DrawYXDiagram(s, in, YXDiagramContent{}, frame, 8000, u'.');
+    std::vector<TwipPoint> pinches;  // the diamonds in the plot (the legend's are larger)
+    for (const DrawOp& op : s.Ops()) {
+      if (op.kind == DrawOp::Kind::Marker && op.marker == MarkerShape::Diamond && op.x2 < 100) {
+        pinches.push_back({op.x1, op.y1});
+      }
+    }
+    ASSERT_EQ(pinches.size(), 1u);
+    EXPECT_NEAR(pinches[0].x, frame.X(m->touchX), 1.0);
+    EXPECT_NEAR(pinches[0].y, frame.Y(m->touchY), 1.0);
+  }
+}
+
 // A fixture at a reflux ratio that needs about `trays` trays (at most 120): between the
 // last ratio of the sweep that needs more than 120 and the highest, by halves.
 DesignData TraysNear(int trays) {
@@ -100,19 +152,30 @@ bool Crosses(const TwipPoint& a, const TwipPoint& b, const TwipRect& r) {
 }
 
 // Every tray number and composition label, on the window's and the printer's line
-// heights, from about 10 to 120 trays: inside the area off its frame, and touching no
-// other text, no marker, no line or curve and not the legend's box; the first, the last
-// and the feed tray numbered, and where not every tray is, the legend says which are.
+// heights, from about 10 to 120 trays, with a boiling and a cold feed: inside the area off
+// its frame, and touching no other text, no marker, no line or curve (the diagonal
+// included) and not the legend's box; XW, XF and XP all labelled, at XW 0.01 and XP 0.99
+// too; the first, the last and the feed tray numbered, and where not every tray is, the
+// legend says which are.
 TEST(YXDiagram, LabelsTouchNothingElseDrawn) {
   std::vector<std::pair<std::string, DesignData>> designs = {
       {"bubble-cap", BenzeneTolueneBubbleCap()}, {"sieve", BenzeneTolueneSieve()},
       {"dual-flow", BenzeneTolueneDualFlow()}};
   for (int n : {30, 70, 120}) designs.emplace_back(std::to_string(n), TraysNear(n));
+  // A cold feed, whose feed line leans into the staircase; compositions at the corners.
+  for (auto [name, data] : std::vector(designs.begin(), designs.begin() + 2)) {
+    data.ParamValue[kParamFeedCondition] = 1.37f;
+    designs.emplace_back(name + ", q 1.37", data);
+  }
+  DesignData corners = BenzeneTolueneSieve();
+  corners.ParamValue[kParamXW] = 0.01f;
+  corners.ParamValue[kParamXP] = 0.99f;
+  designs.emplace_back("XW 0.01, XP 0.99", corners);
   for (auto& [name, data] : designs) {
     const KineticLineRun kinetic = Compute(RunKineticLine, data);
-    ASSERT_FALSE(kinetic.refusal);
+    ASSERT_FALSE(kinetic.refusal) << name;
     const TrayByTrayRun trays = Compute(RunTrayByTray, data);
-    ASSERT_FALSE(trays.refusal);
+    ASSERT_FALSE(trays.refusal) << name;
     const int n = trays.Count(), feed = trays.feedTray.value_or(0);
     for (double lineHeight : {195.0, 185.0}) {
       SCOPED_TRACE(testing::Message() << name << ": " << n << " trays, feed " << feed << ", line " << lineHeight);
@@ -130,6 +193,7 @@ TEST(YXDiagram, LabelsTouchNothingElseDrawn) {
         if (inArea && op.kind != DrawOp::Kind::Clip) drawn.push_back(op);
       }
       std::vector<int> numbered;
+      std::u16string compositions;
       bool subsetSaid = false;
       for (std::size_t i = 0; i < drawn.size(); ++i) {
         const DrawOp& label = drawn[i];
@@ -138,6 +202,7 @@ TEST(YXDiagram, LabelsTouchNothingElseDrawn) {
         const bool composition = label.text == u"XW" || label.text == u"XF" || label.text == u"XP";
         if (label.kind != DrawOp::Kind::Text || !(number || composition)) continue;
         if (number) numbered.push_back(std::stoi(std::string(label.text.begin(), label.text.end())));
+        if (composition) compositions += label.text;
         const TwipRect r = LabelRect(s, label);
         SCOPED_TRACE(testing::Message() << "label " << std::string(label.text.begin(), label.text.end()));
         EXPECT_TRUE(r.left > area.left && r.right < area.right && r.top > area.top && r.bottom < area.bottom);
@@ -174,6 +239,7 @@ TEST(YXDiagram, LabelsTouchNothingElseDrawn) {
           EXPECT_NE(std::find(numbered.begin(), numbered.end(), must), numbered.end()) << must;
         }
       }
+      EXPECT_EQ(compositions, u"XWXFXP");
       EXPECT_EQ(subsetSaid, static_cast<int>(numbered.size()) < n);
       EXPECT_GE(numbered.size(), static_cast<std::size_t>(std::min(n, 5))) << numbered.size();
     }

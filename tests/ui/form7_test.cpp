@@ -132,6 +132,25 @@ TEST_F(Form7Menu, RefusalThatSparesTheKineticButtonStillSetsTheErrorAndHidesPrin
   EXPECT_EQ(app.data().InputError, kTrue);
 }
 
+// A reflux ratio below the minimum: the tray limit's message, and under it, centred on
+// the window's 120-twip cells, why no number of trays will do.
+TEST_F(Form7Menu, ARefusalBelowTheMinimumRefluxSaysWhyUnderItsMessage) {
+  kit.charWidth = 120;
+  Form7& f = Open();
+  f.ShowCalculationRefusal(Refusal{RefusalKind::TooManyTrays, 2.6449});
+  const std::u16string reason =
+      u"R меньше минимального флегмового числа R мин = 2.64: разделение невозможно";
+  EXPECT_EQ(f.surface().Texts(),
+            (std::vector<std::u16string>{u"ОБЩЕЕ ЧИСЛО ТАРЕЛОК БОЛЬШЕ 120 !", reason}));
+  const std::vector<DrawOp>& ops = f.surface().Ops();
+  ASSERT_EQ(ops.size(), 2u);
+  EXPECT_GT(ops[1].y1, ops[0].y1);
+  EXPECT_EQ(ops[1].x1, (12000 - 120.0 * static_cast<double>(reason.size())) / 2);  // 1560
+  EXPECT_TRUE(ops[1].bold);
+  EXPECT_EQ(ops[1].colour, kRed);
+  EXPECT_FALSE(f.printButton.visible);
+}
+
 TEST_F(Form7Menu, KineticResultsAreTheTableInTheToolkitsDecimalSeparator) {
   kit.decimalSeparator = u',';
   Form7& f = Open();

@@ -52,7 +52,7 @@ TEST_F(Form9Test, TheLastRowCorrectsTheStudentsName) {
   EXPECT_EQ(kit.prompts.back().prompt, u"  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ ");
   EXPECT_EQ(kit.prompts.back().defaultText, u"иванов гр 1");
   EXPECT_EQ(app.data().Typed.Name, u"петров-сидоров хт 12");
-  EXPECT_EQ(app.data().StudentName, u"Петров-сидоров Хт 12");
+  EXPECT_EQ(app.data().StudentName, u"Петров-Сидоров Хт 12");
   EXPECT_EQ(f.list.items[34], u"   Фамилия и номер группы" + std::u16string(18 + 4, u' ') +
                                   u"петров-сидоров хт 12");
   EXPECT_FALSE(app.SavedAndUnchanged());
