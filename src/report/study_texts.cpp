@@ -58,6 +58,29 @@ std::u16string StudyTableRow(const StudyPoint& p, bool withColumn, const ColumnV
                                      u"ОШИБКА"));
 }
 
+CellRow StudyTableCells(const StudyPoint& p, bool withColumn, const ColumnValue& quantity,
+                        std::uint8_t decimals, char16_t separator) {
+  std::u16string value = StudyValueText(p.value);
+  for (char16_t& c : value) {
+    if (c == u'.') c = separator;
+  }
+  CellRow cells{value};
+  switch (p.outcome) {
+    case StudyPoint::Outcome::Completed:
+      cells.push_back(DecimalText(p.run.TotalTrays()));
+      cells.push_back(p.run.feedTray ? DecimalText(*p.run.feedTray) : u"");
+      break;
+    case StudyPoint::Outcome::TooManyTrays: cells.insert(cells.end(), {u">120", u""}); break;
+    case StudyPoint::Outcome::Refused: cells.insert(cells.end(), {u"ОШИБКА", u""}); break;
+  }
+  if (!withColumn) return cells;
+  const bool shown = p.outcome == StudyPoint::Outcome::Completed;
+  cells.push_back(shown ? Trimmed(ColumnField(p.column ? quantity : ColumnValue{}, 10, decimals,
+                                              separator, u"ОШИБКА"))
+                        : u"");
+  return cells;
+}
+
 std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t separator) {
   std::u16string row = RightAligned(StudyValueText(p.value), 12);
   switch (p.outcome) {

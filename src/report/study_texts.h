@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/input_study.h"
+#include "report/table_cells.h"
 
 namespace rc {
 
@@ -22,6 +23,12 @@ std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t
 // the tray-by-tray calculation did not complete, "ОШИБКА" when refused).
 std::u16string StudyTableRow(const StudyPoint& p, bool withColumn, const ColumnValue& quantity,
                              std::uint8_t decimals, char16_t decimalSeparator);
+
+// A row of the study window's table as cells for the copy button, as the row shows it:
+// the value, N (">120", "ОШИБКА"), the feed tray and with the column the quantity (empty
+// when the tray-by-tray calculation did not complete, "ОШИБКА" when refused).
+CellRow StudyTableCells(const StudyPoint& p, bool withColumn, const ColumnValue& quantity,
+                        std::uint8_t decimals, char16_t decimalSeparator);
 
 // The shortest text that reads back as the value's 32-bit float: what the student types
 // to give it.

@@ -9,6 +9,7 @@
 #include "report/study_texts.h"
 #include "ui/application.h"
 #include "ui/command_button.h"
+#include "ui/export_actions.h"
 #include "ui/look.h"
 #include "ui/form13.h"
 #include "ui/form7.h"
@@ -19,13 +20,13 @@ namespace rc {
 namespace {
 
 // [twips] as the diagram window: the plots at the left, the lists and buttons at the right.
-constexpr int kWindowWidth = 15150, kWindowHeight = 9750;
+constexpr int kWindowWidth = 15150, kWindowHeight = 10245;  // two rows of buttons
 constexpr double kPlotLeft = 1100, kPlotRight = 9500;
 constexpr double kTraysTop = 350, kTraysBottom = 3650;
 constexpr double kColumnTop = 4650, kColumnBottom = 7700;
 constexpr double kCursorLineTop = 8400;
 constexpr int kSideLeft = 9850, kSideWidth = 5150;
-constexpr int kButtonTop = 9000;
+constexpr int kButtonTop = 9000, kSecondRowTop = 9600;
 constexpr int kSmallButtonWidth = 1650, kButtonWidth = 2900, kArrowWidth = 700, kGap = 100;
 constexpr Colour kPrintColour = kOlive;
 constexpr Colour kCloseColour = kLightRed;
@@ -83,7 +84,13 @@ Form16::Form16(Application& app)
                                    1000 + 2 * (kButtonWidth + 150) + kArrowWidth + kGap, kButtonTop, kArrowWidth)),
       acceptButton(AddCommandButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kAcceptColour,
                                     1000 + 2 * (kButtonWidth + 150) + 2 * (kArrowWidth + kGap) + 50,
-                                    kButtonTop, kButtonWidth + 600)) {}
+                                    kButtonTop, kButtonWidth + 600)),
+      copyTableButton(AddCommandButton(*this, "Command10", kCopyTableCaption, kPaleCyan, 1000,
+                                       kSecondRowTop, kButtonWidth)),
+      savePictureButton(AddCommandButton(*this, "Command11", kSavePictureCaption, kPaleCyan,
+                                         1000 + kButtonWidth + 150, kSecondRowTop, kButtonWidth)),
+      copyPictureButton(AddCommandButton(*this, "Command12", kCopyPictureCaption, kPaleCyan,
+                                         1000 + 2 * (kButtonWidth + 150), kSecondRowTop, kButtonWidth)) {}
 
 InputStudyLayout Form16::Layout() {
   InputStudyLayout l;
@@ -153,6 +160,13 @@ void Form16::Load() {
   acceptButton.onClick = [this] { AcceptCursorValue(); };
   printButton.onClick = [this] { PrintStudy(); };
   closeButton.onClick = [this] { app().Unload(*this); };
+  copyTableButton.shortcut = kCopyTableKeys;
+  copyTableButton.onClick = [this] { CopyTable(app(), PointsTable()); };
+  savePictureButton.onClick = [this] {
+    SavePicture(app(), *this, StudyPicture(), u"влияние-" + FromUtf8(input_ ? input_->key : ""));
+  };
+  copyPictureButton.shortcut = kCopyPictureKeys;
+  copyPictureButton.onClick = [this] { CopyPicture(app(), StudyPicture()); };
   ChooseInput(kParamReflux);
   SetFocus(pointList);
 }
@@ -259,6 +273,24 @@ void Form16::PrintStudy() {
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   printButton.enabled = true;
   SetFocus(printButton);
+}
+
+CellTable Form16::PointsTable() {
+  CellTable table;
+  if (!input_) return table;
+  table.heading = {input_->Name() + u", " + input_->Unit(), u"N", u"ТАРЕЛКА ПИТАНИЯ"};
+  if (study_.withColumn) table.heading.push_back(StudyQuantityName(marks_.quantity));
+  for (const StudyPoint& p : study_.points) {
+    table.rows.push_back(StudyTableCells(p, study_.withColumn, StudyQuantityAt(p, marks_.quantity),
+                                         DecimalsOf(marks_.quantity), app().toolkit().DecimalSeparator()));
+  }
+  return table;
+}
+
+PlotPicture Form16::StudyPicture() {
+  return PictureOf(app().toolkit(), [this](Surface& s) {
+    return DrawPrintedInputStudy(s, study_, marks_, 0, app().toolkit().DecimalSeparator());
+  });
 }
 
 void OpenInputStudy(Application& app) {
