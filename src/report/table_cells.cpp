@@ -29,11 +29,11 @@ std::u16string Escaped(const std::u16string& text) {
   return out;
 }
 
-// A cell that starts like a number (a digit, or a sign or separator before one).
+// A cell that starts like a number (a digit, or a sign, separator or ">" before one).
 bool LooksNumeric(const std::u16string& cell) {
   for (const char16_t c : cell) {
     if (c >= u'0' && c <= u'9') return true;
-    if (c != u'-' && c != u'+' && c != u'.' && c != u',') return false;
+    if (c != u'-' && c != u'+' && c != u'.' && c != u',' && c != u'>') return false;
   }
   return false;
 }
