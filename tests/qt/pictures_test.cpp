@@ -1,6 +1,6 @@
 // The plots' pictures on disk and the clipboard: a PNG of the printed plot's size at
 // 300 dpi on white, a save that cannot be written leaving nothing, a table's two
-// flavours on the clipboard, and the copy button's keys.
+// flavours on the clipboard, and the copy button's keys, even from a list.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -87,6 +87,13 @@ class CopyForm : public Window {
     b.height = 450;
     b.shortcut = "Ctrl+C";
     b.onClick = [this] { ++clicks; };
+    // The keys reach the button from a list that has the focus, as the study window's table.
+    Control& list = Add("List1", ControlKind::List);
+    list.top = 600;
+    list.width = 3000;
+    list.height = 1500;
+    list.AddItem(u"0.05 15 7");
+    SetFocus(list);
   }
   int clicks = 0;
 };
@@ -96,7 +103,10 @@ TEST(QtPictures, TheCopyKeysClickTheCopyButton) {
   CopyForm& form = s.Show<CopyForm>();
   QWidget* window = s.toolkit.WidgetFor(form);
   QApplication::setActiveWindow(window);
-  QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+  QWidget* list = s.toolkit.ControlWidget(form, "List1");
+  ASSERT_NE(list, nullptr);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
   QTest::qWait(300);  // the button's click is animated
   EXPECT_EQ(form.clicks, 1);
 }
