@@ -9,6 +9,11 @@ namespace rc {
 
 void CopyTable(Application& app, const CellTable& table) {
   Toolkit& tk = app.toolkit();
+  // Nothing computed yet (the profile before the tray-by-tray calculation): nothing to copy.
+  if (table.rows.empty()) {
+    tk.Beep();
+    return;
+  }
   tk.CopyTable(TableAsTabText(table), TableAsHtml(table));
   tk.ShowNote(TableCopiedText(table.rows.size()));
 }

@@ -17,7 +17,7 @@ inline constexpr char kCopyPictureKeys[] = "Ctrl+Shift+C";
 inline constexpr char16_t kPictureNotSaved[] = u"Рисунок не сохранен.";
 
 // Puts the table on the clipboard as tab-separated text and as HTML, and says how many
-// rows were copied.
+// rows were copied; a table without rows leaves the clipboard alone, with a beep.
 void CopyTable(Application& app, const CellTable& table);
 
 // A plot drawn as its printed page draws it: draw takes an empty surface in the printed
