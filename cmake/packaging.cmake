@@ -89,6 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${RC_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Qt libraries (Widgets, Print Support, and SVG for the plots' pictures: libqt6svg6)
+# come from the programs' own links through shlibdeps.
 # Beyond the libraries: the fonts of the windows and the report, Qt's Russian texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,6 +1,10 @@
 #include "qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
+#include <QToolTip>
 #include <QDate>
 #include <QInputDialog>
 #include <QLayout>
@@ -13,6 +17,7 @@
 #include "qt/data_files.h"
 #include "qt/font_map.h"
 #include "qt/keyboard_layout.h"
+#include "qt/pictures.h"
 #include "qt/printing.h"
 #include "qt/program_icon.h"
 #include "qt/russian_texts.h"
@@ -198,6 +203,59 @@ bool QtToolkit::WriteFileAtomically(const std::u16string& path, const std::strin
                                     std::u16string& error) {
   QString reason;
   const bool done = WriteWholeFile(QString::fromStdU16String(path), bytes, reason);
+  error = reason.toStdU16String();
+  return done;
+}
+
+namespace {
+
+// The clipboard of a running GUI application; nullptr without one.
+QClipboard* Clipboard() {
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard()
+                                                                      : nullptr;
+}
+
+}  // namespace
+
+void QtToolkit::CopyTable(const std::u16string& tabText, const std::u16string& html) {
+  QClipboard* clipboard = Clipboard();
+  if (!clipboard) return;
+  auto* data = new QMimeData;
+  data->setText(QString::fromStdU16String(tabText));
+  data->setHtml(QString::fromStdU16String(html));
+  clipboard->setMimeData(data);
+}
+
+void QtToolkit::CopyPicture(const PlotPicture& picture) {
+  QClipboard* clipboard = Clipboard();
+  if (!clipboard) return;
+  auto* data = new QMimeData;
+  data->setImageData(PictureImage(picture));
+  // The vector form too, for the programs that paste it.
+  QBuffer svg;
+  if (svg.open(QIODevice::WriteOnly) && WriteSvg(picture, svg)) {
+    data->setData(QStringLiteral("image/svg+xml"), svg.data());
+  }
+  clipboard->setMimeData(data);
+}
+
+void QtToolkit::ShowNote(const std::u16string& text) {
+  QWidget* window = QApplication::activeWindow();
+  if (!window) return;
+  const QPoint place = window->mapToGlobal(QPoint(window->width() / 3, window->height() / 2));
+  QToolTip::showText(place, QString::fromStdU16String(text), window, QRect(), 2500);
+}
+
+std::optional<std::u16string> QtToolkit::AskPicturePath(const std::u16string& proposedPath) {
+  Sync();
+  return ToU16(AskPicturePathInDialog(QApplication::activeWindow(),
+                                      QString::fromStdU16String(proposedPath)));
+}
+
+bool QtToolkit::WritePicture(const std::u16string& path, const PlotPicture& picture,
+                             std::u16string& error) {
+  QString reason;
+  const bool done = WritePictureFile(QString::fromStdU16String(path), picture, reason);
   error = reason.toStdU16String();
   return done;
 }

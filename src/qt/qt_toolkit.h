@@ -75,6 +75,14 @@ class QtToolkit : public Toolkit {
   std::optional<std::string> ReadFile(const std::u16string& path, std::u16string& error) override;
   bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
                            std::u16string& error) override;
+  // The system clipboard (nothing without one); the note as a tooltip over the active
+  // window; the picture's dialog and files (qt/pictures.h).
+  void CopyTable(const std::u16string& tabText, const std::u16string& html) override;
+  void CopyPicture(const PlotPicture& picture) override;
+  void ShowNote(const std::u16string& text) override;
+  std::optional<std::u16string> AskPicturePath(const std::u16string& proposedPath) override;
+  bool WritePicture(const std::u16string& path, const PlotPicture& picture,
+                    std::u16string& error) override;
   void End() override;
 
  private:

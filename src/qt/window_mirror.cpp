@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -230,6 +231,8 @@ void WindowMirror::SyncButton(const Control& control, CaptionButton& button) {
     button.update();
   }
   button.SetColours(control.backColor, control.foreColor);
+  const QKeySequence keys(QString::fromStdString(control.shortcut));
+  if (button.shortcut() != keys) button.setShortcut(keys);
   const Qt::FocusPolicy policy = control.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
   if (button.focusPolicy() != policy) button.setFocusPolicy(policy);
 }

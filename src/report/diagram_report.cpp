@@ -20,7 +20,22 @@ void PrintLine(Surface& printer, double x, const std::u16string& text) {
   printer.Print(text);
 }
 
+int MessageLines(const DesignData& data, const YXDiagramContent& content, char16_t separator) {
+  return static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0) +
+         (DiagramMinimumRefluxLine(CalculationInputs::Of(data), separator).empty() ? 0 : 1);
+}
+
 }  // namespace
+
+double DrawPrintedYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
+                            double top, char16_t decimalSeparator) {
+  const double plotTop = top + kPlotTopGap;
+  const TwipRect area{kPlotLeft, plotTop, kPlotLeft + kPlotSide, plotTop + kPlotSide};
+  const double below = area.bottom + kUnderPlot;
+  DrawYXDiagram(printer, CalculationInputs::Of(data), content, YXDiagramFrame(area), below,
+                decimalSeparator);
+  return below + (MessageLines(data, content, decimalSeparator) + 1) * printer.LineHeight();
+}
 
 TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagramContent& content,
                         const std::u16string& dateTime, char16_t decimalSeparator) {
@@ -28,8 +43,7 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
 
   // The plot with its tick labels and messages under it; a header so long that they
   // would pass the page bottom sends them to the top of the next page.
-  const int messages = static_cast<int>(content.refusals.size()) + (content.trays ? 1 : 0) +
-                       (DiagramMinimumRefluxLine(CalculationInputs::Of(data), decimalSeparator).empty() ? 0 : 1);
+  const int messages = MessageLines(data, content, decimalSeparator);
   const double plotHeight = kPlotTopGap + kPlotSide + kUnderPlot + (messages + 1) * printer.LineHeight();
   const double page = printer.PageHeight();
   if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + plotHeight > page) {
@@ -38,11 +52,7 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
   }
   const double top = printer.CurrentY + kPlotTopGap;
   const TwipRect area{kPlotLeft, top, kPlotLeft + kPlotSide, top + kPlotSide};
-  const double below = area.bottom + kUnderPlot;
-  DrawYXDiagram(printer, CalculationInputs::Of(data), content, YXDiagramFrame(area), below,
-                decimalSeparator);
-
-  printer.CurrentY = below + (messages + 1) * printer.LineHeight();
+  printer.CurrentY = DrawPrintedYXDiagram(printer, data, content, printer.CurrentY, decimalSeparator);
   if (content.trays && content.trays->Count() > 0) {
     const TrayByTrayRun& run = *content.trays;
     printer.FontBold = true;

@@ -47,6 +47,9 @@ inline constexpr double kPlotPageLeft = 1500;
 inline constexpr double kPlotPageRight = 9300;
 inline constexpr double kPlotPageTopGap = 250;
 inline constexpr double kPlotUnderArea = 650;
+// A plot's picture: the band of its page under the title, as wide as the page between
+// its margins (A4 less 15 mm each side) [twips].
+inline constexpr double kPlotPictureWidth = 10200;
 
 // The top of a plot's page: three blank lines, the student's name and the date text
 // (dateTime, from DateTimeText) as in the reports' header line, a blank line, and the

@@ -247,8 +247,14 @@ void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
     printer.NewPage();
     printer.CurrentY = kContinuedPageTop;
   }
+  printer.CurrentY = DrawPrintedRefluxStudy(printer, sweep, printer.CurrentY, separator);
+}
+
+double DrawPrintedRefluxStudy(Surface& printer, const RefluxSweep& sweep, double penTop,
+                              char16_t separator) {
+  const double line = printer.LineHeight();
   RefluxStudyLayout layout;
-  const double top = printer.CurrentY + kPageTopGap;
+  const double top = penTop + kPageTopGap;
   layout.trays = {kPageLeft, top, kPageRight, top + kPagePlotHeight};
   const double volumeTop = layout.trays.bottom + kUnderPlot + kPageTopGap;
   layout.volume = {kPageLeft, volumeTop, kPageRight, volumeTop + kPagePlotHeight};
@@ -257,7 +263,7 @@ void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
   const double legendTop = layout.lineTop + 2 * line;
   layout.legend = {kPageLeft, legendTop, kPageRight, legendTop + 6 * line + 400};
   DrawRefluxStudy(printer, sweep, layout, separator);
-  printer.CurrentY = layout.legend.bottom;
+  return layout.legend.bottom;
 }
 
 }  // namespace rc

@@ -35,6 +35,12 @@ PlotFrame RefluxVolumeFrame(const RefluxSweep& sweep, const TwipRect& area);
 void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayout& layout,
                      char16_t decimalSeparator);
 
+// The study as its page prints it, from top (the pen under the page's title) down: both
+// plots, the line and the legend; returns the legend's bottom. The page and the study's
+// picture both draw it.
+double DrawPrintedRefluxStudy(Surface& printer, const RefluxSweep& sweep, double top,
+                              char16_t decimalSeparator);
+
 // The printed page: the header line with the student's name and the date text
 // (dateTime, from DateTimeText), the bold title, the plots and the line; the plots go to
 // the top of a second page when a long header leaves no room for them under it.

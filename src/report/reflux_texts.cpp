@@ -45,6 +45,29 @@ std::u16string RefluxSweepRow(const RefluxPoint& p, char16_t sep) {
   return row + Spaces(kCountWidth) + Spaces(kVolumeWidth);
 }
 
+CellTable RefluxSweepCells(const RefluxSweep& sweep, char16_t sep) {
+  CellTable table;
+  table.heading = {u"R", u"N", u"ТАРЕЛКА ПИТАНИЯ", u"N·(R+1)"};
+  for (const RefluxPoint& p : sweep.points) {
+    CellRow row{Trimmed(FormatFixed(p.reflux, 10, 4, sep))};
+    switch (p.outcome) {
+      case RefluxPoint::Outcome::Completed:
+        row.push_back(DecimalText(p.trays));
+        row.push_back(p.feedTray ? DecimalText(*p.feedTray) : u"");
+        row.push_back(Trimmed(FormatFixed(p.traysTimesRefluxPlusOne, kVolumeWidth, 2, sep)));
+        break;
+      case RefluxPoint::Outcome::TooManyTrays:
+        row.insert(row.end(), {u">" + DecimalText(kMaxTrays), u"", u""});
+        break;
+      case RefluxPoint::Outcome::Refused:
+        row.insert(row.end(), {u"ОШИБКА", u"", u""});
+        break;
+    }
+    table.rows.push_back(row);
+  }
+  return table;
+}
+
 std::u16string RefluxSummaryLine(const RefluxSweep& sweep, char16_t sep) {
   std::u16string line;
   if (sweep.optimum) {

@@ -1,9 +1,11 @@
 #pragma once
 // The result tables drawn in the results window.
 #include <string>
+#include <vector>
 
 #include "model/design_data.h"
 #include "report/surface.h"
+#include "report/table_cells.h"
 #include "report/table_texts.h"
 
 namespace rc {
@@ -42,6 +44,12 @@ inline TrayBlock TrayBlockOf(const TrayByTrayRun& run, int trayNo) {
   const TrayStep& tray = run.Tray(trayNo);
   return TrayBlock{trayNo, tray.result, tray.x, tray.yOut};
 }
+
+// The tables as rows of cells for the copy button, with the numbers of the rows above:
+// the kinetic line's six points with the twelve values of its three tables; the trays'
+// blocks with the ten values of their two tables.
+CellTable KineticTableCells(const KineticLineRun& run, char16_t decimalSeparator);
+CellTable TrayTableCells(const std::vector<TrayBlock>& trays, char16_t decimalSeparator);
 
 // A bold line with the pen at x, y, such as a table's title.
 inline void PrintBoldAt(Surface& s, double x, double y, const std::u16string& text) {

@@ -315,9 +315,14 @@ void PrintInputStudy(Surface& printer, const std::u16string& studentName, const 
                      const InputStudyMarks& marks, const std::u16string& dateTime, char16_t separator) {
   PrintPlotPageHeader(printer, studentName, dateTime,
                       std::u16string(kInputStudyTitle) + u": " + study.input->Name());
+  printer.CurrentY = DrawPrintedInputStudy(printer, study, marks, printer.CurrentY, separator);
+}
+
+double DrawPrintedInputStudy(Surface& printer, const InputStudy& study, const InputStudyMarks& marks,
+                             double penTop, char16_t separator) {
   const double line = printer.LineHeight();
   InputStudyLayout layout;
-  const double top = printer.CurrentY + kPlotPageTopGap;
+  const double top = penTop + kPlotPageTopGap;
   layout.trays = {kPlotPageLeft, top, kPlotPageRight, top + kPagePlotHeight};
   const double columnTop = layout.trays.bottom + kUnderPlot + kPlotPageTopGap;
   layout.column = {kPlotPageLeft, columnTop, kPlotPageRight, columnTop + kPagePlotHeight};
@@ -325,7 +330,7 @@ void PrintInputStudy(Surface& printer, const std::u16string& studentName, const 
   const double legendTop = layout.lineTop + 3 * line;
   layout.legend = {kPlotPageLeft, legendTop, kPlotPageRight, legendTop + 5 * line + 400};
   DrawInputStudy(printer, study, marks, layout, separator);
-  printer.CurrentY = layout.legend.bottom;
+  return layout.legend.bottom;
 }
 
 }  // namespace rc

@@ -69,6 +69,12 @@ std::size_t NearestStudyPoint(const InputStudy& study, double value);
 InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& marks,
                                const InputStudyLayout& layout, char16_t decimalSeparator);
 
+// The study as its page prints it, from top (the pen under the page's title) down: the
+// plots, the line and the legend; returns the legend's bottom. The page and the study's
+// picture both draw it.
+double DrawPrintedInputStudy(Surface& printer, const InputStudy& study, const InputStudyMarks& marks,
+                             double top, char16_t decimalSeparator);
+
 // One printed page: the header line, the title with the input's name, the plots, the
 // line and the legend.
 void PrintInputStudy(Surface& printer, const std::u16string& studentName, const InputStudy& study,

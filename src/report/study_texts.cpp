@@ -95,6 +95,37 @@ std::u16string StudyNotANumberText(const std::u16string& typed) {
   return u"«" + typed + u"» не число: значение не изменено.";
 }
 
+CellRow StudyTableCells(const InputRow& in, const StudyPoint& p, bool withColumn,
+                        const ColumnValue& quantity, bool quantityApplies, std::uint8_t decimals,
+                        char16_t separator) {
+  std::u16string value = StudyValueText(p.value);
+  for (char16_t& c : value) {
+    if (c == u'.') c = separator;
+  }
+  CellRow cells{value};
+  switch (p.outcome) {
+    case StudyPoint::Outcome::Completed:
+      cells.push_back(DecimalText(p.run.TotalTrays()));
+      cells.push_back(p.run.feedTray ? DecimalText(*p.run.feedTray) : u"");
+      break;
+    case StudyPoint::Outcome::TooManyTrays: cells.insert(cells.end(), {u">120", u""}); break;
+    case StudyPoint::Outcome::Refused:
+      cells.insert(cells.end(), {in.Admits(p.value) ? u"ОШИБКА" : u"ВНЕ ПРЕДЕЛОВ", u""});
+      break;
+  }
+  if (!withColumn) return cells;
+  // The column's cell as the window's row shows it.
+  if (p.outcome != StudyPoint::Outcome::Completed || (p.column && !quantityApplies)) {
+    cells.push_back(u"");
+  } else if (!p.column && p.columnRefused && !in.Admits(p.value)) {
+    cells.push_back(u"ВНЕ ПРЕДЕЛОВ");
+  } else {
+    cells.push_back(Trimmed(ColumnField(p.column ? quantity : ColumnValue{}, 10, decimals, separator,
+                                        u"ОШИБКА")));
+  }
+  return cells;
+}
+
 std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t separator) {
   std::u16string row = RightAligned(StudyValueText(p.value), 12);
   switch (p.outcome) {

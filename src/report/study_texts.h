@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/input_study.h"
+#include "report/table_cells.h"
 
 namespace rc {
 
@@ -34,6 +35,14 @@ std::u16string StudyTableHeading(const InputRow& in, bool withColumn,
 std::u16string StudyRangeFaultText(const InputRow& in, StudyRangeFault fault);
 // A typed text that is no number.
 std::u16string StudyNotANumberText(const std::u16string& typed);
+
+// A row of the study window's table as cells for the copy button, as StudyTableRow shows
+// it: the value, N (">120", "ОШИБКА", "ВНЕ ПРЕДЕЛОВ"), the feed tray and with the column
+// the quantity (empty when the tray-by-tray calculation did not complete or the quantity
+// does not apply, "ОШИБКА" when refused).
+CellRow StudyTableCells(const InputRow& in, const StudyPoint& p, bool withColumn,
+                        const ColumnValue& quantity, bool quantityApplies, std::uint8_t decimals,
+                        char16_t decimalSeparator);
 
 // The shortest text that reads back as the value's 32-bit float: what the student types
 // to give it.

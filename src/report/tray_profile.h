@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/runs.h"
+#include "report/table_cells.h"
 
 namespace rc {
 
@@ -18,6 +19,10 @@ std::u16string TrayProfileRow(const TrayByTrayRun& run, int tray, std::uint8_t t
 std::u16string TrayProfileHeading(std::uint8_t trayWidth, std::uint8_t fieldWidth);
 // The title over the headings.
 inline constexpr char16_t kTrayProfileTitle[] = u"ПРОФИЛЬ КОЛОННЫ ПО ТАРЕЛКАМ (* - ТАРЕЛКА ПИТАНИЯ)";
+
+// The profile as cells for the copy button: the headings, then each tray's number, its six
+// values as its row writes them and "*" on the feed tray.
+CellTable TrayProfileCells(const TrayByTrayRun& run, char16_t decimalSeparator);
 
 // The rows as a teacher's script reads them: widths 4 and 10.
 std::u16string TrayProfileTranscriptRow(const TrayByTrayRun& run, int tray, char16_t decimalSeparator);

@@ -143,7 +143,8 @@ double OperatingY(const ColumnParameters& c, double x) {
 // reflux ratio, where they can be computed.
 struct DiagramFeed {
   double crossX = 0, crossY = 0;            // [-] x_q, y_q: NaN where the arithmetic fails
-  std::optional<FeedCondition> condition;
+  std::optional<FeedCondition> condition;  // with R_min where the column's flows compute
+  std::optional<MinimumReflux> minimum;    // the pinch, from the curve and the lines alone
 };
 
 DiagramFeed DiagramFeedOf(const CalculationInputs& in) {
@@ -154,6 +155,7 @@ DiagramFeed DiagramFeedOf(const CalculationInputs& in) {
   feed.crossX = g.faulted() ? std::nan("") : crossing;
   feed.crossY = OperatingY(c, feed.crossX);
   feed.condition = FeedConditionOf(in);
+  feed.minimum = feed.condition ? feed.condition->minimum : FindMinimumReflux(in);
   return feed;
 }
 
@@ -161,8 +163,8 @@ DiagramFeed DiagramFeedOf(const CalculationInputs& in) {
 // pinch that sets the minimum reflux ratio marked: that meeting point, or where an
 // operating line of R_min touches the curve above or below the feed.
 void DrawPinch(Surface& s, const DiagramFeed& feed, const PlotFrame& f) {
-  if (!feed.condition || !feed.condition->minimum) return;
-  const MinimumReflux& m = *feed.condition->minimum;
+  if (!feed.minimum) return;
+  const MinimumReflux& m = *feed.minimum;
   f.Curve(s, {{feed.crossX, feed.crossY}, {m.pinchX, m.pinchY}}, kMarkColour, 0, true);
   f.Mark(s, m.touchX, m.touchY, kMarkColour, MarkerShape::Diamond, kPointSize);
 }
@@ -303,7 +305,7 @@ std::vector<LegendEntry> Legend(const CalculationInputs& in, const DiagramFeed& 
       {u"рабочие линии", kOperatingColour},
   };
   entries.push_back({FeedLineLegend(in.Param(kParamFeedCondition), decimalSeparator), kMarkColour});
-  if (feed.condition && feed.condition->minimum) {
+  if (feed.minimum) {
     entries.push_back({u"ее продолжение до кривой", kMarkColour, true, true});
     entries.push_back({u"пинч (R мин)", kMarkColour, false, false, true, MarkerShape::Diamond});
   }

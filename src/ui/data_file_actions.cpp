@@ -12,24 +12,6 @@ namespace {
 
 constexpr char16_t kSuffix[] = u".rcol";
 
-std::u16string FileNameOf(const std::u16string& path) {
-  const auto slash = path.find_last_of(u"/\\");
-  return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
-
-std::u16string FolderOf(const std::u16string& path) {
-  const auto slash = path.find_last_of(u"/\\");
-  if (slash == std::u16string::npos) return {};
-  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
-// Where a file dialog starts: the folder last used (in this run or an earlier one), else
-// the student's documents folder (or home, where there is none).
-std::u16string DialogFolder(Application& app) {
-  const std::u16string last = app.toolkit().RememberedFolder();
-  return last.empty() ? app.toolkit().DocumentsFolder() : last;
-}
-
 std::u16string TwoDigits(int n) { return (n < 10 ? u"0" : u"") + DecimalText(n); }
 
 std::u16string LineText(int line) { return u"строка " + DecimalText(line) + u": "; }
@@ -64,6 +46,22 @@ void ShowMessage(Application& app, Window& over, const char16_t* statement,
 }
 
 }  // namespace
+
+std::u16string FileNameOf(const std::u16string& path) {
+  const auto slash = path.find_last_of(u"/\\");
+  return slash == std::u16string::npos ? path : path.substr(slash + 1);
+}
+
+std::u16string FolderOf(const std::u16string& path) {
+  const auto slash = path.find_last_of(u"/\\");
+  if (slash == std::u16string::npos) return {};
+  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+std::u16string DialogFolder(Application& app) {
+  const std::u16string last = app.toolkit().RememberedFolder();
+  return last.empty() ? app.toolkit().DocumentsFolder() : last;
+}
 
 std::u16string DataFileFirstLine() {
   return u"rectification " + FromUtf8(kProgramVersion) + u": данные ректификационной колонны";

@@ -7,6 +7,13 @@
 
 namespace rc {
 
+// The file's name and its folder in a path ("/" alone for a file at the root).
+std::u16string FileNameOf(const std::u16string& path);
+std::u16string FolderOf(const std::u16string& path);
+// Where a file dialog starts: the folder last used (in this run or an earlier one), else
+// the student's documents folder (or home, where there is none).
+std::u16string DialogFolder(Application& app);
+
 // The first line of every file the program writes.
 std::u16string DataFileFirstLine();
 

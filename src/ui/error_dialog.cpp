@@ -34,7 +34,7 @@ std::u16string Quoted(const std::u16string& text) {
 
 std::u16string InputFaultExplanation(const DesignData& data) {
   if (data.InputError == kFalse ||
-      ParameterOfErrorRow(Check::Limits, data.ErrorRow) != kParamFeedCondition) {
+      ParameterOfErrorRow(InputCheck::ParameterLimits, data.ErrorRow) != kParamFeedCondition) {
     return {};
   }
   const auto text = [&](int n) { return data.ParamText[n]; };

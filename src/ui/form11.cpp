@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/command_button.h"
+#include "ui/export_actions.h"
 #include "ui/look.h"
 #include "ui/form16.h"
 #include "ui/printer_page.h"
@@ -12,17 +13,20 @@ namespace rc {
 namespace {
 
 constexpr int kWindowWidth = 15150;   // [twips] the diagram and the profile side by side
-constexpr int kWindowHeight = 9750;   // [twips] client area
+constexpr int kWindowHeight = 10245;  // [twips] client area: two rows of buttons
 constexpr int kButtonWidth = 2900;    // [twips]
 constexpr int kButtonGap = 150;       // [twips]
 constexpr int kFirstButtonLeft = 1000;
 constexpr Colour kPrintColour = kOlive;
 constexpr Colour kCloseColour = kLightRed;
 constexpr Colour kViewColour = kLightCyan;
+constexpr Colour kExportColour = kPaleCyan;
 Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
-                   Colour colour, int left) {
-  return AddCommandButton(w, name, caption, colour, left, Form11::kButtonTop, kButtonWidth);
+                   Colour colour, int left, int top = Form11::kButtonTop) {
+  return AddCommandButton(w, name, caption, colour, left, top, kButtonWidth);
 }
+// Column `index` of a row, under the first row's buttons.
+constexpr int ColumnLeft(int index) { return kFirstButtonLeft + index * (kButtonWidth + kButtonGap); }
 
 }  // namespace
 
@@ -32,7 +36,13 @@ Form11::Form11(Application& app)
       closeButton(AddButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kCloseColour,
                             kFirstButtonLeft + kButtonWidth + kButtonGap)),
       studyButton(AddButton(*this, "Command10", u"ВЛИЯНИЕ ПАРАМЕТРА", kLimeGreen,
-                            kFirstButtonLeft + 4 * (kButtonWidth + kButtonGap))) {}
+                            kFirstButtonLeft + 4 * (kButtonWidth + kButtonGap))),
+      copyTableButton(AddButton(*this, "Command11", kCopyTableCaption, kExportColour, ColumnLeft(0),
+                                kSecondRowTop)),
+      savePictureButton(AddButton(*this, "Command12", kSavePictureCaption, kExportColour,
+                                  ColumnLeft(1), kSecondRowTop)),
+      copyPictureButton(AddButton(*this, "Command13", kCopyPictureCaption, kExportColour,
+                                  ColumnLeft(2), kSecondRowTop)) {}
 
 void Form11::Load() {
   escapeCloses = true;
@@ -50,6 +60,13 @@ void Form11::Load() {
   // After print, close and the two views' buttons, in what is left of the row.
   studyButton.width = kWindowWidth - studyButton.left - kButtonGap;
   studyButton.onClick = [this] { OpenInputStudy(app()); };
+  copyTableButton.shortcut = kCopyTableKeys;
+  copyTableButton.onClick = [this] { CopyViewTable(); };
+  savePictureButton.onClick = [this] {
+    SavePicture(app(), *this, ViewPicture(), views_[shown_]->PictureName());
+  };
+  copyPictureButton.shortcut = kCopyPictureKeys;
+  copyPictureButton.onClick = [this] { CopyPicture(app(), ViewPicture()); };
 
   // The views, in the order of their buttons.
   AddView(std::make_unique<YXDiagramView>(), "Command3");
@@ -115,6 +132,12 @@ void Form11::PrintView() {
   // The focus left the button while it was disabled: back on it, so that a second
   // Enter prints again rather than closing the window.
   SetFocus(printButton);
+}
+
+void Form11::CopyViewTable() { CopyTable(app(), views_[shown_]->Table(*this)); }
+
+PlotPicture Form11::ViewPicture() {
+  return PictureOf(app().toolkit(), [this](Surface& s) { return views_[shown_]->DrawPicture(*this, s); });
 }
 
 void OpenDiagramWindow(Application& app) {

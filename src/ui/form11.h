@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "report/table_cells.h"
 #include "report/yx_diagram.h"
 #include "ui/window.h"
 
@@ -30,6 +31,11 @@ class DiagramView {
   virtual void Hide(Form11& window) = 0;
   // The view on paper, from the top of the first page.
   virtual void Print(Form11& window, Surface& printer, const std::u16string& dateTime) = 0;
+  // The view's plot as its page prints it, from top down; returns the drawing's bottom.
+  virtual double DrawPicture(Form11& window, Surface& picture) = 0;
+  // The view's table as cells (the copy button's), and the picture files' proposed name.
+  virtual CellTable Table(Form11& window) = 0;
+  virtual std::u16string PictureName() const = 0;
 };
 
 class Form11 : public Window {
@@ -47,13 +53,18 @@ class Form11 : public Window {
   std::size_t ShownView() const { return shown_; }
   // Prints the view shown through the program's printer (the print preview).
   void PrintView();
+  // The view shown: its table on the clipboard; its plot as printed, as a picture.
+  void CopyViewTable();
+  PlotPicture ViewPicture();
 
   // The results that belong on the diagram now: those of calculations the results menu
   // ran on the data as they are, and the refusals among them.
   YXDiagramContent Content();
 
-  // The bottom row: print and close, then one button per view.
+  // The bottom row: print and close, then one button per view; under it the row of the
+  // write-up's buttons.
   static constexpr int kButtonTop = 9000;      // [twips]
+  static constexpr int kSecondRowTop = 9600;   // [twips]
 
  private:
   // Adds the view with its button, named buttonName.
@@ -64,6 +75,10 @@ class Form11 : public Window {
   Control& printButton;  // Command1 "ПЕЧАТЬ ДИАГРАММЫ"
   Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"
   Control& studyButton;  // Command10 "ВЛИЯНИЕ ПАРАМЕТРА", at the right end of the row
+  // The second row: the view's table, its picture saved and copied.
+  Control& copyTableButton;    // Command11 "КОПИРОВАТЬ ТАБЛИЦУ" (Ctrl+C)
+  Control& savePictureButton;  // Command12 "СОХРАНИТЬ РИСУНОК"
+  Control& copyPictureButton;  // Command13 "КОПИРОВАТЬ РИСУНОК" (Ctrl+Shift+C)
   // One per view in the order they were added: Command3 the y–x diagram's, Command4 the
   // reflux study's.
   const std::vector<Control*>& ViewButtons() const { return viewButtons_; }

@@ -4,6 +4,7 @@
 #include "report/printed_reports.h"
 #include "ui/application.h"
 #include "ui/command_button.h"
+#include "ui/export_actions.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
 #include "ui/look.h"
@@ -14,7 +15,7 @@ namespace rc {
 namespace {
 
 constexpr int kWindowWidth = 12000;    // [twips]
-constexpr int kWindowHeight = 9900;    // [twips] client area
+constexpr int kWindowHeight = 10440;   // [twips] client area: two rows of buttons
 constexpr int kTextX = 1000;           // [twips] the headings and the column's lines
 constexpr int kHeadingY = 200;         // [twips] title, then the tray headings
 constexpr int kListTop = 1000;         // [twips]
@@ -22,6 +23,7 @@ constexpr int kLinesY = 5600;          // [twips] the column's lines
 constexpr int kButtonTop = 9150;       // [twips]
 constexpr int kButtonWidth = 3300;     // [twips]
 constexpr int kButtonGap = 300;        // [twips]
+constexpr int kSecondRowTop = kButtonTop + kButtonHeight + 100;  // [twips] the copy button
 constexpr Colour kTextColour = kDarkBlue;
 
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
@@ -39,7 +41,9 @@ Form13::Form13(Application& app)
       printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ РЕЗУЛЬТАТОВ", kOlive, 0)),
       correctButton(
           AddButton(*this, "Command2", u"ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ", kGreen, 1)),
-      closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", kLightRed, 2)) {}
+      closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", kLightRed, 2)),
+      copyButton(AddCommandButton(*this, "Command4", kCopyTableCaption, kPaleCyan, printButton.left,
+                                  kSecondRowTop, kButtonWidth)) {}
 
 void Form13::Load() {
   left = 100;
@@ -72,6 +76,8 @@ void Form13::Load() {
     a.Form<Form12>().Review();
   };
   closeButton.onClick = [this] { app().Unload(*this); };
+  copyButton.shortcut = kCopyTableKeys;
+  copyButton.onClick = [this] { CopyTable(app(), ShownTable()); };
   SetFocus(closeButton);
 }
 
@@ -112,6 +118,39 @@ void Form13::Refresh() {
   }
   s.FontBold = false;
   s.ForeColor = kTextColour;
+}
+
+namespace {
+
+// The cells of a line whose parts stand two or more blanks apart: the headings' names
+// ("Pобщ, Па"), a label and its value.
+CellRow PartsOfLine(const std::u16string& line) {
+  CellRow cells;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= line.size(); ++i) {
+    const bool gap = i == line.size() || (line[i] == u' ' && i + 1 < line.size() && line[i + 1] == u' ');
+    if (!gap) continue;
+    if (const std::u16string part = Trimmed(line.substr(start, i - start)); !part.empty()) {
+      cells.push_back(part);
+    }
+    start = i + 1;
+  }
+  return cells;
+}
+
+}  // namespace
+
+CellTable Form13::ShownTable() const {
+  // Read back from what Refresh drew: the headings' last line just before the title of
+  // the column's lines, the lines after it, and the list's rows.
+  CellTable table;
+  const std::vector<std::u16string> texts = surface().Texts();
+  std::size_t title = 0;
+  while (title < texts.size() && texts[title].rfind(u"КОЛОННА В ЦЕЛОМ", 0) != 0) ++title;
+  if (title > 0 && title < texts.size()) table.heading = PartsOfLine(texts[title - 1]);
+  for (const std::u16string& row : list.items) table.rows.push_back(CellsOfLine(row));
+  for (std::size_t i = title + 1; i < texts.size(); ++i) table.rows.push_back(PartsOfLine(texts[i]));
+  return table;
 }
 
 void Form13::PrintResults() {

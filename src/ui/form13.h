@@ -4,6 +4,7 @@
 // third stage's values and to close the window. It is computed afresh from the data
 // every time it opens.
 #include "calc/column_design.h"
+#include "report/table_cells.h"
 #include "ui/window.h"
 
 namespace rc {
@@ -24,6 +25,11 @@ class Form13 : public Window {
   Control& printButton;    // Command1 "ПЕЧАТЬ РЕЗУЛЬТАТОВ"
   Control& correctButton;  // Command2 "ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ"
   Control& closeButton;    // Command3 "ЗАКРЫТЬ ОКНО"
+  Control& copyButton;     // Command4 "КОПИРОВАТЬ ТАБЛИЦУ" (Ctrl+C), under the row
+
+  // What the window shows as cells: the tray headings, each tray's row, then each of the
+  // column's lines (its label and its value).
+  CellTable ShownTable() const;
 
  private:
   ColumnDesignResult result_;

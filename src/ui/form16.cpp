@@ -12,6 +12,7 @@
 #include "ui/application.h"
 #include "ui/command_button.h"
 #include "ui/file_message.h"
+#include "ui/export_actions.h"
 #include "ui/look.h"
 #include "ui/form7.h"
 #include "ui/printer_page.h"
@@ -21,13 +22,13 @@ namespace rc {
 namespace {
 
 // [twips] as the diagram window: the plots at the left, the lists and buttons at the right.
-constexpr int kWindowWidth = 15150, kWindowHeight = 9750;
+constexpr int kWindowWidth = 15150, kWindowHeight = 10245;  // two rows of buttons
 constexpr double kPlotLeft = 1100, kPlotRight = 9500;
 constexpr double kTraysTop = 350, kTraysBottom = 3650;
 constexpr double kColumnTop = 4650, kColumnBottom = 7700;
 constexpr double kCursorLineTop = 8400;
 constexpr int kSideLeft = 9850, kSideWidth = 5150;
-constexpr int kButtonTop = 9000;
+constexpr int kButtonTop = 9000, kSecondRowTop = 9600;
 constexpr int kSmallButtonWidth = 1650, kButtonWidth = 2900, kArrowWidth = 700, kGap = 100;
 constexpr Colour kPrintColour = kOlive;
 constexpr Colour kCloseColour = kLightRed;
@@ -129,7 +130,13 @@ Form16::Form16(Application& app)
       acceptButton(AddCommandButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kAcceptColour,
                                     1000 + 2 * (kButtonWidth + 150) + 2 * (kArrowWidth + kGap) + 50,
                                     kButtonTop, kButtonWidth + 600)),
-      headingLabel(Add("Label2", ControlKind::Label)) {}
+      headingLabel(Add("Label2", ControlKind::Label)),
+      copyTableButton(AddCommandButton(*this, "Command10", kCopyTableCaption, kPaleCyan, 1000,
+                                       kSecondRowTop, kButtonWidth)),
+      savePictureButton(AddCommandButton(*this, "Command11", kSavePictureCaption, kPaleCyan,
+                                         1000 + kButtonWidth + 150, kSecondRowTop, kButtonWidth)),
+      copyPictureButton(AddCommandButton(*this, "Command12", kCopyPictureCaption, kPaleCyan,
+                                         1000 + 2 * (kButtonWidth + 150), kSecondRowTop, kButtonWidth)) {}
 
 InputStudyLayout Form16::Layout() {
   InputStudyLayout l;
@@ -206,6 +213,13 @@ void Form16::Load() {
   acceptButton.onClick = [this] { AcceptCursorValue(); };
   printButton.onClick = [this] { PrintStudy(); };
   closeButton.onClick = [this] { app().Unload(*this); };
+  copyTableButton.shortcut = kCopyTableKeys;
+  copyTableButton.onClick = [this] { CopyTable(app(), PointsTable()); };
+  savePictureButton.onClick = [this] {
+    SavePicture(app(), *this, StudyPicture(), u"влияние-" + FromUtf8(input_ ? input_->key : ""));
+  };
+  copyPictureButton.shortcut = kCopyPictureKeys;
+  copyPictureButton.onClick = [this] { CopyPicture(app(), StudyPicture()); };
   ChooseInput(kParamReflux);
   SetFocus(pointList);
 }
@@ -328,6 +342,11 @@ void Form16::NextQuantity() {
 
 namespace {
 
+// Whether the quantity is computed at the point: flooding is not on dual-flow hydraulics.
+bool QuantityApplies(StudyQuantity q, const StudyPoint& p) {
+  return q != FindColumnResult("flood_max") || !p.column || p.column->floodingApplies;
+}
+
 // The lower plot's quantity over its column of the table.
 std::u16string QuantityHeading(StudyQuantity q) {
   return q == FindColumnResult("flood_max") ? u"φmax, %" : StudyQuantityName(q);
@@ -351,8 +370,7 @@ void Form16::Redraw() {
   if (input_) headingLabel.caption = StudyTableHeading(*input_, study_.withColumn, QuantityHeading(marks_.quantity));
   for (const StudyPoint& p : study_.points) {
     const ColumnValue q = StudyQuantityAt(p, marks_.quantity);
-    const bool applies = marks_.quantity != FindColumnResult("flood_max") || !p.column || p.column->floodingApplies;
-    pointList.AddItem(StudyTableRow(*input_, p, study_.withColumn, q, applies, DecimalsOf(marks_.quantity), separator));
+    pointList.AddItem(StudyTableRow(*input_, p, study_.withColumn, q, QuantityApplies(marks_.quantity, p), DecimalsOf(marks_.quantity), separator));
   }
   pointList.listIndex = static_cast<int>(marks_.cursor);
   surface().Cls();
@@ -396,6 +414,24 @@ void Form16::PrintStudy() {
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   printButton.enabled = true;
   SetFocus(printButton);
+}
+
+CellTable Form16::PointsTable() {
+  CellTable table;
+  if (!input_) return table;
+  table.heading = {input_->Name() + u", " + input_->Unit(), u"N", u"ТАРЕЛКА ПИТАНИЯ"};
+  if (study_.withColumn) table.heading.push_back(StudyQuantityName(marks_.quantity));
+  for (const StudyPoint& p : study_.points) {
+    table.rows.push_back(StudyTableCells(*input_, p, study_.withColumn, StudyQuantityAt(p, marks_.quantity),
+                                         QuantityApplies(marks_.quantity, p), DecimalsOf(marks_.quantity), app().toolkit().DecimalSeparator()));
+  }
+  return table;
+}
+
+PlotPicture Form16::StudyPicture() {
+  return PictureOf(app().toolkit(), [this](Surface& s) {
+    return DrawPrintedInputStudy(s, study_, marks_, 0, app().toolkit().DecimalSeparator());
+  });
 }
 
 void OpenInputStudy(Application& app) {

@@ -11,6 +11,7 @@
 
 #include "calc/input_study.h"
 #include "report/study_plot.h"
+#include "report/table_cells.h"
 #include "ui/window.h"
 
 namespace rc {
@@ -34,6 +35,9 @@ class Form16 : public Window {
   // The cursor's value into the data, as typed on the full correction list.
   void AcceptCursorValue();
   void PrintStudy();
+  // The table of points as cells, and both plots as their page prints them.
+  CellTable PointsTable();
+  PlotPicture StudyPicture();
 
   const InputStudy& Study() const { return study_; }
   std::size_t Cursor() const { return marks_.cursor; }
@@ -54,6 +58,10 @@ class Form16 : public Window {
   Control& rightButton;   // Command8 ">"
   Control& acceptButton;  // Command9 "ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ"
   Control& headingLabel;  // Label2: the headings over the table of points
+  // Under the bottom row: the table and the picture into the student's write-up.
+  Control& copyTableButton;    // Command10 "КОПИРОВАТЬ ТАБЛИЦУ" (Ctrl+C)
+  Control& savePictureButton;  // Command11 "СОХРАНИТЬ РИСУНОК"
+  Control& copyPictureButton;  // Command12 "КОПИРОВАТЬ РИСУНОК" (Ctrl+Shift+C)
 
  private:
   void FillInputList();

@@ -6,7 +6,9 @@
 #include "report/feed_condition_texts.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
+#include "ui/command_button.h"
 #include "ui/data_file_actions.h"
+#include "ui/export_actions.h"
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form16.h"
@@ -39,6 +41,10 @@ constexpr Colour kStudyButtonColour = kLimeGreen;
 // The column's button under it, in the second row (its caption in two lines).
 constexpr int kColumnButtonTop = kFirstButtonTop + kButtonHeight + kButtonGap;  // 7915
 constexpr Colour kColumnButtonColour = kPeach;
+// The copy button in the left margin, level with the first button, as the diagram
+// button stands in the right one.
+constexpr int kCopyButtonLeft = 357;  // centred between 0 and 3113, where the widest stacked button starts
+constexpr Colour kCopyButtonColour = kPaleCyan;
 
 }  // namespace
 
@@ -53,7 +59,9 @@ Form7::Form7(Application& app)
       diagramButton(Add("Command6", ControlKind::Button)),
       columnButton(Add("Command7", ControlKind::Button)),
       saveButton(Add("Command8", ControlKind::Button)),
-      studyButton(Add("Command9", ControlKind::Button)) {}
+      studyButton(Add("Command9", ControlKind::Button)),
+      copyButton(AddCommandButton(*this, "Command10", kCopyTableCaption, kCopyButtonColour,
+                                  kCopyButtonLeft, kFirstButtonTop, kDiagramButtonWidth)) {}
 
 void Form7::Load() {
   left = 100;
@@ -138,6 +146,9 @@ void Form7::Load() {
     m.button.font = kButtonFont;
     m.button.onClick = m.onClick;
   }
+  copyButton.shortcut = kCopyTableKeys;
+  copyButton.visible = false;
+  copyButton.onClick = [this] { CopyTable(app(), ShownTable()); };
   // A reflex Enter starts the kinetic line, not the end of the program (the first tab
   // stop).
   SetFocus(kineticLineButton);
@@ -170,21 +181,40 @@ void Form7::Calculate(std::int32_t shown, std::optional<Run>& held,
 void Form7::ShowKineticResults(const KineticLineRun& run) {
   DrawKineticTable(surface(), run, width, app().toolkit().DecimalSeparator());
   printButton.visible = true;
+  copyButton.visible = true;
+}
+
+std::vector<TrayBlock> Form7::ShownTrays(const TrayByTrayRun& run) const {
+  // Tray 1 and the top tray, one block under the other.
+  return {TrayBlockOf(run, 1), TrayBlockOf(run, run.TotalTrays())};
+}
+
+CellTable Form7::ShownTable() {
+  const DesignData& data = app().data();
+  const char16_t separator = app().toolkit().DecimalSeparator();
+  const KineticLineRun* kinetic = app().runs().KineticLineOn(data);
+  const TrayByTrayRun* trays = app().runs().TrayByTrayOn(data);
+  if (data.ShownResult == kShownKineticLine && kinetic && kinetic->Completed()) {
+    return KineticTableCells(*kinetic, separator);
+  }
+  if (data.ShownResult == kShownTrayByTray && trays && trays->Completed()) {
+    return TrayTableCells(ShownTrays(*trays), separator);
+  }
+  return {};
 }
 
 void Form7::ShowTrayResults(const TrayByTrayRun& run) {
   const char16_t separator = app().toolkit().DecimalSeparator();
   Surface& s = surface();
 
-  // Tray 1 and the top tray, one block under the other; the summary names the feed tray
-  // as the record holds it, "not found" included.
-  const int total = run.TotalTrays();
-  const TrayBlock trays[] = {TrayBlockOf(run, 1), TrayBlockOf(run, total)};
+  // The blocks one under the other; the summary names the feed tray as the record holds
+  // it, "not found" included.
   int blockRow = 1;
-  for (const TrayBlock& tray : trays) DrawTrayTable(s, tray, blockRow++, width, separator);
-  DrawTraySummary(s, total, run.feedTray.value_or(kFeedTrayNotFound), width);
+  for (const TrayBlock& tray : ShownTrays(run)) DrawTrayTable(s, tray, blockRow++, width, separator);
+  DrawTraySummary(s, run.TotalTrays(), run.feedTray.value_or(kFeedTrayNotFound), width);
 
   printButton.visible = true;
+  copyButton.visible = true;
 }
 
 void Form7::ShowCalculationRefusal(const Refusal& refusal) {
@@ -208,6 +238,7 @@ void Form7::ShowCalculationRefusal(const Refusal& refusal) {
   s.ForeColor = kBlue;
   if (refusal.HidesKineticButton()) kineticLineButton.visible = false;
   printButton.visible = false;
+  copyButton.visible = false;
   app().data().InputError = kTrue;
 }
 
@@ -217,6 +248,7 @@ void Form7::OpenAfterCorrection(Application& app) {
   Form7& menu = app.Form<Form7>();
   menu.Show();
   menu.printButton.visible = false;
+  menu.copyButton.visible = false;
   if (app.data().ShownResult == kShownKineticLine) {
     menu.RunKineticLine();
   } else if (app.data().ShownResult == kShownTrayByTray) {
@@ -233,6 +265,7 @@ void Form7::OpenAlone(Application& app) {
   }
   menu.Show();
   menu.printButton.visible = false;
+  menu.copyButton.visible = false;
 }
 
 }  // namespace rc

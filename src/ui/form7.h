@@ -6,6 +6,7 @@
 
 #include "calc/inputs.h"
 #include "calc/runs.h"
+#include "report/screen_tables.h"
 #include "ui/window.h"
 #include "ui/yes_no_dialog.h"
 
@@ -51,9 +52,14 @@ class Form7 : public Window {
   Control& columnButton;       // Command7 "РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС"
   Control& saveButton;         // Command8 "СОХРАНИТЬ ДАННЫЕ В ФАЙЛ"
   Control& studyButton;        // Command9 "ВЛИЯНИЕ ПАРАМЕТРА"
+  Control& copyButton;         // Command10 "КОПИРОВАТЬ ТАБЛИЦУ" (Ctrl+C), with the print button
+
+  // The table shown as cells: the kinetic line's points or the trays' blocks.
+  CellTable ShownTable();
 
  private:
   void SetPrintButton(bool on);  // shown and enabled, or hidden and disabled
+  std::vector<TrayBlock> ShownTrays(const TrayByTrayRun& run) const;
   // Runs a calculation on the data as they are (the run held by the application and
   // written to the record) and shows its results or its refusal.
   template <class Run>

@@ -1,6 +1,7 @@
 #include "ui/reflux_view.h"
 
 #include "report/printed_reports.h"
+#include "report/reflux_texts.h"
 #include "ui/application.h"
 
 namespace rc {
@@ -34,6 +35,16 @@ void RefluxStudyView::Print(Form11& window, Surface& printer, const std::u16stri
   const DesignData& data = window.app().data();
   PrintRefluxStudy(printer, ReportedName(data), SweepRefluxRatio(CalculationInputs::Of(data)), dateTime,
                    window.app().toolkit().DecimalSeparator());
+}
+
+double RefluxStudyView::DrawPicture(Form11& window, Surface& picture) {
+  return DrawPrintedRefluxStudy(picture, SweepRefluxRatio(CalculationInputs::Of(window.app().data())), 0,
+                                window.app().toolkit().DecimalSeparator());
+}
+
+CellTable RefluxStudyView::Table(Form11& window) {
+  return RefluxSweepCells(SweepRefluxRatio(CalculationInputs::Of(window.app().data())),
+                          window.app().toolkit().DecimalSeparator());
 }
 
 }  // namespace rc

@@ -17,6 +17,10 @@ class RefluxStudyView : public DiagramView {
   void Show(Form11& window) override;
   void Hide(Form11&) override {}
   void Print(Form11& window, Surface& printer, const std::u16string& dateTime) override;
+  double DrawPicture(Form11& window, Surface& picture) override;
+  // The study's points.
+  CellTable Table(Form11& window) override;
+  std::u16string PictureName() const override { return u"флегмовое-число"; }
 };
 
 }  // namespace rc

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "report/date_text.h"
 #include "report/surface.h"
@@ -22,6 +23,17 @@ struct PrintedDocument {
   FontSpec font;
   std::vector<Page> pages;
 };
+
+// A plot as a picture, on the clipboard or in a file: its drawing as printed (white paper,
+// the printed pages' font), widthTwips by heightTwips from its top left corner.
+struct PlotPicture {
+  FontSpec font;
+  std::vector<DrawOp> ops;
+  double widthTwips = 0, heightTwips = 0;
+};
+
+// The pictures' files: vector (SVG) or pixels at 300 dots per inch (PNG).
+inline constexpr int kPictureDpi = 300;
 
 inline constexpr std::uint32_t kRussianLayout = 0x04190419;
 inline constexpr std::uint32_t kEnglishUsLayout = 0x04090409;
@@ -74,6 +86,20 @@ class Toolkit {
   // when it could not be done; the older file is then as it was.
   virtual bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
                                    std::u16string& error) = 0;
+
+  // The clipboard: a table as tab-separated text and as an HTML table at once, or a
+  // picture. Without a clipboard (no display) nothing is copied.
+  virtual void CopyTable(const std::u16string& tabText, const std::u16string& html) = 0;
+  virtual void CopyPicture(const PlotPicture& picture) = 0;
+  // A short message that goes by itself ("Таблица скопирована: 18 строк").
+  virtual void ShowNote(const std::u16string& text) = 0;
+  // The picture's save dialog, proposing proposedPath and offering SVG and PNG; the path
+  // chosen (with its type's ending), or nullopt when the student cancels.
+  virtual std::optional<std::u16string> AskPicturePath(const std::u16string& proposedPath) = 0;
+  // Writes the picture whole or not at all: SVG when the path ends in ".svg", otherwise
+  // PNG at kPictureDpi. False, with the reason in error, when it could not be done.
+  virtual bool WritePicture(const std::u16string& path, const PlotPicture& picture,
+                            std::u16string& error) = 0;
 
   // Closes every window and ends the program.
   virtual void End() = 0;

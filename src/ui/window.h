@@ -38,6 +38,10 @@ struct Control {
   // list of points works as a cursor.
   bool clicksOnArrowKeys = false;
 
+  // Buttons: the keys that click the button while its window is active ("Ctrl+C",
+  // "Ctrl+Shift+C"); empty for none.
+  std::string shortcut;
+
   // Lists: the rows and the row last clicked (0-based, -1 for none).
   std::vector<std::u16string> items;
   int listIndex = -1;

@@ -84,4 +84,15 @@ void YXDiagramView::Print(Form11& window, Surface& printer, const std::u16string
                  window.app().toolkit().DecimalSeparator());
 }
 
+double YXDiagramView::DrawPicture(Form11& window, Surface& picture) {
+  return DrawPrintedYXDiagram(picture, window.app().data(), window.Content(), 0,
+                              window.app().toolkit().DecimalSeparator());
+}
+
+CellTable YXDiagramView::Table(Form11& window) {
+  const YXDiagramContent content = window.Content();
+  if (!content.trays) return CellTable{};
+  return TrayProfileCells(*content.trays, window.app().toolkit().DecimalSeparator());
+}
+
 }  // namespace rc

@@ -16,6 +16,10 @@ class YXDiagramView : public DiagramView {
   void Show(Form11& window) override;
   void Hide(Form11& window) override;
   void Print(Form11& window, Surface& printer, const std::u16string& dateTime) override;
+  double DrawPicture(Form11& window, Surface& picture) override;
+  // The tray profile; no rows without a completed tray-by-tray calculation.
+  CellTable Table(Form11& window) override;
+  std::u16string PictureName() const override { return u"диаграмма-y-x"; }
 
  private:
   void SetVisible(bool visible);

@@ -91,7 +91,7 @@ TEST(YXDiagram, MarksThePinchWhereTheLinesOfTheMinimumRefluxTouchTheCurve) {
     in.params[kParamXF] = c.xf;
     in.params[kParamXP] = c.xp;
     in.params[kParamReflux] = 2;
-    in.feedCondition = c.q;
+    in.params[kParamFeedCondition] = c.q;
     const std::optional<MinimumReflux> m = FindMinimumReflux(in);
     ASSERT_TRUE(m.has_value());
     ASSERT_EQ(m->governs, c.governs);

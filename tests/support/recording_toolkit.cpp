@@ -45,6 +45,21 @@ std::optional<std::u16string> RecordingToolkit::AskOpenPath(const std::u16string
   return Next(openPaths);
 }
 
+std::optional<std::u16string> RecordingToolkit::AskPicturePath(const std::u16string& proposedPath) {
+  proposedPicturePaths.push_back(proposedPath);
+  return Next(picturePaths);
+}
+
+bool RecordingToolkit::WritePicture(const std::u16string& path, const PlotPicture& picture,
+                                    std::u16string& error) {
+  if (!writeFailure.empty()) {
+    error = writeFailure;
+    return false;
+  }
+  pictures[path] = picture;
+  return true;
+}
+
 std::optional<std::string> RecordingToolkit::ReadFile(const std::u16string& path,
                                                       std::u16string& error) {
   const auto it = files.find(path);

@@ -56,6 +56,26 @@ class RecordingToolkit : public Toolkit {
   bool WriteFileAtomically(const std::u16string& path, const std::string& bytes,
                            std::u16string& error) override;
 
+  // The clipboard and the pictures: what was copied, the notes shown, the pictures
+  // written (by path; writeFailure refuses them too) and the picture dialog's answers.
+  struct CopiedTable {
+    std::u16string tabText, html;
+  };
+  void CopyTable(const std::u16string& tabText, const std::u16string& html) override {
+    copiedTables.push_back({tabText, html});
+  }
+  void CopyPicture(const PlotPicture& picture) override { copiedPictures.push_back(picture); }
+  void ShowNote(const std::u16string& text) override { notes.push_back(text); }
+  std::optional<std::u16string> AskPicturePath(const std::u16string& proposedPath) override;
+  bool WritePicture(const std::u16string& path, const PlotPicture& picture,
+                    std::u16string& error) override;
+  std::vector<CopiedTable> copiedTables;
+  std::vector<PlotPicture> copiedPictures;
+  std::vector<std::u16string> notes;
+  std::map<std::u16string, PlotPicture> pictures;
+  std::deque<std::optional<std::u16string>> picturePaths;
+  std::vector<std::u16string> proposedPicturePaths;
+
   // Run as each prompt opens (before it is answered) and as each document is sent: a
   // test's look at the windows at that moment.
   std::function<void()> onPrompt, onPrint;

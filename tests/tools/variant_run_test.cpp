@@ -8,10 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPointF>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <map>
 #include <regex>
+#include <tuple>
 
 #include "model/text.h"
 #include "tool_files.h"
@@ -216,6 +219,178 @@ TEST_F(VariantRun, SoundVariantsOfEveryTrayKindRunBothCalculationsAndPrintBoth) 
       EXPECT_GT(run.sizes.count(QString::fromLatin1(file)) ? run.sizes.at(QString::fromLatin1(file)) : 0, 1000)
           << file;
     }
+  }
+}
+
+// The words of a line, as a copied table's cells or a transcript line's fields.
+std::vector<std::string> Words(const std::string& line, char separator = ' ') {
+  std::vector<std::string> words;
+  std::string word;
+  for (const char c : line + separator) {
+    if (c == separator || (separator == ' ' && c == '\t')) {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+    } else {
+      word.push_back(c);
+    }
+  }
+  return words;
+}
+
+bool IsNumber(const std::string& text) {
+  static const std::regex kNumber(R"(-?[0-9]+(\.[0-9]+)?)");
+  return std::regex_match(text, kNumber);
+}
+
+// A copied table's rows, each as its non-empty cells, the heading row first.
+std::vector<std::vector<std::string>> TsvRows(const QString& path) {
+  std::vector<std::vector<std::string>> rows;
+  for (const QByteArray& line : FileBytes(path).split('\n')) {
+    if (!line.isEmpty()) rows.push_back(Words(line.toStdString(), '\t'));
+  }
+  return rows;
+}
+
+// A transcript's fields as the window shows them: "ОШИБКА" for a refusal, ">120" past
+// the tray limit.
+std::vector<std::string> AsShown(std::vector<std::string> fields) {
+  std::vector<std::string> shown;
+  for (std::string& f : fields) {
+    if (f == "ERROR") f = "ОШИБКА";
+    if (f == ">120>120") f = ">120";
+    shown.push_back(f);
+  }
+  return shown;
+}
+
+// The first number among a line's words (a column line's value), or "".
+std::string FirstNumber(const std::vector<std::string>& words) {
+  for (const std::string& w : words) {
+    if (IsNumber(w)) return w;
+  }
+  return {};
+}
+
+// Every table the runner copied holds the numbers of the transcript's section of the same
+// run, digit for digit: on the three tray kinds and a cold feed.
+TEST_F(VariantRun, TheCopiedTablesHoldTheNumbersOfTheTranscript) {
+  for (const auto& [variant, name, added] :
+       {std::tuple{"bubble-cap", "bubble-cap", ""}, std::tuple{"sieve", "sieve", ""},
+        std::tuple{"dual-flow", "dual-flow", ""}, std::tuple{"bubble-cap", "cold-feed", "p57 = 1.37\n"}}) {
+    SCOPED_TRACE(name);
+    const PlayedVariant& run = *added ? PlayWith(variant, name, added) : Play(variant);
+    ASSERT_EQ(run.result.status, kVariantRunDone) << run.result.message;
+    const QDir out(OutDir(name));
+    const auto tsv = [&](const char* file) { return TsvRows(out.filePath(QString::fromLatin1(file))); };
+
+    // The kinetic line: point i's row of each of the three tables, one after another.
+    std::vector<std::vector<std::string>> kinetic(6);
+    for (const std::string& line : Section(run, "== kinetic")) {
+      const auto words = Words(line);
+      if (words.size() == 5 && words[0].size() == 1 && words[0][0] >= '1' && words[0][0] <= '6') {
+        auto& row = kinetic[static_cast<std::size_t>(words[0][0] - '1')];
+        if (row.empty()) row.push_back(words[0]);
+        row.insert(row.end(), words.begin() + 1, words.end());
+      }
+    }
+    const auto kineticRows = tsv("kinetic.tsv");
+    ASSERT_EQ(kineticRows.size(), 7u);
+    EXPECT_EQ(kineticRows[0].size(), 13u);
+    for (std::size_t i = 0; i < 6; ++i) {
+      EXPECT_EQ(kinetic[i].size(), 13u);
+      EXPECT_EQ(kineticRows[i + 1], kinetic[i]);
+    }
+
+    // The trays' blocks: each block's number, then its two rows of five values.
+    std::vector<std::vector<std::string>> blocks;
+    for (const std::string& line : Section(run, "== tray-by-tray")) {
+      const auto words = Words(line);
+      if (line.rfind("НОМЕР ТАРЕЛКИ - ", 0) == 0) blocks.push_back({words.back()});
+      if (!blocks.empty() && words.size() == 5 && std::all_of(words.begin(), words.end(), IsNumber)) {
+        blocks.back().insert(blocks.back().end(), words.begin(), words.end());
+      }
+    }
+    const auto trayRows = tsv("trays.tsv");
+    ASSERT_EQ(trayRows.size(), 3u);
+    EXPECT_EQ(std::vector(trayRows.begin() + 1, trayRows.end()), blocks);
+
+    // The tray profile, the feed tray's "*" included.
+    const auto profile = Section(run, "== tray profile");
+    const auto profileRows = tsv("profile.tsv");
+    ASSERT_EQ(profileRows.size(), profile.size() + 1);
+    for (std::size_t i = 0; i < profile.size(); ++i) EXPECT_EQ(profileRows[i + 1], Words(profile[i]));
+
+    // The reflux study's ratios, refusals as the window names them.
+    auto sweep = Section(run, "== reflux sweep");
+    sweep.pop_back();  // "optimum k = K"
+    const auto refluxRows = tsv("reflux.tsv");
+    ASSERT_EQ(refluxRows.size(), sweep.size() + 1);
+    for (std::size_t k = 0; k < sweep.size(); ++k) EXPECT_EQ(refluxRows[k + 1], AsShown(Words(sweep[k])));
+
+    // The column: each tray's row, then the values of its lines in their order.
+    const auto column = Section(run, "== column");
+    const auto columnRows = tsv("column.tsv");
+    const std::size_t trays = profile.size();
+    ASSERT_EQ(column.size(), trays + 12);
+    ASSERT_GT(columnRows.size(), trays + 12);
+    std::vector<std::string> fromTranscript, fromTable;
+    for (std::size_t i = 0; i < trays; ++i) EXPECT_EQ(columnRows[i + 1], AsShown(Words(column[i])));
+    for (std::size_t i = trays; i < column.size(); ++i) {
+      if (const std::string v = FirstNumber(Words(column[i])); !v.empty()) fromTranscript.push_back(v);
+    }
+    for (std::size_t i = trays + 1; i < columnRows.size(); ++i) {
+      if (columnRows[i].size() < 2) continue;  // a warning
+      if (const std::string v = FirstNumber(Words(columnRows[i][1])); !v.empty()) fromTable.push_back(v);
+    }
+    EXPECT_EQ(fromTable, fromTranscript);
+    EXPECT_GE(fromTable.size(), 10u);
+  }
+}
+
+// The y–x diagram saved by its picture button: a well-formed SVG holding the plot's texts
+// (axis names, legend, tray numbers), its lines' points inside the plot's frame, the size
+// of the printed plot.
+TEST_F(VariantRun, TheDiagramsPictureIsAVectorDrawingOfThePrintedPlot) {
+  const PlayedVariant& run = Play("bubble-cap");
+  ASSERT_EQ(run.result.status, kVariantRunDone) << run.result.message;
+  QXmlStreamReader svg(FileBytes(QDir(OutDir("bubble-cap")).filePath(QStringLiteral("diagram.svg"))));
+  QStringList texts;
+  std::vector<QPointF> points;
+  QString width, viewBox;
+  while (!svg.atEnd()) {
+    if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+    if (svg.name() == QLatin1String("svg")) {
+      width = svg.attributes().value(QLatin1String("width")).toString();
+      viewBox = svg.attributes().value(QLatin1String("viewBox")).toString();
+    } else if (svg.name() == QLatin1String("text")) {
+      texts.append(svg.readElementText());
+    } else if (svg.name() == QLatin1String("polyline")) {
+      for (const QString& xy : svg.attributes().value(QLatin1String("points")).toString().split(
+               QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList v = xy.split(QLatin1Char(','));
+        if (v.size() == 2) points.emplace_back(v[0].toDouble(), v[1].toDouble());
+      }
+    }
+  }
+  ASSERT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+  // 180 mm by the printed plot's height; 300 units to the inch.
+  EXPECT_TRUE(width.startsWith(QStringLiteral("179.9"))) << width.toStdString();
+  EXPECT_TRUE(viewBox.startsWith(QStringLiteral("0 0 2125 "))) << viewBox.toStdString();
+  // A text may be written in runs (the axis names' letter in its own style).
+  const QString all = texts.join(QString());
+  for (const char* text : {"x, мольн. доли НК в жидкости", "y, мольн. доли НК в паре", "рабочие линии",
+                           "ступени реальных тарелок", "ОБЩЕЕ ЧИСЛО ТАРЕЛОК = 15"}) {
+    EXPECT_TRUE(all.contains(QString::fromUtf8(text))) << text;
+  }
+  for (const char* text : {"XF", "1", "7", "15", "0.5"}) EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+  // The plot's frame on the page, from kPlotPageLeft, kPlotPageTopGap under the title, a
+  // square of 7800 twips: in units of 1/300 inch.
+  const double scale = 300.0 / 1440, left = 1500 * scale, top = 250 * scale, side = 7800 * scale;
+  ASSERT_GT(points.size(), 50u);
+  for (const QPointF& p : points) {
+    EXPECT_TRUE(p.x() >= left - 1 && p.x() <= left + side + 1 && p.y() >= top - 1 &&
+                p.y() <= top + side + 1)
+        << p.x() << ", " << p.y();
   }
 }
 
@@ -508,6 +683,16 @@ TEST(VariantRunStudy, TheStudySectionsFollowTheOthersAndAgreeWithTheColumnAtTheT
       "        0.05    15     7    9911.7  10.700    42.9   1155.00",
       ""};
   EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.end()), expected);
+  // The study window's table copied for each study (the second p36 written last): the
+  // window refuses the second range's equal ends and shows the weir height's default range,
+  // half to one and a half times the typed 0.05, in the four points asked; each row is the
+  // value, N, the feed tray and the lower plot's per cent of flooding.
+  const auto rows = TsvRows(QDir(out).filePath(QStringLiteral("study-p36.tsv")));
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[1].front(), "0.025");
+  EXPECT_EQ(rows[4].front(), "0.075");
+  for (std::size_t k = 1; k < rows.size(); ++k) EXPECT_EQ(rows[k].back(), "42.9");
+  EXPECT_GT(FileBytes(QDir(out).filePath(QStringLiteral("study-p36.svg"))).size(), 10000);
   EXPECT_TRUE(all.contains("dP total, Pa        9911.7"));
   EXPECT_TRUE(all.contains("Qreb, kW           1155.00"));
 }

@@ -48,9 +48,11 @@ TEST_F(Form7Menu, ButtonsAreStackedCentredAndTabbedFromCommand1) {
       {"Command8", u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", 9243, 8510, 2400, Rgb(128, 255, 192), 7},
       // The study of one input, in the fourth row.
       {"Command9", u"ВЛИЯНИЕ ПАРАМЕТРА", 9243, 9105, 2400, Rgb(192, 255, 128), 8},
+      // The copy button, in the left margin beside the first button.
+      {"Command10", u"КОПИРОВАТЬ ТАБЛИЦУ", 357, 7320, 2400, Rgb(192, 255, 255), 9},
   };
   Form7& f = app.Form<Form7>();
-  EXPECT_EQ(f.Controls().size(), 9u);
+  EXPECT_EQ(f.Controls().size(), 10u);
   for (const Expected& e : buttons) {
     const Control& c = f.control(e.name);
     SCOPED_TRACE(e.name);
@@ -229,7 +231,7 @@ TEST_F(CompletedCalculations, KineticLineButtonDrawsTheTableAndOffersPrinting) {
   EXPECT_EQ(f.surface().Texts(), expected.Texts());
   EXPECT_EQ(f.surface().Texts().at(1), u"                      ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ");
   EXPECT_EQ(kit.beeps, 0);
-  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9");
+  EXPECT_EQ(ShownControls(f), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9 Command10");
 }
 
 TEST_F(CompletedCalculations, TrayByTrayButtonDrawsFirstAndTopTraysAndTheSummary) {

@@ -97,7 +97,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
   Click(app, Loaded<Form7>(app).kineticLineButton);
   EXPECT_EQ(data.KineticPoints.KineticY, ExpectedKineticLine(typed));
   // A completed calculation hides nothing and offers printing.
-  EXPECT_EQ(MenuShows(), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9");
+  EXPECT_EQ(MenuShows(), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9 Command10");
   const auto kineticReport = PrintNow();
   EXPECT_EQ(kineticReport, ExpectedReport(typed, true));
   ASSERT_GT(kineticReport.size(), 1u);
@@ -108,7 +108,7 @@ TEST_P(StudentSession, TypedFromTheStartScreenComputesAndPrintsBothResults) {
   EXPECT_EQ(summary.text, ExpectedSummary(typed));
   EXPECT_NE(summary.text.find(u"НОМЕР ТАРЕЛКИ ПИТАНИЯ"), std::u16string::npos);
   EXPECT_TRUE(summary.bold);
-  EXPECT_EQ(MenuShows(), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9");
+  EXPECT_EQ(MenuShows(), "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8 Command9 Command10");
   const auto trayReport = PrintNow();
   EXPECT_EQ(trayReport, ExpectedReport(typed, false));
   EXPECT_TRUE(Contains(trayReport, u"       " + typed.ParamCaption[19] + u"    2.5"));

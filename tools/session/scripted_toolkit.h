@@ -36,6 +36,19 @@ class ScriptedToolkit : public QtAutomation {
   const std::vector<std::u16string>& ProposedSavePaths() const { return proposedSavePaths_; }
   std::optional<std::u16string> AskSavePath(const std::u16string& proposedPath) override;
 
+  // The picture's save dialog answers from the same script as the data's save dialog.
+  std::optional<std::u16string> AskPicturePath(const std::u16string& proposedPath) override {
+    return AskSavePath(proposedPath);
+  }
+  // The clipboard is left alone (a tool may run with no display): the tables copied are
+  // kept here, the last one last; pictures and notes are dropped.
+  void CopyTable(const std::u16string& tabText, const std::u16string&) override {
+    copiedTables_.push_back(tabText);
+  }
+  void CopyPicture(const PlotPicture&) override {}
+  void ShowNote(const std::u16string&) override {}
+  const std::vector<std::u16string>& CopiedTables() const { return copiedTables_; }
+
   // Every document printed, as the program drew it.
   const std::vector<PrintedDocument>& Printed() const { return printed_; }
 
@@ -51,6 +64,7 @@ class ScriptedToolkit : public QtAutomation {
   std::vector<PrintedDocument> printed_;
   std::deque<std::u16string> savePaths_;
   std::vector<std::u16string> proposedSavePaths_;
+  std::vector<std::u16string> copiedTables_;
   int unscripted_ = 0;
 };
 

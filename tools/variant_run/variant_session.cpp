@@ -42,6 +42,7 @@ struct Step {
   const char* fileStem;     // "kinetic"
   bool trayProfile;         // the tray profile and the diagram's PDF follow
   bool refluxStudy;         // followed by the reflux study on the same data
+  const char* tableFile;    // the table copied by the results menu's copy button
 };
 
 // Saves the loaded window's picture as out/file; false (with the error) when it cannot.
@@ -51,6 +52,38 @@ bool Picture(StudentSession& s, const char* window, const QDir& out, const QStri
   if (s.Screenshot(window, png)) return true;
   error = "cannot save " + png.toStdString();
   return false;
+}
+
+// Clicks the copy button pick gives of the loaded window W and writes the table it put on
+// the clipboard, as tab-separated text, to out/file.
+template <class W, class Pick>
+bool CopiedTableFile(StudentSession& s, Pick pick, const QDir& out, const QString& file,
+                     std::string& error) {
+  const std::size_t before = s.toolkit.CopiedTables().size();
+  if (!s.Clicked<W>(pick) || s.toolkit.CopiedTables().size() != before + 1) {
+    error = "the copy button did not copy the table for " + file.toStdString();
+    return false;
+  }
+  QString reason;
+  if (!WriteWholeFile(out.filePath(file), ToUtf8(s.toolkit.CopiedTables().back()), reason)) {
+    error = "cannot write " + out.filePath(file).toStdString() + ": " + reason.toStdString();
+    return false;
+  }
+  return true;
+}
+
+// Clicks the save-picture button pick gives of the loaded window W, with out/file for the
+// save dialog's answer.
+template <class W, class Pick>
+bool SavedPictureFile(StudentSession& s, Pick pick, const QDir& out, const QString& file,
+                      std::string& error) {
+  const QString path = out.filePath(file);
+  s.toolkit.ScriptSavePath(path);
+  if (!s.Clicked<W>(pick) || !QFile::exists(path) || s.Loaded("FileMessage")) {
+    error = "the program did not save its picture to " + path.toStdString();
+    return false;
+  }
+  return true;
 }
 
 // "== reflux sweep": one row per reflux ratio, then the optimum's k.
@@ -75,32 +108,46 @@ void AppendStudies(const DesignData& data, const std::vector<StudyOption>& studi
   }
 }
 
-// The results menu's study window on the first study asked for: its picture study.png and
-// its printed page study.pdf, then closed.
-bool StudyPicture(StudentSession& s, const StudyOption& o, const QDir& out, std::string& error) {
+// The results menu's study window on each study asked for: its table study-KEY.tsv and
+// its picture study-KEY.svg; for the first also the window's picture study.png and its
+// printed page study.pdf. The window is closed again afterwards.
+bool StudyFiles(StudentSession& s, const std::vector<StudyOption>& studies, const QDir& out,
+                std::string& error) {
   const QString png = out.filePath(QStringLiteral("study.png"));
   if (!s.Clicked<Form7>([](auto& f) { return &f.studyButton; }) || !s.app.FindForm<Form16>()) {
     error = "the study window did not open";
     return false;
   }
-  // The input's row clicked in the list of inputs, the range set, and the cursor's row
-  // clicked in the table, as the student would.
-  Form16& study = *s.app.FindForm<Form16>();
-  const auto& inputs = study.Inputs();
-  const auto row = std::find(inputs.begin(), inputs.end(), FindInput(std::string_view(o.key)));
-  if (row == inputs.end() || !s.ClickRow(study.inputList, static_cast<int>(row - inputs.begin()))) {
-    error = "the study window did not take its input " + o.key;
-    return false;
-  }
-  study.SetRange(o.from, o.to, o.points);
-  if (!s.ClickRow(study.pointList, static_cast<int>(study.Cursor())) || !s.Screenshot("Form16", png)) {
-    error = "cannot save " + png.toStdString();
-    return false;
-  }
-  const QString pdf = out.filePath(QStringLiteral("study.pdf"));
-  if (!s.PrintWith<Form16>([](auto& f) { return &f.printButton; }, pdf)) {
-    error = "the study was not printed to " + pdf.toStdString();
-    return false;
+  for (const StudyOption& o : studies) {
+    // The input's row clicked in the list of inputs, the range set, and the cursor's row
+    // clicked in the table, as the student would.
+    Form16& study = *s.app.FindForm<Form16>();
+    const auto& inputs = study.Inputs();
+    const auto row = std::find(inputs.begin(), inputs.end(), FindInput(std::string_view(o.key)));
+    if (row == inputs.end() || !s.ClickRow(study.inputList, static_cast<int>(row - inputs.begin()))) {
+      error = "the study window did not take its input " + o.key;
+      return false;
+    }
+    study.SetRange(o.from, o.to, o.points);
+    if (!s.ClickRow(study.pointList, static_cast<int>(study.Cursor()))) {
+      error = "the study window did not take the click on its cursor's row";
+      return false;
+    }
+    const QString stem = QStringLiteral("study-") + QString::fromStdString(o.key);
+    if (!CopiedTableFile<Form16>(s, [](auto& f) { return &f.copyTableButton; }, out, stem + ".tsv", error) ||
+        !SavedPictureFile<Form16>(s, [](auto& f) { return &f.savePictureButton; }, out, stem + ".svg", error)) {
+      return false;
+    }
+    if (&o != &studies.front()) continue;
+    if (!s.Screenshot("Form16", png)) {
+      error = "cannot save " + png.toStdString();
+      return false;
+    }
+    const QString pdf = out.filePath(QStringLiteral("study.pdf"));
+    if (!s.PrintWith<Form16>([](auto& f) { return &f.printButton; }, pdf)) {
+      error = "the study was not printed to " + pdf.toStdString();
+      return false;
+    }
   }
   return s.Clicked<Form16>([](auto& f) { return &f.closeButton; });
 }
@@ -117,8 +164,8 @@ void AppendFeedCondition(const DesignData& data, char16_t separator, Lines& tran
   }
 }
 
-// The diagram window's reflux study: its picture and its printed page, then back to
-// the y–x diagram.
+// The diagram window's reflux study: its picture, its printed page, its points
+// (reflux.tsv) and its plot (reflux.svg), then back to the y–x diagram.
 bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
   const QString png = out.filePath(QStringLiteral("reflux.png"));
   if (!s.Clicked<Form11>([](Form11& f) { return f.ViewButtons()[1]; }) ||
@@ -131,6 +178,12 @@ bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
     error = "the reflux study was not printed to " + pdf.toStdString();
     return false;
   }
+  if (!CopiedTableFile<Form11>(s, [](auto& f) { return &f.copyTableButton; }, out,
+                               QStringLiteral("reflux.tsv"), error) ||
+      !SavedPictureFile<Form11>(s, [](auto& f) { return &f.savePictureButton; }, out,
+                                QStringLiteral("reflux.svg"), error)) {
+    return false;
+  }
   if (!s.Clicked<Form11>([](Form11& f) { return f.ViewButtons()[0]; })) {
     error = "the diagram window did not return to the y–x diagram";
     return false;
@@ -139,8 +192,8 @@ bool RefluxPicture(StudentSession& s, const QDir& out, std::string& error) {
 }
 
 // The diagram window opened from the results menu after a calculation: its picture;
-// after the tray-by-tray calculation the tray profile, one line per tray, and the
-// diagram printed to diagram.pdf. The window is closed again afterwards.
+// after the tray-by-tray calculation the tray profile, one line per tray, the diagram
+// printed to diagram.pdf, saved to diagram.svg and its profile copied to profile.tsv. The window is closed again afterwards.
 bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Lines& transcript,
                       std::string& error) {
   if (!s.Clicked<Form7>([](auto& f) { return &f.diagramButton; }) || !s.Loaded("Form11")) {
@@ -162,6 +215,15 @@ bool DiagramAfterStep(StudentSession& s, const Step& step, const QDir& out, Line
     const QString pdf = out.filePath(QStringLiteral("diagram.pdf"));
     if (!s.PrintWith<Form11>([](auto& f) { return &f.printButton; }, pdf)) {
       error = "the diagram was not printed to " + pdf.toStdString();
+      return false;
+    }
+    if (!SavedPictureFile<Form11>(s, [](auto& f) { return &f.savePictureButton; }, out,
+                                  QStringLiteral("diagram.svg"), error)) {
+      return false;
+    }
+    if (s.app.runs().TrayByTrayOn(s.app.data()) && s.app.runs().TrayByTrayOn(s.app.data())->Completed() &&
+        !CopiedTableFile<Form11>(s, [](auto& f) { return &f.copyTableButton; }, out,
+                                 QStringLiteral("profile.tsv"), error)) {
       return false;
     }
   }
@@ -192,6 +254,12 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
       const Lines texts = form7->surface().Texts();
       transcript.insert(transcript.end(), texts.begin(), texts.end());
       if (!Picture(s, "Form7", out, QStringLiteral("form7-%1.png").arg(step.fileStem), error)) {
+        return false;
+      }
+      const Form7* menu = s.app.FindForm<Form7>();
+      if (menu && menu->copyButton.visible &&
+          !CopiedTableFile<Form7>(s, [](auto& f) { return &f.copyButton; }, out,
+                                  QString::fromLatin1(step.tableFile), error)) {
         return false;
       }
       if (!DiagramAfterStep(s, step, out, transcript, error)) return false;
@@ -275,6 +343,10 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
   const Lines lines = ColumnTranscriptLines(results->Result(), s.toolkit.DecimalSeparator());
   transcript.insert(transcript.end(), lines.begin(), lines.end());
   if (!Picture(s, "Form13", out, QStringLiteral("column.png"), error)) return false;
+  if (!CopiedTableFile<Form13>(s, [](auto& f) { return &f.copyButton; }, out,
+                               QStringLiteral("column.tsv"), error)) {
+    return false;
+  }
   const QString pdf = out.filePath(QStringLiteral("report-column.pdf"));
   if (!s.PrintWith<Form13>([](auto& f) { return &f.printButton; }, pdf)) {
     error = "the column's results were not printed to " + pdf.toStdString();
@@ -329,7 +401,7 @@ bool PlaySession(const Variant& variant, const Step& step, bool save,
       // The studies follow every other section of the last session, on its accepted data.
       if (save && !stopped && !studies.empty()) {
         AppendStudies(session.app.data(), studies, session.toolkit.DecimalSeparator(), transcript);
-        if (!StudyPicture(session, studies.front(), out, error)) return false;
+        if (!StudyFiles(session, studies, out, error)) return false;
       }
       return !save || SaveData(session, out, error);
   }
@@ -344,7 +416,12 @@ bool RemoveEarlierRun(QDir& out, std::string& error) {
       QStringLiteral("diagram-*.png"),  QStringLiteral("diagram.pdf"),
       QStringLiteral("report-*.pdf"),   QStringLiteral("reflux.png"),
       QStringLiteral("reflux.pdf"),     QStringLiteral("column.png"),
-      QStringLiteral("study.png"),      QStringLiteral("study.pdf")};
+      QStringLiteral("study.png"),      QStringLiteral("study.pdf"),
+      QStringLiteral("kinetic.tsv"),    QStringLiteral("trays.tsv"),
+      QStringLiteral("profile.tsv"),    QStringLiteral("reflux.tsv"),
+      QStringLiteral("column.tsv"),     QStringLiteral("study-*.tsv"),
+      QStringLiteral("diagram.svg"),    QStringLiteral("reflux.svg"),
+      QStringLiteral("study-*.svg")};
   for (const QString& name : out.entryList(kOwnFiles, QDir::Files | QDir::Hidden)) {
     if (!out.remove(name)) {
       error = "cannot remove " + out.filePath(name).toStdString() + " of an earlier run";
@@ -398,8 +475,8 @@ VariantRunResult RunVariantSession(const Variant& variant, const QString& outDir
   // A refused calculation hides the other one's button, so each calculation gets a
   // session of its own from a fresh start with the same answers.
   static constexpr Step kSteps[] = {
-      {[](Form7& f) { return &f.kineticLineButton; }, u"kinetic", "kinetic", false, false},
-      {[](Form7& f) { return &f.trayByTrayButton; }, u"tray-by-tray", "tray-by-tray", true, true}};
+      {[](Form7& f) { return &f.kineticLineButton; }, u"kinetic", "kinetic", false, false, "kinetic.tsv"},
+      {[](Form7& f) { return &f.trayByTrayButton; }, u"tray-by-tray", "tray-by-tray", true, true, "trays.tsv"}};
   Lines transcript;
   bool stopped = false;
   bool ok = true;

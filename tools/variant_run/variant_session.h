@@ -12,6 +12,11 @@
 //   diagram.pdf              the diagram printed after the tray-by-tray calculation
 //   saved.rcol               the data, saved by the program's own save button at the
 //                            end of the last session (a variant file itself)
+//   kinetic.tsv, trays.tsv   the results menu's table, copied by its copy button
+//   profile.tsv, reflux.tsv  the diagram window's tray profile and reflux study's points
+//   column.tsv               the column's results (when the third stage is given)
+//   diagram.svg, reflux.svg  the diagram window's plots, saved by its picture button
+//   study-KEY.tsv, study-KEY.svg   each study's table and plots (--study)
 // The transcript's section "== tray profile" holds one line per tray of the tray-by-tray
 // calculation: the tray number in 4 characters, then liquid x, vapour entering, y*(x),
 // vapour leaving, EMY and clear-liquid height, each in 10 with 4 decimals; " *" on the
