@@ -18,8 +18,9 @@ inline constexpr int kFeedConditionErrorRow = 23;
 // n - 18 for 33..40, kFeedConditionErrorRow for q.
 void CheckParameterLimits(DesignData& data);
 
-// The third stage, parameters 41..56, against their limits (Min <= value <= Max).
-// ErrorRow n - 41: the row of the third stage's list, which lists them in order.
+// The third stage, parameters 41..56, 58 and 59, against their limits (Min <= value <=
+// Max). ErrorRow n - 41: for 41..56 the row of the third stage's list, which lists them
+// in order; 58 and 59, its 17th and 18th rows, name themselves as 17 and 18.
 void CheckColumnParameterLimits(DesignData& data);
 
 // The checks, each numbering the data it judges by its own ErrorRow.
@@ -27,7 +28,7 @@ enum class Check { Equilibrium, Limits, ColumnLimits };
 
 // The ErrorRow with which a check names parameter n: the equilibrium check XW, XF, XP
 // (16..18) as 8..10 (its rows 0..7 are the equilibrium points); the limit check 19..31 as
-// 2..14, 33..40 as 15..22, q as kFeedConditionErrorRow; the third stage's 41..56 as 0..15.
+// 2..14, 33..40 as 15..22, q as kFeedConditionErrorRow; the third stage's 41..56 as 0..15, 58 and 59 as 17 and 18.
 int ErrorRowOfParameter(Check check, int n);
 // The parameter a check's ErrorRow names; 0 when it names none (an equilibrium point).
 int ParameterOfErrorRow(Check check, int row);

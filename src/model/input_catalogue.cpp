@@ -55,6 +55,8 @@ constexpr InputRow kInputs[] = {
     {54, "p54", u"Теплота конденсации греющего пара, кДж/кг", 1000.0f, 3000.0f, false, false, ColumnLimits, 13, Column},
     {55, "p55", u"Нагрев охлаждающей воды в дефлегматоре, град.", 1.0f, 50.0f, false, false, ColumnLimits, 14, Column},
     {56, "p56", u"Тепловые потери, % от тепла кипятильника", 0.0f, 20.0f, false, false, ColumnLimits, 15, Column},
+    {58, "p58", u"Зазор под сливной перегородкой, м", 0.005f, 0.2f, false, false, ColumnLimits, 17, Column},
+    {59, "p59", u"Минимальная нагрузка (доля от расчетной), безразм.", 0.3f, 1.0f, false, false, ColumnLimits, 18, Column},
 };
 
 std::u16string_view Caption(const InputRow& row) { return row.caption; }

@@ -6,6 +6,7 @@
 #include "ui/command_button.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
+#include "ui/form17.h"
 #include "ui/look.h"
 #include "ui/form7.h"
 #include "ui/printer_page.h"
@@ -23,6 +24,8 @@ constexpr int kButtonTop = 9150;       // [twips]
 constexpr int kButtonWidth = 3300;     // [twips]
 constexpr int kButtonGap = 300;        // [twips]
 constexpr Colour kTextColour = kDarkBlue;
+// The performance diagram's button stands at the right of the column's lines.
+constexpr int kWindowButtonLeft = 8300, kWindowButtonWidth = 3400;
 
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
                    int index) {
@@ -39,7 +42,9 @@ Form13::Form13(Application& app)
       printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ РЕЗУЛЬТАТОВ", kOlive, 0)),
       correctButton(
           AddButton(*this, "Command2", u"ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ", kGreen, 1)),
-      closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", kLightRed, 2)) {}
+      closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", kLightRed, 2)),
+      windowButton(AddCommandButton(*this, "Command4", u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ", kLightCyan,
+                                    kWindowButtonLeft, kLinesY, kWindowButtonWidth)) {}
 
 void Form13::Load() {
   left = 100;
@@ -72,6 +77,7 @@ void Form13::Load() {
     a.Form<Form12>().Review();
   };
   closeButton.onClick = [this] { app().Unload(*this); };
+  windowButton.onClick = [this] { OpenPerformanceDiagram(app()); };
   SetFocus(closeButton);
 }
 
@@ -79,6 +85,7 @@ void Form13::Refresh() {
   const DesignData& data = app().data();
   const TrayByTrayRun* run = CompletedTrayByTray(app());
   result_ = run ? DesignColumn(ColumnDesignInputOf(data, *run)) : ColumnDesignResult{};
+  windowButton.visible = !result_.trays.empty();
   const char16_t separator = app().toolkit().DecimalSeparator();
 
   Surface& s = surface();

@@ -1,7 +1,7 @@
 #pragma once
 // The column's results, "РАСЧЕТ КОЛОННЫ": a scrolling list of the trays' pressure drops
 // and flooding, the column's lines under it, and buttons to print them, to correct the
-// third stage's values and to close the window. It is computed afresh from the data
+// third stage's values, to show the trays' performance diagram and to close the window. It is computed afresh from the data
 // every time it opens.
 #include "calc/column_design.h"
 #include "ui/window.h"
@@ -24,6 +24,9 @@ class Form13 : public Window {
   Control& printButton;    // Command1 "ПЕЧАТЬ РЕЗУЛЬТАТОВ"
   Control& correctButton;  // Command2 "ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ"
   Control& closeButton;    // Command3 "ЗАКРЫТЬ ОКНО"
+  // Command4 "РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ": the trays' performance diagram (Form17), beside the
+  // column's lines.
+  Control& windowButton;
 
  private:
   ColumnDesignResult result_;

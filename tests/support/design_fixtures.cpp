@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/checks.h"
+#include "model/input_catalogue.h"
 #include "model/number_text.h"
 
 namespace rc {
@@ -77,14 +78,14 @@ void SetParameter(DesignData& data, int n, const std::u16string& text) {
 
 std::vector<std::u16string> BenzeneTolueneColumnStageTexts() {
   return {u"0.45", u"1",   u"2",  u"21", u"1.5", u"0.005", u"394", u"363",
-          u"1.9",  u"1.8", u"95", u"81", u"109", u"2100",  u"15",  u"5"};
+          u"1.9",  u"1.8", u"95", u"81", u"109", u"2100",  u"15",  u"5",
+          u"0.04", u"0.7"};
 }
 
 void SetBenzeneTolueneColumnStage(DesignData& data) {
   const std::vector<std::u16string> texts = BenzeneTolueneColumnStageTexts();
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
-    SetParameter(data, n, texts.at(static_cast<std::size_t>(n - kFirstColumnParameter)));
-  }
+  const std::vector<int> numbers = InputNumbers(InputStage::Column);
+  for (std::size_t i = 0; i < numbers.size(); ++i) SetParameter(data, numbers[i], texts.at(i));
 }
 
 void SetEquilibriumPoint(DesignData& data, int i, const std::u16string& x,

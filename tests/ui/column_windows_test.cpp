@@ -1,3 +1,4 @@
+#include "model/input_catalogue.h"
 #include "report/column_texts.h"
 #include "report/format.h"
 #include "report/input_rows.h"
@@ -47,19 +48,21 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
   EXPECT_TRUE(kit.prompts.empty());
 
-  // "Да": the trays are computed and the third stage asks its 16 values one by one, the
+  // "Да": the trays are computed and the third stage asks its 18 values one by one, the
   // prompt's y following the row, the list growing.
   TypeColumnStage();
   Click(app, menu.columnButton);
   Click(app, Loaded<Form15>(app).yesButton);
   ASSERT_NE(CompletedTrayByTray(app), nullptr);
-  ASSERT_EQ(kit.prompts.size(), 16u);
-  for (int r = 0; r < 16; ++r) {
-    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], kFirstColumnParameter + r,
+  const std::vector<int> column = InputNumbers(InputStage::Column);
+  ASSERT_EQ(column.size(), 18u);
+  ASSERT_EQ(kit.prompts.size(), 18u);
+  for (int r = 0; r < 18; ++r) {
+    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], column[static_cast<std::size_t>(r)],
                           1100 + 195 * r);
   }
   Form12& entry = app.Form<Form12>();
-  EXPECT_EQ(entry.list.items.size(), 16u);
+  EXPECT_EQ(entry.list.items.size(), 18u);
   EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
   EXPECT_EQ(entry.acceptButton.backColor, kGreen);
 
@@ -76,7 +79,7 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   // Closed and opened again: no question asked, the same results.
   Click(app, Results()->closeButton);
   Click(app, menu.columnButton);
-  EXPECT_EQ(kit.prompts.size(), 16u);
+  EXPECT_EQ(kit.prompts.size(), 18u);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front(), firstRow);
 }
@@ -116,7 +119,7 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   // Back from the results: the values in review, changed, the results recomputed.
   Click(app, Results()->correctButton);
   Form12& review = app.Form<Form12>();
-  EXPECT_EQ(review.list.items.size(), 16u);
+  EXPECT_EQ(review.list.items.size(), 18u);
   EXPECT_EQ(review.acceptButton.backColor, kGreen);
   Click(app, review.correctButton);
   CorrectRow(review, 46 - kFirstColumnParameter, {u"0.0025"});  // hole diameter halved: ΔPs doubles
@@ -137,7 +140,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   CorrectRow(Loaded<Form9>(app), 12, {u"3"});
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
-  EXPECT_EQ(kit.prompts.size(), 17u);
+  EXPECT_EQ(kit.prompts.size(), 19u);
   ASSERT_NE(Results(), nullptr);
   const ColumnDesignResult after = Results()->Result();
   EXPECT_GT(*after.trays.front().dryDrop, *before.trays.front().dryDrop);
@@ -151,7 +154,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
   ASSERT_NE(Results(), nullptr);
-  EXPECT_EQ(kit.prompts.size(), 18u);
+  EXPECT_EQ(kit.prompts.size(), 20u);
   // A richer feed: more distillate from the same 2 kg/s.
   EXPECT_GT(*Results()->Result().distillate, *after.distillate);
 }
@@ -159,12 +162,12 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ToResults();
   const DesignData& data = app.data();
-  // The input data head the first page: D, R, F, q, then the third stage's 16 values.
+  // The input data head the first page: D, R, F, q, then the third stage's 18 values.
   std::vector<std::u16string> inputs = {Spaces(7) + u"ИСХОДНЫЕ ДАННЫЕ"};
   for (int n : {kParamDiameter, kParamReflux, kParamFeedRate, kParamFeedCondition}) {
     inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
   }
-  for (int n = kFirstColumnParameter; n <= kLastColumnParameter; ++n) {
+  for (int n : InputNumbers(InputStage::Column)) {
     inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
   }
   const std::u16string headings = Spaces(7) + ColumnTrayHeadings(Results()->Result())[0];
@@ -175,8 +178,8 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ASSERT_EQ(kit.printed.front().pages.size(), 1u);
   const std::vector<std::u16string> single = PageTexts(kit.printed.front().pages);
   EXPECT_EQ(single[1], Spaces(7) + u"РАСЧЕТ КОЛОННЫ (ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ)");
-  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 23), inputs);
-  EXPECT_EQ(single[23], headings);
+  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 25), inputs);
+  EXPECT_EQ(single[25], headings);
 
   kit.pageHeight = 195 * 30;  // a page of 30 lines
   Click(app, Results()->printButton);
