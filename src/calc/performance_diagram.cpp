@@ -7,6 +7,7 @@ namespace {
 
 constexpr double kSecondsPerHour = 3600.0;
 constexpr int kBisections = 80;
+constexpr double kPastTheEnds = 1.3;
 
 // The x in [lo, hi] where an increasing f crosses zero (f(lo) < 0 <= f(hi)); nothing
 // where f fails at an end or does not change sign between them.
@@ -53,9 +54,13 @@ void DrawLines(const ColumnDesignInput& in, const ColumnDesignResult& column,
   const std::optional<TrayHydraulics> h = TrayHydraulics::Of(in, t, v.apronClearance);
   if (!h) return;
   p.crestLoad = kSecondsPerHour * h->CrestLoad(kWeirCrestMinimum);
+  // The lines run a little past the axes' ends, which the drawing rounds up.
   const double wHigh = 4 * velocityEnd;
-  const double lvEnd = loadEnd / kSecondsPerHour;  // [m³/s]
+  const double lvEnd = kPastTheEnds * loadEnd / kSecondsPerHour;  // [m³/s]
   const double lvHigh = 50 * lvEnd;
+  // The residence time falls with the load and rises again far beyond the axis, where
+  // the loss under the apron grows as its square: searched within the axis.
+  const double lvResidence = lvEnd;
   const double limit = h->BackupLimitMm();
   for (int i = 1; i <= kDiagramLinePoints; ++i) {
     const double lv = lvEnd * i / kDiagramLinePoints;  // [m³/s]
@@ -77,7 +82,7 @@ void DrawLines(const ColumnDesignInput& in, const ColumnDesignResult& column,
     }
   }
   for (int i = 1; i <= kDiagramLinePoints; ++i) {
-    const double w = velocityEnd * i / kDiagramLinePoints;
+    const double w = kPastTheEnds * velocityEnd * i / kDiagramLinePoints;
     const double tiny = 1e-6 * lvEnd;
     if (const auto lv = Crossing([&](Guard& g, double lv) { return h->Backup(g, lv, w) - limit; },
                                  tiny, lvHigh)) {
@@ -85,7 +90,7 @@ void DrawLines(const ColumnDesignInput& in, const ColumnDesignResult& column,
     }
     if (const auto lv = Crossing(
             [&](Guard& g, double lv) { return kResidenceMinimum - h->Residence(g, lv, w); }, tiny,
-            lvHigh)) {
+            lvResidence)) {
       p.residence.push_back({kSecondsPerHour * *lv, w});
     }
   }

@@ -117,10 +117,13 @@ std::u16string PanelTitle(const DiagramPanel& p, char16_t separator) {
 }
 
 std::vector<std::u16string> PerformanceHelpLines() {
-  return {u"Каждая часть колонны - для своей тарелки с наибольшим захлебыванием; вне линий тарелка",
-          u"не работает. Запас до провала клапанных тарелок занижен (клапаны прикрываются).",
-          u"Перепад давления и высота светлого слоя - по методике программы, а не по примеру",
-          u"11.11 Towler & Sinnott: ее результаты отличаются от книжных."};
+  return {u"Каждая часть - для своей тарелки с наибольшим захлебыванием;",
+          u"тарелка работает внутри линий, между провалом и захлебыванием.",
+          u"Для клапанных тарелок запас до провала занижен: клапаны",
+          u"прикрываются и держат жидкость на тарелке.",
+          u"Перепад давления и высота светлого слоя - по методике программы,",
+          u"а не по примеру 11.11 Towler & Sinnott: числа отличаются",
+          u"от книжных."};
 }
 
 void DrawPerformanceDiagram(Surface& s, const PerformanceDiagram& d, const PerformanceLayout& layout,
@@ -149,7 +152,7 @@ void PrintPerformanceDiagram(Surface& printer, const std::u16string& studentName
   layout.legend = {kPlotPageLeft, legendTop, kPlotPageRight, legendTop + 9 * line + 400};
   layout.helpTop = layout.legend.bottom + line;
   DrawPerformanceDiagram(printer, d, layout, separator);
-  printer.CurrentY = layout.helpTop + 4 * line;
+  printer.CurrentY = layout.helpTop + static_cast<double>(PerformanceHelpLines().size()) * line;
 }
 
 }  // namespace rc

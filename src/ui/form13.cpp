@@ -25,7 +25,7 @@ constexpr int kButtonWidth = 3300;     // [twips]
 constexpr int kButtonGap = 300;        // [twips]
 constexpr Colour kTextColour = kDarkBlue;
 // The performance diagram's button stands at the right of the column's lines.
-constexpr int kWindowButtonLeft = 8300, kWindowButtonWidth = 3400;
+constexpr int kWindowButtonLeft = 7700, kWindowButtonWidth = 3300;
 
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
                    int index) {

@@ -279,8 +279,10 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     // No completed tray-by-tray calculation: the question is declined, or the message
     // saying why there can be none is closed.
     s.toolkit.Script({});
-    transcript.push_back(u"== column");
-    transcript.push_back(u"(no tray-by-tray results)");
+    for (const char16_t* heading : {u"== column", u"== operating window"}) {
+      transcript.push_back(heading);
+      transcript.push_back(u"(no tray-by-tray results)");
+    }
     if (s.Loaded("FileMessage")) return s.Clicked<FileMessage>([](auto& f) { return &f.goOnButton; });
     return s.Clicked<Form15>([](auto& f) { return &f.noButton; });
   }
