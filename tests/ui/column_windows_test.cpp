@@ -4,6 +4,7 @@
 #include "report/input_rows.h"
 #include "report/printed_reports.h"
 #include "support/ui_driver.h"
+#include "ui/form17.h"
 #include "ui/printer_page.h"
 
 namespace rc::ui_test {
@@ -82,6 +83,33 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   EXPECT_EQ(kit.prompts.size(), 18u);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front(), firstRow);
+}
+
+// The results' button opens the trays' performance diagram over them: both sections'
+// panels, printed on one page; Escape and the title bar close it, back to the results.
+TEST_F(ColumnWindowsTest, TheResultsOpenThePerformanceDiagramOverThem) {
+  ToResults();
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_EQ(Results()->windowButton.caption, u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ");
+  Click(app, Results()->windowButton);
+  Form17* diagram = app.FindForm<Form17>();
+  ASSERT_NE(diagram, nullptr);
+  EXPECT_TRUE(diagram->visible && diagram->modal && diagram->escapeCloses);
+  EXPECT_EQ(diagram->ownerSerial, Results()->Serial());
+  const std::vector<std::u16string> texts = diagram->surface().Texts();
+  for (const char16_t* title : {u"ОТГОННАЯ ЧАСТЬ: тарелка 1, w′ = ", u"УКРЕПЛЯЮЩАЯ ЧАСТЬ: тарелка "}) {
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [&](const std::u16string& t) { return t.starts_with(title); }))
+        << ToUtf8(title);
+  }
+  EXPECT_FALSE(diagram->Diagram().below.flooding.empty());
+  Click(app, diagram->printButton);
+  ASSERT_EQ(kit.printed.size(), 1u);
+  EXPECT_EQ(kit.printed.front().pages.size(), 1u);
+  diagram->CloseByUser();
+  EXPECT_EQ(app.FindForm<Form17>(), nullptr);
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_TRUE(Results()->visible);
 }
 
 TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
