@@ -374,6 +374,11 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTwelveLines) {
   }
   EXPECT_EQ(Section(Play("dual-flow"), "== operating window"),
             std::vector<std::string>{"not computed for dual-flow trays"});
+  // A variant without them (a Cancel, an older file) is the variant that types 0.04 and 0.7.
+  const PlayedVariant& typed = PlayWith("sieve", "sieve-usual-window", "p58 = 0.04\np59 = 0.7\n");
+  EXPECT_EQ(WithoutTime(typed.lines), WithoutTime(sieve.lines));
+  EXPECT_EQ(FileBytes(QDir(OutDir("sieve-usual-window")).filePath(QStringLiteral("window.png"))),
+            FileBytes(QDir(OutDir("sieve")).filePath(QStringLiteral("window.png"))));
   // Its inputs are refused by their own rows, after those of 41..56.
   for (const auto& [key, row] : {std::pair{"p58 = 0.5\n", "17"}, std::pair{"p59 = 0.2\n", "18"}}) {
     const PlayedVariant& refused = PlayWith("sieve", std::string("sieve-") + row, key);
