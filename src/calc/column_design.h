@@ -74,7 +74,7 @@ struct ColumnTrayResult {
   ColumnValue liquidDrop;    // ΔPl [Pa]
   ColumnValue totalDrop;     // ΔP [Pa]
   ColumnValue flooding;      // φ [%]; meaningful only where floodingApplies
-  ColumnTrayState state;     // what the values above were computed from
+  ColumnTrayState state{};   // what the values above were computed from
 };
 
 // Why the reboiler's lines carry no value.
