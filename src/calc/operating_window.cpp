@@ -243,6 +243,7 @@ WindowTray WindowOfTray(const ColumnDesignInput& in, const ColumnTrayResult& col
     r.entrainmentExtrapolated = !EntrainmentFitHolds(*t.flowParameter, *column.flooding);
   }
   if (weepApplies) {
+    r.weep.outcome = WeepPoint::Outcome::Fault;
     if (const auto h = TrayHydraulics::Of(in, t, v.apronClearance)) {
       r.weep = h->Weep(k * h->DesignLoad());
       if (r.weep.outcome == WeepPoint::Outcome::Found) {

@@ -33,10 +33,11 @@ inline constexpr double kWeirCrestMinimum = 10.0;  // how [mm] at least, at the 
 inline constexpr double kResidenceMinimum = 3.0;   // tr [s] at least
 inline constexpr double kWeepMarginMinimum = 1.0;  // k·w/w_weep [-] at least
 
-// The weep point of one tray: found, none at any vapour rate, or refused by its arithmetic.
+// The weep point of one tray: found, none at any vapour rate, refused by its arithmetic, or
+// not looked for (bubble-cap trays).
 struct WeepPoint {
-  enum class Outcome { Found, Never, Fault };
-  Outcome outcome = Outcome::Fault;
+  enum class Outcome { NotComputed, Found, Never, Fault };
+  Outcome outcome = Outcome::NotComputed;
   double velocity = 0;  // [m/s] where found
 };
 
@@ -160,7 +161,7 @@ WeepPoint FindWeepPoint(double w, Shortfall shortfall) {
     if (!s) fault = true;
     return s && *s < 0;
   };
-  WeepPoint out;
+  WeepPoint out{WeepPoint::Outcome::Fault, 0};
   bool fault = false;
   double b = 5 * w;
   if (!(b > 0) || !std::isfinite(b)) return out;

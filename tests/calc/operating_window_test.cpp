@@ -188,6 +188,7 @@ TEST(OperatingWindow, CapsDoNotWeepAndTraysWithoutDowncomersHaveNoWindow) {
   EXPECT_FALSE(w.weepMarginMin.value || w.noTrayWeeps);
   ASSERT_FALSE(w.trays.empty());
   EXPECT_FALSE(w.trays.front().weepMargin);
+  EXPECT_EQ(w.trays.front().weep.outcome, WeepPoint::Outcome::NotComputed);
   EXPECT_TRUE(w.backupMax.value && w.entrainmentMax.value);
 
   const Column dual = ColumnOf(BenzeneTolueneDualFlow(), u"1");
