@@ -2,7 +2,8 @@
 // offscreen platform from the click on the results menu's column button (the third
 // stage's values accepted before) to the results window's first paint (the window and
 // its controls created, the column computed, its 120 rows listed and its lines drawn,
-// a synchronous paint of the whole window).
+// a synchronous paint of the whole window); and from its button to the trays' performance
+// diagram's first paint.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "support/design_fixtures.h"
 #include "ui/application.h"
 #include "calc/column_input.h"
+#include "ui/form13.h"
 #include "ui/form7.h"
 
 namespace rc {
@@ -51,6 +53,28 @@ void BM_ColumnButtonToFirstPaint(benchmark::State& state) {
   CountTrays(state, s.app);
 }
 BENCHMARK(BM_ColumnButtonToFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The results' button to the trays' performance diagram's first paint, 120 trays: both
+// panels' lines computed and drawn.
+void BM_PerformanceDiagramToFirstPaint(benchmark::State& state) {
+  AutomatedSession<> s;
+  s.app.data() = ColumnWithItsThirdStage();
+  s.toolkit.RunEvent([&] { OpenResultsMenu(s.app); });
+  Form7& menu = s.app.Form<Form7>();
+  s.toolkit.ClickButton(menu.trayByTrayButton);
+  s.toolkit.ClickButton(menu.columnButton);
+  const Form13* results = s.app.FindForm<Form13>();
+  if (!results) {
+    state.SkipWithError("the column's results did not open");
+    return;
+  }
+  ClickToFirstPaint(state, s.toolkit, results->windowButton, "Form17");
+  CountTrays(state, s.app);
+}
+BENCHMARK(BM_PerformanceDiagramToFirstPaint)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

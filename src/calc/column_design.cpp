@@ -34,37 +34,56 @@ ColumnValue Sum(const ColumnValue& a, const ColumnValue& b) {
   return Checked([&](Guard&) { return *a + *b; });
 }
 
-// Molar mass of the liquid at the light component's mole fraction x. [kg/kmol]
-double LiquidMolarMass(const ColumnParameters& c, double x) { return (1 - x) * c.MB + x * c.MA; }
+
+ColumnTrayState TrayStateOf(const ColumnParameters& c, const ColumnTrayInput& tray) {
+  const double x = tray.x;
+  const double y = tray.yIn;
+  ColumnTrayState s;
+  s.section = tray.section;
+  s.hcl = static_cast<double>(tray.hcl);
+  // The vapour velocity in the column's cross-section at the tray: below the feed that of
+  // the lower section's vapour V', the same as above it for a boiling feed. [m/s]
+  s.velocity = Checked([&](Guard& g) { return VapourVelocity(g, c, FeedMolarMass(c), tray.section); });
+  s.vapourToLiquid = Checked([&](Guard& g) { return VapourToLiquidRatio(g, c, tray.section); });
+  if (const std::optional<TrayLiquidFlow> liquid = TrayByTrayLiquid(c, x, tray.section)) {
+    s.liquidLoad = liquid->load;
+    s.liquidViscosity = liquid->viscosity;
+  }
+  s.vapourDensity = Checked([&](Guard& g) { return VapourDensity(g, c, y); });
+  s.liquidDensity = Checked([&](Guard& g) { return LiquidDensity(g, c, x); });
+  s.liquidMolarMass = LiquidMolarMass(c, x);
+  s.vapourMolarMass = VapourMolarMass(c, y);
+  if (s.vapourToLiquid && s.vapourDensity && s.liquidDensity) {
+    s.flowParameter = Checked([&](Guard& g) {
+      return FlowParameter(g, s.liquidMolarMass, s.vapourMolarMass, *s.vapourToLiquid,
+                           *s.vapourDensity, *s.liquidDensity);
+    });
+  }
+  return s;
+}
 
 ColumnTrayResult EvaluateColumnTray(const ColumnDesignInput& in, const ColumnTrayInput& tray,
                                     bool floodingApplies) {
   const ColumnParameters& c = in.column;
   const ColumnStageValues& s = in.stage;
-  const double x = tray.x;
-  const double y = tray.yIn;
-  // The vapour velocity in the column's cross-section at the tray: below the feed that of
-  // the lower section's vapour V', the same as above it for a boiling feed. [m/s]
-  const auto vapourVelocity = [&c, &tray](Guard& g) {
-    return VapourVelocity(g, c, FeedMolarMass(c), tray.section);
-  };
   ColumnTrayResult r;
-  r.dryDrop = Checked([&](Guard& g) {
-    return DryTrayDrop(s.xi, VapourDensity(g, c, y), HoleVelocity(g, vapourVelocity(g), c.f, c.F0));
-  });
+  r.state = TrayStateOf(c, tray);
+  const ColumnTrayState& t = r.state;
+  if (t.vapourDensity && t.velocity) {
+    r.dryDrop = Checked([&](Guard& g) {
+      return DryTrayDrop(s.xi, *t.vapourDensity, HoleVelocity(g, *t.velocity, c.f, c.F0));
+    });
+  }
   r.surfaceDrop = Checked([&](Guard& g) { return SurfaceTensionDrop(g, s.sigma, s.d0); });
-  r.liquidDrop = Checked([&](Guard& g) {
-    return LiquidLayerDrop(LiquidDensity(g, c, x), static_cast<double>(tray.hcl));
-  });
+  if (t.liquidDensity) {
+    r.liquidDrop = Checked([&](Guard&) { return LiquidLayerDrop(*t.liquidDensity, t.hcl); });
+  }
   r.totalDrop = Sum(Sum(r.dryDrop, r.surfaceDrop), r.liquidDrop);
-  if (floodingApplies) {
+  if (floodingApplies && t.flowParameter && t.velocity) {
     r.flooding = Checked([&](Guard& g) {
-      const double rhoY = VapourDensity(g, c, y);
-      const double rhoX = LiquidDensity(g, c, x);
-      const double flv = FlowParameter(g, LiquidMolarMass(c, x), VapourMolarMass(c, y),
-                                       VapourToLiquidRatio(g, c, tray.section), rhoY, rhoX);
-      const double uf = FloodingVelocity(g, FloodingConstant(g, flv, s.HT), s.sigma, rhoX, rhoY);
-      return PercentOfFlooding(g, vapourVelocity(g), c.f, uf);
+      const double uf = FloodingVelocity(g, FloodingConstant(g, *t.flowParameter, s.HT), s.sigma,
+                                         *t.liquidDensity, *t.vapourDensity);
+      return PercentOfFlooding(g, *t.velocity, c.f, uf);
     });
   }
   return r;
@@ -181,6 +200,8 @@ ColumnStageValues ColumnStageValues::From(const DesignData& d) {
           .dtw = v(kParamCoolingWaterRise),
           .loss = v(kParamHeatLosses)};
 }
+
+double LiquidMolarMass(const ColumnParameters& c, double x) { return (1 - x) * c.MB + x * c.MA; }
 
 double VapourDensity(Guard& g, const ColumnParameters& c, double y) {
   return g.Div(VapourMolarMass(c, y) * kNormalTemperature, kGasMolarVolume * c.T);

@@ -51,12 +51,31 @@ struct ColumnDesignInput {
 // A value, or nothing where its arithmetic failed.
 using ColumnValue = std::optional<double>;
 
+// One computed tray as the column completion sees it: its section's loads and both
+// phases' properties at it, each computed once. The tray's pressure drops and flooding
+// below read them, and so does its operating window (calc/operating_window.h): the two
+// can never tell different stories of the same tray.
+struct ColumnTrayState {
+  Section section = Section::BelowFeed;  // as the tray-by-tray calculation evaluated it
+  double hcl = 0;                // [m] its clear-liquid height as the tray model stored it
+  ColumnValue velocity;          // w [m/s] of its section's vapour, the column's cross-section
+  ColumnValue vapourToLiquid;    // V/L [-] of its section
+  ColumnValue liquidLoad;        // Lv [m^3/s] as the tray model stored it, entrainment included
+  ColumnValue liquidViscosity;   // μx [cP] as the tray model stored it
+  ColumnValue vapourDensity;     // ρy [kg/m^3] of the vapour entering it
+  ColumnValue liquidDensity;     // ρx [kg/m^3] of its liquid
+  double liquidMolarMass = 0;    // Mx [kg/kmol]
+  double vapourMolarMass = 0;    // My [kg/kmol]
+  ColumnValue flowParameter;     // FLV [-]
+};
+
 struct ColumnTrayResult {
   ColumnValue dryDrop;       // ΔPd [Pa]
   ColumnValue surfaceDrop;   // ΔPs [Pa]
   ColumnValue liquidDrop;    // ΔPl [Pa]
   ColumnValue totalDrop;     // ΔP [Pa]
   ColumnValue flooding;      // φ [%]; meaningful only where floodingApplies
+  ColumnTrayState state{};   // what the values above were computed from
 };
 
 // Why the reboiler's lines carry no value.
@@ -100,6 +119,8 @@ ColumnDesignResult DesignColumn(const ColumnDesignInput& input);
 // tray's pressure drop from three resistances (dry tray, surface tension, liquid layer)
 // and balances the column's heat as below.
 
+// Molar mass of the liquid at the light component's mole fraction x. [kg/kmol]
+double LiquidMolarMass(const ColumnParameters& c, double x);
 // Vapour density, ideal gas at 1 atm and the column's mean temperature:
 // ρy = My·273/(22.4·T). [kg/m^3]
 double VapourDensity(Guard& g, const ColumnParameters& c, double y);

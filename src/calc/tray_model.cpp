@@ -221,6 +221,15 @@ void EvaluateEfficiency(Guard& g, const ColumnParameters& c, const TrayCondition
 
 }  // namespace
 
+std::optional<TrayLiquidFlow> TrayByTrayLiquid(const ColumnParameters& c, double x, Section section) {
+  Guard g;
+  // The liquid's load and viscosity read neither the vapour nor the slope.
+  const TrayConditions at{x, x, 0.0, section, Calculation::TrayByTray};
+  const TrayLoads l = LoadsAt(g, c, at);
+  if (g.faulted()) return std::nullopt;
+  return TrayLiquidFlow{l.lv, l.mux};
+}
+
 TrayEvaluation EvaluateTray(const DesignData& data, const TrayConditions& at) {
   return EvaluateTray(ColumnParameters::From(data), at);
 }

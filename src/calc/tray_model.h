@@ -8,6 +8,8 @@
 // kg/m^3, K, m); the coefficients of the correlations already hold the conversions.
 // Values the model keeps between formulas are rounded to 32-bit floats; the arithmetic
 // inside each formula is done in double.
+#include <optional>
+
 #include "calc/checked_math.h"
 #include "calc/inputs.h"
 #include "calc/runs.h"
@@ -104,5 +106,14 @@ double VapourToLiquidRatio(Guard& g, const ColumnParameters& c, Section section)
 // w of the section, in the full column cross-section. [m/s]
 double VapourVelocity(Guard& g, const ColumnParameters& c, double mf, Section section);
 double VapourMolarMass(const ColumnParameters& c, double y);              // My [kg/kmol]
+
+// The liquid of a tray of the tray-by-tray calculation at liquid x in its section, as the
+// tray model stores it (32-bit): its volume flow Lv [m^3/s], the liquid entrained from
+// the tray below included, and its viscosity μx [cP]. Nothing where their arithmetic fails.
+struct TrayLiquidFlow {
+  float load;
+  float viscosity;
+};
+std::optional<TrayLiquidFlow> TrayByTrayLiquid(const ColumnParameters& c, double x, Section section);
 
 }  // namespace rc

@@ -22,14 +22,16 @@ void CheckParameterLimits(DesignData& data);
 bool VapourRisesBelowFeed(const DesignData& data);
 bool FeedConditionIsANumber(const DesignData& data);
 
-// The third stage, parameters 41..56, against their limits (Min <= value <= Max).
-// ErrorRow n - 41: the row of the third stage's list, which lists them in order.
+// The third stage, parameters 41..56, 58 and 59, against their limits (Min <= value <=
+// Max). ErrorRow n - 41: for 41..56 the row of the third stage's list, which lists them
+// in order; 58 and 59, its 17th and 18th rows, name themselves as 17 and 18.
 void CheckColumnParameterLimits(DesignData& data);
 
 // The ErrorRow with which a check names parameter n: the equilibrium check XW, XF, XP
 // (16..18) as 8..10 (its rows 0..7 are the equilibrium points); the limit check 19..31 as
-// 2..14, 33..40 as 15..22, q as 23; the third stage's 41..56 as 0..15: each input's row of
-// the catalogue. kNoErrorRow for a parameter the check does not judge.
+// 2..14, 33..40 as 15..22, q as 23; the third stage's 41..56 as 0..15, 58 and 59 as 17
+// and 18: each input's row of the catalogue. kNoErrorRow for a parameter the check does
+// not judge.
 int ErrorRowOfParameter(InputCheck check, int n);
 // The parameter a check's ErrorRow names; 0 when it names none (an equilibrium point).
 int ParameterOfErrorRow(InputCheck check, int row);

@@ -245,9 +245,16 @@ int EnterDataFile(const DataFile& file, DesignData& data) {
   // A file without the feed's thermal condition, written before it was asked, holds a
   // boiling feed: its missing answer reads as an empty one.
   // The third stage's values only where the file gives them; their window shows them for
-  // review before the column is computed. The compositions lie in the unit range.
+  // review before the column is computed. A file written before the operating window's
+  // inputs were asked gives the rest of the third stage without them: their missing
+  // answers read as empty ones, the usual values. The compositions lie in the unit range.
+  bool thirdStageGiven = false;
+  for (const std::string& key : ThirdStageKeys()) thirdStageGiven |= file.answers.count(key) > 0;
   for (const InputRow& input : InputCatalogue()) {
-    if (input.stage == InputStage::Column && !file.answers.count(input.key)) continue;
+    const bool usualWhenMissing = thirdStageGiven && !ParameterAnswerText(input.number, u"").empty();
+    if (input.stage == InputStage::Column && !file.answers.count(input.key) && !usualWhenMissing) {
+      continue;
+    }
     const int n = input.number;
     enter(input.key, n, typed.Param[n], data.ParamText[n], data.ParamValue[n],
           input.stage == InputStage::Compositions);

@@ -9,8 +9,9 @@
 // Keys: name; variant, the number of the teacher's variant the data were handed out as
 // (a whole number from 1; may be left out); x0..x7, y0..y7; xw, xf, xp; trays (bubble-cap
 // or no-caps, required); p19..p31, p33..p40, p57 (the feed's thermal condition; a file
-// without it holds a boiling feed, q = 1); the third-stage parameters p41..p56, which may
-// be left out. A key left out was answered with Cancel.
+// without it holds a boiling feed, q = 1); the third-stage parameters p41..p56, p58, p59,
+// which may be left out (a file that gives the others without p58 and p59 holds their
+// usual 0.04 and 0.7). A key left out was answered with Cancel.
 #include <map>
 #include <optional>
 #include <string>
@@ -70,14 +71,14 @@ std::string WriteDataFile(const DataFile& file, std::string_view firstComment);
 std::vector<std::string> FirstStageKeys();
 // p19..p31, p33..p40, p57.
 std::vector<std::string> ParameterKeys();
-// p41..p56.
+// p41..p56, p58, p59.
 std::vector<std::string> ThirdStageKeys();
 
 // The file of the data typed so far: every typed text, the name, the variant's number,
 // the tray type.
 DataFile DataFileOf(const DesignData& data);
 
-// Whether every third-stage value (41..56) has been typed or read from a file.
+// Whether every third-stage value (41..56, 58, 59) has been typed or read from a file.
 bool HasThirdStageTexts(const DesignData& data);
 
 // The file's texts into the design data (made ready for entry) as if typed, in the

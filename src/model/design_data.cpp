@@ -37,7 +37,11 @@ float ParameterMin(int n) { return n == kParamTrayTypeSlot ? kTrayTypeSlotMin : 
 float ParameterMax(int n) { return n == kParamTrayTypeSlot ? kTrayTypeSlotMax : Row(n).max; }
 
 std::u16string ParameterAnswerText(int n, std::u16string_view typed) {
-  if (n == kParamFeedCondition && typed.empty()) return u"1";
+  if (typed.empty()) {
+    if (n == kParamFeedCondition) return u"1";
+    if (n == kParamApronClearance) return u"0.04";
+    if (n == kParamMinimumLoad) return u"0.7";
+  }
   return std::u16string(typed);
 }
 

@@ -86,9 +86,17 @@ inline constexpr int kParamHeatLosses = 56;                // [%] of the reboile
 // feed, so that they compute as before it existed.
 inline constexpr int kParamFeedCondition = 57;
 inline constexpr float kBoilingFeed = 1.0f;
+
+// The tray's operating window, asked last in the third stage: the clearance under the
+// downcomer's apron and the lowest load the trays must work at, a share of the design's.
+// Data that never gave them hold the usual 0.04 m (a 50 mm weir less 10 mm) and 0.7.
+inline constexpr int kParamApronClearance = 58;            // [m]
+inline constexpr int kParamMinimumLoad = 59;               // [-] of the design load
+inline constexpr float kUsualApronClearance = 0.04f;
+inline constexpr float kUsualMinimumLoad = 0.7f;
 // The highest number the data store; the catalogue of inputs fails to build when one of
 // its rows names a parameter above it (model/input_catalogue.cpp).
-inline constexpr int kLastParameter = kParamFeedCondition;
+inline constexpr int kLastParameter = kParamMinimumLoad;
 
 // The eight characteristics of one tray (see the tray model), each a 32-bit float.
 struct TrayResult {
@@ -193,14 +201,15 @@ struct DesignData {
 // The caption of parameter n exactly as stored: blank-padded to 64 characters
 // (parameter 32: its 24 characters, unpadded).
 std::u16string ParameterCaption(int n);
-// Inclusive limits of parameters 19..40, 41..56 and 57 as 32-bit floats (parameter 19's
+// Inclusive limits of parameters 19..40, 41..56, 57 and 58..59 as 32-bit floats (parameter 19's
 // lower bound is applied exclusively by the check).
 float ParameterMin(int n);
 float ParameterMax(int n);
 
 // The text an answer to parameter n stands for: an empty answer (Cancel) to the feed's
 // thermal condition is a boiling feed, "1" (a "0" would silently make it a saturated
-// vapour); any other answer stands for itself, to be tidied as every typed number is.
+// vapour), to the apron clearance "0.04" and to the minimum load "0.7"; any other answer
+// stands for itself, to be tidied as every typed number is.
 std::u16string ParameterAnswerText(int n, std::u16string_view typed);
 
 // Start of every data entry: TrayType and ShownResult to "none", captions and limits

@@ -57,6 +57,8 @@ constexpr InputRow kInputs[] = {
     {54, "p54", u"Теплота конденсации греющего пара, кДж/кг", 1000.0f, 3000.0f, false, false, ColumnLimits, 13, Column},
     {55, "p55", u"Нагрев охлаждающей воды в дефлегматоре, град.", 1.0f, 50.0f, false, false, ColumnLimits, 14, Column},
     {56, "p56", u"Тепловые потери, % от тепла кипятильника", 0.0f, 20.0f, false, false, ColumnLimits, 15, Column},
+    {58, "p58", u"Зазор под сливной перегородкой, м", 0.005f, 0.2f, false, false, ColumnLimits, 17, Column},
+    {59, "p59", u"Минимальная нагрузка (доля от расчетной), безразм.", 0.3f, 1.0f, false, false, ColumnLimits, 18, Column},
 };
 
 std::u16string_view Caption(const InputRow& row) { return row.caption; }
@@ -76,10 +78,12 @@ constexpr int FirstInputRow(InputCheck check) {
 // parameter the data store (16..kLastParameter, not the tray-type slot), once; the
 // limits of every input past the compositions have a place in ParamMin and ParamMax; the
 // highest number is kLastParameter; and the rows a check marks follow the catalogue: its
-// inputs in their order from the first row of its list, one row each.
+// inputs in their order from the first row of its list, one row each, except the third
+// stage's, whose error row names the parameter as its number less 41 (58 and 59, the
+// list's 17th and 18th rows, as 17 and 18).
 constexpr bool CatalogueFitsTheData() {
   int highest = 0;
-  int next[] = {FirstInputRow(Equilibrium), FirstInputRow(ParameterLimits), FirstInputRow(ColumnLimits)};
+  int next[] = {FirstInputRow(Equilibrium), FirstInputRow(ParameterLimits)};
   for (const InputRow& row : kInputs) {
     if (row.number < ParameterValues::first() || row.number > ParameterValues::last() ||
         row.number == kParamTrayTypeSlot) {
@@ -90,7 +94,9 @@ constexpr bool CatalogueFitsTheData() {
       if (&other != &row && other.number == row.number) return false;
     }
     highest = std::max(highest, row.number);
-    if (row.errorRow != next[static_cast<int>(row.check)]++) return false;
+    const int expected = row.check == ColumnLimits ? row.number - kParamTraySpacing
+                                                   : next[static_cast<int>(row.check)]++;
+    if (row.errorRow != expected) return false;
   }
   return highest == kLastParameter;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The program's numeric inputs, one row each: the compositions XW, XF, XP, the tray and
 // column data (19..31, 33..40), the feed's thermal condition q (57) and the column's
-// sizing of the third stage (41..56). A row gives the input's data-file key, its caption
+// sizing of the third stage (41..56, then the tray's operating window: 58, 59). A row gives the input's data-file key, its caption
 // as the lists and prompts show it, its limits, the check that refuses it and the row
 // that check marks, and the stage of entry that asks it. Adding an input is one row.
 #include <span>
@@ -15,7 +15,7 @@ namespace rc {
 enum class InputStage {
   Compositions,  // with the equilibrium points: XW, XF, XP
   TrayData,      // after the tray type: 19..31, 33..40 and q
-  Column,        // the third stage, before the column is computed: 41..56
+  Column,        // the third stage, before the column is computed: 41..56, 58, 59
 };
 
 // The check that refuses an input's value, and so the list whose row it marks.
@@ -45,7 +45,7 @@ struct InputRow {
   std::u16string Unit() const;
 };
 
-// Every input in the order the sessions ask them: 16..18, 19..31, 33..40, 57, 41..56.
+// Every input in the order the sessions ask them: 16..18, 19..31, 33..40, 57, 41..56, 58, 59.
 std::span<const InputRow> InputCatalogue();
 
 // The parameters one stage asks, in the order it asks and lists them, and their data-file

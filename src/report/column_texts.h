@@ -61,7 +61,7 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
 // The printed pages: on each the report frame's header line and the title (with the
 // page number where there is more than one page); on the first the input data: the
 // column's diameter D, reflux R, feed F and the feed's condition q, and the third stage's
-// 16 values; then the tray headings and rows, and the column's lines after the last tray.
+// 18 values; then the tray headings and rows, and the column's lines after the last tray.
 void PrintColumnReport(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
                        const std::u16string& dateTime, char16_t decimalSeparator);
 

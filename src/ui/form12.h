@@ -1,6 +1,6 @@
 #pragma once
 // The third entry stage: the values the column's sizing, hydraulics and heat balance
-// need (parameters 41..56), asked for from the results menu after a completed
+// need (parameters 41..56) and the tray's operating window (58, 59), asked for from the results menu after a completed
 // tray-by-tray calculation.
 #include <functional>
 
@@ -10,13 +10,14 @@
 
 namespace rc {
 
-// List rows 0..15: parameters 41..56 in order (the limit check's ErrorRow is the row).
+// List rows 0..15: parameters 41..56 in order (the limit check's ErrorRow is the row);
+// rows 16 and 17: 58 and 59 (ErrorRow 17 and 18, which name the parameter).
 class Form12 : public ListWindow {
  public:
   explicit Form12(Application& app);
   void Load() override;
 
-  // Asks for the 16 values one after another, the list growing under the prompts, then
+  // Asks for the 18 values one after another, the list growing under the prompts, then
   // checks them and leaves the window in review with the accept and change buttons.
   void EnterColumnData();
   // The values typed before, listed and checked, in review: the results window's way

@@ -7,6 +7,7 @@
 #include "ui/export_actions.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
+#include "ui/form17.h"
 #include "ui/look.h"
 #include "ui/form7.h"
 #include "ui/printer_page.h"
@@ -25,6 +26,8 @@ constexpr int kButtonWidth = 3300;     // [twips]
 constexpr int kButtonGap = 300;        // [twips]
 constexpr int kSecondRowTop = kButtonTop + kButtonHeight + 100;  // [twips] the copy button
 constexpr Colour kTextColour = kDarkBlue;
+// The performance diagram's button stands at the right of the column's lines.
+constexpr int kWindowButtonLeft = 7700, kWindowButtonWidth = 3300;
 
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
                    int index) {
@@ -43,7 +46,9 @@ Form13::Form13(Application& app)
           AddButton(*this, "Command2", u"ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ", kGreen, 1)),
       closeButton(AddButton(*this, "Command3", u"ЗАКРЫТЬ ОКНО", kLightRed, 2)),
       copyButton(AddCommandButton(*this, "Command4", kCopyTableCaption, kPaleCyan, printButton.left,
-                                  kSecondRowTop, kButtonWidth)) {}
+                                  kSecondRowTop, kButtonWidth)),
+      windowButton(AddCommandButton(*this, "Command5", u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ", kLightCyan,
+                                    kWindowButtonLeft, kLinesY, kWindowButtonWidth)) {}
 
 void Form13::Load() {
   left = 100;
@@ -78,6 +83,7 @@ void Form13::Load() {
   closeButton.onClick = [this] { app().Unload(*this); };
   copyButton.shortcut = kCopyTableKeys;
   copyButton.onClick = [this] { CopyTable(app(), ShownTable()); };
+  windowButton.onClick = [this] { OpenPerformanceDiagram(app()); };
   SetFocus(closeButton);
 }
 
@@ -85,6 +91,7 @@ void Form13::Refresh() {
   const DesignData& data = app().data();
   const TrayByTrayRun* run = CompletedTrayByTray(app());
   result_ = run ? DesignColumn(ColumnDesignInputOf(data, *run)) : ColumnDesignResult{};
+  windowButton.visible = !result_.trays.empty();
   const char16_t separator = app().toolkit().DecimalSeparator();
 
   Surface& s = surface();

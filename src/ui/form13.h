@@ -1,7 +1,8 @@
 #pragma once
 // The column's results, "РАСЧЕТ КОЛОННЫ": a scrolling list of the trays' pressure drops
 // and flooding, the column's lines under it, and buttons to print them, to correct the
-// third stage's values and to close the window. It is computed afresh from the data
+// third stage's values, to show the trays' performance diagram, to copy the table and to
+// close the window. It is computed afresh from the data
 // every time it opens.
 #include "calc/column_design.h"
 #include "report/table_cells.h"
@@ -26,6 +27,9 @@ class Form13 : public Window {
   Control& correctButton;  // Command2 "ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ"
   Control& closeButton;    // Command3 "ЗАКРЫТЬ ОКНО"
   Control& copyButton;     // Command4 "КОПИРОВАТЬ ТАБЛИЦУ" (Ctrl+C), under the row
+  // Command5 "РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ": the trays' performance diagram (Form17), beside the
+  // column's lines.
+  Control& windowButton;
 
   // What the window shows as cells: the tray headings, each tray's row, then each of the
   // column's lines (its label and its value).

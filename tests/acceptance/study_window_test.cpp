@@ -105,11 +105,11 @@ TEST_F(StudyWindow, FollowsTheThirdStageAndIsMovedByClicksAndKeys) {
   EXPECT_EQ(study.Inputs().size(), 25u);  // no third stage yet
   EXPECT_FALSE(study.Study().withColumn);
 
-  // The third stage accepted with the study open: its 16 inputs join the list and the
+  // The third stage accepted with the study open: its 18 inputs join the list and the
   // points get their columns.
   TypeTheThirdStage();
   student.Click(student.Form<Form13>().closeButton);
-  EXPECT_EQ(student.Rows("Form16").size(), 41u);
+  EXPECT_EQ(student.Rows("Form16").size(), 43u);
   EXPECT_TRUE(study.Study().withColumn);
   EXPECT_TRUE(study.Study().points.at(study.Cursor()).column.has_value());
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "model/input_catalogue.h"
 #include "model/number_text.h"
 
 namespace rc {
@@ -111,8 +112,9 @@ TEST(CheckParameterLimits, EachParameterFailsWithItsOwnRow) {
   for (const Case& c : cases) Expect(SoundParameters, CheckParameterLimits, c);
 }
 
-// The third stage: both limits inclusive, the first faulty value named by its list row
-// n - 41; the other stages' checks never look at these values.
+// The third stage: both limits inclusive, the first faulty value named by n - 41 (its
+// list row for 41..56; 58 and 59 as 17 and 18); the other stages' checks never look at
+// these values.
 TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
   DesignData d;
   PrepareForEntry(d);
@@ -120,20 +122,22 @@ TEST(ColumnParameterLimits, BothLimitsHoldAndTheFirstFaultNamesItsRow) {
   EXPECT_EQ(limits(kParamTraySpacing), std::make_pair(0.15f, 1.2f));
   EXPECT_EQ(limits(kParamFeedTemperature), std::make_pair(-50.0f, 300.0f));
   EXPECT_EQ(limits(kParamHeatLosses), std::make_pair(0.0f, 20.0f));
-  const std::vector<int> stage = InputNumbers(InputStage::Column);
-  for (std::size_t row = 0; row < stage.size(); ++row) {
-    const int n = stage[row];
+  EXPECT_EQ(limits(kParamApronClearance), std::make_pair(0.005f, 0.2f));
+  EXPECT_EQ(limits(kParamMinimumLoad), std::make_pair(0.3f, 1.0f));
+  const std::vector<int> column = InputNumbers(InputStage::Column);
+  ASSERT_EQ(column.back(), kParamMinimumLoad);
+  for (int n : column) {
     SCOPED_TRACE(n);
     for (const bool atMin : {true, false}) {
-      for (int m : stage) d.ParamValue[m] = atMin ? d.ParamMin[m] : d.ParamMax[m];
+      for (int m : column) d.ParamValue[m] = atMin ? d.ParamMin[m] : d.ParamMax[m];
       CheckColumnParameterLimits(d);
       EXPECT_EQ(d.InputError, kFalse);
       const float limit = d.ParamValue[n];
       d.ParamValue[n] = atMin ? std::nextafter(limit, -1e9f) : std::nextafter(limit, 1e9f);
-      if (n != stage.back()) d.ParamValue[stage.back()] = -1e9f;  // a later fault
+      if (n != column.back()) d.ParamValue[column.back()] = -1e9f;  // a later fault
       CheckColumnParameterLimits(d);
       EXPECT_EQ(d.InputError, kTrue);
-      EXPECT_EQ(d.ErrorRow, static_cast<int>(row));
+      EXPECT_EQ(d.ErrorRow, n - kParamTraySpacing);  // 41..56, 58, 59 as 0..15, 17, 18
     }
   }
 }
@@ -152,7 +156,8 @@ TEST(ErrorRows, EachCheckNamesItsParametersByTheirRowsAndBack) {
       {InputCheck::ParameterLimits, 14, 31},     {InputCheck::ParameterLimits, 15, 33},      {InputCheck::ParameterLimits, 22, 40},
       {InputCheck::ParameterLimits, 23, kParamFeedCondition},                  {InputCheck::ParameterLimits, 24, 0},
       {InputCheck::ColumnLimits, -1, 0}, {InputCheck::ColumnLimits, 0, 41}, {InputCheck::ColumnLimits, 15, 56},
-      {InputCheck::ColumnLimits, 16, 0},
+      {InputCheck::ColumnLimits, 16, 0},  {InputCheck::ColumnLimits, 17, kParamApronClearance},
+      {InputCheck::ColumnLimits, 18, kParamMinimumLoad},             {InputCheck::ColumnLimits, 19, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);

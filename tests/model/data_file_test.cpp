@@ -100,6 +100,43 @@ TEST(DataFile, AFileWithoutQHoldsABoilingFeed) {
   EXPECT_EQ(d.ParamValue[40], 0.1f);
 }
 
+// The operating window's inputs follow p56. A third stage written before they were asked
+// holds their usual values and is complete, as a Cancel would have left it; a file
+// without any third stage does not begin one.
+TEST(DataFile, AnOldThirdStageHoldsTheUsualApronClearanceAndMinimumLoad) {
+  DataFile f = Awkward();
+  f.answers["p56"] = u"5";
+  f.answers["p58"] = u"0,05";
+  f.answers["p59"] = u"";
+  const std::string text = WriteDataFile(f, "r");
+  EXPECT_NE(text.find("p41 = 7\np56 = 5\np58 = 0,05\np59 = \n"), std::string::npos) << text;
+  DesignData typed;
+  PrepareForEntry(typed);
+  EnterDataFile(f, typed);
+  EXPECT_EQ(typed.ParamValue[kParamApronClearance], 0.05f);
+  EXPECT_EQ(typed.ParamValue[kParamMinimumLoad], 0.7f);
+
+  for (const std::string& key : ThirdStageKeys()) f.answers[key] = u"1";
+  f.answers.erase("p58");
+  f.answers.erase("p59");
+  DesignData old;
+  PrepareForEntry(old);
+  EnterDataFile(f, old);
+  EXPECT_EQ(old.ParamText[kParamApronClearance], u"0.04");
+  EXPECT_EQ(old.ParamValue[kParamApronClearance], 0.04f);
+  EXPECT_EQ(old.ParamText[kParamMinimumLoad], u"0.7");
+  EXPECT_EQ(old.ParamValue[kParamMinimumLoad], 0.7f);
+  EXPECT_EQ(old.Typed.Param.at(kParamMinimumLoad), u"");  // written back as a Cancel
+  EXPECT_TRUE(HasThirdStageTexts(old));
+
+  for (const std::string& key : ThirdStageKeys()) f.answers.erase(key);
+  DesignData none;
+  PrepareForEntry(none);
+  EnterDataFile(f, none);
+  EXPECT_FALSE(HasThirdStageTexts(none));
+  EXPECT_EQ(none.Typed.Param.count(kParamApronClearance), 0u);
+}
+
 // Random and mutated files: none crashes the reader; every file it accepts is written
 // back to the same data, and each value entered is the reading of its text.
 class FileFuzzer {

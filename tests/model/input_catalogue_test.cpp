@@ -29,8 +29,8 @@ TEST(InputCatalogue, HoldsEachInputOnceWithTheDataFilesKeysInTheirOrder) {
                                           : column)
         .push_back(in.key);
   }
-  // 16..57 but the tray-type slot 32: XW, XF, XP, 21 tray data, 16 of the column, q.
-  EXPECT_EQ(numbers.size(), 3u + 21u + 16u + 1u);
+  // 16..59 but the tray-type slot 32: XW, XF, XP, 21 tray data, 18 of the column, q.
+  EXPECT_EQ(numbers.size(), 3u + 21u + 18u + 1u);
   EXPECT_EQ(FindInput(kParamTrayTypeSlot), nullptr);
   EXPECT_EQ(FindInput("trays"), nullptr);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/checks.h"
+#include "model/input_catalogue.h"
 #include "model/number_text.h"
 
 namespace rc {
@@ -77,7 +78,8 @@ void SetParameter(DesignData& data, int n, const std::u16string& text) {
 
 std::vector<std::u16string> BenzeneTolueneColumnStageTexts() {
   return {u"0.45", u"1",   u"2",  u"21", u"1.5", u"0.005", u"394", u"363",
-          u"1.9",  u"1.8", u"95", u"81", u"109", u"2100",  u"15",  u"5"};
+          u"1.9",  u"1.8", u"95", u"81", u"109", u"2100",  u"15",  u"5",
+          u"0.04", u"0.7"};
 }
 
 void SetBenzeneTolueneColumnStage(DesignData& data) {

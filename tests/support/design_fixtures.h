@@ -39,7 +39,8 @@ DesignData WithParameter(DesignData data, int n, const std::u16string& text);
 // The third stage of the benzene-toluene column as typed, parameters 41..56 in order:
 // tray spacing 0.45 m, 1 m above the top tray, 2 m under the lowest, 21 mN/m, ξ 1.5,
 // 5 mm holes, heats and heat capacities of benzene and toluene, feed at 95, distillate
-// at 81, bottoms at 109 °C, steam 2100 kJ/kg, water heated 15 degrees, 5 % losses.
+// at 81, bottoms at 109 °C, steam 2100 kJ/kg, water heated 15 degrees, 5 % losses;
+// the usual apron clearance 0.04 m and minimum load 0.7.
 std::vector<std::u16string> BenzeneTolueneColumnStageTexts();
 // Types those values into data (texts and numbers).
 void SetBenzeneTolueneColumnStage(DesignData& data);

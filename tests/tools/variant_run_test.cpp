@@ -114,7 +114,7 @@ const std::vector<std::string> kAllSections = {"== kinetic",      "== report kin
                                                "== tray-by-tray", "== tray profile",
                                                "== feed condition", "== report tray-by-tray",
                                                "== reflux sweep",
-                                               "== column"};
+                                               "== column", "== operating window"};
 
 // The transcript's lines with the clock in the reports' headers blotted out.
 std::vector<std::string> WithoutTime(std::vector<std::string> lines) {
@@ -534,6 +534,31 @@ TEST_F(VariantRun, TheColumnSectionHasARowPerTrayAndTheColumnsTwelveLines) {
       ASSERT_TRUE(run.sizes.count(QString::fromLatin1(file))) << file;
       EXPECT_GT(run.sizes.at(QString::fromLatin1(file)), 1000) << file;
     }
+  }
+
+  // The operating window follows: a row per tray and its eleven lines; the diagram's
+  // picture and page.
+  const PlayedVariant& sieve = Play("sieve");
+  const auto window = Section(sieve, "== operating window");
+  ASSERT_EQ(window.size(), Section(sieve, "== tray profile").size() + 11);
+  EXPECT_EQ(window[window.size() - 11], "psi max             0.0528 tray 10 ok");
+  EXPECT_EQ(window[window.size() - 6], "hb limit, mm         245.0");
+  EXPECT_EQ(window.back(), "diagram above       0.9425 tray 10");
+  for (const char* file : {"window.png", "window.pdf"}) {
+    EXPECT_GT(sieve.sizes.at(QString::fromLatin1(file)), 1000) << file;
+  }
+  EXPECT_EQ(Section(Play("dual-flow"), "== operating window"),
+            std::vector<std::string>{"not computed for dual-flow trays"});
+  // A variant without them (a Cancel, an older file) is the variant that types 0.04 and 0.7.
+  const PlayedVariant& typed = PlayWith("sieve", "sieve-usual-window", "p58 = 0.04\np59 = 0.7\n");
+  EXPECT_EQ(WithoutTime(typed.lines), WithoutTime(sieve.lines));
+  EXPECT_EQ(FileBytes(QDir(OutDir("sieve-usual-window")).filePath(QStringLiteral("window.png"))),
+            FileBytes(QDir(OutDir("sieve")).filePath(QStringLiteral("window.png"))));
+  // Its inputs are refused by their own rows, after those of 41..56.
+  for (const auto& [key, row] : {std::pair{"p58 = 0.5\n", "17"}, std::pair{"p59 = 0.2\n", "18"}}) {
+    const PlayedVariant& refused = PlayWith("sieve", std::string("sieve-") + row, key);
+    ASSERT_GE(refused.lines.size(), 2u);
+    EXPECT_EQ(refused.lines[refused.lines.size() - 2], std::string("== fault Form12 ErrorRow ") + row);
   }
 
   // A faulty third stage ends the transcript with its fault and the marked row.

@@ -4,6 +4,7 @@
 #include "report/input_rows.h"
 #include "report/printed_reports.h"
 #include "support/ui_driver.h"
+#include "ui/form17.h"
 #include "ui/printer_page.h"
 
 namespace rc::ui_test {
@@ -48,20 +49,21 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   EXPECT_EQ(FindWindow(app, "Form12"), nullptr);
   EXPECT_TRUE(kit.prompts.empty());
 
-  // "Да": the trays are computed and the third stage asks its 16 values one by one, the
+  // "Да": the trays are computed and the third stage asks its 18 values one by one, the
   // prompt's y following the row, the list growing.
   TypeColumnStage();
   Click(app, menu.columnButton);
   Click(app, Loaded<Form15>(app).yesButton);
   ASSERT_NE(CompletedTrayByTray(app), nullptr);
-  ASSERT_EQ(kit.prompts.size(), 16u);
-  const std::vector<int> stage = InputNumbers(InputStage::Column);
-  for (int r = 0; r < 16; ++r) {
-    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], stage.at(static_cast<std::size_t>(r)),
+  const std::vector<int> column = InputNumbers(InputStage::Column);
+  ASSERT_EQ(column.size(), 18u);
+  ASSERT_EQ(kit.prompts.size(), 18u);
+  for (int r = 0; r < 18; ++r) {
+    ExpectParameterPrompt(kit.prompts[static_cast<std::size_t>(r)], column[static_cast<std::size_t>(r)],
                           1100 + 195 * r);
   }
   Form12& entry = app.Form<Form12>();
-  EXPECT_EQ(entry.list.items.size(), 16u);
+  EXPECT_EQ(entry.list.items.size(), 18u);
   EXPECT_EQ(entry.list.items[kSigmaRow], ParameterRowText(app.data(), 44));
   EXPECT_EQ(entry.acceptButton.backColor, kGreen);
 
@@ -78,9 +80,36 @@ TEST_F(ColumnWindowsTest, AskedBeforeTheTraysAreComputedThenEntryAndResults) {
   // Closed and opened again: no question asked, the same results.
   Click(app, Results()->closeButton);
   Click(app, menu.columnButton);
-  EXPECT_EQ(kit.prompts.size(), 16u);
+  EXPECT_EQ(kit.prompts.size(), 18u);
   ASSERT_NE(Results(), nullptr);
   EXPECT_EQ(Results()->list.items.front(), firstRow);
+}
+
+// The results' button opens the trays' performance diagram over them: both sections'
+// panels, printed on one page; Escape and the title bar close it, back to the results.
+TEST_F(ColumnWindowsTest, TheResultsOpenThePerformanceDiagramOverThem) {
+  ToResults();
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_EQ(Results()->windowButton.caption, u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ");
+  Click(app, Results()->windowButton);
+  Form17* diagram = app.FindForm<Form17>();
+  ASSERT_NE(diagram, nullptr);
+  EXPECT_TRUE(diagram->visible && diagram->modal && diagram->escapeCloses);
+  EXPECT_EQ(diagram->ownerSerial, Results()->Serial());
+  const std::vector<std::u16string> texts = diagram->surface().Texts();
+  for (const char16_t* title : {u"ОТГОННАЯ ЧАСТЬ: тарелка 1, w′ = ", u"УКРЕПЛЯЮЩАЯ ЧАСТЬ: тарелка "}) {
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [&](const std::u16string& t) { return t.starts_with(title); }))
+        << ToUtf8(title);
+  }
+  EXPECT_FALSE(diagram->Diagram().below.flooding.empty());
+  Click(app, diagram->printButton);
+  ASSERT_EQ(kit.printed.size(), 1u);
+  EXPECT_EQ(kit.printed.front().pages.size(), 1u);
+  diagram->CloseByUser();
+  EXPECT_EQ(app.FindForm<Form17>(), nullptr);
+  ASSERT_NE(Results(), nullptr);
+  EXPECT_TRUE(Results()->visible);
 }
 
 TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
@@ -118,7 +147,7 @@ TEST_F(ColumnWindowsTest, FaultyValueIsMarkedAndCorrectedByItsRow) {
   // Back from the results: the values in review, changed, the results recomputed.
   Click(app, Results()->correctButton);
   Form12& review = app.Form<Form12>();
-  EXPECT_EQ(review.list.items.size(), 16u);
+  EXPECT_EQ(review.list.items.size(), 18u);
   EXPECT_EQ(review.acceptButton.backColor, kGreen);
   Click(app, review.correctButton);
   CorrectRow(review, ColumnStageRow(kParamHoleDiameter), {u"0.0025"});  // hole diameter halved: ΔPs doubles
@@ -139,7 +168,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   CorrectRow(Loaded<Form9>(app), 12, {u"3"});
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
-  EXPECT_EQ(kit.prompts.size(), 17u);
+  EXPECT_EQ(kit.prompts.size(), 19u);
   ASSERT_NE(Results(), nullptr);
   const ColumnDesignResult after = Results()->Result();
   EXPECT_GT(*after.trays.front().dryDrop, *before.trays.front().dryDrop);
@@ -155,7 +184,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
   Click(app, Loaded<Form9>(app).endOfCorrectionsButton);
   Click(app, app.Form<Form7>().columnButton);
   ASSERT_NE(Results(), nullptr);
-  EXPECT_EQ(kit.prompts.size(), 18u);
+  EXPECT_EQ(kit.prompts.size(), 20u);
   // A richer feed: more distillate from the same 2 kg/s.
   EXPECT_GT(*Results()->Result().distillate, *after.distillate);
 }
@@ -163,7 +192,7 @@ TEST_F(ColumnWindowsTest, FullCorrectionTakesTheResultsAwayAndKeepsTheThirdStage
 TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ToResults();
   const DesignData& data = app.data();
-  // The input data head the first page: D, R, F, q, then the third stage's 16 values.
+  // The input data head the first page: D, R, F, q, then the third stage's 18 values.
   std::vector<std::u16string> inputs = {Spaces(7) + u"ИСХОДНЫЕ ДАННЫЕ"};
   for (int n : {kParamDiameter, kParamReflux, kParamFeedRate, kParamFeedCondition}) {
     inputs.push_back(ParameterRowText(data, n, kFrameRowLead));
@@ -179,8 +208,8 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   ASSERT_EQ(kit.printed.front().pages.size(), 1u);
   const std::vector<std::u16string> single = PageTexts(kit.printed.front().pages);
   EXPECT_EQ(single[1], Spaces(7) + u"РАСЧЕТ КОЛОННЫ (ТАРЕЛКИ СИТЧАТЫЕ ИЛИ КЛАПАННЫЕ)");
-  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 23), inputs);
-  EXPECT_EQ(single[23], headings);
+  EXPECT_EQ(std::vector<std::u16string>(single.begin() + 2, single.begin() + 25), inputs);
+  EXPECT_EQ(single[25], headings);
 
   kit.pageHeight = 195 * 30;  // a page of 30 lines
   Click(app, Results()->printButton);

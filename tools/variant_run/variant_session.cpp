@@ -8,7 +8,10 @@
 #include <cmath>
 #include <regex>
 
+#include "calc/column_input.h"
 #include "calc/input_study.h"
+#include "calc/operating_window.h"
+#include "calc/performance_diagram.h"
 #include "calc/feed_condition.h"
 #include "calc/reflux_sweep.h"
 #include "model/input_catalogue.h"
@@ -19,12 +22,14 @@
 #include "report/reflux_texts.h"
 #include "report/study_texts.h"
 #include "report/tray_profile.h"
+#include "report/window_transcript.h"
 #include "session/student_session.h"
 #include "ui/file_message.h"
 #include "ui/form11.h"
 #include "ui/form12.h"
 #include "ui/form13.h"
 #include "ui/form16.h"
+#include "ui/form17.h"
 #include "ui/form7.h"
 #include "ui/window.h"
 
@@ -290,6 +295,36 @@ bool RunStep(StudentSession& s, const Step& step, const QDir& out, Lines& transc
   return true;
 }
 
+// "== operating window": the trays' operating window on the column just computed.
+void AppendOperatingWindow(StudentSession& s, const ColumnDesignResult& column, Lines& transcript) {
+  const TrayByTrayRun* run = CompletedTrayByTray(s.app);
+  if (!run) return;
+  const DesignData& data = s.app.data();
+  const ColumnDesignInput in = ColumnDesignInputOf(data, *run);
+  const OperatingWindowValues values = OperatingWindowValues::From(data);
+  transcript.push_back(u"== operating window");
+  const Lines lines = OperatingWindowTranscriptLines(OperatingWindow(in, column, values),
+                                                     PerformanceDiagramOf(in, column, values),
+                                                     column.feedTray);
+  transcript.insert(transcript.end(), lines.begin(), lines.end());
+}
+
+// The column's performance diagram: its picture window.png and its printed page
+// window.pdf, then closed.
+bool WindowPicture(StudentSession& s, const QDir& out, std::string& error) {
+  if (!s.Clicked<Form13>([](auto& f) { return &f.windowButton; }) ||
+      !Picture(s, "Form17", out, QStringLiteral("window.png"), error)) {
+    if (error.empty()) error = "the column's results did not open the performance diagram";
+    return false;
+  }
+  const QString pdf = out.filePath(QStringLiteral("window.pdf"));
+  if (!s.PrintWith<Form17>([](auto& f) { return &f.printButton; }, pdf)) {
+    error = "the performance diagram was not printed to " + pdf.toStdString();
+    return false;
+  }
+  return s.Clicked<Form17>([](auto& f) { return &f.closeButton; });
+}
+
 bool GivesColumnStage(const Variant& variant) {
   for (const std::string& key : ThirdStageKeys()) {
     if (variant.answers.count(key)) return true;
@@ -298,7 +333,7 @@ bool GivesColumnStage(const Variant& variant) {
 }
 
 // The results menu's column button after the tray-by-tray calculation: the third stage
-// typed from p41..p56 and accepted, then "== column" with one row per tray and the
+// typed from p41..p56, p58, p59 and accepted, then "== column" with one row per tray and the
 // column's lines, the results window's picture and its printed pages. Faulty values end
 // the transcript with the fault line and the marked row.
 bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Lines& transcript,
@@ -312,8 +347,10 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     // No completed tray-by-tray calculation: the question is declined, or the message
     // saying why there can be none is closed.
     s.toolkit.Script({});
-    transcript.push_back(u"== column");
-    transcript.push_back(u"(no tray-by-tray results)");
+    for (const char16_t* heading : {u"== column", u"== operating window"}) {
+      transcript.push_back(heading);
+      transcript.push_back(u"(no tray-by-tray results)");
+    }
     if (s.Loaded("FileMessage")) return s.Clicked<FileMessage>([](auto& f) { return &f.goOnButton; });
     return s.Clicked<Form15>([](auto& f) { return &f.noButton; });
   }
@@ -342,6 +379,7 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
   transcript.push_back(u"== column");
   const Lines lines = ColumnTranscriptLines(results->Result(), s.toolkit.DecimalSeparator());
   transcript.insert(transcript.end(), lines.begin(), lines.end());
+  AppendOperatingWindow(s, results->Result(), transcript);
   if (!Picture(s, "Form13", out, QStringLiteral("column.png"), error)) return false;
   if (!CopiedTableFile<Form13>(s, [](auto& f) { return &f.copyButton; }, out,
                                QStringLiteral("column.tsv"), error)) {
@@ -352,7 +390,7 @@ bool ColumnStep(StudentSession& s, const Variant& variant, const QDir& out, Line
     error = "the column's results were not printed to " + pdf.toStdString();
     return false;
   }
-  return true;
+  return WindowPicture(s, out, error);
 }
 
 bool WriteTranscript(const QDir& out, const Lines& transcript) {
@@ -416,6 +454,7 @@ bool RemoveEarlierRun(QDir& out, std::string& error) {
       QStringLiteral("diagram-*.png"),  QStringLiteral("diagram.pdf"),
       QStringLiteral("report-*.pdf"),   QStringLiteral("reflux.png"),
       QStringLiteral("reflux.pdf"),     QStringLiteral("column.png"),
+      QStringLiteral("window.png"),     QStringLiteral("window.pdf"),
       QStringLiteral("study.png"),      QStringLiteral("study.pdf"),
       QStringLiteral("kinetic.tsv"),    QStringLiteral("trays.tsv"),
       QStringLiteral("profile.tsv"),    QStringLiteral("reflux.tsv"),
