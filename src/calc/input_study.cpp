@@ -61,7 +61,9 @@ StudyPoint StudyAt(const DesignData& data, const InputRow& in, float value, bool
     p.errorRow = d.ErrorRow;
     return p;
   }
-  p.column = DesignColumn(ColumnDesignInputOf(d, p.run));
+  const ColumnDesignInput column = ColumnDesignInputOf(d, p.run);
+  p.column = DesignColumn(column);
+  p.window = OperatingWindow(column, *p.column, OperatingWindowValues::From(d));
   return p;
 }
 

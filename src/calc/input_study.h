@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/column_design.h"
+#include "calc/operating_window.h"
 #include "calc/runs.h"
 #include "model/design_data.h"
 #include "model/input_catalogue.h"
@@ -37,6 +38,7 @@ struct StudyPoint {
   // The column to the end, where it was asked for, the tray-by-tray calculation completed
   // and the third stage's check passed.
   std::optional<ColumnDesignResult> column;
+  std::optional<OperatingWindowResult> window;  // the trays' operating window, with the column
   bool columnRefused = false;  // the third stage's check refused the point's value
 
   bool Completed() const { return outcome == Outcome::Completed; }

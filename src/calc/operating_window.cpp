@@ -260,6 +260,7 @@ OperatingWindowResult OperatingWindow(const ColumnDesignInput& in, const ColumnD
                                       const OperatingWindowValues& values) {
   OperatingWindowResult r;
   r.values = values;
+  r.entrainmentTyped = in.column.e;
   r.computed = in.column.hydraulics != Hydraulics::DualFlow;
   if (!r.computed) return r;
   r.weepApplies = in.column.hydraulics == Hydraulics::SieveOrValve;

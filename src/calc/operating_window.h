@@ -68,6 +68,7 @@ struct OperatingWindowResult {
   WindowExtreme entrainmentMax;
   bool entrainmentMaxExtrapolated = false;
   ColumnValue entrainmentAtMax;  // e [kmol/kmol] the chart implies there; nothing at ψ = 1
+  double entrainmentTyped = 0;   // e [kmol/kmol] the student typed (parameter 39)
   WindowExtreme weepMarginMin;   // over the trays that have a weep point
   bool noTrayWeeps = false;      // no tray has one
   WindowExtreme crestMin;        // how at the minimum load [mm]

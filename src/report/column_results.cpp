@@ -37,6 +37,19 @@ int OverloadedTray(const R& r) {
   return worst;
 }
 
+// The operating window's lines.
+using W = OperatingWindowResult;
+
+WindowReading Extreme(const WindowExtreme& e, bool fails) {
+  return {.value = e.value, .tray = e.value ? e.tray : 0, .fails = e.value && fails};
+}
+
+std::u16string Limit(const char16_t* words, double value, std::uint8_t decimals,
+                     char16_t separator) {
+  return u"(" + std::u16string(words) + FormatFixed(static_cast<float>(value), 1, decimals, separator) +
+         u")";
+}
+
 constexpr ColumnResult kResults[] = {
     // The tray rows: the three resistances of each tray, their sum and its flooding.
     {.key = "dp_dry", .scope = Tray, .name = u"   Pсух,Па", .unit = u"Па", .decimals = 1,
@@ -109,6 +122,72 @@ constexpr ColumnResult kResults[] = {
      }},
     {.key = "feed_vapour", .scope = Column, .name = u"Доля пара в питании", .unit = u"%",
      .label = u"feed vapour, %", .decimals = 1, .value = &R::feedVapourShare},
+
+    // The operating window's lines.
+    {.key = "psi_max", .scope = Window, .name = u"Унос (по Фэйру) ψ, наибольший",
+     .plotCaption = u"ψ наибольший", .decimals = 4,
+     .windowValue = [](const W& w) {
+       WindowReading r = Extreme(w.entrainmentMax, w.entrainmentMax.value &&
+                                                       *w.entrainmentMax.value > kEntrainmentLimit);
+       r.approximate = w.entrainmentMaxExtrapolated;
+       if (r.value && *r.value >= 1) r.wording = u"1 (тарелка захлебывается)";
+       return r;
+     },
+     .limit = [](const W&, char16_t s) { return Limit(u"допустимо ", kEntrainmentLimit, 1, s); },
+     .failure = u"ВНИМАНИЕ ! Унос больше 0,1: увеличьте диаметр или расстояние между тарелками"},
+    {.key = "e_psi_max", .scope = Window, .name = u"Унос по Фэйру e", .unit = u"кмоль/кмоль пара",
+     .decimals = 4,
+     .windowValue = [](const W& w) {
+       WindowReading r{.value = w.entrainmentAtMax};
+       if (w.entrainmentMax.value && !w.entrainmentAtMax) r.wording = u"—";
+       return r;
+     },
+     .limit = [](const W& w, char16_t s) {
+       // As typed: its float's decimals without the trailing zeros.
+       std::u16string typed = FormatFixed(static_cast<float>(w.entrainmentTyped), 1, 6, s);
+       while (typed.size() > 1 && typed.back() == u'0') typed.pop_back();
+       if (typed.back() == s) typed.pop_back();
+       return u"(введено " + typed + u")";
+     }},
+    {.key = "weep_min", .scope = Window, .name = u"Запас до провала при {k} % нагрузки",
+     .plotCaption = u"запас до провала", .decimals = 2,
+     .windowValue = [](const W& w) {
+       WindowReading none;
+       if (!w.weepApplies) none.absent = u"не рассчитывается для колпачковых тарелок";
+       if (w.noTrayWeeps) none.absent = u"нет: тарелки не проваливаются";
+       if (none.absent) return none;
+       const WindowExtreme& m = w.weepMarginMin;
+       return Extreme(m, m.value && *m.value < kWeepMarginMinimum);
+     },
+     .limit = [](const W&, char16_t s) {
+       return Limit(u"должно быть не меньше ", kWeepMarginMinimum, 0, s);
+     },
+     .failure = u"ВНИМАНИЕ ! Провал жидкости при минимальной нагрузке: уменьшите долю отверстий "
+                u"или увеличьте нагрузку"},
+    {.key = "how_min", .scope = Window, .name = u"Подпор над сливом при {k} %", .unit = u"мм",
+     .decimals = 1,
+     .windowValue = [](const W& w) {
+       return Extreme(w.crestMin, w.crestMin.value && *w.crestMin.value < kWeirCrestMinimum);
+     },
+     .limit = [](const W&, char16_t s) { return Limit(u"не меньше ", kWeirCrestMinimum, 0, s); },
+     .failure = u"ВНИМАНИЕ ! Подпор над сливом меньше 10 мм: неравномерный слив"},
+    {.key = "hb_max", .scope = Window, .name = u"Уровень в сливном устройстве", .unit = u"мм",
+     .plotCaption = u"hb, мм", .decimals = 1,
+     .windowValue = [](const W& w) {
+       return Extreme(w.backupMax, w.backupMax.value && *w.backupMax.value > w.backupLimit);
+     },
+     .limit = [](const W& w, char16_t s) { return Limit(u"допустимо ", w.backupLimit, 1, s); },
+     .failure = u"ВНИМАНИЕ ! Захлебывание сливного устройства: увеличьте расстояние между "
+                u"тарелками или зазор под перегородкой"},
+    {.key = "tr_min", .scope = Window, .name = u"Время пребывания в сливе", .unit = u"с",
+     .decimals = 2,
+     .windowValue = [](const W& w) {
+       return Extreme(w.residenceMin,
+                      w.residenceMin.value && *w.residenceMin.value < kResidenceMinimum);
+     },
+     .limit = [](const W&, char16_t s) { return Limit(u"не меньше ", kResidenceMinimum, 0, s); },
+     .failure = u"ВНИМАНИЕ ! Время пребывания в сливе меньше 3 с: увеличьте площадь слива "
+                u"(уменьшите f)"},
 };
 
 std::u16string Capitals(std::u16string_view text) {
@@ -138,6 +217,12 @@ const ColumnResult* FindColumnResult(std::string_view key) {
 std::optional<double> ResultValue(const ColumnResult& row, const ColumnDesignResult& r) {
   if (!row.value || (row.absent && row.absent(r))) return std::nullopt;
   return r.*row.value;
+}
+
+std::optional<double> ResultValue(const ColumnResult& row, const OperatingWindowResult& w) {
+  if (!row.windowValue || !w.computed) return std::nullopt;
+  const WindowReading r = row.windowValue(w);
+  return r.absent ? std::nullopt : r.value;
 }
 
 std::optional<double> ResultValue(const ColumnResult& row, const ColumnDesignResult& r, int tray) {

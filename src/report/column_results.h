@@ -12,11 +12,24 @@
 #include <string_view>
 
 #include "calc/column_design.h"
+#include "calc/operating_window.h"
 
 namespace rc {
 
-// Whether a result is one value per tray or one for the column.
-enum class ResultScope { Tray, Column };
+// Whether a result is one value per tray, one for the column, or one line of the trays'
+// operating window (calc/operating_window.h), which the window and the printout give in
+// their own block "РАБОЧАЯ ОБЛАСТЬ ТАРЕЛОК" after the column's lines.
+enum class ResultScope { Tray, Column, Window };
+
+// An operating window's line as read from the window's results.
+struct WindowReading {
+  ColumnValue value;                  // nothing: refused, unless `absent` or `wording` says
+  int tray = 0;                       // the tray it belongs to; 0: none
+  const char16_t* absent = nullptr;   // the words instead of the line's value and limit
+  const char16_t* wording = nullptr;  // the words instead of the number ("—")
+  bool approximate = false;           // beyond the readings its fit was made on: "≈"
+  bool fails = false;                 // past its limit: the row's warning follows
+};
 
 struct ColumnResult {
   const char* key;              // "dp_total": the class key's column, the study's choice
@@ -49,6 +62,13 @@ struct ColumnResult {
   std::optional<std::u16string> (*warning)(const ColumnDesignResult&,
                                            char16_t decimalSeparator) = nullptr;
 
+  // An operating window's line: how it is read, the limit written after it
+  // ("(допустимо 0,1)") and the warning (shown in red) after a line that fails; the
+  // warning's commas are decimal ones. A name's "{k}" stands for the minimum load in %.
+  WindowReading (*windowValue)(const OperatingWindowResult&) = nullptr;
+  std::u16string (*limit)(const OperatingWindowResult&, char16_t decimalSeparator) = nullptr;
+  const char16_t* failure = nullptr;
+
   // The caption of the results window and the printed report: "Сопротивление колонны, Па".
   std::u16string Caption() const;
   // The printed class key's caption in capitals, "СОПРОТИВЛЕНИЕ КОЛОННЫ", and unit, "ПА".
@@ -57,13 +77,15 @@ struct ColumnResult {
 };
 
 // Every result in the order the window, the printed report and the transcript give them:
-// the tray results, then the column's.
+// the tray results, then the column's, then the operating window's.
 std::span<const ColumnResult> ColumnResults();
 // The row of that key; nullptr for any other.
 const ColumnResult* FindColumnResult(std::string_view key);
 
 // The value where it is given (nothing where it is absent or refused).
 std::optional<double> ResultValue(const ColumnResult& row, const ColumnDesignResult& r);
+// An operating window's line's value where it is given.
+std::optional<double> ResultValue(const ColumnResult& row, const OperatingWindowResult& w);
 // A tray result's value on tray i (1..N).
 std::optional<double> ResultValue(const ColumnResult& row, const ColumnDesignResult& r, int tray);
 

@@ -1,5 +1,6 @@
 #include "report/column_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -102,6 +103,44 @@ std::vector<ColumnLine> ColumnScreenLines(const ColumnDesignResult& r, char16_t 
   return lines;
 }
 
+std::vector<ColumnLine> OperatingWindowLines(const OperatingWindowResult& w, char16_t separator) {
+  if (!w.computed) return {{u"не рассчитывается для провальных тарелок"}};
+  // The minimum load in per cent, as some of the captions name it.
+  const std::u16string load =
+      FormatFixed(static_cast<float>(100 * w.values.minimumLoad), 1, 0, separator);
+  constexpr std::uint8_t kValueWidth = 20;  // a value and its tray, before its limit
+  std::vector<ColumnLine> lines;
+  for (const ColumnResult& row : ColumnResults()) {
+    if (row.scope != ResultScope::Window) continue;
+    std::u16string caption = row.Caption();
+    if (const auto k = caption.find(u"{k}"); k != std::u16string::npos) caption.replace(k, 3, load);
+    std::u16string text = ScreenLabel(caption);
+    const WindowReading v = row.windowValue(w);
+    bool refused = false;
+    if (v.absent) {
+      text += v.absent;
+    } else if (v.wording || Showable(v.value)) {
+      std::u16string value = v.wording ? std::u16string(v.wording)
+                                       : (v.approximate ? u"≈" : u"") + Number(v.value, row.decimals, separator);
+      if (v.tray > 0) {
+        value += u" на тарелке " + TrayNumber(v.tray);
+        value += PadWidth(value, kValueWidth);
+      }
+      text += value + (row.limit ? u"   " + row.limit(w, separator) : u"");
+    } else {
+      text += u"ОШИБКА: не может быть вычислено при этих данных";
+      refused = true;
+    }
+    lines.push_back({text, refused});
+    if (!v.absent && v.fails && row.failure) {
+      std::u16string warning = row.failure;
+      std::replace(warning.begin(), warning.end(), u',', separator);
+      lines.push_back({warning, true});
+    }
+  }
+  return lines;
+}
+
 std::vector<ColumnLine> TemperatureWarnings(const DesignData& data) {
   const float tF = data.ParamValue[kParamFeedTemperature];
   const float tP = data.ParamValue[kParamDistillateTemperature];
@@ -154,9 +193,23 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r, c
 
 namespace {
 
+// Prints lead + text, a text too long for the page broken at its last blank that fits and
+// continued under it.
+void PrintBroken(Surface& printer, const std::u16string& lead, std::u16string text) {
+  const std::size_t width = printer.LineCharacters();
+  while (width > lead.size() && lead.size() + text.size() > width) {
+    const std::size_t blank = text.rfind(u' ', width - lead.size());
+    if (blank == std::u16string::npos || blank == 0) break;
+    printer.Print(lead + text.substr(0, blank));
+    text.erase(0, blank + 1);
+  }
+  printer.Print(lead + text);
+}
+
 // Prints the pages; "лист N" stands in their titles when pages is more than 1.
 void PrintColumnPages(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
-                      const std::u16string& dateTime, char16_t separator, std::size_t pages) {
+                      const std::u16string& dateTime, char16_t separator, std::size_t pages,
+                      const OperatingWindowResult* window) {
   const std::u16string lead = Spaces(7);
   const std::u16string title =
       lead + kColumnTitle + u" (" + TrayKindText(KindOfTrays(data)) + u")";
@@ -214,17 +267,30 @@ void PrintColumnPages(Surface& printer, const DesignData& data, const ColumnDesi
     printer.Print(lead + line.text);
   }
   printer.FontBold = false;
+  if (!window || r.trays.empty()) return;
+  const std::vector<ColumnLine> windowLines = OperatingWindowLines(*window, separator);
+  // A warning may take two lines of the page.
+  if (!room(2 * static_cast<int>(windowLines.size()) + 2)) pageTop();
+  printer.Print();
+  printer.FontBold = true;
+  printer.Print(lead + kOperatingWindowBlockTitle);
+  for (const ColumnLine& line : windowLines) {
+    printer.FontBold = line.warning;
+    PrintBroken(printer, lead, line.text);
+  }
+  printer.FontBold = false;
 }
 
 }  // namespace
 
 void PrintColumnReport(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
-                       const std::u16string& dateTime, char16_t separator) {
+                       const std::u16string& dateTime, char16_t separator,
+                       const OperatingWindowResult* window) {
   // A trial run on a copy counts the pages before the titles are written.
   Surface trial = printer;
-  PrintColumnPages(trial, data, r, dateTime, separator, 0);
+  PrintColumnPages(trial, data, r, dateTime, separator, 0, window);
   const std::size_t pages = trial.Pages().size() - printer.Pages().size() + 1;
-  PrintColumnPages(printer, data, r, dateTime, separator, pages);
+  PrintColumnPages(printer, data, r, dateTime, separator, pages, window);
 }
 
 }  // namespace rc

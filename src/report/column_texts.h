@@ -53,6 +53,13 @@ std::vector<ColumnLine> TemperatureWarnings(const DesignData& data);
 std::vector<ColumnLine> ColumnResultLines(const DesignData& data, const ColumnDesignResult& r,
                                           char16_t decimalSeparator);
 
+// The block after the column's lines: the trays' operating window, one line of each
+// operating window's result (report/column_results.cpp), each failed check followed by its
+// warning; one line on trays without downcomers (f = 1).
+inline constexpr char16_t kOperatingWindowBlockTitle[] = u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛОК";
+std::vector<ColumnLine> OperatingWindowLines(const OperatingWindowResult& w,
+                                             char16_t decimalSeparator);
+
 // The transcript section's lines (without its "== column" line): one per tray, then twelve
 // lines of a 14-character label and a 12-character value.
 std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
@@ -61,8 +68,10 @@ std::vector<std::u16string> ColumnTranscriptLines(const ColumnDesignResult& r,
 // The printed pages: on each the report frame's header line and the title (with the
 // page number where there is more than one page); on the first the input data: the
 // column's diameter D, reflux R, feed F and the feed's condition q, and the third stage's
-// 18 values; then the tray headings and rows, and the column's lines after the last tray.
+// 18 values; then the tray headings and rows, the column's lines after the last tray and
+// the block of the trays' operating window where it is given.
 void PrintColumnReport(Surface& printer, const DesignData& data, const ColumnDesignResult& r,
-                       const std::u16string& dateTime, char16_t decimalSeparator);
+                       const std::u16string& dateTime, char16_t decimalSeparator,
+                       const OperatingWindowResult* window = nullptr);
 
 }  // namespace rc

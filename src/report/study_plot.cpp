@@ -25,7 +25,8 @@ constexpr double kCharPerLine = 0.62;  // a fixed-pitch character's width per li
 constexpr double kTickGap = 60, kTitleGap = 60, kTitleMargin = 100;
 
 // The quantities the lower plot offers, by their keys in the column's results.
-constexpr const char* kStudiedResults[] = {"flood_max", "dp_total", "height", "q_reb"};
+constexpr const char* kStudiedResults[] = {"flood_max", "dp_total", "height",  "q_reb",
+                                           "psi_max",   "weep_min", "hb_max"};
 
 bool Is(StudyQuantity q, std::string_view key) { return q->key == key; }
 
@@ -165,6 +166,14 @@ void DrawTrays(Surface& s, const PlotFrame& f, const InputStudy& study, const In
   s.NoClip();
 }
 
+// The limit of an operating window's quantity that its plot marks (dashed): ψ at most 0.1,
+// the weep margin at least 1; the backup's limit moves with the tray spacing.
+std::optional<double> PlottedLimit(StudyQuantity q) {
+  if (Is(q, "psi_max")) return kEntrainmentLimit;
+  if (Is(q, "weep_min")) return kWeepMarginMinimum;
+  return std::nullopt;
+}
+
 void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m,
                 char16_t separator) {
   f.DrawFrame(s, separator, kPlotTextColour);
@@ -184,6 +193,10 @@ void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const I
     f.Curve(s, {{f.ValueOfX(a.left), kFloodingDesign}, {f.ValueOfX(a.right), kFloodingDesign}},
             kPlotMessageColour, 0, true);
     f.Curve(s, {{f.ValueOfX(a.left), 100.0}, {f.ValueOfX(a.right), 100.0}}, kPlotMessageColour, kCurveWidth);
+  }
+  if (const std::optional<double> limit = PlottedLimit(m.quantity)) {
+    const TwipRect& a = f.Area();
+    f.Curve(s, {{f.ValueOfX(a.left), *limit}, {f.ValueOfX(a.right), *limit}}, kPlotMessageColour, 0, true);
   }
   Curves(s, f, study, kStudyColumnColour, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
   LabelRefused(s, f, labels);
@@ -224,7 +237,10 @@ std::u16string StudyQuantityName(StudyQuantity q) { return q->plotCaption; }
 
 std::optional<double> StudyQuantityAt(const StudyPoint& p, StudyQuantity q) {
   if (!p.column) return std::nullopt;
-  const ColumnValue v = ResultValue(*q, *p.column);
+  // The operating window's worst values read from the window computed with the column.
+  const ColumnValue v = q->scope == ResultScope::Window
+                            ? (p.window ? ResultValue(*q, *p.window) : std::nullopt)
+                            : ResultValue(*q, *p.column);
   return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
@@ -278,9 +294,15 @@ InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputS
   if (study.withColumn) {
     double largest = Largest(study, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
     if (Is(m.quantity, "flood_max")) largest = std::max(largest, 100.0);
+    if (const std::optional<double> limit = PlottedLimit(m.quantity)) largest = std::max(largest, *limit);
     column = CountAxis(largest, StudyQuantityName(m.quantity));
     if (Is(m.quantity, "height")) {
       column.step = RoundStep(column.max, 5);
+      column.decimals = StepDecimals(column.step);
+    } else if (m.quantity->decimals >= 2 && m.quantity->scope == ResultScope::Window) {
+      // Fractions (ψ, the weep margin): steps below 1.
+      column.step = RoundStep(largest, 5);
+      column.max = (std::floor(largest / column.step) + 1) * column.step;
       column.decimals = StepDecimals(column.step);
     }
   }

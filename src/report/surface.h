@@ -71,6 +71,11 @@ class Surface {
     charWidth_ = charWidth;
   }
 
+  // How many characters a line of the page holds from its left edge; 0 for a window.
+  std::size_t LineCharacters() const {
+    return pageWidth_ > 0 && charWidth_ > 0 ? static_cast<std::size_t>(pageWidth_ / charWidth_) : 0;
+  }
+
   double CurrentX = 0;
   double CurrentY = 0;
   bool FontBold = false;

@@ -15,13 +15,17 @@
 namespace rc {
 namespace {
 
-constexpr int kWindowWidth = 12000;    // [twips]
-constexpr int kWindowHeight = 10440;   // [twips] client area: two rows of buttons
+constexpr int kWindowWidth = 13400;    // [twips] the longest warning, 100 characters
 constexpr int kTextX = 1000;           // [twips] the headings and the column's lines
 constexpr int kHeadingY = 200;         // [twips] title, then the tray headings
 constexpr int kListTop = 1000;         // [twips]
-constexpr int kLinesY = 5600;          // [twips] the column's lines
-constexpr int kButtonTop = 9150;       // [twips]
+constexpr int kTrayListHeight = 2400;  // [twips] 12 trays in view; the rest scroll
+constexpr int kLinesY = kListTop + kTrayListHeight + 200;  // [twips] the column's lines
+// The most lines under the list: the column's title and its 12 lines with 5 warnings, a
+// blank, the operating window's title and its 6 lines with 5 warnings.
+constexpr int kMostLines = 31;
+constexpr int kButtonTop = kLinesY + kMostLines * kRowPitch + 100;  // [twips]
+constexpr int kWindowHeight = kButtonTop + 2 * kButtonHeight + 100 + 150;  // [twips] client area
 constexpr int kButtonWidth = 3300;     // [twips]
 constexpr int kButtonGap = 300;        // [twips]
 constexpr int kSecondRowTop = kButtonTop + kButtonHeight + 100;  // [twips] the copy button
@@ -68,11 +72,11 @@ void Form13::Load() {
   list.backColor = kGreen;
   list.foreColor = kNavy;
   list.top = kListTop;
-  list.height = kListHeight;
+  list.height = kTrayListHeight;
   list.width = kListWidth;
   // Opened at tray 1, which the column's lines below name.
   list.showsNewRows = false;
-  list.left = (kWindowWidth - kListWidth) / 2;
+  list.left = kTextX;  // under the headings
 
   printButton.onClick = [this] { PrintResults(); };
   correctButton.onClick = [this] {
@@ -90,7 +94,13 @@ void Form13::Load() {
 void Form13::Refresh() {
   const DesignData& data = app().data();
   const TrayByTrayRun* run = CompletedTrayByTray(app());
-  result_ = run ? DesignColumn(ColumnDesignInputOf(data, *run)) : ColumnDesignResult{};
+  result_ = ColumnDesignResult{};
+  window_ = OperatingWindowResult{};
+  if (run) {
+    const ColumnDesignInput in = ColumnDesignInputOf(data, *run);
+    result_ = DesignColumn(in);
+    window_ = OperatingWindow(in, result_, OperatingWindowValues::From(data));
+  }
   windowButton.visible = !result_.trays.empty();
   const char16_t separator = app().toolkit().DecimalSeparator();
 
@@ -118,6 +128,19 @@ void Form13::Refresh() {
   s.Print(result_.feedTray > 0 ? u"КОЛОННА В ЦЕЛОМ   (* - тарелка питания)" : u"КОЛОННА В ЦЕЛОМ");
   s.FontBold = false;
   for (const ColumnLine& line : ColumnResultLines(data, result_, separator)) {
+    s.CurrentX = kTextX;
+    s.ForeColor = line.warning ? kRed : kTextColour;
+    s.FontBold = line.warning;
+    s.Print(line.text);
+  }
+  s.FontBold = false;
+  s.ForeColor = kTextColour;
+  if (result_.trays.empty()) return;
+  s.Print();
+  s.CurrentX = kTextX;
+  s.FontBold = true;
+  s.Print(kOperatingWindowBlockTitle);
+  for (const ColumnLine& line : OperatingWindowLines(window_, separator)) {
     s.CurrentX = kTextX;
     s.ForeColor = line.warning ? kRed : kTextColour;
     s.FontBold = line.warning;
@@ -165,7 +188,7 @@ void Form13::PrintResults() {
   Toolkit& toolkit = app().toolkit();
   Surface printer = PrinterSurface(toolkit);
   PrintColumnReport(printer, app().data(), result_, PrintedDateTime(toolkit),
-                    toolkit.DecimalSeparator());
+                    toolkit.DecimalSeparator(), &window_);
   toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
   printButton.enabled = true;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The column's results, "РАСЧЕТ КОЛОННЫ": a scrolling list of the trays' pressure drops
-// and flooding, the column's lines under it, and buttons to print them, to correct the
+// and flooding, the column's lines under it, the block of the trays' operating window
+// after them, and buttons to print them, to correct the
 // third stage's values, to show the trays' performance diagram, to copy the table and to
 // close the window. It is computed afresh from the data
 // every time it opens.
 #include "calc/column_design.h"
+#include "calc/operating_window.h"
 #include "report/table_cells.h"
 #include "ui/window.h"
 
@@ -37,6 +39,7 @@ class Form13 : public Window {
 
  private:
   ColumnDesignResult result_;
+  OperatingWindowResult window_;
 };
 
 // Opens the results window afresh (closing one open before) over the results menu.

@@ -342,8 +342,12 @@ void Form16::NextQuantity() {
 
 namespace {
 
-// Whether the quantity is computed at the point: flooding is not on dual-flow hydraulics.
+// Whether the quantity is computed at the point: flooding and the operating window are not
+// on dual-flow hydraulics, the weep margin not on bubble-cap trays.
 bool QuantityApplies(StudyQuantity q, const StudyPoint& p) {
+  if (q->scope == ResultScope::Window && p.window) {
+    return p.window->computed && (q != FindColumnResult("weep_min") || p.window->weepApplies);
+  }
   return q != FindColumnResult("flood_max") || !p.column || p.column->floodingApplies;
 }
 

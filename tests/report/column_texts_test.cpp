@@ -211,3 +211,43 @@ TEST(ColumnTexts, AFeedFarColderThanTheDistillateIsWarned) {
 
 }  // namespace
 }  // namespace rc
+
+namespace rc {
+namespace {
+
+// The block of the operating window where the chart runs out and arithmetic fails: ψ = 1
+// is the tray carrying its liquid up (no e), a refused backup is a refusal in red with no
+// verdict, and the minimum load names its per cent in the captions.
+TEST(ColumnTexts, TheOperatingWindowsBlockWordsFloodedAndRefusedValues) {
+  OperatingWindowResult w;
+  w.computed = true;
+  w.weepApplies = true;
+  w.values.minimumLoad = 0.55;
+  w.entrainmentTyped = 0.035;
+  w.trays.resize(3);
+  w.entrainmentMax = {1.0, 2};
+  w.weepMarginMin = {1.204, 3};
+  w.crestMin = {9.94, 1};
+  w.backupMax = {std::nullopt, 0};
+  w.backupLimit = 245;
+  w.residenceMin = {3.5, 1};
+  const std::vector<ColumnLine> lines = OperatingWindowLines(w, u',');
+  std::vector<std::u16string> texts;
+  for (const ColumnLine& l : lines) texts.push_back((l.warning ? u"! " : u"") + l.text);
+  EXPECT_EQ(texts,
+            (std::vector<std::u16string>{
+                u"Унос (по Фэйру) ψ, наибольший       1 (тарелка захлебывается) на тарелке 2   (допустимо 0,1)",
+                u"! ВНИМАНИЕ ! Унос больше 0,1: увеличьте диаметр или расстояние между тарелками",
+                u"Унос по Фэйру e, кмоль/кмоль пара   —   (введено 0,035)",
+                u"Запас до провала при 55 % нагрузки  1,20 на тарелке 3      (должно быть не меньше 1)",
+                u"Подпор над сливом при 55 %, мм      9,9 на тарелке 1       (не меньше 10)",
+                u"! ВНИМАНИЕ ! Подпор над сливом меньше 10 мм: неравномерный слив",
+                u"! Уровень в сливном устройстве, мм    ОШИБКА: не может быть вычислено при этих данных",
+                u"Время пребывания в сливе, с         3,50 на тарелке 1      (не меньше 3)"}));
+  w.weepApplies = false;
+  EXPECT_EQ(OperatingWindowLines(w, u'.')[3].text,
+            u"Запас до провала при 55 % нагрузки  не рассчитывается для колпачковых тарелок");
+}
+
+}  // namespace
+}  // namespace rc

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "report_checks.h"
@@ -113,6 +114,43 @@ TEST(StudyPlot, TheLowerPlotsTitleStaysOnTheWindowBesideLabelsOfNineDigits) {
       EXPECT_GE(LabelRect(s, op).left, 0);
     }
   }
+  EXPECT_TRUE(titled);
+}
+
+}  // namespace
+}  // namespace rc::report_test
+
+namespace rc::report_test {
+namespace {
+
+// The operating window's worst values are offered as the lower plot's quantity and read
+// from each point's own window: a narrower apron clearance backs the downcomer up higher
+// and leaves the entrainment alone.
+TEST(StudyPlot, TheOperatingWindowsWorstValuesAreReadFromEachPointsWindow) {
+  DesignData d = BenzeneTolueneSieve();
+  SetBenzeneTolueneColumnStage(d);
+  d.ColumnDataAccepted = kTrue;
+  const InputStudy study = StudyInput(d, *FindInput(kParamApronClearance), 0.01, 0.04, 4);
+  const std::span<const StudyQuantity> offered = StudyQuantities();
+  for (const char* key : {"psi_max", "weep_min", "hb_max"}) {
+    const StudyQuantity q = FindColumnResult(key);
+    ASSERT_NE(q, nullptr) << key;
+    EXPECT_NE(std::find(offered.begin(), offered.end(), q), offered.end()) << key;
+  }
+  const StudyQuantity psi = FindColumnResult("psi_max"), hb = FindColumnResult("hb_max");
+  double previous = 1e9;
+  for (const StudyPoint& p : study.points) {
+    ASSERT_TRUE(p.window && p.window->computed) << p.value;
+    const std::optional<double> backup = StudyQuantityAt(p, hb);
+    ASSERT_TRUE(backup) << p.value;
+    EXPECT_EQ(*backup, *p.window->backupMax.value);
+    EXPECT_LT(*backup, previous) << p.value;
+    previous = *backup;
+    EXPECT_EQ(StudyQuantityAt(p, psi), StudyQuantityAt(study.points.front(), psi));
+    EXPECT_EQ(StudyQuantityAt(p, FindColumnResult("weep_min")), p.window->weepMarginMin.value);
+  }
+  bool titled = false;
+  for (const DrawOp& op : Drawn(study, hb)) titled = titled || op.text == u"hb, мм";
   EXPECT_TRUE(titled);
 }
 

@@ -338,13 +338,63 @@ TEST_F(VariantRun, TheCopiedTablesHoldTheNumbersOfTheTranscript) {
     for (std::size_t i = trays; i < column.size(); ++i) {
       if (const std::string v = FirstNumber(Words(column[i])); !v.empty()) fromTranscript.push_back(v);
     }
-    for (std::size_t i = trays + 1; i < columnRows.size(); ++i) {
-      if (columnRows[i].size() < 2) continue;  // a warning
-      if (const std::string v = FirstNumber(Words(columnRows[i][1])); !v.empty()) fromTable.push_back(v);
+    // The column's lines, up to the block of the trays' operating window.
+    const auto block = std::find(columnRows.begin(), columnRows.end(),
+                                 std::vector<std::string>{"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛОК"});
+    ASSERT_NE(block, columnRows.end());
+    for (auto row = columnRows.begin() + static_cast<std::ptrdiff_t>(trays) + 1; row != block; ++row) {
+      if (row->size() < 2) continue;  // a warning
+      if (const std::string v = FirstNumber(Words((*row)[1])); !v.empty()) fromTable.push_back(v);
     }
     EXPECT_EQ(fromTable, fromTranscript);
     EXPECT_GE(fromTable.size(), 10u);
   }
+}
+
+// The results window's block of the trays' operating window, as the window draws it
+// (its copied table): sieve.txt as shipped, a cold feed on it, bubble-cap and dual-flow
+// trays.
+TEST_F(VariantRun, TheResultsWindowEndsWithTheOperatingWindowsBlock) {
+  using Rows = std::vector<std::vector<std::string>>;
+  const auto blockOf = [&](const char* name) {
+    const Rows rows = TsvRows(QDir(OutDir(name)).filePath(QStringLiteral("column.tsv")));
+    const auto title = std::find(rows.begin(), rows.end(),
+                                 std::vector<std::string>{"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛОК"});
+    return title == rows.end() ? Rows{} : Rows(title + 1, rows.end());
+  };
+  const std::vector<std::string> weep = {
+      "ВНИМАНИЕ ! Провал жидкости при минимальной нагрузке: уменьшите долю отверстий или "
+      "увеличьте нагрузку"};
+  const std::vector<std::string> residence = {
+      "ВНИМАНИЕ ! Время пребывания в сливе меньше 3 с: увеличьте площадь слива (уменьшите f)"};
+  Play("sieve");
+  EXPECT_EQ(blockOf("sieve"),
+            (Rows{{"Унос (по Фэйру) ψ, наибольший", "0.0528 на тарелке 10", "(допустимо 0.1)"},
+                  {"Унос по Фэйру e, кмоль/кмоль пара", "0.0398", "(введено 0.03)"},
+                  {"Запас до провала при 70 % нагрузки", "0.72 на тарелке 9",
+                   "(должно быть не меньше 1)"},
+                  weep,
+                  {"Подпор над сливом при 70 %, мм", "12.4 на тарелке 18", "(не меньше 10)"},
+                  {"Уровень в сливном устройстве, мм", "131.1 на тарелке 1", "(допустимо 245.0)"},
+                  {"Время пребывания в сливе, с", "2.59 на тарелке 1", "(не меньше 3)"},
+                  residence}));
+  // A cold feed floods the stripping section: ψ beyond the fit's readings and past 0.1.
+  PlayWith("sieve", "sieve-cold-feed", "p57 = 1.37\n");
+  const Rows cold = blockOf("sieve-cold-feed");
+  ASSERT_GE(cold.size(), 3u);
+  EXPECT_EQ(cold[0], (std::vector<std::string>{"Унос (по Фэйру) ψ, наибольший",
+                                               "≈0.1403 на тарелке 1", "(допустимо 0.1)"}));
+  EXPECT_EQ(cold[1], std::vector<std::string>{
+                         "ВНИМАНИЕ ! Унос больше 0.1: увеличьте диаметр или расстояние между тарелками"});
+  EXPECT_EQ(cold[2], (std::vector<std::string>{"Унос по Фэйру e, кмоль/кмоль пара", "0.2123",
+                                               "(введено 0.03)"}));
+  Play("bubble-cap");
+  const Rows caps = blockOf("bubble-cap");
+  ASSERT_EQ(caps.size(), 6u);
+  EXPECT_EQ(caps[2], (std::vector<std::string>{"Запас до провала при 70 % нагрузки",
+                                               "не рассчитывается для колпачковых тарелок"}));
+  Play("dual-flow");
+  EXPECT_EQ(blockOf("dual-flow"), Rows{{"не рассчитывается для провальных тарелок"}});
 }
 
 // The y–x diagram saved by its picture button: a well-formed SVG holding the plot's texts

@@ -241,8 +241,17 @@ TEST_F(ColumnWindowsTest, PrintedPagesRepeatTheHeadingsAndEndWithTheColumn) {
   }
   EXPECT_EQ(next, rows.size());
   std::vector<std::u16string> last;
-  for (const DrawOp& op : pages.back().ops) last.push_back(op.text);
-  EXPECT_NE(last.back().find(u"Доля пара в питании"), std::u16string::npos);
+  for (const Page& page : pages) {
+    for (const DrawOp& op : page.ops) last.push_back(op.text);
+  }
+  // The column's lines, then the block of the trays' operating window.
+  const auto share = std::find_if(last.begin(), last.end(), [](const std::u16string& t) {
+    return t.find(u"Доля пара в питании") != std::u16string::npos;
+  });
+  ASSERT_NE(share, last.end());
+  ASSERT_GE(last.end() - share, 3);
+  EXPECT_NE(std::find(share, last.end(), Spaces(7) + u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛОК"), last.end());
+  EXPECT_NE(last.back().find(u"Время пребывания в сливе"), std::u16string::npos);
 }
 
 }  // namespace
