@@ -205,7 +205,9 @@ TEST(ColumnTexts, AFeedFarColderThanTheDistillateIsWarned) {
     const auto found = std::find_if(lines.begin(), lines.end(),
                                     [&](const ColumnLine& l) { return l.text == warning; });
     EXPECT_EQ(found != lines.end(), warned) << feed.value_or(0);
-    if (found != lines.end()) EXPECT_TRUE(found->warning);
+    if (found != lines.end()) {
+      EXPECT_TRUE(found->warning);
+    }
   }
 }
 
