@@ -20,15 +20,6 @@ constexpr double kFairFlowExponent = 0.842;     // [-]
 constexpr double kFairSurfaceTension = 20.0;    // [mN/m] of the chart's liquids
 constexpr double kFairSurfaceTensionExponent = 0.2;  // [-]
 
-// Runs one formula under its own guard: its value, or nothing on a fault.
-template <class Formula>
-ColumnValue Checked(Formula formula) {
-  Guard g;
-  const double value = g.Finite(formula(g));
-  if (g.faulted()) return std::nullopt;
-  return value;
-}
-
 ColumnValue Sum(const ColumnValue& a, const ColumnValue& b) {
   if (!a || !b) return std::nullopt;
   return Checked([&](Guard&) { return *a + *b; });

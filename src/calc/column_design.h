@@ -51,6 +51,15 @@ struct ColumnDesignInput {
 // A value, or nothing where its arithmetic failed.
 using ColumnValue = std::optional<double>;
 
+// Runs one formula under its own guard: its value, or nothing on a fault.
+template <class Formula>
+ColumnValue Checked(Formula formula) {
+  Guard g;
+  const double value = g.Finite(formula(g));
+  if (g.faulted()) return std::nullopt;
+  return value;
+}
+
 // One computed tray as the column completion sees it: its section's loads and both
 // phases' properties at it, each computed once. The tray's pressure drops and flooding
 // below read them, and so does its operating window (calc/operating_window.h): the two

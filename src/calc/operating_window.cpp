@@ -22,14 +22,6 @@ constexpr double kPsiFloodCoef = 2.4947;
 constexpr double kFitFlowMin = 0.019, kFitFlowMax = 0.14;  // FLV [-]
 constexpr double kFitFloodMin = 39.0, kFitFloodMax = 95.0;  // φ [%]
 
-template <class Formula>
-ColumnValue Checked(Formula formula) {
-  Guard g;
-  const double value = g.Finite(formula(g));
-  if (g.faulted()) return std::nullopt;
-  return value;
-}
-
 // Keeps the extreme of the trays' values, the lowest tray on a tie; once a value is
 // refused, none can be named.
 class Extreme {

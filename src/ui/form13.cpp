@@ -33,6 +33,18 @@ constexpr Colour kTextColour = kDarkBlue;
 // The performance diagram's button stands at the right of the column's lines.
 constexpr int kWindowButtonLeft = 7700, kWindowButtonWidth = 3300;
 
+// The column's lines from the left margin, a warning in bold red.
+void PrintLines(Surface& s, const std::vector<ColumnLine>& lines) {
+  for (const ColumnLine& line : lines) {
+    s.CurrentX = kTextX;
+    s.ForeColor = line.warning ? kRed : kTextColour;
+    s.FontBold = line.warning;
+    s.Print(line.text);
+  }
+  s.FontBold = false;
+  s.ForeColor = kTextColour;
+}
+
 Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour colour,
                    int index) {
   const int row = 3 * kButtonWidth + 2 * kButtonGap;
@@ -127,27 +139,13 @@ void Form13::Refresh() {
   s.FontBold = true;
   s.Print(result_.feedTray > 0 ? u"КОЛОННА В ЦЕЛОМ   (* - тарелка питания)" : u"КОЛОННА В ЦЕЛОМ");
   s.FontBold = false;
-  for (const ColumnLine& line : ColumnResultLines(data, result_, separator)) {
-    s.CurrentX = kTextX;
-    s.ForeColor = line.warning ? kRed : kTextColour;
-    s.FontBold = line.warning;
-    s.Print(line.text);
-  }
-  s.FontBold = false;
-  s.ForeColor = kTextColour;
+  PrintLines(s, ColumnResultLines(data, result_, separator));
   if (result_.trays.empty()) return;
   s.Print();
   s.CurrentX = kTextX;
   s.FontBold = true;
   s.Print(kOperatingWindowBlockTitle);
-  for (const ColumnLine& line : OperatingWindowLines(window_, separator)) {
-    s.CurrentX = kTextX;
-    s.ForeColor = line.warning ? kRed : kTextColour;
-    s.FontBold = line.warning;
-    s.Print(line.text);
-  }
-  s.FontBold = false;
-  s.ForeColor = kTextColour;
+  PrintLines(s, OperatingWindowLines(window_, separator));
 }
 
 namespace {
