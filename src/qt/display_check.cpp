@@ -25,14 +25,14 @@ bool LocalXDisplayMissing(const std::string& display) {
 std::string MissingDisplayReason() {
   if (!Env("QT_QPA_PLATFORM").empty() || !Env("WAYLAND_DISPLAY").empty()) return {};
   const std::string display = Env("DISPLAY");
-  if (display.empty()) return "DISPLAY and WAYLAND_DISPLAY are not set";
-  if (LocalXDisplayMissing(display)) return "no X server answers on DISPLAY " + display;
+  if (display.empty()) return "не заданы DISPLAY и WAYLAND_DISPLAY";
+  if (LocalXDisplayMissing(display)) return "X-сервер не отвечает на DISPLAY " + display;
   return {};
 }
 
 std::string NoDisplayMessage(const std::string& program, const std::string& reason) {
-  return program + ": no display to show the windows on (" + reason + ").\n" +
-         "Run it inside a desktop session, or on a virtual display:\n" +
+  return program + ": нет дисплея, на котором можно показать окна (" + reason + ").\n" +
+         "Запустите программу в графическом сеансе или на виртуальном дисплее:\n" +
          "  xvfb-run -a -s '-screen 0 1280x1024x24' " + program + "\n";
 }
 

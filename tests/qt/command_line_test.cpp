@@ -45,7 +45,7 @@ TEST(CommandLine, WithoutADisplayABadOptionIsNamedBeforeTheDisplay) {
   } cases[] = {
       {{QStringLiteral("--bogus"), QStringLiteral("-style"), QStringLiteral("fusion")},
        QStringLiteral("rectification: неизвестный параметр --bogus")},
-      {{QStringLiteral("-style"), QStringLiteral("fusion")}, QStringLiteral("rectification: no display")},
+      {{QStringLiteral("-style"), QStringLiteral("fusion")}, QStringLiteral("rectification: нет дисплея")},
   };
   for (const auto& c : cases) {
     QProcess program;
@@ -55,7 +55,7 @@ TEST(CommandLine, WithoutADisplayABadOptionIsNamedBeforeTheDisplay) {
     const QStringList lines = QString::fromUtf8(program.readAllStandardError()).split(u'\n');
     EXPECT_EQ(program.exitCode(), 2);
     EXPECT_TRUE(lines.value(0).startsWith(c.first)) << lines.value(0).toStdString();
-    EXPECT_EQ(lines.filter(QStringLiteral("no display")).size(), 1) << lines.join(u'|').toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("нет дисплея")).size(), 1) << lines.join(u'|').toStdString();
   }
 }
 

@@ -53,9 +53,10 @@ TEST(DisplayCheck, NamesTheMissingDisplayAndAcceptsAnExplicitPlatform) {
 }
 
 TEST(DisplayCheck, TheMessageSaysHowToGetAVirtualDisplay) {
-  const std::string message = NoDisplayMessage("rectification", "DISPLAY is not set");
+  const std::string message = NoDisplayMessage("rectification", "не задан DISPLAY");
   EXPECT_NE(message.find("xvfb-run"), std::string::npos);
-  EXPECT_NE(message.find("DISPLAY is not set"), std::string::npos);
+  EXPECT_NE(message.find("нет дисплея"), std::string::npos);
+  EXPECT_NE(message.find("не задан DISPLAY"), std::string::npos);
 }
 
 }  // namespace
