@@ -153,6 +153,19 @@ std::u16string StudyTranscriptRow(const StudyPoint& p, bool withColumn, char16_t
   row += field(c.height, 8, 3);
   row += dualFlow ? Spaces(8) : field(c.floodingMax, 8, 1);
   row += field(c.reboilerDuty, 10, 2);
+  // The trays' operating window at the point, as `== operating window` writes its lines:
+  // the largest ψ, the smallest weep margin ("none" where no tray weeps) and the largest
+  // downcomer backup; blanks where it is not computed (trays without downcomers) and for
+  // the weep margin of bubble-cap trays.
+  if (!p.column || !p.window || !p.window->computed) return row;
+  const OperatingWindowResult& w = *p.window;
+  row += field(w.entrainmentMax.value, 8, 4);
+  if (!w.weepApplies) {
+    row += Spaces(8);
+  } else {
+    row += w.noTrayWeeps ? RightAligned(u"none", 8) : field(w.weepMarginMin.value, 8, 2);
+  }
+  row += field(w.backupMax.value, 8, 1);
   return row;
 }
 

@@ -734,7 +734,9 @@ TEST(VariantRunCommand, AWrongCommandLineIsNamedThenTheUsageWithStatus2) {
 
 // Studies after every other section: the weir height over 0.02..0.08, and a point at the
 // variant's own 0.05, which must give what its "== column" section gives (15 trays, feed
-// tray 7, ΣΔP 9911.7 Pa, H 10.700 m, 42.9 %, Qr 1155.00 kW).
+// tray 7, ΣΔP 9911.7 Pa, H 10.700 m, 42.9 %, Qr 1155.00 kW) and its "== operating window"
+// lines (ψ 0.0073, no weep margin on bubble-cap trays, hb 166.1 mm). The backup rises by
+// the weir's 20 mm and a little more of crest and drop per step; ψ does not depend on it.
 TEST(VariantRunStudy, TheStudySectionsFollowTheOthersAndAgreeWithTheColumnAtTheTypedValue) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -749,13 +751,13 @@ TEST(VariantRunStudy, TheStudySectionsFollowTheOthersAndAgreeWithTheColumnAtTheT
   const std::vector<std::string> tail(all.end() - 9, all.end());  // the last is after the final line break
   const std::vector<std::string> expected = {
       "== study p36 0.02 0.08 4",
-      "        0.02    16     8    9886.6  11.200    42.9   1155.00",
-      "        0.04    15     7    9693.9  10.700    42.9   1155.00",
-      "        0.06    14     7    9489.9  10.200    42.9   1155.00",
-      "        0.08    14     7    9900.6  10.200    42.9   1155.00",
+      "        0.02    16     8    9886.6  11.200    42.9   1155.00  0.0073           130.4",
+      "        0.04    15     7    9693.9  10.700    42.9   1155.00  0.0073           154.2",
+      "        0.06    14     7    9489.9  10.200    42.9   1155.00  0.0073           178.0",
+      "        0.08    14     7    9900.6  10.200    42.9   1155.00  0.0073           201.8",
       "== study p36 0.05 5e-2 2",
-      "        0.05    15     7    9911.7  10.700    42.9   1155.00",
-      "        0.05    15     7    9911.7  10.700    42.9   1155.00",
+      "        0.05    15     7    9911.7  10.700    42.9   1155.00  0.0073           166.1",
+      "        0.05    15     7    9911.7  10.700    42.9   1155.00  0.0073           166.1",
       ""};
   EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.end()), expected);
   // The study window's table copied for each study (the second p36 written last): the
@@ -770,6 +772,9 @@ TEST(VariantRunStudy, TheStudySectionsFollowTheOthersAndAgreeWithTheColumnAtTheT
   EXPECT_GT(FileBytes(QDir(out).filePath(QStringLiteral("study-p36.svg"))).size(), 10000);
   EXPECT_TRUE(all.contains("dP total, Pa        9911.7"));
   EXPECT_TRUE(all.contains("Qreb, kW           1155.00"));
+  EXPECT_TRUE(all.contains("psi max             0.0073 tray 8 ok"));
+  EXPECT_TRUE(all.contains("weep margin           none"));
+  EXPECT_TRUE(all.contains("hb max, mm           166.1 tray 1 ok"));
 }
 
 TEST(VariantRunStudy, ABadStudyIsRefusedBeforeAnythingIsWritten) {
