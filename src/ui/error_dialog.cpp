@@ -6,6 +6,7 @@
 #include "model/number_text.h"
 #include "ui/application.h"
 #include "ui/list_window.h"
+#include "ui/window_parts.h"
 
 namespace rc {
 namespace {
@@ -56,11 +57,8 @@ std::u16string InputFaultExplanation(const DesignData& data) {
 ErrorDialog::ErrorDialog(Application& app, std::string name, int dialogTop)
     : YesNoDialog(app, std::move(name), u"Внимание !", u"Ошибка в исходной информации.",
                   u"Изменяете исходную информацию?"),
-      explanation(Add("Label3", ControlKind::Label)),
+      explanation(AddWindowText(*this, "Label3", kWindowFont, kRed)),
       dialogTop_(dialogTop) {
-  explanation.font = kWindowFont;
-  explanation.backColor = backColor;
-  explanation.foreColor = kRed;
   explanation.visible = false;
 }
 

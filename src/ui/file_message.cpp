@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/look.h"
+#include "ui/window_parts.h"
 
 namespace rc {
 namespace {
@@ -13,13 +14,7 @@ constexpr int kButtonWidth = 1815;  // [twips]
 constexpr int kButtonTop = 1250;    // [twips]
 
 Control& MessageText(Window& window, const char* name) {
-  Control& label = window.Add(name, ControlKind::Label);
-  label.font = kWindowFont;
-  label.backColor = window.backColor;
-  label.centred = true;
-  label.width = kLabelWidth;
-  label.height = kLabelHeight;
-  return label;
+  return AddDialogText(window, name, kLabelWidth, kLabelHeight);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "ui/form11.h"
 
 #include "ui/application.h"
-#include "ui/command_button.h"
+#include "ui/window_parts.h"
 #include "ui/export_actions.h"
 #include "ui/look.h"
 #include "ui/form16.h"
@@ -12,53 +12,39 @@
 namespace rc {
 namespace {
 
-constexpr int kWindowWidth = 15150;   // [twips] the diagram and the profile side by side
-constexpr int kWindowHeight = 10245;  // [twips] client area: two rows of buttons
-constexpr int kButtonWidth = 2900;    // [twips]
-constexpr int kButtonGap = 150;       // [twips]
-constexpr int kFirstButtonLeft = 1000;
 constexpr Colour kPrintColour = kOlive;
 constexpr Colour kCloseColour = kLightRed;
 constexpr Colour kViewColour = kLightCyan;
 constexpr Colour kExportColour = kPaleCyan;
 Control& AddButton(Window& w, const std::string& name, const std::u16string& caption,
-                   Colour colour, int left, int top = Form11::kButtonTop) {
-  return AddCommandButton(w, name, caption, colour, left, top, kButtonWidth);
+                   Colour colour, int left, int top = kPlotButtonTop) {
+  return AddCommandButton(w, name, caption, colour, left, top, kPlotButtonWidth);
 }
-// Column `index` of a row, under the first row's buttons.
-constexpr int ColumnLeft(int index) { return kFirstButtonLeft + index * (kButtonWidth + kButtonGap); }
 
 }  // namespace
 
 Form11::Form11(Application& app)
     : Window(app, "Form11"),
-      printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ ДИАГРАММЫ", kPrintColour, kFirstButtonLeft)),
+      printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ ДИАГРАММЫ", kPrintColour, PlotButtonLeft(0))),
       closeButton(AddButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kCloseColour,
-                            kFirstButtonLeft + kButtonWidth + kButtonGap)),
+                            PlotButtonLeft(1))),
       studyButton(AddButton(*this, "Command10", u"ВЛИЯНИЕ ПАРАМЕТРА", kLimeGreen,
-                            kFirstButtonLeft + 4 * (kButtonWidth + kButtonGap))),
-      copyTableButton(AddButton(*this, "Command11", kCopyTableCaption, kExportColour, ColumnLeft(0),
-                                kSecondRowTop)),
+                            PlotButtonLeft(4))),
+      copyTableButton(AddButton(*this, "Command11", kCopyTableCaption, kExportColour, PlotButtonLeft(0),
+                                kPlotSecondRowTop)),
       savePictureButton(AddButton(*this, "Command12", kSavePictureCaption, kExportColour,
-                                  ColumnLeft(1), kSecondRowTop)),
+                                  PlotButtonLeft(1), kPlotSecondRowTop)),
       copyPictureButton(AddButton(*this, "Command13", kCopyPictureCaption, kExportColour,
-                                  ColumnLeft(2), kSecondRowTop)) {}
+                                  PlotButtonLeft(2), kPlotSecondRowTop)) {}
 
 void Form11::Load() {
   escapeCloses = true;
-  left = 400;
-  top = 300;
-  width = kWindowWidth;
-  height = kWindowHeight;
-  caption = u"ДИАГРАММА Y–X";
-  backColor = kYellow;
-  surface().ForeColor = kDarkBlue;
-  SetFont(kWindowFont);
+  SetResultWindowFrame(*this, 400, 300, kPlotWindowWidth, kPlotWindowHeight, u"ДИАГРАММА Y–X");
 
   printButton.onClick = [this] { PrintView(); };
   closeButton.onClick = [this] { app().Unload(*this); };
   // After print, close and the two views' buttons, in what is left of the row.
-  studyButton.width = kWindowWidth - studyButton.left - kButtonGap;
+  studyButton.width = kPlotWindowWidth - studyButton.left - kPlotButtonGap;
   studyButton.onClick = [this] { OpenInputStudy(app()); };
   copyTableButton.shortcut = kCopyTableKeys;
   copyTableButton.onClick = [this] { CopyViewTable(); };
@@ -86,12 +72,12 @@ void Form11::AddView(std::unique_ptr<DiagramView> view, const std::string& butto
 
 void Form11::PlaceViewButtons() {
   // After print and close, left to right; one view alone needs no button.
-  int x = kFirstButtonLeft + 2 * (kButtonWidth + kButtonGap);
+  int x = PlotButtonLeft(2);
   for (std::size_t i = 0; i < views_.size(); ++i) {
     Control& button = *viewButtons_[i];
     button.left = x;
     button.visible = views_.size() > 1;
-    x += kButtonWidth + kButtonGap;
+    x += kPlotButtonWidth + kPlotButtonGap;
   }
 }
 
@@ -123,15 +109,9 @@ YXDiagramContent Form11::Content() {
 }
 
 void Form11::PrintView() {
-  printButton.enabled = false;  // the document cannot be asked for twice
-  Toolkit& toolkit = app().toolkit();
-  Surface printer = PrinterSurface(toolkit);
-  views_[shown_]->Print(*this, printer, PrintedDateTime(toolkit));
-  toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
-  printButton.enabled = true;
-  // The focus left the button while it was disabled: back on it, so that a second
-  // Enter prints again rather than closing the window.
-  SetFocus(printButton);
+  PrintFromButton(*this, printButton, [this](Surface& printer, const std::u16string& dateTime, char16_t) {
+    views_[shown_]->Print(*this, printer, dateTime);
+  });
 }
 
 void Form11::CopyViewTable() { CopyTable(app(), views_[shown_]->Table(*this)); }

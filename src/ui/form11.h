@@ -61,11 +61,6 @@ class Form11 : public Window {
   // ran on the data as they are, and the refusals among them.
   YXDiagramContent Content();
 
-  // The bottom row: print and close, then one button per view; under it the row of the
-  // write-up's buttons.
-  static constexpr int kButtonTop = 9000;      // [twips]
-  static constexpr int kSecondRowTop = 9600;   // [twips]
-
  private:
   // Adds the view with its button, named buttonName.
   void AddView(std::unique_ptr<DiagramView> view, const std::string& buttonName);

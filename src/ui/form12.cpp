@@ -104,25 +104,13 @@ void Form12::ReturnFromErrorDialog() { Correct(); }
 void Form12::RunChecks() { CheckColumnParameterLimits(app().data()); }
 
 void Form12::Accept(bool endOfCorrections) {
-  // Acts on the verdict of the last check: entry or the last row corrected.
   DesignData& data = app().data();
-  if (data.InputError == kFalse) {
-    data.ColumnDataAccepted = kTrue;
-    app().Unload(*this);
-    OpenColumnResults(app());
-    return;
-  }
-  ShowInputFault(endOfCorrections);
-}
-
-void Form12::ShowInputFault(bool endOfCorrections) {
+  if (data.InputError == kFalse) data.ColumnDataAccepted = kTrue;
   FaultDisplay fault;
   fault.caption = u"Контроль исходной информации";
   fault.firstY = kFaultRowsY;
-  fault.markedRow = RowOfFault(InputCheck::ColumnLimits, app().data().ErrorRow);
-  ShowFault(fault);
-  if (endOfCorrections) endOfCorrectionsButton.visible = false;
-  app().Form<Form14>().Open(*this);
+  AcceptOrShowFault(endOfCorrections, OpenColumnResults, fault, InputCheck::ColumnLimits,
+                    [this] { app().Form<Form14>().Open(*this); });
 }
 
 Form15::Form15(Application& app)

@@ -34,7 +34,6 @@ class Form12 : public ListWindow {
   void AfterPointsSorted() override {}
   void RunChecks() override;
   void Accept(bool endOfCorrections);  // Command1, Command3
-  void ShowInputFault(bool endOfCorrections);
 };
 
 // The error dialog of the third stage.

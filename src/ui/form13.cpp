@@ -3,7 +3,7 @@
 #include "report/column_texts.h"
 #include "report/printed_reports.h"
 #include "ui/application.h"
-#include "ui/command_button.h"
+#include "ui/window_parts.h"
 #include "ui/export_actions.h"
 #include "calc/column_input.h"
 #include "ui/form12.h"
@@ -56,7 +56,8 @@ Control& AddButton(Window& w, const char* name, const char16_t* caption, Colour 
 
 Form13::Form13(Application& app)
     : Window(app, "Form13"),
-      list(Add("List1", ControlKind::List)),
+      // Opened at tray 1, which the column's lines below name; under the headings.
+      list(AddResultList(*this, "List1", kTextX, kListTop, kListWidth, kTrayListHeight)),
       printButton(AddButton(*this, "Command1", u"ПЕЧАТЬ РЕЗУЛЬТАТОВ", kOlive, 0)),
       correctButton(
           AddButton(*this, "Command2", u"ИЗМЕНЕНИЕ ДАННЫХ КОЛОННЫ", kGreen, 1)),
@@ -67,28 +68,12 @@ Form13::Form13(Application& app)
                                     kWindowButtonLeft, kLinesY, kWindowButtonWidth)) {}
 
 void Form13::Load() {
-  left = 100;
-  top = 100;
-  width = kWindowWidth;
-  height = kWindowHeight;
-  caption = kColumnTitle;
+  SetResultWindowFrame(*this, 100, 100, kWindowWidth, kWindowHeight, kColumnTitle);
   escapeCloses = true;
   // Over the results menu, which takes no click while it is open: the menu's buttons
   // that show beside or under it (the end of the program among them) are out of reach.
   modal = true;
   if (const Window* menu = app().FindForm<Form7>()) ownerSerial = menu->Serial();
-  backColor = kYellow;
-  SetFont(kWindowFont);
-
-  list.font = kWindowFont;
-  list.backColor = kGreen;
-  list.foreColor = kNavy;
-  list.top = kListTop;
-  list.height = kTrayListHeight;
-  list.width = kListWidth;
-  // Opened at tray 1, which the column's lines below name.
-  list.showsNewRows = false;
-  list.left = kTextX;  // under the headings
 
   printButton.onClick = [this] { PrintResults(); };
   correctButton.onClick = [this] {
@@ -182,13 +167,9 @@ CellTable Form13::ShownTable() const {
 }
 
 void Form13::PrintResults() {
-  printButton.enabled = false;  // the document cannot be asked for twice
-  Toolkit& toolkit = app().toolkit();
-  Surface printer = PrinterSurface(toolkit);
-  PrintColumnReport(printer, app().data(), result_, PrintedDateTime(toolkit),
-                    toolkit.DecimalSeparator(), &window_);
-  toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
-  printButton.enabled = true;
+  PrintFromButton(*this, printButton, [this](Surface& printer, const std::u16string& dateTime, char16_t separator) {
+    PrintColumnReport(printer, app().data(), result_, dateTime, separator, &window_);
+  });
 }
 
 void OpenColumnResults(Application& app) {

@@ -10,7 +10,7 @@
 #include "report/format.h"
 #include "report/study_texts.h"
 #include "ui/application.h"
-#include "ui/command_button.h"
+#include "ui/window_parts.h"
 #include "ui/file_message.h"
 #include "ui/export_actions.h"
 #include "ui/look.h"
@@ -21,25 +21,30 @@
 namespace rc {
 namespace {
 
-// [twips] as the diagram window: the plots at the left, the lists and buttons at the right.
-constexpr int kWindowWidth = 15150, kWindowHeight = 10245;  // two rows of buttons
-constexpr double kPlotLeft = 1100, kPlotRight = 9500;
+// [twips] as the diagram window: the plots at the left, the side column at the right
+// (the list of inputs, the input's line, the range's buttons, the quantity's button, the
+// table of points under its heading, the legend), two rows of buttons at the bottom.
+constexpr double kPlotLeft = kPlotAreaLeft, kPlotRight = 9500;
 constexpr double kTraysTop = 350, kTraysBottom = 3650;
 constexpr double kColumnTop = 4650, kColumnBottom = 7700;
 constexpr double kCursorLineTop = 8400;
 constexpr int kSideLeft = 9850, kSideWidth = 5150;
-constexpr int kButtonTop = 9000, kSecondRowTop = 9600;
-constexpr int kSmallButtonWidth = 1650, kButtonWidth = 2900, kArrowWidth = 700, kGap = 100;
-constexpr Colour kPrintColour = kOlive;
-constexpr Colour kCloseColour = kLightRed;
-constexpr Colour kRangeColour = kLightCyan;
-constexpr Colour kAcceptColour = kGreen;
-constexpr Colour kListColour = kGreen;
-// [twips] the list of inputs leaves room under it for its sideways scroll bar.
-constexpr int kInputListHeight = 2450;
+constexpr int kInputListTop = 350;
+constexpr int kInputListHeight = 2450;  // room under it for its sideways scroll bar
+constexpr int kInputLineTop = 3100, kInputLineHeight = 500;
+constexpr int kRangeTop = 3650, kSmallButtonWidth = 1650, kSmallButtonGap = 100;
+constexpr int kQuantityTop = 4200;
 constexpr int kHeadingTop = 4750, kPointListTop = 5000, kPointListHeight = 2000;
-// [twips] the table's headings start where the list's rows do, past its frame.
-constexpr int kHeadingInset = 60;
+constexpr int kHeadingInset = 60;  // the table's headings start where the list's rows do, past its frame
+constexpr int kLegendTop = 7050, kLegendBottom = 8350;
+// The bottom row after print and close: the arrows, then the accept button, wider.
+constexpr int kArrowWidth = 700, kArrowGap = 100;
+constexpr int kArrowsLeft = PlotButtonLeft(2);
+constexpr int kAcceptLeft = kArrowsLeft + 2 * (kArrowWidth + kArrowGap) + 50;
+constexpr int kAcceptWidth = kPlotButtonWidth + 600;
+constexpr Colour kRangeColour = kLightCyan;
+// The left edge of the range's button `index` (ОТ, ДО, ТОЧКИ).
+constexpr int RangeLeft(int index) { return kSideLeft + index * (kSmallButtonWidth + kSmallButtonGap); }
 constexpr std::size_t kTypedInList = 9;  // characters of a typed value in the list
 constexpr std::size_t kNameColumns = 24;  // characters of a name's line in the list
 
@@ -67,19 +72,6 @@ std::vector<NamePiece> NamePieces(const std::u16string& text) {
     start = end + 1;
   }
   return pieces;
-}
-
-Control& AddList(Window& w, const std::string& name, int top, int height) {
-  Control& l = w.Add(name, ControlKind::List);
-  l.font = kWindowFont;
-  l.backColor = kListColour;
-  l.foreColor = kNavy;
-  l.left = kSideLeft;
-  l.top = top;
-  l.width = kSideWidth;
-  l.height = height;
-  l.showsNewRows = false;
-  return l;
 }
 
 std::u16string UpperKey(const InputRow& in) {
@@ -111,63 +103,50 @@ std::optional<double> WholeNumber(const std::u16string& typed) {
 
 Form16::Form16(Application& app)
     : Window(app, "Form16"),
-      inputList(AddList(*this, "List1", 350, kInputListHeight)),
-      pointList(AddList(*this, "List2", kPointListTop, kPointListHeight)),
+      inputList(AddResultList(*this, "List1", kSideLeft, kInputListTop, kSideWidth, kInputListHeight)),
+      pointList(AddResultList(*this, "List2", kSideLeft, kPointListTop, kSideWidth, kPointListHeight)),
       inputLabel(Add("Label1", ControlKind::Label)),
-      fromButton(AddCommandButton(*this, "Command1", u"ОТ", kRangeColour, kSideLeft, 3650, kSmallButtonWidth)),
-      toButton(AddCommandButton(*this, "Command2", u"ДО", kRangeColour, kSideLeft + kSmallButtonWidth + 100,
-                                3650, kSmallButtonWidth)),
-      pointsButton(AddCommandButton(*this, "Command3", u"ТОЧКИ", kRangeColour,
-                                    kSideLeft + 2 * (kSmallButtonWidth + 100), 3650, kSmallButtonWidth)),
-      quantityButton(AddCommandButton(*this, "Command4", u"", kPeach, kSideLeft, 4200, kSideWidth)),
-      printButton(AddCommandButton(*this, "Command5", u"ПЕЧАТЬ", kPrintColour, 1000, kButtonTop, kButtonWidth)),
-      closeButton(AddCommandButton(*this, "Command6", u"ЗАКРЫТЬ ОКНО", kCloseColour, 1000 + kButtonWidth + 150,
-                                   kButtonTop, kButtonWidth)),
-      leftButton(AddCommandButton(*this, "Command7", u"<", kRangeColour, 1000 + 2 * (kButtonWidth + 150),
-                                  kButtonTop, kArrowWidth)),
-      rightButton(AddCommandButton(*this, "Command8", u">", kRangeColour,
-                                   1000 + 2 * (kButtonWidth + 150) + kArrowWidth + kGap, kButtonTop, kArrowWidth)),
-      acceptButton(AddCommandButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kAcceptColour,
-                                    1000 + 2 * (kButtonWidth + 150) + 2 * (kArrowWidth + kGap) + 50,
-                                    kButtonTop, kButtonWidth + 600)),
+      fromButton(AddCommandButton(*this, "Command1", u"ОТ", kRangeColour, RangeLeft(0), kRangeTop, kSmallButtonWidth)),
+      toButton(AddCommandButton(*this, "Command2", u"ДО", kRangeColour, RangeLeft(1), kRangeTop, kSmallButtonWidth)),
+      pointsButton(
+          AddCommandButton(*this, "Command3", u"ТОЧКИ", kRangeColour, RangeLeft(2), kRangeTop, kSmallButtonWidth)),
+      quantityButton(AddCommandButton(*this, "Command4", u"", kPeach, kSideLeft, kQuantityTop, kSideWidth)),
+      printButton(AddCommandButton(*this, "Command5", u"ПЕЧАТЬ", kOlive, PlotButtonLeft(0), kPlotButtonTop,
+                                   kPlotButtonWidth)),
+      closeButton(AddCommandButton(*this, "Command6", u"ЗАКРЫТЬ ОКНО", kLightRed, PlotButtonLeft(1), kPlotButtonTop,
+                                   kPlotButtonWidth)),
+      leftButton(AddCommandButton(*this, "Command7", u"<", kRangeColour, kArrowsLeft, kPlotButtonTop, kArrowWidth)),
+      rightButton(AddCommandButton(*this, "Command8", u">", kRangeColour, kArrowsLeft + kArrowWidth + kArrowGap,
+                                   kPlotButtonTop, kArrowWidth)),
+      acceptButton(AddCommandButton(*this, "Command9", u"ПРИНЯТЬ ЭТО ЗНАЧЕНИЕ", kGreen, kAcceptLeft, kPlotButtonTop,
+                                    kAcceptWidth)),
       headingLabel(Add("Label2", ControlKind::Label)),
-      copyTableButton(AddCommandButton(*this, "Command10", kCopyTableCaption, kPaleCyan, 1000,
-                                       kSecondRowTop, kButtonWidth)),
-      savePictureButton(AddCommandButton(*this, "Command11", kSavePictureCaption, kPaleCyan,
-                                         1000 + kButtonWidth + 150, kSecondRowTop, kButtonWidth)),
-      copyPictureButton(AddCommandButton(*this, "Command12", kCopyPictureCaption, kPaleCyan,
-                                         1000 + 2 * (kButtonWidth + 150), kSecondRowTop, kButtonWidth)) {}
+      copyTableButton(AddCommandButton(*this, "Command10", kCopyTableCaption, kPaleCyan, PlotButtonLeft(0),
+                                       kPlotSecondRowTop, kPlotButtonWidth)),
+      savePictureButton(AddCommandButton(*this, "Command11", kSavePictureCaption, kPaleCyan, PlotButtonLeft(1),
+                                         kPlotSecondRowTop, kPlotButtonWidth)),
+      copyPictureButton(AddCommandButton(*this, "Command12", kCopyPictureCaption, kPaleCyan, PlotButtonLeft(2),
+                                         kPlotSecondRowTop, kPlotButtonWidth)) {}
 
 InputStudyLayout Form16::Layout() {
   InputStudyLayout l;
   l.trays = {kPlotLeft, kTraysTop, kPlotRight, kTraysBottom};
   l.column = {kPlotLeft, kColumnTop, kPlotRight, kColumnBottom};
-  l.legend = {kSideLeft, 7050, kSideLeft + kSideWidth, 8350};
+  l.legend = {kSideLeft, kLegendTop, kSideLeft + kSideWidth, kLegendBottom};
   l.lineTop = kCursorLineTop;
   return l;
 }
 
 void Form16::Load() {
-  left = 400;
-  top = 300;
-  width = kWindowWidth;
-  height = kWindowHeight;
-  caption = kInputStudyTitle;
-  backColor = kYellow;
-  surface().ForeColor = kDarkBlue;
-  SetFont(kWindowFont);
+  SetResultWindowFrame(*this, 400, 300, kPlotWindowWidth, kPlotWindowHeight, kInputStudyTitle);
 
-  inputLabel.font = kButtonFont;
-  inputLabel.backColor = backColor;
-  inputLabel.foreColor = kDarkBlue;
+  StyleWindowText(*this, inputLabel, kButtonFont, kDarkBlue);
   inputLabel.left = kSideLeft;
-  inputLabel.top = 3100;
+  inputLabel.top = kInputLineTop;
   inputLabel.width = kSideWidth;
-  inputLabel.height = 500;
+  inputLabel.height = kInputLineHeight;
 
-  headingLabel.font = kWindowFont;
-  headingLabel.backColor = backColor;
-  headingLabel.foreColor = kDarkBlue;
+  StyleListHeading(*this, headingLabel);
   headingLabel.left = kSideLeft + kHeadingInset;
   headingLabel.top = kHeadingTop;
   headingLabel.width = kSideWidth - kHeadingInset;
@@ -410,14 +389,9 @@ void Form16::AcceptCursorValue() {
 }
 
 void Form16::PrintStudy() {
-  printButton.enabled = false;
-  Toolkit& toolkit = app().toolkit();
-  Surface printer = PrinterSurface(toolkit);
-  PrintInputStudy(printer, app().data().StudentName, study_, marks_, PrintedDateTime(toolkit),
-                  toolkit.DecimalSeparator());
-  toolkit.PrintDocument(PrintedDocument{ReportFont(), printer.Pages()});
-  printButton.enabled = true;
-  SetFocus(printButton);
+  PrintFromButton(*this, printButton, [this](Surface& printer, const std::u16string& dateTime, char16_t separator) {
+    PrintInputStudy(printer, app().data().StudentName, study_, marks_, dateTime, separator);
+  });
 }
 
 CellTable Form16::PointsTable() {

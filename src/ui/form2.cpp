@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 #include "ui/look.h"
+#include "ui/window_parts.h"
 
 #include "ui/application.h"
 #include "ui/form1.h"
@@ -54,7 +55,7 @@ Form2::Form2(Application& app)
       panel(Add("Label1", ControlKind::Label)),
       rightShadow(Add("Label2", ControlKind::Label)),
       bottomShadow(Add("Label3", ControlKind::Label)),
-      continueButton(Add("Command1", ControlKind::Button)) {
+      continueButton(AddCommandButton(*this, "Command1", kContinue, kGreen, 0, 0, 4095)) {
   backColor = kYellow;
 
   panel.backColor = kCyan;
@@ -64,10 +65,8 @@ Form2::Form2(Application& app)
   rightShadow.backColor = kShadow;
   bottomShadow.backColor = kShadow;
 
-  continueButton.caption = kContinue;
-  continueButton.backColor = kGreen;
-  continueButton.font = FontSpec{u"MS Sans Serif", 8.25, true};
-  continueButton.width = 4095;
+  // Lower than the other command buttons, its caption bold.
+  continueButton.font.bold = true;
   continueButton.height = 375;
   continueButton.onClick = [this] { Continue(); };
 }

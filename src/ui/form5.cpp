@@ -129,24 +129,12 @@ void Form5::ReturnFromErrorDialog() {
 void Form5::RunChecks() { CheckParameterLimits(app().data()); }
 
 void Form5::Accept(bool endOfCorrections) {
-  // Acts on the verdict of the last check: entry or the last row corrected.
-  if (app().data().InputError == kFalse) {
-    app().Unload(*this);
-    OpenResultsMenu(app());
-    return;
-  }
-  ShowInputFault(endOfCorrections);
-}
-
-void Form5::ShowInputFault(bool endOfCorrections) {
   FaultDisplay fault;
   fault.caption = u"Контроль исходной информации";
   fault.firstY = kFaultRowsY;
   fault.header = HeaderOccasion::Form5FaultDisplay;
-  fault.markedRow = RowOfFault(InputCheck::ParameterLimits, app().data().ErrorRow);
-  ShowFault(fault);
-  if (endOfCorrections) endOfCorrectionsButton.visible = false;
-  app().Form<Form6>().Open(*this, InputFaultExplanation(app().data()));
+  AcceptOrShowFault(endOfCorrections, OpenResultsMenu, fault, InputCheck::ParameterLimits,
+                    [this] { app().Form<Form6>().Open(*this, InputFaultExplanation(app().data())); });
 }
 
 }  // namespace rc

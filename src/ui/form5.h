@@ -27,7 +27,6 @@ class Form5 : public ListWindow {
   void AfterPointsSorted() override {}
   void RunChecks() override;
   void Accept(bool endOfCorrections);  // Command1, Command3
-  void ShowInputFault(bool endOfCorrections);
 };
 
 // Puts up the tray-type question on Form5.

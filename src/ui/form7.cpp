@@ -6,7 +6,7 @@
 #include "report/feed_condition_texts.h"
 #include "report/screen_tables.h"
 #include "ui/application.h"
-#include "ui/command_button.h"
+#include "ui/window_parts.h"
 #include "ui/data_file_actions.h"
 #include "ui/export_actions.h"
 #include "ui/form11.h"
@@ -18,83 +18,61 @@
 namespace rc {
 namespace {
 
+constexpr int kMenuWidth = 12000;  // [twips]
 constexpr int kFirstButtonTop = 7320;
 constexpr int kButtonGap = 100;
+// The top of button row `row` (from 0), in the middle stack and in the margins alike.
+constexpr int RowTop(int row) { return kFirstButtonTop + row * (kButtonHeight + kButtonGap); }
 
-struct ButtonDesign {
-  Control* button;
-  const char16_t* caption;
-  int width;  // [twips]
-  Colour background;
-};
+// The margins' buttons: the diagram, the column, the save and the study in the right
+// margin, one row each from the first; the copy button in the left margin, level with
+// the first, as the diagram button stands in the right one.
+constexpr int kMarginButtonWidth = 2400;   // [twips]
+constexpr int kRightMarginLeft = 9243;     // centred between 8887 and 12000
+constexpr int kLeftMarginLeft = 357;       // centred between 0 and 3113, where the widest stacked button starts
 
-// The diagram button stands in the right margin, level with the first button.
-constexpr int kDiagramButtonWidth = 2400;   // [twips]
-constexpr int kDiagramButtonLeft = 9243;    // centred between 8887 and 12000
-constexpr Colour kDiagramButtonColour = kLightCyan;
-// The save button, in the same margin, in the third row.
-constexpr int kSaveButtonTop = kFirstButtonTop + 2 * (kButtonHeight + kButtonGap);  // 8510
-constexpr Colour kSaveButtonColour = kMint;
-// The study of one input, in the fourth row.
-constexpr int kStudyButtonTop = kFirstButtonTop + 3 * (kButtonHeight + kButtonGap);  // 9105
-constexpr Colour kStudyButtonColour = kLimeGreen;
-// The column's button under it, in the second row (its caption in two lines).
-constexpr int kColumnButtonTop = kFirstButtonTop + kButtonHeight + kButtonGap;  // 7915
-constexpr Colour kColumnButtonColour = kPeach;
-// The copy button in the left margin, level with the first button, as the diagram
-// button stands in the right one.
-constexpr int kCopyButtonLeft = 357;  // centred between 0 and 3113, where the widest stacked button starts
-constexpr Colour kCopyButtonColour = kPaleCyan;
+// A button of the middle stack: centred, in its row, top to bottom in the order the rows
+// are numbered.
+Control& AddStackButton(Window& w, const char* name, const char16_t* caption, Colour colour, int row,
+                        int width) {
+  return AddCommandButton(w, name, caption, colour, RoundTwips(kMenuWidth / 2.0 - width / 2.0), RowTop(row),
+                          width);
+}
+Control& AddMarginButton(Window& w, const char* name, const std::u16string& caption, Colour colour, int left,
+                         int row) {
+  return AddCommandButton(w, name, caption, colour, left, RowTop(row), kMarginButtonWidth);
+}
 
 }  // namespace
 
 Form7::Form7(Application& app)
     : Window(app, "Form7"),
       // Added in tab order: Command1 .. Command5 take tab indexes 0 .. 4.
-      endButton(Add("Command1", ControlKind::Button)),
-      kineticLineButton(Add("Command2", ControlKind::Button)),
-      trayByTrayButton(Add("Command3", ControlKind::Button)),
-      changeButton(Add("Command4", ControlKind::Button)),
-      printButton(Add("Command5", ControlKind::Button)),
-      diagramButton(Add("Command6", ControlKind::Button)),
-      columnButton(Add("Command7", ControlKind::Button)),
-      saveButton(Add("Command8", ControlKind::Button)),
-      studyButton(Add("Command9", ControlKind::Button)),
-      copyButton(AddCommandButton(*this, "Command10", kCopyTableCaption, kCopyButtonColour,
-                                  kCopyButtonLeft, kFirstButtonTop, kDiagramButtonWidth)) {}
+      endButton(AddStackButton(*this, "Command1", u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", kLightRed, 4, 3975)),
+      kineticLineButton(
+          AddStackButton(*this, "Command2", u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", kLavender, 0, 4815)),
+      trayByTrayButton(
+          AddStackButton(*this, "Command3", u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ", kPink, 1, 5775)),
+      changeButton(AddStackButton(*this, "Command4", u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", kGreen, 3, 4575)),
+      printButton(AddStackButton(*this, "Command5", u"ПЕЧАТЬ РЕЗУЛЬТАТА", kOlive, 2, 3135)),
+      diagramButton(AddMarginButton(*this, "Command6", u"ДИАГРАММА Y–X", kLightCyan, kRightMarginLeft, 0)),
+      // Its caption in two lines.
+      columnButton(AddMarginButton(*this, "Command7", u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", kPeach,
+                                   kRightMarginLeft, 1)),
+      saveButton(AddMarginButton(*this, "Command8", u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kMint, kRightMarginLeft, 2)),
+      studyButton(AddMarginButton(*this, "Command9", u"ВЛИЯНИЕ ПАРАМЕТРА", kLimeGreen, kRightMarginLeft, 3)),
+      copyButton(AddMarginButton(*this, "Command10", kCopyTableCaption, kPaleCyan, kLeftMarginLeft, 0)) {}
 
 void Form7::Load() {
   left = 100;
   top = 100;
-  width = 12000;
+  width = kMenuWidth;
   height = 10395;  // the client area; the last button ends at 10195
   caption = u"РЕЗУЛЬТАТЫ РАСЧЕТА";
   backColor = kYellow;
   surface().ForeColor = kDarkBlue;
   // A fixed-pitch font small enough for the three kinetic tables to fit in their panel.
   SetFont(kWindowFont);
-
-  // Top to bottom, the order in which the buttons are stacked.
-  const ButtonDesign stack[] = {
-      {&kineticLineButton, u"РАСЧЕТ КИНЕТИЧЕСКОЙ ЛИНИИ РЕКТИФИКАЦИИ", 4815, kLavender},
-      {&trayByTrayButton, u"ПОТАРЕЛЬЧАТЫЙ РАСЧЕТ РЕКТИФИКАЦИОННОЙ КОЛОННЫ", 5775,
-       kPink},
-      {&printButton, u"ПЕЧАТЬ РЕЗУЛЬТАТА", 3135, kOlive},
-      {&changeButton, u"ИЗМЕНЕНИЕ ИСХОДНОЙ ИНФОРМАЦИИ", 4575, kGreen},
-      {&endButton, u"ОКОНЧАНИЕ РАБОТЫ С ПРОГРАММОЙ", 3975, kLightRed},
-  };
-  int buttonTop = kFirstButtonTop;
-  for (const ButtonDesign& design : stack) {
-    Control& button = *design.button;
-    button.caption = design.caption;
-    button.width = design.width;
-    button.height = kButtonHeight;
-    button.backColor = design.background;
-    button.font = kButtonFont;
-    button.top = buttonTop;
-    button.left = RoundTwips(width / 2.0 - design.width / 2.0);
-    buttonTop += kButtonHeight + kButtonGap;
-  }
 
   // A results menu opened afresh has shown nothing yet: the windows that show results
   // (the diagram, the printed report) offer only what this menu computes.
@@ -113,39 +91,16 @@ void Form7::Load() {
   changeButton.onClick = [this] { OpenFullCorrection(app()); };
   endButton.onClick = [this] { AskBeforeEnding(*this); };
 
-  // The right margin, one row each, from the top: the diagram, the column, the save.
-  const struct {
-    Control& button;
-    const char16_t* caption;
-    int top;
-    Colour background;
-    std::function<void()> onClick;
-  } margin[] = {
-      {diagramButton, u"ДИАГРАММА Y–X", kFirstButtonTop, kDiagramButtonColour,
-       [this] { OpenDiagramWindow(app()); }},
-      {columnButton, u"РАЗМЕРЫ, ГИДРАВЛИКА И ТЕПЛОВОЙ БАЛАНС", kColumnButtonTop,
-       kColumnButtonColour, [this] {
-         // "Да" on Form15 runs the tray-by-tray calculation as its button does; the
-         // question is asked only while the menu offers that button.
-         std::function<void()> runTrayByTray;
-         if (trayByTrayButton.visible) runTrayByTray = trayByTrayButton.onClick;
-         OpenColumnDesign(app(), *this, runTrayByTray);
-       }},
-      {saveButton, u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kSaveButtonTop, kSaveButtonColour,
-       [this] { SaveDataToFile(app(), *this); }},
-      {studyButton, u"ВЛИЯНИЕ ПАРАМЕТРА", kStudyButtonTop, kStudyButtonColour,
-       [this] { OpenInputStudy(app()); }},
+  diagramButton.onClick = [this] { OpenDiagramWindow(app()); };
+  columnButton.onClick = [this] {
+    // "Да" on Form15 runs the tray-by-tray calculation as its button does; the question
+    // is asked only while the menu offers that button.
+    std::function<void()> runTrayByTray;
+    if (trayByTrayButton.visible) runTrayByTray = trayByTrayButton.onClick;
+    OpenColumnDesign(app(), *this, runTrayByTray);
   };
-  for (const auto& m : margin) {
-    m.button.caption = m.caption;
-    m.button.width = kDiagramButtonWidth;
-    m.button.height = kButtonHeight;
-    m.button.left = kDiagramButtonLeft;
-    m.button.top = m.top;
-    m.button.backColor = m.background;
-    m.button.font = kButtonFont;
-    m.button.onClick = m.onClick;
-  }
+  saveButton.onClick = [this] { SaveDataToFile(app(), *this); };
+  studyButton.onClick = [this] { OpenInputStudy(app()); };
   copyButton.shortcut = kCopyTableKeys;
   copyButton.visible = false;
   copyButton.onClick = [this] { CopyTable(app(), ShownTable()); };

@@ -6,6 +6,7 @@
 #include "ui/error_dialog.h"
 #include "ui/form7.h"
 #include "ui/look.h"
+#include "ui/window_parts.h"
 
 namespace rc {
 namespace {
@@ -22,7 +23,9 @@ constexpr Colour kSaveButtonColour = kLightCyan;
 }  // namespace
 
 Form9::Form9(Application& app)
-    : ListWindow(app, "Form9", 5), saveButton(Add("Command6", ControlKind::Button)) {}
+    : ListWindow(app, "Form9", 5),
+      saveButton(AddCommandButton(*this, "Command6", u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ", kSaveButtonColour,
+                                  kSaveButtonLeft, 0, kSaveButtonWidth)) {}
 
 void Form9::Load() {
   for (int i = 0; i < 8; ++i) rows.push_back(ListRow::Pair(i, kPromptY + kRowPitch * i));
@@ -61,12 +64,7 @@ void Form9::Load() {
   noCapsButton->top = 2900;
   PlaceSideBySide(*this, *capsButton, *noCapsButton);
 
-  saveButton.caption = u"СОХРАНИТЬ ДАННЫЕ В ФАЙЛ";
-  saveButton.width = kSaveButtonWidth;
-  saveButton.height = kButtonHeight;
-  saveButton.left = kSaveButtonLeft;
   saveButton.top = underList;
-  saveButton.backColor = kSaveButtonColour;
   saveButton.onClick = [this] { SaveDataToFile(app(), *this); };
 
   endOfCorrectionsButton.onClick = [this] { EndOfCorrections(); };

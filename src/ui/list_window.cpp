@@ -103,6 +103,20 @@ ListWindow::ListWindow(Application& app, std::string name, int buttons)
   instruction.centred = true;
 }
 
+void ListWindow::AcceptOrShowFault(bool endOfCorrections, void (*next)(Application&), FaultDisplay fault,
+                                   InputCheck check, const std::function<void()>& openDialog) {
+  Application& a = app();
+  if (a.data().InputError == kFalse) {
+    a.Unload(*this);
+    next(a);
+    return;
+  }
+  fault.markedRow = RowOfFault(check, a.data().ErrorRow);
+  ShowFault(fault);
+  if (endOfCorrections) endOfCorrectionsButton.visible = false;
+  openDialog();
+}
+
 void ListWindow::PlaceReviewButtons(int acceptTop, int correctTop, int endTop) {
   const struct {
     Control& button;

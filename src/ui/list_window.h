@@ -5,6 +5,7 @@
 // the review and end-of-corrections buttons, correction mode and the faulty-input
 // display. Each window adds only what differs: which checks it runs, what acceptance
 // opens, which error dialog it owns and where its texts stand.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,13 @@ class ListWindow : public Window {
   // text.
   void ShowFault(const FaultDisplay& fault);
 
+  // The accept and end-of-corrections buttons of a stage's parameters (Command1, Command3):
+  // they act on the verdict of the last check (entry, or the last row corrected). Sound
+  // data close the window and `next` opens what follows it; faulty data are shown as
+  // `fault` says, the row that holds what `check` names marked, the end button hidden
+  // after the end of corrections, and then `openDialog` asks whether to correct them.
+  void AcceptOrShowFault(bool endOfCorrections, void (*next)(Application&), FaultDisplay fault,
+                         InputCheck check, const std::function<void()>& openDialog);
   // The accept, change and end-of-corrections buttons with their captions, centred, one
   // under the other at the tops given [twips].
   void PlaceReviewButtons(int acceptTop, int correctTop, int endTop);

@@ -12,6 +12,19 @@ inline constexpr int kRowPitch = 195;      // [twips] one list row; one printed 
 inline constexpr int kListWidth = 10000;   // [twips] 80 characters of 120 twips and a scroll bar
 inline constexpr int kListHeight = 4400;   // [twips] the entry lists and the column's trays
 
+// The plot windows (the y–x diagram, the study of an input, the trays' operating window):
+// as wide as the diagram and its tray profile side by side, the plots from the left, the
+// buttons in rows at the bottom, the first under the plots' labels.
+inline constexpr int kPlotWindowWidth = 15150;   // [twips]
+inline constexpr int kPlotWindowHeight = 10245;  // [twips] client area with two rows of buttons
+inline constexpr int kPlotAreaLeft = 1100;       // [twips] the plots' left edge, their labels left of it
+inline constexpr int kPlotButtonTop = 9000;      // [twips] the first row of buttons
+inline constexpr int kPlotSecondRowTop = 9600;   // [twips] the second row
+inline constexpr int kPlotButtonWidth = 2900;    // [twips]
+inline constexpr int kPlotButtonGap = 150;       // [twips]
+// The left edge of the button in column `column` (from 0) of a row.
+constexpr int PlotButtonLeft(int column) { return 1000 + column * (kPlotButtonWidth + kPlotButtonGap); }
+
 inline const FontSpec kWindowFont{u"Courier", 9.75};         // windows, lists and dialogs
 inline const FontSpec kButtonFont{u"MS Sans Serif", 8.25};  // captions of coloured buttons
 

@@ -3,12 +3,13 @@
 #include "report/printed_reports.h"
 #include "report/reflux_texts.h"
 #include "ui/application.h"
+#include "ui/look.h"
 
 namespace rc {
 namespace {
 
-// [twips] on the diagram window, whose buttons start at Form11::kButtonTop.
-constexpr double kPlotLeft = 1100, kPlotRight = 10800;
+// [twips] on the diagram window, whose buttons start at kPlotButtonTop.
+constexpr double kPlotLeft = kPlotAreaLeft, kPlotRight = 10800;
 constexpr double kTraysTop = 350, kPlotHeight = 3350;
 constexpr double kUnderPlot = 650;  // tick labels and the R title
 constexpr double kPlotGap = 200;

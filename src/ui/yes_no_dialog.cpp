@@ -4,6 +4,7 @@
 #include "ui/data_file_actions.h"
 #include "ui/list_window.h"
 #include "ui/look.h"
+#include "ui/window_parts.h"
 
 namespace rc {
 namespace {
@@ -20,13 +21,8 @@ constexpr int kButtonTop = 850;       // [twips]
 
 
 Control& DialogText(Window& dialog, const char* name, std::u16string text) {
-  Control& label = dialog.Add(name, ControlKind::Label);
+  Control& label = AddDialogText(dialog, name, kLabelWidth, kLabelHeight);
   label.caption = std::move(text);
-  label.font = kWindowFont;
-  label.backColor = dialog.backColor;
-  label.centred = true;
-  label.width = kLabelWidth;
-  label.height = kLabelHeight;
   return label;
 }
 

@@ -4,6 +4,7 @@
 #include "report/diagram_report.h"
 #include "report/tray_profile.h"
 #include "ui/application.h"
+#include "ui/window_parts.h"
 
 namespace rc {
 namespace {
@@ -23,23 +24,19 @@ TwipRect YXDiagramView::PlotArea() {
 }
 
 void YXDiagramView::Build(Form11& window) {
-  Control& title = *(title_ = &window.Add("Label1", ControlKind::Label));
+  // Built after the window's frame: the labels take its background.
+  Control& title = *(title_ = &AddWindowText(window, "Label1", kWindowFont, kDarkBlue));
   title.caption = kTrayProfileTitle;
   title.left = kTableLeft + kTextInset;
   title.top = 300;
   title.width = kTableWidth - kTextInset;
   title.height = 240;
-  Control& heading = *(heading_ = &window.Add("Label2", ControlKind::Label));
+  Control& heading = *(heading_ = &AddWindowText(window, "Label2", kWindowFont, kDarkBlue));
   heading.caption = TrayProfileHeading(kTrayWidth, kFieldWidth);
   heading.left = kTableLeft + kTextInset;
   heading.top = 560;
   heading.width = kTableWidth - kTextInset;
   heading.height = 240;
-  for (Control* label : {&title, &heading}) {
-    label->font = kWindowFont;
-    label->backColor = window.backColor;
-    label->foreColor = kDarkBlue;
-  }
   title.font.bold = true;
   Control& list = *(list_ = &window.Add("List1", ControlKind::List));
   list.left = kTableLeft;
