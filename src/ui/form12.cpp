@@ -85,14 +85,7 @@ void Form12::Review() {
   ShowReviewButtons(app().data().InputError != kFalse);
 }
 
-void Form12::PrintHeading() {
-  Surface& s = surface();
-  s.CurrentX = kHeadingX;
-  s.CurrentY = kHeadingY;
-  s.ForeColor = kBlue;
-  s.Print(kListHeading);
-  s.ForeColor = kBlack;
-}
+void Form12::PrintHeading() { PrintListHeading(kHeadingX, kHeadingY, kListHeading); }
 
 void Form12::Correct() {
   instruction.top = kInstructionTop;

@@ -66,12 +66,7 @@ void Form3::BeginEntry() {
   Show();
   caption = kEntryCaption;
 
-  Surface& s = surface();
-  s.CurrentX = kHeadingX;
-  s.CurrentY = kHeadingY;
-  s.ForeColor = kBlue;
-  s.Print(kEntryHeading);
-  s.ForeColor = kBlack;
+  PrintListHeading(kHeadingX, kHeadingY, kEntryHeading);
 
   list.visible = true;
   list.height = kPointListHeight;

@@ -284,4 +284,10 @@ void ListWindow::PrintAt(int x, int y, const std::u16string& text) {
   s.Print(text);
 }
 
+void ListWindow::PrintListHeading(int x, int y, const std::u16string& text) {
+  surface().ForeColor = kBlue;
+  PrintAt(x, y, text);
+  surface().ForeColor = kBlack;
+}
+
 }  // namespace rc

@@ -133,6 +133,8 @@ class ListWindow : public Window {
   void CentreHorizontally(Control& control) const { control.left = width / 2 - control.width / 2; }
   // Prints one line of text at a pen position.
   void PrintAt(int x, int y, const std::u16string& text);
+  // The heading printed over a list: blue at a pen position, the pen black again after.
+  void PrintListHeading(int x, int y, const std::u16string& text);
 
  private:
   int markedRow_ = -1;  // the row the last fault display marked
