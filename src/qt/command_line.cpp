@@ -3,7 +3,17 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "program_version.h"
+
 namespace rc {
+
+void BeginCommandLine(QCommandLineParser& parser, const char* programName, const QString& description) {
+  QCoreApplication::setApplicationName(QString::fromLatin1(programName));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
+  parser.setApplicationDescription(description);
+  parser.addHelpOption();
+  parser.addVersionOption();
+}
 
 QStringList CommandLineArguments(int argc, const char* const* argv) {
   QStringList arguments;
@@ -50,13 +60,13 @@ QString ArgumentCountProblem(const QString& expected, const QStringList& given) 
 }
 
 void DescribeProgramCommandLine(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QStringLiteral(
-      "Учебная программа проектного расчета тарельчатой ректификационной колонны.\n"
-      "A teaching program for the design calculation of a tray rectification column.\n"
-      "Без параметров программа открывает свои окна; ей нужен дисплей (X11 или Wayland).\n"
-      "Without options the program opens its windows; it needs a display (X11 or Wayland)."));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  BeginCommandLine(
+      parser, "rectification",
+      QStringLiteral(
+          "Учебная программа проектного расчета тарельчатой ректификационной колонны.\n"
+          "A teaching program for the design calculation of a tray rectification column.\n"
+          "Без параметров программа открывает свои окна; ей нужен дисплей (X11 или Wayland).\n"
+          "Without options the program opens its windows; it needs a display (X11 or Wayland)."));
   parser.addPositionalArgument(
       QStringLiteral("ФАЙЛ.rcol"),
       QStringLiteral("начать работу с данными из файла (start with the data saved in the file)"),

@@ -11,6 +11,11 @@ namespace rc {
 
 inline constexpr int kBadCommandLine = 2;
 
+// The start of every command line here: names the application programName (as --version
+// and the messages give it) with the project's version, and gives the parser the
+// description and the --help and --version options.
+void BeginCommandLine(QCommandLineParser& parser, const char* programName, const QString& description);
+
 // The arguments as QCoreApplication::arguments() gives them, for a parse before (or
 // without) the application object.
 QStringList CommandLineArguments(int argc, const char* const* argv);
@@ -30,7 +35,8 @@ bool AnswerHelpOrVersion(const QCommandLineParser& parser);
 // takes, for CommandLineFault.
 QString ArgumentCountProblem(const QString& expected, const QStringList& given);
 
-// The program's own command line: --help, --version and at most one data file.
+// The program's own command line, named "rectification": --help, --version and at most
+// one data file.
 void DescribeProgramCommandLine(QCommandLineParser& parser);
 
 // For a command line read before Qt can start (no display): the options that are neither

@@ -3,14 +3,11 @@
 #include <QString>
 #include <cstdio>
 
-#include "program_version.h"
 #include "qt/command_line.h"
 #include "qt/display_check.h"
 #include "qt/qt_toolkit.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication::setApplicationName(QStringLiteral("rectification"));
-  QCoreApplication::setApplicationVersion(QString::fromLatin1(rc::kProgramVersion));
   QCommandLineParser parser;
   rc::DescribeProgramCommandLine(parser);
   const auto tooManyFiles = [&parser] { return parser.positionalArguments().size() > 1; };

@@ -18,6 +18,11 @@ std::u16string PadWidth(std::u16string_view text, std::uint8_t width) {
   return std::u16string(width - text.size(), u' ');
 }
 
+std::u16string RightAligned(std::u16string_view text, std::size_t width) {
+  std::u16string aligned(width > text.size() ? width - text.size() : 0, u' ');
+  return aligned.append(text);
+}
+
 std::u16string FormatFixed(float value, std::uint8_t width, std::uint8_t decimals,
                            char16_t decimalSeparator) {
   std::u16string text;

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed-width text helpers: every table lines up because every number is rendered into
 // a field of a fixed number of characters in a fixed-pitch font.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ std::u16string Spaces(std::uint8_t count);
 // The blanks that bring text to width characters; the empty text when the text is
 // already that long or longer (the text then simply runs on).
 std::u16string PadWidth(std::u16string_view text, std::uint8_t width);
+
+// The text with blanks before it to width characters; the text alone when it is already
+// that long or longer.
+std::u16string RightAligned(std::u16string_view text, std::size_t width);
 
 // value with exactly `decimals` digits after the separator (halves rounded away from
 // zero, from the value's shortest decimal form with at most 7 significant digits), at

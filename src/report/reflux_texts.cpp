@@ -9,10 +9,6 @@ namespace {
 constexpr std::uint8_t kCountWidth = 6;
 constexpr std::uint8_t kVolumeWidth = 12;
 
-std::u16string RightAligned(const std::u16string& text, std::uint8_t width) {
-  return PadWidth(text, width) + text;
-}
-
 // N of one point as the line under the plot writes it: "N = 15", "N > 120", "N не найдено".
 std::u16string TraysText(const RefluxPoint& p) {
   switch (p.outcome) {

@@ -11,10 +11,6 @@ namespace {
 
 constexpr char16_t kRefused[] = u"ERROR";
 
-std::u16string RightAligned(const std::u16string& text, std::uint8_t width) {
-  return PadWidth(text, width) + text;
-}
-
 // A column's value as its lines write it, with one blank before a value that fills or
 // overflows its field so that neighbouring values never run together.
 std::u16string Separated(std::u16string field) {

@@ -90,8 +90,4 @@ std::u16string LeftAligned(const std::u16string& text, std::size_t width) {
   return text.size() >= width ? text : text + std::u16string(width - text.size(), u' ');
 }
 
-std::u16string RightAligned(const std::u16string& text, std::size_t width) {
-  return text.size() >= width ? text : std::u16string(width - text.size(), u' ') + text;
-}
-
 }  // namespace rc

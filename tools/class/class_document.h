@@ -38,8 +38,8 @@ class ClassDocument {
 
 // Text printed bold on the surface.
 void PrintBold(Surface& s, const std::u16string& text);
-// Text padded with blanks on the right to width, or on the left.
+// Text padded with blanks on the right to width (RightAligned of report/format.h pads on
+// the left).
 std::u16string LeftAligned(const std::u16string& text, std::size_t width);
-std::u16string RightAligned(const std::u16string& text, std::size_t width);
 
 }  // namespace rc

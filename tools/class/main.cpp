@@ -129,13 +129,9 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(SeriousMessagesOnly);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
-  QGuiApplication::setApplicationName(QStringLiteral("rectification-class"));
-  QGuiApplication::setApplicationVersion(QString::fromLatin1(rc::kProgramVersion));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QString::fromUtf8(kDescription));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  rc::BeginCommandLine(parser, "rectification-class", QString::fromUtf8(kDescription));
   const Options o;
   for (const QCommandLineOption* option : o.MakeOnly()) parser.addOption(*option);
   parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("make or check"));

@@ -6,25 +6,19 @@
 // Exit status: 0 done, 3 stopped on a fault of the data, 2 a bad command line or a bad
 // variant file (nothing written), 1 any other failure.
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "program_version.h"
 #include "qt/command_line.h"
 #include "variant_run/variant_session.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication::setApplicationName(QStringLiteral("variant-run"));
-  QCoreApplication::setApplicationVersion(QString::fromLatin1(rc::kProgramVersion));
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  rc::BeginCommandLine(parser, "variant-run", QStringLiteral(
       "Plays a teacher's variant as a student's session through the program's windows and\n"
       "writes what the student would see into OUT-DIR."));
-  parser.addHelpOption();
-  parser.addVersionOption();
   const QCommandLineOption study(
       QStringLiteral("study"),
       QStringLiteral("The study of one input over a range: KEY a data-file key, FROM and TO "

@@ -6,25 +6,19 @@
 // Exit status: 0 done, 2 a bad command line or a bad variant file (nothing written),
 // 1 any other failure.
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 
-#include "program_version.h"
 #include "qt/command_line.h"
 #include "qt/data_files.h"
 #include "walkthrough/default_variant.h"
 #include "walkthrough/walkthrough.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication::setApplicationName(QStringLiteral("walkthrough"));
-  QCoreApplication::setApplicationVersion(QString::fromLatin1(rc::kProgramVersion));
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  rc::BeginCommandLine(parser, "walkthrough", QStringLiteral(
       "Plays one student's session through the program's windows and writes a picture of\n"
       "every window state and printed page into OUT-DIR."));
-  parser.addHelpOption();
-  parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("OUT-DIR"), QStringLiteral("The folder for the pictures."));
   parser.addPositionalArgument(QStringLiteral("VARIANT-FILE"),
                                QStringLiteral("The variant to play; the bubble-cap variant without one."),
