@@ -242,11 +242,7 @@ void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
   // Both plots, the line and the legend under them: a header so long that they would pass
   // the page bottom sends them to the top of the next page.
   const double studyHeight = 2 * (kPageTopGap + kPagePlotHeight + kUnderPlot) + 3 * line + 6 * line + 400;
-  const double page = printer.PageHeight();
-  if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + studyHeight > page) {
-    printer.NewPage();
-    printer.CurrentY = kContinuedPageTop;
-  }
+  NewPageUnlessFits(printer, studyHeight);
   printer.CurrentY = DrawPrintedRefluxStudy(printer, sweep, printer.CurrentY, separator);
 }
 
