@@ -138,12 +138,12 @@ Form16::Form16(Application& app)
       copyPictureButton(AddCommandButton(*this, "Command12", kCopyPictureCaption, kPaleCyan,
                                          1000 + 2 * (kButtonWidth + 150), kSecondRowTop, kButtonWidth)) {}
 
-InputStudyLayout Form16::Layout() {
-  InputStudyLayout l;
-  l.trays = {kPlotLeft, kTraysTop, kPlotRight, kTraysBottom};
-  l.column = {kPlotLeft, kColumnTop, kPlotRight, kColumnBottom};
+PlotPairLayout Form16::Layout() {
+  PlotPairLayout l;
+  l.first = {kPlotLeft, kTraysTop, kPlotRight, kTraysBottom};
+  l.second = {kPlotLeft, kColumnTop, kPlotRight, kColumnBottom};
   l.legend = {kSideLeft, 7050, kSideLeft + kSideWidth, 8350};
-  l.lineTop = kCursorLineTop;
+  l.linesTop = kCursorLineTop;
   return l;
 }
 
