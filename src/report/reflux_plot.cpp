@@ -233,7 +233,8 @@ void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
   const double line = printer.LineHeight();
   // Both plots, the line and the legend under them: a header so long that they would pass
   // the page bottom sends them to the top of the next page.
-  const double studyHeight = 2 * (kPlotPageTopGap + kPagePlotHeight + kPlotUnderArea) + 3 * line + 6 * line + 400;
+  const double studyHeight =
+      2 * (kPlotPageTopGap + kPagePlotHeight + kPlotUnderArea) + 3 * line + 6 * line + 400;
   NewPageUnlessFits(printer, studyHeight);
   printer.CurrentY = DrawPrintedRefluxStudy(printer, sweep, printer.CurrentY, separator);
 }
