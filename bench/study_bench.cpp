@@ -16,7 +16,7 @@ namespace rc {
 namespace {
 
 // The window's layout [twips], as the study window places its plots.
-InputStudyLayout Layout() {
+PlotPairLayout Layout() {
   return {{1100, 350, 9500, 3650}, {1100, 4650, 9500, 7700}, {9850, 7050, 15000, 8350}, 8400};
 }
 

@@ -226,10 +226,7 @@ void PrintColumnPages(Surface& printer, const DesignData& data, const ColumnDesi
     printer.FontBold = false;
     printer.Print();
   };
-  auto room = [&](int lines) {
-    const double height = printer.PageHeight();
-    return height <= 0 || printer.CurrentY + lines * printer.LineHeight() <= height;
-  };
+  auto room = [&](int lines) { return printer.FitsOnPage(lines * printer.LineHeight()); };
   auto headings = [&] {
     for (const std::u16string& h : ColumnTrayHeadings(r)) printer.Print(lead + h);
   };

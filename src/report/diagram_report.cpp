@@ -45,11 +45,7 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
   // would pass the page bottom sends them to the top of the next page.
   const int messages = MessageLines(data, content, decimalSeparator);
   const double plotHeight = kPlotTopGap + kPlotSide + kUnderPlot + (messages + 1) * printer.LineHeight();
-  const double page = printer.PageHeight();
-  if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + plotHeight > page) {
-    printer.NewPage();
-    printer.CurrentY = kContinuedPageTop;
-  }
+  NewPageUnlessFits(printer, plotHeight);
   const double top = printer.CurrentY + kPlotTopGap;
   const TwipRect area{kPlotLeft, top, kPlotLeft + kPlotSide, top + kPlotSide};
   printer.CurrentY = DrawPrintedYXDiagram(printer, data, content, printer.CurrentY, decimalSeparator);
@@ -63,7 +59,7 @@ TwipRect PrintYXDiagram(Surface& printer, const DesignData& data, const YXDiagra
     for (int i = 1; i <= run.Count(); ++i) {
       // A row that would pass the bottom of the page starts a new one under the page's
       // header and the profile's headings.
-      if (page > 0 && printer.CurrentY + printer.LineHeight() > page) {
+      if (!printer.FitsOnPage(printer.LineHeight())) {
         printer.NewPage();
         PrintPlotPageHeader(printer, ReportedName(data), dateTime, kDiagramReportTitle);
         printer.Print();

@@ -85,8 +85,7 @@ void PrintKineticReport(Surface& printer, const DesignData& data, const KineticL
   const auto tables = [&](Surface& on) {
     return PrintKineticTables(on, tablesTop, run, decimalSeparator);
   };
-  if (printer.CurrentY > kContinuedPageTop && !BlockFitsOnPage(printer, tables)) {
-    printer.NewPage();
+  if (KeepBlockOnOnePage(printer, tables)) {
     PrintKineticTables(printer, kContinuedPageTop + kBoxAboveTables, run, decimalSeparator);
   } else {
     tables(printer);

@@ -6,8 +6,6 @@
 namespace rc {
 namespace {
 
-constexpr double kCharPerLine = 0.62;  // a character's width per line height
-
 TwipRect Grown(const TwipRect& r, double by) {
   return {r.left - by, r.top - by, r.right + by, r.bottom + by};
 }
@@ -20,7 +18,7 @@ bool Overlap(const TwipRect& a, const TwipRect& b) {
 
 TwipRect TextBox(double lineHeight, double x, double y, const std::u16string& text,
                  TextAnchor anchor) {
-  const double width = static_cast<double>(text.size()) * kCharPerLine * lineHeight;
+  const double width = static_cast<double>(text.size()) * kPlotCharPerLine * lineHeight;
   const double left = anchor == TextAnchor::Start ? x
                       : anchor == TextAnchor::End ? x - width
                                                   : x - width / 2;

@@ -12,7 +12,14 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-constexpr double kCurveWidth = 30;    // [twips]
+// The limit lines, and the operating ray with its points.
+constexpr Colour kFloodLineColour = kPlotDeepRed;
+constexpr Colour kEntrainmentLineColour = kPlotOrange;
+constexpr Colour kWeepLineColour = kPlotBlue;
+constexpr Colour kDowncomerLineColour = kPlotMagenta;
+constexpr Colour kCrestLineColour = kPlotGrey;
+constexpr Colour kOperatingRayColour = kPlotDarkGreen;
+
 constexpr double kPointSize = 130;    // [twips]
 constexpr double kTitleGap = 60;      // [twips] between a panel's title and its top
 constexpr double kPagePlotHeight = 3900;
@@ -71,13 +78,13 @@ void DrawPanel(Surface& s, const DiagramPanel& p, const TwipRect& area, const Pe
   f.ClipToArea(s);
   const double xEnd = f.ValueOfX(area.right), yEnd = f.ValueOfY(area.top);
   if (p.limits) {
-    f.Curve(s, PointsOf(p.flooding), kFloodLineColour, kCurveWidth);
-    f.Curve(s, PointsOf(p.flooding85), kFloodLineColour, kCurveWidth, true);
-    f.Curve(s, PointsOf(p.entrainment), kEntrainmentLineColour, kCurveWidth);
-    if (p.weeps) f.Curve(s, PointsOf(p.weep), kWeepLineColour, kCurveWidth);
-    f.Curve(s, PointsOf(p.backup), kDowncomerLineColour, kCurveWidth);
-    f.Curve(s, PointsOf(p.residence), kDowncomerLineColour, kCurveWidth, true);
-    if (p.crestLoad) f.Curve(s, {{*p.crestLoad, 0.0}, {*p.crestLoad, yEnd}}, kCrestLineColour, kCurveWidth);
+    f.Curve(s, PointsOf(p.flooding), kFloodLineColour, kPlotCurveWidth);
+    f.Curve(s, PointsOf(p.flooding85), kFloodLineColour, kPlotCurveWidth, true);
+    f.Curve(s, PointsOf(p.entrainment), kEntrainmentLineColour, kPlotCurveWidth);
+    if (p.weeps) f.Curve(s, PointsOf(p.weep), kWeepLineColour, kPlotCurveWidth);
+    f.Curve(s, PointsOf(p.backup), kDowncomerLineColour, kPlotCurveWidth);
+    f.Curve(s, PointsOf(p.residence), kDowncomerLineColour, kPlotCurveWidth, true);
+    if (p.crestLoad) f.Curve(s, {{*p.crestLoad, 0.0}, {*p.crestLoad, yEnd}}, kCrestLineColour, kPlotCurveWidth);
   }
   // The operating ray from the origin through both points: the section's L/V.
   const double slope = p.design->velocity / p.design->load;
@@ -126,14 +133,14 @@ std::vector<std::u16string> PerformanceHelpLines() {
           u"от книжных."};
 }
 
-void DrawPerformanceDiagram(Surface& s, const PerformanceDiagram& d, const PerformanceLayout& layout,
+void DrawPerformanceDiagram(Surface& s, const PerformanceDiagram& d, const PlotPairLayout& layout,
                             char16_t separator) {
-  DrawPanel(s, d.below, layout.below, d, separator);
-  DrawPanel(s, d.above, layout.above, d, separator);
+  DrawPanel(s, d.below, layout.first, d, separator);
+  DrawPanel(s, d.above, layout.second, d, separator);
   PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(d), kPlotTextColour);
-  double y = layout.helpTop;
+  double y = layout.linesTop;
   for (const std::u16string& line : PerformanceHelpLines()) {
-    s.TextAt(layout.below.left, y, line, kPlotTextColour);
+    s.TextAt(layout.first.left, y, line, kPlotTextColour);
     y += s.LineHeight();
   }
 }
@@ -143,16 +150,13 @@ void PrintPerformanceDiagram(Surface& printer, const std::u16string& studentName
                              char16_t separator) {
   PrintPlotPageHeader(printer, studentName, dateTime, kOperatingWindowTitle);
   const double line = printer.LineHeight();
-  PerformanceLayout layout;
-  const double top = printer.CurrentY + kPlotPageTopGap + line;
-  layout.below = {kPlotPageLeft, top, kPlotPageRight, top + kPagePlotHeight};
-  const double aboveTop = layout.below.bottom + kPlotUnderArea + kPlotPageTopGap + line;
-  layout.above = {kPlotPageLeft, aboveTop, kPlotPageRight, aboveTop + kPagePlotHeight};
-  const double legendTop = layout.above.bottom + kPlotUnderArea;
+  // Each panel with its title's line above it.
+  PlotPairLayout layout = PrintedPlotPair(printer.CurrentY, kPagePlotHeight, line);
+  const double legendTop = layout.second.bottom + kPlotUnderArea;
   layout.legend = {kPlotPageLeft, legendTop, kPlotPageRight, legendTop + 9 * line + 400};
-  layout.helpTop = layout.legend.bottom + line;
+  layout.linesTop = layout.legend.bottom + line;
   DrawPerformanceDiagram(printer, d, layout, separator);
-  printer.CurrentY = layout.helpTop + static_cast<double>(PerformanceHelpLines().size()) * line;
+  printer.CurrentY = layout.linesTop + static_cast<double>(PerformanceHelpLines().size()) * line;
 }
 
 }  // namespace rc

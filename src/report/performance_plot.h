@@ -14,26 +14,15 @@ namespace rc {
 
 inline constexpr char16_t kOperatingWindowTitle[] = u"РАБОЧАЯ ОБЛАСТЬ ТАРЕЛКИ";
 
-inline constexpr Colour kFloodLineColour = Rgb(220, 0, 0);
-inline constexpr Colour kEntrainmentLineColour = Rgb(255, 128, 0);
-inline constexpr Colour kWeepLineColour = Rgb(0, 0, 255);
-inline constexpr Colour kDowncomerLineColour = Rgb(200, 0, 200);
-inline constexpr Colour kCrestLineColour = Rgb(128, 128, 128);
-inline constexpr Colour kOperatingRayColour = Rgb(0, 110, 0);
-
-struct PerformanceLayout {
-  TwipRect below, above;  // the two plotting areas
-  TwipRect legend;
-  double helpTop = 0;     // the help lines' first
-};
-
 // "ОТГОННАЯ ЧАСТЬ: тарелка 1, w′ = 1,17 м/с", or the section's name alone without trays.
 std::u16string PanelTitle(const DiagramPanel& panel, char16_t decimalSeparator);
 // The short help under the diagram.
 std::vector<std::u16string> PerformanceHelpLines();
 
+// The layout's first area takes the stripping section's panel, the second the
+// rectifying section's; the help lines start at its linesTop.
 void DrawPerformanceDiagram(Surface& s, const PerformanceDiagram& diagram,
-                            const PerformanceLayout& layout, char16_t decimalSeparator);
+                            const PlotPairLayout& layout, char16_t decimalSeparator);
 
 // One printed page: the header line, the title, the panels one above the other, the
 // legend and the help.

@@ -25,6 +25,15 @@ PlotAxis CountAxis(double largest, std::u16string title) {
   const double step = std::max(1.0, RoundStep(largest, 5));
   return PlotAxis{0, (std::floor(largest / step) + 1) * step, step, 0, std::move(title)};
 }
+PlotPairLayout PrintedPlotPair(double top, double plotHeight, double titleRoom) {
+  PlotPairLayout layout;
+  const double firstTop = top + kPlotPageTopGap + titleRoom;
+  layout.first = {kPlotPageLeft, firstTop, kPlotPageRight, firstTop + plotHeight};
+  const double secondTop = layout.first.bottom + kPlotUnderArea + kPlotPageTopGap + titleRoom;
+  layout.second = {kPlotPageLeft, secondTop, kPlotPageRight, secondTop + plotHeight};
+  return layout;
+}
+
 namespace {
 
 constexpr double kTickGap = 60;        // [twips] between the area and its tick labels
@@ -32,7 +41,6 @@ constexpr double kTitleGap = 60;       // [twips] between the tick labels and a 
 constexpr double kLegendPad = 80;      // [twips] inside the legend's box
 constexpr double kLegendSample = 450;  // [twips] the short line before each text
 constexpr double kLegendInset = 100;   // [twips] from the area's corner
-constexpr double kCharPerLine = 0.62;  // a fixed-pitch character's width per line height
 
 // The values at which grid lines stand: min, min + step, ... up to max.
 std::vector<double> GridValues(const PlotAxis& axis) {
@@ -44,7 +52,7 @@ std::vector<double> GridValues(const PlotAxis& axis) {
   return values;
 }
 
-double CharWidth(const Surface& s) { return kCharPerLine * s.LineHeight(); }
+double CharWidth(const Surface& s) { return kPlotCharPerLine * s.LineHeight(); }
 
 }  // namespace
 
@@ -107,6 +115,14 @@ void PlotFrame::Curve(Surface& s, const std::vector<std::pair<double, double>>& 
 void PlotFrame::Mark(Surface& s, double x, double y, Colour colour, MarkerShape shape,
                      double sizeTwips) const {
   if (std::isfinite(x) && std::isfinite(y)) s.Marker(X(x), Y(y), sizeTwips, colour, shape);
+}
+
+void PlotFrame::Upright(Surface& s, double x, Colour colour, double widthTwips, bool dashed) const {
+  Curve(s, {{x, y_.min}, {x, y_.max}}, colour, widthTwips, dashed);
+}
+
+void PlotFrame::Level(Surface& s, double y, Colour colour, double widthTwips, bool dashed) const {
+  Curve(s, {{ValueOfX(area_.left), y}, {ValueOfX(area_.right), y}}, colour, widthTwips, dashed);
 }
 
 TwipRect PlotFrame::LegendRect(const Surface& s, const std::vector<LegendEntry>& entries) const {

@@ -35,11 +35,50 @@ struct LegendEntry {
   MarkerShape shape = MarkerShape::Circle;
 };
 
-inline constexpr Colour kPlotGridColour = Rgb(215, 215, 215);
+// The plots' colours. Every plot takes its colours from here, under names of its own
+// that say what each marks.
+inline constexpr Colour kPlotBlack = Rgb(0, 0, 0);
+inline constexpr Colour kPlotWhite = Rgb(255, 255, 255);
+inline constexpr Colour kPlotLightGrey = Rgb(215, 215, 215);
+inline constexpr Colour kPlotGrey = Rgb(128, 128, 128);
+inline constexpr Colour kPlotRed = Rgb(255, 0, 0);
+inline constexpr Colour kPlotDeepRed = Rgb(220, 0, 0);
+inline constexpr Colour kPlotDarkRed = Rgb(200, 0, 0);
+inline constexpr Colour kPlotOrange = Rgb(255, 128, 0);
+inline constexpr Colour kPlotDarkOrange = Rgb(190, 80, 0);  // a dark orange that reads on white
+inline constexpr Colour kPlotBlue = Rgb(0, 0, 255);
+inline constexpr Colour kPlotNavy = Rgb(0, 0, 192);
+inline constexpr Colour kPlotPurple = Rgb(150, 0, 150);
+inline constexpr Colour kPlotMagenta = Rgb(200, 0, 200);
+inline constexpr Colour kPlotLightGreen = Rgb(0, 150, 0);
+inline constexpr Colour kPlotGreen = Rgb(0, 120, 0);
+inline constexpr Colour kPlotDarkGreen = Rgb(0, 110, 0);
+inline constexpr Colour kPlotTeal = Rgb(0, 110, 110);
+inline constexpr Colour kPlotPink = Rgb(255, 220, 220);
+inline constexpr Colour kPlotPeach = Rgb(255, 235, 190);
+
+// Every plot's area, grid and frame.
+inline constexpr Colour kPlotBackColour = kPlotWhite;
+inline constexpr Colour kPlotGridColour = kPlotLightGrey;
+inline constexpr Colour kPlotFrameColour = kPlotBlack;
 // The texts of the plots, on the window and on paper: labels and legends, and the bold
 // message lines under a plot.
-inline constexpr Colour kPlotTextColour = Rgb(0, 0, 192);
-inline constexpr Colour kPlotMessageColour = Rgb(255, 0, 0);
+inline constexpr Colour kPlotTextColour = kPlotNavy;
+inline constexpr Colour kPlotMessageColour = kPlotRed;
+
+// The width of a plot's curves [twips].
+inline constexpr double kPlotCurveWidth = 30;
+// The width of a character of the plots' fixed-pitch font, per line height: what labels
+// and legends take to fit their texts.
+inline constexpr double kPlotCharPerLine = 0.62;
+
+// Where a window or page places two plots [twips]: their two plotting areas (one above
+// the other, or side by side), the rectangle whose lower right corner takes the legend's
+// box, and the top of the lines written under them.
+struct PlotPairLayout {
+  TwipRect first, second, legend;
+  double linesTop = 0;
+};
 
 // A plot's printed page [twips]: the plots from kPlotPageLeft to kPlotPageRight, their top
 // kPlotPageTopGap under the title, kPlotUnderArea under each for its tick labels and x title.
@@ -56,8 +95,12 @@ inline constexpr double kPlotPictureWidth = 10200;
 // title in bold from kPlotPageLeft.
 void PrintPlotPageHeader(Surface& printer, const std::u16string& studentName,
                          const std::u16string& dateTime, const std::u16string& title);
-inline constexpr Colour kPlotFrameColour = Rgb(0, 0, 0);
-inline constexpr Colour kPlotBackColour = Rgb(255, 255, 255);
+
+// The two plots of a printed page, one above the other from kPlotPageLeft to
+// kPlotPageRight, each plotHeight high: the first kPlotPageTopGap and titleRoom under
+// top (the pen under the page's title), the second as far under the first's tick labels.
+// The legend and the lines' top are the page's own.
+PlotPairLayout PrintedPlotPair(double top, double plotHeight, double titleRoom = 0);
 
 // A round grid step giving about `lines` grid lines over span: 1, 2 or 5 times a power
 // of ten (1 for a span that is not positive).
@@ -94,6 +137,9 @@ class PlotFrame {
              double widthTwips = 0, bool dashed = false) const;
   void Mark(Surface& s, double x, double y, Colour colour, MarkerShape shape,
             double sizeTwips) const;
+  // A straight line across the whole area: upright at x, or level at y.
+  void Upright(Surface& s, double x, Colour colour, double widthTwips = 0, bool dashed = false) const;
+  void Level(Surface& s, double y, Colour colour, double widthTwips = 0, bool dashed = false) const;
 
   // A boxed legend in the lower right corner of the area. Its width follows the longest
   // text, taking a character as 0.62 of the line height (a fixed-pitch font's cell).

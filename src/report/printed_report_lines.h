@@ -33,15 +33,26 @@ bool BlockFitsOnPage(const Surface& printer, PrintBlock&& print) {
   return trial.Pages().size() == pages && bottom <= printer.PageHeight();
 }
 
+// A new page with the pen at kContinuedPageTop, for a block moved there whole.
+inline void ContinueOnNewPage(Surface& printer) {
+  printer.NewPage();
+  printer.CurrentY = kContinuedPageTop;
+}
+
 // Starts a new page for a block that does not fit on what is left of this one, unless
 // the pen is already at the top of a page (the block would not fit on any page then).
 // Returns whether a new page was started; the pen is then at kContinuedPageTop.
 template <class PrintBlock>
 bool KeepBlockOnOnePage(Surface& printer, PrintBlock&& print) {
   if (printer.CurrentY <= kContinuedPageTop || BlockFitsOnPage(printer, print)) return false;
-  printer.NewPage();
-  printer.CurrentY = kContinuedPageTop;
+  ContinueOnNewPage(printer);
   return true;
+}
+
+// The same for a block whose height [twips] is known beforehand: a new page when it would
+// pass the page's bottom under the pen, unless the pen is already at the top of a page.
+inline void NewPageUnlessFits(Surface& printer, double height) {
+  if (printer.CurrentY > kContinuedPageTop && !printer.FitsOnPage(height)) ContinueOnNewPage(printer);
 }
 
 // Prints one line starting at the tables' left edge.

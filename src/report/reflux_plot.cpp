@@ -15,18 +15,14 @@ namespace {
 using Outcome = RefluxPoint::Outcome;
 using Points = std::vector<std::pair<double, double>>;
 
-constexpr double kCurveWidth = 30;      // [twips]
 constexpr double kPointSize = 80;       // [twips] a completed point
 constexpr double kMarkSize = 150;       // [twips] optimum, own R
 constexpr double kRefusedSize = 110;    // [twips] a refused point on the axis
 constexpr double kLabelGap = 60;        // [twips]
 constexpr double kFinestRefluxStep = 1e-4;  // [-] so that tick labels need at most 4 decimals
-// The width of a character of the plots' font, as the legend takes it.
-constexpr double kCharWidthPerLine = 0.62;
 
 // Print layout [twips]: as the diagram's page.
-constexpr double kPageLeft = kPlotPageLeft, kPageRight = kPlotPageRight;
-constexpr double kPagePlotHeight = 3600, kPageTopGap = kPlotPageTopGap, kUnderPlot = kPlotUnderArea;
+constexpr double kPagePlotHeight = 3600;
 
 PlotAxis RefluxAxis(const RefluxSweep& sweep) {
   const double lo = sweep.points.front().reflux, hi = sweep.points.back().reflux;
@@ -47,7 +43,7 @@ void CompletedCurves(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, b
                      Colour colour) {
   Points run;
   auto flush = [&] {
-    f.Curve(s, run, colour, kCurveWidth);
+    f.Curve(s, run, colour, kPlotCurveWidth);
     run.clear();
   };
   for (const RefluxPoint& p : sweep.points) {
@@ -62,13 +58,8 @@ void CompletedCurves(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, b
   flush();
 }
 
-// A dashed upright line over the whole area at R.
-void RefluxLine(Surface& s, const PlotFrame& f, double r, Colour colour) {
-  f.Curve(s, {{r, f.YAxis().min}, {r, f.YAxis().max}}, colour, 0, true);
-}
-
 double TextWidth(const Surface& s, const std::u16string& text) {
-  return static_cast<double>(text.size()) * kCharWidthPerLine * s.LineHeight();
+  return static_cast<double>(text.size()) * kPlotCharPerLine * s.LineHeight();
 }
 
 // Where a text of that width stands: its start or its end at x. The first of the places
@@ -175,8 +166,9 @@ void DrawPlot(Surface& s, const PlotFrame& f, const RefluxSweep& sweep, bool vol
   const RefluxPoint& own = At(sweep, kOwnRefluxPoint);
   const RefluxPoint* best = sweep.optimum ? &At(sweep, *sweep.optimum) : nullptr;
   f.ClipToArea(s);
-  if (best) RefluxLine(s, f, best->reflux, kRefluxOptimumColour);
-  RefluxLine(s, f, own.reflux, kRefluxOwnColour);
+  // Dashed upright lines at both ratios.
+  if (best) f.Upright(s, best->reflux, kRefluxOptimumColour, 0, true);
+  f.Upright(s, own.reflux, kRefluxOwnColour, 0, true);
   CompletedCurves(s, f, sweep, volume, volume ? kRefluxVolumeColour : kRefluxTraysColour);
   const auto valueOf = [volume](const RefluxPoint& p) {
     return volume ? p.traysTimesRefluxPlusOne : static_cast<float>(p.trays);
@@ -220,15 +212,15 @@ PlotFrame RefluxVolumeFrame(const RefluxSweep& sweep, const TwipRect& area) {
   return PlotFrame(area, RefluxAxis(sweep), CountAxis(LargestOfCompleted(sweep, true), u"N·(R+1)"));
 }
 
-void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayout& layout,
+void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const PlotPairLayout& layout,
                      char16_t separator) {
-  DrawPlot(s, RefluxTraysFrame(sweep, layout.trays), sweep, false, separator);
-  DrawPlot(s, RefluxVolumeFrame(sweep, layout.volume), sweep, true, separator);
+  DrawPlot(s, RefluxTraysFrame(sweep, layout.first), sweep, false, separator);
+  DrawPlot(s, RefluxVolumeFrame(sweep, layout.second), sweep, true, separator);
   // The legend alone in its rectangle, in the way a plot places its own.
   PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(sweep), kPlotTextColour);
   const bool bold = s.FontBold;
   s.FontBold = true;
-  s.TextAt(layout.trays.left, layout.lineTop, RefluxSummaryLine(sweep, separator),
+  s.TextAt(layout.first.left, layout.linesTop, RefluxSummaryLine(sweep, separator),
            kPlotMessageColour);
   s.FontBold = bold;
 }
@@ -241,27 +233,20 @@ void PrintRefluxStudy(Surface& printer, const std::u16string& studentName,
   const double line = printer.LineHeight();
   // Both plots, the line and the legend under them: a header so long that they would pass
   // the page bottom sends them to the top of the next page.
-  const double studyHeight = 2 * (kPageTopGap + kPagePlotHeight + kUnderPlot) + 3 * line + 6 * line + 400;
-  const double page = printer.PageHeight();
-  if (page > 0 && printer.CurrentY > kContinuedPageTop && printer.CurrentY + studyHeight > page) {
-    printer.NewPage();
-    printer.CurrentY = kContinuedPageTop;
-  }
+  const double studyHeight =
+      2 * (kPlotPageTopGap + kPagePlotHeight + kPlotUnderArea) + 3 * line + 6 * line + 400;
+  NewPageUnlessFits(printer, studyHeight);
   printer.CurrentY = DrawPrintedRefluxStudy(printer, sweep, printer.CurrentY, separator);
 }
 
 double DrawPrintedRefluxStudy(Surface& printer, const RefluxSweep& sweep, double penTop,
                               char16_t separator) {
   const double line = printer.LineHeight();
-  RefluxStudyLayout layout;
-  const double top = penTop + kPageTopGap;
-  layout.trays = {kPageLeft, top, kPageRight, top + kPagePlotHeight};
-  const double volumeTop = layout.trays.bottom + kUnderPlot + kPageTopGap;
-  layout.volume = {kPageLeft, volumeTop, kPageRight, volumeTop + kPagePlotHeight};
-  layout.lineTop = layout.volume.bottom + kUnderPlot + line;
+  PlotPairLayout layout = PrintedPlotPair(penTop, kPagePlotHeight);
+  layout.linesTop = layout.second.bottom + kPlotUnderArea + line;
   // Under the line, at the right: room for six legend lines and the box's margins.
-  const double legendTop = layout.lineTop + 2 * line;
-  layout.legend = {kPageLeft, legendTop, kPageRight, legendTop + 6 * line + 400};
+  const double legendTop = layout.linesTop + 2 * line;
+  layout.legend = {kPlotPageLeft, legendTop, kPlotPageRight, legendTop + 6 * line + 400};
   DrawRefluxStudy(printer, sweep, layout, separator);
   return layout.legend.bottom;
 }

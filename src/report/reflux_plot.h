@@ -12,27 +12,21 @@ namespace rc {
 
 inline constexpr char16_t kRefluxStudyTitle[] = u"ЧИСЛО ТАРЕЛОК И ФЛЕГМОВОЕ ЧИСЛО";
 
-inline constexpr Colour kRefluxTraysColour = Rgb(0, 0, 255);
-inline constexpr Colour kRefluxVolumeColour = Rgb(150, 0, 150);
+inline constexpr Colour kRefluxTraysColour = kPlotBlue;
+inline constexpr Colour kRefluxVolumeColour = kPlotPurple;
 // Every colour that labels a line or a mark reads on white paper (contrast 4.5 or more).
-inline constexpr Colour kRefluxOptimumColour = Rgb(0, 120, 0);
-inline constexpr Colour kRefluxOwnColour = Rgb(190, 80, 0);
-inline constexpr Colour kRefluxTooManyColour = Rgb(200, 0, 0);
-inline constexpr Colour kRefluxRefusedColour = Rgb(0, 0, 0);
-
-// Where the parts go [twips]: the two plotting areas, one above the other, the legend's
-// box (drawn in the lower right corner of its rectangle) and the top of the line.
-struct RefluxStudyLayout {
-  TwipRect trays, volume, legend;
-  double lineTop = 0;
-};
+inline constexpr Colour kRefluxOptimumColour = kPlotGreen;
+inline constexpr Colour kRefluxOwnColour = kPlotDarkOrange;
+inline constexpr Colour kRefluxTooManyColour = kPlotDarkRed;
+inline constexpr Colour kRefluxRefusedColour = kPlotBlack;
 
 // The frames of the two plots: R over the swept range on both; N from 0, N*(R + 1)
 // from 0, each up to a round value above its largest completed point.
 PlotFrame RefluxTraysFrame(const RefluxSweep& sweep, const TwipRect& area);
 PlotFrame RefluxVolumeFrame(const RefluxSweep& sweep, const TwipRect& area);
 
-void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const RefluxStudyLayout& layout,
+// The layout's first area takes N, the second N*(R + 1); the line stands at its linesTop.
+void DrawRefluxStudy(Surface& s, const RefluxSweep& sweep, const PlotPairLayout& layout,
                      char16_t decimalSeparator);
 
 // The study as its page prints it, from top (the pen under the page's title) down: both

@@ -15,12 +15,19 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-constexpr double kCurveWidth = 30;    // [twips]
+// The curves, the typed value's and the cursor's lines, and the refused ranges' shades.
+constexpr Colour kStudyTraysColour = kPlotBlue;
+constexpr Colour kStudyFeedColour = kPlotPurple;
+constexpr Colour kStudyColumnColour = kPlotTeal;
+constexpr Colour kStudyTypedColour = kPlotDarkOrange;
+constexpr Colour kStudyCursorColour = kPlotGreen;
+constexpr Colour kStudyRefusedShade = kPlotPink;
+constexpr Colour kStudyTooManyShade = kPlotPeach;
+
 constexpr double kPointSize = 70;     // [twips]
 constexpr double kMarkSize = 150;     // [twips]
 constexpr double kLabelGap = 60;      // [twips]
-constexpr double kPagePlotHeight = 3600, kUnderPlot = kPlotUnderArea;
-constexpr double kCharPerLine = 0.62;  // a fixed-pitch character's width per line height
+constexpr double kPagePlotHeight = 3600;
 // [twips] left of a plot: the tick labels' gap, the title's gap and its margin.
 constexpr double kTickGap = 60, kTitleGap = 60, kTitleMargin = 100;
 
@@ -104,7 +111,7 @@ std::vector<RefusedLabel> ShadeRefused(Surface& s, const PlotFrame& f, const Inp
 // area, and a row lower where it would touch one to its left.
 void LabelRefused(Surface& s, const PlotFrame& f, const std::vector<RefusedLabel>& labels) {
   const TwipRect& a = f.Area();
-  const double line = s.LineHeight(), charWidth = kCharPerLine * line;
+  const double line = s.LineHeight(), charWidth = kPlotCharPerLine * line;
   std::vector<double> rowEnds;  // the right end of the last label of each row
   for (const RefusedLabel& l : labels) {
     const double width = static_cast<double>(l.text.size()) * charWidth;
@@ -121,10 +128,6 @@ void LabelRefused(Surface& s, const PlotFrame& f, const std::vector<RefusedLabel
   }
 }
 
-void Upright(Surface& s, const PlotFrame& f, double x, Colour colour, bool dashed) {
-  f.Curve(s, {{x, f.YAxis().min}, {x, f.YAxis().max}}, colour, 0, dashed);
-}
-
 // The completed points of one quantity as curves, broken where a point has no value.
 void Curves(Surface& s, const PlotFrame& f, const InputStudy& study, Colour colour,
             const std::function<std::optional<double>(const StudyPoint&)>& valueOf) {
@@ -132,14 +135,14 @@ void Curves(Surface& s, const PlotFrame& f, const InputStudy& study, Colour colo
   for (const StudyPoint& p : study.points) {
     const auto y = valueOf(p);
     if (!y) {
-      f.Curve(s, run, colour, kCurveWidth);
+      f.Curve(s, run, colour, kPlotCurveWidth);
       run.clear();
       continue;
     }
     run.emplace_back(p.value, *y);
     f.Mark(s, p.value, *y, colour, MarkerShape::Circle, kPointSize);
   }
-  f.Curve(s, run, colour, kCurveWidth);
+  f.Curve(s, run, colour, kPlotCurveWidth);
 }
 
 std::optional<double> Trays(const StudyPoint& p) {
@@ -149,21 +152,30 @@ std::optional<double> Feed(const StudyPoint& p) {
   return p.Completed() && p.run.feedTray ? std::optional<double>(*p.run.feedTray) : std::nullopt;
 }
 
-void Marks(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m) {
-  Upright(s, f, m.typedValue, kStudyTypedColour, true);
-  if (m.cursor < study.points.size()) Upright(s, f, study.points[m.cursor].value, kStudyCursorColour, false);
+// The frame, and within the area the refused runs shaded (with the column, when asked) and
+// the typed value's and the cursor's lines; returns the runs' reasons, to label last.
+std::vector<RefusedLabel> BeginPlot(Surface& s, const PlotFrame& f, const InputStudy& study,
+                                    const InputStudyMarks& m, bool column, char16_t separator) {
+  f.DrawFrame(s, separator, kPlotTextColour);
+  f.ClipToArea(s);
+  std::vector<RefusedLabel> labels = ShadeRefused(s, f, study, column);
+  f.Upright(s, m.typedValue, kStudyTypedColour, 0, true);
+  if (m.cursor < study.points.size()) f.Upright(s, study.points[m.cursor].value, kStudyCursorColour);
+  return labels;
+}
+
+// The refused runs' reasons over everything drawn, and the clip lifted.
+void EndPlot(Surface& s, const PlotFrame& f, const std::vector<RefusedLabel>& labels) {
+  LabelRefused(s, f, labels);
+  s.NoClip();
 }
 
 void DrawTrays(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m,
                char16_t separator) {
-  f.DrawFrame(s, separator, kPlotTextColour);
-  f.ClipToArea(s);
-  const auto labels = ShadeRefused(s, f, study, false);
-  Marks(s, f, study, m);
+  const auto labels = BeginPlot(s, f, study, m, false, separator);
   Curves(s, f, study, kStudyFeedColour, Feed);
   Curves(s, f, study, kStudyTraysColour, Trays);
-  LabelRefused(s, f, labels);
-  s.NoClip();
+  EndPlot(s, f, labels);
 }
 
 // The limit of an operating window's quantity that its plot marks (dashed): ψ at most 0.1,
@@ -176,31 +188,23 @@ std::optional<double> PlottedLimit(StudyQuantity q) {
 
 void DrawColumn(Surface& s, const PlotFrame& f, const InputStudy& study, const InputStudyMarks& m,
                 char16_t separator) {
-  f.DrawFrame(s, separator, kPlotTextColour);
-  f.ClipToArea(s);
-  const auto labels = ShadeRefused(s, f, study, true);
-  Marks(s, f, study, m);
+  const auto labels = BeginPlot(s, f, study, m, true, separator);
   if (Is(m.quantity, "flood_max")) {
     if (DualFlow(study)) {
-      LabelRefused(s, f, labels);
-      s.NoClip();
+      EndPlot(s, f, labels);
       const TwipRect& a = f.Area();
       s.TextAt((a.left + a.right) / 2, (a.top + a.bottom) / 2,
                u"для провальных тарелок не рассчитывается", kPlotMessageColour, TextAnchor::Centre);
       return;
     }
-    const TwipRect& a = f.Area();
-    f.Curve(s, {{f.ValueOfX(a.left), kFloodingDesign}, {f.ValueOfX(a.right), kFloodingDesign}},
-            kPlotMessageColour, 0, true);
-    f.Curve(s, {{f.ValueOfX(a.left), 100.0}, {f.ValueOfX(a.right), 100.0}}, kPlotMessageColour, kCurveWidth);
+    f.Level(s, kFloodingDesign, kPlotMessageColour, 0, true);
+    f.Level(s, 100.0, kPlotMessageColour, kPlotCurveWidth);
   }
   if (const std::optional<double> limit = PlottedLimit(m.quantity)) {
-    const TwipRect& a = f.Area();
-    f.Curve(s, {{f.ValueOfX(a.left), *limit}, {f.ValueOfX(a.right), *limit}}, kPlotMessageColour, 0, true);
+    f.Level(s, *limit, kPlotMessageColour, 0, true);
   }
   Curves(s, f, study, kStudyColumnColour, [&](const StudyPoint& p) { return StudyQuantityAt(p, m.quantity); });
-  LabelRefused(s, f, labels);
-  s.NoClip();
+  EndPlot(s, f, labels);
 }
 
 double Largest(const InputStudy& study, const std::function<std::optional<double>(const StudyPoint&)>& valueOf) {
@@ -288,7 +292,7 @@ std::optional<std::size_t> InputStudyPlace::PointAt(const InputStudy& study, dou
 }
 
 InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& m,
-                               const InputStudyLayout& layout, char16_t separator) {
+                               const PlotPairLayout& layout, char16_t separator) {
   const PlotAxis x = ValueAxis(study);
   PlotAxis column;
   if (study.withColumn) {
@@ -312,9 +316,9 @@ InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputS
       study.withColumn ? FormatFixed(static_cast<float>(column.max), 1, column.decimals, separator).size() : 0;
   const double lineHeight = s.LineHeight();
   const double left =
-      std::max(layout.trays.left, kTickGap + static_cast<double>(widest) * kCharPerLine * lineHeight +
+      std::max(layout.first.left, kTickGap + static_cast<double>(widest) * kPlotCharPerLine * lineHeight +
                                       kTitleGap + 1.5 * lineHeight + kTitleMargin);
-  TwipRect traysArea = layout.trays, columnArea = layout.column;
+  TwipRect traysArea = layout.first, columnArea = layout.second;
   traysArea.left = columnArea.left = left;
   const PlotFrame trays(traysArea, x, CountAxis(Largest(study, Trays), u"N"));
   DrawTrays(s, trays, study, m, separator);
@@ -324,9 +328,9 @@ InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputS
   PlotFrame(layout.legend, PlotAxis{}, PlotAxis{}).DrawLegend(s, Legend(study, m), kPlotTextColour);
   const bool bold = s.FontBold;
   s.FontBold = true;
-  double y = layout.lineTop;
+  double y = layout.linesTop;
   for (const std::u16string& line : StudyCursorLines(study, m.cursor, separator)) {
-    s.TextAt(layout.trays.left, y, line, kPlotMessageColour);
+    s.TextAt(layout.first.left, y, line, kPlotMessageColour);
     y += s.LineHeight();
   }
   s.FontBold = bold;
@@ -343,13 +347,9 @@ void PrintInputStudy(Surface& printer, const std::u16string& studentName, const 
 double DrawPrintedInputStudy(Surface& printer, const InputStudy& study, const InputStudyMarks& marks,
                              double penTop, char16_t separator) {
   const double line = printer.LineHeight();
-  InputStudyLayout layout;
-  const double top = penTop + kPlotPageTopGap;
-  layout.trays = {kPlotPageLeft, top, kPlotPageRight, top + kPagePlotHeight};
-  const double columnTop = layout.trays.bottom + kUnderPlot + kPlotPageTopGap;
-  layout.column = {kPlotPageLeft, columnTop, kPlotPageRight, columnTop + kPagePlotHeight};
-  layout.lineTop = (study.withColumn ? layout.column.bottom : layout.trays.bottom) + kUnderPlot + line;
-  const double legendTop = layout.lineTop + 3 * line;
+  PlotPairLayout layout = PrintedPlotPair(penTop, kPagePlotHeight);
+  layout.linesTop = (study.withColumn ? layout.second.bottom : layout.first.bottom) + kPlotUnderArea + line;
+  const double legendTop = layout.linesTop + 3 * line;
   layout.legend = {kPlotPageLeft, legendTop, kPlotPageRight, legendTop + 5 * line + 400};
   DrawInputStudy(printer, study, marks, layout, separator);
   return layout.legend.bottom;

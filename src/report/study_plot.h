@@ -26,19 +26,8 @@ std::span<const StudyQuantity> StudyQuantities();
 // "% захлебывания", "ΣΔP, Па", "H, м", "Qr, кВт".
 std::u16string StudyQuantityName(StudyQuantity q);
 
-inline constexpr Colour kStudyTraysColour = Rgb(0, 0, 255);
-inline constexpr Colour kStudyFeedColour = Rgb(150, 0, 150);
-inline constexpr Colour kStudyColumnColour = Rgb(0, 110, 110);
-inline constexpr Colour kStudyTypedColour = Rgb(190, 80, 0);
-inline constexpr Colour kStudyCursorColour = Rgb(0, 120, 0);
-inline constexpr Colour kStudyRefusedShade = Rgb(255, 220, 220);
-inline constexpr Colour kStudyTooManyShade = Rgb(255, 235, 190);
-inline constexpr Colour kStudyRefusedText = Rgb(200, 0, 0);
-
-struct InputStudyLayout {
-  TwipRect trays, column, legend;
-  double lineTop = 0;
-};
+// The reasons written over the refused ranges.
+inline constexpr Colour kStudyRefusedText = kPlotDarkRed;
 
 // What the plots mark besides the points.
 struct InputStudyMarks {
@@ -66,8 +55,10 @@ struct InputStudyPlace {
 // The index of the point whose value is nearest `value` (0 for no points).
 std::size_t NearestStudyPoint(const InputStudy& study, double value);
 
+// The layout's first area takes N and the feed tray, the second the column's quantity;
+// the cursor's lines start at its linesTop.
 InputStudyPlace DrawInputStudy(Surface& s, const InputStudy& study, const InputStudyMarks& marks,
-                               const InputStudyLayout& layout, char16_t decimalSeparator);
+                               const PlotPairLayout& layout, char16_t decimalSeparator);
 
 // The study as its page prints it, from top (the pen under the page's title) down: the
 // plots, the line and the legend; returns the legend's bottom. The page and the study's

@@ -52,7 +52,7 @@ std::size_t Surface::FittingLength(const std::u16string& text) const {
 }
 
 void Surface::PrintLine(const std::u16string& text) {
-  if (!text.empty() && pageHeight_ > 0 && CurrentY + lineHeight_ > pageHeight_ && CurrentY > 0) {
+  if (!text.empty() && !FitsOnPage(lineHeight_) && CurrentY > 0) {
     const double x = CurrentX;
     NewPage();
     CurrentX = x;

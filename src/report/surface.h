@@ -64,6 +64,9 @@ class Surface {
   // Height of a printer page [twips]; 0 for a window, which never breaks into pages.
   void SetPageHeight(double twips) { pageHeight_ = twips; }
   double PageHeight() const { return pageHeight_; }
+  // Whether a block `height` [twips] high drawn from the pen ends on this page, at its
+  // bottom edge at the lowest; on a window always.
+  bool FitsOnPage(double height) const { return pageHeight_ <= 0 || CurrentY + height <= pageHeight_; }
   // Width of a printer page [twips] and the advance of one character of its fixed-pitch
   // font [twips]; 0 for a window, whose lines are never broken.
   void SetPageWidth(double twips, double charWidth) {

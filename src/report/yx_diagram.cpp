@@ -16,14 +16,13 @@
 namespace rc {
 namespace {
 
-constexpr double kCurveWidth = 30;      // [twips] equilibrium and operating lines
 constexpr double kStepWidth = 22;       // [twips] the staircase
 constexpr double kPointSize = 90;       // [twips] markers
 constexpr double kKineticPointSize = 120;
 constexpr double kLabelGap = 25;        // [twips] between a point and its label
 constexpr double kLabelClearance = 20;  // [twips] between a label and anything else
 constexpr int kSamplesPerParabola = 40;
-constexpr Colour kMarkColour = Rgb(0, 0, 0);
+constexpr Colour kMarkColour = kPlotBlack;
 // The steps of the regular subset of numbered trays, when not every tray can be numbered.
 constexpr int kNumberSteps[] = {1, 2, 5, 10, 20, 50};
 
@@ -122,7 +121,7 @@ void DrawEquilibrium(Surface& s, const CalculationInputs& in, const PlotFrame& f
         const double xi = from + (to - from) * j / kSamplesPerParabola;
         points.emplace_back(xi, eq.Value(k, xi));
       }
-      f.Curve(s, points, kEquilibriumColour, kCurveWidth);
+      f.Curve(s, points, kEquilibriumColour, kPlotCurveWidth);
     }
   }
   for (int i = 0; i < 8; ++i) {
@@ -176,8 +175,8 @@ void DrawOperatingLines(Surface& s, const CalculationInputs& in, const DiagramFe
                         const PlotFrame& f) {
   const ColumnParameters c = ColumnParameters::From(in);
   const double crossX = feed.crossX, crossY = feed.crossY;
-  f.Curve(s, {{c.XW, c.XW}, {crossX, crossY}}, kOperatingColour, kCurveWidth);
-  f.Curve(s, {{crossX, crossY}, {c.XP, c.XP}}, kOperatingColour, kCurveWidth);
+  f.Curve(s, {{c.XW, c.XW}, {crossX, crossY}}, kOperatingColour, kPlotCurveWidth);
+  f.Curve(s, {{crossX, crossY}, {c.XP, c.XP}}, kOperatingColour, kPlotCurveWidth);
   f.Curve(s, {{c.XF, c.XF}, {crossX, crossY}}, kMarkColour);  // the feed line
   DrawPinch(s, feed, f);
   for (double x : {c.XW, c.XF, c.XP}) f.Mark(s, x, x, kMarkColour, MarkerShape::Circle, kPointSize);
@@ -212,7 +211,7 @@ void DrawKineticLine(Surface& s, const KineticLineRun& run, const PlotFrame& f) 
     f.Mark(s, x, y, kOperatingColour, MarkerShape::Circle, kPointSize);
   }
   const Points kinetic = KineticLinePoints(run);
-  f.Curve(s, SmoothCurve(kinetic), kKineticColour, kCurveWidth);
+  f.Curve(s, SmoothCurve(kinetic), kKineticColour, kPlotCurveWidth);
   for (const auto& [x, y] : kinetic) {
     f.Mark(s, x, y, kKineticColour, MarkerShape::Diamond, kKineticPointSize);
   }
@@ -288,9 +287,9 @@ void DrawStaircase(Surface& s, const TrayByTrayRun& run, const PlotFrame& f) {
     const TrayStep& t = run.Tray(feed);
     Guard g;
     const double onLower = LiquidOnLowerLine(g, c, FeedPerDistillate(g, c), t.yOut);
-    s.Polyline({f.At(t.x, t.yIn), f.At(t.x, t.yOut)}, kFeedTrayColour, kCurveWidth);
+    s.Polyline({f.At(t.x, t.yIn), f.At(t.x, t.yOut)}, kFeedTrayColour, kPlotCurveWidth);
     f.Curve(s, {{g.faulted() ? std::nan("") : onLower, t.yOut}, {run.Tray(feed + 1).x, t.yOut}},
-            kFeedTrayColour, kCurveWidth);
+            kFeedTrayColour, kPlotCurveWidth);
   }
 }
 

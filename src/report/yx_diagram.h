@@ -22,12 +22,12 @@ struct YXDiagramContent {
   std::vector<std::u16string> refusals;
 };
 
-inline constexpr Colour kDiagonalColour = Rgb(128, 128, 128);
-inline constexpr Colour kEquilibriumColour = Rgb(0, 150, 0);
-inline constexpr Colour kOperatingColour = Rgb(0, 0, 255);
-inline constexpr Colour kKineticColour = Rgb(255, 0, 0);
-inline constexpr Colour kStaircaseColour = Rgb(150, 0, 150);
-inline constexpr Colour kFeedTrayColour = Rgb(190, 80, 0);  // a dark orange that reads on white
+inline constexpr Colour kDiagonalColour = kPlotGrey;
+inline constexpr Colour kEquilibriumColour = kPlotLightGreen;
+inline constexpr Colour kOperatingColour = kPlotBlue;
+inline constexpr Colour kKineticColour = kPlotRed;
+inline constexpr Colour kStaircaseColour = kPlotPurple;
+inline constexpr Colour kFeedTrayColour = kPlotDarkOrange;
 
 // The unit square of compositions in the plotting area given.
 PlotFrame YXDiagramFrame(const TwipRect& area);

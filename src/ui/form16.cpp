@@ -128,12 +128,12 @@ Form16::Form16(Application& app)
       copyPictureButton(AddCommandButton(*this, "Command12", kCopyPictureCaption, kPaleCyan, PlotButtonLeft(2),
                                          kPlotSecondRowTop, kPlotButtonWidth)) {}
 
-InputStudyLayout Form16::Layout() {
-  InputStudyLayout l;
-  l.trays = {kPlotLeft, kTraysTop, kPlotRight, kTraysBottom};
-  l.column = {kPlotLeft, kColumnTop, kPlotRight, kColumnBottom};
+PlotPairLayout Form16::Layout() {
+  PlotPairLayout l;
+  l.first = {kPlotLeft, kTraysTop, kPlotRight, kTraysBottom};
+  l.second = {kPlotLeft, kColumnTop, kPlotRight, kColumnBottom};
   l.legend = {kSideLeft, kLegendTop, kSideLeft + kSideWidth, kLegendBottom};
-  l.lineTop = kCursorLineTop;
+  l.linesTop = kCursorLineTop;
   return l;
 }
 

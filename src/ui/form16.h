@@ -43,7 +43,7 @@ class Form16 : public Window {
   std::size_t Cursor() const { return marks_.cursor; }
   // The inputs the list offers, in its order.
   const std::vector<const InputRow*>& Inputs() const { return inputs_; }
-  static InputStudyLayout Layout();
+  static PlotPairLayout Layout();
 
   Control& inputList;     // List1: the inputs
   Control& pointList;     // List2: the table of points

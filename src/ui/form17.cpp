@@ -29,12 +29,12 @@ Form17::Form17(Application& app)
       closeButton(AddCommandButton(*this, "Command2", u"ЗАКРЫТЬ ОКНО", kLightRed, PlotButtonLeft(1), kPlotButtonTop,
                                    kPlotButtonWidth)) {}
 
-PerformanceLayout Form17::Layout() {
-  PerformanceLayout l;
-  l.below = {kBelowLeft, kPanelTop, kBelowRight, kPanelBottom};
-  l.above = {kAboveLeft, kPanelTop, kAboveRight, kPanelBottom};
+PlotPairLayout Form17::Layout() {
+  PlotPairLayout l;
+  l.first = {kBelowLeft, kPanelTop, kBelowRight, kPanelBottom};
+  l.second = {kAboveLeft, kPanelTop, kAboveRight, kPanelBottom};
   l.legend = {kAboveLeft, kLegendTop, kAboveRight, kLegendBottom};
-  l.helpTop = kHelpTop;
+  l.linesTop = kHelpTop;
   return l;
 }
 

@@ -21,7 +21,7 @@ class Form17 : public Window {
   void Refresh();
   void PrintDiagram();
   const PerformanceDiagram& Diagram() const { return diagram_; }
-  static PerformanceLayout Layout();
+  static PlotPairLayout Layout();
 
   Control& printButton;  // Command1 "ПЕЧАТЬ"
   Control& closeButton;  // Command2 "ЗАКРЫТЬ ОКНО"

@@ -17,13 +17,13 @@ constexpr double kLegendLeft = 10900, kLegendRight = 15050;
 
 }  // namespace
 
-RefluxStudyLayout RefluxStudyView::Layout() {
-  RefluxStudyLayout l;
-  l.trays = {kPlotLeft, kTraysTop, kPlotRight, kTraysTop + kPlotHeight};
-  const double volumeTop = l.trays.bottom + kUnderPlot + kPlotGap;
-  l.volume = {kPlotLeft, volumeTop, kPlotRight, volumeTop + kPlotHeight};
-  l.legend = {kLegendLeft, l.trays.top, kLegendRight, l.volume.bottom};
-  l.lineTop = l.volume.bottom + kUnderPlot;
+PlotPairLayout RefluxStudyView::Layout() {
+  PlotPairLayout l;
+  l.first = {kPlotLeft, kTraysTop, kPlotRight, kTraysTop + kPlotHeight};
+  const double volumeTop = l.first.bottom + kUnderPlot + kPlotGap;
+  l.second = {kPlotLeft, volumeTop, kPlotRight, volumeTop + kPlotHeight};
+  l.legend = {kLegendLeft, l.first.top, kLegendRight, l.second.bottom};
+  l.linesTop = l.second.bottom + kUnderPlot;
   return l;
 }
 

@@ -10,7 +10,7 @@ namespace rc {
 class RefluxStudyView : public DiagramView {
  public:
   // Where the plots, the legend and the line stand on the window [twips].
-  static RefluxStudyLayout Layout();
+  static PlotPairLayout Layout();
 
   std::u16string Caption() const override { return kRefluxStudyTitle; }
   void Build(Form11&) override {}

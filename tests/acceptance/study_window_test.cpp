@@ -117,7 +117,7 @@ TEST_F(StudyWindow, FollowsTheThirdStageAndIsMovedByClicksAndKeys) {
   // table and Escape anywhere.
   QWidget* window = student.Widget("Form16");
   ASSERT_NE(window, nullptr);
-  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(static_cast<int>(Form16::Layout().trays.left + 45) / 15, 2000 / 15));
+  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(static_cast<int>(Form16::Layout().first.left + 45) / 15, 2000 / 15));
   s.toolkit.Sync();
   EXPECT_EQ(study.Cursor(), 0u);
   QTest::keyClick(student.Button("Form16", "Command6"), Qt::Key_Right);

@@ -30,11 +30,11 @@ TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
   const RefluxSweep sweep = SweepRefluxRatio(
       CalculationInputs::Of(WithParameter(BenzeneTolueneBubbleCap(), kParamDiameter, u"1.0")));
   ASSERT_TRUE(sweep.optimum.has_value());
-  const RefluxStudyLayout layout{{1000, 300, 9000, 3300}, {1000, 4300, 9000, 7300}, {9100, 300, 14000, 7300}, 8000};
+  const PlotPairLayout layout{{1000, 300, 9000, 3300}, {1000, 4300, 9000, 7300}, {9100, 300, 14000, 7300}, 8000};
   Surface s;
   DrawRefluxStudy(s, sweep, layout, u'.');
-  const PlotFrame trays = RefluxTraysFrame(sweep, layout.trays);
-  const PlotFrame volume = RefluxVolumeFrame(sweep, layout.volume);
+  const PlotFrame trays = RefluxTraysFrame(sweep, layout.first);
+  const PlotFrame volume = RefluxVolumeFrame(sweep, layout.second);
 
   int refused[3] = {};
   for (int k = 0; k < kRefluxSweepPoints; ++k) {
@@ -42,23 +42,23 @@ TEST(RefluxPlot, PutsEveryRatioWhereItsResultSays) {
     const RefluxPoint& p = sweep.points[static_cast<std::size_t>(k)];
     const double x = trays.X(p.reflux);
     EXPECT_EQ(volume.X(p.reflux), x);
-    EXPECT_GE(x, layout.trays.left);
-    EXPECT_LE(x, layout.trays.right);
+    EXPECT_GE(x, layout.first.left);
+    EXPECT_LE(x, layout.first.right);
     ++refused[static_cast<int>(p.outcome)];
     switch (p.outcome) {
       case Outcome::Completed:
-        EXPECT_LT(trays.Y(p.trays), layout.trays.bottom);
-        EXPECT_GT(trays.Y(p.trays), layout.trays.top);
+        EXPECT_LT(trays.Y(p.trays), layout.first.bottom);
+        EXPECT_GT(trays.Y(p.trays), layout.first.top);
         EXPECT_TRUE(MarkedAt(s, x, trays.Y(p.trays), kRefluxTraysColour, MarkerShape::Circle));
         EXPECT_TRUE(MarkedAt(s, x, volume.Y(p.traysTimesRefluxPlusOne), kRefluxVolumeColour,
                              MarkerShape::Circle));
         break;
       case Outcome::TooManyTrays:
         EXPECT_TRUE(
-            MarkedAt(s, x, layout.trays.bottom, kRefluxTooManyColour, MarkerShape::Diamond));
+            MarkedAt(s, x, layout.first.bottom, kRefluxTooManyColour, MarkerShape::Diamond));
         break;
       case Outcome::Refused:
-        EXPECT_TRUE(MarkedAt(s, x, layout.trays.bottom, kRefluxRefusedColour, MarkerShape::Square));
+        EXPECT_TRUE(MarkedAt(s, x, layout.first.bottom, kRefluxRefusedColour, MarkerShape::Square));
         break;
     }
   }
@@ -114,7 +114,7 @@ TEST(RefluxPlot, LabelsStayClearAndReadable) {
                        Case{2.0f, 0}, Case{1e-30f, 12}, Case{1e-6f, 30}}) {
     SCOPED_TRACE(testing::Message() << c.reflux << " optimum " << c.optimum);
     const RefluxSweep sweep = MadeSweep(c.reflux, c.optimum);
-    const RefluxStudyLayout layout{{1000, 300, 8800, 3900}, {1000, 4800, 8800, 8400}, {1000, 9500, 8800, 11000}, 9000};
+    const PlotPairLayout layout{{1000, 300, 8800, 3900}, {1000, 4800, 8800, 8400}, {1000, 9500, 8800, 11000}, 9000};
     Surface s;
     DrawRefluxStudy(s, sweep, layout, u'.');
     const double line = s.LineHeight();
@@ -132,7 +132,7 @@ TEST(RefluxPlot, LabelsStayClearAndReadable) {
       const bool label = (op.text == u"ваше R" || op.text == u"R опт") && op.y1 < layout.legend.top;
       if (!label) {
         // A tick label of the R axis: under the trays plot, at most 4 decimals.
-        if (op.y1 > layout.trays.bottom && op.y1 < layout.trays.bottom + line) {
+        if (op.y1 > layout.first.bottom && op.y1 < layout.first.bottom + line) {
           const std::size_t point = op.text.find(u'.');
           EXPECT_TRUE(point == std::u16string::npos || op.text.size() - point - 1 <= 4) << op.text.size();
         }

@@ -17,12 +17,12 @@ namespace {
 constexpr double kLine = 225;  // [twips] the window font's line
 
 // The window's places of the plots.
-InputStudyLayout WindowLayout() {
-  InputStudyLayout l;
-  l.trays = {1100, 350, 9500, 3650};
-  l.column = {1100, 4650, 9500, 7700};
+PlotPairLayout WindowLayout() {
+  PlotPairLayout l;
+  l.first = {1100, 350, 9500, 3650};
+  l.second = {1100, 4650, 9500, 7700};
   l.legend = {9850, 7050, 15000, 8350};
-  l.lineTop = 8400;
+  l.linesTop = 8400;
   return l;
 }
 
@@ -55,7 +55,7 @@ TEST(StudyPlot, TheReasonsOfRefusedRangesStandWholeApartAndOverTheCurves) {
     if (op.kind != DrawOp::Kind::Text || op.colour != kStudyRefusedText) continue;
     const TwipRect r = LabelRect(s, op);
     const bool upper = r.top < 4000;
-    const TwipRect area = upper ? WindowLayout().trays : WindowLayout().column;
+    const TwipRect area = upper ? WindowLayout().first : WindowLayout().second;
     EXPECT_GE(r.left, area.left) << i;
     EXPECT_LE(r.right, area.right) << i;
     EXPECT_LE(r.bottom, area.bottom) << i;

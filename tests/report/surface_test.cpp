@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/printed_report_lines.h"
 #include "support/recording_toolkit.h"
 
 namespace rc {
@@ -84,6 +85,31 @@ TEST(Surface, PrinterLineTooWideForThePageContinuesOnTheNextLine) {
   s.Print(u"0123456789" + std::u16string(20, u' '));
   EXPECT_EQ(s.Texts().back().size(), 30u);
   EXPECT_EQ(s.CurrentY, 400);
+}
+
+// A block of known height goes to a new page only when it would pass the page's bottom,
+// and never from the top of a page, where it would fit on no page.
+TEST(Surface, ABlockStartsANewPageOnlyWhenItDoesNotFitUnderThePen) {
+  struct Case {
+    double page, pen, height;
+    bool fits;
+    std::size_t pages;
+    double penAfter;
+  };
+  for (const Case c : {Case{10000, 5000, 5000, true, 1, 5000},  // ends on the bottom edge
+                       Case{10000, 5000, 5001, false, 2, kContinuedPageTop},
+                       Case{10000, kContinuedPageTop, 20000, false, 1, kContinuedPageTop},
+                       Case{10000, kContinuedPageTop + 1, 20000, false, 2, kContinuedPageTop},
+                       Case{0, 5000, 1e6, true, 1, 5000}}) {  // a window
+    SCOPED_TRACE(testing::Message() << c.page << " " << c.pen << " " << c.height);
+    Surface s;
+    s.SetPageHeight(c.page);
+    s.CurrentY = c.pen;
+    EXPECT_EQ(s.FitsOnPage(c.height), c.fits);
+    NewPageUnlessFits(s, c.height);
+    EXPECT_EQ(s.Pages().size(), c.pages);
+    EXPECT_EQ(s.CurrentY, c.penAfter);
+  }
 }
 
 TEST(RoundTwips, RoundsHalvesToEvenAndSaturates) {
